@@ -1,0 +1,37 @@
+#pragma once
+// The one way into the Windows headers: wide functions, no min/max macros.
+#ifndef UNICODE
+#define UNICODE
+#endif
+#ifndef _UNICODE
+#define _UNICODE
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+// The headers define these as macros for their own A/W pairs; our classes
+// use the plain names as members.
+#undef GetObject
+#undef DrawText
+#undef LoadImage
+#undef CreateWindow
+#undef MessageBox
+#undef FindWindow
+#undef GetClassName
+#undef DeleteFile
+#undef CopyFile
+#undef MoveFile
+#undef SendMessage
+#undef PostMessage
+#undef GetMessage
+#undef DispatchMessage
+#undef LoadBitmap
+#undef LoadIcon
+#undef LoadCursor
+#undef TextOut
+#undef GetCharWidth
+#undef Yield

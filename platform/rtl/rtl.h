@@ -1,0 +1,5 @@
+#pragma once
+// Umbrella header of the runtime.
+#include "platform/rtl/WinApi.h"
+#include "platform/rtl/Types.h"
+#include "platform/rtl/Exceptions.h"
