@@ -3,3 +3,5 @@
 #include "platform/rtl/WinApi.h"
 #include "platform/rtl/Types.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Object.h"
+#include "platform/rtl/Component.h"
