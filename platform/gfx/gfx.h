@@ -1,0 +1,10 @@
+#pragma once
+// Umbrella header of the graphics layer.
+#include "platform/gfx/Colors.h"
+#include "platform/gfx/GraphicsObject.h"
+#include "platform/gfx/Font.h"
+#include "platform/gfx/Pen.h"
+#include "platform/gfx/Brush.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/Graphic.h"
+#include "platform/gfx/Bitmap.h"
