@@ -16,8 +16,6 @@ Integer Ceil(double x) { return static_cast<Integer>(std::ceil(x)); }
 
 Integer Floor(double x) { return static_cast<Integer>(std::floor(x)); }
 
-Integer MulDiv(Integer a, Integer b, Integer c) { return ::MulDiv(a, b, c); }
-
 Cardinal RandSeed = 0;
 
 void Randomize() {

@@ -2,6 +2,7 @@
 // Numbers with the platform's rounding rules.
 #include <type_traits>
 #include "platform/rtl/Types.h"
+#include "platform/rtl/WinApi.h"
 
 namespace jorv {
 
@@ -11,8 +12,9 @@ double Frac(double x);  // keeps the sign of x
 double Int(double x);
 Integer Ceil(double x);
 Integer Floor(double x);
-// a * b / c with the 64-bit product, rounded half away from zero; -1 when c is 0.
-Integer MulDiv(Integer a, Integer b, Integer c);
+// a * b / c with the 64-bit product, rounded half away from zero; -1 when c
+// is 0. The system's own, so that code using both namespaces sees one.
+using ::MulDiv;
 
 // The platform's generator: a seed that tests may set for a repeatable run.
 extern Cardinal RandSeed;
