@@ -2,6 +2,7 @@
 // Root of the object model: every class of the library derives from TObject,
 // assignable ones from TPersistent, and our own COM objects from
 // TInterfacedImpl so that their life time follows the reference count.
+#include <functional>
 #include <unknwn.h>
 #include "platform/rtl/Types.h"
 
@@ -20,6 +21,9 @@ class TObject {
   template <class T>
   bool InheritsFrom() const { return dynamic_cast<const T*>(this) != nullptr; }
 };
+
+// The plain event: the sender only.
+using TNotifyEvent = std::function<void(TObject* Sender)>;
 
 class TPersistent : public TObject {
  public:

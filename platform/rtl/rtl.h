@@ -9,3 +9,7 @@
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/Object.h"
 #include "platform/rtl/Component.h"
+#include "platform/rtl/List.h"
+#include "platform/rtl/Encoding.h"
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/Streams.h"
