@@ -336,10 +336,9 @@ void TBitmap::Assign(TPersistent* Source) {
       std::memcpy(FBits, b->FBits, Stride(FWidth, BitsPerPixel(FPixelFormat)) * FHeight);
       if (FPixelFormat == pf1bit || FPixelFormat == pf4bit || FPixelFormat == pf8bit) {
         RGBQUAD colors[256];
-        TMemDC src(b->FHandle);
-        UINT n = GetDIBColorTable(src.DC, 0, 256, colors);
-        TMemDC dst(FHandle);
-        SetDIBColorTable(dst.DC, 0, n, colors);
+        // A bitmap can be selected in one DC only: use the canvases'.
+        UINT n = GetDIBColorTable(b->Canvas()->Handle(), 0, 256, colors);
+        SetDIBColorTable(Canvas()->Handle(), 0, n, colors);
       }
     }
     FAlphaFormat = b->FAlphaFormat;
@@ -517,8 +516,7 @@ TBytes TBitmap::SaveToBytes() {
   FillHeader(d, FWidth, FHeight, device ? pf24bit : FPixelFormat);
   size_t extra = 0;
   if (bpp <= 8) {
-    TMemDC dc(FHandle);
-    UINT n = GetDIBColorTable(dc.DC, 0, 256, d.Colors);
+    UINT n = GetDIBColorTable(Canvas()->Handle(), 0, 256, d.Colors);
     d.Header.biClrUsed = n;
     extra = n * sizeof(RGBQUAD);
   } else if (d.Header.biCompression == BI_BITFIELDS) {
