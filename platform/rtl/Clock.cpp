@@ -1,5 +1,5 @@
 #include "platform/rtl/Clock.h"
-#include <cmath>
+#include "platform/rtl/DateUtils.h"
 #include "platform/rtl/WinApi.h"
 
 namespace jorv {
@@ -40,16 +40,11 @@ TDateTime SystemNow() {
 
 TDateTime Now() { return ClockSource() ? ClockSource()() : SystemNow(); }
 
-TDateTime Date() {
-  // Dates before 1899 count down, and their time is the fraction's absolute
-  // value, so the day is the value truncated toward zero.
-  return std::trunc(Now());
-}
+// Both round to the millisecond, as decoding does, so that they agree with
+// the parts of Now() and with values built by EncodeTime.
+TDateTime Date() { return DateOf(Now()); }
 
-TDateTime Time() {
-  TDateTime n = Now();
-  return std::fabs(n - std::trunc(n));
-}
+TDateTime Time() { return TimeOf(Now()); }
 
 Cardinal GetTickCount() { return TickSource() ? TickSource()() : ::GetTickCount(); }
 
