@@ -1,5 +1,6 @@
 #include "foundation/FilterMatch.h"
 
+#include <algorithm>
 #include <cwchar>
 #include <memory>
 #include "platform/rtl/FormatSettings.h"
