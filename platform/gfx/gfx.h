@@ -8,3 +8,6 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Graphic.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Icon.h"
+#include "platform/gfx/WICImage.h"
+#include "platform/gfx/Picture.h"
