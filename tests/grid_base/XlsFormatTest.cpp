@@ -187,6 +187,20 @@ TEST_F(XlsFormat, BooleansNullsAndEmptyCodes) {
   EXPECT_EQ(s, L"25%");
 }
 
+// Separators and designators come from the locale; a locale without
+// designators still shows "AM"/"PM" where the code asks for them.
+TEST_F(XlsFormat, LocaleSeparatorsAndMissingDesignators) {
+  FSettings.DecimalSeparator = L',';
+  FSettings.ThousandSeparator = L'.';
+  FSettings.DateSeparator = L'.';
+  FSettings.TimeAMString.clear();
+  FSettings.TimePMString.clear();
+  EXPECT_EQ(Run(Num(1234.5), L"#,##0.00").Text, L"1.234,50");
+  EXPECT_EQ(Run(Num(42000), L"dd/mm/yyyy").Text, L"27.12.2014");
+  EXPECT_EQ(Run(Num(0.75), L"h:mm AM/PM").Text, L"6:00 PM");
+  EXPECT_EQ(Run(Num(1.5), L"General").Text, L"1,5");
+}
+
 TEST_F(XlsFormat, PassedSettingsGiveTheLongFormats) {
   TFormatSettings fs;
   fs.LongDateFormat = L"yyyy";
