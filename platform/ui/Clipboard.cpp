@@ -1,0 +1,176 @@
+#include "platform/ui/Clipboard.h"
+#include <cstring>
+#include <memory>
+#include "platform/gfx/Bitmap.h"
+#include "platform/ui/Application.h"
+
+namespace jorv {
+
+TClipboard* Clipboard() {
+  static TClipboard C;
+  return &C;
+}
+
+UINT RegisterClipboardFormat(const String& Name) { return RegisterClipboardFormatW(Name.c_str()); }
+
+TClipboard::~TClipboard() {
+  if (FOpenRefCount > 0) CloseClipboard();
+  if (FWindow) DestroyWindow(FWindow);
+}
+
+HWND TClipboard::WindowHandle() {
+  if (!FWindow)
+    FWindow = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
+  return FWindow;
+}
+
+void TClipboard::Open() {
+  if (FOpenRefCount == 0) {
+    // Another program may hold it for a moment.
+    bool Ok = false;
+    for (int Try = 0; Try < 10 && !Ok; ++Try) {
+      Ok = OpenClipboard(WindowHandle()) != FALSE;
+      if (!Ok) Sleep(10);
+    }
+    if (!Ok) throw EClipboardException(L"Cannot open clipboard");
+    FEmptied = false;
+  }
+  ++FOpenRefCount;
+}
+
+void TClipboard::Close() {
+  if (FOpenRefCount == 0) return;
+  if (--FOpenRefCount == 0) CloseClipboard();
+}
+
+void TClipboard::Clear() {
+  Open();
+  EmptyClipboard();
+  FEmptied = true;
+  Close();
+}
+
+void TClipboard::Adding() {
+  // The first format put during one opening replaces everything before it.
+  if (FOpenRefCount > 0 && !FEmptied) {
+    EmptyClipboard();
+    FEmptied = true;
+  }
+}
+
+bool TClipboard::HasFormat(UINT Format) const { return IsClipboardFormatAvailable(Format) != FALSE; }
+
+Integer TClipboard::FormatCount() const { return CountClipboardFormats(); }
+
+UINT TClipboard::Formats(Integer Index) const {
+  const_cast<TClipboard*>(this)->Open();
+  UINT F = 0;
+  for (Integer I = 0; (F = EnumClipboardFormats(F)) != 0; ++I)
+    if (I == Index) break;
+  const_cast<TClipboard*>(this)->Close();
+  return F;
+}
+
+void TClipboard::SetBuffer(UINT Format, const void* Buffer, size_t Size) {
+  Open();
+  try {
+    HGLOBAL G = GlobalAlloc(GMEM_MOVEABLE, Size ? Size : 1);
+    if (!G) throw EOutOfMemory(L"Out of memory");
+    void* P = GlobalLock(G);
+    if (Size) std::memcpy(P, Buffer, Size);
+    GlobalUnlock(G);
+    Adding();
+    if (!SetClipboardData(Format, G)) {
+      GlobalFree(G);
+      throw EClipboardException(L"Cannot put data on the clipboard");
+    }
+  } catch (...) {
+    Close();
+    throw;
+  }
+  Close();
+}
+
+void TClipboard::SetAsText(const String& Value) {
+  SetBuffer(CF_UNICODETEXT, Value.c_str(), (Value.size() + 1) * sizeof(Char));
+}
+
+String TClipboard::AsText() {
+  Open();
+  String S;
+  if (HANDLE H = GetClipboardData(CF_UNICODETEXT)) {
+    if (auto* P = static_cast<const Char*>(GlobalLock(H))) {
+      size_t Max = GlobalSize(H) / sizeof(Char);
+      size_t N = 0;
+      while (N < Max && P[N]) ++N;
+      S.assign(P, N);
+      GlobalUnlock(H);
+    }
+  }
+  Close();
+  return S;
+}
+
+HANDLE TClipboard::GetAsHandle(UINT Format) {
+  Open();
+  HANDLE H = GetClipboardData(Format);
+  Close();
+  return H;
+}
+
+void TClipboard::SetAsHandle(UINT Format, HANDLE Value) {
+  Open();
+  Adding();
+  HANDLE R = SetClipboardData(Format, Value);
+  Close();
+  if (!R) throw EClipboardException(L"Cannot put data on the clipboard");
+}
+
+void TClipboard::Assign(TPersistent* Source) {
+  auto* B = dynamic_cast<TBitmap*>(Source);
+  if (!B) {
+    TPersistent::Assign(Source);
+    return;
+  }
+  // As a DIB, which every program (and a 32-bit one under any system)
+  // can read back; the system offers CF_BITMAP from it.
+  TBitmap Copy;
+  Copy.Assign(B);
+  Copy.SetPixelFormat(pf24bit);
+  TBytes Bmp = Copy.SaveToBytes();
+  if (Bmp.size() < sizeof(BITMAPFILEHEADER)) throw EClipboardException(L"Cannot put an empty bitmap on the clipboard");
+  SetBuffer(CF_DIB, Bmp.data() + sizeof(BITMAPFILEHEADER), Bmp.size() - sizeof(BITMAPFILEHEADER));
+}
+
+void TClipboard::AssignTo(TPersistent* Dest) {
+  auto* B = dynamic_cast<TBitmap*>(Dest);
+  if (!B) {
+    TPersistent::AssignTo(Dest);
+    return;
+  }
+  Open();
+  try {
+    HANDLE H = GetClipboardData(CF_DIB);
+    if (!H) throw EClipboardException(L"The clipboard holds no picture");
+    auto* Info = static_cast<const BITMAPINFOHEADER*>(GlobalLock(H));
+    size_t Size = GlobalSize(H);
+    size_t Colors = Info->biClrUsed ? Info->biClrUsed : (Info->biBitCount <= 8 ? (1u << Info->biBitCount) : 0);
+    size_t Masks = (Info->biCompression == BI_BITFIELDS && Info->biSize == sizeof(BITMAPINFOHEADER)) ? 12 : 0;
+    BITMAPFILEHEADER FH{};
+    FH.bfType = 0x4D42;
+    FH.bfSize = static_cast<DWORD>(sizeof(FH) + Size);
+    FH.bfOffBits = static_cast<DWORD>(sizeof(FH) + Info->biSize + Masks + Colors * sizeof(RGBQUAD));
+    TBytes Data(sizeof(FH) + Size, 0);
+    std::memcpy(Data.data(), &FH, sizeof(FH));
+    std::memcpy(Data.data() + sizeof(FH), Info, Size);
+    GlobalUnlock(H);
+    B->LoadFromBytes(Data.data(), Data.size());
+  } catch (...) {
+    Close();
+    throw;
+  }
+  Close();
+}
+
+}  // namespace jorv

@@ -1,0 +1,696 @@
+#include "platform/ui/Control.h"
+#include <algorithm>
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/WinControl.h"
+
+namespace jorv {
+
+namespace {
+TControl* GCaptureControl = nullptr;
+}  // namespace
+
+// The control the mouse is over, for CM_MOUSEENTER / CM_MOUSELEAVE.
+TControl* GMouseControl = nullptr;
+
+TShiftState KeyboardStateToShiftState() {
+  TShiftState S;
+  if (GetKeyState(VK_SHIFT) < 0) S += ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) S += ssCtrl;
+  if (GetKeyState(VK_MENU) < 0) S += ssAlt;
+  if (GetKeyState(VK_LBUTTON) < 0) S += ssLeft;
+  if (GetKeyState(VK_RBUTTON) < 0) S += ssRight;
+  if (GetKeyState(VK_MBUTTON) < 0) S += ssMiddle;
+  return S;
+}
+
+TShiftState KeysToShiftState(WPARAM Keys) {
+  TShiftState S;
+  if (Keys & MK_SHIFT) S += ssShift;
+  if (Keys & MK_CONTROL) S += ssCtrl;
+  if (Keys & MK_LBUTTON) S += ssLeft;
+  if (Keys & MK_RBUTTON) S += ssRight;
+  if (Keys & MK_MBUTTON) S += ssMiddle;
+  if (GetKeyState(VK_MENU) < 0) S += ssAlt;
+  return S;
+}
+
+TShiftState KeyDataToShiftState(LPARAM KeyData) {
+  TShiftState S;
+  if (GetKeyState(VK_SHIFT) < 0) S += ssShift;
+  if (GetKeyState(VK_CONTROL) < 0) S += ssCtrl;
+  if (KeyData & 0x20000000) S += ssAlt;
+  return S;
+}
+
+String GetShortHint(const String& Hint) {
+  size_t I = Hint.find(L'|');
+  return I == String::npos ? Hint : Hint.substr(0, I);
+}
+
+String GetLongHint(const String& Hint) {
+  size_t I = Hint.find(L'|');
+  return I == String::npos ? Hint : Hint.substr(I + 1);
+}
+
+// --- TSizeConstraints, TMargins ---------------------------------------------
+
+void TSizeConstraints::Set(Integer& F, Integer V) {
+  if (V < 0) V = 0;
+  if (F == V) return;
+  F = V;
+  if (OnChange) OnChange(this);
+}
+
+void TSizeConstraints::Assign(TPersistent* Source) {
+  if (auto* S = dynamic_cast<TSizeConstraints*>(Source)) {
+    FMinWidth = S->FMinWidth;
+    FMinHeight = S->FMinHeight;
+    FMaxWidth = S->FMaxWidth;
+    FMaxHeight = S->FMaxHeight;
+    if (OnChange) OnChange(this);
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+void TSizeConstraints::Apply(Integer& W, Integer& H) const {
+  if (FMaxWidth > 0 && W > FMaxWidth) W = FMaxWidth;
+  if (FMinWidth > 0 && W < FMinWidth) W = FMinWidth;
+  if (FMaxHeight > 0 && H > FMaxHeight) H = FMaxHeight;
+  if (FMinHeight > 0 && H < FMinHeight) H = FMinHeight;
+}
+
+void TMargins::Set(Integer& F, Integer V) {
+  if (F == V) return;
+  F = V;
+  if (OnChange) OnChange(this);
+}
+
+void TMargins::SetBounds(Integer L, Integer T, Integer R, Integer B) {
+  if (L == FLeft && T == FTop && R == FRight && B == FBottom) return;
+  FLeft = L;
+  FTop = T;
+  FRight = R;
+  FBottom = B;
+  if (OnChange) OnChange(this);
+}
+
+void TMargins::Assign(TPersistent* Source) {
+  if (auto* S = dynamic_cast<TMargins*>(Source)) {
+    SetBounds(S->FLeft, S->FTop, S->FRight, S->FBottom);
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+// --- TControl ---------------------------------------------------------------
+
+TControl::TControl(TComponent* AOwner)
+    : TComponent(AOwner),
+      FMargins(std::make_unique<TMargins>()),
+      FConstraints(std::make_unique<TSizeConstraints>()),
+      FFont(std::make_unique<TFont>()) {
+  FFont->OnChange = [this](TObject*) { FontChanged(); };
+  FMargins->OnChange = [this](TObject*) {
+    if (FAlignWithMargins) RequestAlign();
+  };
+  FConstraints->OnChange = [this](TObject*) { SetBounds(FLeft, FTop, FWidth, FHeight); };
+}
+
+TControl::~TControl() {
+  if (GCaptureControl == this) SetCaptureControl(nullptr);
+  if (GMouseControl == this) GMouseControl = nullptr;
+  if (Application) Application->ControlDestroying(this);
+  if (FParent) FParent->RemoveControl(this);
+}
+
+LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
+  TMessage M{Msg, WParam, LParam, 0};
+  WndProc(M);
+  return M.Result;
+}
+
+void TControl::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_MOUSEMOVE && Application)
+    Application->HintMouseMessage(this, Message);
+  Dispatch(Message);
+}
+
+void TControl::Dispatch(TMessage& M) {
+  switch (M.Msg) {
+    case WM_LBUTTONDOWN: WMLButtonDown(MsgAs<TWMMouse>(M)); break;
+    case WM_LBUTTONUP: WMLButtonUp(MsgAs<TWMMouse>(M)); break;
+    case WM_LBUTTONDBLCLK: WMLButtonDblClk(MsgAs<TWMMouse>(M)); break;
+    case WM_RBUTTONDOWN: WMRButtonDown(MsgAs<TWMMouse>(M)); break;
+    case WM_RBUTTONUP: WMRButtonUp(MsgAs<TWMMouse>(M)); break;
+    case WM_RBUTTONDBLCLK: WMRButtonDblClk(MsgAs<TWMMouse>(M)); break;
+    case WM_MBUTTONDOWN: WMMButtonDown(MsgAs<TWMMouse>(M)); break;
+    case WM_MBUTTONUP: WMMButtonUp(MsgAs<TWMMouse>(M)); break;
+    case WM_MBUTTONDBLCLK: WMMButtonDblClk(MsgAs<TWMMouse>(M)); break;
+    case WM_MOUSEMOVE: WMMouseMove(MsgAs<TWMMouse>(M)); break;
+    case WM_MOUSEWHEEL: WMMouseWheel(M); break;
+    case WM_CANCELMODE: WMCancelMode(M); break;
+    case WM_CONTEXTMENU: WMContextMenu(MsgAs<TWMContextMenu>(M)); break;
+    case CM_MOUSEENTER: CMMouseEnter(M); break;
+    case CM_MOUSELEAVE: CMMouseLeave(M); break;
+    case CM_ENABLEDCHANGED: CMEnabledChanged(M); break;
+    case CM_VISIBLECHANGED: CMVisibleChanged(M); break;
+    case CM_FONTCHANGED: CMFontChanged(M); break;
+    case CM_COLORCHANGED: CMColorChanged(M); break;
+    case CM_PARENTFONTCHANGED: CMParentFontChanged(M); break;
+    case CM_PARENTCOLORCHANGED: CMParentColorChanged(M); break;
+    case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(M); break;
+    case CM_TEXTCHANGED: CMTextChanged(M); break;
+    case CM_HINTSHOW: CMHintShow(M); break;
+    case CM_MOUSEWHEEL: CMMouseWheel(M); break;
+    default: DefaultHandler(M);
+  }
+}
+
+void TControl::DefaultHandler(TMessage& M) {
+  // A windowless control keeps its text itself.
+  switch (M.Msg) {
+    case WM_GETTEXTLENGTH: M.Result = static_cast<LRESULT>(FText.size()); break;
+    case WM_GETTEXT:
+      if (M.WParam > 0) {
+        size_t N = std::min<size_t>(FText.size(), M.WParam - 1);
+        auto* Buf = reinterpret_cast<Char*>(M.LParam);
+        std::copy_n(FText.data(), N, Buf);
+        Buf[N] = 0;
+        M.Result = static_cast<LRESULT>(N);
+      }
+      break;
+    case WM_SETTEXT:
+      FText = M.LParam ? reinterpret_cast<const Char*>(M.LParam) : L"";
+      M.Result = 1;
+      break;
+  }
+}
+
+void TControl::SetParent(TWinControl* AParent) {
+  if (FParent == AParent) return;
+  if (AParent == this) throw EInvalidOperation(L"A control cannot have itself as its parent");
+  if (FParent) FParent->RemoveControl(this);
+  if (AParent) AParent->InsertControl(this);
+}
+
+TComponent* TControl::GetParentComponent() const { return FParent; }
+
+bool TControl::CanResize(Integer& NewWidth, Integer& NewHeight) {
+  FConstraints->Apply(NewWidth, NewHeight);
+  return true;
+}
+
+void TControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  if (!CanResize(AWidth, AHeight)) return;
+  if (ALeft == FLeft && ATop == FTop && AWidth == FWidth && AHeight == FHeight) return;
+  bool Sized = AWidth != FWidth || AHeight != FHeight;
+  Invalidate();
+  FLeft = ALeft;
+  FTop = ATop;
+  FWidth = AWidth;
+  FHeight = AHeight;
+  if (!FAnchorMoving) UpdateAnchorRules();
+  Invalidate();
+  RequestAlign();
+  if (Sized && !FComponentState.Contains(csLoading)) Resize();
+}
+
+void TControl::UpdateAnchorRules() {
+  FAnchorRect = BoundsRect();
+  if (FParent) {
+    TRect R = FParent->ClientRect();
+    FAnchorParentSize = {R.Width(), R.Height()};
+  }
+}
+
+TRect TControl::ClientRect() { return Rect(0, 0, FWidth, FHeight); }
+
+void TControl::SetClientSize(Integer W, Integer H) {
+  TRect R = ClientRect();
+  SetBounds(FLeft, FTop, FWidth - R.Width() + W, FHeight - R.Height() + H);
+}
+
+TPoint TControl::ClientOrigin() {
+  if (!FParent) return {FLeft, FTop};
+  TPoint P = FParent->ClientOrigin();
+  return {P.X + FLeft, P.Y + FTop};
+}
+
+TPoint TControl::ClientToParent(const TPoint& P, TWinControl* AParent) {
+  if (!AParent) AParent = FParent;
+  if (!AParent) throw EInvalidOperation(L"Control '" + Name() + L"' has no parent window");
+  TPoint R = P;
+  const TControl* C = this;
+  while (C && C != AParent) {
+    R.X += C->FLeft;
+    R.Y += C->FTop;
+    C = C->FParent;
+  }
+  if (!C) throw EInvalidOperation(L"Control '" + Name() + L"' is not a child of the given parent");
+  return R;
+}
+
+void TControl::SetAlign(TAlign Value) {
+  if (FAlign == Value) return;
+  TAlign Old = FAlign;
+  FAlign = Value;
+  // Aligned to a side, the anchors are those of that side.
+  switch (Value) {
+    case alTop: FAnchors = {akLeft, akTop, akRight}; break;
+    case alBottom: FAnchors = {akLeft, akRight, akBottom}; break;
+    case alLeft: FAnchors = {akLeft, akTop, akBottom}; break;
+    case alRight: FAnchors = {akRight, akTop, akBottom}; break;
+    case alClient: FAnchors = {akLeft, akTop, akRight, akBottom}; break;
+    default:
+      if (Old != alNone && Old != alCustom) FAnchors = {akLeft, akTop};
+  }
+  RequestAlign();
+}
+
+void TControl::SetAnchors(TAnchors Value) {
+  if (FAnchors == Value) return;
+  FAnchors = Value;
+  UpdateAnchorRules();
+}
+
+void TControl::SetAlignWithMargins(bool Value) {
+  if (FAlignWithMargins == Value) return;
+  FAlignWithMargins = Value;
+  RequestAlign();
+}
+
+void TControl::RequestAlign() {
+  if (FParent) FParent->AlignControl(this);
+}
+
+void TControl::Resize() {
+  if (OnResize) OnResize(this);
+}
+
+bool TControl::Showing() const { return FVisible && FParent && FParent->Showing(); }
+
+void TControl::SetVisible(bool Value) {
+  if (FVisible == Value) return;
+  VisibleChanging();
+  if (!Value) Invalidate();
+  FVisible = Value;
+  Perform(CM_VISIBLECHANGED, Value);
+  RequestAlign();
+}
+
+void TControl::SetEnabled(bool Value) {
+  if (FEnabled == Value) return;
+  FEnabled = Value;
+  Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::SetColor(TColor Value) {
+  if (FColor == Value) return;
+  FColor = Value;
+  if (!FUpdatingFromParent) FParentColor = false;
+  Perform(CM_COLORCHANGED);
+}
+
+void TControl::SetParentColor(bool Value) {
+  if (FParentColor == Value) return;
+  FParentColor = Value;
+  if (Value && FParent) Perform(CM_PARENTCOLORCHANGED);
+}
+
+void TControl::SetParentFont(bool Value) {
+  if (FParentFont == Value) return;
+  FParentFont = Value;
+  if (Value && FParent) Perform(CM_PARENTFONTCHANGED);
+}
+
+void TControl::FontChanged() {
+  if (!FUpdatingFromParent) FParentFont = false;
+  Perform(CM_FONTCHANGED);
+}
+
+void TControl::SetShowHint(bool Value) {
+  if (FShowHint == Value && !FParentShowHint) return;
+  FShowHint = Value;
+  FParentShowHint = false;
+  Perform(CM_SHOWHINTCHANGED);
+}
+
+void TControl::SetParentShowHint(bool Value) {
+  if (FParentShowHint == Value) return;
+  FParentShowHint = Value;
+  if (Value && FParent) Perform(CM_PARENTSHOWHINTCHANGED);
+}
+
+void TControl::SetCursor(TCursor Value) {
+  if (FCursor == Value) return;
+  FCursor = Value;
+  Perform(CM_CURSORCHANGED);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* Value) {
+  FPopupMenu = Value;
+}
+
+String TControl::GetText() const { return FText; }
+
+void TControl::SetTextValue(const String& Value) { FText = Value; }
+
+void TControl::SetText(const String& Value) {
+  if (GetText() == Value) return;
+  SetTextValue(Value);
+  Perform(CM_TEXTCHANGED);
+}
+
+Integer TControl::GetTextLen() const { return static_cast<Integer>(GetText().size()); }
+
+Integer TControl::GetTextBuf(Char* Buffer, Integer BufSize) const {
+  if (BufSize <= 0 || !Buffer) return 0;
+  String T = GetText();
+  Integer N = std::min<Integer>(static_cast<Integer>(T.size()), BufSize - 1);
+  std::copy_n(T.data(), N, Buffer);
+  Buffer[N] = 0;
+  return N;
+}
+
+bool TControl::MouseCapture() const { return GetCaptureControl() == this; }
+
+void TControl::SetMouseCapture(bool Value) {
+  if (MouseCapture() == Value) return;
+  SetCaptureControl(Value ? this : nullptr);
+}
+
+void TControl::Invalidate() {
+  if (FParent && FParent->HandleAllocated()) {
+    RECT R{FLeft, FTop, FLeft + FWidth, FTop + FHeight};
+    InvalidateRect(FParent->Handle(), &R, !FControlStyle.Contains(csOpaque));
+  }
+}
+
+void TControl::Repaint() {
+  Invalidate();
+  Update();
+}
+
+void TControl::Update() {
+  if (FParent) FParent->Update();
+}
+
+void TControl::BringToFront() {
+  if (!FParent) return;
+  auto& L = FParent->FControls;
+  L.erase(std::find(L.begin(), L.end(), this));
+  // Windowless controls always lie below windowed ones; keep them together
+  // so the parent paints them in list order.
+  L.push_back(this);
+  if (auto* W = dynamic_cast<TWinControl*>(this); W && W->HandleAllocated())
+    SetWindowPos(W->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Invalidate();
+}
+
+void TControl::SendToBack() {
+  if (!FParent) return;
+  auto& L = FParent->FControls;
+  L.erase(std::find(L.begin(), L.end(), this));
+  L.insert(L.begin(), this);
+  if (auto* W = dynamic_cast<TWinControl*>(this); W && W->HandleAllocated())
+    SetWindowPos(W->Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  Invalidate();
+}
+
+void TControl::PaintTo(HDC DC, Integer X, Integer Y) {
+  int Saved = SaveDC(DC);
+  POINT Old;
+  OffsetViewportOrgEx(DC, X, Y, &Old);
+  IntersectClipRect(DC, 0, 0, FWidth, FHeight);
+  Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+  RestoreDC(DC, Saved);
+}
+
+void TControl::Loaded() {
+  TComponent::Loaded();
+  if (FParent) {
+    if (FParentColor) Perform(CM_PARENTCOLORCHANGED);
+    if (FParentFont) Perform(CM_PARENTFONTCHANGED);
+  }
+  RequestAlign();
+}
+
+void TControl::ChangeScale(Integer M, Integer D) {
+  if (M == D || D == 0) return;
+  SetBounds(MulDiv(FLeft, M, D), MulDiv(FTop, M, D), MulDiv(FWidth, M, D), MulDiv(FHeight, M, D));
+  if (!FParentFont) {
+    FUpdatingFromParent = true;
+    FFont->SetHeight(MulDiv(FFont->Height(), M, D));
+    FUpdatingFromParent = false;
+  }
+}
+
+TCustomForm* TControl::GetParentForm() const {
+  const TControl* C = this;
+  while (C->FParent) C = C->FParent;
+  return dynamic_cast<TCustomForm*>(const_cast<TControl*>(C));
+}
+
+void TControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == reinterpret_cast<TComponent*>(FPopupMenu))
+    FPopupMenu = nullptr;
+}
+
+// --- mouse ------------------------------------------------------------------
+
+void TControl::Click() {
+  if (OnClick) OnClick(this);
+}
+
+void TControl::DblClick() {
+  if (OnDblClick) OnDblClick(this);
+}
+
+void TControl::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+  if (OnMouseMove) OnMouseMove(this, Shift, X, Y);
+}
+
+void TControl::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+}
+
+void TControl::MouseEnter() {
+  if (OnMouseEnter) OnMouseEnter(this);
+}
+
+void TControl::MouseLeave() {
+  if (OnMouseLeave) OnMouseLeave(this);
+}
+
+bool TControl::DoMouseWheel(TShiftState Shift, Integer WheelDelta, TPoint MousePos) {
+  bool Handled = false;
+  if (OnMouseWheel) OnMouseWheel(this, Shift, WheelDelta, MousePos, Handled);
+  if (!Handled) {
+    if (WheelDelta < 0)
+      Handled = DoMouseWheelDown(Shift, MousePos);
+    else if (WheelDelta > 0)
+      Handled = DoMouseWheelUp(Shift, MousePos);
+  }
+  return Handled;
+}
+
+bool TControl::DoMouseWheelDown(TShiftState Shift, TPoint MousePos) {
+  bool Handled = false;
+  if (OnMouseWheelDown) OnMouseWheelDown(this, Shift, MousePos, Handled);
+  return Handled;
+}
+
+bool TControl::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
+  bool Handled = false;
+  if (OnMouseWheelUp) OnMouseWheelUp(this, Shift, MousePos, Handled);
+  return Handled;
+}
+
+void TControl::DoMouseDown(TWMMouse& M, TMouseButton Button, TShiftState Shift) {
+  if (!FControlStyle.Contains(csNoStdEvents))
+    MouseDown(Button, KeysToShiftState(M.Keys) + Shift, M.XPos, M.YPos);
+}
+
+void TControl::DoMouseUp(TWMMouse& M, TMouseButton Button) {
+  if (!FControlStyle.Contains(csNoStdEvents))
+    MouseUp(Button, KeysToShiftState(M.Keys), M.XPos, M.YPos);
+}
+
+void TControl::WMLButtonDown(TWMMouse& M) {
+  if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
+  if (FControlStyle.Contains(csClickEvents)) FControlState += csClicked;
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DoMouseDown(M, mbLeft, {});
+}
+
+void TControl::WMLButtonUp(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
+  if (FControlState.Contains(csClicked)) {
+    FControlState -= csClicked;
+    if (ClientRect().Contains(M.Pos())) Click();
+  }
+  DoMouseUp(M, mbLeft);
+}
+
+void TControl::WMLButtonDblClk(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
+  if (FControlStyle.Contains(csClickEvents)) DblClick();
+  DoMouseDown(M, mbLeft, {ssDouble});
+}
+
+void TControl::WMRButtonDown(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DoMouseDown(M, mbRight, {});
+}
+
+void TControl::WMRButtonUp(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DoMouseUp(M, mbRight);
+}
+
+void TControl::WMRButtonDblClk(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DoMouseDown(M, mbRight, {ssDouble});
+}
+
+void TControl::WMMButtonDown(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DoMouseDown(M, mbMiddle, {});
+}
+
+void TControl::WMMButtonUp(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DoMouseUp(M, mbMiddle);
+}
+
+void TControl::WMMButtonDblClk(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DoMouseDown(M, mbMiddle, {ssDouble});
+}
+
+void TControl::WMMouseMove(TWMMouse& M) {
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (!FControlStyle.Contains(csNoStdEvents)) MouseMove(KeysToShiftState(M.Keys), M.XPos, M.YPos);
+}
+
+void TControl::WMMouseWheel(TMessage& M) {
+  // Offered to the control as CM_MOUSEWHEEL first; unhandled, the window
+  // gets the default (which passes it to the parent).
+  M.Result = Perform(CM_MOUSEWHEEL, M.WParam, M.LParam);
+  if (M.Result == 0) DefaultHandler(M);
+}
+
+void TControl::CMMouseWheel(TMessage& M) {
+  TShiftState Shift = KeysToShiftState(LOWORD(M.WParam));
+  Integer Delta = static_cast<SmallInt>(HIWORD(M.WParam));
+  TPoint P{static_cast<SmallInt>(LOWORD(M.LParam)), static_cast<SmallInt>(HIWORD(M.LParam))};
+  M.Result = DoMouseWheel(Shift, Delta, P) ? 1 : 0;
+}
+
+void TControl::WMCancelMode(TMessage& M) {
+  if (MouseCapture()) SetMouseCapture(false);
+  DefaultHandler(M);
+}
+
+void TControl::WMContextMenu(TWMContextMenu& M) {
+  TPoint P{M.XPos, M.YPos};
+  bool Handled = false;
+  if (OnContextPopup) {
+    TPoint C = (P.X == -1 && P.Y == -1) ? TPoint{-1, -1} : ScreenToClient(P);
+    OnContextPopup(this, C, Handled);
+  }
+  if (Handled) {
+    M.Result = 1;
+    return;
+  }
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+}
+
+void TControl::CMMouseEnter(TMessage& M) {
+  if (M.LParam == 0) MouseEnter();
+}
+
+void TControl::CMMouseLeave(TMessage& M) {
+  if (M.LParam == 0) MouseLeave();
+}
+
+void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
+
+void TControl::CMVisibleChanged(TMessage&) { Invalidate(); }
+
+void TControl::CMFontChanged(TMessage&) { Invalidate(); }
+
+void TControl::CMColorChanged(TMessage&) { Invalidate(); }
+
+void TControl::CMParentFontChanged(TMessage& M) {
+  if (!FParentFont) return;
+  TFont* Source = M.WParam ? reinterpret_cast<TFont*>(M.LParam) : (FParent ? FParent->Font() : nullptr);
+  if (!Source) return;
+  FUpdatingFromParent = true;
+  FFont->Assign(Source);
+  FUpdatingFromParent = false;
+}
+
+void TControl::CMParentColorChanged(TMessage& M) {
+  if (!FParentColor) return;
+  TColor C = M.WParam ? static_cast<TColor>(M.LParam) : (FParent ? FParent->Color() : FColor);
+  FUpdatingFromParent = true;
+  SetColor(C);
+  FUpdatingFromParent = false;
+}
+
+void TControl::CMParentShowHintChanged(TMessage&) {
+  if (FParentShowHint && FParent) FShowHint = FParent->ShowHint();
+}
+
+void TControl::CMTextChanged(TMessage&) { Invalidate(); }
+
+void TControl::CMHintShow(TMessage& M) { M.Result = 0; }
+
+// --- capture ----------------------------------------------------------------
+
+TControl* GetCaptureControl() {
+  HWND H = GetCapture();
+  TControl* C = FindControl(H);
+  if (C && GCaptureControl && GCaptureControl->Parent() == C) return GCaptureControl;
+  if (!C && GCaptureControl && dynamic_cast<TWinControl*>(GCaptureControl) == nullptr &&
+      GCaptureControl->Parent() && GCaptureControl->Parent()->HandleAllocated() &&
+      GCaptureControl->Parent()->Handle() == H)
+    return GCaptureControl;
+  return C;
+}
+
+void SetCaptureControl(TControl* Control) {
+  GCaptureControl = nullptr;
+  if (!Control) {
+    ReleaseCapture();
+    return;
+  }
+  if (auto* W = dynamic_cast<TWinControl*>(Control)) {
+    SetCapture(W->Handle());
+    return;
+  }
+  if (!Control->Parent()) return;
+  GCaptureControl = Control;
+  SetCapture(Control->Parent()->Handle());
+}
+
+TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled) {
+  HWND H = WindowFromPoint(POINT{Pos.X, Pos.Y});
+  while (H && !FindControl(H)) H = GetParent(H);
+  TWinControl* W = FindControl(H);
+  if (!W) return nullptr;
+  TControl* C = W->ControlAtPos(W->ScreenToClient(Pos), AllowDisabled);
+  return C ? C : W;
+}
+
+}  // namespace jorv

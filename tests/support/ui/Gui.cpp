@@ -1,0 +1,111 @@
+#include "tests/support/ui/Gui.h"
+
+namespace jorv::test {
+
+bool PumpUntil(const std::function<bool()>& Done, unsigned TimeoutMs) {
+  DWORD Start = GetTickCount();
+  while (!Done()) {
+    if (GetTickCount() - Start > TimeoutMs) return false;
+    Application->ProcessMessages();
+    if (Done()) return true;
+    // Wakes for the next message or after a few milliseconds, so timers
+    // of the system get their turn.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+  return true;
+}
+
+void Pump(unsigned Ms) {
+  DWORD Start = GetTickCount();
+  PumpUntil([&] { return GetTickCount() - Start >= Ms; }, Ms + 1000);
+}
+
+TTestForm::TTestForm(Integer ClientW, Integer ClientH, bool ShowIt) : FForm(new TForm(nullptr)) {
+  FForm->SetPosition(poDesigned);
+  FForm->SetBounds(40, 40, 100, 100);
+  FForm->SetClientWidth(ClientW);
+  FForm->SetClientHeight(ClientH);
+  if (ShowIt) {
+    FForm->Show();
+    Pump(10);
+  }
+}
+
+TTestForm::~TTestForm() { delete FForm; }
+
+namespace {
+HWND WindowOf(TControl* C, Integer& X, Integer& Y) {
+  while (!dynamic_cast<TWinControl*>(C)) {
+    X += C->Left();
+    Y += C->Top();
+    C = C->Parent();
+  }
+  return static_cast<TWinControl*>(C)->Handle();
+}
+
+void PostMouse(TControl* Control, UINT Msg, WPARAM Keys, Integer X, Integer Y) {
+  HWND H = WindowOf(Control, X, Y);
+  POINT P{X, Y};
+  ClientToScreen(H, &P);
+  SetCursorPos(P.x, P.y);
+  PostMessageW(H, Msg, Keys, MAKELPARAM(static_cast<Word>(X), static_cast<Word>(Y)));
+  Pump(5);
+}
+}  // namespace
+
+void MouseMove(TControl* Control, Integer X, Integer Y) { PostMouse(Control, WM_MOUSEMOVE, 0, X, Y); }
+
+void MouseDown(TControl* Control, Integer X, Integer Y, TMouseButton Button) {
+  static const UINT Msg[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
+  static const WPARAM Keys[] = {MK_LBUTTON, MK_RBUTTON, MK_MBUTTON};
+  PostMouse(Control, Msg[Button], Keys[Button], X, Y);
+}
+
+void MouseUp(TControl* Control, Integer X, Integer Y, TMouseButton Button) {
+  static const UINT Msg[] = {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP};
+  PostMouse(Control, Msg[Button], 0, X, Y);
+}
+
+void Click(TControl* Control, Integer X, Integer Y) {
+  MouseMove(Control, X, Y);
+  MouseDown(Control, X, Y);
+  MouseUp(Control, X, Y);
+}
+
+void KeyPress(TWinControl* Control, Word Key, Char Ch) {
+  HWND H = Control->Handle();
+  UINT Scan = MapVirtualKeyW(Key, 0);
+  PostMessageW(H, WM_KEYDOWN, Key, 1 | (Scan << 16));
+  if (Ch) PostMessageW(H, WM_CHAR, Ch, 1 | (Scan << 16));
+  PostMessageW(H, WM_KEYUP, Key, 1 | (Scan << 16) | 0xC0000000);
+  Pump(5);
+}
+
+void PostChar(TWinControl* Control, Char Ch) {
+  PostMessageW(Control->Handle(), WM_CHAR, Ch, 1);
+  Pump(5);
+}
+
+TRendered::TRendered(TControl* Control) {
+  FBitmap.SetPixelFormat(pf24bit);
+  FBitmap.SetSize(Control->Width(), Control->Height());
+  TCanvas* C = FBitmap.Canvas();
+  C->Lock();
+  Control->PaintTo(C->Handle(), 0, 0);
+  C->Unlock();
+}
+
+TColor TRendered::Pixel(Integer X, Integer Y) {
+  return FBitmap.Canvas()->Pixels(X, Y);
+}
+
+TMessageBoxRecorder::TMessageBoxRecorder(Integer Answer) : FAnswer(Answer) {
+  FOld = SetMessageBoxHandler([this](const String& Text, const String& Caption, UINT Flags) {
+    FBoxes.push_back({Text, Caption, Flags});
+    return FAnswer;
+  });
+}
+
+TMessageBoxRecorder::~TMessageBoxRecorder() { SetMessageBoxHandler(FOld); }
+
+}  // namespace jorv::test

@@ -1,0 +1,72 @@
+#pragma once
+// Helpers of GUI tests: forms on the display, pumping the message loop
+// until something happens, real mouse and key messages, pixels of a
+// rendered control, and message boxes recorded instead of shown.
+#include <functional>
+#include <vector>
+#include "platform/gfx/Bitmap.h"
+#include "platform/ui/ui.h"
+
+namespace jorv::test {
+
+// Handles messages until Done() holds or TimeoutMs passes; true when Done.
+bool PumpUntil(const std::function<bool()>& Done, unsigned TimeoutMs = 2000);
+// Handles every queued message (and those they post) for a short while.
+void Pump(unsigned Ms = 30);
+
+// A plain form shown at a fixed place of the screen, freed at the end of
+// the test.
+class TTestForm {
+ public:
+  explicit TTestForm(Integer ClientW = 300, Integer ClientH = 200, bool ShowIt = true);
+  ~TTestForm();
+  TForm* operator->() const { return FForm; }
+  TForm* Get() const { return FForm; }
+
+ private:
+  TForm* FForm;
+};
+
+// Mouse input in client coordinates of Control (windowless controls go
+// through their parent's window). The cursor is moved there first, so
+// hover tracking and hints see it where the message says.
+void MouseMove(TControl* Control, Integer X, Integer Y);
+void MouseDown(TControl* Control, Integer X, Integer Y, TMouseButton Button = mbLeft);
+void MouseUp(TControl* Control, Integer X, Integer Y, TMouseButton Button = mbLeft);
+void Click(TControl* Control, Integer X, Integer Y);
+// Key down, the character it makes (if any) and key up, posted to the
+// control's window and handled by the application's loop.
+void KeyPress(TWinControl* Control, Word Key, Char Ch = 0);
+void PostChar(TWinControl* Control, Char Ch);
+
+// Renders Control with PaintTo into a 24-bit bitmap of its size.
+class TRendered {
+ public:
+  explicit TRendered(TControl* Control);
+  TColor Pixel(Integer X, Integer Y);
+  TBitmap& Bitmap() { return FBitmap; }
+
+ private:
+  TBitmap FBitmap;
+};
+
+// Records every message box while alive and answers with Answer.
+class TMessageBoxRecorder {
+ public:
+  struct TBox {
+    String Text;
+    String Caption;
+    UINT Flags;
+  };
+  explicit TMessageBoxRecorder(Integer Answer = IDOK);
+  ~TMessageBoxRecorder();
+  const std::vector<TBox>& Boxes() const { return FBoxes; }
+  void SetAnswer(Integer Value) { FAnswer = Value; }
+
+ private:
+  std::vector<TBox> FBoxes;
+  Integer FAnswer;
+  TMessageBoxHandler FOld;
+};
+
+}  // namespace jorv::test
