@@ -20,3 +20,4 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Registry.h"
 #include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Thread.h"
