@@ -212,7 +212,12 @@ void TBitmap::SetSize(Integer AWidth, Integer AHeight) {
   Changed(this);
 }
 
-HBITMAP TBitmap::Handle() { return FHandle; }
+HBITMAP TBitmap::Handle() {
+  // Out of the canvas's DC, so the caller may select it elsewhere; the
+  // canvas takes it back on its next drawing.
+  FreeContext();
+  return FHandle;
+}
 
 void TBitmap::SetHandle(HBITMAP Value) {
   if (Value == FHandle) return;

@@ -40,7 +40,7 @@ class TBitmap : public TGraphic {
   // A canvas over a memory DC that holds the bitmap.
   TCanvas* Canvas();
 
-  // The DIB section; an empty bitmap has none.
+  // The DIB section, not selected in any DC; an empty bitmap has none.
   HBITMAP Handle();
   // Takes over any bitmap handle (converted into a DIB section).
   void SetHandle(HBITMAP Value);

@@ -11,3 +11,4 @@
 #include "platform/gfx/Icon.h"
 #include "platform/gfx/WICImage.h"
 #include "platform/gfx/Picture.h"
+#include "platform/gfx/ImageList.h"
