@@ -9,3 +9,5 @@
 #include "platform/data/DataSource.h"
 #include "platform/data/DataLink.h"
 #include "platform/data/MemoryDataSet.h"
+#include "platform/data/ADOConnection.h"
+#include "platform/data/ADOTable.h"
