@@ -45,13 +45,6 @@ using TLocateOptions = TSet<TLocateOption, 8>;
 enum TFilterOption : uint8_t { foCaseInsensitive, foNoPartialCompare };
 using TFilterOptions = TSet<TFilterOption, 8>;
 
-// Texts that stand left, right or centred; the data layer's own copy of the
-// platform's alignment so that fields need no window code.
-#ifndef JORV_TALIGNMENT_DEFINED
-#define JORV_TALIGNMENT_DEFINED
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
-#endif
-
 // A bookmark names one record of a data set; empty means none.
 using TBookmark = TBytes;
 

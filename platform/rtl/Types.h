@@ -95,6 +95,10 @@ class TSet {
   constexpr void Clear() { *this = TSet(); }
 };
 
+// How a text stands in its box; shared by fields and controls.
+#define JORV_TALIGNMENT_DEFINED
+enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
+
 struct TPoint {
   Integer X = 0;
   Integer Y = 0;
