@@ -6,11 +6,6 @@
 
 namespace jorv {
 
-#ifndef JORV_TALIGNMENT_DEFINED
-#define JORV_TALIGNMENT_DEFINED
-enum TAlignment : uint8_t { taLeftJustify, taRightJustify, taCenter };
-#endif
-
 enum TEditCharCase : uint8_t { ecNormal, ecUpperCase, ecLowerCase };
 
 class TCustomEdit : public TWinControl {

@@ -13,6 +13,3 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/CustomEdit.h"
-#include "platform/ui/TextAlignment.h"
-#include "platform/ui/Frame3D.h"
-#include "platform/ui/Panel.h"
