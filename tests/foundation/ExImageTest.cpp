@@ -25,6 +25,15 @@ TBytes SampleBmp() {
   return B.SaveToBytes();
 }
 
+// The smallest GIF: one white pixel.
+TBytes TinyGif() {
+  static const Byte Data[] = {0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80,
+                              0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x2C, 0x00, 0x00,
+                              0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01,
+                              0x00, 0x3B};
+  return TBytes(Data, sizeof(Data));
+}
+
 TBytes StreamBytes(TExImage& Image) {
   TBytesStream Out;
   Image.SaveToStream(&Out);
@@ -65,6 +74,15 @@ TEST(ExImage, LoadMeasuresAndSavesTheSameBytes) {
   Image.SetHeight(7);
   EXPECT_EQ(Image.Width(), 100);
   EXPECT_EQ(Image.Height(), 50);
+}
+
+TEST(ExImage, OtherFormatsDecodeAndKeepTheirBytes) {
+  TExImage Image;
+  TBytesStream In(TinyGif());
+  Image.LoadFromStream(&In);
+  EXPECT_EQ(Image.Width(), 1);
+  EXPECT_EQ(Image.Height(), 1);
+  EXPECT_EQ(StreamBytes(Image), TinyGif());
 }
 
 TEST(ExImage, FormStreamingRoundTrip) {

@@ -112,6 +112,19 @@ TEST_F(ThemeNotifierTest, NothingRunsAtDesignTime) {
   delete N;
 }
 
+TEST_F(ThemeNotifierTest, WindowWithoutWindowedOwnerIsMessageOnly) {
+  AddKey(String(Office2007) + L"\\Common\\General");
+  TComponent Owner;
+  TThemeNotifier* N = GetThemeNotifier(&Owner);
+  ASSERT_NE(N->NotifierWindow(), nullptr);
+  EXPECT_EQ(N->NotifierWindow()->ParentWindow(), HWND_MESSAGE);
+  EXPECT_TRUE(N->NotifierWindow()->HandleAllocated());
+  ASSERT_NE(N->RegMonitorThread(), nullptr);
+  EXPECT_EQ(N->RegMonitorThread()->Key(), L"Software\\Microsoft\\Office\\12.0\\Common");
+  EXPECT_EQ(N->RegMonitorThread()->Filter(), DWORD(REG_NOTIFY_CHANGE_LAST_SET));
+  delete N;
+}
+
 TEST_F(ThemeNotifierTest, WatcherTellsRegisteredWindowsOfThemeChanges) {
   AddKey(String(Office2010) + L"\\Common\\General");
   SetTheme(Office2010, 1);
