@@ -21,3 +21,6 @@
 #include "platform/ui/RadioButton.h"
 #include "platform/ui/ScrollBar.h"
 #include "platform/ui/TrackBar.h"
+#include "platform/ui/CustomGrid.h"
+#include "platform/ui/StringGrid.h"
+#include "platform/ui/InplaceEdit.h"

@@ -1,0 +1,198 @@
+#include "platform/ui/StringGrid.h"
+#include <algorithm>
+
+namespace jorv {
+
+namespace {
+const wchar_t* const SIndexOutOfRange = L"Grid index out of range";
+}
+
+// --- TStringGridStrings --------------------------------------------------------
+
+void TStringGridStrings::CheckIndex(Integer Index) const {
+  if (Index < 0 || Index >= GetCount()) throw EInvalidGridOperation(SIndexOutOfRange);
+}
+
+Integer TStringGridStrings::GetCount() const { return FIsColumn ? FGrid->RowCount() : FGrid->ColCount(); }
+
+String TStringGridStrings::Get(Integer Index) const {
+  CheckIndex(Index);
+  return FIsColumn ? FGrid->GetCells(FIndex, Index) : FGrid->GetCells(Index, FIndex);
+}
+
+void TStringGridStrings::Put(Integer Index, const String& S) {
+  CheckIndex(Index);
+  if (FIsColumn)
+    FGrid->SetCells(FIndex, Index, S);
+  else
+    FGrid->SetCells(Index, FIndex, S);
+}
+
+TObject* TStringGridStrings::GetObject(Integer Index) const {
+  CheckIndex(Index);
+  return FIsColumn ? FGrid->GetObjects(FIndex, Index) : FGrid->GetObjects(Index, FIndex);
+}
+
+void TStringGridStrings::PutObject(Integer Index, TObject* AObject) {
+  CheckIndex(Index);
+  if (FIsColumn)
+    FGrid->SetObjects(FIndex, Index, AObject);
+  else
+    FGrid->SetObjects(Index, FIndex, AObject);
+}
+
+Integer TStringGridStrings::Add(const String& S) { return AddObject(S, nullptr); }
+
+Integer TStringGridStrings::AddObject(const String& S, TObject* AObject) {
+  for (Integer I = 0, N = GetCount(); I < N; ++I) {
+    if (Get(I).empty() && !GetObject(I)) {
+      Put(I, S);
+      PutObject(I, AObject);
+      return I;
+    }
+  }
+  return -1;
+}
+
+void TStringGridStrings::Clear() {
+  for (Integer I = 0, N = GetCount(); I < N; ++I) {
+    if (!Get(I).empty()) Put(I, String());
+    if (GetObject(I)) PutObject(I, nullptr);
+  }
+}
+
+void TStringGridStrings::Insert(Integer, const String&) {
+  throw EInvalidGridOperation(L"A grid's column or row cannot take new entries");
+}
+
+void TStringGridStrings::Delete(Integer) {
+  throw EInvalidGridOperation(L"A grid's column or row cannot lose entries");
+}
+
+// --- TStringGrid -----------------------------------------------------------------
+
+TStringGrid::TStringGrid(TComponent* AOwner) : TDrawGrid(AOwner) { FData.resize(RowCount()); }
+
+TStringGrid::~TStringGrid() = default;
+
+const TStringGrid::TCell* TStringGrid::FindCell(Integer ACol, Integer ARow) const {
+  if (ARow < 0 || ARow >= static_cast<Integer>(FData.size()) || ACol < 0) return nullptr;
+  const TCellRow* R = FData[ARow].get();
+  if (!R || ACol >= static_cast<Integer>(R->size())) return nullptr;
+  return &(*R)[ACol];
+}
+
+TStringGrid::TCell& TStringGrid::EnsureCell(Integer ACol, Integer ARow) {
+  CheckCell(ACol, ARow);
+  std::unique_ptr<TCellRow>& R = FData[ARow];
+  if (!R) R = std::make_unique<TCellRow>();
+  if (ACol >= static_cast<Integer>(R->size())) R->resize(ACol + 1);
+  return (*R)[ACol];
+}
+
+String TStringGrid::GetCells(Integer ACol, Integer ARow) const {
+  const TCell* C = FindCell(ACol, ARow);
+  return C ? C->Text : String();
+}
+
+void TStringGrid::SetCells(Integer ACol, Integer ARow, const String& Value) {
+  TCell& C = EnsureCell(ACol, ARow);
+  if (C.Text == Value) return;
+  C.Text = Value;
+  InvalidateCell(ACol, ARow);
+  // An editor open on the cell shows the new text, unless it is the editor
+  // that wrote it.
+  if (FEditorMode && ACol == FInplaceCol && ARow == FInplaceRow && !FWritingEditText) InvalidateEditor();
+}
+
+TObject* TStringGrid::GetObjects(Integer ACol, Integer ARow) const {
+  const TCell* C = FindCell(ACol, ARow);
+  return C ? C->Object : nullptr;
+}
+
+void TStringGrid::SetObjects(Integer ACol, Integer ARow, TObject* Value) { EnsureCell(ACol, ARow).Object = Value; }
+
+TStrings* TStringGrid::Lines(bool IsColumn, Integer Index) {
+  if (Index < 0 || Index >= (IsColumn ? ColCount() : RowCount())) throw EInvalidGridOperation(SIndexOutOfRange);
+  auto& Map = IsColumn ? FCols : FRows;
+  std::unique_ptr<TStringGridStrings>& L = Map[Index];
+  if (!L) L = std::make_unique<TStringGridStrings>(this, IsColumn, Index);
+  return L.get();
+}
+
+TStrings* TStringGrid::GetCols(Integer Index) { return Lines(true, Index); }
+
+TStrings* TStringGrid::GetRows(Integer Index) { return Lines(false, Index); }
+
+void TStringGrid::SetCols(Integer Index, TStrings* Value) { GetCols(Index)->Assign(Value); }
+
+void TStringGrid::SetRows(Integer Index, TStrings* Value) { GetRows(Index)->Assign(Value); }
+
+void TStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
+  if (DefaultDrawing()) {
+    const TCell* C = FindCell(ACol, ARow);
+    if (C && !C->Text.empty()) {
+      TBrushStyle Old = Canvas()->Brush()->Style();
+      Canvas()->Brush()->SetStyle(bsClear);
+      Canvas()->TextRect(ARect, ARect.Left + 2, ARect.Top + 2, C->Text);
+      Canvas()->Brush()->SetStyle(Old);
+    }
+  }
+  TDrawGrid::DrawCell(ACol, ARow, ARect, AState);
+}
+
+String TStringGrid::GetEditText(Integer ACol, Integer ARow) {
+  String Result = GetCells(ACol, ARow);
+  if (OnGetEditText) OnGetEditText(this, ACol, ARow, Result);
+  return Result;
+}
+
+void TStringGrid::SetEditText(Integer ACol, Integer ARow, const String& Value) {
+  FWritingEditText = true;
+  try {
+    SetCells(ACol, ARow, Value);
+  } catch (...) {
+    FWritingEditText = false;
+    throw;
+  }
+  FWritingEditText = false;
+  TDrawGrid::SetEditText(ACol, ARow, Value);
+}
+
+void TStringGrid::ColumnMoved(Integer FromIndex, Integer ToIndex) {
+  // Only rows that hold cells are touched.
+  for (auto& R : FData) {
+    if (!R) continue;
+    Integer Need = std::max(FromIndex, ToIndex) + 1;
+    if (static_cast<Integer>(R->size()) < Need) {
+      if (static_cast<Integer>(R->size()) <= std::min(FromIndex, ToIndex)) continue;
+      R->resize(Need);
+    }
+    if (FromIndex < ToIndex)
+      std::rotate(R->begin() + FromIndex, R->begin() + FromIndex + 1, R->begin() + ToIndex + 1);
+    else
+      std::rotate(R->begin() + ToIndex, R->begin() + FromIndex, R->begin() + FromIndex + 1);
+  }
+  TDrawGrid::ColumnMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::RowMoved(Integer FromIndex, Integer ToIndex) {
+  if (FromIndex < ToIndex)
+    std::rotate(FData.begin() + FromIndex, FData.begin() + FromIndex + 1, FData.begin() + ToIndex + 1);
+  else
+    std::rotate(FData.begin() + ToIndex, FData.begin() + FromIndex, FData.begin() + FromIndex + 1);
+  TDrawGrid::RowMoved(FromIndex, ToIndex);
+}
+
+void TStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount) {
+  FData.resize(RowCount());
+  if (ColCount() < OldColCount) {
+    for (auto& R : FData)
+      if (R && static_cast<Integer>(R->size()) > ColCount()) R->resize(ColCount());
+    FCols.erase(FCols.lower_bound(ColCount()), FCols.end());
+  }
+  if (RowCount() < OldRowCount) FRows.erase(FRows.lower_bound(RowCount()), FRows.end());
+  TDrawGrid::SizeChanged(OldColCount, OldRowCount);
+}
+
+}  // namespace jorv

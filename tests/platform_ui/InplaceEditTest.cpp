@@ -1,0 +1,162 @@
+// Editing a string grid's cells in place: typed text reaches the cell,
+// Escape gives the old text back, the navigation keys leave the edit for
+// the grid, and the edit sits over the cell it edits.
+#include <gtest/gtest.h>
+#include <cstring>
+#include "tests/support/ui/Gui.h"
+
+using namespace jorv;
+using namespace jorv::test;
+
+namespace {
+
+void SendKey(Word Key) {
+  HWND H = GetFocus();
+  PostMessageW(H, WM_KEYDOWN, Key, 1);
+  PostMessageW(H, WM_KEYUP, Key, 0xC0000001);
+  Pump(5);
+}
+
+void TypeChars(const String& S) {
+  for (Char Ch : S) {
+    PostMessageW(GetFocus(), WM_CHAR, Ch, 1);
+    Pump(5);
+  }
+}
+
+struct TEditGrid {
+  TTestForm Form{420, 300};
+  TStringGrid* Grid;
+  std::vector<String> Written;
+  TEditGrid() {
+    Grid = new TStringGrid(Form.Get());
+    Grid->SetParent(Form.Get());
+    Grid->SetBounds(0, 0, 420, 300);
+    Grid->SetColCount(20);
+    Grid->SetRowCount(100000);
+    Grid->SetOptions(Grid->Options() + goEditing);
+    Grid->OnSetEditText = [this](TObject*, Integer, Integer, const String& V) { Written.push_back(V); };
+    Pump(10);
+    Grid->SetFocus();
+    Pump(10);
+  }
+  bool EditOpen() {
+    TInplaceEdit* E = Grid->InplaceEditor();
+    return E && E->HandleAllocated() && IsWindowVisible(E->Handle());
+  }
+};
+
+}  // namespace
+
+TEST(InplaceEdit, TypingOpensTheEditAndWritesTheCellAsItGoes) {
+  TEditGrid T;
+  TStringGrid* G = T.Grid;
+  G->SetCells(2, 3, L"old");
+  G->SetRow(3);
+  G->SetCol(2);
+  TypeChars(L"ab");
+  ASSERT_TRUE(T.EditOpen());
+  TInplaceEdit* E = G->InplaceEditor();
+  EXPECT_EQ(GetFocus(), E->Handle());
+  // The first character replaced the whole old text.
+  EXPECT_EQ(E->Text(), L"ab");
+  EXPECT_EQ(G->GetCells(2, 3), L"ab");
+  EXPECT_EQ(T.Written.back(), L"ab");
+  // The edit lies over the cell, inside its lines.
+  RECT W;
+  GetWindowRect(E->Handle(), &W);
+  MapWindowPoints(nullptr, G->Handle(), reinterpret_cast<POINT*>(&W), 2);
+  TRect Cell = G->CellRect(2, 3);
+  EXPECT_EQ(W.left, Cell.Left);
+  EXPECT_EQ(W.top, Cell.Top);
+  EXPECT_EQ(W.right, Cell.Right);
+  EXPECT_EQ(W.bottom, Cell.Bottom);
+
+  // Enter closes the edit and keeps the text; the grid has the focus again.
+  SendKey(VK_RETURN);
+  EXPECT_FALSE(T.EditOpen());
+  EXPECT_EQ(GetFocus(), G->Handle());
+  EXPECT_EQ(G->GetCells(2, 3), L"ab");
+  EXPECT_FALSE(G->EditorMode());
+}
+
+TEST(InplaceEdit, EscapeGivesBackTheTextTheEditOpenedWith) {
+  TEditGrid T;
+  TStringGrid* G = T.Grid;
+  G->SetCells(1, 1, L"keep");
+  SendKey(VK_F2);
+  ASSERT_TRUE(T.EditOpen());
+  // F2 puts the caret after the text instead of selecting it.
+  TypeChars(L"s");
+  EXPECT_EQ(G->GetCells(1, 1), L"keeps");
+  SendKey(VK_ESCAPE);
+  EXPECT_FALSE(T.EditOpen());
+  EXPECT_EQ(G->GetCells(1, 1), L"keep");
+  EXPECT_EQ(T.Written.back(), L"keep");
+}
+
+TEST(InplaceEdit, NavigationKeysLeaveTheEditForTheGrid) {
+  TEditGrid T;
+  TStringGrid* G = T.Grid;
+  struct {
+    const char* Name;
+    Word Key;
+    Integer Col, Row;
+  } Cases[] = {
+      {"down", VK_DOWN, 5, 11},
+      {"up", VK_UP, 5, 9},
+      {"page down", VK_NEXT, 5, 10 + G->VisibleRowCount()},
+      // Left and right move the caret inside the edit.
+      {"left", VK_LEFT, 5, 10},
+      {"right", VK_RIGHT, 5, 10},
+  };
+  for (auto& C : Cases) {
+    G->SetRow(10);
+    G->SetCol(5);
+    G->SetCells(5, 10, L"v");
+    G->SetFocus();
+    Pump(5);
+    SendKey(VK_F2);
+    ASSERT_TRUE(T.EditOpen()) << C.Name;
+    SendKey(C.Key);
+    EXPECT_EQ(G->Col(), C.Col) << C.Name;
+    EXPECT_EQ(G->Row(), C.Row) << C.Name;
+    bool Moved = C.Col != 5 || C.Row != 10;
+    EXPECT_EQ(T.EditOpen(), !Moved) << C.Name;
+    G->SetEditorMode(false);
+  }
+}
+
+TEST(InplaceEdit, AlwaysShownEditFollowsTheCurrentCellToTheLastRow) {
+  TEditGrid T;
+  TStringGrid* G = T.Grid;
+  G->SetCells(3, 99999, L"last");
+  G->SetOptions(G->Options() + goAlwaysShowEditor);
+  Pump(10);
+  ASSERT_TRUE(T.EditOpen());
+  G->SetCol(3);
+  G->SetRow(99999);
+  Pump(10);
+  ASSERT_TRUE(T.EditOpen());
+  EXPECT_EQ(G->InplaceEditor()->Text(), L"last");
+  TypeChars(L"!");
+  EXPECT_EQ(G->GetCells(3, 99999), L"!");
+  // Writing the cell in code shows in the open edit.
+  G->SetCells(3, 99999, L"code");
+  EXPECT_EQ(G->InplaceEditor()->Text(), L"code");
+  // Scrolling the cell out of view hides the edit without ending the mode.
+  G->SetTopRow(1);
+  EXPECT_FALSE(T.EditOpen());
+  EXPECT_TRUE(G->EditorMode());
+}
+
+TEST(InplaceEdit, ClickOnTheCurrentCellOpensTheEdit) {
+  TEditGrid T;
+  TStringGrid* G = T.Grid;
+  TRect R = G->CellRect(2, 2);
+  Click(G, R.Left + 5, R.Top + 5);
+  EXPECT_EQ(G->Col(), 2);
+  EXPECT_FALSE(T.EditOpen()) << "the first click only moves there";
+  Click(G, R.Left + 5, R.Top + 5);
+  EXPECT_TRUE(T.EditOpen());
+}
