@@ -673,15 +673,8 @@ void TCustomGrid::ModifyScrollBar(UINT Bar, UINT Code, Integer Pos) {
 }
 
 void TCustomGrid::WMScroll(TWMScroll& M, UINT Bar) {
-  Integer Pos = M.Pos;
-  if (M.ScrollCode == SB_THUMBTRACK || M.ScrollCode == SB_THUMBPOSITION) {
-    SCROLLINFO SI{sizeof(SI), SIF_TRACKPOS | SIF_POS};
-    // The tracking position of a real drag; a posted message carries its own.
-    if (M.ScrollBar == nullptr && GetScrollInfo(FHandle, Bar, &SI) && M.Pos == 0 &&
-        M.ScrollCode == SB_THUMBTRACK)
-      Pos = SI.nTrackPos;
-  }
-  ModifyScrollBar(Bar, M.ScrollCode, Pos);
+  // The bars' range is small enough for the message's own position.
+  ModifyScrollBar(Bar, M.ScrollCode, static_cast<Word>(M.Pos));
   M.Result = 0;
 }
 
@@ -1019,6 +1012,9 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
       if (FOptions.Contains(goEditing) && !FOptions.Contains(goRowSelect)) {
         if (Cell.X == FCurrent.X && Cell.Y == FCurrent.Y) {
           ShowEditor();
+          // A second click soon after, now landing on the edit, still counts
+          // as a double click.
+          if (FInplaceEdit) FInplaceEdit->FClickTime = GetMessageTime();
         } else {
           MoveColRow(Cell.X, Cell.Y, true, true);
           UpdateEdit();

@@ -433,3 +433,32 @@ TEST(StringGrid, CellsColumnsAndRowsReadAndWriteTheSameStore) {
   EXPECT_THROW(G->SetFixedRows(8), EInvalidGridOperation);
   EXPECT_THROW(G->SetSelection({0, 0, 9, 9}), EInvalidGridOperation);
 }
+
+TEST(StringGrid, WheelStepsMoveTheCurrentRowWithinTheGrid) {
+  TBigGrid T(6, 4);
+  TProbeGrid* G = T.Grid;
+  auto Wheel = [&](Integer Delta) {
+    POINT P{10, 10};
+    ClientToScreen(G->Handle(), &P);
+    SendMessageW(G->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, Delta), MAKELPARAM(P.x, P.y));
+    return G->Row();
+  };
+  EXPECT_EQ(Wheel(-WHEEL_DELTA), 2);
+  EXPECT_EQ(Wheel(WHEEL_DELTA), 1);
+  EXPECT_EQ(Wheel(WHEEL_DELTA), 1) << "not into the fixed row";
+  G->SetRow(5);
+  EXPECT_EQ(Wheel(-WHEEL_DELTA), 5) << "not past the last row";
+}
+
+TEST(StringGrid, ScalingScalesDefaultAndCustomSizes) {
+  TBigGrid T(6, 4);
+  TProbeGrid* G = T.Grid;
+  G->SetColWidths(2, 30);
+  G->SetRowHeights(3, 10);
+  T.Form->ScaleBy(3, 2);  // scales its children
+  EXPECT_EQ(G->DefaultColWidth(), 96);
+  EXPECT_EQ(G->DefaultRowHeight(), 36);
+  EXPECT_EQ(G->GetColWidths(2), 45);
+  EXPECT_EQ(G->GetRowHeights(3), 15);
+  EXPECT_EQ(G->GetColWidths(1), 96);
+}
