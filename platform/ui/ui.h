@@ -24,3 +24,7 @@
 #include "platform/ui/CustomGrid.h"
 #include "platform/ui/StringGrid.h"
 #include "platform/ui/InplaceEdit.h"
+#include "platform/ui/ListControlItems.h"
+#include "platform/ui/ListBox.h"
+#include "platform/ui/CheckListBox.h"
+#include "platform/ui/ComboBox.h"

@@ -1,0 +1,78 @@
+#pragma once
+// Items of the native list controls (list box, combo box): the strings and
+// their objects are kept here, in order (sorted on request), and every
+// change is mirrored into the window through the control, so the items
+// outlive the window and its re-creation. Also the owner-drawing types the
+// list controls share.
+#include <functional>
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/Types.h"
+
+namespace jorv {
+
+class TCanvas;
+class TWinControl;
+
+enum TOwnerDrawStateItem : uint8_t {
+  odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight, odInactive,
+  odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit
+};
+using TOwnerDrawState = TSet<TOwnerDrawStateItem, 16>;
+
+using TDrawItemEvent =
+    std::function<void(TWinControl* Control, Integer Index, TRect Rect, TOwnerDrawState State)>;
+using TMeasureItemEvent = std::function<void(TWinControl* Control, Integer Index, Integer& Height)>;
+
+// The window side of a list control's items.
+class TItemWindow {
+ public:
+  virtual ~TItemWindow() = default;
+  virtual void WindowInsert(Integer Index, const String& S) = 0;
+  virtual void WindowDelete(Integer Index) = 0;
+  virtual void WindowClear() = 0;
+  // The whole list again (after sorting).
+  virtual void WindowReload() = 0;
+  virtual void WindowUpdate(bool Updating) = 0;
+};
+
+class TListControlItems : public TStrings {
+ public:
+  explicit TListControlItems(TItemWindow* Window) : FWindow(Window) {}
+
+  String Get(Integer Index) const override;
+  void Put(Integer Index, const String& S) override;
+  TObject* GetObject(Integer Index) const override;
+  void PutObject(Integer Index, TObject* AObject) override;
+  Integer GetCount() const override { return static_cast<Integer>(FItems.size()); }
+  // In a sorted list the index is only a wish: the item goes where it sorts.
+  void Insert(Integer Index, const String& S) override;
+  Integer AddObject(const String& S, TObject* AObject) override;
+  void Delete(Integer Index) override;
+  void Clear() override;
+  void Exchange(Integer Index1, Integer Index2) override;
+  void Move(Integer CurIndex, Integer NewIndex) override;
+
+  bool Sorted() const { return FSorted; }
+  void SetSorted(bool Value);
+  // A control's own word for each item; it moves with the item.
+  uint32_t ItemData(Integer Index) const;
+  void SetItemData(Integer Index, uint32_t Value);
+
+ protected:
+  void SetUpdateState(bool Updating) override { FWindow->WindowUpdate(Updating); }
+
+ private:
+  struct TItem {
+    String S;
+    TObject* Object = nullptr;
+    uint32_t Data = 0;
+  };
+  Integer InsertItem(Integer Index, const String& S, TObject* AObject);
+  void Check(Integer Index) const;
+
+  TItemWindow* FWindow;
+  std::vector<TItem> FItems;
+  bool FSorted = false;
+};
+
+}  // namespace jorv
