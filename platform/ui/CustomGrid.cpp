@@ -130,7 +130,14 @@ TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
             FRowAxis.SumExtents(0, FRowCount, FGridLineWidth));
 }
 
-TCustomGrid::~TCustomGrid() = default;
+TCustomGrid::~TCustomGrid() {
+  // The editor goes while the grid it reports to is still whole.
+  if (FInplaceEdit) {
+    FInplaceEdit->FGrid = nullptr;
+    delete FInplaceEdit;
+    FInplaceEdit = nullptr;
+  }
+}
 
 void TCustomGrid::CreateParams(TCreateParams& P) {
   TCustomControl::CreateParams(P);
