@@ -42,6 +42,18 @@ struct TVisibleCell {
   Integer Size;
 };
 
+// Gives the canvas the control's font; a font that is already the same
+// keeps its handle, so painting many cells makes no new fonts.
+void ResetFont(TFont* Canvas, TFont* Control) {
+  if (Canvas->Name() != Control->Name() || Canvas->Height() != Control->Height() ||
+      !(Canvas->Style() == Control->Style()) || Canvas->Charset() != Control->Charset() ||
+      Canvas->Pitch() != Control->Pitch() || Canvas->Orientation() != Control->Orientation() ||
+      Canvas->Quality() != Control->Quality())
+    Canvas->Assign(Control);
+  else
+    Canvas->SetColor(Control->Color());
+}
+
 std::vector<TVisibleCell> VisibleCells(const TGridAxisDrawInfo& A) {
   std::vector<TVisibleCell> R;
   Integer Pos = 0;
@@ -710,7 +722,7 @@ void TCustomGrid::Paint() {
       if (Fixed) {
         State += gdFixed;
         if (FDefaultDrawing) {
-          C->Font()->Assign(Font());
+          ResetFont(C->Font(), Font());
           if (FDrawingStyle == gdsGradient) {
             // Light at the top, the fixed colour at the bottom.
             TColor To = ColorToRGB(FFixedColor);
@@ -741,7 +753,7 @@ void TCustomGrid::Paint() {
         bool UnderEditor = State.Contains(gdFocused) && FOptions.Contains(goEditing) && FEditorMode;
         if (!UnderEditor) {
           if (FDefaultDrawing) {
-            C->Font()->Assign(Font());
+            ResetFont(C->Font(), Font());
             bool Highlight = State.Contains(gdSelected) &&
                              (!State.Contains(gdFocused) || FOptions.Contains(goDrawFocusSelected) ||
                               FOptions.Contains(goRowSelect));
