@@ -454,8 +454,11 @@ void TDataSet::CalculateFields(TRecordBuffer& Buffer) {
       if (f->FieldKind() != fkLookup || !f->LookupDataSet() || !f->LookupDataSet()->Active())
         continue;
       std::vector<TFieldValue> keys;
-      for (TField* k : KeyFieldList(f->KeyFields())) keys.push_back(k->Value());
-      Buffer.Calc[i] = f->LookupDataSet()->Lookup(f->LookupKeyFields(), keys, f->LookupResultField());
+      for (TField* k : KeyFieldList(f->KeyFields())) keys.push_back(k->GetFieldData());
+      TDataSet* other = f->LookupDataSet();
+      TField* result = other->FieldByName(f->LookupResultField());
+      TDataRecordPtr rec = other->FindKeyRecord(other->KeyFieldList(f->LookupKeyFields()), keys, {});
+      if (rec) other->ReadRecord(rec, [&] { Buffer.Calc[i] = other->GetFieldValue(result); });
     }
     if (OnCalcFields) OnCalcFields(this);
   } catch (...) {
@@ -1015,37 +1018,60 @@ bool TDataSet::MatchKeys(const TDataRecordPtr& Rec, const std::vector<TField*>& 
   return match;
 }
 
-bool TDataSet::Locate(const String& KeyFields, const std::vector<TFieldValue>& KeyValues,
+TDataRecordPtr TDataSet::FindKeyRecord(const std::vector<TField*>& Keys,
+                                       const std::vector<TFieldValue>& Values, TLocateOptions Options) {
+  for (auto& rec : FRecords)
+    if (RecordAccepted(rec) && MatchKeys(rec, Keys, Values, Options)) return rec;
+  return nullptr;
+}
+
+namespace {
+
+std::vector<TFieldValue> StoredValues(const std::vector<Variant>& Values) {
+  std::vector<TFieldValue> r;
+  r.reserve(Values.size());
+  for (const Variant& v : Values) r.push_back(VariantToFieldValue(v));
+  return r;
+}
+
+}  // namespace
+
+bool TDataSet::Locate(const String& KeyFields, const std::vector<Variant>& KeyValues,
                       TLocateOptions Options) {
   CheckBrowseMode();
   std::vector<TField*> keys = KeyFieldList(KeyFields);
-  for (size_t i = 0; i < FRecords.size(); ++i) {
-    if (!RecordAccepted(FRecords[i]) || !MatchKeys(FRecords[i], keys, KeyValues, Options)) continue;
-    Fire(BeforeScroll);
-    FCursor = static_cast<Integer>(i);
-    Resync({rmExact, rmCenter});
-    Fire(AfterScroll);
-    return true;
-  }
-  return false;
+  TDataRecordPtr rec = FindKeyRecord(keys, StoredValues(KeyValues), Options);
+  if (!rec) return false;
+  Fire(BeforeScroll);
+  FCursor = IndexOfRecord(rec.get());
+  Resync({rmExact, rmCenter});
+  Fire(AfterScroll);
+  return true;
 }
 
-TFieldValue TDataSet::Lookup(const String& KeyFields, const std::vector<TFieldValue>& KeyValues,
-                             const String& ResultField) {
+Variant TDataSet::Lookup(const String& KeyFields, const std::vector<Variant>& KeyValues,
+                         const String& ResultField) {
   CheckActive();
   std::vector<TField*> keys = KeyFieldList(KeyFields);
   TField* result = FieldByName(ResultField);
-  for (auto& rec : FRecords) {
-    if (!RecordAccepted(rec) || !MatchKeys(rec, keys, KeyValues, {})) continue;
-    TRecordBuffer tmp;
-    FillBuffer(tmp, rec);
-    TRecordBuffer* oldTemp = FTempBuffer;
-    FTempBuffer = &tmp;
-    TFieldValue v = GetFieldValue(result);
+  TDataRecordPtr rec = FindKeyRecord(keys, StoredValues(KeyValues), {});
+  Variant v = Null();
+  if (rec) ReadRecord(rec, [&] { v = result->AsVariant(); });
+  return v;
+}
+
+void TDataSet::ReadRecord(const TDataRecordPtr& Rec, const std::function<void()>& Read) {
+  TRecordBuffer tmp;
+  FillBuffer(tmp, Rec);
+  TRecordBuffer* oldTemp = FTempBuffer;
+  FTempBuffer = &tmp;
+  try {
+    Read();
+  } catch (...) {
     FTempBuffer = oldTemp;
-    return v;
+    throw;
   }
-  return {};
+  FTempBuffer = oldTemp;
 }
 
 }  // namespace jorv

@@ -13,6 +13,7 @@
 #include "platform/data/DataTypes.h"
 #include "platform/data/FieldDefs.h"
 #include "platform/rtl/Component.h"
+#include "platform/rtl/Variant.h"
 
 namespace jorv {
 
@@ -115,16 +116,20 @@ class TDataSet : public TComponent {
   TFilterOptions FilterOptions() const { return FFilterOptions; }
   void SetFilterOptions(TFilterOptions Value);
 
-  // Searching. KeyFields are separated by ';' with one value each.
-  bool Locate(const String& KeyFields, const std::vector<TFieldValue>& KeyValues,
+  // Searching. KeyFields are separated by ';' with one value each; Null
+  // matches an empty field only.
+  bool Locate(const String& KeyFields, const std::vector<Variant>& KeyValues,
               TLocateOptions Options = {});
-  bool Locate(const String& KeyFields, const TFieldValue& KeyValue, TLocateOptions Options = {}) {
-    return Locate(KeyFields, std::vector<TFieldValue>{KeyValue}, Options);
+  bool Locate(const String& KeyFields, const Variant& KeyValue, TLocateOptions Options = {}) {
+    return Locate(KeyFields, std::vector<Variant>{KeyValue}, Options);
   }
-  // The value of ResultField in the first record whose keys match, null
+  // The value of ResultField in the first record whose keys match, Null
   // when none does; the current record does not move.
-  TFieldValue Lookup(const String& KeyFields, const std::vector<TFieldValue>& KeyValues,
-                     const String& ResultField);
+  Variant Lookup(const String& KeyFields, const std::vector<Variant>& KeyValues,
+                 const String& ResultField);
+  Variant Lookup(const String& KeyFields, const Variant& KeyValue, const String& ResultField) {
+    return Lookup(KeyFields, std::vector<Variant>{KeyValue}, ResultField);
+  }
 
   bool AutoCalcFields() const { return FAutoCalcFields; }
   void SetAutoCalcFields(bool Value) { FAutoCalcFields = Value; }
@@ -224,6 +229,11 @@ class TDataSet : public TComponent {
   bool MatchKeys(const TDataRecordPtr& Rec, const std::vector<TField*>& Keys,
                  const std::vector<TFieldValue>& Values, TLocateOptions Options);
   std::vector<TField*> KeyFieldList(const String& KeyFields) const;
+  // The first accepted record whose keys match; null when none does.
+  TDataRecordPtr FindKeyRecord(const std::vector<TField*>& Keys, const std::vector<TFieldValue>& Values,
+                               TLocateOptions Options);
+  // Runs Read with the fields showing Rec.
+  void ReadRecord(const TDataRecordPtr& Rec, const std::function<void()>& Read);
   void CheckOperation(const std::function<void()>& Operation, const TDataSetErrorEvent& ErrorEvent);
   void Fire(const TDataSetNotifyEvent& Event) {
     if (Event) Event(this);

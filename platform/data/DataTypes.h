@@ -54,6 +54,14 @@ using TFieldValue = std::variant<std::monostate, Int64, double, String, bool, TB
 
 inline bool IsNullValue(const TFieldValue& v) { return v.index() == 0; }
 
+class Variant;
+// Between stored values and Variants: Null and Unassigned are null, dates
+// and currency become floating-point numbers, bytes a string with one
+// character per byte (and back as text). An automation object has no
+// stored form and raises EVariantError.
+TFieldValue VariantToFieldValue(const Variant& Value);
+Variant FieldValueToVariant(const TFieldValue& Value);
+
 class TComponent;
 
 // Raises EDatabaseError; with a component its name leads the message, as

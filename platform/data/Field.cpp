@@ -106,12 +106,14 @@ void TField::SetFieldData(const TFieldValue& Value) {
   FDataSet->SetFieldValue(this, Value);
 }
 
-TFieldValue TField::Value() const { return GetFieldData(); }
-
-void TField::SetValue(const TFieldValue& Value) {
-  if (IsNullValue(Value)) Clear();
-  else SetFieldData(Convert(Value));
+void TField::SetAsVariant(const Variant& Value) {
+  if (Value.IsNull() || Value.IsEmpty()) Clear();
+  else SetVarValue(Value);
 }
+
+Variant TField::GetAsVariant() const { return FieldValueToVariant(GetFieldData()); }
+
+void TField::SetVarValue(const Variant& Value) { SetFieldData(Convert(VariantToFieldValue(Value))); }
 
 bool TField::IsNull() const { return IsNullValue(GetFieldData()); }
 

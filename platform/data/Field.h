@@ -5,6 +5,7 @@
 #include <functional>
 #include "platform/data/DataTypes.h"
 #include "platform/rtl/Component.h"
+#include "platform/rtl/Variant.h"
 
 namespace jorv {
 
@@ -95,10 +96,15 @@ class TField : public TComponent {
   bool AsBoolean() const { return GetAsBoolean(); }
   void SetAsBoolean(bool Value) { SetAsBooleanValue(Value); }
 
-  // The stored value as it is (null, number, text, truth value or bytes).
-  TFieldValue Value() const;
-  // Stores a value after converting it to the field's kind.
-  void SetValue(const TFieldValue& Value);
+  // The value as a Variant of the field's kind: Null when empty, varDate
+  // for dates and times, varCurrency for money, varBoolean, whole numbers,
+  // doubles, and strings for texts (a blob's bytes one character each).
+  Variant AsVariant() const { return GetAsVariant(); }
+  // Null and Unassigned clear the field; any other value is converted to
+  // the field's kind (EConvertError for a text that does not read as one).
+  void SetAsVariant(const Variant& Value);
+  Variant Value() const { return GetAsVariant(); }
+  void SetValue(const Variant& Value) { SetAsVariant(Value); }
   bool IsNull() const;
   void Clear() { SetFieldData(TFieldValue()); }
 
@@ -141,6 +147,8 @@ class TField : public TComponent {
   virtual void SetAsDateTimeValue(TDateTime Value);
   virtual bool GetAsBoolean() const;
   virtual void SetAsBooleanValue(bool Value);
+  virtual Variant GetAsVariant() const;
+  virtual void SetVarValue(const Variant& Value);
   [[noreturn]] void AccessError(const wchar_t* TypeName) const;
   void PropertyChanged(bool LayoutAffected);
 

@@ -93,6 +93,9 @@ bool TStringField::GetAsBoolean() const {
 
 void TStringField::SetAsBooleanValue(bool Value) { SetFieldData(String(Value ? L"T" : L"F")); }
 
+// A date or an amount is stored as the text it reads as.
+void TStringField::SetVarValue(const Variant& Value) { SetAsStringValue(Value.AsString()); }
+
 // ---------------------------------------------------------------- numbers
 
 TNumericField::TNumericField(TComponent* AOwner) : TField(AOwner) { FAlignment = taRightJustify; }
@@ -189,6 +192,16 @@ void TIntegerField::SetAsLargeIntValue(Int64 Value) { SetFieldData(Value); }
 double TIntegerField::GetAsFloat() const { return static_cast<double>(GetAsLargeInt()); }
 void TIntegerField::SetAsFloatValue(double Value) { SetFieldData(Round(Value)); }
 
+Variant TIntegerField::GetAsVariant() const {
+  TFieldValue v = GetFieldData();
+  return IsNullValue(v) ? Null() : Variant(GetAsInteger());
+}
+
+Variant TLargeintField::GetAsVariant() const {
+  TFieldValue v = GetFieldData();
+  return IsNullValue(v) ? Null() : Variant(GetAsLargeInt());
+}
+
 TFloatField::TFloatField(TComponent* AOwner) : TNumericField(AOwner) { SetDataType(ftFloat); }
 
 TCurrencyField::TCurrencyField(TComponent* AOwner) : TFloatField(AOwner) {
@@ -268,6 +281,19 @@ double TFloatField::GetAsFloat() const {
 void TFloatField::SetAsFloatValue(double Value) { SetFieldData(Convert(Value)); }
 Integer TFloatField::GetAsInteger() const { return static_cast<Integer>(Round(GetAsFloat())); }
 void TFloatField::SetAsIntegerValue(Integer Value) { SetFieldData(Convert(static_cast<double>(Value))); }
+
+Variant TCurrencyField::GetAsVariant() const {
+  TFieldValue v = GetFieldData();
+  return IsNullValue(v) ? Null() : Variant::FromCurrency(GetAsFloat());
+}
+
+// Currency keeps four decimals; a finer scale stays a double so that no
+// digit is lost.
+Variant TBCDField::GetAsVariant() const {
+  TFieldValue v = GetFieldData();
+  if (IsNullValue(v)) return Null();
+  return FSize > 4 ? Variant(GetAsFloat()) : Variant::FromCurrency(GetAsFloat());
+}
 
 // ---------------------------------------------------------------- booleans
 
@@ -390,6 +416,11 @@ void TDateTimeField::SetAsDateTimeValue(TDateTime Value) { SetFieldData(Normaliz
 double TDateTimeField::GetAsFloat() const { return GetAsDateTime(); }
 void TDateTimeField::SetAsFloatValue(double Value) { SetFieldData(Normalize(Value)); }
 
+Variant TDateTimeField::GetAsVariant() const {
+  TFieldValue v = GetFieldData();
+  return IsNullValue(v) ? Null() : Variant::FromDate(GetAsDateTime());
+}
+
 // ---------------------------------------------------------------- blobs
 
 TBlobField::TBlobField(TComponent* AOwner) : TField(AOwner) { SetDataType(ftBlob); }
@@ -464,6 +495,7 @@ String TBlobField::GetAsString() const {
 }
 
 void TBlobField::SetAsStringValue(const String& Value) { SetFieldData(Convert(Value)); }
+void TBlobField::SetVarValue(const Variant& Value) { SetAsStringValue(Value.AsString()); }
 
 // ---------------------------------------------------------------- factory
 

@@ -24,6 +24,7 @@ class TStringField : public TField {
   void SetAsDateTimeValue(TDateTime Value) override;
   bool GetAsBoolean() const override;
   void SetAsBooleanValue(bool Value) override;
+  void SetVarValue(const Variant& Value) override;
   TFieldValue Convert(const TFieldValue& Value) const override;
 };
 
@@ -67,6 +68,7 @@ class TIntegerField : public TNumericField {
   void SetAsLargeIntValue(Int64 Value) override;
   double GetAsFloat() const override;
   void SetAsFloatValue(double Value) override;
+  Variant GetAsVariant() const override;
   TFieldValue Convert(const TFieldValue& Value) const override;
 
   // The type's own bounds; MinValue/MaxValue narrow them when both are set.
@@ -98,6 +100,7 @@ class TLargeintField : public TIntegerField {
 
  protected:
   Integer DefaultWidth() const override { return 15; }
+  Variant GetAsVariant() const override;
 };
 
 class TFloatField : public TNumericField {
@@ -127,6 +130,9 @@ class TFloatField : public TNumericField {
 class TCurrencyField : public TFloatField {
  public:
   explicit TCurrencyField(TComponent* AOwner = nullptr);
+
+ protected:
+  Variant GetAsVariant() const override;
 };
 
 // Fixed-point numbers kept as floating-point values rounded to Size
@@ -136,6 +142,7 @@ class TBCDField : public TFloatField {
   explicit TBCDField(TComponent* AOwner = nullptr);
 
  protected:
+  Variant GetAsVariant() const override;
   TFieldValue Convert(const TFieldValue& Value) const override;
 };
 
@@ -179,6 +186,7 @@ class TDateTimeField : public TField {
   void SetAsFloatValue(double Value) override;
   TDateTime GetAsDateTime() const override;
   void SetAsDateTimeValue(TDateTime Value) override;
+  Variant GetAsVariant() const override;
   TFieldValue Convert(const TFieldValue& Value) const override;
   // The value as the field keeps it (date fields drop the time, time fields
   // the date).
@@ -221,6 +229,7 @@ class TBlobField : public TField {
   void GetText(String& Text, bool DisplayText) const override;
   String GetAsString() const override;
   void SetAsStringValue(const String& Value) override;
+  void SetVarValue(const Variant& Value) override;
   TFieldValue Convert(const TFieldValue& Value) const override;
   virtual const wchar_t* KindName() const { return L"BLOB"; }
   bool KeepsText() const { return FDataType == ftMemo || FDataType == ftWideMemo || FDataType == ftFmtMemo; }

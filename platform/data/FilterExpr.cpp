@@ -201,7 +201,7 @@ bool EvaluateFilter(const TFilterExpr& E, TFilterOptions Options) {
     case fopNot: return !EvaluateFilter(*E.Left, Options);
     default: break;
   }
-  TFieldValue v = E.Field->Value();
+  TFieldValue v = E.Field->GetFieldData();
   if (E.IsNullTest) return (E.Op == fopEq) == IsNullValue(v);
   if (IsNullValue(v)) return false;
   bool ci = Options.Contains(foCaseInsensitive);

@@ -195,6 +195,69 @@ TEST_F(Holidays, ConversionsOfTheFieldKinds) {
   EXPECT_FALSE(ds.FieldByName(L"I")->IsValidChar(L'a'));
 }
 
+TEST(FieldVariants, ValuesTakeTheKindOfTheirField) {
+  TMemoryDataSet ds;
+  struct Case {
+    const wchar_t* name;
+    TFieldType type;
+    Variant in;
+    TVarType kind;
+    String text;  // AsString of the value read back
+  } cases[] = {
+      {L"Str", ftWideString, Variant(L"Grüße"), varUString, L"Grüße"},
+      {L"StrFromDate", ftString, Variant::FromDate(EncodeDate(2016, 5, 1)), varUString,
+       DateToStr(EncodeDate(2016, 5, 1))},
+      {L"Int", ftInteger, Variant(L" 42 "), varInteger, L"42"},
+      {L"Small", ftSmallint, Variant(7.0), varInteger, L"7"},
+      {L"Large", ftLargeint, Variant(Int64(1) << 40), varInt64, L"1099511627776"},
+      {L"Flt", ftFloat, Variant(2), varDouble, L"2"},
+      {L"Money", ftCurrency, Variant(1.23456), varCurrency, CurrToStr(1.2346)},
+      {L"Bool", ftBoolean, Variant(true), varBoolean, L"True"},
+      {L"Day", ftDate, Variant::FromDate(EncodeDateTime(2016, 5, 1, 13, 30, 0, 0)), varDate,
+       DateToStr(EncodeDate(2016, 5, 1))},
+      {L"Stamp", ftDateTime, Variant(EncodeDateTime(2016, 5, 1, 13, 30, 0, 0)), varDate,
+       DateTimeToStr(EncodeDateTime(2016, 5, 1, 13, 30, 0, 0))},
+      {L"Note", ftMemo, Variant(L"lang"), varUString, L"lang"},
+      {L"Bytes", ftBlob, Variant(String(L"\x01\xff", 2)), varUString, String(L"\x01\xff", 2)},
+  };
+  for (auto& c : cases) ds.FieldDefs().Add(c.name, c.type, c.type == ftString || c.type == ftWideString ? 30 : 0);
+  ds.CreateDataSet();
+  ds.Append();
+  for (auto& c : cases) {
+    SCOPED_TRACE(String(c.name));
+    TField* f = ds.FieldByName(c.name);
+    EXPECT_TRUE(f->AsVariant().IsNull());
+    f->SetAsVariant(c.in);
+    EXPECT_EQ(f->Value().VarType(), c.kind);
+    EXPECT_EQ(f->Value().AsString(), c.text);
+    f->SetValue(Null());
+    EXPECT_TRUE(f->IsNull());
+    f->SetValue(c.in);
+    f->SetValue(Unassigned());
+    EXPECT_TRUE(f->Value().IsNull());
+  }
+  ds.Cancel();
+  ds.Append();
+  TField* i = ds.FieldByName(L"Int");
+  struct Bad {
+    const wchar_t* field;
+    Variant in;
+  } bad[] = {{L"Int", Variant(L"4x")}, {L"Day", Variant(L"31.02.2016")}, {L"Bool", Variant(L"maybe")}};
+  for (auto& b : bad) {
+    SCOPED_TRACE(String(b.field));
+    EXPECT_THROW(ds.FieldByName(b.field)->SetValue(b.in), EConvertError);
+    EXPECT_TRUE(ds.FieldByName(b.field)->IsNull());
+  }
+  EXPECT_THROW(ds.FieldByName(L"Small")->SetValue(Variant(40000)), EDatabaseError);
+  i->SetValue(5);
+  ds.Post();
+  EXPECT_TRUE(ds.Locate(L"Int", 5));
+  EXPECT_TRUE(ds.Locate(L"Int;Str", {Variant(5), Null()}));
+  EXPECT_FALSE(ds.Locate(L"Int;Str", {Variant(5), Variant(L"")}));
+  EXPECT_EQ(ds.Lookup(L"Int", Variant(L"5"), L"Int").VarType(), varInteger);
+  EXPECT_TRUE(ds.Lookup(L"Int", 6, L"Int").IsNull());
+}
+
 TEST_F(Holidays, BufferWindowFollowsTheCursor) {
   Fill(10);
   TRecordingLink link;
@@ -261,7 +324,7 @@ TEST_F(Holidays, FilterLocateAndLookup) {
   EXPECT_EQ(Table.RecNo(), 4);
   EXPECT_FALSE(Table.Locate(L"Tagestext", String(L"t4")));
   EXPECT_EQ(Table.RecNo(), 4);
-  EXPECT_EQ(std::get<String>(Table.Lookup(L"Datum", {EncodeDate(2016, 1, 2)}, L"Tagestext")), L"T2");
+  EXPECT_EQ(Table.Lookup(L"Datum", EncodeDate(2016, 1, 2), L"Tagestext").AsString(), L"T2");
   EXPECT_EQ(Table.RecNo(), 4);
   Table.SetFiltered(true);
   EXPECT_THROW(Table.SetFilter(L"Nope = 1"), EDatabaseError);
