@@ -31,3 +31,4 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/CheckListBox.h"
 #include "platform/ui/ComboBox.h"
+#include "platform/ui/RichEdit.h"
