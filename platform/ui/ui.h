@@ -32,3 +32,4 @@
 #include "platform/ui/CheckListBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/RichEdit.h"
+#include "platform/ui/Label.h"
