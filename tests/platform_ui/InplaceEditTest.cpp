@@ -160,3 +160,30 @@ TEST(InplaceEdit, ClickOnTheCurrentCellOpensTheEdit) {
   Click(G, R.Left + 5, R.Top + 5);
   EXPECT_TRUE(T.EditOpen());
 }
+
+namespace {
+// Takes at most three digits per cell.
+class TDigitGrid : public TStringGrid {
+ public:
+  explicit TDigitGrid(TComponent* AOwner) : TStringGrid(AOwner) {}
+
+ protected:
+  Integer GetEditLimit() override { return 3; }
+  bool CanEditAcceptKey(Char Key) override { return Key >= L'0' && Key <= L'9'; }
+};
+}  // namespace
+
+TEST(InplaceEdit, TheGridLimitsLengthAndRefusesKeysItCannotTake) {
+  TTestForm Form(300, 200);
+  auto* G = new TDigitGrid(Form.Get());
+  G->SetParent(Form.Get());
+  G->SetBounds(0, 0, 300, 200);
+  G->SetOptions(G->Options() + goEditing);
+  Pump(10);
+  G->SetFocus();
+  Pump(10);
+  TypeChars(L"1x2345");
+  EXPECT_EQ(G->GetCells(1, 1), L"123");
+  ASSERT_NE(G->InplaceEditor(), nullptr);
+  EXPECT_EQ(G->InplaceEditor()->MaxLength(), 3);
+}
