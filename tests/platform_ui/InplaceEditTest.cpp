@@ -187,3 +187,21 @@ TEST(InplaceEdit, TheGridLimitsLengthAndRefusesKeysItCannotTake) {
   ASSERT_NE(G->InplaceEditor(), nullptr);
   EXPECT_EQ(G->InplaceEditor()->MaxLength(), 3);
 }
+
+TEST(InplaceEdit, LeavingTheGridClosesTheEditAndKeepsTheText) {
+  TEditGrid T;
+  TStringGrid* G = T.Grid;
+  auto* Other = new TEdit(T.Form.Get());
+  Other->SetParent(T.Form.Get());
+  Other->SetBounds(0, 0, 50, 20);
+  Other->SendToBack();
+  Pump(5);
+  G->SetFocus();
+  TypeChars(L"kept");
+  ASSERT_TRUE(T.EditOpen());
+  Other->SetFocus();
+  Pump(10);
+  EXPECT_FALSE(T.EditOpen());
+  EXPECT_FALSE(G->EditorMode());
+  EXPECT_EQ(G->GetCells(1, 1), L"kept");
+}
