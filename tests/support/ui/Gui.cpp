@@ -72,11 +72,10 @@ void Click(TControl* Control, Integer X, Integer Y) {
   MouseUp(Control, X, Y);
 }
 
-void KeyPress(TWinControl* Control, Word Key, Char Ch) {
+void KeyPress(TWinControl* Control, Word Key) {
   HWND H = Control->Handle();
   UINT Scan = MapVirtualKeyW(Key, 0);
   PostMessageW(H, WM_KEYDOWN, Key, 1 | (Scan << 16));
-  if (Ch) PostMessageW(H, WM_CHAR, Ch, 1 | (Scan << 16));
   PostMessageW(H, WM_KEYUP, Key, 1 | (Scan << 16) | 0xC0000000);
   Pump(5);
 }

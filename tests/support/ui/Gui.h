@@ -34,9 +34,10 @@ void MouseMove(TControl* Control, Integer X, Integer Y);
 void MouseDown(TControl* Control, Integer X, Integer Y, TMouseButton Button = mbLeft);
 void MouseUp(TControl* Control, Integer X, Integer Y, TMouseButton Button = mbLeft);
 void Click(TControl* Control, Integer X, Integer Y);
-// Key down, the character it makes (if any) and key up, posted to the
-// control's window and handled by the application's loop.
-void KeyPress(TWinControl* Control, Word Key, Char Ch = 0);
+// Key down and key up posted to the control's window and handled by the
+// application's loop, which makes the character of the key as the system
+// does.
+void KeyPress(TWinControl* Control, Word Key);
 void PostChar(TWinControl* Control, Char Ch);
 
 // Renders Control with PaintTo into a 24-bit bitmap of its size.
