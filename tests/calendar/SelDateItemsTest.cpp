@@ -5,6 +5,7 @@
 
 #include "calendar/CustomCalendarPanel.h"
 #include "platform/gfx/Colors.h"
+#include "platform/gfx/Font.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
 #include "tests/support/ui/Gui.h"
@@ -249,4 +250,23 @@ TEST(SelDateItems, ItemWritesRepaintTheirDayOnlyWhenTheyMayHaveChangedIt) {
 
   l.Delete(0);
   EXPECT_EQ(std::vector<TDateTime>{12.0}, p.repainted) << "a freed item repaints its day";
+}
+
+TEST(CalendarPanel, BaseLooksAndTheBoldEventFontWithItsNotice) {
+  struct FontWatcher : TCustomCalendarPanel {
+    FontWatcher() : TCustomCalendarPanel(nullptr) {}
+    void EventFontChanged() override { ++changes; }
+    int changes = 0;
+  } p;
+  EXPECT_EQ(0, p.EventMarkerColor());
+  EXPECT_EQ(evsRectangle, p.EventMarkerShape());
+  EXPECT_EQ(0, p.EventDayColor());
+  EXPECT_TRUE(p.EventFont()->Style().Contains(fsBold));
+
+  TFont f;
+  f.SetSize(14);
+  p.SetEventFont(&f);
+  EXPECT_EQ(14, p.EventFont()->Size());
+  EXPECT_NE(&f, p.EventFont()) << "the panel keeps its own font";
+  EXPECT_GT(p.changes, 0);
 }
