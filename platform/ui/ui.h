@@ -33,3 +33,4 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/DateTimePicker.h"
