@@ -1,5 +1,6 @@
 #include "platform/ui/Application.h"
 #include <commctrl.h>
+#include "platform/rtl/Thread.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/HintWindow.h"
 #include "platform/ui/Screen.h"
@@ -50,10 +51,14 @@ TApplication::~TApplication() {
   delete FHintWindow;
   FHintWindow = nullptr;
   DestroyComponents();
-  if (FHandle) DestroyWindow(FHandle);
+  if (FHandle) {
+    SetSynchronizeWakeUp(nullptr);
+    DestroyWindow(FHandle);
+  }
 }
 
 void TApplication::Initialize() {
+  Handle();
   INITCOMMONCONTROLSEX I{sizeof(I), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&I);
 }
@@ -88,11 +93,18 @@ HWND TApplication::Handle() {
     FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, L"JorvApplication", FTitle.c_str(), WS_POPUP, 0, 0, 0, 0,
                               nullptr, nullptr, Inst, nullptr);
     SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // A thread that queues work for the main thread wakes the loop.
+    HWND H = FHandle;
+    SetSynchronizeWakeUp([H] { PostMessageW(H, WM_NULL, 0, 0); });
   }
   return FHandle;
 }
 
 void TApplication::WndProc(TMessage& M) {
+  if (M.Msg == WM_NULL) {
+    CheckSynchronize();
+    return;
+  }
   if (M.Msg == WM_TIMER && M.WParam == HintTimerID) {
     HintTimerExpired();
     return;
@@ -122,6 +134,7 @@ void TApplication::ControlDestroying(TControl* Control) {
 
 void TApplication::Run() {
   FTerminate = false;
+  Handle();
   if (FMainForm && FShowMainForm) FMainForm->Show();
   while (!FTerminate) {
     try {
@@ -169,6 +182,7 @@ void TApplication::Idle(const MSG&) {
     HandleException(this);
   }
   FreeDeviceContexts();
+  if (CheckSynchronize()) Done = false;
   if (Done) WaitMessage();
 }
 
