@@ -34,3 +34,4 @@
 #include "platform/ui/RichEdit.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/DateTimePicker.h"
+#include "platform/ui/SpeedButton.h"
