@@ -35,3 +35,4 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/SpeedButton.h"
+#include "platform/ui/Menus.h"
