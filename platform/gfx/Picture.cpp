@@ -5,6 +5,7 @@
 #include <vector>
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Icon.h"
+#include "platform/gfx/Metafile.h"
 #include "platform/gfx/WICImage.h"
 
 namespace jorv {
@@ -36,6 +37,8 @@ std::vector<TFileFormat>& Formats() {
       {L"tif", L"TIFF Images", &NewGraphic<TWICImage>, typeid(TWICImage)},
       {L"tiff", L"TIFF Images", &NewGraphic<TWICImage>, typeid(TWICImage)},
       {L"wdp", L"HD Photo Images", &NewGraphic<TWICImage>, typeid(TWICImage)},
+      {L"emf", L"Enhanced Metafiles", &NewGraphic<TMetafile>, typeid(TMetafile)},
+      {L"wmf", L"Metafiles", &NewGraphic<TMetafile>, typeid(TMetafile)},
   };
   return formats;
 }
@@ -76,6 +79,9 @@ TGraphicClass TPicture::GraphicClassForData(const Byte* Data, size_t Size) {
   if (starts("BM", 2) && Size >= 26) return &NewGraphic<TBitmap>;
   if (starts("\xFF\xD8\xFF", 3)) return &NewGraphic<TJPEGImage>;
   if (starts("\x89PNG\r\n\x1A\n", 8)) return &NewGraphic<TPngImage>;
+  if (starts("\xD7\xCD\xC6\x9A", 4)) return &NewGraphic<TMetafile>;
+  if (starts("\1\0\0\0", 4) && Size >= 44 && std::memcmp(Data + 40, " EMF", 4) == 0)
+    return &NewGraphic<TMetafile>;
   if (starts("GIF87a", 6) || starts("GIF89a", 6)) return &NewGraphic<TGIFImage>;
   if (starts("II*\0", 4) || starts("MM\0*", 4)) return &NewGraphic<TWICImage>;
   if (starts("\0\0\1\0", 4) && Size >= 6 + 16) return &NewGraphic<TIcon>;
@@ -178,7 +184,7 @@ void TPicture::SaveToFile(const String& FileName) {
 
 void TPicture::LoadFromStream(TStream* Stream) {
   Int64 start = Stream->Position();
-  Byte head[32] = {};
+  Byte head[48] = {};  // an enhanced metafile shows its kind at byte 40
   size_t n = std::min<size_t>(sizeof head, StreamRemaining(Stream));
   ReadStreamBuffer(Stream, head, n);
   Stream->SetPosition(start);

@@ -10,5 +10,6 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Icon.h"
 #include "platform/gfx/WICImage.h"
+#include "platform/gfx/Metafile.h"
 #include "platform/gfx/Picture.h"
 #include "platform/gfx/ImageList.h"
