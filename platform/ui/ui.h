@@ -36,3 +36,7 @@
 #include "platform/ui/DateTimePicker.h"
 #include "platform/ui/SpeedButton.h"
 #include "platform/ui/Menus.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Shape.h"
+#include "platform/ui/Bevel.h"
+#include "platform/ui/Splitter.h"

@@ -105,10 +105,10 @@ TEST(SpeedButton, GlyphAndCaptionPlacement) {
     TRect Sq = BoxOf(R, B, clBlue);
     ASSERT_EQ(Sq.Width(), 8);
     ASSERT_EQ(Sq.Height(), 8);
-    if (C.Left >= 0) EXPECT_EQ(Sq.Left, C.Left);
-    if (C.Right >= 0) EXPECT_EQ(Sq.Right, C.Right);
-    if (C.Top >= 0) EXPECT_EQ(Sq.Top, C.Top);
-    if (C.Bottom >= 0) EXPECT_EQ(Sq.Bottom, C.Bottom);
+    if (C.Left >= 0) { EXPECT_EQ(Sq.Left, C.Left); }
+    if (C.Right >= 0) { EXPECT_EQ(Sq.Right, C.Right); }
+    if (C.Top >= 0) { EXPECT_EQ(Sq.Top, C.Top); }
+    if (C.Bottom >= 0) { EXPECT_EQ(Sq.Bottom, C.Bottom); }
     TRect T = BoxOf(R, B, clBlack);
     switch (C.TextSide) {
       case 0: EXPECT_LT(T.Right, 0); break;
@@ -208,10 +208,7 @@ TEST(SpeedButton, ClicksAndGroups) {
     EXPECT_EQ(A->State(), S.ADown ? bsExclusive : bsUp);
     EXPECT_EQ(B->State(), S.BDown ? bsExclusive : bsUp);
     EXPECT_EQ(Solo->State(), bsUp);
-    if (*S.Clicked)
-      EXPECT_EQ(Clicks, std::vector<String>{S.Clicked});
-    else
-      EXPECT_TRUE(Clicks.empty());
+    EXPECT_EQ(Clicks, *S.Clicked ? std::vector<String>{S.Clicked} : std::vector<String>{});
   }
   // Down set in code releases the other button of the group too.
   B->SetAllowAllUp(false);
