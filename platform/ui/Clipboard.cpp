@@ -2,6 +2,8 @@
 #include <cstring>
 #include <memory>
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Metafile.h"
+#include "platform/gfx/Picture.h"
 #include "platform/ui/Application.h"
 
 namespace jorv {
@@ -127,45 +129,98 @@ void TClipboard::SetAsHandle(UINT Format, HANDLE Value) {
   if (!R) throw EClipboardException(L"Cannot put data on the clipboard");
 }
 
-void TClipboard::Assign(TPersistent* Source) {
-  auto* B = dynamic_cast<TBitmap*>(Source);
-  if (!B) {
-    TPersistent::Assign(Source);
+void TClipboard::AssignGraphic(TGraphic* Source) {
+  if (auto* M = dynamic_cast<TMetafile*>(Source)) {
+    if (M->Empty()) throw EClipboardException(L"Cannot put an empty picture on the clipboard");
+    // The clipboard takes a copy of its own; the system offers the older
+    // metafile format from it.
+    HENHMETAFILE Copy = CopyEnhMetaFileW(M->Handle(), nullptr);
+    if (!Copy) throw EClipboardException(L"Cannot put data on the clipboard");
+    Open();
+    Adding();
+    bool Ok = SetClipboardData(CF_ENHMETAFILE, Copy) != nullptr;
+    Close();
+    if (!Ok) {
+      DeleteEnhMetaFile(Copy);
+      throw EClipboardException(L"Cannot put data on the clipboard");
+    }
     return;
   }
-  // As a DIB, which every program (and a 32-bit one under any system)
-  // can read back; the system offers CF_BITMAP from it.
+  // Anything else goes as a DIB, which every program (and a 32-bit one
+  // under any system) can read back; the system offers CF_BITMAP from it.
   TBitmap Copy;
-  Copy.Assign(B);
+  Copy.Assign(Source);
   Copy.SetPixelFormat(pf24bit);
   TBytes Bmp = Copy.SaveToBytes();
-  if (Bmp.size() < sizeof(BITMAPFILEHEADER)) throw EClipboardException(L"Cannot put an empty bitmap on the clipboard");
+  if (Bmp.size() < sizeof(BITMAPFILEHEADER)) throw EClipboardException(L"Cannot put an empty picture on the clipboard");
   SetBuffer(CF_DIB, Bmp.data() + sizeof(BITMAPFILEHEADER), Bmp.size() - sizeof(BITMAPFILEHEADER));
+}
+
+void TClipboard::Assign(TPersistent* Source) {
+  if (auto* P = dynamic_cast<TPicture*>(Source)) {
+    if (!P->Graphic() || P->Graphic()->Empty())
+      throw EClipboardException(L"Cannot put an empty picture on the clipboard");
+    AssignGraphic(P->Graphic());
+    return;
+  }
+  if (auto* G = dynamic_cast<TGraphic*>(Source)) {
+    AssignGraphic(G);
+    return;
+  }
+  TPersistent::Assign(Source);
+}
+
+void TClipboard::ReadBitmap(TBitmap* B) {
+  HANDLE H = GetClipboardData(CF_DIB);
+  if (!H) throw EClipboardException(L"The clipboard holds no picture");
+  auto* Info = static_cast<const BITMAPINFOHEADER*>(GlobalLock(H));
+  if (!Info) throw EClipboardException(L"The clipboard holds no picture");
+  size_t Size = GlobalSize(H);
+  if (Size < sizeof(BITMAPINFOHEADER) || Info->biSize < sizeof(BITMAPINFOHEADER) || Info->biSize > Size) {
+    GlobalUnlock(H);
+    throw EClipboardException(L"The clipboard's picture is not valid");
+  }
+  size_t Colors = Info->biClrUsed ? Info->biClrUsed : (Info->biBitCount <= 8 ? (1u << Info->biBitCount) : 0);
+  size_t Masks = (Info->biCompression == BI_BITFIELDS && Info->biSize == sizeof(BITMAPINFOHEADER)) ? 12 : 0;
+  BITMAPFILEHEADER FH{};
+  FH.bfType = 0x4D42;
+  FH.bfSize = static_cast<DWORD>(sizeof(FH) + Size);
+  FH.bfOffBits = static_cast<DWORD>(sizeof(FH) + Info->biSize + Masks + Colors * sizeof(RGBQUAD));
+  TBytes Data(sizeof(FH) + Size, 0);
+  std::memcpy(Data.data(), &FH, sizeof(FH));
+  std::memcpy(Data.data() + sizeof(FH), Info, Size);
+  GlobalUnlock(H);
+  B->LoadFromBytes(Data.data(), Data.size());
 }
 
 void TClipboard::AssignTo(TPersistent* Dest) {
   auto* B = dynamic_cast<TBitmap*>(Dest);
-  if (!B) {
+  auto* M = dynamic_cast<TMetafile*>(Dest);
+  auto* P = dynamic_cast<TPicture*>(Dest);
+  if (!B && !M && !P) {
     TPersistent::AssignTo(Dest);
     return;
   }
   Open();
   try {
-    HANDLE H = GetClipboardData(CF_DIB);
-    if (!H) throw EClipboardException(L"The clipboard holds no picture");
-    auto* Info = static_cast<const BITMAPINFOHEADER*>(GlobalLock(H));
-    size_t Size = GlobalSize(H);
-    size_t Colors = Info->biClrUsed ? Info->biClrUsed : (Info->biBitCount <= 8 ? (1u << Info->biBitCount) : 0);
-    size_t Masks = (Info->biCompression == BI_BITFIELDS && Info->biSize == sizeof(BITMAPINFOHEADER)) ? 12 : 0;
-    BITMAPFILEHEADER FH{};
-    FH.bfType = 0x4D42;
-    FH.bfSize = static_cast<DWORD>(sizeof(FH) + Size);
-    FH.bfOffBits = static_cast<DWORD>(sizeof(FH) + Info->biSize + Masks + Colors * sizeof(RGBQUAD));
-    TBytes Data(sizeof(FH) + Size, 0);
-    std::memcpy(Data.data(), &FH, sizeof(FH));
-    std::memcpy(Data.data() + sizeof(FH), Info, Size);
-    GlobalUnlock(H);
-    B->LoadFromBytes(Data.data(), Data.size());
+    // A picture takes the metafile when there is one (the system makes a
+    // bitmap of nothing else), else the bitmap.
+    bool Vector = M || (P && IsClipboardFormatAvailable(CF_ENHMETAFILE));
+    if (Vector) {
+      auto H = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
+      HENHMETAFILE Copy = H ? CopyEnhMetaFileW(H, nullptr) : nullptr;
+      if (!Copy) throw EClipboardException(L"The clipboard holds no picture");
+      TMetafile Read;
+      Read.SetHandle(Copy);
+      if (M) M->Assign(&Read);
+      else P->SetGraphic(&Read);
+    } else if (B) {
+      ReadBitmap(B);
+    } else {
+      TBitmap Read;
+      ReadBitmap(&Read);
+      P->SetGraphic(&Read);
+    }
   } catch (...) {
     Close();
     throw;

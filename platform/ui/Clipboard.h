@@ -7,6 +7,9 @@
 
 namespace jorv {
 
+class TBitmap;
+class TGraphic;
+
 JORV_EXCEPTION(EClipboardException, Exception)
 
 class TClipboard : public TPersistent {
@@ -23,7 +26,9 @@ class TClipboard : public TPersistent {
 
   String AsText();
   void SetAsText(const String& Value);
-  // Puts a copy of a TBitmap or TPicture (its bitmap) on the clipboard.
+  // Puts a copy of a graphic or of a TPicture's graphic on the clipboard:
+  // a metafile as CF_ENHMETAFILE, anything else as a CF_DIB bitmap. An empty
+  // one raises EClipboardException.
   void Assign(TPersistent* Source) override;
   // The handle of a format's data, owned by the clipboard.
   HANDLE GetAsHandle(UINT Format);
@@ -33,12 +38,16 @@ class TClipboard : public TPersistent {
   void SetBuffer(UINT Format, const void* Buffer, size_t Size);
 
  protected:
-  // Fills a TBitmap with the clipboard's bitmap.
+  // Fills a TBitmap with the clipboard's bitmap, a TMetafile with its
+  // metafile, or a TPicture with either (the metafile first).
   void AssignTo(TPersistent* Dest) override;
 
  private:
   HWND WindowHandle();
   void Adding();
+  void AssignGraphic(TGraphic* Source);
+  // The clipboard is open.
+  void ReadBitmap(TBitmap* B);
   Integer FOpenRefCount = 0;
   bool FEmptied = false;
   HWND FWindow = nullptr;
