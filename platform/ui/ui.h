@@ -40,3 +40,4 @@
 #include "platform/ui/Shape.h"
 #include "platform/ui/Bevel.h"
 #include "platform/ui/Splitter.h"
+#include "platform/ui/MaskEdit.h"
