@@ -396,13 +396,26 @@ bool TAgendaCalendar::HasEvent(TDateTime dt, TSelDateItem*& EventItem) {
     EventItem = item;
   }
   if (result) {
-    // Looks changed by the handler must not repaint while we paint.
-    EventCol->StartUpdate();
+    // Painting asks this for every day and draws the looks the handler
+    // leaves, so what the handler changes must not invalidate the cell
+    // again: a handler that sets a shape on every call would otherwise
+    // keep the window repainting for ever. Both counts come down also when
+    // the handler fails.
+    struct THold {
+      TAgendaCalendar* C;
+      explicit THold(TAgendaCalendar* c) : C(c) {
+        C->EventCol->StartUpdate();
+        ++C->FUpdateCount;
+      }
+      ~THold() {
+        --C->FUpdateCount;
+        C->EventCol->ResetUpdate();
+      }
+    } hold(this);
     if (OnGetEventProp) {
       TSelDateItem* prop = EventItem;
       OnGetEventProp(this, dt, prop);
     }
-    EventCol->ResetUpdate();
   }
   return result;
 }

@@ -26,6 +26,11 @@ class TestCalendar : public TAgendaCalendar {
  public:
   explicit TestCalendar(TComponent* AOwner = nullptr) : TAgendaCalendar(AOwner) {}
   bool ThemedBorder() const { return FThemedBorder; }
+  void InvalidateDate(TDateTime ADate) override {
+    if (UpdateCount() == 0) ++liveInvalidations;
+    TAgendaCalendar::InvalidateDate(ADate);
+  }
+  int liveInvalidations = 0;
   void FinishLoading() {
     SetLoading(false);
     Loaded();
@@ -423,4 +428,34 @@ TEST_F(CalendarTest, BackgroundAndInactiveDaysTellTheParent) {
   cal->InActiveDays()->SetFri(true);
   EXPECT_EQ(afterPicture + 1, parent.changes);
   cal->SetParent(nullptr);
+}
+
+TEST_F(CalendarTest, EventLooksSetWhilePaintingDoNotInvalidateAgain) {
+  // A hidden host window gives the calendar a handle without any pumping.
+  HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                              nullptr, nullptr);
+  cal->SetParentWindow(host);
+  cal->HandleNeeded();
+  TDateTime d = D(2016, 2, 10);
+  cal->Events()->AddRange(d, d);
+  cal->OnGetEventProp = [&](TObject*, TDateTime, TSelDateItem*& ev) {
+    ev->SetShape(evsSquare);  // always notifies, even when unchanged
+    ev->SetFontColor(clRed);
+  };
+  cal->liveInvalidations = 0;
+  TSelDateItem* item = nullptr;
+  EXPECT_TRUE(cal->HasEvent(d, item));
+  EXPECT_EQ(evsSquare, item->Shape());
+  EXPECT_EQ(0, cal->liveInvalidations);
+  EXPECT_EQ(0, cal->UpdateCount());
+
+  cal->OnGetEventProp = [](TObject*, TDateTime, TSelDateItem*&) { throw Exception(L"x"); };
+  EXPECT_THROW(cal->HasEvent(d, item), Exception);
+  EXPECT_EQ(0, cal->UpdateCount());
+  EXPECT_EQ(0, cal->Events()->UpdateCount());
+
+  item->SetShape(evsCircle);
+  EXPECT_EQ(1, cal->liveInvalidations) << "outside painting a changed look repaints its day";
+  cal.reset();
+  DestroyWindow(host);
 }
