@@ -99,7 +99,7 @@ struct TCalendarClassRegistration {
 }  // namespace
 
 TAgendaCalendar::~TAgendaCalendar() {
-  // The lists notify this panel while their items go.
+  // The lists go first, while the panel they report to is still whole.
   DateCol.reset();
   EventCol.reset();
 }

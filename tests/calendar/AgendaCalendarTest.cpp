@@ -7,6 +7,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/ui/CustomControl.h"
 #include "platform/gfx/Colors.h"
+#include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
@@ -96,6 +97,7 @@ TEST_F(CalendarTest, StartsOnTodayWithTheDocumentedDefaults) {
   EXPECT_EQ(psWindowsXP, cal->Style());
   EXPECT_EQ(L"", cal->Caption());
   EXPECT_EQ(L"", cal->HintNextMonth());
+  EXPECT_TRUE(GetClass(L"TAgendaCalendar")) << "registered for streaming";
   EXPECT_EQ(cal->ThemedBorder(), IsThemeActive() != FALSE)
       << "the themed border follows the desktop at run time";
 }
