@@ -32,7 +32,9 @@ class TCustomMaskEdit : public TCustomEdit {
   // Setting a new mask keeps the characters entered so far.
   const String& EditMask() const { return FMask; }
   void SetEditMask(const String& Value);
-  bool IsMasked() const { return !FMask.empty(); }
+  // A mask without a single position (only fields or directives) masks
+  // nothing.
+  bool IsMasked() const { return !FSlots.empty(); }
   // The text as shown, literals and blank characters included.
   String EditText() const;
   void SetEditText(const String& Value);

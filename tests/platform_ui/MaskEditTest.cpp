@@ -75,6 +75,7 @@ TEST(MaskEdit, TextInAndOutOfTheMask) {
       {false, L"\\L\\0L0;0;*", L"x9", L"L0x9", L"x9"},
       {false, L"_000;0;_", L"12", L" 12_", L"12"},
       {false, L"", L"free text", L"free text", L"free text"},
+      {false, L"!;1;_", L"free text", L"free text", L"free text"},
       {true, L"00/00/0000;1;_", L"31122024", L"31.12.2024", L"31.12.2024"},
       {true, L"00:00;0", L"1230", L"12.30", L"1230"},
   };
