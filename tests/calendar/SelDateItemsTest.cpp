@@ -8,7 +8,7 @@
 #include "platform/gfx/Font.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
-#include "tests/support/ui/Gui.h"
+#include "platform/rtl/WinApi.h"
 
 using namespace jorv;
 
@@ -208,9 +208,15 @@ TEST(SelDateItems, CollectionUpdatesReachOnChange) {
 }
 
 TEST(SelDateItems, ItemWritesRepaintTheirDayOnlyWhenTheyMayHaveChangedIt) {
-  test::TTestForm form;
+  // A hidden host window gives the panel a handle without any pumping; it
+  // goes after the panel.
+  struct Host {
+    HWND h = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr,
+                             nullptr, nullptr);
+    ~Host() { DestroyWindow(h); }
+  } host;
   RecordingPanel p;
-  p.SetParent(form.Get());
+  p.SetParentWindow(host.h);
   p.HandleNeeded();
   TSelDateItems l(&p);
   TSelDateItem* it = l.Add();
