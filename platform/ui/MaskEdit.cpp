@@ -514,7 +514,8 @@ void TCustomMaskEdit::KeyPress(Char& Key) {
   TCustomEdit::KeyPress(Key);
   if (!IsMasked() || Key == 0) return;
   switch (Key) {
-    case 3: return;  // Ctrl+C: the edit copies what is selected
+    case 1:  // Ctrl+A selects and Ctrl+C copies: neither changes the text
+    case 3: return;
     case 0x16: PasteText(); break;
     case 0x18: CutText(); break;
     case VK_ESCAPE: Reset(); break;
