@@ -2,10 +2,12 @@
 
 namespace jorv::test {
 
+// The real system clock: tests may fix the runtime's clock, and pumping must
+// still end.
 bool PumpUntil(const std::function<bool()>& Done, unsigned TimeoutMs) {
-  DWORD Start = GetTickCount();
+  DWORD Start = ::GetTickCount();
   while (!Done()) {
-    if (GetTickCount() - Start > TimeoutMs) return false;
+    if (::GetTickCount() - Start > TimeoutMs) return false;
     Application->ProcessMessages();
     if (Done()) return true;
     // Wakes for the next message or after a few milliseconds, so timers
@@ -16,8 +18,8 @@ bool PumpUntil(const std::function<bool()>& Done, unsigned TimeoutMs) {
 }
 
 void Pump(unsigned Ms) {
-  DWORD Start = GetTickCount();
-  PumpUntil([&] { return GetTickCount() - Start >= Ms; }, Ms + 1000);
+  DWORD Start = ::GetTickCount();
+  PumpUntil([&] { return ::GetTickCount() - Start >= Ms; }, Ms + 1000);
 }
 
 TTestForm::TTestForm(Integer ClientW, Integer ClientH, bool ShowIt) : FForm(new TForm(nullptr)) {
