@@ -1,5 +1,6 @@
 #include "platform/ui/Application.h"
 #include <commctrl.h>
+#include "platform/gfx/Icon.h"
 #include "platform/rtl/Thread.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/HintWindow.h"
@@ -36,7 +37,16 @@ String Widen(const char* S) {
 
 TApplication* Application = &GApplication;
 
-TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner) {
+TApplication::TApplication(TComponent* AOwner) : TComponent(AOwner), FIcon(std::make_unique<TIcon>()) {
+  HINSTANCE Inst = GetModuleHandleW(nullptr);
+  if (FindResourceW(Inst, L"MAINICON", RT_GROUP_ICON)) {
+    try {
+      FIcon->LoadFromResourceName(Inst, L"MAINICON");
+    } catch (const Exception&) {
+      // A damaged icon resource leaves the system's default icon.
+    }
+  }
+  FIcon->OnChange = [this](TObject*) { IconChanged(); };
   wchar_t Path[MAX_PATH] = {};
   GetModuleFileNameW(nullptr, Path, MAX_PATH);
   String P = Path;
@@ -61,6 +71,21 @@ void TApplication::Initialize() {
   Handle();
   INITCOMMONCONTROLSEX I{sizeof(I), ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&I);
+}
+
+void TApplication::SetIcon(TIcon* Value) {
+  if (Value != FIcon.get()) FIcon->Assign(Value);
+}
+
+void TApplication::IconChanged() {
+  HICON H = FIcon->Empty() ? nullptr : FIcon->Handle();
+  if (FHandle) {
+    SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(H));
+    SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(H));
+  }
+  if (Screen)
+    for (Integer I = 0; I < Screen->FormCount(); ++I)
+      if (Screen->Forms(I)->Icon()->Empty()) Screen->Forms(I)->UpdateIcon();
 }
 
 void TApplication::SetTitle(const String& Value) {

@@ -9,6 +9,7 @@
 namespace jorv {
 
 class THintWindow;
+class TIcon;
 
 struct THintInfo {
   TControl* HintControl = nullptr;
@@ -40,6 +41,11 @@ class TApplication : public TComponent {
   void SetTitle(const String& Value);
   // The hidden window that owns timers of the application and the hint.
   HWND Handle();
+  // The program's icon: the module's "MAINICON" when it has one. Forms
+  // without an icon of their own show it and follow its changes.
+  TIcon* Icon() const { return FIcon.get(); }
+  // Takes a copy; nullptr clears.
+  void SetIcon(TIcon* Value);
 
   // Creates a form owned by the application; the first one becomes the
   // main form. Ref is set before the form's OnCreate runs.
@@ -115,7 +121,10 @@ class TApplication : public TComponent {
   void WndProc(TMessage& Message);
   static LRESULT CALLBACK AppWndProc(HWND, UINT, WPARAM, LPARAM);
 
+  void IconChanged();
+
   HWND FHandle = nullptr;
+  std::unique_ptr<TIcon> FIcon;
   String FTitle;
   TCustomForm* FMainForm = nullptr;
   bool FShowMainForm = true;

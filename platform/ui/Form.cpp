@@ -1,14 +1,16 @@
 #include "platform/ui/Form.h"
 #include <algorithm>
 #include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Icon.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
 
 namespace jorv {
 
 TCustomForm::TCustomForm(TComponent* AOwner)
-    : TScrollingWinControl(AOwner), FCanvas(std::make_unique<TControlCanvas>()) {
+    : TScrollingWinControl(AOwner), FIcon(std::make_unique<TIcon>()), FCanvas(std::make_unique<TControlCanvas>()) {
   FCanvas->SetControl(this);
+  FIcon->OnChange = [this](TObject*) { UpdateIcon(); };
   FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   FVisible = false;
   FParentColor = false;
@@ -133,6 +135,7 @@ void TCustomForm::CreateParams(TCreateParams& P) {
 
 void TCustomForm::CreateWnd() {
   TScrollingWinControl::CreateWnd();
+  UpdateIcon();
   if (FPosition == poDefault || FPosition == poDefaultPosOnly) UpdateBounds();
 }
 
@@ -156,7 +159,20 @@ void TCustomForm::SetFormStyle(TFormStyle Value) {
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TCustomForm::SetIcon(TIcon* Value) { FIcon = Value; }
+void TCustomForm::SetIcon(TIcon* Value) {
+  if (Value == FIcon.get()) return;
+  FIcon->Assign(Value);
+}
+
+void TCustomForm::UpdateIcon() {
+  if (!FHandle) return;
+  TIcon* I = FIcon.get();
+  if (I->Empty() && Application) I = Application->Icon();
+  // The icon objects keep their handles for as long as the window shows them.
+  HICON H = I->Empty() ? nullptr : I->Handle();
+  SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(H));
+  SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(H));
+}
 
 TWindowState TCustomForm::WindowState() {
   if (FHandle && FShowing) {

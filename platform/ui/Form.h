@@ -49,8 +49,10 @@ class TCustomForm : public TScrollingWinControl {
   void SetFormStyle(TFormStyle Value);
   TWindowState WindowState();
   void SetWindowState(TWindowState Value);
-  TIcon* Icon() const { return FIcon; }
-  // The icon is held by reference; the caller keeps it alive.
+  // The form's own icon, shown in its title bar and task button; while it
+  // is empty the application's icon shows.
+  TIcon* Icon() const { return FIcon.get(); }
+  // Takes a copy; nullptr clears.
   void SetIcon(TIcon* Value);
   bool Scaled() const { return FScaled; }
   void SetScaled(bool Value) { FScaled = Value; }
@@ -115,7 +117,7 @@ class TCustomForm : public TScrollingWinControl {
   TPosition FPosition = poDefaultPosOnly;
   TFormStyle FFormStyle = fsNormal;
   TWindowState FWindowState = wsNormal;
-  TIcon* FIcon = nullptr;
+  std::unique_ptr<TIcon> FIcon;
   bool FScaled = true;
   bool FKeyPreview = false;
   bool FActive = false;
@@ -128,7 +130,10 @@ class TCustomForm : public TScrollingWinControl {
   std::unique_ptr<TControlCanvas> FCanvas;
 
  private:
+  friend class TApplication;
   void ApplyPosition();
+  // Hands the window the form's icon, or the application's.
+  void UpdateIcon();
 };
 
 class TForm : public TCustomForm {

@@ -1,6 +1,7 @@
 // Focus and keys, modal forms, closing, timers, hints, exceptions from
 // event handlers, dialogs and the clipboard, through the real message loop.
 #include <gtest/gtest.h>
+#include "platform/gfx/Icon.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -142,6 +143,39 @@ TEST(Form, MaximizedFormKeepsItsNormalBounds) {
   Pump(10);
   EXPECT_EQ(F->WindowState(), wsNormal);
   EXPECT_EQ(F->BoundsRect(), Normal);
+}
+
+// The window shows the form's own icon, or the application's while the
+// form has none, across a new window and changes of either icon.
+TEST(Form, WindowShowsItsOwnIconOrTheApplications) {
+  auto Shown = [](TCustomForm* F, WPARAM Kind) {
+    return reinterpret_cast<HICON>(SendMessageW(F->Handle(), WM_GETICON, Kind, 0));
+  };
+  TIcon Saved;
+  Saved.Assign(Application->Icon());
+  TIcon AppIcon, Own;
+  AppIcon.SetHandle(CopyIcon(LoadIconW(nullptr, IDI_APPLICATION)));
+  Own.SetHandle(CopyIcon(LoadIconW(nullptr, IDI_WARNING)));
+  Application->SetIcon(&AppIcon);
+  {
+    TTestForm F;
+    EXPECT_EQ(Shown(F.Get(), ICON_BIG), Application->Icon()->Handle());
+    F->SetIcon(&Own);
+    ASSERT_NE(F->Icon()->Handle(), nullptr);
+    EXPECT_NE(F->Icon()->Handle(), Own.Handle());  // a copy of its own
+    EXPECT_EQ(Shown(F.Get(), ICON_BIG), F->Icon()->Handle());
+    EXPECT_EQ(Shown(F.Get(), ICON_SMALL), F->Icon()->Handle());
+    F->SetBorderStyle(bsSingle);  // a new window
+    EXPECT_EQ(Shown(F.Get(), ICON_BIG), F->Icon()->Handle());
+    // Its own icon wins over a change of the application's.
+    Application->SetIcon(&Own);
+    EXPECT_EQ(Shown(F.Get(), ICON_BIG), F->Icon()->Handle());
+    F->SetIcon(nullptr);
+    EXPECT_EQ(Shown(F.Get(), ICON_BIG), Application->Icon()->Handle());
+    Application->SetIcon(&AppIcon);
+    EXPECT_EQ(Shown(F.Get(), ICON_BIG), Application->Icon()->Handle());
+  }
+  Application->SetIcon(&Saved);
 }
 
 TEST(Application, ClosingTheMainFormEndsRun) {
