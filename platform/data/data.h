@@ -11,3 +11,4 @@
 #include "platform/data/MemoryDataSet.h"
 #include "platform/data/ADOConnection.h"
 #include "platform/data/ADOTable.h"
+#include "platform/data/DBGrid.h"
