@@ -41,3 +41,5 @@
 #include "platform/ui/Bevel.h"
 #include "platform/ui/Splitter.h"
 #include "platform/ui/MaskEdit.h"
+#include "platform/ui/StatusBar.h"
+#include "platform/ui/ToolBar.h"
