@@ -338,6 +338,14 @@ TEST_F(TGridFixture, ColumnsTitlesAndTheirDefaults) {
   EXPECT_EQ(Grid->GetColWidths(1), 229);
   Date->SetVisible(true);
 
+  // A field asking for the focus gets its column.
+  Other->SetFocus();
+  Pump(10);
+  Text->FocusControl();
+  Pump(10);
+  EXPECT_EQ(GetFocus(), Grid->Handle());
+  EXPECT_EQ(Grid->Col(), 2);
+
   // Without titles and indicator every row and column holds data.
   Grid->SetOptions(Grid->Options() - dgTitles - dgIndicator);
   EXPECT_EQ(Grid->FixedRows(), 0);
@@ -356,6 +364,18 @@ TEST_F(TGridFixture, ColumnsTitlesAndTheirDefaults) {
   Table.Close();
   EXPECT_EQ(Plain->Columns()->Count(), 0);
   EXPECT_EQ(Grid->Columns()->Count(), 2);
+
+  // A data source that goes first leaves the grid empty, not dangling.
+  Table.Open();
+  {
+    TDataSource Short;
+    Short.SetDataSet(&Table);
+    Plain->SetDataSource(&Short);
+    EXPECT_EQ(Plain->Columns()->Count(), 2);  // the reopened set made its fields anew
+  }
+  EXPECT_EQ(Plain->DataSource(), nullptr);
+  EXPECT_EQ(Plain->Columns()->Count(), 0);
+  TRendered R(Plain);
 }
 
 TEST_F(TGridFixture, MultiSelectPicksRecordsByBookmark) {
