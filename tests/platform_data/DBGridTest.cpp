@@ -131,6 +131,17 @@ TEST_F(TGridFixture, ShowsTheRecordsOfItsWindowAndFollowsTheDataSet) {
   EXPECT_EQ(Grid->Row(), 1);
   EXPECT_EQ(Paint(), Texts(1, Rows));
 
+  // The window grows and shrinks with the grid.
+  Grid->SetHeight(300);
+  Pump(10);
+  EXPECT_GT(Grid->DataLink()->BufferCount(), Rows);
+  EXPECT_EQ(Grid->RowCount() - Grid->FixedRows(), Grid->DataLink()->BufferCount());
+  EXPECT_EQ(Grid->TopRow(), Grid->FixedRows());
+  EXPECT_EQ(Grid->Row(), Grid->FixedRows() + Table.RecNo() - 1);
+  Grid->SetHeight(170);
+  Pump(10);
+  EXPECT_EQ(Grid->DataLink()->BufferCount(), Rows);
+
   // A window wider than the records: one row per record, none empty.
   Table.SetFilter(L"Tagestext = 'T1*'");
   Table.SetFiltered(true);
@@ -266,6 +277,24 @@ TEST_F(TGridFixture, EditsCellsOnlyWithTheEditingOption) {
   Grid->SetCol(2);
   Type(L"q");
   EXPECT_EQ(Table.State(), dsBrowse);
+}
+
+TEST_F(TGridFixture, SelectionShowsWithoutTheFocusOnlyWhenAsked) {
+  Grid->SetColor(clWhite);
+  Other->SetFocus();
+  Pump(10);
+  TRect C = Grid->CellRect(Grid->Col(), Grid->Row());
+  TPoint Blank{C.Right - 4, C.Top + C.Height() / 2};  // right of the text
+  struct {
+    bool Always;
+    TColor Expected;
+  } Cases[] = {{false, clWhite}, {true, ColorToRGB(clHighlight)}};
+  for (auto& K : Cases) {
+    SCOPED_TRACE(K.Always);
+    Grid->SetOptions(K.Always ? Grid->Options() + dgAlwaysShowSelection : Grid->Options() - dgAlwaysShowSelection);
+    TRendered R(Grid);
+    EXPECT_EQ(R.Pixel(Blank.X, Blank.Y), K.Expected);
+  }
 }
 
 TEST_F(TGridFixture, CtrlDeleteAsksFirst) {
