@@ -102,6 +102,7 @@ TAgendaCalendar::~TAgendaCalendar() {
   // The lists go first, while the panel they report to is still whole.
   DateCol.reset();
   EventCol.reset();
+  UnRegisterThemeWindow();
 }
 
 // --- notices ----------------------------------------------------------------
@@ -432,8 +433,6 @@ void TAgendaCalendar::SetWeekFont(TFont* Value) {
   Invalidate();
 }
 
-void TAgendaCalendar::SetAutoThemeAdapt(bool v) { FAutoThemeAdapt = v; }
-
 void TAgendaCalendar::SetShowWeeks(bool v) {
   if (v)
     xoffset = Width() / 8;
@@ -464,6 +463,7 @@ void TAgendaCalendar::Loaded() {
   FNameOfDays->SetUseIntlNames(FNameOfDays->UseIntlNames());
   FNameOfMonths->SetUseIntlNames(FNameOfMonths->UseIntlNames());
   FOldCursor = Cursor();
+  if (FAutoThemeAdapt && !Designing()) ApplyThemeStyle();
 }
 
 // --- grid geometry of dates ------------------------------------------------------

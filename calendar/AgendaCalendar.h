@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "calendar/AgendaCalendarStyle.h"
 #include "calendar/CalendarSettings.h"
 #include "calendar/CustomCalendarPanel.h"
 
@@ -14,19 +15,13 @@ namespace jorv {
 
 class TCanvas;
 class TExImage;
+class TThemeNotifier;
 
 enum TAgendaCalendarLook : uint8_t { lookFlat, look3D };
 enum TTodayStyle : uint8_t { tsSunken, tsRaised, tsFlat };
 enum TGradientDirection : uint8_t { gdHorizontal, gdVertical };
 enum TBackGroundPosition : uint8_t {
   bpTopLeft, bpTopRight, bpBottomLeft, bpBottomRight, bpTiled, bpStretched, bpCenter
-};
-enum TAgendaCalendarStyle : uint8_t {
-  psWindowsXP, psOffice2000, psOffice2003Blue, psOffice2003Olive, psOffice2003Silver,
-  psOffice2003Classic, psFlat, psAvantGarde, psWhidbey, psOffice2007Luna,
-  psOffice2007Obsidian, psCustom, psOffice2007Silver, psWindowsVista, psWindows7,
-  psTerminal, psOffice2010Blue, psOffice2010Silver, psOffice2010Black, psWindows8,
-  psOffice2013White, psOffice2013LightGray, psOffice2013Gray
 };
 
 using TDaySelectEvent = std::function<void(TObject* Sender, TDateTime SelDate)>;
@@ -47,7 +42,7 @@ using TCellDrawEvent =
     std::function<void(TObject* Sender, TCanvas* Canvas, TDate Day, bool Selected,
                        bool Marked, bool InMonth, TRect& Rect)>;
 
-class TAgendaCalendar : public TCustomCalendarPanel {
+class TAgendaCalendar : public TCustomCalendarPanel, public IZVQStyle {
  public:
   explicit TAgendaCalendar(TComponent* AOwner);
   ~TAgendaCalendar() override;
@@ -252,7 +247,24 @@ class TAgendaCalendar : public TCustomCalendarPanel {
   void SetWeekSelect(bool v) { FWeekSelect = v; }
   bool CustomDraw() const { return FCustomDraw; }
   void SetCustomDraw(bool v) { FCustomDraw = v; }
+
+  // --- looks --------------------------------------------------------------
   TAgendaCalendarStyle Style() const { return FStyle; }
+  // Stores the value and writes its preset's colours; psCustom and values
+  // without a preset only store.
+  void SetStyle(TAgendaCalendarStyle Value);
+  // The preset of the same name as the library-wide look; tsCustom and
+  // looks without one change nothing.
+  void STDMETHODCALLTYPE SetComponentStyle(TZVQStyle AStyle) override;
+  // Writes the preset that matches the desktop's visual style.
+  void ApplyThemeStyle();
+  // Writes a preset's colours through the properties, in its order.
+  void ApplyPreset(const TAgendaCalendarPreset& Preset);
+  // The look interface without reference counting: the owner frees the
+  // calendar.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** obj) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(-1); }
+  ULONG STDMETHODCALLTYPE Release() override { return ULONG(-1); }
 
   // The version as text ("2.1.0.1") and as one packed number; writing the
   // text changes nothing.
@@ -280,6 +292,12 @@ class TAgendaCalendar : public TCustomCalendarPanel {
 
  protected:
   void FontChanged() override;
+  // Theme and system-font changes re-apply the desktop's look while
+  // AutoThemeAdapt is on; every message then takes its usual way.
+  void WndProc(TMessage& Message) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
   // Invalidates the whole window without erasing it.
   void InvalidateNoErase();
   // The invalidation rectangle of a date's cell.
@@ -414,6 +432,11 @@ class TAgendaCalendar : public TCustomCalendarPanel {
   bool FWeekSelect = false;
   bool FCustomDraw = true;
   TAgendaCalendarStyle FStyle = psWindowsXP;
+  // The process's theme notifier while this window is registered with it.
+  TThemeNotifier* FThemeNotifier = nullptr;
+  HWND FThemeWnd = nullptr;
+  void RegisterThemeWindow();
+  void UnRegisterThemeWindow();
 };
 
 }  // namespace jorv
