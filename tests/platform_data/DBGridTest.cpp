@@ -362,10 +362,15 @@ TEST_F(TGridFixture, ColumnsTitlesAndTheirDefaults) {
   Note->Title()->SetCaption(L"Feiertag");
   EXPECT_EQ(Note->Title()->Caption(), L"Feiertag");
 
+  Grid->SetColWidths(1, 90);  // as a drag of the column's edge ends
+  EXPECT_TRUE(Date->IsWidthStored());
+  EXPECT_EQ(Date->Width(), 90);
+
   Date->SetVisible(false);
   EXPECT_EQ(Grid->ColCount(), 2);
   EXPECT_EQ(Grid->GetColWidths(1), 229);
   Date->SetVisible(true);
+  EXPECT_EQ(Grid->GetColWidths(1), 90);
 
   // A field asking for the focus gets its column.
   Other->SetFocus();
