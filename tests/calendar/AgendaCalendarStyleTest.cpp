@@ -51,6 +51,15 @@ bool operator==(const TLooks& A, const TLooks& B) {
          A.Weekend == B.Weekend && A.Header == B.Header && A.Caption == B.Caption;
 }
 
+void PrintTo(const TLooks& L, std::ostream* Out) {
+  *Out << std::hex << "{Color " << L.Color << ", gradient " << L.G1 << "-" << L.G2 << " dir "
+       << int(L.GDir) << ", month " << L.M1 << "-" << L.M2 << " dir " << int(L.MDir)
+       << ", inactive " << L.In << ", select " << L.Sel << "/" << L.SelB << ", hover "
+       << L.Hov << ", down " << L.Down << ", select text " << L.Txt << ", 3D " << L.Line3D
+       << ", untouched " << L.Select << " " << L.Text << " " << L.Weekend << " " << L.Header
+       << " " << L.Caption << "}" << std::dec;
+}
+
 // Every look property at Marked, the 3D lines as given.
 void MarkAll(TAgendaCalendar& C, bool Line3D = false) {
   C.SetColor(Marked);
@@ -131,7 +140,7 @@ TEST_F(CalendarStyleTest, EveryPresetWritesItsColoursAndNothingElse) {
     TLooks want{r.Color, r.G1, r.G2, r.M1, r.M2, r.In, r.Sel, r.SelB, r.Hov, r.Down, r.Txt,
                 r.Line3D, dir, dir, Marked, Marked, Marked, Marked, Marked};
     EXPECT_EQ(cal->Style(), r.Style);
-    EXPECT_TRUE(Read(*cal) == want) << "preset " << int(r.Style);
+    EXPECT_EQ(Read(*cal), want) << "preset " << int(r.Style);
   }
 }
 
@@ -148,7 +157,7 @@ TEST_F(CalendarStyleTest, CustomAndUnknownStylesOnlyStore) {
     if (c.Applies)
       EXPECT_EQ(cal->GradientStartColor(), 0x828282) << "the low seven bits choose";
     else
-      EXPECT_TRUE(Read(*cal) == before) << c.Value;
+      EXPECT_EQ(Read(*cal), before) << c.Value;
   }
 }
 
@@ -196,7 +205,7 @@ TEST_F(CalendarStyleTest, LibraryLooksChooseThePresetOfTheSameName) {
   for (Integer value : {Integer(tsCustom), 20, 0x80 | tsCustom}) {
     look->SetComponentStyle(static_cast<TZVQStyle>(value));
     EXPECT_EQ(cal->Style(), psOffice2007Luna) << value;
-    EXPECT_TRUE(Read(*cal) == before) << value;
+    EXPECT_EQ(Read(*cal), before) << value;
   }
 }
 
