@@ -893,6 +893,12 @@ bool TDBGrid::CanEditModify() {
   return Editing;
 }
 
+bool TDBGrid::CanEditAcceptKey(Char Key) {
+  TColumn* C = ColumnAt(Col());
+  TField* F = C ? C->Field() : nullptr;
+  return !F || F->IsValidChar(Key);
+}
+
 String TDBGrid::GetEditText(Integer ACol, Integer) {
   TColumn* C = ColumnAt(ACol);
   TField* F = C ? C->Field() : nullptr;

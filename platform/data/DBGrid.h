@@ -137,6 +137,7 @@ class TDBGrid : public TCustomGrid {
   Integer GetEditLimit() override;
   bool CanEditShow() override;
   bool CanEditModify() override;
+  bool CanEditAcceptKey(Char Key) override;
 
  private:
   class TGridDataLink;

@@ -297,6 +297,28 @@ TEST_F(TGridFixture, SelectionShowsWithoutTheFocusOnlyWhenAsked) {
   }
 }
 
+TEST_F(TGridFixture, NumberCellsTakeOnlyWhatTheFieldAccepts) {
+  TMemoryDataSet Numbers;
+  Numbers.FieldDefs().Add(L"N", ftInteger);
+  Numbers.CreateDataSet();
+  Numbers.Append();
+  Numbers.FieldByName(L"N")->SetAsInteger(5);
+  Numbers.Post();
+  TDataSource NumberSource;
+  NumberSource.SetDataSet(&Numbers);
+  TMessageBoxRecorder Boxes;  // a refused value would be reported, not typed
+  Grid->Columns()->Clear();
+  Grid->SetDataSource(&NumberSource);
+  Grid->SetFocus();
+  Pump(10);
+  Type(L"1x2");
+  SendKey(VK_RETURN);
+  EXPECT_EQ(Numbers.State(), dsEdit);
+  EXPECT_EQ(Numbers.FieldByName(L"N")->AsInteger(), 12);
+  EXPECT_TRUE(Boxes.Boxes().empty());
+  Grid->SetDataSource(nullptr);
+}
+
 TEST_F(TGridFixture, CtrlDeleteAsksFirst) {
   TMessageBoxRecorder Boxes(IDCANCEL);
   SendKey(VK_DOWN);
