@@ -191,6 +191,11 @@ bool TApplication::ProcessMessage(MSG& Msg) {
   }
   bool Handled = false;
   if (OnMessage) OnMessage(Msg, Handled);
+  // Escape ends a drag wherever the focus is.
+  if (!Handled && Msg.message == WM_KEYDOWN && Msg.wParam == VK_ESCAPE && DragControl()) {
+    CancelDrag();
+    Handled = true;
+  }
   if (!Handled && !IsHintMsg(Msg) && !IsKeyMsg(Msg)) {
     TranslateMessage(&Msg);
     DispatchMessageW(&Msg);

@@ -1,7 +1,9 @@
 #include "platform/ui/Control.h"
 #include <algorithm>
+#include <cstdlib>
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Screen.h"
 #include "platform/ui/WinControl.h"
 
 namespace jorv {
@@ -9,6 +11,9 @@ namespace jorv {
 namespace {
 TControl* GCaptureControl = nullptr;
 }  // namespace
+
+// A control going away leaves the drag it takes part in.
+static void ForgetDragControl(TControl* C);
 
 // The control the mouse is over, for CM_MOUSEENTER / CM_MOUSELEAVE.
 TControl* GMouseControl = nullptr;
@@ -119,6 +124,7 @@ TControl::TControl(TComponent* AOwner)
 }
 
 TControl::~TControl() {
+  ForgetDragControl(this);
   if (GCaptureControl == this) SetCaptureControl(nullptr);
   if (GMouseControl == this) GMouseControl = nullptr;
   if (Application) Application->ControlDestroying(this);
@@ -132,6 +138,12 @@ LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
 }
 
 void TControl::WndProc(TMessage& Message) {
+  if (DragMessage(this, Message)) return;
+  if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && FDragMode == dmAutomatic &&
+      !FComponentState.Contains(csDesigning)) {
+    BeginDrag(false);
+    return;
+  }
   if (Message.Msg == WM_MOUSEMOVE && Application)
     Application->HintMouseMessage(this, Message);
   Dispatch(Message);
@@ -655,6 +667,175 @@ void TControl::CMParentShowHintChanged(TMessage&) {
 void TControl::CMTextChanged(TMessage&) { Invalidate(); }
 
 void TControl::CMHintShow(TMessage& M) { M.Result = 0; }
+
+// --- drag and drop ----------------------------------------------------------
+
+// The one drag of the application: the source holds the mouse capture, so
+// every mouse message of the drag reaches the source's window, which hands
+// it here (DragMessage).
+struct TDragSession {
+  TControl* Source = nullptr;
+  TDragObject* Object = nullptr;
+  TPoint Start;
+  Integer Threshold = DefaultDragThreshold;
+  bool Active = false;      // the mouse went past the threshold
+  TControl* Target = nullptr;
+  bool Accepted = false;
+
+  static TDragSession& Current() {
+    static TDragSession S;
+    return S;
+  }
+  TObject* SourceObject() const { return Object ? static_cast<TObject*>(Object) : Source; }
+
+  static void Forget(TControl* C) {
+    TDragSession& S = Current();
+    if (S.Target == C) S.Target = nullptr;
+    if (S.Source == C) S = TDragSession{};
+  }
+
+  // Asks Target about the drag at screen point P.
+  bool Ask(TControl* T, const TPoint& P, TDragState State) {
+    bool Accept = static_cast<bool>(T->OnDragOver);
+    TPoint C = T->ScreenToClient(P);
+    T->DragOver(SourceObject(), C.X, C.Y, State, Accept);
+    return Accept;
+  }
+
+  void MoveTo(const TPoint& P) {
+    if (!Active) {
+      if (std::abs(P.X - Start.X) < Threshold && std::abs(P.Y - Start.Y) < Threshold) return;
+      Active = true;
+    }
+    TControl* Over = FindDragTarget(P, false);
+    if (Over != Target) {
+      TControl* Old = Target;
+      Target = nullptr;
+      if (Old) Ask(Old, P, dsDragLeave);
+      // A handler may have ended the drag.
+      if (!Source) return;
+      Target = Over;
+      Accepted = Target && Ask(Target, P, dsDragEnter);
+    } else if (Target) {
+      Accepted = Ask(Target, P, dsDragMove);
+    }
+    if (!Source) return;
+    if (Object) {
+      Object->FDragTarget = Target;
+      Object->FDragPos = P;
+    }
+    if (Screen) ::SetCursor(Screen->Cursors(Accepted ? Source->DragCursor() : crNoDrop));
+  }
+
+  // Ends the drag; the state is cleared before any handler runs, so a
+  // handler may start the next one.
+  void Done(bool Drop) {
+    if (!Source) return;
+    TDragSession S = *this;
+    *this = TDragSession{};
+    if (S.Source->MouseCapture()) SetCaptureControl(nullptr);
+    TPoint P;
+    GetCursorPos(reinterpret_cast<POINT*>(&P));
+    bool Dropped = Drop && S.Active && S.Target && S.Accepted;
+    if (S.Object) {
+      S.Object->FDropped = Dropped;
+      S.Object->FCancelling = !Drop;
+    }
+    TPoint C = S.Target ? S.Target->ScreenToClient(P) : TPoint{0, 0};
+    if (S.Target) {
+      if (Dropped) {
+        S.Target->DragDrop(S.SourceObject(), C.X, C.Y);
+      } else {
+        bool Accept = false;
+        S.Target->DragOver(S.SourceObject(), C.X, C.Y, dsDragLeave, Accept);
+      }
+    }
+    if (Screen) ::SetCursor(Screen->Cursors(crDefault));
+    S.Source->DoEndDrag(Dropped ? S.Target : nullptr, Dropped ? C.X : 0, Dropped ? C.Y : 0);
+  }
+};
+
+static void ForgetDragControl(TControl* C) { TDragSession::Forget(C); }
+
+void TControl::BeginDrag(bool Immediate, Integer Threshold) {
+  TDragSession& S = TDragSession::Current();
+  if (S.Source) return;
+  const TControl* W = dynamic_cast<TWinControl*>(this) ? this : FParent;
+  if (!W) throw EInvalidOperation(L"Control '" + Name() + L"' has no parent window");
+  FControlState -= csLButtonDown;
+  FControlState -= csClicked;
+  S.Source = this;
+  S.Threshold = Threshold < 0 ? DefaultDragThreshold : Threshold;
+  GetCursorPos(reinterpret_cast<POINT*>(&S.Start));
+  try {
+    TDragObject* Object = nullptr;
+    DoStartDrag(Object);
+    S.Object = Object;
+  } catch (...) {
+    S = TDragSession{};
+    throw;
+  }
+  // A handler may have ended it already.
+  if (S.Source != this) return;
+  SetCaptureControl(this);
+  if (Immediate) {
+    S.Active = true;
+    S.MoveTo(S.Start);
+  }
+}
+
+void TControl::EndDrag(bool Drop) {
+  if (Dragging()) TDragSession::Current().Done(Drop);
+}
+
+bool TControl::Dragging() const { return TDragSession::Current().Source == this; }
+
+void TControl::DoStartDrag(TDragObject*& DragObject) {
+  if (OnStartDrag) OnStartDrag(this, DragObject);
+}
+
+void TControl::DoEndDrag(TObject* Target, Integer X, Integer Y) {
+  if (OnEndDrag) OnEndDrag(this, Target, X, Y);
+}
+
+void TControl::DragOver(TObject* Source, Integer X, Integer Y, TDragState, bool& Accept) {
+  if (OnDragOver) OnDragOver(this, Source, X, Y, Accept);
+}
+
+void TControl::DragDrop(TObject* Source, Integer X, Integer Y) {
+  if (OnDragDrop) OnDragDrop(this, Source, X, Y);
+}
+
+void CancelDrag() { TDragSession::Current().Done(false); }
+
+TControl* DragControl() { return TDragSession::Current().Source; }
+
+bool DragMessage(TControl* Control, TMessage& M) {
+  TDragSession& S = TDragSession::Current();
+  if (!S.Source) return false;
+  auto* W = dynamic_cast<TWinControl*>(Control);
+  // The window that holds the capture for the source: its own, or its
+  // parent's for a windowless one.
+  bool Holder = S.Source == Control || (W && S.Source->Parent() == W && !dynamic_cast<TWinControl*>(S.Source));
+  if (!Holder) return false;
+  if (M.Msg == WM_CAPTURECHANGED) {
+    if (!W || reinterpret_cast<HWND>(M.LParam) != W->Handle()) S.Done(false);
+    return false;
+  }
+  if (M.Msg < WM_MOUSEFIRST || M.Msg > WM_MOUSELAST || M.Msg == WM_MOUSEWHEEL) return false;
+  // Windowless sources see the messages in their own coordinates.
+  if (W && S.Source != Control) return false;
+  auto& Mouse = MsgAs<TWMMouse>(M);
+  TPoint P = Control->ClientToScreen(Mouse.Pos());
+  switch (M.Msg) {
+    case WM_MOUSEMOVE: S.MoveTo(P); break;
+    case WM_LBUTTONUP: S.MoveTo(P); S.Done(true); break;
+    case WM_RBUTTONDOWN: S.Done(false); break;
+    default: break;
+  }
+  M.Result = 0;
+  return true;
+}
 
 // --- capture ----------------------------------------------------------------
 

@@ -11,6 +11,7 @@
 
 namespace jorv {
 
+class TControl;
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
@@ -43,6 +44,7 @@ enum TControlStateFlag : uint8_t {
 using TControlState = TSet<TControlStateFlag, 32>;
 
 enum TDragMode : uint8_t { dmManual, dmAutomatic };
+enum TDragState : uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
 enum TBevelCut : uint8_t { bvNone, bvLowered, bvRaised, bvSpace };
 enum TBevelKind : uint8_t { bkNone, bkTile, bkSoft, bkFlat };
 enum TBevelEdge : uint8_t { beLeft, beTop, beRight, beBottom };
@@ -70,6 +72,30 @@ using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, 
 using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, Integer X, Integer Y, bool& Accept)>;
 using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, Integer X, Integer Y)>;
 using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, Integer X, Integer Y)>;
+
+// What a drag carries when OnStartDrag gives one: the targets see it as
+// Source instead of the dragged control. It stays the handler's to free
+// (OnEndDrag is the place).
+class TDragObject : public TObject {
+ public:
+  // The control under the mouse and the screen point, while dragging.
+  TControl* DragTarget() const { return FDragTarget; }
+  TPoint DragPos() const { return FDragPos; }
+  bool Dropped() const { return FDropped; }
+  bool Cancelling() const { return FCancelling; }
+
+ private:
+  friend struct TDragSession;
+  TControl* FDragTarget = nullptr;
+  TPoint FDragPos;
+  bool FDropped = false;
+  bool FCancelling = false;
+};
+
+using TStartDragEvent = std::function<void(TObject* Sender, TDragObject*& DragObject)>;
+
+// Pixels the mouse moves before a drag that waits for it starts.
+constexpr Integer DefaultDragThreshold = 5;
 
 // The shift state of the keyboard (and the mouse buttons) right now.
 TShiftState KeyboardStateToShiftState();
@@ -215,8 +241,21 @@ class TControl : public TComponent {
   void SetCursor(TCursor Value);
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* Value);
+  // dmAutomatic: a left button press starts a drag instead of the usual
+  // mouse-down handling.
   TDragMode DragMode() const { return FDragMode; }
   void SetDragMode(TDragMode Value) { FDragMode = Value; }
+  // The cursor while this control is dragged over a target that accepts.
+  TCursor DragCursor() const { return FDragCursor; }
+  void SetDragCursor(TCursor Value) { FDragCursor = Value; }
+  // Starts dragging this control with the mouse captured: at once, or once
+  // the mouse moved Threshold pixels (DefaultDragThreshold when negative).
+  // Letting the button go drops on the target under the mouse when it
+  // accepts; the right button, Escape or a lost capture cancel.
+  void BeginDrag(bool Immediate, Integer Threshold = -1);
+  // Ends this control's drag, dropping when Drop and the target accepts.
+  void EndDrag(bool Drop);
+  bool Dragging() const;
 
   TControlStyle ControlStyle() const { return FControlStyle; }
   void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
@@ -255,6 +294,7 @@ class TControl : public TComponent {
   TDragOverEvent OnDragOver;
   TDragDropEvent OnDragDrop;
   TEndDragEvent OnEndDrag;
+  TStartDragEvent OnStartDrag;
 
  protected:
   friend class TWinControl;
@@ -279,6 +319,12 @@ class TControl : public TComponent {
   void UpdateAnchorRules();
   void Notification(TComponent* AComponent, TOperation Operation) override;
   virtual void VisibleChanging() {}
+  // Drag and drop: the source's start and end, and a target's view of a
+  // drag (Accept starts true when OnDragOver is assigned, else false).
+  virtual void DoStartDrag(TDragObject*& DragObject);
+  virtual void DoEndDrag(TObject* Target, Integer X, Integer Y);
+  virtual void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
+  virtual void DragDrop(TObject* Source, Integer X, Integer Y);
 
   // Message handlers shared by windowed and windowless controls.
   virtual void WMLButtonDown(TWMMouse& Message);
@@ -330,6 +376,7 @@ class TControl : public TComponent {
   TCursor FCursor = crDefault;
   TPopupMenu* FPopupMenu = nullptr;
   TDragMode FDragMode = dmManual;
+  TCursor FDragCursor = crDrag;
   TControlStyle FControlStyle{csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
   TControlState FControlState;
   // Anchor base: the bounds last set and the parent's client size then.
@@ -339,6 +386,7 @@ class TControl : public TComponent {
   bool FUpdatingFromParent = false;
 
  private:
+  friend struct TDragSession;
   void DoMouseDown(TWMMouse& Message, TMouseButton Button, TShiftState Shift);
   void DoMouseUp(TWMMouse& Message, TMouseButton Button);
 };
@@ -352,5 +400,12 @@ TWinControl* FindControl(HWND Handle);
 // The control at a screen point: the deepest windowed control under it, or
 // a windowless child of it at that point.
 TControl* FindDragTarget(const TPoint& Pos, bool AllowDisabled);
+// Ends the drag in progress, if any, without a drop.
+void CancelDrag();
+// The control being dragged, or nullptr.
+TControl* DragControl();
+// Framework internals: a message of the drag in progress handled for the
+// window that has the capture; true when it was one.
+bool DragMessage(TControl* Control, TMessage& Message);
 
 }  // namespace jorv

@@ -23,6 +23,11 @@ const wchar_t* ControlProp() {
 
 TWinControl* FindControl(HWND Handle) {
   if (!Handle) return nullptr;
+  // Another program's window (found by WindowFromPoint, say) may carry a
+  // property of the same name holding a pointer of its own.
+  DWORD Process = 0;
+  GetWindowThreadProcessId(Handle, &Process);
+  if (Process != GetCurrentProcessId()) return nullptr;
   return static_cast<TWinControl*>(GetPropW(Handle, ControlProp()));
 }
 
@@ -796,6 +801,8 @@ void TWinControl::PaintTo(HDC DC, Integer X, Integer Y) {
 // --- messages ---------------------------------------------------------------
 
 void TWinControl::WndProc(TMessage& M) {
+  // A drag owns the mouse, whatever children lie under it.
+  if (DragMessage(this, M)) return;
   switch (M.Msg) {
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
