@@ -74,9 +74,7 @@ void TCustomEdit::Change() {
 
 void TCustomEdit::DoEnter() {
   // A click places the caret where the user pointed; tabbing in selects all.
-  if (FAutoSelect && !(GetKeyState(VK_LBUTTON) < 0) &&
-      !(GetWindowLongW(FHandle, GWL_STYLE) & ES_MULTILINE))
-    SelectAll();
+  if (FAutoSelect && !(GetKeyState(VK_LBUTTON) < 0)) SelectAll();
   TWinControl::DoEnter();
 }
 
@@ -241,7 +239,6 @@ void TCustomEdit::CMFontChanged(TMessage& M) {
 
 void TCustomEdit::AdjustHeight() {
   if (!FAutoSize || !FHandle) return;
-  if (GetWindowLongW(FHandle, GWL_STYLE) & ES_MULTILINE) return;
   HDC DC = GetDC(nullptr);
   HGDIOBJ Old = SelectObject(DC, FFont->Handle());
   TEXTMETRICW TM{};

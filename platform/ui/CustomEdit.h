@@ -22,7 +22,7 @@ class TCustomEdit : public TWinControl {
   void SetSelTextBuf(const Char* Buf);
   void SelectAll();
   void ClearSelection();
-  void Clear();
+  virtual void Clear();
   void CopyToClipboard();
   void CutToClipboard();
   void PasteFromClipboard();

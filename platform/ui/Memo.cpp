@@ -138,7 +138,9 @@ void TMemoStrings::SetUpdateState(bool Updating) {
 // --- memo -------------------------------------------------------------------
 
 TCustomMemo::TCustomMemo(TComponent* AOwner) : TCustomEdit(AOwner), FLines(std::make_unique<TMemoStrings>(this)) {
+  // Many lines: no single-line height, and focus keeps the caret.
   FAutoSize = false;
+  FAutoSelect = false;
   SetBounds(0, 0, 185, 89);
 }
 

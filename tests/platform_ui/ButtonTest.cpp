@@ -94,8 +94,7 @@ TEST(RadioButton, CheckingOneUnchecksItsSiblingsOnly) {
   TTestForm F;
   TRadioButton* A = Place<TRadioButton>(F, 10);
   TRadioButton* B = Place<TRadioButton>(F, 40);
-  auto* Other = new TEdit(F.Get());  // a container of its own
-  (void)Other;
+  // A radio button in another container belongs to another group.
   auto* Panel = new TCustomControl(F.Get());
   Panel->SetParent(F.Get());
   Panel->SetBounds(150, 10, 120, 60);
