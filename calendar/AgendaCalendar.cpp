@@ -492,7 +492,8 @@ TDateTime TAgendaCalendar::LastDate() const {
 TPoint TAgendaCalendar::DateToXY(TDateTime dt) const {
   TYmd t = Split(thedate);
   TDateTime first = EncodeDate(t.y, t.m, 1);
-  Integer c = static_cast<Integer>(Round(dt - (first - LeadOf(first, FStartDay)))) + 1;
+  // Whole days: a date late in the day still lies in its own cell.
+  Integer c = WholeDay(dt) - (WholeDay(first) - LeadOf(first, FStartDay)) + 1;
   Integer x = c % 7 == 0 ? 7 : c % 7;
   Integer y = c / 7 + (c % 7 != 0 ? 1 : 0);
   return {x, y};

@@ -86,6 +86,17 @@ class TAgendaCalendar : public TCustomCalendarPanel, public IZVQStyle {
   // Grid column (1..7) and row (1..6) of a date in the shown month's grid.
   TPoint DateToXY(TDateTime dt) const;
 
+  // --- layout and input: the grid as the pointer sees it --------------------
+  // The day under client point (x, y); False outside the day grid and on
+  // adjacent-month days that are not shown.
+  bool DateAtXY(Integer x, Integer y, TDateTime& ADate);
+  // The day under a point whose x is measured from the grid's left edge;
+  // with AllowChange a day of a shown adjacent month moves the view there.
+  TDateTime PointToDate(Integer x, Integer y, bool AllowChange);
+  // Whether a date may be reached from the shown month: days of earlier or
+  // later months only when those days are shown.
+  bool IsMonthAllowed(TDateTime dt) const;
+
   // --- internal operations the painting, input and group code share ------
   virtual void FireDateChanges(TDateTime origDate, TDateTime newDate);
   bool DateInBounds(TDateTime dt) const;
@@ -351,6 +362,52 @@ class TAgendaCalendar : public TCustomCalendarPanel, public IZVQStyle {
   TCursor FOldCursor = crDefault;
   TPoint fLastHintPos{-1, -1};
   bool showhintbusy = false;
+
+  // --- painting and input handlers -----------------------------------------
+  void Paint() override;
+  void PaintDays();
+  void PaintCaption();
+  void PaintPrevMonthButton();
+  void PaintNextMonthButton();
+  void PaintPrevYearButton();
+  void PaintNextYearButton();
+  void PaintEventMarker(const TRect& Cell, TColor AColor, TEventShape AShape, TColor AColorPM);
+  void PaintTodayLine();
+  static void FillGradient(TCanvas* Canvas, TColor FromColor, bool Across, const TRect& R,
+                           Integer Count, TColor ToColor);
+  // Cell width and height and the grid's left edge for the current size.
+  void UpdateLayout();
+  void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  void KeyPress(Char& Key) override;
+  void Dispatch(TMessage& Message) override;
+  void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
+  void WMLButtonDblClk(TWMMouse& Message) override;
+  void WMSetFocus(TWMSetFocus& Message) override;
+  void WMKillFocus(TWMKillFocus& Message) override;
+  void WMCommand(TWMCommand& Message) override;
+  void CMMouseLeave(TMessage& Message) override;
+  void CMHintShow(TMessage& Message) override;
+
+ private:
+  // Input helpers (AgendaCalendarInput.cpp).
+  void GoToToday();
+  bool TodayLineAt(Integer Y) const;
+  void ShowMonthPopup();
+  void ShowYearPopup();
+  // Tracks a pop-up of this window and handles its choice, unless the
+  // window went away while the menu was up.
+  void TrackPopup(HMENU Menu, Integer ClientX);
+  // Adds the days between two dates that are not selected yet (and, with
+  // MonthRule, that the month rule allows).
+  void AddDaysOnce(TDateTime A, TDateTime B, bool MonthRule);
+  void HoverButtons(Integer X, Integer Y);
+  void InvalidateCaptionBand();
+  void InvalidateTodayLine();
+  bool AnyHover() const;
+  String TodayText() const;
 
  private:
   template <class T, class V>
