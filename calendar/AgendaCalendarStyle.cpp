@@ -79,11 +79,6 @@ const TAgendaCalendarStyle StyleOfZVQStyle[] = {
 };
 static_assert(std::size(StyleOfZVQStyle) == tsOffice2013Gray + 1, "one entry per look");
 
-// The look interface's identifier as the foundation declares it; the
-// compiler keeps no identifier with the declaration itself.
-const IID LookInterfaceID = {
-    0x6F1B0C52, 0x3E4A, 0x4D7B, {0x9A, 0x41, 0x2C, 0x5E, 0x8D, 0x0F, 0x7A, 0x13}};
-
 bool IsXPOrLater() {
   OSVERSIONINFOW Info{};
   Info.dwOSVersionInfoSize = sizeof(Info);
@@ -196,7 +191,7 @@ void TAgendaCalendar::ApplyThemeStyle() {
 
 HRESULT STDMETHODCALLTYPE TAgendaCalendar::QueryInterface(REFIID iid, void** obj) {
   if (!obj) return E_POINTER;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, LookInterfaceID)) {
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(IZVQStyle))) {
     *obj = static_cast<IZVQStyle*>(this);
     return S_OK;
   }
