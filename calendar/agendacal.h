@@ -5,3 +5,4 @@
 #include "calendar/SelDateItems.h"
 #include "calendar/CustomCalendarPanel.h"
 #include "calendar/AgendaCalendar.h"
+#include "calendar/AgendaCalendarGroup.h"
