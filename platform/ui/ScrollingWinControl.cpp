@@ -60,9 +60,13 @@ void TControlScrollBar::SetPosition(Integer Value) {
 // Hands the window's bar the range, page and position.
 void TControlScrollBar::Update() {
   if (!FControl->HandleAllocated()) return;
+  bool Show = IsScrollBarVisible();
+  // Most windows never show a bar: spare them the call on every layout.
+  if (!Show && !FShown) return;
+  FShown = Show;
   int Bar = FKind == sbHorizontal ? SB_HORZ : SB_VERT;
   SCROLLINFO SI{sizeof SI, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 0, 0, 0, 0};
-  if (IsScrollBarVisible()) {
+  if (Show) {
     SI.nMax = FRange - 1;
     SI.nPage = UINT(ControlSize());
     SI.nPos = FPosition;
@@ -182,6 +186,7 @@ void TScrollingWinControl::ScrollInView(TControl* AControl) {
 
 void TScrollingWinControl::CreateWnd() {
   TWinControl::CreateWnd();
+  FHorzScrollBar->FShown = FVertScrollBar->FShown = false;  // a new window has none
   UpdateScrollBars();
 }
 

@@ -56,6 +56,7 @@ class TControlScrollBar : public TPersistent {
   bool FVisible = true;
   bool FTracking = false;
   Integer FMargin = 0;
+  bool FShown = false;  // the window's bar is showing
 };
 
 class TScrollingWinControl : public TWinControl {
