@@ -4,10 +4,9 @@
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
 #include "platform/data/Field.h"
+#include "platform/ui/WinControl.h"
 
 namespace jorv {
-
-std::function<bool(TComponent* Control)> TFieldDataLink::FocusControlHandler;
 
 TDataLink::TDataLink() = default;
 
@@ -186,9 +185,12 @@ void TFieldDataLink::ActiveChanged() {
 void TFieldDataLink::EditingChanged() { SetEditingState(TDataLink::Editing() && CanModify()); }
 
 void TFieldDataLink::FocusControl(TField** Field) {
-  if (Field && *Field && *Field == FField && FControl && FocusControlHandler &&
-      FocusControlHandler(FControl))
+  if (!Field || !*Field || *Field != FField) return;
+  auto* Control = dynamic_cast<TWinControl*>(FControl);
+  if (Control && Control->CanFocus()) {
+    Control->SetFocus();
     *Field = nullptr;
+  }
 }
 
 void TFieldDataLink::LayoutChanged() { UpdateField(); }

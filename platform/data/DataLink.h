@@ -104,10 +104,6 @@ class TFieldDataLink : public TDataLink {
   TFieldDataLinkEvent OnUpdateData;
   TFieldDataLinkEvent OnActiveChange;
 
-  // The user-interface layer installs how a control takes the focus; the
-  // answer tells whether it did.
-  static std::function<bool(TComponent* Control)> FocusControlHandler;
-
  protected:
   void ActiveChanged() override;
   void EditingChanged() override;
