@@ -1135,6 +1135,8 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Int
         TGridDrawInfo DI;
         CalcDrawInfo(DI);
         DrawSizingLine(DI);
+        // Where the button came up decides, whatever moves came before.
+        FSizingPos = (State == gsColSizing ? X : Y) + FSizingOfs;
         FGridState = gsNormal;
         const TGridAxisDrawInfo& A = State == gsColSizing ? DI.Horz : DI.Vert;
         Integer NewSize = FSizingPos - CellStart(A, FSizingIndex);
@@ -1148,8 +1150,11 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Int
         break;
       }
       case gsColMoving:
-      case gsRowMoving:
+      case gsRowMoving: {
         DrawMoveLine();
+        TGridCoord Cell = MouseCoord(X, Y);
+        Integer To = State == gsColMoving ? Cell.X : Cell.Y;
+        if (To >= (State == gsColMoving ? FFixedCols : FFixedRows)) FMovePos = To;
         FGridState = gsNormal;
         if (FMovePos >= 0 && FMovePos != FMoveIndex) {
           if (State == gsColMoving)
@@ -1159,6 +1164,7 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Int
         }
         UpdateEdit();
         break;
+      }
       default: break;
     }
     FGridState = gsNormal;
