@@ -236,4 +236,21 @@ TEST_F(CalendarPaint, CaptionBandAndBackgroundPicture) {
   EXPECT_EQ(clFuchsia, r.Pixel(5, 176));
 }
 
+TEST_F(CalendarPaint, GlyphsReplaceTheArrowsWithTheirCornerColourClear) {
+  TBitmap glyph;
+  glyph.SetPixelFormat(pf24bit);
+  glyph.SetSize(12, 12);
+  glyph.Canvas()->Brush()->SetColor(clFuchsia);
+  glyph.Canvas()->FillRect(TRect(0, 0, 12, 12));
+  glyph.Canvas()->Brush()->SetColor(clBlue);
+  glyph.Canvas()->FillRect(TRect(3, 3, 9, 9));
+  cal->Glyphs()->SetNextYear(&glyph);
+  TRendered r(cal);
+  // Drawn at (Width - 12 - 5, BorderWidth + 1).
+  EXPECT_EQ(clBlue, r.Pixel(180 - 17 + 5, 2 + 5));
+  EXPECT_NE(clFuchsia, r.Pixel(180 - 17 + 1, 2 + 1));
+  // The next-month arrow moves left of the glyph: W - 12 - 15 .. W - 12 - 10.
+  EXPECT_EQ(clBlack, r.Pixel(180 - 12 - 14, 2 + 5));
+}
+
 }  // namespace
