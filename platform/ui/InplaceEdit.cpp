@@ -4,7 +4,7 @@
 
 namespace jorv {
 
-TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomMaskEdit(AOwner) {
   FParentCtl3D = false;
   FCtl3D = false;
   FTabStop = false;
@@ -14,7 +14,7 @@ TInplaceEdit::TInplaceEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
 }
 
 void TInplaceEdit::CreateParams(TCreateParams& P) {
-  TCustomEdit::CreateParams(P);
+  TCustomMaskEdit::CreateParams(P);
   // Multi-line so that the text rectangle can be set and text written by
   // the grid raises no change of the user's; hidden until placed on a cell.
   P.Style |= ES_MULTILINE;
@@ -91,8 +91,10 @@ void TInplaceEdit::UpdateContents() {
   if (!FGrid) return;
   FLoading = true;
   try {
-    SetMaxLength(std::max(0, FGrid->GetEditLimit()));
+    SetText(String());
+    SetEditMask(FGrid->GetEditMask(FGrid->Col(), FGrid->Row()));
     SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
+    SetMaxLength(std::max(0, FGrid->GetEditLimit()));
   } catch (...) {
     FLoading = false;
     throw;
@@ -101,8 +103,13 @@ void TInplaceEdit::UpdateContents() {
 }
 
 void TInplaceEdit::Change() {
-  TCustomEdit::Change();
+  TCustomMaskEdit::Change();
   if (!FLoading && FGrid) FGrid->UpdateText();
+}
+
+void TInplaceEdit::CMTextChanged(TMessage& M) {
+  TCustomMaskEdit::CMTextChanged(M);
+  Change();
 }
 
 bool TInplaceEdit::EditCanModify() { return !FGrid || FGrid->CanEditModify(); }
@@ -124,7 +131,7 @@ void TInplaceEdit::WndProc(TMessage& M) {
       M.Msg = WM_LBUTTONDBLCLK;
     FClickTime = 0;
   }
-  TCustomEdit::WndProc(M);
+  TCustomMaskEdit::WndProc(M);
 }
 
 void TInplaceEdit::Dispatch(TMessage& M) {
@@ -139,12 +146,12 @@ void TInplaceEdit::Dispatch(TMessage& M) {
       if (!EditCanModify()) return;
       break;
   }
-  TCustomEdit::Dispatch(M);
+  TCustomMaskEdit::Dispatch(M);
 }
 
 void TInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
   if (!FGrid) {
-    TCustomEdit::KeyDown(Key, Shift);
+    TCustomMaskEdit::KeyDown(Key, Shift);
     return;
   }
   auto SendToGrid = [&] {
@@ -199,13 +206,13 @@ void TInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
   }
   if (Key != 0) {
     if (FGrid->OnKeyDown) FGrid->OnKeyDown(FGrid, Key, Shift);
-    if (Key != 0) TCustomEdit::KeyDown(Key, Shift);
+    if (Key != 0) TCustomMaskEdit::KeyDown(Key, Shift);
   }
 }
 
 void TInplaceEdit::KeyPress(Char& Key) {
   if (!FGrid) {
-    TCustomEdit::KeyPress(Key);
+    TCustomMaskEdit::KeyPress(Key);
     return;
   }
   FGrid->KeyPress(Key);
@@ -234,14 +241,14 @@ void TInplaceEdit::KeyPress(Char& Key) {
     default:
       if (Key >= L' ' && !EditCanModify()) Key = 0;
   }
-  if (Key != 0) TCustomEdit::KeyPress(Key);
+  if (Key != 0) TCustomMaskEdit::KeyPress(Key);
 }
 
 void TInplaceEdit::KeyUp(Word& Key, TShiftState Shift) {
   if (FGrid)
     FGrid->KeyUp(Key, Shift);
   else
-    TCustomEdit::KeyUp(Key, Shift);
+    TCustomMaskEdit::KeyUp(Key, Shift);
 }
 
 }  // namespace jorv

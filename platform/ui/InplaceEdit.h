@@ -1,14 +1,15 @@
 #pragma once
 // The edit a grid lays over its current cell while a cell is edited. It
 // belongs to the grid: it reads and writes the cell through the grid's edit
-// queries and hands the navigation keys back to the grid.
-#include "platform/ui/CustomEdit.h"
+// queries (text, mask and length limit) and hands the navigation keys back
+// to the grid.
+#include "platform/ui/MaskEdit.h"
 
 namespace jorv {
 
 class TCustomGrid;
 
-class TInplaceEdit : public TCustomEdit {
+class TInplaceEdit : public TCustomMaskEdit {
  public:
   explicit TInplaceEdit(TComponent* AOwner);
 
@@ -40,11 +41,14 @@ class TInplaceEdit : public TCustomEdit {
   void KeyUp(Word& Key, TShiftState Shift) override;
   void DblClick() override;
   void Change() override;
+  // Text written by the program or the mask: a multi-line window reports
+  // no change of its own for it.
+  void CMTextChanged(TMessage& Message) override;
   void WMSetFocus(TWMSetFocus& Message) override;
-  virtual bool EditCanModify();
+  bool EditCanModify() override;
   // The text rectangle follows the window's size.
   virtual void BoundsChanged();
-  // Text, mask and length limit from the grid's current cell.
+  // Mask, text and length limit from the grid's current cell.
   virtual void UpdateContents();
 
   TCustomGrid* FGrid = nullptr;

@@ -234,3 +234,20 @@ TEST(InplaceEdit, LeavingTheGridClosesTheEditAndKeepsTheText) {
   EXPECT_FALSE(G->EditorMode());
   EXPECT_EQ(G->GetCells(1, 1), L"kept");
 }
+
+TEST(InplaceEdit, TheCellsEditMaskShapesWhatIsTyped) {
+  TEditGrid T;
+  TStringGrid* G = T.Grid;
+  G->OnGetEditMask = [](TObject*, Integer ACol, Integer, String& Mask) {
+    if (ACol == 2) Mask = L"00-00;1;_";
+  };
+  G->SetCol(2);
+  TypeChars(L"12x34");
+  EXPECT_EQ(G->GetCells(2, 1), L"12-34");
+  SendKey(VK_RETURN);
+  EXPECT_FALSE(T.EditOpen());
+  // The next column has no mask: the same edit takes any text there.
+  G->SetCol(3);
+  TypeChars(L"ab-c");
+  EXPECT_EQ(G->GetCells(3, 1), L"ab-c");
+}
