@@ -458,4 +458,30 @@ TEST_F(CalendarInput, HintsShowTheEventOfTheDayAndTheArrowsText) {
   Application->SetHintShortPause(50);
 }
 
+// Whatever runs while a pop-up is up may free the calendar; the choice
+// must then not reach it.
+InputCalendar* freedWhileMenuIsUp = nullptr;
+HWND keysGoTo = nullptr;
+void CALLBACK FreeCalendarAndChoose(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  delete freedWhileMenuIsUp;
+  PostMessageW(keysGoTo, WM_KEYDOWN, VK_DOWN, 1);
+  PostMessageW(keysGoTo, WM_KEYDOWN, VK_RETURN, 1);
+}
+
+TEST_F(CalendarInput, APopupChoiceAfterTheCalendarWentIsDropped) {
+  int picks = 0;
+  cal->OnMonthSelect = [&](TObject*) { ++picks; };
+  TPoint p(cal->MonthZone(), 8);
+  Post(WM_MOUSEMOVE, 0, p);
+  freedWhileMenuIsUp = cal;
+  keysGoTo = form->Handle();
+  SetTimer(nullptr, 0, 30, FreeCalendarAndChoose);
+  Post(WM_LBUTTONDOWN, MK_LBUTTON, p, false);
+  Pump(200);
+  cal = nullptr;
+  EXPECT_EQ(0, picks);
+  EXPECT_EQ(0, form->ControlCount());
+}
+
 }  // namespace
