@@ -458,6 +458,32 @@ TEST_F(CalendarInput, HintsShowTheEventOfTheDayAndTheArrowsText) {
   Application->SetHintShortPause(50);
 }
 
+TEST_F(CalendarInput, HoverLooksFollowThePointerAndLeaveWithIt) {
+  cal->SetSelectColor(clRed);
+  cal->SetDateHoverColor(clLime);
+  auto count = [&](TRect R, TColor c) {
+    TRendered r(cal);
+    int n = 0;
+    for (Integer y = R.Top; y < R.Bottom; ++y)
+      for (Integer x = R.Left; x < R.Right; ++x)
+        if (r.Pixel(x, y) == c) ++n;
+    return n;
+  };
+  const TRect caption(40, 1, 140, 16);
+  TPoint day = At(D(2016, 3, 16));
+  const TRect cell(day.X - 8, day.Y - 8, day.X + 8, day.Y + 8);
+  EXPECT_EQ(0, count(caption, clRed));
+
+  Post(WM_MOUSEMOVE, 0, TPoint(cal->MonthZone(), 8));
+  EXPECT_GT(count(caption, clRed), 10) << "the caption takes SelectColor";
+  Post(WM_MOUSEMOVE, 0, day);
+  EXPECT_EQ(0, count(caption, clRed));
+  EXPECT_GT(count(cell, clLime), 50) << "the day under the pointer";
+
+  MouseMove(form.Get(), 195, 195);
+  EXPECT_TRUE(PumpUntil([&] { return count(cell, clLime) == 0; }, 1000));
+}
+
 // Whatever runs while a pop-up is up may free the calendar; the choice
 // must then not reach it.
 InputCalendar* freedWhileMenuIsUp = nullptr;
