@@ -245,10 +245,11 @@ void TCustomEdit::AdjustHeight() {
   GetTextMetricsW(DC, &TM);
   SelectObject(DC, Old);
   ReleaseDC(nullptr, DC);
-  Integer Frame = 0;
-  if (FBorderStyle == bsSingle) Frame = FCtl3D ? GetSystemMetrics(SM_CYEDGE) * 4 : GetSystemMetrics(SM_CYBORDER) * 4;
-  // A little air above and below the line, as the system's edits keep.
-  Integer H = TM.tmHeight + Frame + 2;
+  // The border on both sides and the line's air above and below: a
+  // 13-pixel font makes the familiar 21-pixel edit.
+  Integer Frame = 2;
+  if (FBorderStyle == bsSingle) Frame = FCtl3D ? GetSystemMetrics(SM_CYEDGE) * 4 : GetSystemMetrics(SM_CYBORDER) * 2 + 4;
+  Integer H = TM.tmHeight + Frame;
   if (H != FHeight) SetBounds(FLeft, FTop, FWidth, H);
 }
 

@@ -178,6 +178,16 @@ TEST(Edit, AutoSizeFitsTheFont) {
   Integer Small = E->Height();
   E->Font()->SetSize(20);
   EXPECT_GT(E->Height(), Small);
+  // One line of the font with the border around it.
+  HDC DC = GetDC(nullptr);
+  HGDIOBJ Old = SelectObject(DC, E->Font()->Handle());
+  TEXTMETRICW TM{};
+  GetTextMetricsW(DC, &TM);
+  SelectObject(DC, Old);
+  ReleaseDC(nullptr, DC);
+  EXPECT_EQ(E->Height(), TM.tmHeight + 8);
+  E->SetBorderStyle(bsNone);
+  EXPECT_EQ(E->Height(), TM.tmHeight + 2);
   E->SetAutoSize(false);
   E->SetHeight(60);
   EXPECT_EQ(E->Height(), 60);
