@@ -75,3 +75,33 @@ TEST(TrackBar, KeysMoveTheSliderAndRaiseOnChange) {
   EXPECT_EQ(T->Perform(TBM_GETPOS), 10);
   EXPECT_THROW(T->SetFrequency(0), ERangeError);
 }
+
+TEST(TrackBar, LookSettingsMakeANewWindowWithTheRightStylesAndKeepThePosition) {
+  struct Case {
+    TTrackBarOrientation Orientation;
+    TTickMark Marks;
+    TTickStyle Ticks;
+    DWORD Want, Unwanted;
+  } Cases[] = {
+      {trHorizontal, tmBottomRight, tsAuto, TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS, TBS_VERT | TBS_NOTICKS},
+      {trVertical, tmTopLeft, tsManual, TBS_VERT | TBS_TOP, TBS_AUTOTICKS | TBS_NOTICKS},
+      {trHorizontal, tmBoth, tsNone, TBS_BOTH | TBS_NOTICKS, TBS_AUTOTICKS},
+  };
+  for (const Case& C : Cases) {
+    TTestForm F;
+    auto* T = new TTrackBar(F.Get());
+    T->SetParent(F.Get());
+    T->SetMax(50);
+    T->SetPosition(17);
+    T->SetOrientation(C.Orientation);
+    T->SetTickMarks(C.Marks);
+    T->SetTickStyle(C.Ticks);
+    DWORD S = static_cast<DWORD>(GetWindowLongW(T->Handle(), GWL_STYLE));
+    EXPECT_EQ(S & C.Want, C.Want) << C.Orientation << C.Marks << C.Ticks;
+    EXPECT_EQ(S & C.Unwanted, 0u);
+    EXPECT_EQ(T->Perform(TBM_GETPOS), 17);
+    EXPECT_EQ(T->Perform(TBM_GETRANGEMAX), 50);
+    // A vertical bar stands on its long side.
+    EXPECT_EQ(T->Height() > T->Width(), C.Orientation == trVertical);
+  }
+}
