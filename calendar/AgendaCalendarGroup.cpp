@@ -535,6 +535,17 @@ TDateTime TAgendaCalendarGroup::LastDate() const {
   return FCalendars.empty() ? FLastDay : FCalendars.back()->LastDate();
 }
 
+bool TAgendaCalendarGroup::DateAtXY(Integer X, Integer Y, TDateTime& ADate) {
+  // The child under the point answers for it.
+  for (TAgendaCalendar* c : FCalendars) {
+    if (X <= c->Left() || X >= c->Left() + c->Width() || Y <= c->Top() ||
+        Y >= c->Top() + c->Height())
+      continue;
+    return c->DateAtXY(X - c->Left(), Y - c->Top(), ADate);
+  }
+  return false;
+}
+
 // --- dates ----------------------------------------------------------------------
 
 Word TAgendaCalendarGroup::Month() const {

@@ -14,7 +14,7 @@ namespace jorv {
 
 class TPanel;
 
-class TAgendaCalendarGroup : public TCustomCalendarPanel {
+class TAgendaCalendarGroup : public TCustomCalendarPanel, public IZVQStyle {
  public:
   explicit TAgendaCalendarGroup(TComponent* AOwner);
   ~TAgendaCalendarGroup() override;
@@ -78,11 +78,19 @@ class TAgendaCalendarGroup : public TCustomCalendarPanel {
 
   String Version() const;
   void SetVersion(const String&) {}
+  // The date under a group-relative point.
+  bool DateAtXY(Integer X, Integer Y, TDateTime& ADate);
 
   // --- looks (copied into every child) -----------------------------------
   TAgendaCalendarStyle Style() const { return FStyle; }
   void SetStyle(TAgendaCalendarStyle Value);
-  void SetComponentStyle(TZVQStyle AStyle);
+  // The preset of the same name; tsCustom changes nothing.
+  void STDMETHODCALLTYPE SetComponentStyle(TZVQStyle AStyle) override;
+  // The look interface without reference counting: the owner frees the
+  // group.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** obj) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(-1); }
+  ULONG STDMETHODCALLTYPE Release() override { return ULONG(-1); }
   bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
   void SetAutoThemeAdapt(bool Value);
 

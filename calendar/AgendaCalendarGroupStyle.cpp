@@ -4,7 +4,6 @@
 #include "calendar/AgendaCalendarGroup.h"
 
 #include "foundation/ExImage.h"
-#include "foundation/XPTheme.h"
 #include "platform/gfx/Font.h"
 
 namespace jorv {
@@ -290,41 +289,26 @@ void TAgendaCalendarGroup::SetStyle(TAgendaCalendarStyle Value) {
   UpdateDates();
 }
 
-void TAgendaCalendarGroup::SetComponentStyle(TZVQStyle AStyle) {
-  static const TAgendaCalendarStyle kOfZVQ[] = {
-      psOffice2003Blue, psOffice2003Silver, psOffice2003Olive, psOffice2003Classic,
-      psOffice2007Luna, psOffice2007Obsidian, psWindowsXP, psWhidbey, psCustom,
-      psOffice2007Silver, psWindowsVista, psWindows7, psTerminal, psOffice2010Blue,
-      psOffice2010Silver, psOffice2010Black, psWindows8, psOffice2013White,
-      psOffice2013LightGray, psOffice2013Gray};
-  if (AStyle == tsCustom || AStyle >= sizeof(kOfZVQ) / sizeof(kOfZVQ[0])) return;
-  SetStyle(kOfZVQ[AStyle]);
+void STDMETHODCALLTYPE TAgendaCalendarGroup::SetComponentStyle(TZVQStyle AStyle) {
+  TAgendaCalendarStyle preset;
+  if (AgendaCalendarStyleOfZVQStyle(AStyle, preset)) SetStyle(preset);
+}
+
+HRESULT STDMETHODCALLTYPE TAgendaCalendarGroup::QueryInterface(REFIID iid, void** obj) {
+  if (!obj) return E_POINTER;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(IZVQStyle))) {
+    *obj = static_cast<IZVQStyle*>(this);
+    return S_OK;
+  }
+  *obj = nullptr;
+  return E_NOINTERFACE;
 }
 
 // --- following the desktop ---------------------------------------------------------
 
-namespace {
-// The preset for the desktop's colour scheme: the blue, olive and silver
-// schemes their Office looks, no visual style the plain look, any other
-// scheme the oldest one.
-TAgendaCalendarStyle DesktopPreset() {
-  if (!XPThemeLibraryLoaded() || !IsThemeActive) return psOffice2000;
-  if (!IsThemeActive() || !GetCurrentThemeName) return psWindowsXP;
-  wchar_t file[256] = {}, scheme[256] = {}, size[256] = {};
-  if (FAILED(GetCurrentThemeName(file, 255, scheme, 255, size, 255))) return psOffice2000;
-  String name = scheme;
-  if (name == L"NormalColor") return psOffice2003Blue;
-  if (name == L"HomeStead") return psOffice2003Olive;
-  if (name == L"Metallic") return psOffice2003Silver;
-  return psOffice2000;
+void TAgendaCalendarGroup::ThemeAdapt() {
+  SetStyle(AgendaCalendarStyleOfThemeKind(CurrentXPThemeKind()));
 }
-
-// The class library's notice that the system font changed; a control also
-// receives it right after it was read from a stream.
-constexpr UINT kSysFontChanged = 0xB035;
-}  // namespace
-
-void TAgendaCalendarGroup::ThemeAdapt() { SetStyle(DesktopPreset()); }
 
 void TAgendaCalendarGroup::SetAutoThemeAdapt(bool Value) {
   FAutoThemeAdapt = Value;
@@ -332,7 +316,7 @@ void TAgendaCalendarGroup::SetAutoThemeAdapt(bool Value) {
 }
 
 void TAgendaCalendarGroup::WndProc(TMessage& Message) {
-  if (FAutoThemeAdapt && (Message.Msg == WM_THEMECHANGED || Message.Msg == kSysFontChanged))
+  if (FAutoThemeAdapt && (Message.Msg == WM_THEMECHANGED || Message.Msg == CM_SYSFONTCHANGED))
     ThemeAdapt();
   TCustomCalendarPanel::WndProc(Message);
 }

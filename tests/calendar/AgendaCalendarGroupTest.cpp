@@ -446,6 +446,39 @@ TEST_F(GroupTest, HandlersAssignedLaterAreHeardAndMonthChangesLineTheChildrenUp)
   EXPECT_EQ(1, yearChanges);
 }
 
+TEST_F(GroupTest, DateAtAPointIsTheDayOfTheChildUnderIt) {
+  TRendered laidOut(group);
+  Integer days = 0;
+  for (Integer cy = 10; cy < 180; cy += 17) {
+    for (Integer cx = 10; cx < 180; cx += 23) {
+      TDateTime inChild = 0, inGroup = 0;
+      bool c = Child(1)->DateAtXY(cx, cy, inChild);
+      EXPECT_EQ(c, group->DateAtXY(Child(1)->Left() + cx, Child(1)->Top() + cy, inGroup));
+      if (!c) continue;
+      ++days;
+      EXPECT_EQ(inChild, inGroup);
+      EXPECT_EQ(3, MonthOf(inGroup));
+    }
+  }
+  EXPECT_GT(days, 20);
+  TDateTime d = 0;
+  EXPECT_FALSE(group->DateAtXY(group->Width() - 1, 5, d));  // on the bar
+}
+
+TEST_F(GroupTest, FollowingTheDesktopReappliesItsPresetOnThemeChanges) {
+  group->SetStyle(psAvantGarde);
+  group->SetAutoThemeAdapt(true);
+  TAgendaCalendarStyle desktop = group->Style();
+  EXPECT_NE(psAvantGarde, desktop);
+  group->SetStyle(psAvantGarde);
+  group->Perform(WM_THEMECHANGED);
+  EXPECT_EQ(desktop, group->Style());
+  group->SetAutoThemeAdapt(false);
+  group->SetStyle(psAvantGarde);
+  group->Perform(WM_THEMECHANGED);
+  EXPECT_EQ(psAvantGarde, group->Style());
+}
+
 TEST_F(GroupTest, LookWritesReachEveryChild) {
   group->ModifyGroup(2, 1, 180, 180);
   // Some writes propagate only when the value changes.
@@ -591,4 +624,29 @@ TEST_F(GroupTest, MainWindowGroupShowsTwelveGermanMonthsWithHolidays) {
     EXPECT_EQ(light, shot.Pixel(x, 542)) << x;
     EXPECT_EQ(dark, shot.Pixel(x, 543)) << x;
   }
+
+  // Markers: pixels of the marker colour inside each day's cell, found in
+  // the rendered group through the child that shows the day. A day's hit
+  // area reaches a little into its neighbours' circles.
+  auto markerPixels = [&](Integer k, TDateTime day, TColor colour) {
+    TAgendaCalendar* c = Child(k);
+    Integer n = 0;
+    for (Integer y = 0; y < c->Height(); ++y)
+      for (Integer x = 0; x < c->Width(); ++x) {
+        TDateTime d = 0;
+        if (c->DateAtXY(x, y, d) && SameWholeDay(d, day) &&
+            shot.Pixel(c->Left() + x, c->Top() + y) == colour)
+          ++n;
+      }
+    return n;
+  };
+  EXPECT_GT(markerPixels(0, D(2016, 12, 24), 0xFA), 100);
+  EXPECT_GT(markerPixels(0, D(2016, 12, 25), clYellow), 100);
+  EXPECT_GT(markerPixels(1, D(2017, 1, 1), clYellow), 100);
+  EXPECT_GT(markerPixels(5, D(2017, 5, 1), clYellow), 100);
+  EXPECT_LT(markerPixels(0, D(2016, 12, 23), clYellow), 20);
+  EXPECT_LT(markerPixels(5, D(2017, 5, 2), clYellow), 20);
+  // One marker with both texts for two holidays on one day.
+  EXPECT_EQ(L"Tag der Arbeit\rZweiter Feiertag",
+            Child(5)->Events()->GetDate(D(2017, 5, 1))->Hint());
 }
