@@ -495,3 +495,28 @@ TEST(StringGrid, ScalingScalesDefaultAndCustomSizes) {
   EXPECT_EQ(G->GetRowHeights(3), 15);
   EXPECT_EQ(G->GetColWidths(1), 96);
 }
+
+TEST(StringGrid, ARefusedCellIsNeitherEnteredByKeysNorByTheMouse) {
+  TBigGrid T(20, 6);
+  TProbeGrid* G = T.Grid;
+  G->OnSelectCell = [](TObject*, Integer ACol, Integer, bool& CanSelect) { CanSelect = ACol != 3; };
+  Integer TopLeftChanges = 0;
+  G->OnTopLeftChanged = [&](TObject*) { ++TopLeftChanges; };
+  G->SetCol(2);
+  SendKey(VK_RIGHT);
+  EXPECT_EQ(G->Col(), 2);
+  TPoint P = T.Inside(3, 4);
+  MouseDown(G, P.X, P.Y);
+  Settle();
+  MouseUp(G, P.X, P.Y);
+  Settle();
+  EXPECT_EQ(G->Col(), 2);
+  EXPECT_EQ(G->Row(), 1);
+  EXPECT_THROW(G->SetCol(6), EInvalidGridOperation);
+  // Only a real move of the view is announced.
+  EXPECT_EQ(TopLeftChanges, 0);
+  G->SetRow(19);
+  EXPECT_EQ(TopLeftChanges, 1);
+  G->SetTopRow(G->TopRow());
+  EXPECT_EQ(TopLeftChanges, 1);
+}
