@@ -223,6 +223,39 @@ TEST_F(GroupTest, EveryChangeOfEventsReachesEveryChild) {
   check("cleared");
 }
 
+namespace {
+class LoadingGroup : public TAgendaCalendarGroup {
+ public:
+  using TAgendaCalendarGroup::TAgendaCalendarGroup;
+  void StartLoading() { FComponentState.Include(csLoading); }
+  void FinishLoading() {
+    FComponentState.Exclude(csLoading);
+    Loaded();
+  }
+};
+}  // namespace
+
+TEST(GroupLoading, StructureAndStartOnlyStoreUntilLoaded) {
+  FixedClock clock{EncodeDate(2016, 2, 20)};
+  TTestForm form{800, 600, false};
+  auto* group = new LoadingGroup(form.Get());
+  group->SetParent(form.Get());
+  group->StartLoading();
+  group->SetColCount(3);
+  group->SetRowCount(2);
+  group->SetStartYear(2015);
+  group->SetStartMonth(11);
+  group->SetTextColor(clGreen);
+  EXPECT_EQ(2, group->CalendarCount());
+  EXPECT_NE(clGreen, group->Calendars(0)->TextColor());
+  group->FinishLoading();
+  ASSERT_EQ(6, group->CalendarCount());
+  EXPECT_EQ(11, group->Calendars(0)->Month());
+  EXPECT_EQ(2015, group->Calendars(0)->Year());
+  EXPECT_EQ(4, group->Calendars(5)->Month());
+  EXPECT_EQ(clGreen, group->Calendars(5)->TextColor());
+}
+
 TEST(GroupWithoutWindow, EventsAddedBeforeTheWindowAreShownWhenItIsMade) {
   FixedClock clock{EncodeDate(2016, 2, 20)};
   TTestForm form{800, 600, false};
@@ -324,6 +357,23 @@ TEST_F(GroupTest, CursorKeysPastAMonthEdgeMoveTheGroupByOneMonth) {
   EXPECT_EQ((TMonths{{2016, 4}, {2016, 5}, {2016, 6}}), Months());
 }
 
+TEST_F(GroupTest, ArrowKeysTypedInTheChildrenCrossTheMonthEdges) {
+  group->ModifyGroup(2, 1, 180, 180);  // Feb, Mar 2016
+  SelectInChild(1, D(2016, 3, 31));
+  Child(1)->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return Child(1)->Focused(); }));
+  KeyPress(Child(1), VK_RIGHT);
+  EXPECT_EQ((TMonths{{2016, 3}, {2016, 4}}), Months());
+  EXPECT_EQ(D(2016, 3, 1), group->Date());
+
+  SelectInChild(1, D(2016, 4, 1));
+  Child(1)->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return Child(1)->Focused(); }));
+  KeyPress(Child(1), VK_LEFT);
+  EXPECT_TRUE(PumpUntil([&] { return Child(0)->Focused(); }));
+  EXPECT_EQ((TMonths{{2016, 3}, {2016, 4}}), Months());
+}
+
 TEST_F(GroupTest, CursorKeysInsideTheGroupMoveTheFocusToTheNeighbour) {
   group->ModifyGroup(3, 1, 180, 180);
   Child(1)->SetFocus();
@@ -358,6 +408,15 @@ TEST_F(GroupTest, SizesRefuseWhatWouldLeaveTheGroupEmptyOrDivideByZero) {
   EXPECT_EQ(2 + 300 + 2, group->Width());
   EXPECT_EQ(2 + 120 + 2, group->Height());
   EXPECT_EQ(151, Child(1)->Left());
+}
+
+TEST_F(GroupTest, AGroupFillingItsFormTakesAsManyWholeMonthsAsFit) {
+  group->SetAlign(alClient);  // as in the main window
+  Pump(30);
+  EXPECT_EQ(4, group->ColCount());  // 800 x 600 of client area
+  EXPECT_EQ(3, group->RowCount());
+  EXPECT_EQ(12, group->CalendarCount());
+  EXPECT_EQ(1 + 3 * 180, Child(11)->Left());
 }
 
 TEST_F(GroupTest, SplitterSizesAreCappedAtHalfACalendar) {
