@@ -256,6 +256,33 @@ TEST(GroupLoading, StructureAndStartOnlyStoreUntilLoaded) {
   EXPECT_EQ(clGreen, group->Calendars(5)->TextColor());
 }
 
+TEST_F(GroupTest, HoveringTodaysHolidayShowsBothTextsInOneHint) {
+  group->SetShowHint(true);
+  group->SetEventHints(true);
+  TDateTime today = D(2016, 2, 20);
+  group->Events()->AddRangeHint(today, today, L"Feiertag");
+  group->Events()->AddRangeHintSC(today, today, L"Heute", evsCircle, 0xFA);
+  TRendered laidOut(group);
+  // The middle of the day's hit area in child 0.
+  Integer sx = 0, sy = 0, n = 0;
+  for (Integer y = 0; y < 180; ++y)
+    for (Integer x = 0; x < 180; ++x) {
+      TDateTime d = 0;
+      if (Child(0)->DateAtXY(x, y, d) && SameWholeDay(d, today)) sx += x, sy += y, ++n;
+    }
+  ASSERT_GT(n, 0);
+  Application->SetHintPause(20);
+  Application->SetHintShortPause(20);
+  auto hintText = [] {
+    return Application->HintActive() ? Application->HintWindow()->Caption() : String();
+  };
+  MouseMove(Child(0), sx / n, sy / n);
+  EXPECT_TRUE(PumpUntil([&] { return hintText() == L"Feiertag\rHeute"; }, 1000)) << hintText();
+  Application->CancelHint();
+  Application->SetHintPause(500);
+  Application->SetHintShortPause(50);
+}
+
 TEST(GroupWithoutWindow, EventsAddedBeforeTheWindowAreShownWhenItIsMade) {
   FixedClock clock{EncodeDate(2016, 2, 20)};
   TTestForm form{800, 600, false};
