@@ -23,6 +23,18 @@ void NextMonth(Word& year, Word& month) {
   }
 }
 
+// Moves a first month back as far as needed for the last of `count`
+// months to lie in year 9999 at the latest, which dates can hold.
+void KeepLastMonthInRange(Word& year, Word& month, Integer count) {
+  Integer over = (year - 9999) * 12 + month + count - 1 - 12;
+  if (over <= 0) return;
+  Integer y = year, m = month;
+  if (ShiftMonth(y, m, -over)) {
+    year = static_cast<Word>(y);
+    month = static_cast<Word>(m);
+  }
+}
+
 bool InMonth(TDateTime dt, Word year, Word month) {
   Word y, m, d;
   DecodeDate(dt, y, m, d);
@@ -161,6 +173,7 @@ void TAgendaCalendarGroup::RebuildCalendars() {
   FBuilding = true;
   Integer b = Frame();
   Word m = static_cast<Word>(FStartMonth), y = static_cast<Word>(FStartYear);
+  KeepLastMonthInRange(y, m, FColCount * FRowCount);
   for (Integer i = 0; i < FRowCount; ++i) {
     for (Integer j = 0; j < FColCount; ++j) {
       auto* c = new TAgendaCalendar(this);
@@ -258,6 +271,7 @@ void TAgendaCalendarGroup::RedateCalendars() {
   kept.Assign(Dates());
   SetCalendarsUpdating(true);
   Word m = static_cast<Word>(FStartMonth), y = static_cast<Word>(FStartYear);
+  KeepLastMonthInRange(y, m, CalendarCount());
   for (TAgendaCalendar* c : FCalendars) {
     c->SetShowSelection(FShowSelection);
     c->SetDay(1);
@@ -571,6 +585,7 @@ void TAgendaCalendarGroup::SetStartYear(Integer Value) {
 }
 
 void TAgendaCalendarGroup::DateStartsChanged(Word month, Word year) {
+  KeepLastMonthInRange(year, month, CalendarCount());
   for (TAgendaCalendar* c : FCalendars) {
     c->SetDay(1);
     c->SetMonth(month);

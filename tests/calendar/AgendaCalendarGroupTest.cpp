@@ -155,6 +155,8 @@ TEST_F(GroupTest, StartYearThenStartMonthGivesConsecutiveMonths) {
        {{2016, 11}, {2016, 12}, {2017, 1}, {2017, 2}, {2017, 3}, {2017, 4},
         {2017, 5}, {2017, 6}, {2017, 7}, {2017, 8}, {2017, 9}, {2017, 10}}},
       {3, 1, 2020, 1, {{2020, 1}, {2020, 2}, {2020, 3}}},
+      // The last month dates can hold stays the last one shown.
+      {3, 1, 9999, 12, {{9999, 10}, {9999, 11}, {9999, 12}}},
   };
   for (auto& c : cases) {
     group->ModifyGroup(c.cols, c.rows, 180, 180);
