@@ -373,13 +373,8 @@ void TCustomComboBox::CNCommand(TWMCommand& M) {
 
 void TCustomComboBox::CNDrawItem(TMessage& M) {
   auto* DI = reinterpret_cast<DRAWITEMSTRUCT*>(M.LParam);
-  TOwnerDrawState State;
-  if (DI->itemState & ODS_SELECTED) State += odSelected;
-  if (DI->itemState & ODS_DISABLED) State += odDisabled;
-  if (DI->itemState & ODS_FOCUS) State += odFocused;
-  if (DI->itemState & ODS_COMBOBOXEDIT) State += odComboBoxEdit;
-  int Saved = SaveDC(DI->hDC);
-  FCanvas->SetHandle(DI->hDC);
+  TOwnerDrawState State = OwnerDrawStateOf(DI->itemState);
+  TOwnerDrawScope Scope(FCanvas.get(), DI->hDC);
   FCanvas->Font()->Assign(FFont.get());
   FCanvas->Brush()->Assign(FBrush.get());
   if (State.Contains(odSelected)) {
@@ -387,19 +382,11 @@ void TCustomComboBox::CNDrawItem(TMessage& M) {
     FCanvas->Font()->SetColor(clHighlightText);
   }
   TRect R = Rect(DI->rcItem.left, DI->rcItem.top, DI->rcItem.right, DI->rcItem.bottom);
-  try {
-    if (static_cast<Integer>(DI->itemID) >= 0)
-      DrawItem(static_cast<Integer>(DI->itemID), R, State);
-    else
-      FCanvas->FillRect(R);
-    if (State.Contains(odFocused)) DrawFocusRect(DI->hDC, &DI->rcItem);
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    RestoreDC(DI->hDC, Saved);
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
-  RestoreDC(DI->hDC, Saved);
+  if (static_cast<Integer>(DI->itemID) >= 0)
+    DrawItem(static_cast<Integer>(DI->itemID), R, State);
+  else
+    FCanvas->FillRect(R);
+  if (State.Contains(odFocused)) DrawFocusRect(DI->hDC, &DI->rcItem);
   M.Result = 1;
 }
 

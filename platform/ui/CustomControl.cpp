@@ -64,21 +64,22 @@ TCustomControl::~TCustomControl() {
   DestroyHandle();
 }
 
-void TCustomControl::Paint() {}
-
-void TCustomControl::PaintWindow(HDC DC) {
+TCanvasPaintScope::TCanvasPaintScope(TControlCanvas* Canvas, HDC DC) : FCanvas(Canvas) {
   FCanvas->Lock();
   FCanvas->FreeHandle();
   FCanvas->SetHandle(DC);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
-    throw;
-  }
+}
+
+TCanvasPaintScope::~TCanvasPaintScope() {
   FCanvas->SetHandle(nullptr);
   FCanvas->Unlock();
+}
+
+void TCustomControl::Paint() {}
+
+void TCustomControl::PaintWindow(HDC DC) {
+  TCanvasPaintScope Scope(FCanvas.get(), DC);
+  Paint();
 }
 
 void TCustomControl::WMPaint(TWMPaint& M) {

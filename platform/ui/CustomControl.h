@@ -24,6 +24,19 @@ class TControlCanvas : public TCanvas {
   HWND FWindowHandle = nullptr;
 };
 
+// Binds a control canvas to the paint's device context for one paint and
+// unbinds it afterwards, also when painting fails.
+class TCanvasPaintScope {
+ public:
+  TCanvasPaintScope(TControlCanvas* Canvas, HDC DC);
+  ~TCanvasPaintScope();
+  TCanvasPaintScope(const TCanvasPaintScope&) = delete;
+  TCanvasPaintScope& operator=(const TCanvasPaintScope&) = delete;
+
+ private:
+  TControlCanvas* FCanvas;
+};
+
 // Releases the device contexts that control canvases fetched outside of
 // painting; the application calls it when idle.
 void FreeDeviceContexts();

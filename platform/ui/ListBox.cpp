@@ -306,38 +306,22 @@ void TCustomListBox::CNCommand(TWMCommand& M) {
 
 void TCustomListBox::CNDrawItem(TMessage& M) {
   auto* DI = reinterpret_cast<DRAWITEMSTRUCT*>(M.LParam);
-  TOwnerDrawState State;
-  if (DI->itemState & ODS_SELECTED) State += odSelected;
-  if (DI->itemState & ODS_GRAYED) State += odGrayed;
-  if (DI->itemState & ODS_DISABLED) State += odDisabled;
-  if (DI->itemState & ODS_CHECKED) State += odChecked;
-  if (DI->itemState & ODS_FOCUS) State += odFocused;
-  if (DI->itemState & ODS_DEFAULT) State += odDefault;
-  if (DI->itemState & ODS_COMBOBOXEDIT) State += odComboBoxEdit;
-  int Saved = SaveDC(DI->hDC);
-  FCanvas->SetHandle(DI->hDC);
+  TOwnerDrawState State = OwnerDrawStateOf(DI->itemState);
+  TOwnerDrawScope Scope(FCanvas.get(), DI->hDC);
   FCanvas->Font()->Assign(FFont.get());
   FCanvas->Brush()->Assign(FBrush.get());
   TRect R = Rect(DI->rcItem.left, DI->rcItem.top, DI->rcItem.right, DI->rcItem.bottom);
-  try {
-    if (static_cast<Integer>(DI->itemID) >= 0 && (DI->itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
-      if (State.Contains(odSelected)) {
-        FCanvas->Brush()->SetColor(clHighlight);
-        FCanvas->Font()->SetColor(clHighlightText);
-      }
-      DrawItem(static_cast<Integer>(DI->itemID), R, State);
-    } else if (static_cast<Integer>(DI->itemID) < 0 || (DI->itemAction & ODA_DRAWENTIRE)) {
-      FCanvas->FillRect(R);
+  if (static_cast<Integer>(DI->itemID) >= 0 && (DI->itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) {
+    if (State.Contains(odSelected)) {
+      FCanvas->Brush()->SetColor(clHighlight);
+      FCanvas->Font()->SetColor(clHighlightText);
     }
-    if ((DI->itemState & ODS_FOCUS) && (DI->itemAction & (ODA_DRAWENTIRE | ODA_FOCUS)))
-      DrawFocusRect(DI->hDC, &DI->rcItem);
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    RestoreDC(DI->hDC, Saved);
-    throw;
+    DrawItem(static_cast<Integer>(DI->itemID), R, State);
+  } else if (static_cast<Integer>(DI->itemID) < 0 || (DI->itemAction & ODA_DRAWENTIRE)) {
+    FCanvas->FillRect(R);
   }
-  FCanvas->SetHandle(nullptr);
-  RestoreDC(DI->hDC, Saved);
+  if ((DI->itemState & ODS_FOCUS) && (DI->itemAction & (ODA_DRAWENTIRE | ODA_FOCUS)))
+    DrawFocusRect(DI->hDC, &DI->rcItem);
   M.Result = 1;
 }
 

@@ -1,8 +1,33 @@
 #include "platform/ui/ListControlItems.h"
 #include <algorithm>
 #include "platform/rtl/SysUtils.h"
+#include "platform/gfx/Canvas.h"
 
 namespace jorv {
+
+TOwnerDrawState OwnerDrawStateOf(UINT ItemState) {
+  static const struct {
+    UINT Flag;
+    TOwnerDrawStateItem Item;
+  } Map[] = {{ODS_SELECTED, odSelected}, {ODS_GRAYED, odGrayed},       {ODS_DISABLED, odDisabled},
+             {ODS_CHECKED, odChecked},   {ODS_FOCUS, odFocused},       {ODS_DEFAULT, odDefault},
+             {ODS_HOTLIGHT, odHotLight}, {ODS_INACTIVE, odInactive},   {ODS_NOACCEL, odNoAccel},
+             {ODS_NOFOCUSRECT, odNoFocusRect}, {ODS_COMBOBOXEDIT, odComboBoxEdit}};
+  TOwnerDrawState State;
+  for (const auto& M : Map)
+    if (ItemState & M.Flag) State += M.Item;
+  return State;
+}
+
+TOwnerDrawScope::TOwnerDrawScope(TCanvas* Canvas, HDC DC)
+    : FCanvas(Canvas), FDC(DC), FSaved(SaveDC(DC)) {
+  FCanvas->SetHandle(DC);
+}
+
+TOwnerDrawScope::~TOwnerDrawScope() {
+  FCanvas->SetHandle(nullptr);
+  RestoreDC(FDC, FSaved);
+}
 
 void TListControlItems::Check(Integer Index) const {
   if (Index < 0 || Index >= GetCount()) Error(L"List index out of bounds (%d)", Index);

@@ -7,6 +7,7 @@
 #include <functional>
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/Types.h"
+#include "platform/rtl/WinApi.h"
 
 namespace jorv {
 
@@ -18,6 +19,24 @@ enum TOwnerDrawStateItem : uint8_t {
   odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit
 };
 using TOwnerDrawState = TSet<TOwnerDrawStateItem, 16>;
+
+// The owner-draw state of a DRAWITEMSTRUCT's item state flags.
+TOwnerDrawState OwnerDrawStateOf(UINT ItemState);
+
+// Lends a canvas the item's device context for one owner-drawn item and
+// gives the context back as it came, also when drawing fails.
+class TOwnerDrawScope {
+ public:
+  TOwnerDrawScope(TCanvas* Canvas, HDC DC);
+  ~TOwnerDrawScope();
+  TOwnerDrawScope(const TOwnerDrawScope&) = delete;
+  TOwnerDrawScope& operator=(const TOwnerDrawScope&) = delete;
+
+ private:
+  TCanvas* FCanvas;
+  HDC FDC;
+  int FSaved;
+};
 
 using TDrawItemEvent =
     std::function<void(TWinControl* Control, Integer Index, TRect Rect, TOwnerDrawState State)>;
