@@ -29,7 +29,8 @@ void TDataLink::SetDataSource(TDataSource* Value) {
 
 void TDataLink::UpdateState() {
   SetActive(FDataSource && FDataSource->State() != dsInactive);
-  SetEditing(FActive && (FDataSource->State() == dsEdit || FDataSource->State() == dsInsert));
+  SetEditing(FActive && !FReadOnly &&
+             (FDataSource->State() == dsEdit || FDataSource->State() == dsInsert));
 }
 
 void TDataLink::SetActive(bool Value) {
@@ -157,8 +158,20 @@ void TFieldDataLink::SetField(TField* Value) {
 }
 
 void TFieldDataLink::UpdateField() {
-  SetField(nullptr);
-  if (Active() && !FFieldName.empty()) SetField(DataSet()->FieldByName(FFieldName));
+  if (!Active() || FFieldName.empty()) {
+    SetField(nullptr);
+    return;
+  }
+  // Rebinding tells the control once, about the field it ends up with.
+  FField = nullptr;
+  TField* F = DataSet()->FindField(FFieldName);
+  if (!F) {
+    // The control is named in the message when there is one: it is what
+    // the user set up wrongly.
+    if (FControl) DatabaseError(DBFormat(SFieldNotFound, {FFieldName}), FControl);
+    F = DataSet()->FieldByName(FFieldName);
+  }
+  SetField(F);
 }
 
 bool TFieldDataLink::CanModify() const {

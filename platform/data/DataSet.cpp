@@ -758,6 +758,7 @@ void TDataSet::BeginInsertAppend() {
   CheckBrowseMode();
   CheckCanModify();
   Fire(BeforeInsert);
+  Fire(BeforeScroll);
 }
 
 void TDataSet::EndInsertAppend() {
@@ -773,6 +774,7 @@ void TDataSet::EndInsertAppend() {
   FModified = false;
   DataEvent(deDataSetChange, 0);
   Fire(AfterInsert);
+  Fire(AfterScroll);
 }
 
 void TDataSet::Insert() {

@@ -143,6 +143,86 @@ TEST_F(HolidayDb, ASecondTableSeesChangesAfterRefresh) {
   EXPECT_EQ(two.Text->AsString(), L"Einheit");
 }
 
+// The holiday loader's walk: the record count first, then that many passes
+// and at least one, each reading the date as a typed value (which an empty
+// date or an empty table cannot give) and the text.
+String LoadHolidays(TDataSource& Source, std::vector<String>& Days) {
+  TDataSet* ds = Source.DataSet();
+  Integer n = ds->RecordCount();
+  ds->First();
+  try {
+    Integer i = 0;
+    do {
+      TDateTime d = ds->FieldByName(L"Datum")->Value().AsDateTime();
+      String text = ds->FieldByName(L"Tagestext")->AsString();
+      Days.push_back(FormatDateTime(L"yyyy-mm-dd", d) + L" " + text);
+      ds->Next();
+    } while (++i < n);
+  } catch (const Exception& e) {
+    return e.ClassName();
+  }
+  return L"";
+}
+
+TEST_F(HolidayDb, TheLoaderWalksTheTableInDateOrderAndStopsAtAMissingDate) {
+  struct Case {
+    const char* what;
+    const wchar_t* setup;
+    std::vector<String> days;
+    bool fails;
+  } cases[] = {
+      {"three rows", L"", {L"2016-01-01 Neujahr", L"2016-03-27 Ostern", L"2016-05-01 Tag der Arbeit"}, false},
+      {"empty table", L"DELETE FROM Feiertage", {}, true},
+      {"empty date", L"UPDATE Feiertage SET Datum = NULL WHERE Tagestext = 'Ostern'", {}, true},
+      {"empty text", L"UPDATE Feiertage SET Tagestext = NULL WHERE Tagestext = 'Ostern'",
+       {L"2016-01-01 Neujahr", L"2016-03-27 ", L"2016-05-01 Tag der Arbeit"}, false},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TRawDb(File).Run(L"DROP TABLE Feiertage");
+    SetUp();
+    if (*c.setup) TRawDb(File).Run(c.setup);
+    Table t(ConnectionString);
+    TDataSource source;
+    source.SetDataSet(t.Ado);
+    std::vector<String> days;
+    String failure = LoadHolidays(source, days);
+    EXPECT_EQ(days, c.days);
+    EXPECT_EQ(!failure.empty(), c.fails) << std::string(failure.begin(), failure.end());
+    if (!c.fails) EXPECT_TRUE(t.Ado->Eof());  // the last pass moved past the last row
+  }
+}
+
+TEST_F(HolidayDb, EditsThroughTheDataSourceArePostedOnCloseAndShowOnReopen) {
+  {
+    Table t(ConnectionString);
+    TDataSource source;
+    source.SetDataSet(t.Ado);
+    TFieldDataLink text;
+    text.SetFieldName(L"Tagestext");
+    text.SetDataSource(&source);
+    t.Ado->Last();
+    EXPECT_TRUE(text.Edit());
+    EXPECT_EQ(source.State(), dsEdit);
+    t.Text->SetAsString(L"Maifeiertag");
+    t.Ado->Prior();  // leaving a changed row posts it
+    t.Ado->Delete();
+    EXPECT_EQ(t.Ado->RecordCount(), 2);
+    t.Ado->Insert();
+    EXPECT_EQ(source.State(), dsInsert);
+    t.Datum->SetAsDateTime(EncodeDate(2016, 12, 25));
+    t.Text->SetAsString(L"Weihnachten");
+    // What the main window does on closing with a change still open.
+    if (source.State() == dsEdit) t.Ado->Post();
+    if (source.State() == dsInsert) t.Ado->Post();
+    t.Ado->Close();
+  }
+  Table again(ConnectionString);
+  EXPECT_EQ(again.Rows(), (std::vector<String>{L"2016-01-01 00:00:00.000 Neujahr",
+                                               L"2016-05-01 00:00:00.000 Maifeiertag",
+                                               L"2016-12-25 00:00:00.000 Weihnachten"}));
+}
+
 TEST_F(HolidayDb, FailuresRaiseClearErrorsAndLeaveTheFileAlone) {
   String junk = Dir.Path(L"Other.mdb");
   {

@@ -119,6 +119,49 @@ TEST_F(Holidays, DisableControlsHoldsNoticesAndEnableSendsOneChange) {
   EXPECT_FALSE(Table.ControlsDisabled());
 }
 
+TEST_F(Holidays, EventsComeInThePlatformsOrder) {
+  Fill(2);
+  std::vector<String> log;
+  auto note = [&](const wchar_t* name) { return [&log, name](TDataSet*) { log.push_back(name); }; };
+  Table.BeforeInsert = note(L"BeforeInsert");
+  Table.AfterInsert = note(L"AfterInsert");
+  Table.OnNewRecord = note(L"OnNewRecord");
+  Table.BeforeScroll = note(L"BeforeScroll");
+  Table.AfterScroll = note(L"AfterScroll");
+  Table.BeforePost = note(L"BeforePost");
+  Table.AfterPost = note(L"AfterPost");
+  Table.BeforeCancel = note(L"BeforeCancel");
+  Table.AfterCancel = note(L"AfterCancel");
+  Table.BeforeDelete = note(L"BeforeDelete");
+  Table.AfterDelete = note(L"AfterDelete");
+  Table.BeforeEdit = note(L"BeforeEdit");
+  Table.AfterEdit = note(L"AfterEdit");
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+    std::vector<String> events;
+  } cases[] = {
+      {"insert", [&] { Table.Insert(); },
+       {L"BeforeInsert", L"BeforeScroll", L"OnNewRecord", L"AfterInsert", L"AfterScroll"}},
+      {"cancel an insertion", [&] { Table.Cancel(); },
+       {L"BeforeCancel", L"BeforeScroll", L"AfterCancel", L"AfterScroll"}},
+      {"append", [&] { Table.Append(); },
+       {L"BeforeInsert", L"BeforeScroll", L"OnNewRecord", L"AfterInsert", L"AfterScroll"}},
+      {"post", [&] { Text->SetAsString(L"neu"); Table.Post(); }, {L"BeforePost", L"AfterPost"}},
+      {"edit", [&] { Table.Edit(); }, {L"BeforeEdit", L"AfterEdit"}},
+      {"cancel an edit", [&] { Table.Cancel(); }, {L"BeforeCancel", L"AfterCancel"}},
+      {"delete", [&] { Table.Delete(); },
+       {L"BeforeDelete", L"BeforeScroll", L"AfterDelete", L"AfterScroll"}},
+      {"next", [&] { Table.First(); log.clear(); Table.Next(); }, {L"BeforeScroll", L"AfterScroll"}},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    log.clear();
+    c.act();
+    EXPECT_EQ(log, c.events);
+  }
+}
+
 TEST_F(Holidays, ClearErrorsLeaveTheRecordAsItWas) {
   Fill(1);
   struct Case {
@@ -396,6 +439,17 @@ TEST_F(Holidays, FieldDataLinkFollowsScrollEditsAndState) {
   link.SetReadOnly(true);
   EXPECT_FALSE(link.Edit());
   link.SetReadOnly(false);
+  {
+    // A read-only link never counts as editing, whoever edits the record.
+    TRecordingLink plain;
+    plain.SetDataSource(&Source);
+    plain.SetReadOnly(true);
+    Table.Edit();
+    EXPECT_FALSE(plain.Editing());
+    plain.SetReadOnly(false);
+    EXPECT_TRUE(plain.Editing());
+    Table.Cancel();
+  }
 
   Source.SetEnabled(false);
   EXPECT_FALSE(link.Active());
@@ -405,6 +459,21 @@ TEST_F(Holidays, FieldDataLinkFollowsScrollEditsAndState) {
   Table.Close();
   EXPECT_EQ(link.Field(), nullptr);
   EXPECT_EQ(active, 4);
+
+  // A control bound to a field the data set lacks is named in the error.
+  TComponent edit;
+  edit.SetName(L"DBExEdit1");
+  TFieldDataLink wrong;
+  wrong.SetControl(&edit);
+  wrong.SetFieldName(L"Datum2");
+  Table.Open();
+  try {
+    wrong.SetDataSource(&Source);
+    ADD_FAILURE() << "no exception";
+  } catch (const EDatabaseError& e) {
+    EXPECT_EQ(e.Message(), L"DBExEdit1: Field 'Datum2' not found");
+  }
+  EXPECT_EQ(wrong.Field(), nullptr);
 }
 
 TEST_F(Holidays, RequiredFieldsAndPostErrorsKeepTheInsertion) {
