@@ -4,6 +4,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/Math.h"
+#include "platform/ui/Image.h"
 
 namespace jorv {
 
@@ -131,6 +132,14 @@ void TExImage::AssignGraphic(TGraphic* Source) {
   LoadBytes(&Temp);
 }
 
+void TExImage::AssignPicture(TPicture* Source) {
+  // A picture without a graphic is an empty source.
+  if (Source && Source->Graphic())
+    AssignGraphic(Source->Graphic());
+  else
+    FDatastream->Clear();
+}
+
 void TExImage::Assign(TPersistent* Source) {
   if (Source == this) return;
   FIsEmpty = true;
@@ -143,12 +152,10 @@ void TExImage::Assign(TPersistent* Source) {
     } else {
       FDatastream->Clear();
     }
+  } else if (auto* Control = dynamic_cast<TImage*>(Source)) {
+    AssignPicture(Control->Picture());
   } else if (auto* Picture = dynamic_cast<TPicture*>(Source)) {
-    // A picture without a graphic is an empty source.
-    if (Picture->Graphic())
-      AssignGraphic(Picture->Graphic());
-    else
-      FDatastream->Clear();
+    AssignPicture(Picture);
   } else if (auto* Graphic = dynamic_cast<TGraphic*>(Source)) {
     AssignGraphic(Graphic);
   } else {

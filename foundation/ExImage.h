@@ -10,14 +10,15 @@ struct IPicture;
 namespace jorv {
 
 class TMemoryStream;
+class TPicture;
 
 class TExImage : public TGraphic {
  public:
   TExImage();
   ~TExImage() override;
 
-  // From another TExImage, a TPicture or any graphic (saved into bytes);
-  // nullptr clears. Other sources leave the image empty.
+  // From another TExImage, an image control, a TPicture or any graphic
+  // (saved into bytes); nullptr clears. Other sources leave the image empty.
   void Assign(TPersistent* Source) override;
   // Draws the whole picture upright, stretched into Rect.
   void Draw(TCanvas* ACanvas, const TRect& Rect) override;
@@ -48,6 +49,7 @@ class TExImage : public TGraphic {
   // Takes all of Stream as the bytes and decodes them.
   void LoadBytes(TStream* Stream);
   void AssignGraphic(TGraphic* Source);
+  void AssignPicture(TPicture* Source);
 
   std::unique_ptr<TMemoryStream> FDatastream;
   bool FIsEmpty = true;

@@ -3,7 +3,9 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Picture.h"
+#include "platform/rtl/Strings.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/Image.h"
 #include "tests/support/TempDir.h"
 
 using namespace jorv;
@@ -215,14 +217,37 @@ TEST(ExImage, Assign) {
   Image.Assign(&Picture);
   EXPECT_EQ(Image.Height(), 50);
 
-  // An empty source of either kind leaves the image empty, without bytes.
+  // An image control gives the bytes of its picture's graphic.
+  TImage Control(nullptr);
+  Control.Picture()->SetGraphic(&Bitmap);
+  Image.Assign(nullptr);
+  const int Before = Changes;
+  Image.Assign(&Control);
+  EXPECT_EQ(Changes, Before + 1);
+  EXPECT_FALSE(Image.Empty());
+  EXPECT_EQ(Image.Width(), 100);
+  EXPECT_EQ(StreamBytes(Image), Bitmap.SaveToBytes());
+
+  // An empty source of any kind leaves the image empty, without bytes.
   TExImage Empty;
   TPicture NoGraphic;
-  for (TPersistent* Src : {static_cast<TPersistent*>(&Empty), static_cast<TPersistent*>(&NoGraphic)}) {
+  TImage NoPicture(nullptr);
+  for (TPersistent* Src : {static_cast<TPersistent*>(&Empty), static_cast<TPersistent*>(&NoGraphic),
+                           static_cast<TPersistent*>(&NoPicture)}) {
     Image.Assign(&Source);
     Image.Assign(Src);
     EXPECT_TRUE(Image.Empty());
     EXPECT_TRUE(StreamBytes(Image).empty());
     EXPECT_EQ(Image.Width(), 0);
   }
+
+  // Anything else empties the image without a change and keeps its bytes.
+  Image.Assign(&Source);
+  const int Kept = Changes;
+  TStringList Other;
+  Image.Assign(&Other);
+  EXPECT_TRUE(Image.Empty());
+  EXPECT_EQ(Image.Width(), 0);
+  EXPECT_EQ(Changes, Kept);
+  EXPECT_EQ(StreamBytes(Image), Bmp);
 }
