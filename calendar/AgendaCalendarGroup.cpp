@@ -261,6 +261,9 @@ void TAgendaCalendarGroup::HookCalendarEvents() {
     c->OnEndDrag = [this](TObject* s, TObject* t, Integer x, Integer y) {
       if (OnEndDrag) OnEndDrag(s, t, x, y);
     };
+    c->OnStartDrag = [this](TObject* s, TDragObject*& o) {
+      if (OnStartDrag) OnStartDrag(s, o);
+    };
   }
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -532,6 +534,52 @@ TEST_F(GroupTest, HandlersAssignedLaterAreHeardAndMonthChangesLineTheChildrenUp)
   EXPECT_EQ((TMonths{{2017, 6}, {2017, 7}, {2017, 8}}), Months());
   EXPECT_EQ(2, monthChanges);
   EXPECT_EQ(1, yearChanges);
+}
+
+TEST_F(GroupTest, HandlersHandedToTheChildrenHearTheChildAsSender) {
+  std::vector<std::pair<std::string, TObject*>> heard;
+  auto note = [&](const char* name) {
+    return [&heard, name](TObject* s, auto&&...) { heard.push_back({name, s}); };
+  };
+  group->OnMonthSelect = note("MonthSelect");
+  group->OnYearSelect = note("YearSelect");
+  group->OnAllDaySelect = note("AllDaySelect");
+  group->OnGetDateHint = note("GetDateHint");
+  group->OnGetDateHintString = note("GetDateHintString");
+  group->OnDateChange = note("DateChange");
+  group->OnCancelledChange = note("CancelledChange");
+  group->OnKeyPress = note("KeyPress");
+  group->OnStartDrag = note("StartDrag");
+  group->OnEndDrag = note("EndDrag");
+  TAgendaCalendar* c = Child(1);
+  bool isEvent = false;
+  String hint;
+  Char key = L'a';
+  TDragObject* drag = nullptr;
+  TDateTime day = D(2016, 3, 1);
+  struct {
+    const char* name;
+    std::function<void()> fire;
+  } cases[] = {
+      {"MonthSelect", [&] { if (c->OnMonthSelect) c->OnMonthSelect(c); }},
+      {"YearSelect", [&] { if (c->OnYearSelect) c->OnYearSelect(c); }},
+      {"AllDaySelect", [&] { if (c->OnAllDaySelect) c->OnAllDaySelect(c); }},
+      {"GetDateHint", [&] { if (c->OnGetDateHint) c->OnGetDateHint(c, day, isEvent); }},
+      {"GetDateHintString",
+       [&] {
+         if (c->OnGetDateHintString) c->OnGetDateHintString(c, day, isEvent, hint);
+       }},
+      {"DateChange", [&] { if (c->OnDateChange) c->OnDateChange(c, day, day + 1); }},
+      {"CancelledChange", [&] { if (c->OnCancelledChange) c->OnCancelledChange(c, day); }},
+      {"KeyPress", [&] { if (c->OnKeyPress) c->OnKeyPress(c, key); }},
+      {"StartDrag", [&] { if (c->OnStartDrag) c->OnStartDrag(c, drag); }},
+      {"EndDrag", [&] { if (c->OnEndDrag) c->OnEndDrag(c, nullptr, 5, 5); }},
+  };
+  for (auto& e : cases) {
+    heard.clear();
+    e.fire();
+    EXPECT_EQ((std::vector<std::pair<std::string, TObject*>>{{e.name, c}}), heard) << e.name;
+  }
 }
 
 TEST_F(GroupTest, DateAtAPointIsTheDayOfTheChildUnderIt) {
