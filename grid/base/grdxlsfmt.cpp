@@ -515,10 +515,12 @@ void FormatNumberPart(TWalk& w) {
         fmt += c == L'?' ? L'#' : c;
         break;
       case L',':
-        if (placeholders)
+        if (placeholders) {
           ++pendingCommas;
-        else
+        } else {
           fmt += c;
+          literal += c;  // "mmmm d, yyyy" keeps its comma
+        }
         break;
       default:  // space, "+", "-", ".", "E", "e"
         settleCommas(false);

@@ -115,6 +115,7 @@ TEST_F(XlsFormat, DatesTimesAndElapsed) {
       {L"yyyy-mm-dd", 42000, L"2014-12-27", false, true},
       {L"dd.mm.yyyy hh:mm", 42000.75, L"27.12.2014 18:00", true, true},
       {L"d mmm yyyy", 42000, L"27 Dec 2014", false, true},
+      {L"mmmm d, yyyy", 42000, L"December 27, 2014", false, true},
       {L"dddd", 42000, L"Saturday", false, true},
       {L"hh:mm:ss", 0.5, L"12:00:00", true, false},
       {L"mm:ss", 0.5 + 90.0 / 86400, L"01:30", true, false},
