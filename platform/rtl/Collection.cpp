@@ -6,13 +6,29 @@ namespace jorv {
 
 // ---------------------------------------------------------- TCollectionItem
 
-TCollectionItem::TCollectionItem(TCollection* Collection) { SetCollection(Collection); }
+TCollectionItem::TCollectionItem(TCollection* Collection) {
+  if (Collection && Collection->FMakingItem) {
+    // The collection's Add inserts this item once the derived class is
+    // built; its constructors may already look at the collection.
+    Collection->FMakingItem = false;
+    FCollection = Collection;
+    FJoining = true;
+    return;
+  }
+  SetCollection(Collection);
+}
 
 TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
 
 void TCollectionItem::SetCollection(TCollection* Value) {
   if (FCollection == Value) return;
-  if (FCollection) FCollection->RemoveItem(this);
+  if (FJoining) {
+    // Never in the list, so there is nothing to take it out of.
+    FJoining = false;
+    FCollection = nullptr;
+  } else if (FCollection) {
+    FCollection->RemoveItem(this);
+  }
   if (Value) Value->InsertItem(this);
 }
 
@@ -34,7 +50,7 @@ void TCollectionItem::SetIndex(Integer Value) {
 }
 
 void TCollectionItem::Changed(bool AllItems) {
-  if (FCollection && FCollection->FUpdateCount == 0)
+  if (FCollection && !FJoining && FCollection->FUpdateCount == 0)
     FCollection->Update(AllItems ? nullptr : this);
 }
 
@@ -60,10 +76,24 @@ void TCollection::CheckIndex(Integer Index) const {
 }
 
 TCollectionItem* TCollection::Add() {
-  TCollectionItem* item = FItemClass(this);
-  // A factory that did not hand the collection on to the item's
-  // constructor still gets its item in.
-  if (item->FCollection != this) item->SetCollection(this);
+  FMakingItem = true;
+  TCollectionItem* item;
+  try {
+    item = FItemClass(this);
+  } catch (...) {
+    FMakingItem = false;
+    throw;
+  }
+  FMakingItem = false;
+  if (item->FJoining && item->FCollection == this) {
+    item->FJoining = false;
+    item->FCollection = nullptr;
+    InsertItem(item);
+  } else if (item->FCollection != this) {
+    // A factory that did not hand the collection on to the item's
+    // constructor still gets its item in.
+    item->SetCollection(this);
+  }
   return item;
 }
 

@@ -14,7 +14,10 @@ enum TCollectionNotification : uint8_t { cnAdded, cnExtracting, cnDeleting };
 
 class TCollectionItem : public TPersistent {
  public:
-  // Joins Collection (when given) at its end.
+  // Joins Collection (when given) at its end. An item the collection makes
+  // itself (Add, Insert) joins only once its whole class is built, so that
+  // Notify and Update never see a half-made item; until then its
+  // constructors already find their Collection(), but it has no Index().
   explicit TCollectionItem(TCollection* Collection = nullptr);
   // Leaves its collection.
   ~TCollectionItem() override;
@@ -42,6 +45,8 @@ class TCollectionItem : public TPersistent {
   friend class TCollection;
   TCollection* FCollection = nullptr;
   Integer FID = 0;
+  // Made by FCollection's Add and not in its list yet.
+  bool FJoining = false;
 };
 
 using TCollectionItemClass = std::function<TCollectionItem*(TCollection* Collection)>;
@@ -94,6 +99,9 @@ class TCollection : public TPersistent {
   std::vector<TCollectionItem*> FItems;
   Integer FUpdateCount = 0;
   Integer FNextID = 0;
+  // Set by Add while its factory runs: the first item constructed for this
+  // collection then waits to be inserted by Add.
+  bool FMakingItem = false;
 };
 
 // A collection that reports an owner (the component or settings object

@@ -53,25 +53,11 @@ void TStatusPanel::Assign(TPersistent* Source) {
 }
 
 TStatusPanels::TStatusPanels(TStatusBar* StatusBar)
-    : TCollection([this](TCollection* C) -> TCollectionItem* {
-        FAdding = true;
-        TStatusPanel* P;
-        try {
-          P = new TStatusPanel(C);
-        } catch (...) {
-          FAdding = false;
-          throw;
-        }
-        FAdding = false;
-        FStatusBar->UpdatePanels();
-        return P;
-      }),
-      FStatusBar(StatusBar) {}
+    : TCollection(CollectionItemClass<TStatusPanel>()), FStatusBar(StatusBar) {}
 
 TPersistent* TStatusPanels::GetOwner() const { return FStatusBar; }
 
 void TStatusPanels::Update(TCollectionItem* Item) {
-  if (FAdding) return;
   if (Item)
     FStatusBar->UpdatePanel(Item->Index());
   else

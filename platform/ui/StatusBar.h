@@ -49,9 +49,6 @@ class TStatusPanels : public TCollection {
 
  private:
   TStatusBar* FStatusBar;
-  // Set while a new panel is being made: it is announced before its own
-  // fields exist, so the bar hears of it only once it is whole.
-  bool FAdding = false;
 };
 
 using TDrawPanelEvent = std::function<void(TStatusBar* StatusBar, TStatusPanel* Panel, const TRect& Rect)>;

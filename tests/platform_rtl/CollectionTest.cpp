@@ -43,6 +43,37 @@ class TColumns : public TOwnedCollection {
   }
 };
 
+// An item with more to build than its base, which looks at its collection
+// and reports a change while it is being made, and may fail half-way.
+class TTagged : public TCollectionItem {
+ public:
+  TTagged(TCollection* c, bool fail) : TCollectionItem(c) {
+    SawCollection = Collection() == c;
+    Changed(false);
+    if (fail) throw EConvertError(L"cannot make it");
+  }
+  String Tag = L"whole";
+  bool SawCollection = false;
+};
+
+// Logs what Notify and Update see of the item.
+class TTaggedList : public TCollection {
+ public:
+  TTaggedList() : TCollection([this](TCollection* c) -> TCollectionItem* { return new TTagged(c, FailNext); }) {}
+  bool FailNext = false;
+  std::vector<String> Log;
+
+ protected:
+  static String Seen(TCollectionItem* item) {
+    auto* t = dynamic_cast<TTagged*>(item);
+    return t ? t->Tag + L" at " + std::to_wstring(item->Index()) : L"half-built";
+  }
+  void Notify(TCollectionItem* item, TCollectionNotification a) override {
+    if (a == cnAdded) Log.push_back(L"added " + Seen(item));
+  }
+  void Update(TCollectionItem* item) override { Log.push_back(item ? L"update " + Seen(item) : L"update all"); }
+};
+
 TColumns* Make(std::initializer_list<const wchar_t*> titles) {
   auto* c = new TColumns;
   for (auto t : titles) static_cast<TColumn*>(c->Add())->Title = t;
@@ -110,6 +141,31 @@ TEST(Collection, AssignCopiesItemByItemAndMovesBetweenCollections) {
   owned.Add();
   EXPECT_EQ(owned.Owner(), &owner);
   EXPECT_EQ(owned.Items(0)->GetNamePath(), L"Grid1.TColumns[0]");
+}
+
+TEST(Collection, ItemsItMakesJoinOnlyOnceWhole) {
+  TTaggedList list;
+  auto* a = static_cast<TTagged*>(list.Add());
+  EXPECT_TRUE(a->SawCollection);
+  list.Insert(0);
+  EXPECT_EQ(list.Log, (std::vector<String>{L"added whole at 0", L"update all", L"added whole at 1",
+                                           L"update all", L"update all"}));
+  EXPECT_EQ(a->Index(), 1);
+
+  // A constructor that fails leaves nothing behind, and the next item
+  // made directly joins at once.
+  list.Log.clear();
+  list.FailNext = true;
+  EXPECT_THROW(list.Add(), EConvertError);
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_TRUE(list.Log.empty());
+  {
+    TTagged direct(&list, false);
+    EXPECT_TRUE(direct.SawCollection);
+    EXPECT_EQ(direct.Index(), 2);
+    EXPECT_EQ(list.Items(2), &direct);
+  }
+  EXPECT_EQ(list.Count(), 2);
 }
 
 TEST(ClassRegistry, FindCreatesAndMissingNamesRaise) {
