@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/Screen.h"
 #include "platform/ui/WinControl.h"
 
@@ -362,7 +363,11 @@ void TControl::SetCursor(TCursor Value) {
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
+  if (FPopupMenu == Value) return;
+  // The link to a menu given up stays: it is shared with the menu's own
+  // reference to the control it pops up for, and an extra notice is harmless.
   FPopupMenu = Value;
+  if (Value) Value->FreeNotification(this);
 }
 
 String TControl::GetText() const { return FText; }
@@ -467,8 +472,7 @@ TCustomForm* TControl::GetParentForm() const {
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == reinterpret_cast<TComponent*>(FPopupMenu))
-    FPopupMenu = nullptr;
+  if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
 }
 
 // --- mouse ------------------------------------------------------------------
@@ -565,8 +569,22 @@ void TControl::WMRButtonDown(TWMMouse& M) {
 }
 
 void TControl::WMRButtonUp(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (dynamic_cast<TWinControl*>(this)) {
+    // The button is up before the context menu runs (the system's handling
+    // of the release asks the window for it): a command chosen there may
+    // free this control, and nothing of it may be touched afterwards.
+    DoMouseUp(M, mbRight);
+    DefaultHandler(reinterpret_cast<TMessage&>(M));
+    return;
+  }
+  // A windowless control asks through its parent's window, which hands the
+  // request to the control under the point.
+  HWND H = FParent && FParent->HandleAllocated() ? FParent->Handle() : nullptr;
+  TPoint P = ClientToScreen({M.XPos, M.YPos});
   DoMouseUp(M, mbRight);
+  if (H)
+    SendMessageW(H, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(H),
+                 MAKELPARAM(static_cast<Word>(P.X), static_cast<Word>(P.Y)));
 }
 
 void TControl::WMRButtonDblClk(TWMMouse& M) {
@@ -615,12 +633,27 @@ void TControl::WMCancelMode(TMessage& M) {
 
 void TControl::WMContextMenu(TWMContextMenu& M) {
   TPoint P{M.XPos, M.YPos};
-  bool Handled = false;
-  if (OnContextPopup) {
-    TPoint C = (P.X == -1 && P.Y == -1) ? TPoint{-1, -1} : ScreenToClient(P);
-    OnContextPopup(this, C, Handled);
+  // (-1, -1): asked for from the keyboard, not at a point.
+  TPoint C{-1, -1};
+  if (P.X != -1 || P.Y != -1) {
+    C = ScreenToClient(P);
+    // Over a scroll bar or the caption the system's own menu is meant.
+    if (!ClientRect().Contains(C)) {
+      DefaultHandler(reinterpret_cast<TMessage&>(M));
+      return;
+    }
+    if (auto* W = dynamic_cast<TWinControl*>(this))
+      if (TControl* Child = W->ControlAtPos(C, false)) {
+        M.Result = Child->Perform(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(M.hWnd),
+                                  MAKELPARAM(static_cast<Word>(P.X), static_cast<Word>(P.Y)));
+        if (M.Result) return;
+      }
   }
-  if (Handled) {
+  bool Handled = false;
+  if (OnContextPopup) OnContextPopup(this, C, Handled);
+  // Without a menu of its own a window leaves the request to the system,
+  // which lets a native control show its menu or passes it to the parent.
+  if (Handled || (FPopupMenu && ShowControlPopupMenu(this, P))) {
     M.Result = 1;
     return;
   }
