@@ -392,6 +392,11 @@ void TAgendaCalendar::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   if (!AnyHover() && Cursor() != FOldCursor) SetCursor(FOldCursor);
 
   EventHint.clear();
+  if (Y <= dy + yoffset && FHoverDate != 0) {
+    // Above the days no day is under the pointer.
+    InvalidateDate(FHoverDate);
+    FHoverDate = 0;
+  }
   if (Y > dy + yoffset) {
     TDateTime d = PointToDate(x, Y, false);
     if (FHoverDate == 0 || !SameWholeDay(d, FHoverDate)) {

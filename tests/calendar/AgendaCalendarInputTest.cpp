@@ -479,6 +479,10 @@ TEST_F(CalendarInput, HoverLooksFollowThePointerAndLeaveWithIt) {
   Post(WM_MOUSEMOVE, 0, day);
   EXPECT_EQ(0, count(caption, clRed));
   EXPECT_GT(count(cell, clLime), 50) << "the day under the pointer";
+  Post(WM_MOUSEMOVE, 0, TPoint(day.X, 30));
+  EXPECT_EQ(0, count(cell, clLime)) << "the day names are no day";
+  Post(WM_MOUSEMOVE, 0, day);
+  EXPECT_GT(count(cell, clLime), 50);
 
   MouseMove(form.Get(), 195, 195);
   EXPECT_TRUE(PumpUntil([&] { return count(cell, clLime) == 0; }, 1000));
