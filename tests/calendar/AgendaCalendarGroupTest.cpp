@@ -670,10 +670,16 @@ TEST_F(GroupTest, PresetsWriteTheGroupsOwnColours) {
 
   // psCustom and the classic look change no colour but spread the selection.
   group->SetDate(D(2016, 3, 4));
-  Child(1)->Dates()->Clear();
-  group->SetStyle(psCustom);
-  EXPECT_EQ(clBtnFace, Child(0)->Color());
-  EXPECT_EQ((std::vector<TDateTime>{D(2016, 3, 4)}), ChildSelections());
+  for (TAgendaCalendarStyle style : {psOffice2003Classic, psCustom}) {
+    Child(1)->Dates()->Clear();
+    Child(0)->SetInActiveColor(clRed);
+    group->SetStyle(style);
+    EXPECT_EQ(style, group->Style());
+    EXPECT_EQ(clBtnFace, Child(0)->Color()) << int(style);
+    EXPECT_EQ(clBtnFace, Child(0)->GradientStartColor()) << int(style);
+    EXPECT_EQ(clWhite, Child(0)->InActiveColor()) << int(style);  // propagated again
+    EXPECT_EQ((std::vector<TDateTime>{D(2016, 3, 4)}), ChildSelections()) << int(style);
+  }
 
   group->SetComponentStyle(tsCustom);
   EXPECT_EQ(psCustom, group->Style());
