@@ -263,7 +263,7 @@ void TAgendaCalendar::MouseDown(TMouseButton Button, TShiftState Shift, Integer 
   if (!IsMonthAllowed(FClkdate) || !DateInBounds(FClkdate)) return;
   // A drag selection starts from a day: not from a day name, a week
   // number or the today line, and not in a read-only calendar.
-  mousesel = FMultiSelect;
+  mousesel = FMultiSelect && !Dragging();
 
   if (shift && FMultiSelect && FClkdate != 0) {
     // Without an earlier click the range starts at the selected date.

@@ -227,6 +227,17 @@ TEST_F(CalendarInput, DraggingStretchesTheRangeFromThePressedDay) {
   EXPECT_EQ((std::vector<String>{L"2016-3-10", L"2016-3-11", L"2016-3-12"}), Selected());
   Post(WM_MOUSEMOVE, 0, At(D(2016, 3, 20)));
   EXPECT_EQ(3u, Selected().size()) << "the release ends the drag";
+
+  // A press that drags the calendar itself away selects no range, during
+  // that drag or after it.
+  cal->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, Integer, Integer) {
+    cal->BeginDrag(true);
+  };
+  Post(WM_LBUTTONDOWN, MK_LBUTTON, At(D(2016, 3, 10)));
+  Post(WM_LBUTTONUP, 0, At(D(2016, 3, 10)));
+  EXPECT_FALSE(cal->Dragging());
+  Post(WM_MOUSEMOVE, 0, At(D(2016, 3, 16)));
+  EXPECT_EQ(std::vector<String>{L"2016-3-10"}, Selected());
 }
 
 TEST_F(CalendarInput, WeekdayColumnAndWeekRowToggleWithoutDuplicates) {
