@@ -445,9 +445,9 @@ TEST_F(Holidays, FieldDataLinkFollowsScrollEditsAndState) {
     plain.SetDataSource(&Source);
     plain.SetReadOnly(true);
     Table.Edit();
-    EXPECT_FALSE(plain.Editing());
+    EXPECT_FALSE(plain.TDataLink::Editing());
     plain.SetReadOnly(false);
-    EXPECT_TRUE(plain.Editing());
+    EXPECT_TRUE(plain.TDataLink::Editing());
     Table.Cancel();
   }
 
