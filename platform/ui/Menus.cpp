@@ -228,7 +228,8 @@ HMENU TMenu::BuildMenu(TMenuItem* Item, std::vector<HBITMAP>& Keep) {
 TPopupMenu::TPopupMenu(TComponent* AOwner) : TMenu(AOwner) {}
 
 void TPopupMenu::SetPopupComponent(TComponent* Value) {
-  if (FPopupComponent) FPopupComponent->RemoveFreeNotification(this);
+  // The link to the previous component stays: links run both ways, and that
+  // component may still name this menu as its own.
   FPopupComponent = Value;
   if (Value) Value->FreeNotification(this);
 }

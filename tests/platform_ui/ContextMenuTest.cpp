@@ -124,3 +124,22 @@ TEST(ContextMenu, FreedMenuIsForgotten) {
   EXPECT_EQ(Panel->PopupMenu(), nullptr);
   RightClick(Panel, 5, 5);  // nothing left to show
 }
+
+TEST(ContextMenu, SharedMenuFreedIsForgottenByEveryControl) {
+  TTestForm F;
+  TComponent Module(nullptr);
+  TLoggingMenu Shared(F.Get(), &Module);
+  TPanel* Panels[2];
+  for (int i = 0; i < 2; ++i) {
+    Panels[i] = new TPanel(F.Get());
+    Panels[i]->SetParent(F.Get());
+    Panels[i]->SetBounds(10 + 110 * i, 10, 100, 60);
+    Panels[i]->SetPopupMenu(Shared.Menu);
+  }
+  // Popping up for the second control must not cut the first one's link.
+  RightClick(Panels[0], 5, 5);
+  RightClick(Panels[1], 5, 5);
+  delete Shared.Menu;
+  EXPECT_EQ(Panels[0]->PopupMenu(), nullptr);
+  EXPECT_EQ(Panels[1]->PopupMenu(), nullptr);
+}
