@@ -234,8 +234,8 @@ void TAgendaCalendarGroup::HookCalendarEvents() {
     c->OnMouseUp = [this](TObject* s, TMouseButton b, TShiftState sh, Integer x, Integer y) {
       CalendarMouseUp(s, b, sh, x, y);
     };
-    c->OnDragOver = [this](TObject* s, TObject* src, Integer x, Integer y, bool& a) {
-      CalendarDragOver(s, src, x, y, a);
+    c->OnDragOver = [this](TObject* s, TObject* src, Integer x, Integer y, TDragState st,
+                           bool& a) { CalendarDragOver(s, src, x, y, st, a);
     };
     c->OnDragDrop = [this](TObject* s, TObject* src, Integer x, Integer y) {
       CalendarDragDrop(s, src, x, y);
@@ -756,9 +756,9 @@ void TAgendaCalendarGroup::CalendarMouseUp(TObject* Sender, TMouseButton Button,
 }
 
 void TAgendaCalendarGroup::CalendarDragOver(TObject* Sender, TObject* Source, Integer X,
-                                            Integer Y, bool& Accept) {
+                                            Integer Y, TDragState State, bool& Accept) {
   auto* c = dynamic_cast<TControl*>(Sender);
-  if (OnDragOver && c) OnDragOver(this, Source, X + c->Left(), Y + c->Top(), Accept);
+  if (OnDragOver && c) OnDragOver(this, Source, X + c->Left(), Y + c->Top(), State, Accept);
 }
 
 void TAgendaCalendarGroup::CalendarDragDrop(TObject* Sender, TObject* Source, Integer X,

@@ -241,7 +241,7 @@ class TAgendaCalendarGroup : public TCustomCalendarPanel, public IZVQStyle {
   virtual void CalendarMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift,
                                Integer X, Integer Y);
   virtual void CalendarDragOver(TObject* Sender, TObject* Source, Integer X, Integer Y,
-                                bool& Accept);
+                                TDragState State, bool& Accept);
   virtual void CalendarDragDrop(TObject* Sender, TObject* Source, Integer X, Integer Y);
   virtual void DoDaySelect(TDateTime SelDate);
 

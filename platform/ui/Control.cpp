@@ -831,8 +831,8 @@ void TControl::DoEndDrag(TObject* Target, Integer X, Integer Y) {
   if (OnEndDrag) OnEndDrag(this, Target, X, Y);
 }
 
-void TControl::DragOver(TObject* Source, Integer X, Integer Y, TDragState, bool& Accept) {
-  if (OnDragOver) OnDragOver(this, Source, X, Y, Accept);
+void TControl::DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept) {
+  if (OnDragOver) OnDragOver(this, Source, X, Y, State, Accept);
 }
 
 void TControl::DragDrop(TObject* Source, Integer X, Integer Y) {

@@ -69,7 +69,8 @@ using TKeyPressEvent = std::function<void(TObject* Sender, Char& Key)>;
 using TMouseWheelEvent = std::function<void(TObject* Sender, TShiftState Shift, Integer WheelDelta, TPoint MousePos, bool& Handled)>;
 using TMouseWheelUpDownEvent = std::function<void(TObject* Sender, TShiftState Shift, TPoint MousePos, bool& Handled)>;
 using TContextPopupEvent = std::function<void(TObject* Sender, TPoint MousePos, bool& Handled)>;
-using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, Integer X, Integer Y, bool& Accept)>;
+using TDragOverEvent = std::function<void(TObject* Sender, TObject* Source, Integer X, Integer Y,
+                                          TDragState State, bool& Accept)>;
 using TDragDropEvent = std::function<void(TObject* Sender, TObject* Source, Integer X, Integer Y)>;
 using TEndDragEvent = std::function<void(TObject* Sender, TObject* Target, Integer X, Integer Y)>;
 

@@ -18,8 +18,12 @@ class TLogged : public Base {
  public:
   TLogged(TComponent* AOwner, std::vector<std::string>* ALog, bool AAccept)
       : Base(AOwner), Log(ALog), Accept(AAccept) {
-    this->OnDragOver = [](TObject*, TObject*, Integer, Integer, bool&) {};
+    this->OnDragOver = [this](TObject*, TObject*, Integer, Integer, TDragState S, bool&) {
+      EventStates.push_back(S);
+    };
   }
+  // The states the OnDragOver event was given.
+  std::vector<TDragState> EventStates;
   std::vector<std::string>* Log;
   bool Accept;
   TObject* LastSource = nullptr;
@@ -118,6 +122,10 @@ TEST(Drag, AutomaticDragDropsOnTheTargetThatAccepts) {
   F.Captured(WM_LBUTTONUP, F.Win, 20, 15);
   EXPECT_EQ(F.Log, (TLog{"start", "Gfx:enter", "Gfx:leave", "Win:enter", "Win:drop 20,15", "end:Win 20,15"}));
   EXPECT_EQ(F.Win->LastSource, F.Src);
+  ASSERT_FALSE(F.Gfx->EventStates.empty());
+  EXPECT_EQ(F.Gfx->EventStates.front(), dsDragEnter);
+  EXPECT_EQ(F.Gfx->EventStates.back(), dsDragLeave);
+  EXPECT_EQ(F.Win->EventStates.front(), dsDragEnter);
   EXPECT_FALSE(F.Src->Dragging());
   EXPECT_EQ(DragControl(), nullptr);
   EXPECT_EQ(GetCapture(), nullptr);
