@@ -96,6 +96,16 @@ TEST(Streams, StringAndBytesStreams) {
   EXPECT_EQ(b.Bytes(), (TBytes{1, 2, 3, 4}));
 }
 
+TEST(Streams, ResourceReadsLinkedBytesAndRefusesWrites) {
+  TResourceStream r(GetModuleHandleW(nullptr), L"TESTDATA");
+  ASSERT_EQ(r.Size(), 11);
+  char buf[11] = {};
+  r.Seek(4, soBeginning);
+  EXPECT_EQ(r.Read(buf, 100), 7);  // stops at the end of the resource
+  EXPECT_EQ(std::string(buf, 6), "ensaal");
+  EXPECT_THROW(r.WriteBuffer(buf, 1), EStreamError);
+}
+
 TEST(Streams, ResourceNotFound) {
   try {
     TResourceStream r(GetModuleHandleW(nullptr), L"NO_SUCH_RESOURCE");
