@@ -1,0 +1,175 @@
+#include "foundation/Gradients.h"
+#include <utility>
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/Colors.h"
+#include "platform/rtl/Math.h"
+
+namespace jorv {
+
+namespace {
+
+Byte ClampChannel(Int64 Value) { return Byte(EnsureRange<Int64>(Value, 0, 255)); }
+
+void SolidFill(TCanvas* Canvas, TColor Color, const TRect& Rect) {
+  Canvas->Pen()->SetColor(Color);
+  Canvas->Brush()->SetColor(Color);
+  Canvas->FillRect(Rect);
+}
+
+}  // namespace
+
+void DrawGradient(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
+                  TRect Rect, bool Horizontal) {
+  if (Rect.Top == Rect.Bottom) return;
+  if (Rect.Top > Rect.Bottom) std::swap(Rect.Top, Rect.Bottom);
+  if (FromColor == clNone && ToColor == clNone) return;
+  if (FromColor == clNone || ToColor == clNone) {
+    SolidFill(Canvas, ColorToRGB(FromColor == clNone ? ToColor : FromColor), Rect);
+    return;
+  }
+  const TColor From = ColorToRGB(FromColor), To = ColorToRGB(ToColor);
+  const Integer Extent = (Horizontal ? Rect.Width() : Rect.Height()) - 1;
+  Steps = Max(Min(Steps, Extent), 1);
+  const double StepLen = double(Extent) / Steps;
+  const Integer BandLen = Integer(Trunc(StepLen + 1));
+  const Integer R1 = GetRValue(From), G1 = GetGValue(From), B1 = GetBValue(From);
+  const Integer R2 = GetRValue(To), G2 = GetGValue(To), B2 = GetBValue(To);
+  for (Integer i = 0; i <= Steps; ++i) {
+    const Integer Offset = Integer(Trunc(i * StepLen));
+    const TColor C = RGB(ClampChannel(Round(R1 + double(i) * (R2 - R1) / Steps)),
+                         ClampChannel(Round(G1 + double(i) * (G2 - G1) / Steps)),
+                         ClampChannel(Round(B1 + double(i) * (B2 - B1) / Steps)));
+    TRect Band = Rect;
+    if (Horizontal) {
+      Band.Left = Rect.Left + Offset;
+      Band.Right = Min(Band.Left + BandLen, Rect.Right);
+    } else {
+      Band.Top = Rect.Top + Offset;
+      Band.Bottom = Min(Band.Top + BandLen, Rect.Bottom);
+    }
+    SolidFill(Canvas, C, Band);
+  }
+}
+
+void FillMirroredGradient(TCanvas* Canvas, TRect Rect, TColor Color, TColor ColorTo,
+                          TColor ColorMirror, TColor ColorMirrorTo, bool Vertical,
+                          TColor BorderColor, bool SideLinesOnly, bool Fill) {
+  if (Fill && Color != clNone) {
+    if (ColorMirror == clNone) {
+      if (ColorTo == clNone) {
+        Canvas->Pen()->SetWidth(1);
+        ++Rect.Bottom;
+        SolidFill(Canvas, Color, Rect);
+      } else {
+        DrawGradient(Canvas, Color, ColorTo, 128, Rect, !Vertical);
+      }
+    } else {
+      TRect First = Rect, Second = Rect;
+      if (Vertical) {
+        First.Bottom = Second.Top = Rect.Top + Rect.Height() / 2;
+      } else {
+        First.Right = Second.Left = Rect.Left + Rect.Width() / 2;
+      }
+      DrawGradient(Canvas, Color, ColorTo, 128, First, !Vertical);
+      DrawGradient(Canvas, ColorMirror, ColorMirrorTo, 128, Second, !Vertical);
+    }
+  }
+  if (BorderColor == clNone) return;
+  if (SideLinesOnly) {
+    Canvas->Pen()->SetColor(BorderColor);
+    Canvas->MoveTo(Rect.Left, Rect.Top);
+    Canvas->LineTo(Rect.Left, Rect.Bottom);
+    Canvas->MoveTo(Rect.Right - 1, Rect.Top);
+    Canvas->LineTo(Rect.Right - 1, Rect.Bottom);
+  } else {
+    Canvas->Brush()->SetColor(BorderColor);
+    Canvas->FrameRect(Rect);
+  }
+}
+
+void DrawRoundedGradientButton(TCanvas* Canvas, TColor Color, TColor ColorTo,
+                               TColor ColorMirror, TColor ColorMirrorTo,
+                               TColor InnerTopColor, TColor InnerBottomColor,
+                               TColor BorderColor, TColor EdgeColor, TColor BackgroundColor,
+                               const TRect& Rect, Integer Position) {
+  const Integer L = Rect.Left, T = Rect.Top, Rt = Rect.Right - 1, B = Rect.Bottom - 2;
+  const Integer Mid = T + (B - T) / 2;
+  const bool LeftEnd = Position == 0 || Position == 1;
+  const bool RightEnd = Position == 0 || Position == 2;
+  auto Line = [Canvas](Integer X1, Integer Y1, Integer X2, Integer Y2) {
+    Canvas->MoveTo(X1, Y1);
+    Canvas->LineTo(X2, Y2);
+  };
+
+  Canvas->Pen()->SetColor(InnerTopColor);
+  Line(L, T + 1, Rt, T + 1);
+  if (LeftEnd) Line(L + 1, T + 1, L + 1, Mid);
+  if (RightEnd) Line(Rt - 2, T + 1, Rt - 2, Mid);
+
+  Canvas->Pen()->SetColor(InnerBottomColor);
+  Line(L, B - 1, Rt, B - 1);
+  if (LeftEnd) Line(L + 1, Mid, L + 1, B - 1);
+  if (RightEnd) Line(Rt - 2, Mid, Rt - 2, B - 1);
+
+  const Integer LeftInset = (Position == 2 || Position == 3) ? 0 : 2;
+  const Integer RightInset = (Position == 1 || Position == 3) ? 0 : 2;
+
+  Canvas->Pen()->SetColor(BorderColor);
+  Line(L + LeftInset, T, Rt - RightInset, T);
+  Line(L + LeftInset, B, Rt - RightInset, B);
+  if (RightEnd) Line(Rt - 1, T + 2, Rt - 1, B - 1);
+  if (LeftEnd) Line(L, T + 2, L, B - 1);
+
+  if (LeftEnd) {
+    for (TPoint P : {Point(L + 1, T), Point(L + 1, T + 1), Point(L, T + 1), Point(L + 1, B),
+                     Point(L + 1, B - 1), Point(L, B - 1)})
+      Canvas->SetPixels(P.X, P.Y, EdgeColor);
+    Canvas->SetPixels(L, T, BackgroundColor);
+    Canvas->SetPixels(L, B, BackgroundColor);
+  }
+  if (RightEnd) {
+    for (TPoint P : {Point(Rt - 2, T), Point(Rt - 2, T + 1), Point(Rt - 1, T + 1),
+                     Point(Rt - 2, B), Point(Rt - 2, B - 1), Point(Rt - 1, B - 1)})
+      Canvas->SetPixels(P.X, P.Y, EdgeColor);
+    Canvas->SetPixels(Rt - 1, T, BackgroundColor);
+    Canvas->SetPixels(Rt - 1, B, BackgroundColor);
+  }
+
+  const TRect Face(L + LeftInset, T + 2, Rt - RightInset, B - 1);
+  if (ColorTo == clNone) {
+    SolidFill(Canvas, Color, Face);
+  } else if (ColorMirror == clNone) {
+    DrawGradient(Canvas, Color, ColorTo, 16, Face, false);
+  } else {
+    TRect Upper = Face, Lower = Face;
+    Upper.Bottom = Lower.Top = Face.Top + Face.Height() / 2;
+    DrawGradient(Canvas, Color, ColorTo, 16, Upper, false);
+    DrawGradient(Canvas, ColorMirror, ColorMirrorTo, 16, Lower, false);
+  }
+}
+
+TColor InterpolateColor(TColor Color, TColor ColorTo, Integer Min, Integer Max, Integer Pos) {
+  if (ColorTo == clNone) return Color;
+  const TColor C1 = ColorToRGB(Color);
+  if (Max == Min) return C1;
+  const TColor C2 = ColorToRGB(ColorTo);
+  const double Span = double(Max) - Min;
+  auto Mix = [&](Byte A, Byte B) {
+    return ClampChannel(Round(A + (Integer(B) - Integer(A)) / Span * Pos));
+  };
+  return RGB(Mix(GetRValue(C1), GetRValue(C2)), Mix(GetGValue(C1), GetGValue(C2)),
+             Mix(GetBValue(C1), GetBValue(C2)));
+}
+
+TColor DarkenColorHalf(TColor Color) {
+  const TColor C = ColorToRGB(Color);
+  return RGB(GetRValue(C) / 2, GetGValue(C) / 2, GetBValue(C) / 2);
+}
+
+TColor AdjustColorPercent(TColor Color, Integer Percent) {
+  const TColor C = ColorToRGB(Color);
+  auto Adjust = [Percent](Byte Ch) { return ClampChannel(Round(Ch + Percent * double(Ch) / 100)); };
+  return RGB(Adjust(GetRValue(C)), Adjust(GetGValue(C)), Adjust(GetBValue(C)));
+}
+
+}  // namespace jorv
