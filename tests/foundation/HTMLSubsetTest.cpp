@@ -2,6 +2,7 @@
 #include <vector>
 #include "foundation/HTMLSubset.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/rtl/WinApi.h"
 
 using namespace jorv;
 
@@ -78,6 +79,76 @@ TEST(HTMLSubset, EntitiesBeforeLayoutAndWithinRuns) {
     EXPECT_EQ(CharsToLetterEntities(String(1, e.Letter)), e.Name);
     EXPECT_EQ(LetterEntitiesToChars(e.Name), String(1, e.Letter));
   }
+}
+
+TEST(HTMLSubset, LetterEntitiesNameTheirLetters) {
+  // Each accented letter decomposes into the letter and the mark its name
+  // spells; the rest are the code page 1252 characters of their names.
+  const struct {
+    const wchar_t* Suffix;
+    wchar_t Mark;
+  } marks[] = {{L"acute;", 0x301}, {L"grave;", 0x300}, {L"uml;", 0x308},
+               {L"circ;", 0x302},  {L"cedil;", 0x327}, {L"ring;", 0x30A}};
+  const struct {
+    const wchar_t* Name;
+    char Byte;
+  } others[] = {{L"&oslash;", '\xF8'}, {L"&Oslash;", '\xD8'}, {L"&copy;", '\xA9'},
+                {L"&reg;", '\xAE'},    {L"&euro;", '\x80'},   {L"&laquo;", '\xAB'},
+                {L"&raquo;", '\xBB'}};
+  String seen;
+  for (const auto& e : HTMLLetterEntities) {
+    const String name = e.Name;
+    SCOPED_TRACE(testing::PrintToString(name));
+    EXPECT_EQ(seen.find(e.Letter), String::npos);
+    seen += e.Letter;
+    bool known = false;
+    for (const auto& m : marks)
+      if (name.substr(2) == m.Suffix) {
+        wchar_t parts[4] = {};
+        ASSERT_EQ(FoldStringW(MAP_COMPOSITE, &e.Letter, 1, parts, 4), 2);
+        EXPECT_EQ(parts[0], name[1]);
+        EXPECT_EQ(parts[1], m.Mark);
+        known = true;
+      }
+    for (const auto& o : others)
+      if (name == o.Name) {
+        wchar_t w = 0;
+        ASSERT_EQ(MultiByteToWideChar(1252, 0, &o.Byte, 1, &w, 1), 1);
+        EXPECT_EQ(e.Letter, w);
+        known = true;
+      }
+    EXPECT_TRUE(known);
+  }
+}
+
+TEST(HTMLSubset, EveryColourNameIsFound) {
+  const struct {
+    const wchar_t* Name;
+    TColor Color;
+  } names[] = {
+      {L"3ddkshadow", TColor(0xFF000015)}, {L"3dlight", TColor(0xFF000016)},
+      {L"activeborder", TColor(0xFF00000A)}, {L"activecaption", TColor(0xFF000002)},
+      {L"appworkspace", TColor(0xFF00000C)}, {L"aqua", 0xFFFF00},
+      {L"background", TColor(0xFF000001)}, {L"black", 0x000000},
+      {L"blue", 0xFF0000}, {L"btnface", TColor(0xFF00000F)},
+      {L"btnhighlight", TColor(0xFF000014)}, {L"btnshadow", TColor(0xFF000010)},
+      {L"btntext", TColor(0xFF000012)}, {L"captiontext", TColor(0xFF000009)},
+      {L"fuchsia", 0xFF00FF}, {L"gray", 0x808080},
+      {L"graytext", TColor(0xFF000011)}, {L"green", 0x008000},
+      {L"highlight", TColor(0xFF00000D)}, {L"highlighttext", TColor(0xFF00000E)},
+      {L"inactiveborder", TColor(0xFF00000B)}, {L"inactivecaption", TColor(0xFF000003)},
+      {L"inactivecaptiontext", TColor(0xFF000013)}, {L"infobk", TColor(0xFF000018)},
+      {L"infotext", TColor(0xFF000017)}, {L"lime", 0x00FF00},
+      {L"maroon", 0x000080}, {L"menu", TColor(0xFF000004)},
+      {L"menutext", TColor(0xFF000007)}, {L"navy", 0x800000},
+      {L"olive", 0x008080}, {L"purple", 0x800080},
+      {L"red", 0x0000FF}, {L"silver", 0xC0C0C0},
+      {L"teal", 0x808000}, {L"white", 0xFFFFFF},
+      {L"window", TColor(0xFF000005)}, {L"windowframe", TColor(0xFF000006)},
+      {L"windowtext", TColor(0xFF000008)}, {L"yellow", 0x00FFFF},
+  };
+  for (const auto& n : names)
+    EXPECT_EQ(ParseHTMLColor(String(L"cl") + n.Name), n.Color) << testing::PrintToString(String(n.Name));
 }
 
 namespace {
