@@ -60,11 +60,6 @@ struct TGdiplusStartup {
 
 }  // namespace
 
-bool GdiplusStarted() {
-  Startup();
-  return Started;
-}
-
 ARGB ColorToGPColor(TColor Color) {
   const uint32_t Rgb = uint32_t(ColorToRGB(Color));
   return OpaqueARGBColor(uint8_t(Rgb), uint8_t(Rgb >> 8), uint8_t(Rgb >> 16));

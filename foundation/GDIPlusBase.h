@@ -312,7 +312,6 @@ inline void SetGPPoint(Integer X, Integer Y, TGPPoint& P) {
 inline void SetGPRectF(TGPRectF& R, float X, float Y, float Width, float Height) {
   R = {X, Y, Width, Height};
 }
-inline TGPRectF MakeRectF(float X, float Y, float Width, float Height) { return {X, Y, Width, Height}; }
 
 // Every wrapper is allocated from GDI+'s heap. Should the first allocation
 // fail because GDI+ is not running yet (a wrapper made while the program's
@@ -325,9 +324,5 @@ class TGdiplusBase {
   static void operator delete(void* P) noexcept;
   static void* operator new[](std::size_t) = delete;
 };
-
-// Starts GDI+ once per process (the unit does so at start-up); true when it
-// runs.
-bool GdiplusStarted();
 
 }  // namespace jorv

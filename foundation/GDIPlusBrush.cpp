@@ -34,14 +34,6 @@ Status TGPBrush::GetLastStatus() {
 
 TGPSolidBrush::TGPSolidBrush(ARGB Color) { lastResult = GdipCreateSolidFill(Color, &nativeBrush); }
 
-Status TGPSolidBrush::GetColor(ARGB& Color) {
-  return SetStatus(GdipGetSolidFillColor(nativeBrush, &Color));
-}
-
-Status TGPSolidBrush::SetColor(ARGB Color) {
-  return SetStatus(GdipSetSolidFillColor(nativeBrush, Color));
-}
-
 // Hatch
 
 TGPHatchBrush::TGPHatchBrush(HatchStyle Style, ARGB ForeColor, ARGB BackColor) {

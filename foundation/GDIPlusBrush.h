@@ -33,8 +33,6 @@ class TGPSolidBrush : public TGPBrush {
  public:
   TGPSolidBrush() : TGPBrush(nullptr, Ok) {}
   explicit TGPSolidBrush(ARGB Color);
-  Status GetColor(ARGB& Color);
-  Status SetColor(ARGB Color);
 };
 
 class TGPHatchBrush : public TGPBrush {
@@ -89,6 +87,7 @@ class TGPLinearGradientBrush : public TGPBrush {
 
 class TGPPathGradientBrush : public TGPBrush {
  public:
+  TGPPathGradientBrush() = default;
   explicit TGPPathGradientBrush(TGPGraphicsPath* Path);
 
   Status GetCenterColor(ARGB& Color);

@@ -30,18 +30,6 @@ Status TGPPen::GetLastStatus() {
   return S;
 }
 
-Status TGPPen::SetWidth(float Width) { return SetStatus(GdipSetPenWidth(nativePen, Width)); }
-
-float TGPPen::GetWidth() {
-  float Width = 0;
-  SetStatus(GdipGetPenWidth(nativePen, &Width));
-  return Width;
-}
-
-Status TGPPen::SetColor(ARGB Color) { return SetStatus(GdipSetPenColor(nativePen, Color)); }
-
-Status TGPPen::GetColor(ARGB& Color) { return SetStatus(GdipGetPenColor(nativePen, &Color)); }
-
 Status TGPPen::SetBrush(TGPBrush* Brush) {
   return SetStatus(GdipSetPenBrushFill(nativePen, Brush ? Brush->NativeBrush() : nullptr));
 }

@@ -14,10 +14,6 @@ class TGPPen : public TGdiplusBase {
   TGPPen(const TGPPen&) = delete;
   TGPPen& operator=(const TGPPen&) = delete;
 
-  Status SetWidth(float Width);
-  float GetWidth();
-  Status SetColor(ARGB Color);
-  Status GetColor(ARGB& Color);
   Status SetBrush(TGPBrush* Brush);
   // A new wrapper of the pen's fill, of the class of its kind, or nil for
   // an unknown kind; the caller frees it.

@@ -291,14 +291,18 @@ TEST(GDIPlusImage, StreamsFormatsAndColorKey) {
 }
 
 TEST(GDIPlusPen, BrushOfItsKind) {
-  TGPPen Pen(0xFF102030, 2);
-  EXPECT_FLOAT_EQ(Pen.GetWidth(), 2);
+  TGPPen Pen(0xFF00FF00, 2);
+  EXPECT_EQ(Pen.GetPenType(), 0);
   std::unique_ptr<TGPBrush> Fill(Pen.GetBrush());
-  auto* Solid = dynamic_cast<TGPSolidBrush*>(Fill.get());
-  ASSERT_NE(Solid, nullptr);
-  ARGB C = 0;
-  EXPECT_EQ(Solid->GetColor(C), Ok);
-  EXPECT_EQ(C, 0xFF102030u);
+  ASSERT_NE(dynamic_cast<TGPSolidBrush*>(Fill.get()), nullptr);
+  EXPECT_EQ(Fill->GetLastStatus(), Ok);
+  // The wrapper holds the pen's own fill: it paints in the pen's colour.
+  TSurface S(10, 10);
+  {
+    TGPGraphics G(S.DC());
+    EXPECT_EQ(G.FillRectangle(Fill.get(), 0.0f, 0.0f, 5.0f, 5.0f), Ok);
+  }
+  EXPECT_EQ(S.Px(2, 2), clLime);
 
   TGPHatchBrush Hatch(HatchStyleCross, 0xFF000000, 0xFFFFFFFF);
   EXPECT_EQ(Pen.SetBrush(&Hatch), Ok);
@@ -414,4 +418,24 @@ TEST(GDIPlusText, BackgroundFillOfMeasuredText) {
   }
   EXPECT_EQ(S.Px(14, 10), clLime);
   EXPECT_EQ(S.Px(5, 10), clWhite);
+}
+
+TEST(GDIPlusDrawing, TransformAndClip) {
+  TSurface S(30, 10);
+  {
+    TGPGraphics G(S.DC());
+    TGPSolidBrush Blue(ColorToGPColor(clBlue));
+    EXPECT_EQ(G.ExcludeClip(TGPRectF{10, 0, 2, 10}), Ok);
+    EXPECT_EQ(G.TranslateTransform(8, 0), Ok);
+    EXPECT_EQ(G.FillRectangle(&Blue, 0.0f, 0.0f, 10.0f, 5.0f), Ok);
+    EXPECT_EQ(G.ResetTransform(), Ok);
+    EXPECT_EQ(G.ResetClip(), Ok);
+    TGPPen Red(ColorToGPColor(clRed), 1);
+    EXPECT_EQ(G.DrawLine(&Red, 0, 8, 29, 8), Ok);
+  }
+  EXPECT_EQ(S.Px(5, 2), clWhite);
+  EXPECT_EQ(S.Px(9, 2), clBlue);
+  EXPECT_EQ(S.Px(11, 2), clWhite) << "excluded from the clip";
+  EXPECT_EQ(S.Px(14, 2), clBlue);
+  EXPECT_EQ(S.Px(11, 8), clRed) << "clip reset";
 }
