@@ -44,8 +44,18 @@ void Startup() {
     StartupOutput.NotificationHook(&HookToken);
 }
 
+// A library must not shut GDI+ down from its own unloading (the loader
+// lock is held then); its host does it.
+bool LinkedIntoLibrary() {
+  HMODULE Self = nullptr;
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&StartupToken), &Self);
+  return Self && Self != GetModuleHandleW(nullptr);
+}
+
 void Shutdown() {
-  if (!Started) return;
+  if (!Started || LinkedIntoLibrary()) return;
   if (NeedsNotificationHook() && StartupOutput.NotificationUnhook)
     StartupOutput.NotificationUnhook(HookToken);
   GdiplusShutdown(StartupToken);
