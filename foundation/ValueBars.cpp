@@ -82,7 +82,12 @@ void DrawProgressPie(TCanvas* Canvas, const TRect& Rect, TColor Color, Integer P
   Canvas->LineTo(Rect.Left + Cx + Integer(Round((W + 1) * 0.5 * std::sin(A))),
                  Rect.Top + Cy - Integer(Round((H + 1) * 0.5 * std::cos(A))));
   Canvas->Brush()->SetColor(Color);
-  if (Percent != 0) Canvas->FloodFill(Rect.Left + Cx + 1, Rect.Top + 2, Outline, fsBorder);
+  // The fill starts just right of the twelve o'clock radius. A sector too
+  // narrow to hold that point (or running backwards) gets no fill: started
+  // outside it, the fill would take the rest of the circle instead.
+  const bool SeedInSector = Percent >= 100 || std::atan2(1.0, Cy - 2.0) < A;
+  if (Percent != 0 && SeedInSector)
+    Canvas->FloodFill(Rect.Left + Cx + 1, Rect.Top + 2, Outline, fsBorder);
 }
 
 void DrawRangeIndicator(TCanvas* Canvas, const TRect& Rect, Integer Value, Integer Range,

@@ -48,6 +48,7 @@ void DrawProgressBar(TCanvas* Canvas, const TRect& Rect, TColor BarColor, TColor
                      TColor BorderColor, bool Reserved = false);
 // A grey circle in Rect with the sector of Percent, clockwise from twelve
 // o'clock, filled in Color; the circle's inside keeps the canvas's brush.
+// A sector too narrow for the fill to start in shows its radii only.
 void DrawProgressPie(TCanvas* Canvas, const TRect& Rect, TColor Color, Integer Percent,
                      bool Reserved = false);
 // A bar from the middle of Rect (less 2 pixels) to the right for a positive

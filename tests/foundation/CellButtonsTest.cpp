@@ -73,20 +73,36 @@ TEST(DrawComboButton, FrameLooksStayInTheButtonAndDiffer) {
   EXPECT_FALSE(SamePixels(Classic, Disabled, Button));
 }
 
-TEST(DrawComboButton, VisualStyleLookFallsBackToClassicWithoutTheBinding) {
+TEST(CellButtons, VisualStyleLookFallsBackToClassicWithoutTheBinding) {
   TTestForm Form;
   HWND Wnd = Form->Handle();
-  TPaintProbe Themed(60, 20);
-  DrawComboButton(Themed.Canvas(), Wnd, Rect(0, 0, 60, 20), 0, 0, Tones());
-  EXPECT_LT(Themed.Count(Rect(41, 1, 58, 19), clWhite), 17 * 18);
-  EXPECT_EQ(Themed.Count(Rect(0, 0, 41, 20), clWhite), 41 * 20);
+  using TDraw = void (*)(TCanvas*, HWND, Integer);
+  const TDraw Draws[] = {
+      [](TCanvas* C, HWND W, Integer Kind) {
+        DrawComboButton(C, W, Rect(0, 0, 60, 20), Kind, 0, Tones());
+      },
+      [](TCanvas* C, HWND W, Integer Kind) {
+        DrawCellButton(C, W, Rect(10, 2, 50, 18), Kind, 0, Tones(), L"");
+      },
+      [](TCanvas* C, HWND W, Integer Kind) {
+        DrawSpinButtons(C, W, Rect(0, 0, 60, 20), Kind, 0, Tones());
+      },
+  };
+  for (TDraw Draw : Draws) {
+    TPaintProbe Themed(60, 20);
+    Draw(Themed.Canvas(), Wnd, 0);
+    EXPECT_LT(Themed.Count(Rect(0, 0, 60, 20), clWhite), 60 * 20);
+    EXPECT_EQ(Themed.Count(Rect(0, 0, 10, 20), clWhite), 10 * 20);
+  }
 
   TRebindTheme Restore;
   FreeXPThemeLibrary();
-  TPaintProbe Unbound(60, 20), Classic(60, 20);
-  DrawComboButton(Unbound.Canvas(), Wnd, Rect(0, 0, 60, 20), 0, 0, Tones());
-  DrawComboButton(Classic.Canvas(), Wnd, Rect(0, 0, 60, 20), 1, 0, Tones());
-  EXPECT_TRUE(SamePixels(Unbound, Classic, Rect(0, 0, 60, 20)));
+  for (TDraw Draw : Draws) {
+    TPaintProbe Unbound(60, 20), Classic(60, 20);
+    Draw(Unbound.Canvas(), Wnd, 0);
+    Draw(Classic.Canvas(), Wnd, 1);
+    EXPECT_TRUE(SamePixels(Unbound, Classic, Rect(0, 0, 60, 20)));
+  }
 }
 
 TEST(DrawCellButton, ToneLookAndCentredCaptionBelowTheTopInset) {

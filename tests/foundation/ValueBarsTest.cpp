@@ -100,6 +100,9 @@ TEST(DrawProgressPie, SectorRunsClockwiseFromTwelve) {
     TColor TopRight, BottomRight, BottomLeft;
   } Cases[] = {
       {0, clWhite, clWhite, clWhite},
+      // Too narrow to fill: the rest of the circle stays as it was.
+      {1, clWhite, clWhite, clWhite},
+      {-25, clWhite, clWhite, clWhite},
       {25, clRed, clWhite, clWhite},
       {50, clRed, clRed, clWhite},
       {100, clRed, clRed, clRed},
@@ -117,6 +120,12 @@ TEST(DrawProgressPie, SectorRunsClockwiseFromTwelve) {
     EXPECT_EQ(P.At(12, 2), clGray);
     EXPECT_EQ(P.At(0, 0), clWhite);
   }
+  // A narrow sector still fills from just right of twelve o'clock.
+  TPaintProbe P(24, 24);
+  P.Canvas()->Brush()->SetColor(clWhite);
+  DrawProgressPie(P.Canvas(), Rect(2, 2, 22, 22), clRed, 10);
+  EXPECT_EQ(P.At(14, 5), clRed);
+  EXPECT_EQ(P.At(17, 9), clWhite);
 }
 
 TEST(DrawRangeIndicator, GrowsFromTheCentreInProportion) {
