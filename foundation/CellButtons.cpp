@@ -79,10 +79,9 @@ void DrawCellButton(TCanvas* Canvas, HWND Handle, TRect Rect, Integer Kind, Inte
     Canvas->Pen()->SetColor(Tone.BorderColor);
     Canvas->Rectangle(Rect);
   } else {
-    static const int ThemeStates[] = {1, 2, 3, 4};
-    const bool Themed = Kind == 0 &&
-                        DrawThemed(Canvas, Handle, L"button", 1,
-                                   ThemeStates[State >= 0 && State <= 3 ? State : 0], Rect);
+    // The push button's theme states run 1 normal, 2 hot, 3 pressed, 4 disabled.
+    const int ThemeState = (State >= 0 && State <= 3 ? State : 0) + 1;
+    const bool Themed = Kind == 0 && DrawThemed(Canvas, Handle, L"button", 1, ThemeState, Rect);
     if (!Themed) {
       UINT Flags = DFCS_BUTTONPUSH;
       if (State == 1) Flags |= DFCS_HOT;
@@ -176,8 +175,8 @@ void DrawErrorUnderline(TWinControl* Owner, TCanvas* Canvas, const String& Text,
     Edit->SetParent(Owner);
     Edit->SetBoundsRect(Rect);
     Edit->SetText(Text);
-    // Past the end, the end of the last character stands in for the text's
-    // end; an empty text starts at the origin.
+    // Where the edit gives no place for the text's end, the last
+    // character's place stands in; an empty text starts at the origin.
     auto AfterLast = [&](TPoint& P) {
       if (!PosFromChar(Edit.get(), Len, P) && !(Len > 0 && PosFromChar(Edit.get(), Len - 1, P)))
         P = Point(0, 0);
