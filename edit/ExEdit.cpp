@@ -1,0 +1,949 @@
+#include "edit/ExEdit.h"
+#include <cmath>
+#include <shellapi.h>
+#include "platform/rtl/SysUtils.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Form.h"
+
+namespace jorv {
+
+bool ExEditDefaultHandling = true;
+
+namespace {
+
+Char TS() { return FormatSettings().ThousandSeparator; }
+Char DS() { return FormatSettings().DecimalSeparator; }
+Integer Len(const String& S) { return static_cast<Integer>(S.size()); }
+// 1-based position of C in S, 0 when absent.
+Integer CharPos(Char C, const String& S) {
+  auto P = S.find(C);
+  return P == String::npos ? 0 : static_cast<Integer>(P) + 1;
+}
+bool IsDigit(Char C) { return C >= L'0' && C <= L'9'; }
+bool IsNumberSeparator(Char C) { return C == L',' || C == L'-' || C == L';'; }
+
+}  // namespace
+
+// --- helpers -----------------------------------------------------------------
+
+Integer ClassifyNumberText(const String& S) {
+  bool IsInt = !S.empty(), IsFloat = !S.empty(), IsHex = !S.empty();
+  Integer LastTS = -1, Minus = 0, Decimals = 0;
+  const Char T = TS(), D = DS();
+  for (Integer i = 1; i <= Len(S); ++i) {
+    Char C = S[i - 1];
+    bool Digit = IsDigit(C);
+    if (C != L'-' && !Digit) IsInt = false;
+    if (C != L'-' && !Digit && C != T && C != D) IsFloat = false;
+    if (C != L'-' && !Digit && !((C >= L'A' && C <= L'F') || (C >= L'a' && C <= L'f'))) IsHex = false;
+    if (C == T) {
+      if (i - LastTS < 3) IsFloat = false;
+      LastTS = i;
+    }
+    if (C == D) ++Decimals;
+    if (C == L'-') ++Minus;
+  }
+  Integer R = 2;
+  if (IsHex && !IsInt) R = 5;
+  if (IsInt)
+    R = 0;
+  else if (IsFloat)
+    R = 1;
+  if (Minus > 1 || Decimals > 1) R = 2;
+  return R;
+}
+
+String ToNameCase(const String& S) {
+  static const String Separators = L" \"$')*,-./:\\";
+  String R = S;
+  bool Cap = true;
+  const Integer N = Len(R);
+  for (Integer i = 1; i <= N; ++i) {
+    Char& C = R[i - 1];
+    if (Separators.find(C) != String::npos) {
+      Cap = true;
+    } else if (Cap) {
+      C = static_cast<Char>(reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(C)))));
+      Cap = false;
+    } else {
+      C = static_cast<Char>(reinterpret_cast<UINT_PTR>(CharLowerW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(C)))));
+    }
+    String SoFar = R.substr(0, i);
+    if (SoFar == L"Mc" || SoFar == L"Mac") Cap = true;
+    auto P = R.find(L" Mc");
+    if (i > 2 && P != String::npos && static_cast<Integer>(P) + 3 == i) Cap = true;
+    if (i > N - 3) {
+      if (i >= 2 && R.compare(i - 2, 2, L" I") == 0) Cap = true;
+      if (i >= 3 && R.compare(i - 3, 3, L" II") == 0) Cap = true;
+    }
+  }
+  return R;
+}
+
+String StripThousandSeparators(const String& S) {
+  String R;
+  const Char T = TS();
+  for (Char C : S)
+    if (C != T) R += C;
+  return R;
+}
+
+Integer HexDigitValue(Char C) {
+  if (C >= L'0' && C <= L'9') return C - L'0';
+  if (C >= L'A' && C <= L'F') return C - L'A' + 10;
+  if (C >= L'a' && C <= L'f') return C - L'a' + 10;
+  return 0;
+}
+
+Integer HexToInt(const String& S) {
+  uint32_t R = 0, Power = 1;
+  for (auto It = S.rbegin(); It != S.rend(); ++It) {
+    R += static_cast<uint32_t>(HexDigitValue(*It)) * Power;
+    Power *= 16;
+  }
+  return static_cast<Integer>(R);
+}
+
+// --- construction ------------------------------------------------------------
+
+TExEdit::TExEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
+  FDefaultHandling = ExEditDefaultHandling;
+  FFontColor = Font()->Color();
+}
+
+void TExEdit::Init() {
+  FNormalColor = TCustomEdit::Color();
+  FFontColor = Font()->Color();
+  if (!Enabled()) {
+    // The colour the edit will return to once enabled stays the one it had.
+    TCustomEdit::SetColor(FDisabledColor);
+  }
+}
+
+void TExEdit::Loaded() {
+  TCustomEdit::Loaded();
+  if (!Designing()) Init();
+}
+
+void TExEdit::CreateParams(TCreateParams& P) {
+  TCustomEdit::CreateParams(P);
+  // Multi-line windows take a formatting rectangle, which leaves room for
+  // the buttons of descendants.
+  if (FEditType != etPassword) P.Style |= ES_MULTILINE;
+  P.Style &= ~(ES_LEFT | ES_RIGHT | ES_CENTER);
+  if (FEditAlign == eaRight) P.Style |= ES_RIGHT;
+  if (FEditAlign == eaCenter) P.Style |= ES_CENTER;
+}
+
+void TExEdit::CreateWnd() {
+  TCustomEdit::CreateWnd();
+  UpdateEditRect(false);
+  FIsError = !ValidateValue(Text());
+  if (FIsError && Enabled() && FShowError) ApplyErrorColors();
+}
+
+void TExEdit::UpdateEditRect(bool AFlat) {
+  if (!HandleAllocated()) return;
+  RECT C{};
+  GetClientRect(FHandle, &C);
+  Integer K = FCtl3D ? 0 : Font()->Size() / 3;
+  RECT R{};
+  if (AFlat) {
+    R = {K + 4 + FIndentL, 3, C.right - 4 - FIndentR - K, C.bottom - 4};
+  } else {
+    R = {K + FIndentL, 0, C.right - FIndentR - K, C.bottom};
+  }
+  if (!FCtl3D) {
+    ++R.left;
+    --R.right;
+  }
+  SendMessageW(FHandle, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&R));
+}
+
+// --- value -------------------------------------------------------------------
+
+String TExEdit::Text() const {
+  String S = WindowText();
+  if (!FPrefix.empty() && S.size() >= FPrefix.size() &&
+      AnsiUpperCase(S.substr(0, FPrefix.size())) == AnsiUpperCase(FPrefix))
+    S.erase(0, FPrefix.size());
+  if (!FSuffix.empty()) S.erase(S.size() - std::min(S.size(), FSuffix.size()));
+  return S;
+}
+
+void TExEdit::SetWindowText(const String& Value) {
+  if (!HandleAllocated() || !(GetWindowLongW(FHandle, GWL_STYLE) & ES_MULTILINE)) {
+    TCustomEdit::SetText(Value);
+    return;
+  }
+  // A multi-line window reports no change for text it is given, so the
+  // change is announced here as the window would for typed text.
+  if (WindowText() == Value) return;
+  TCustomEdit::SetText(Value);
+  TWMCommand C{};
+  C.Msg = CN_COMMAND;
+  C.NotifyCode = EN_CHANGE;
+  C.Ctl = FHandle;
+  CNCommand(C);
+}
+
+
+void TExEdit::SetText(const String& Value) {
+  String V = Value;
+  const bool NumberLike = IsNumberType() || FEditType == etHex;
+  if (V.empty() && NumberLike && !FAllowNumericNullValue) V = L"0";
+  if (FPrecisionDisplay == pdShortest) {
+    if (FEditType == etFloat || FEditType == etMoney) V = Format(L"%g", TextToFloat(V));
+  } else if (!V.empty()) {
+    if (FEditType == etMoney && FPrecision >= 0)
+      V = Format(L"%." + IntToStr(FPrecision) + L"n", TextToFloat(V));
+    else if (FEditType == etFloat && FPrecision > 0)
+      V = Format(L"%." + IntToStr(FPrecision) + L"f", TextToFloat(V));
+  }
+  if (FEditType == etHex) V = AnsiUpperCase(V);
+  SetWindowText(FPrefix + V + FSuffix);
+  SetModified(false);
+  if (FShowURL) ApplyURLStyle(IsURL());
+}
+
+void TExEdit::Clear() { SetText(String()); }
+
+void TExEdit::SetEditText(const String& AValue) {
+  FOrigText = AValue;
+  SetText(AValue);
+}
+
+void TExEdit::SetPrefix(const String& Value) {
+  String V = Text();
+  FPrefix = Value;
+  SetText(V);
+}
+
+void TExEdit::SetSuffix(const String& Value) {
+  String V = Text();
+  FSuffix = Value;
+  SetText(V);
+}
+
+double TExEdit::TextToFloat(const String& S) const {
+  double R = 0;
+  if (!TryStrToFloat(StripThousandSeparators(S), R, FormatSettings())) return 0;
+  return R;
+}
+
+Integer TExEdit::IntegerPartEnd(const String& S) const {
+  String V = StripThousandSeparators(S);
+  Integer P = CharPos(DS(), V);
+  if (P == 0) P = Len(V) + 1;
+  if (FSigned && IsNumberType() && CharPos(L'-', V) > 0) --P;
+  return P;
+}
+
+Integer TExEdit::DecimalSeparatorPos() {
+  String V = Text();
+  Integer P = CharPos(DS(), V);
+  if (P == 0) return Len(FPrefix) + Len(V) + Len(FSuffix) + 1;
+  return P + Len(FPrefix);
+}
+
+double TExEdit::FloatValue() const {
+  String V = Text();
+  switch (FEditType) {
+    case etString: return TextToFloat(V);
+    case etNumeric:
+    case etFloat: return (V.empty() || V == L"-") ? 0 : TextToFloat(V);
+    case etMoney:
+      V = StripThousandSeparators(V);
+      if (!V.empty() && V.back() == DS()) V.pop_back();
+      return (V.empty() || V == L"-") ? 0 : TextToFloat(V);
+    case etHex: return V.empty() ? 0 : HexToInt(V);
+    default: return 0;
+  }
+}
+
+void TExEdit::SetFloatValue(double Value) {
+  const String Fixed = L"%." + IntToStr(FPrecision) + L"f";
+  switch (FEditType) {
+    case etString:
+    case etFloat: SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(Fixed, Value)); break;
+    case etNumeric:
+      SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(L"%." + IntToStr(FPrecision) + L"n", Value));
+      break;
+    case etMoney:
+      SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(Fixed, Value));
+      UpdateThousandSeparators();
+      break;
+    case etHex: SetText(IntToHex(static_cast<Integer>(std::trunc(Value)), 0)); break;
+    default: break;
+  }
+  SetModified(true);
+}
+
+Integer TExEdit::IntValue() const {
+  String V = Text();
+  Integer R = 0, Code = 0;
+  switch (FEditType) {
+    case etNumeric:
+    case etFloat: Val(V, R, Code); return Code == 0 ? R : 0;
+    case etMoney: Val(StripThousandSeparators(V), R, Code); return Code == 0 ? R : 0;
+    case etHex: return V.empty() ? 0 : HexToInt(V);
+    default: return 0;
+  }
+}
+
+void TExEdit::SetIntValue(Integer Value) {
+  switch (FEditType) {
+    case etNumeric:
+    case etFloat: SetText(IntToStr(Value)); break;
+    case etMoney:
+      SetText(IntToStr(Value));
+      UpdateThousandSeparators();
+      break;
+    case etHex: SetText(IntToHex(Value, 0)); break;
+    default: break;
+  }
+  SetModified(true);
+}
+
+void TExEdit::SetModified(bool Value) {
+  if (Loading() || ReadOnly()) return;
+  if (FShowModified) Font()->SetColor(Value ? FModifiedColor : FFontColor);
+  TCustomEdit::SetModified(Value);
+  FIsModified = Value;
+}
+
+void TExEdit::UpdateThousandSeparators() {
+  String V = Text();
+  if (V.empty() || !HandleAllocated()) return;
+  const Integer OldLen = Len(V), OldStart = SelStart();
+  String Sign;
+  if (V[0] == L'-') Sign = L"-";
+  String DecPart;
+  if (Integer P = CharPos(DS(), V)) DecPart = V.substr(P - 1, 255);
+  double Whole = std::trunc(std::fabs(FloatValue()));
+  String IntPart = Format(FAutoThousandSeparator ? L"%n" : L"%f", Whole);
+  if (Integer P = CharPos(DS(), IntPart)) IntPart.erase(P - 1);
+  const int16_t Saved = FPrecision;
+  FPrecision = 0;
+  String NewText = FPrefix + Sign + IntPart + DecPart + FSuffix;
+  if (WindowText() != NewText) {
+    // The key that led here already reported its change.
+    FBlockChange = true;
+    SetWindowText(NewText);
+  }
+  FBlockChange = false;
+  FPrecision = Saved;
+  const Integer NewLen = Len(Text());
+  SendMessageW(FHandle, EM_SETSEL, OldStart + NewLen - OldLen, OldStart + NewLen - OldLen);
+}
+
+// --- selection ---------------------------------------------------------------
+
+void TExEdit::SelectAll() {
+  if (!HandleAllocated()) return;
+  String V = Text();
+  Integer Start = Len(FPrefix);
+  if (FShowURL) {
+    if (auto P = V.find(L"://"); P != String::npos)
+      Start = static_cast<Integer>(P) + 1 + 2;
+    else if (auto M = V.find(L"mailto:"); M != String::npos)
+      Start = static_cast<Integer>(M) + 1 + 6;
+  }
+  SendMessageW(FHandle, EM_SETSEL, Start, Start + Len(V));
+}
+
+void TExEdit::SelectBeforeDecimal() {
+  Integer P = CharPos(DS(), Text());
+  Integer At = P ? Len(FPrefix) + P - 1 : Len(FPrefix);
+  SendMessageW(Handle(), EM_SETSEL, At, At);
+}
+
+void TExEdit::SelectAfterDecimal() {
+  Integer P = CharPos(DS(), Text());
+  Integer At = P ? Len(FPrefix) + P : Len(FPrefix);
+  SendMessageW(Handle(), EM_SETSEL, At, At);
+}
+
+Integer TExEdit::CharFromPos(TPoint Pt) {
+  LRESULT R = SendMessageW(Handle(), EM_CHARFROMPOS, 0, MAKELPARAM(Pt.X, Pt.Y));
+  return LOWORD(R);
+}
+
+TPoint TExEdit::PosFromChar(Integer Index) {
+  String W = WindowText();
+  if (W.empty()) return TPoint{0, 0};
+  if (Index < Len(W)) {
+    LRESULT R = SendMessageW(Handle(), EM_POSFROMCHAR, Index, 0);
+    return TPoint{static_cast<SmallInt>(LOWORD(R)), static_cast<SmallInt>(HIWORD(R))};
+  }
+  LRESULT R = SendMessageW(Handle(), EM_POSFROMCHAR, Len(W) - 1, 0);
+  HDC DC = GetDC(FHandle);
+  String WC = String(L"w") + W.back();
+  SIZE A{}, B{};
+  GetTextExtentPoint32W(DC, WC.c_str(), 2, &A);
+  GetTextExtentPoint32W(DC, L"w", 1, &B);
+  ReleaseDC(FHandle, DC);
+  return TPoint{static_cast<SmallInt>(LOWORD(R)) + (A.cx - B.cx), static_cast<SmallInt>(HIWORD(R))};
+}
+
+Integer TExEdit::GetTextSize() {
+  String V = Text();
+  HDC DC = GetDC(nullptr);
+  HGDIOBJ Old = SelectObject(DC, Font()->Handle());
+  SIZE S{};
+  GetTextExtentPoint32W(DC, V.c_str(), Len(V), &S);
+  SelectObject(DC, Old);
+  ReleaseDC(nullptr, DC);
+  return S.cx;
+}
+
+// --- validation, version, links ----------------------------------------------
+
+bool TExEdit::ValidateValue(const String& Value) {
+  if (FIsValidating) return true;
+  FIsValidating = true;
+  bool Result = true;
+  if (FEditType == etNumeric && (FMinValue != 0 || FMaxValue != 0)) {
+    Integer N = 0;
+    if (!TryStrToInt(Value, N)) N = 0;
+    Result = FMinValue <= N && N <= FMaxValue;
+  }
+  if ((FEditType == etFloat || FEditType == etMoney) && (FMinFloatValue != 0 || FMaxFloatValue != 0)) {
+    double X = TextToFloat(Value);
+    Result = FMinFloatValue <= X && X <= FMaxFloatValue;
+  }
+  try {
+    DoValueValidate(Value, Result);
+  } catch (...) {
+    FIsValidating = false;
+    throw;
+  }
+  FIsValidating = false;
+  return Result;
+}
+
+void TExEdit::DoValueValidate(const String& Value, bool& IsValid) {
+  if (OnValueValidate) OnValueValidate(this, Value, IsValid);
+}
+
+String TExEdit::Version() const {
+  Cardinal V = GetVersionNr();
+  return IntToStr(V >> 24) + L"." + IntToStr((V >> 16) & 0xFF) + L"." + IntToStr((V >> 8) & 0xFF) + L"." +
+         IntToStr(V & 0xFF);
+}
+
+bool TExEdit::IsURL() {
+  String V = Text();
+  if (V.find(L"://") != String::npos) return true;
+  if (auto P = V.find(L'@'); P != String::npos && P > 0) return true;
+  return AnsiLowerCase(V).rfind(L"www.", 0) == 0;
+}
+
+void TExEdit::ApplyURLStyle(bool On) {
+  if (On) {
+    SetParentFont(false);
+    Font()->SetStyle(Font()->Style() + fsUnderline);
+    Font()->SetColor(FURLColor);
+    FIsUrl = true;
+    SetCursor(crHandPoint);
+  } else {
+    if (!FIsUrl) return;
+    Font()->SetStyle(Font()->Style() - fsUnderline);
+    Font()->SetColor(FFontColor);
+    FIsUrl = false;
+    SetCursor(crDefault);
+  }
+  Invalidate();
+}
+
+// --- property writers --------------------------------------------------------
+
+void TExEdit::SetEditType(TExEditType Value) {
+  if (FEditType == Value) return;
+  FEditType = Value;
+  if (Value == etPassword) {
+    FCanUndo = false;
+    SetPasswordChar(L'*');
+    if (HandleAllocated()) RecreateWnd();
+  } else {
+    SetPasswordChar(0);
+    // The multi-line style comes and goes with the password type.
+    if (HandleAllocated()) RecreateWnd();
+  }
+  String V = Text();
+  if (V.empty() && FAllowNumericNullValue) return;
+  Integer C = ClassifyNumberText(V);
+  if (Value == etNumeric && C != 0) SetIntValue(0);
+  if ((Value == etFloat || Value == etMoney) && C > 1) SetFloatValue(0);
+  if (Value == etHex && C != 0 && C != 5) SetIntValue(0);
+}
+
+void TExEdit::SetPrecision(int16_t Value) {
+  if (FPrecision == Value) return;
+  if (FEditType != etString && FEditType != etFloat && FEditType != etMoney) return;
+  FPrecision = Value;
+  String V = Text();
+  if (V.empty() && FAllowNumericNullValue) return;
+  SetFloatValue(ClassifyNumberText(V) > 1 ? 0 : FloatValue());
+}
+
+void TExEdit::SetPrecisionDisplay(TPrecisionDisplay Value) {
+  if (FPrecisionDisplay == Value) return;
+  FPrecisionDisplay = Value;
+  SetFloatValue(FloatValue());
+}
+
+void TExEdit::SetCanUndo(bool Value) {
+  if (FCanUndo == Value) return;
+  FCanUndo = Value && FEditType != etPassword;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TExEdit::SetAutoThousandSeparator(bool Value) {
+  FAutoThousandSeparator = Value;
+  if (FEditType == etFloat || FEditType == etMoney) UpdateThousandSeparators();
+}
+
+void TExEdit::SetColor(TColor Value) {
+  TCustomEdit::SetColor(Value);
+  FNormalColor = Value;
+}
+
+void TExEdit::SetDisabledColor(TColor Value) {
+  if (FDisabledColor == Value) return;
+  FDisabledColor = Value;
+  if (!Enabled() && !Loading() && !Designing()) TCustomEdit::SetColor(Value);
+  Invalidate();
+}
+
+void TExEdit::SetEmptyText(const String& Value) {
+  if (FEmptyText == Value) return;
+  FEmptyText = Value;
+  Invalidate();
+}
+
+void TExEdit::SetEmptyTextStyle(TFontStyles Value) {
+  if (FEmptyTextStyle == Value) return;
+  FEmptyTextStyle = Value;
+  Invalidate();
+}
+
+void TExEdit::SetEditAlign(TEditAlign Value) {
+  if (FEditAlign == Value) return;
+  FEditAlign = Value;
+  if (HandleAllocated()) RecreateWnd();
+}
+
+void TExEdit::SetIsError(bool Value) {
+  if (Designing() || Loading() || FIsError == Value) return;
+  FIsError = Value;
+  if (FShowError) ApplyErrorColors();
+}
+
+void TExEdit::ApplyErrorColors() {
+  if (FIsError) {
+    TCustomEdit::SetColor(FErrorColor);
+    Font()->SetColor(FErrorFontColor);
+  } else if (HandleAllocated() && Focused()) {
+    TCustomEdit::SetColor(FFocusColor == clNone ? FNormalColor : FFocusColor);
+    if (FFocusFontColor != clNone) Font()->SetColor(FFocusFontColor);
+  } else {
+    TCustomEdit::SetColor(FNormalColor);
+    Font()->SetColor(FFontColor);
+  }
+}
+
+void TExEdit::SetEnabled(bool Value) {
+  if (Enabled() == Value) return;
+  TCustomEdit::SetEnabled(Value);
+  if (Loading() || Designing()) return;
+  if (Value) {
+    TCustomEdit::SetColor(FNormalColor);
+    if (FIsError && FShowError) ApplyErrorColors();
+  } else {
+    if (!FIsError) FNormalColor = TCustomEdit::Color();
+    TCustomEdit::SetColor(FDisabledColor);
+  }
+}
+
+// --- messages ----------------------------------------------------------------
+
+void TExEdit::Dispatch(TMessage& M) {
+  if (M.Msg == WM_LBUTTONUP) {
+    TCustomEdit::Dispatch(M);
+    if (FIsUrl && FShowURL && Focused()) {
+      bool Show = true;
+      String V = Text();
+      if (OnURLClick) OnURLClick(this, V, Show);
+      if (Show) ShellExecuteW(nullptr, L"open", V.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      return;
+    }
+    // Keep the selection out of the prefix and the suffix.
+    const Integer PL = Len(FPrefix), VL = Len(Text());
+    Integer S = SelStart(), L = SelLength();
+    if (PL > 0 && S < PL) {
+      SendMessageW(FHandle, EM_SETSEL, PL, PL + VL);
+    } else if (!FSuffix.empty()) {
+      if (S > PL + VL)
+        SendMessageW(FHandle, EM_SETSEL, PL + VL, PL + VL);
+      else if (S + L > PL + VL)
+        SendMessageW(FHandle, EM_SETSEL, S, PL + VL);
+    }
+    return;
+  }
+  TCustomEdit::Dispatch(M);
+}
+
+void TExEdit::CNCommand(TWMCommand& M) {
+  if (M.NotifyCode == EN_CHANGE) {
+    if (FBlockChange) {
+      FBlockChange = false;
+      return;
+    }
+    if (FShowURL) {
+      bool U = IsURL();
+      if (U != FIsUrl) ApplyURLStyle(U);
+    }
+  }
+  TCustomEdit::CNCommand(M);
+}
+
+void TExEdit::Change() {
+  TCustomEdit::Change();
+  if (!Loading() && FShowError) SetIsError(!ValidateValue(Text()));
+}
+
+void TExEdit::WMSetFocus(TWMSetFocus& M) {
+  TCustomEdit::WMSetFocus(M);
+  if (Loading()) return;
+  String V = Text();
+  FOrigText = V;
+  if (FFocusColor != clNone && ValidateValue(V)) TCustomEdit::SetColor(FFocusColor);
+  if ((!FIsError || !FShowError) && !FShowModified) {
+    if (Font()->Color() != FFontColor && !FIsUrl) FFontColor = Font()->Color();
+    if (!(FShowURL && IsURL()) && FFocusFontColor != clNone) Font()->SetColor(FFocusFontColor);
+  }
+  if (AutoSelect()) SelectAll();
+  if (FFocusWidthInc > 0 && !FAlignChanging) SetBounds(Left(), Top(), Width() + FFocusWidthInc, Height());
+  if (!FAlignChanging) FOldEditAlign = FEditAlign;
+  if (FFocusAlign != FEditAlign && FFocusAlign != eaDefault && !FAlignChanging) {
+    FAlignChanging = true;
+    FEditAlign = FFocusAlign;
+    RecreateWnd();
+    FAlignChanging = false;
+  }
+  if (!FEmptyText.empty() && V.empty()) Invalidate();
+}
+
+void TExEdit::WMKillFocus(TWMKillFocus& M) {
+  if (Loading()) {
+    TCustomEdit::WMKillFocus(M);
+    return;
+  }
+  if (!FIsError && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
+  if ((!FIsError || !FShowError) && !FShowModified && !(FShowURL && IsURL())) Font()->SetColor(FFontColor);
+  String V = Text();
+  const bool Floating = FEditType == etFloat || FEditType == etMoney;
+  if (FPrecision > 0 && Floating && (!V.empty() || !FAllowNumericNullValue)) {
+    bool Was = FIsModified;
+    SetFloatValue(FloatValue());
+    SetModified(Was);
+  }
+  V = Text();
+  if (V.empty() && !FAllowNumericNullValue) {
+    if (FEditType == etNumeric) SetText(L"0");
+    if (Floating) SetFloatValue(0);
+  }
+  if (FEditType == etNumeric && (FMinValue != 0 || FMaxValue != 0)) {
+    Integer N = 0;
+    if (!TryStrToInt(Text(), N)) N = 0;
+    if (N < FMinValue) SetText(IntToStr(FMinValue));
+    if (N > FMaxValue) SetText(IntToStr(FMaxValue));
+  }
+  ValidateValue(Text());
+  TCustomEdit::WMKillFocus(M);
+  if (!FAlignChanging) {
+    if (FFocusWidthInc > 0) SetBounds(Left(), Top(), Width() - FFocusWidthInc, Height());
+    if (FOldEditAlign != FEditAlign && FFocusAlign != eaDefault) {
+      FAlignChanging = true;
+      FEditAlign = FOldEditAlign;
+      RecreateWnd();
+      FAlignChanging = false;
+    }
+    if (!FEmptyText.empty() && Text().empty()) Invalidate();
+  }
+}
+
+void TExEdit::CMHintShow(TMessage& M) {
+  if (FHintShowLargeText && GetTextSize() > Width()) {
+    if (auto* HI = reinterpret_cast<THintInfo*>(M.LParam)) {
+      HI->HintStr = Text();
+      HI->HintPos = ClientOrigin();
+    }
+  }
+  TCustomEdit::CMHintShow(M);
+}
+
+// --- typed characters --------------------------------------------------------
+
+void TExEdit::WMChar(TWMKey& M) { HandleCharMessage(M); }
+
+void TExEdit::HandleCharMessage(TWMKey& M) {
+  if (!FEditorEnabled) {
+    M.Result = 0;
+    return;
+  }
+  const bool Ctrl = GetKeyState(VK_CONTROL) < 0;
+  Char Ch = static_cast<Char>(M.CharCode);
+  const Char D = DS();
+  const String V = Text();
+  const Integer PL = Len(FPrefix);
+
+  if (Ch == 13 && Ctrl) {
+    M.CharCode = 0;
+    M.Result = 1;
+    return;
+  }
+  if (Ch == 13) {
+    Char K = 13;
+    if (OnKeyPress) OnKeyPress(this, K);
+    M.CharCode = 0;
+    if (!FDefaultHandling && Parent()) {
+      HWND P = Parent()->Handle();
+      PostMessageW(P, WM_KEYDOWN, 13, 0);
+      TCustomForm* F = GetParentForm();
+      if (F && F->KeyPreview())
+        PassChar(M);
+      else
+        PostMessageW(P, WM_KEYUP, 13, 0);
+    }
+    return;
+  }
+  if (Ch == 27) {
+    if (!FDefaultHandling && Parent()) {
+      TCustomForm* F = GetParentForm();
+      if (F && F->KeyPreview()) {
+        PassChar(M);
+        return;
+      }
+      HWND P = Parent()->Handle();
+      PostMessageW(P, WM_KEYDOWN, 27, 0);
+      PostMessageW(P, WM_KEYUP, 27, 0);
+    }
+    PassChar(M);
+    return;
+  }
+  if (Ctrl && Ch == 1) {
+    SelectAll();
+    M.CharCode = 0;
+    return;
+  }
+  if (Ctrl && (Ch == 3 || Ch == 22 || Ch == 24)) {
+    PassChar(M);
+    return;
+  }
+  if (FExcelStyleDecimalSeparator && (Ch == L'.' || Ch == L',') && (M.KeyData & (1 << 22))) {
+    Ch = D;
+    M.CharCode = Ch;
+  }
+  if (Ch == 8 && PL > 0 && SelStart() <= PL && SelLength() == 0) return;
+  if (FLengthLimit > 0 && IntegerPartEnd(V) > FLengthLimit && SelLength() == 0 &&
+      SelStart() < DecimalSeparatorPos() && Ch != 8 && Ch != D &&
+      !(Ch == L'-' && FSigned && IsNumberType()))
+    return;
+  if (Ch == 8) {
+    const Integer S = SelStart(), L = SelLength();
+    const bool Changes = L > 0 || S > PL;
+    const bool NewModified = Changes || FIsModified;
+    SetModified(NewModified);
+    PassChar(M);
+    if (FEditType == etMoney) UpdateThousandSeparators();
+    SetModified(NewModified);
+    return;
+  }
+  if (Ch == 10 && Ctrl) return;
+  if (Ch == L'-' && IsNumberType() && !FSigned) return;
+
+  if (!TypeChar(M, Ch, Ctrl)) return;
+
+  // Tail: a full integer part moves the focus on.
+  if (FTabOnFullLength && FLengthLimit > 0 && IntegerPartEnd(Text()) > FLengthLimit && SelLength() == 0 &&
+      SelStart() - PL == FLengthLimit) {
+    if (TCustomForm* F = GetParentForm()) F->SelectNext(this, true, true);
+  }
+  if (TCustomEdit::Modified()) SetModified(true);
+}
+
+bool TExEdit::TypeChar(TWMKey& M, Char Ch, bool Ctrl) {
+  const Char D = DS(), T = TS();
+  const String V = Text();
+  const Integer PL = Len(FPrefix);
+  const bool Plain = Ch == 8 || Ch == 9 || Ch == 13;
+  switch (FEditType) {
+    case etString:
+    case etPassword:
+      SetModified(true);
+      PassChar(M);
+      return true;
+    case etNumeric:
+      if (Ch == L'-') {
+        if (SelLength() == Len(V)) {
+          SetWindowText(FPrefix + L"-" + FSuffix);
+          SendMessageW(FHandle, EM_SETSEL, PL + 1, PL + 1);
+          FBlockChange = false;
+          return false;
+        }
+        ToggleSign();
+        return true;
+      }
+      if (Plain || IsDigit(Ch) || GetKeyState(VK_LCONTROL) < 0 || GetKeyState(VK_RCONTROL) < 0) PassChar(M);
+      return true;
+    case etFloat:
+    case etMoney: {
+      const bool Money = FEditType == etMoney;
+      if (!Money && ((Ch == L',' && D != L',') || (Ch == L'.' && D != L'.'))) return false;
+      if (Money && Ch == D) {
+        if (CharPos(D, V) > 0 || FPrecision == 0) {
+          if (FPrecision > 0 && SelLength() == Len(V)) SetText(String(L"0") + D + L"0");
+          if (FPrecision > 0) SelectAfterDecimal();
+          FBlockChange = false;
+          return false;
+        }
+      }
+      const bool Accepted = Money ? (Plain || Ch == L'-' || IsDigit(Ch) || Ch == D)
+                                  : (Plain || Ch == L',' || Ch == L'-' || Ch == L'.' || IsDigit(Ch) || Ch == T || Ch == D);
+      if (!Accepted) return true;
+      if (!Money && Ch == D && CharPos(D, SelText()) == 0) {
+        if (CharPos(D, V) > 0 || FPrecision == 0) {
+          if (FPrecision > 0) SelectAfterDecimal();
+          return false;
+        }
+      }
+      if ((Ch == T || Ch == D) && SeparatorRefused()) return false;
+      if (FullDecimals() && (IsDigit(Ch) || Ch == D) && SelLength() == 0) {
+        const Integer B = SelStart() - PL;
+        const Integer DPos = CharPos(D, V);
+        if (IsDigit(Ch) && FPrecision > 0 && DPos > 0 && DPos <= B && B < Len(V)) {
+          SetSelLength(1);
+        } else {
+          return false;
+        }
+      }
+      if (V.empty() && SelStart() - PL == 0 && Ch == D) {
+        SetWindowText(FPrefix + L"0" + D + FSuffix);
+        SendMessageW(FHandle, EM_SETSEL, PL + 2, PL + 2);
+        SetModified(true);
+        return false;
+      }
+      if (Ch == L'-' && SelLength() == 0) {
+        const int16_t Saved = FPrecision;
+        FPrecision = 0;
+        ToggleSign();
+        FPrecision = Saved;
+        return false;
+      }
+      PassChar(M);
+      if (Money) {
+        String N = Text();
+        if (!N.empty() && N != L"-" && Ch != D) {
+          if (TCustomEdit::Modified()) SetModified(true);
+          UpdateThousandSeparators();
+        }
+      }
+      return true;
+    }
+    case etUppercase:
+    case etLowerCase: {
+      String One(1, Ch);
+      One = FEditType == etUppercase ? AnsiUpperCase(One) : AnsiLowerCase(One);
+      if (!One.empty()) M.CharCode = One[0];
+      PassChar(M);
+      return true;
+    }
+    case etMixedCase: {
+      const Integer P = SelStart();
+      PassChar(M);
+      if (Ch == 8 || Ch == 9 || Ch == 13) return true;
+      String N = ToNameCase(Text());
+      if (N != Text()) SetWindowText(FPrefix + N + FSuffix);
+      SendMessageW(FHandle, EM_SETSEL, P + 1, P + 1);
+      return true;
+    }
+    case etRange: {
+      const bool Accepted = Plain || IsDigit(Ch) || IsNumberSeparator(Ch);
+      if (!Accepted) return true;
+      SetModified(true);
+      if (IsNumberSeparator(Ch)) {
+        const Integer S = SelStart();
+        const String W = WindowText() + L" ";
+        if (S <= PL) return false;
+        if (S >= 1 && IsNumberSeparator(W[S - 1])) return false;
+        if (S < Len(W) && IsNumberSeparator(W[S])) return false;
+      }
+      PassChar(M);
+      return true;
+    }
+    case etHex:
+      if (Plain || Ch == L'-' || IsDigit(Ch) || (Ch >= L'A' && Ch <= L'F') || (Ch >= L'a' && Ch <= L'f')) {
+        SetModified(true);
+        PassChar(M);
+      }
+      return true;
+    case etAlphaNumeric:
+      if (Plain || IsDigit(Ch) || (Ch >= L'A' && Ch <= L'Z') || (Ch >= L'a' && Ch <= L'z')) {
+        SetModified(true);
+        PassChar(M);
+      }
+      return true;
+    case etValidChars:
+      if (Ch == 8 || FValidChars.find(Ch) != String::npos) {
+        SetModified(true);
+        PassChar(M);
+      }
+      return true;
+  }
+  (void)Ctrl;
+  return true;
+}
+
+void TExEdit::ToggleSign() {
+  const Integer PL = Len(FPrefix);
+  const Integer P = SelStart();
+  String V = Text();
+  if (CharPos(L'-', V) > 0) {
+    V.erase(0, 1);
+    SetWindowText(FPrefix + V + FSuffix);
+    const Integer At = P > PL ? P - 1 : PL;
+    SendMessageW(FHandle, EM_SETSEL, At, At);
+    if (FEditType != etNumeric) SetModified(true);
+  } else {
+    SetWindowText(FPrefix + L"-" + V + FSuffix);
+    SendMessageW(FHandle, EM_SETSEL, P + 1, P + 1);
+    SetModified(true);
+  }
+}
+
+bool TExEdit::FullDecimals() {
+  const String V = Text();
+  const Integer B = SelStart() - Len(FPrefix);
+  const Integer D = CharPos(DS(), V);
+  return FPrecision > 0 && Len(V) - B <= FPrecision && D > 0 && B >= D && Len(V) - D >= FPrecision;
+}
+
+bool TExEdit::SeparatorRefused() {
+  String V = Text();
+  const Char T = TS();
+  if (CharPos(T, V) == 0) return false;
+  Integer B = SelStart() - Len(FPrefix);
+  Integer M = Len(V);
+  while (Integer Tp = CharPos(T, V)) {
+    Integer Dist = std::abs(Tp - B);
+    M = std::min(M, Dist);
+    if (Dist < 3) return true;
+    if (B > Tp) B -= Tp;
+    V.erase(0, Tp);
+  }
+  return M > 3;
+}
+
+}  // namespace jorv

@@ -1,0 +1,253 @@
+#pragma once
+// The enhanced single-line edit: a value between a fixed prefix and suffix,
+// typed through a filter that follows its edit type, read back as a number,
+// and shown with focus, error, modified and link looks.
+#include <functional>
+#include "platform/ui/CustomEdit.h"
+
+namespace jorv {
+
+enum TExEditType : uint8_t {
+  etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword,
+  etMoney, etRange, etHex, etAlphaNumeric, etValidChars
+};
+
+enum TPrecisionDisplay : uint8_t { pdNormal, pdShortest };
+
+enum TEditAlign : uint8_t { eaLeft, eaRight, eaDefault, eaCenter };
+
+using TValueValidateEvent = std::function<void(TObject* Sender, const String& Value, bool& IsValid)>;
+using TClipboardEvent = std::function<void(TObject* Sender, const String& Value, bool& Allow)>;
+using TURLClickEvent = std::function<void(TObject* Sender, const String& URL, bool& Show)>;
+
+// 0 integer, 1 decimal number, 2 invalid, 5 hexadecimal but no plain integer;
+// separators are the current locale's.
+Integer ClassifyNumberText(const String& S);
+String ToNameCase(const String& S);
+String StripThousandSeparators(const String& S);
+Integer HexDigitValue(Char C);
+Integer HexToInt(const String& S);
+
+class TExEdit : public TCustomEdit {
+ public:
+  explicit TExEdit(TComponent* AOwner);
+
+  // The value: the window text without prefix and suffix.
+  String Text() const;
+  void SetText(const String& Value);
+  void Clear() override;
+  void SetEditText(const String& AValue);
+
+  double FloatValue() const;
+  void SetFloatValue(double Value);
+  Integer IntValue() const;
+  void SetIntValue(Integer Value);
+
+  bool Modified() const { return FIsModified; }
+  void SetModified(bool Value);
+
+  void SelectAll();
+  void SelectBeforeDecimal();
+  void SelectAfterDecimal();
+  Integer CharFromPos(TPoint Pt);
+  TPoint PosFromChar(Integer Index);
+  Integer GetTextSize();
+
+  virtual Cardinal GetVersionNr() const { return 0x03030300; }
+  virtual bool ValidateValue(const String& Value);
+  virtual void DoValueValidate(const String& Value, bool& IsValid);
+  virtual bool IsURL();
+  String Version() const;
+  void SetVersion(const String&) {}
+
+  // Number helpers against the current locale.
+  double TextToFloat(const String& S) const;
+  Integer IntegerPartEnd(const String& S) const;
+  Integer DecimalSeparatorPos();
+  void UpdateThousandSeparators();
+
+  // Colours of the normal look, taken again from what the edit shows now.
+  void Init();
+
+  TExEditType EditType() const { return FEditType; }
+  void SetEditType(TExEditType Value);
+  String Prefix() const { return FPrefix; }
+  void SetPrefix(const String& Value);
+  String Suffix() const { return FSuffix; }
+  void SetSuffix(const String& Value);
+  int16_t Precision() const { return FPrecision; }
+  void SetPrecision(int16_t Value);
+  TPrecisionDisplay PrecisionDisplay() const { return FPrecisionDisplay; }
+  void SetPrecisionDisplay(TPrecisionDisplay Value);
+  bool Signed() const { return FSigned; }
+  void SetSigned(bool Value) { FSigned = Value; }
+  bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
+  void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
+  bool AutoThousandSeparator() const { return FAutoThousandSeparator; }
+  void SetAutoThousandSeparator(bool Value);
+  bool AllowNumericNullValue() const { return FAllowNumericNullValue; }
+  void SetAllowNumericNullValue(bool Value) { FAllowNumericNullValue = Value; }
+  int16_t LengthLimit() const { return FLengthLimit; }
+  void SetLengthLimit(int16_t Value) { FLengthLimit = Value; }
+  bool TabOnFullLength() const { return FTabOnFullLength; }
+  void SetTabOnFullLength(bool Value) { FTabOnFullLength = Value; }
+  String ValidChars() const { return FValidChars; }
+  void SetValidChars(const String& Value) { FValidChars = Value; }
+  Integer MinValue() const { return FMinValue; }
+  void SetMinValue(Integer Value) { FMinValue = Value; }
+  Integer MaxValue() const { return FMaxValue; }
+  void SetMaxValue(Integer Value) { FMaxValue = Value; }
+  double MinFloatValue() const { return FMinFloatValue; }
+  void SetMinFloatValue(double Value) { FMinFloatValue = Value; }
+  double MaxFloatValue() const { return FMaxFloatValue; }
+  void SetMaxFloatValue(double Value) { FMaxFloatValue = Value; }
+  bool CanUndo() const { return FCanUndo; }
+  void SetCanUndo(bool Value);
+  bool EditorEnabled() const { return FEditorEnabled; }
+  void SetEditorEnabled(bool Value) { FEditorEnabled = Value; }
+  bool ReturnIsTab() const { return FReturnIsTab; }
+  void SetReturnIsTab(bool Value) { FReturnIsTab = Value; }
+  Word ReturnAsTabKey() const { return FReturnAsTabKey; }
+  void SetReturnAsTabKey(Word Value) { FReturnAsTabKey = Value; }
+  bool DefaultHandling() const { return FDefaultHandling; }
+  void SetDefaultHandling(bool Value) { FDefaultHandling = Value; }
+  String OrigText() const { return FOrigText; }
+  void SetOrigText(const String& Value) { FOrigText = Value; }
+
+  TColor Color() const { return TCustomEdit::Color(); }
+  void SetColor(TColor Value);
+  TColor FocusColor() const { return FFocusColor; }
+  void SetFocusColor(TColor Value) { FFocusColor = Value; }
+  TColor FocusFontColor() const { return FFocusFontColor; }
+  void SetFocusFontColor(TColor Value) { FFocusFontColor = Value; }
+  TColor ErrorColor() const { return FErrorColor; }
+  void SetErrorColor(TColor Value) { FErrorColor = Value; }
+  TColor ErrorFontColor() const { return FErrorFontColor; }
+  void SetErrorFontColor(TColor Value) { FErrorFontColor = Value; }
+  TColor ModifiedColor() const { return FModifiedColor; }
+  void SetModifiedColor(TColor Value) { FModifiedColor = Value; }
+  TColor DisabledColor() const { return FDisabledColor; }
+  void SetDisabledColor(TColor Value);
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(TColor Value) { FURLColor = Value; }
+  bool ShowError() const { return FShowError; }
+  void SetShowError(bool Value) { FShowError = Value; }
+  bool ShowModified() const { return FShowModified; }
+  void SetShowModified(bool Value) { FShowModified = Value; }
+  bool ShowURL() const { return FShowURL; }
+  void SetShowURL(bool Value) { FShowURL = Value; }
+  bool IsError() const { return FIsError; }
+  void SetIsError(bool Value);
+  TEditAlign EditAlign() const { return FEditAlign; }
+  void SetEditAlign(TEditAlign Value);
+  TEditAlign FocusAlign() const { return FFocusAlign; }
+  void SetFocusAlign(TEditAlign Value) { FFocusAlign = Value; }
+  Integer FocusWidthInc() const { return FFocusWidthInc; }
+  void SetFocusWidthInc(Integer Value) { FFocusWidthInc = Value; }
+  bool AutoFocus() const { return FAutoFocus; }
+  void SetAutoFocus(bool Value) { FAutoFocus = Value; }
+  bool HintShowLargeText() const { return FHintShowLargeText; }
+  void SetHintShowLargeText(bool Value) { FHintShowLargeText = Value; }
+  String EmptyText() const { return FEmptyText; }
+  void SetEmptyText(const String& Value);
+  bool EmptyTextFocused() const { return FEmptyTextFocused; }
+  void SetEmptyTextFocused(bool Value) { FEmptyTextFocused = Value; }
+  TFontStyles EmptyTextStyle() const { return FEmptyTextStyle; }
+  void SetEmptyTextStyle(TFontStyles Value);
+  void SetEnabled(bool Value) override;
+
+  TValueValidateEvent OnValueValidate;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardEvent OnClipboardCut;
+  TClipboardEvent OnClipboardPaste;
+  TURLClickEvent OnURLClick;
+
+ protected:
+  void CreateParams(TCreateParams& Params) override;
+  void CreateWnd() override;
+  void Loaded() override;
+  void Dispatch(TMessage& Message) override;
+  void CNCommand(TWMCommand& Message) override;
+  void Change() override;
+  void WMChar(TWMKey& Message) override;
+  void WMSetFocus(TWMSetFocus& Message) override;
+  void WMKillFocus(TWMKillFocus& Message) override;
+  void CMHintShow(TMessage& Message) override;
+  // The window text whole, prefix and suffix included.
+  String WindowText() const { return TCustomEdit::GetText(); }
+  void SetWindowText(const String& Value);
+  void ApplyURLStyle(bool On);
+  void ApplyErrorColors();
+  void UpdateEditRect(bool AFlat);
+  // Descendants reserve room for their buttons with these.
+  Integer FIndentR = 0;
+  Integer FIndentL = 0;
+
+ private:
+  bool Loading() const { return ComponentState().Contains(csLoading); }
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
+  // The character handler's steps; Pass hands the character to the window.
+  void HandleCharMessage(TWMKey& Message);
+  void PassChar(TWMKey& Message) { TCustomEdit::WMChar(Message); }
+  bool TypeChar(TWMKey& Message, Char Ch, bool CtrlDown);
+  void ToggleSign();
+  bool FullDecimals();
+  bool SeparatorRefused();
+  bool IsNumberType() const { return FEditType == etNumeric || FEditType == etFloat || FEditType == etMoney; }
+
+  TExEditType FEditType = etString;
+  String FPrefix;
+  String FSuffix;
+  int16_t FPrecision = 0;
+  TPrecisionDisplay FPrecisionDisplay = pdNormal;
+  bool FSigned = false;
+  bool FExcelStyleDecimalSeparator = false;
+  bool FAutoThousandSeparator = true;
+  bool FAllowNumericNullValue = false;
+  int16_t FLengthLimit = 0;
+  bool FTabOnFullLength = false;
+  String FValidChars;
+  Integer FMinValue = 0;
+  Integer FMaxValue = 0;
+  double FMinFloatValue = 0;
+  double FMaxFloatValue = 0;
+  bool FCanUndo = true;
+  bool FEditorEnabled = true;
+  bool FReturnIsTab = false;
+  Word FReturnAsTabKey = 9;
+  bool FDefaultHandling = true;
+  String FOrigText;
+  TColor FFocusColor = clNone;
+  TColor FFocusFontColor = clWindowText;
+  TColor FErrorColor = clRed;
+  TColor FErrorFontColor = clWhite;
+  TColor FModifiedColor = clHighlight;
+  TColor FDisabledColor = clSilver;
+  TColor FURLColor = clBlue;
+  bool FShowError = false;
+  bool FShowModified = false;
+  bool FShowURL = false;
+  bool FIsError = false;
+  TEditAlign FEditAlign = eaLeft;
+  TEditAlign FFocusAlign = eaDefault;
+  Integer FFocusWidthInc = 0;
+  bool FAutoFocus = false;
+  bool FHintShowLargeText = false;
+  String FEmptyText;
+  bool FEmptyTextFocused = false;
+  TFontStyles FEmptyTextStyle{};
+
+  bool FIsModified = false;
+  bool FIsValidating = false;
+  bool FBlockChange = false;
+  bool FAlignChanging = false;
+  TEditAlign FOldEditAlign = eaLeft;
+  TColor FNormalColor = clWindow;
+  TColor FFontColor = clWindowText;
+  bool FIsUrl = false;
+};
+
+// The unit-wide default that new edits copy into DefaultHandling.
+extern bool ExEditDefaultHandling;
+
+}  // namespace jorv

@@ -1,0 +1,390 @@
+// The enhanced edit under real character and focus messages: what each edit
+// type lets through, how values are normalised and read back as numbers,
+// and the looks of focus, error and links.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "edit/ExEdit.h"
+#include "tests/support/PinnedFormatSettings.h"
+#include "tests/support/ui/Gui.h"
+
+using namespace jorv;
+using namespace jorv::test;
+
+namespace {
+
+class ExEditTest : public ::testing::Test {
+ protected:
+  ExEditTest() {
+    Edit = new TExEdit(Form.Get());
+    Edit->SetParent(Form.Get());
+    Edit->SetBounds(10, 10, 120, 21);
+    Other = new TExEdit(Form.Get());
+    Other->SetParent(Form.Get());
+    Other->SetBounds(10, 50, 120, 21);
+    Edit->HandleNeeded();
+  }
+
+  // Types each character as the keyboard would deliver it.
+  void Type(const String& S, LPARAM KeyData = 1) {
+    for (Char C : S) SendMessageW(Edit->Handle(), WM_CHAR, C, KeyData);
+  }
+  void Caret(Integer At) { SendMessageW(Edit->Handle(), EM_SETSEL, At, At); }
+  String Window() { return Edit->Caption(); }
+  void FocusEdit() {
+    Edit->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return Edit->Focused(); }));
+  }
+  void LeaveEdit() {
+    Other->SetFocus();
+    ASSERT_TRUE(PumpUntil([&] { return Other->Focused(); }));
+  }
+
+  PinnedFormatSettings Pinned{USFormatSettings()};
+  TTestForm Form;
+  TExEdit* Edit;
+  TExEdit* Other;
+};
+
+TEST(ExEditHelpers, NumberClassesNameCaseAndHex) {
+  PinnedFormatSettings Pinned(USFormatSettings());
+  struct Case { const wchar_t* Text; Integer Class; };
+  for (const Case& C : std::vector<Case>{{L"", 2}, {L"123", 0}, {L"-123", 0}, {L"1a", 5}, {L"1--2", 2},
+                                        {L"1.2.3", 2}, {L"1,234.5", 1}, {L"1.5", 1}, {L"1,,2", 2}, {L"x", 2}})
+    EXPECT_EQ(ClassifyNumberText(C.Text), C.Class) << C.Text;
+
+  struct Name { const wchar_t* In; const wchar_t* Out; };
+  for (const Name& N : std::vector<Name>{{L"mcdonald", L"McDonald"}, {L"john mcdonald", L"John McDonald"},
+                                        {L"henry iii", L"Henry III"}, {L"o'neil-smith", L"O'Neil-Smith"},
+                                        {L"ANNA", L"Anna"}})
+    EXPECT_EQ(ToNameCase(N.In), String(N.Out)) << N.In;
+
+  EXPECT_EQ(HexToInt(L"FF"), 255);
+  EXPECT_EQ(HexToInt(L"ff"), 255);
+  EXPECT_EQ(HexToInt(L"1g"), 16);  // foreign digits count as 0
+  EXPECT_EQ(HexToInt(L"FFFFFFFF"), -1);
+  EXPECT_EQ(HexToInt(L""), 0);
+}
+
+TEST_F(ExEditTest, VersionAndDefaults) {
+  EXPECT_EQ(Edit->Version(), L"3.3.3.0");
+  Edit->SetVersion(L"9");
+  EXPECT_EQ(Edit->Version(), L"3.3.3.0");
+  EXPECT_EQ(Edit->EditType(), etString);
+  EXPECT_TRUE(Edit->AutoThousandSeparator());
+  EXPECT_TRUE(Edit->CanUndo());
+  EXPECT_TRUE(Edit->DefaultHandling());
+  EXPECT_EQ(Edit->ReturnAsTabKey(), 9);
+  EXPECT_EQ(Edit->FocusColor(), clNone);
+  EXPECT_EQ(Edit->FocusFontColor(), clWindowText);
+  EXPECT_EQ(Edit->ErrorColor(), clRed);
+  EXPECT_EQ(Edit->DisabledColor(), clSilver);
+  EXPECT_EQ(Edit->URLColor(), clBlue);
+  EXPECT_EQ(Edit->EditAlign(), eaLeft);
+  EXPECT_EQ(Edit->FocusAlign(), eaDefault);
+}
+
+TEST_F(ExEditTest, WrittenTextIsNormalisedForItsType) {
+  struct Case {
+    TExEditType Type;
+    int16_t Precision;
+    TPrecisionDisplay Display;
+    bool AllowNull;
+    const wchar_t* In;
+    const wchar_t* Shown;
+  };
+  const std::vector<Case> Cases{
+      {etNumeric, 0, pdNormal, false, L"", L"0"},
+      {etNumeric, 0, pdNormal, true, L"", L""},
+      {etFloat, 0, pdNormal, false, L"", L"0"},
+      {etMoney, 0, pdNormal, false, L"", L"0"},
+      {etHex, 0, pdNormal, false, L"", L"0"},
+      {etHex, 0, pdNormal, false, L"ff", L"FF"},
+      {etString, 0, pdNormal, false, L"", L""},
+      {etFloat, 2, pdNormal, false, L"1.5", L"1.50"},
+      {etMoney, 2, pdNormal, false, L"1234.5", L"1,234.50"},
+      {etMoney, 0, pdNormal, false, L"1234", L"1,234"},
+      {etFloat, 2, pdShortest, false, L"1.50", L"1.5"},
+  };
+  for (const Case& C : Cases) {
+    Edit->SetEditType(etString);
+    Edit->SetText(L"");
+    Edit->SetEditType(C.Type);
+    Edit->SetPrecisionDisplay(C.Display);
+    Edit->SetPrecision(C.Precision);
+    Edit->SetAllowNumericNullValue(C.AllowNull);
+    Edit->SetText(C.In);
+    EXPECT_EQ(Edit->Text(), String(C.Shown)) << int(C.Type) << " " << C.In;
+    EXPECT_FALSE(Edit->Modified());
+    Edit->SetPrecision(0);
+    Edit->SetPrecisionDisplay(pdNormal);
+  }
+}
+
+TEST_F(ExEditTest, PrefixAndSuffixFrameTheValue) {
+  Edit->SetText(L"12");
+  Edit->SetPrefix(L"Nr. ");
+  Edit->SetSuffix(L" kg");
+  EXPECT_EQ(Window(), L"Nr. 12 kg");
+  EXPECT_EQ(Edit->Text(), L"12");
+  Edit->SetPrefix(L"#");
+  EXPECT_EQ(Window(), L"#12 kg");
+  // The prefix is compared without regard to case.
+  SetWindowTextW(Edit->Handle(), L"#34 kg");
+  EXPECT_EQ(Edit->Text(), L"34");
+  // Backspace right after the prefix would eat into it.
+  Caret(1);
+  Type(L"\b");
+  EXPECT_EQ(Window(), L"#34 kg");
+  Edit->SelectAll();
+  EXPECT_EQ(Edit->SelStart(), 1);
+  EXPECT_EQ(Edit->SelLength(), 2);
+}
+
+struct TypingCase {
+  const char* Name;
+  TExEditType Type;
+  bool Signed;
+  int16_t Precision;
+  const wchar_t* Start;
+  Integer CaretAt;  // -1: at the end
+  const wchar_t* Typed;
+  const wchar_t* Value;
+};
+
+TEST_F(ExEditTest, TypedCharactersFollowTheEditType) {
+  const std::vector<TypingCase> Cases{
+      {"numeric keeps digits", etNumeric, false, 0, L"12", -1, L"a3.", L"123"},
+      {"unsigned numeric ignores minus", etNumeric, false, 0, L"12", 1, L"-", L"12"},
+      {"signed numeric toggles", etNumeric, true, 0, L"12", 1, L"-", L"-12"},
+      {"signed numeric toggles back", etNumeric, true, 0, L"-12", 2, L"-", L"12"},
+      {"hex", etHex, false, 0, L"", -1, L"a-zF9", L"a-F9"},
+      {"alphanumeric", etAlphaNumeric, false, 0, L"", -1, L"a!1 Z", L"a1Z"},
+      {"upper case", etUppercase, false, 0, L"", -1, L"ab1", L"AB1"},
+      {"lower case", etLowerCase, false, 0, L"", -1, L"AB1", L"ab1"},
+      {"mixed case", etMixedCase, false, 0, L"", -1, L"john mcdonald", L"John McDonald"},
+      {"range separators", etRange, false, 0, L"", -1, L"-1,,2;-3", L"1,2;3"},
+      {"float second point", etFloat, false, 0, L"1.5", -1, L".", L"1.5"},
+      {"float letters", etFloat, false, 0, L"", -1, L"1x2", L"12"},
+      {"float point on empty", etFloat, false, 2, L"", -1, L".5", L"0.5"},
+      {"float without decimals", etFloat, false, 0, L"1", -1, L".5", L"15"},
+      {"float full decimals overwrite", etFloat, false, 2, L"1.25", 3, L"7", L"1.27"},
+      {"float full decimals at end", etFloat, false, 2, L"1.25", -1, L"9", L"1.25"},
+      {"signed float minus", etFloat, true, 2, L"1.25", 2, L"-", L"-1.25"},
+      {"money groups", etMoney, false, 0, L"", -1, L"1234", L"1,234"},
+  };
+  for (const TypingCase& C : Cases) {
+    Edit->SetEditType(etString);
+    Edit->SetPrecision(0);
+    Edit->SetAllowNumericNullValue(true);
+    Edit->SetText(C.Start);
+    Edit->SetEditType(C.Type);
+    Edit->SetSigned(C.Signed);
+    Edit->SetPrecision(C.Precision);
+    Edit->SetText(C.Start);
+    Caret(C.CaretAt < 0 ? static_cast<Integer>(Window().size()) : C.CaretAt);
+    Type(C.Typed);
+    EXPECT_EQ(Edit->Text(), String(C.Value)) << C.Name;
+  }
+}
+
+TEST_F(ExEditTest, SeparatorsFollowTheLocale) {
+  PinnedFormatSettings German(GermanFormatSettings());
+  Edit->SetEditType(etFloat);
+  Edit->SetPrecision(2);
+  Edit->SetAllowNumericNullValue(true);
+  Edit->SetText(L"");
+  Type(L"1.5");
+  EXPECT_EQ(Edit->Text(), L"15");
+  Edit->SetText(L"");
+  Type(L"1,5");
+  EXPECT_EQ(Edit->Text(), L"1,5");
+  // The keypad's decimal key carries bit 22 in its key data.
+  Edit->SetExcelStyleDecimalSeparator(true);
+  Edit->SetText(L"");
+  Type(L"1");
+  Type(L".", 1 | (1 << 22));
+  Type(L"5");
+  EXPECT_EQ(Edit->Text(), L"1,5");
+  EXPECT_DOUBLE_EQ(Edit->FloatValue(), 1.5);
+
+  Edit->SetEditType(etMoney);
+  Edit->SetPrecision(0);
+  Edit->SetText(L"");
+  Type(L"1234");
+  EXPECT_EQ(Edit->Text(), L"1.234");
+  EXPECT_EQ(Edit->SelStart(), 5);
+  EXPECT_DOUBLE_EQ(Edit->FloatValue(), 1234);
+  EXPECT_EQ(Edit->IntValue(), 1234);
+}
+
+TEST_F(ExEditTest, SecondDecimalSeparatorJumpsBehindTheFirst) {
+  Edit->SetEditType(etFloat);
+  Edit->SetPrecision(2);
+  Edit->SetText(L"12.50");
+  Caret(1);
+  Type(L".");
+  EXPECT_EQ(Edit->Text(), L"12.50");
+  EXPECT_EQ(Edit->SelStart(), 3);
+}
+
+TEST_F(ExEditTest, NumbersReadAndWritten) {
+  Edit->SetEditType(etMoney);
+  Edit->SetPrecision(2);
+  Edit->SetFloatValue(1234.5);
+  EXPECT_EQ(Edit->Text(), L"1,234.50");
+  EXPECT_TRUE(Edit->Modified());
+  EXPECT_DOUBLE_EQ(Edit->FloatValue(), 1234.5);
+  Edit->SetText(L"7");
+  EXPECT_FALSE(Edit->Modified());
+
+  Edit->SetEditType(etHex);
+  Edit->SetIntValue(255);
+  EXPECT_EQ(Edit->Text(), L"FF");
+  EXPECT_EQ(Edit->IntValue(), 255);
+  EXPECT_DOUBLE_EQ(Edit->FloatValue(), 255);
+
+  Edit->SetEditType(etNumeric);
+  Edit->SetText(L"42");
+  EXPECT_EQ(Edit->IntValue(), 42);
+  Edit->SetText(L"-");
+  EXPECT_DOUBLE_EQ(Edit->FloatValue(), 0);
+
+  // Switching to a number type drops a value it cannot read.
+  Edit->SetEditType(etString);
+  Edit->SetText(L"abc");
+  Edit->SetEditType(etNumeric);
+  EXPECT_EQ(Edit->Text(), L"0");
+}
+
+TEST_F(ExEditTest, LengthLimitHoldsTheIntegerPart) {
+  Edit->SetEditType(etNumeric);
+  Edit->SetAllowNumericNullValue(true);
+  Edit->SetLengthLimit(3);
+  Edit->SetText(L"");
+  Type(L"1234");
+  EXPECT_EQ(Edit->Text(), L"123");
+
+  Edit->SetTabOnFullLength(true);
+  Edit->SetText(L"");
+  FocusEdit();
+  Type(L"123");
+  EXPECT_TRUE(PumpUntil([&] { return Other->Focused(); }));
+  EXPECT_EQ(Edit->Text(), L"123");
+}
+
+TEST_F(ExEditTest, LeavingClampsAndFillsNumbers) {
+  struct Case { Integer Min, Max; bool AllowNull; const wchar_t* Typed; const wchar_t* After; };
+  const std::vector<Case> Cases{
+      {1, 10, false, L"25", L"10"}, {1, 10, false, L"0", L"1"}, {1, 10, false, L"5", L"5"},
+      {0, 0, false, L"", L"0"},     {0, 0, true, L"", L""},
+  };
+  Edit->SetEditType(etNumeric);
+  for (const Case& C : Cases) {
+    Edit->SetMinValue(C.Min);
+    Edit->SetMaxValue(C.Max);
+    Edit->SetAllowNumericNullValue(C.AllowNull);
+    FocusEdit();
+    SetWindowTextW(Edit->Handle(), C.Typed);
+    LeaveEdit();
+    EXPECT_EQ(Edit->Text(), String(C.After)) << C.Typed;
+  }
+
+  Edit->SetEditType(etFloat);
+  Edit->SetPrecision(2);
+  FocusEdit();
+  SetWindowTextW(Edit->Handle(), L"3.1");
+  LeaveEdit();
+  EXPECT_EQ(Edit->Text(), L"3.10");
+}
+
+TEST_F(ExEditTest, FocusColourOnlyForValidValues) {
+  Edit->SetColor(clWindow);
+  Edit->SetFocusColor(clYellow);
+  Edit->SetEditType(etNumeric);
+  Edit->SetMinValue(1);
+  Edit->SetMaxValue(10);
+  Edit->SetText(L"5");
+  FocusEdit();
+  EXPECT_EQ(Edit->Color(), clYellow);
+  LeaveEdit();
+  EXPECT_EQ(Edit->Color(), clWindow);
+
+  bool Validated = false;
+  Edit->OnValueValidate = [&](TObject*, const String&, bool&) { Validated = true; };
+  Edit->SetText(L"50");
+  FocusEdit();
+  EXPECT_EQ(Edit->Color(), clWindow);
+  EXPECT_TRUE(Validated);
+}
+
+TEST_F(ExEditTest, ErrorLookFollowsValidation) {
+  Edit->SetColor(clWindow);
+  Edit->SetShowError(true);
+  Edit->SetEditType(etNumeric);
+  Edit->SetMinValue(1);
+  Edit->SetMaxValue(10);
+  Edit->SetText(L"5");
+  EXPECT_FALSE(Edit->IsError());
+  Edit->SetText(L"50");
+  EXPECT_TRUE(Edit->IsError());
+  EXPECT_EQ(Edit->Color(), clRed);
+  EXPECT_EQ(Edit->Font()->Color(), clWhite);
+  Edit->OnValueValidate = [](TObject*, const String& V, bool& Ok) { Ok = Ok || V == L"60"; };
+  Edit->SetText(L"60");
+  EXPECT_FALSE(Edit->IsError());
+  EXPECT_EQ(Edit->Color(), clWindow);
+}
+
+TEST_F(ExEditTest, DisablingShowsTheDisabledColour) {
+  Edit->SetColor(clAqua);
+  Edit->SetEnabled(false);
+  EXPECT_EQ(Edit->Color(), clSilver);
+  Edit->SetEnabled(true);
+  EXPECT_EQ(Edit->Color(), clAqua);
+}
+
+TEST_F(ExEditTest, FocusAlignHoldsOnlyWhileFocused) {
+  Edit->SetFocusAlign(eaRight);
+  FocusEdit();
+  EXPECT_EQ(Edit->EditAlign(), eaRight);
+  EXPECT_TRUE(GetWindowLongW(Edit->Handle(), GWL_STYLE) & ES_RIGHT);
+  LeaveEdit();
+  EXPECT_EQ(Edit->EditAlign(), eaLeft);
+  EXPECT_FALSE(GetWindowLongW(Edit->Handle(), GWL_STYLE) & ES_RIGHT);
+}
+
+TEST_F(ExEditTest, LinksLookAndClick) {
+  Edit->SetShowURL(true);
+  Edit->SetText(L"www.example.org");
+  EXPECT_TRUE(Edit->Font()->Style().Contains(fsUnderline));
+  EXPECT_EQ(Edit->Font()->Color(), clBlue);
+  Edit->SetText(L"@home");
+  EXPECT_FALSE(Edit->Font()->Style().Contains(fsUnderline));
+  EXPECT_NE(Edit->Font()->Color(), clBlue);
+
+  Edit->SetText(L"http://example.org");
+  Edit->SelectAll();
+  EXPECT_EQ(Edit->SelStart(), 7);  // after "://"
+
+  String Clicked;
+  Edit->OnURLClick = [&](TObject*, const String& U, bool& Show) {
+    Clicked = U;
+    Show = false;
+  };
+  FocusEdit();
+  SendMessageW(Edit->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(Clicked, L"http://example.org");
+}
+
+TEST_F(ExEditTest, HintShowsTextThatDoesNotFit) {
+  Edit->SetHintShowLargeText(true);
+  Edit->SetText(String(60, L'W'));
+  THintInfo Info;
+  Info.HintControl = Edit;
+  Edit->Perform(CM_HINTSHOW, 0, reinterpret_cast<LPARAM>(&Info));
+  EXPECT_EQ(Info.HintStr, String(60, L'W'));
+}
+
+}  // namespace
