@@ -1,8 +1,10 @@
 #include "edit/ExEdit.h"
+#include <algorithm>
 #include <cmath>
 #include <shellapi.h>
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Form.h"
 
 namespace jorv {
@@ -569,6 +571,12 @@ void TExEdit::SetEnabled(bool Value) {
 // --- messages ----------------------------------------------------------------
 
 void TExEdit::Dispatch(TMessage& M) {
+  switch (M.Msg) {
+    case CM_WANTSPECIALKEY: HandleWantSpecialKeyMessage(MsgAs<TWMKey>(M)); return;
+    case WM_PASTE: HandlePasteMessage(M); return;
+    case WM_COPY: HandleCopyMessage(M); return;
+    case WM_CUT: HandleCutMessage(M); return;
+  }
   if (M.Msg == WM_LBUTTONUP) {
     TCustomEdit::Dispatch(M);
     if (FIsUrl && FShowURL && Focused()) {
@@ -682,6 +690,245 @@ void TExEdit::CMHintShow(TMessage& M) {
     }
   }
   TCustomEdit::CMHintShow(M);
+}
+
+// --- keys and clipboard ------------------------------------------------------
+
+void TExEdit::WMKeyDown(TWMKey& M) {
+  auto Consume = [&] {
+    M.CharCode = 0;
+    M.Result = 0;
+  };
+  if (!FEditorEnabled) {
+    M.Result = 1;
+    M.CharCode = 0;
+    return;
+  }
+  const Word Key = M.CharCode;
+  if (Key == VK_UP || Key == VK_DOWN) {
+    // Only the lookup list moves with these; the caret stays.
+    DoKeyDown(M);
+    M.Result = 1;
+    return;
+  }
+  const bool Ctrl = GetKeyState(VK_CONTROL) < 0;
+  const bool Shift = GetKeyState(VK_SHIFT) < 0;
+  if ((Key == VK_TAB || Key == VK_RETURN) && Ctrl) {
+    TCustomEdit::WMKeyDown(M);
+    return;
+  }
+  const Integer PL = Len(FPrefix);
+  const String V = Text();
+  const Integer VL = Len(V);
+  DWORD SelS = 0, SelE = 0;
+  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&SelS), reinterpret_cast<LPARAM>(&SelE));
+  const Integer S = static_cast<Integer>(SelS), E = static_cast<Integer>(SelE);
+  if (Key == VK_RETURN && FReturnIsTab) {
+    M.CharCode = FReturnAsTabKey;
+    if (IsWindowVisible(FHandle))
+      if (TCustomForm* F = GetParentForm()) F->SelectNext(this, true, true);
+  }
+  // Positions against the window text: the value ends at PL + VL.
+  if (Key == VK_RIGHT && !FSuffix.empty() && E >= PL + VL) return Consume();
+  if (Key == VK_DELETE && !FSuffix.empty()) {
+    if (E >= PL + VL && S == E) return Consume();
+    SetModified(true);
+  }
+  if (Key == VK_LEFT && PL > 0 && PL >= E) return Consume();
+  if (Key == VK_END && !FSuffix.empty()) {
+    if (Shift)
+      SendMessageW(FHandle, EM_SETSEL, S, PL + VL);
+    else
+      SendMessageW(FHandle, EM_SETSEL, PL + VL, PL + VL);
+    return Consume();
+  }
+  if (Key == VK_HOME && PL > 0) {
+    if (Shift)
+      SendMessageW(FHandle, EM_SETSEL, PL + VL, PL);
+    else
+      SendMessageW(FHandle, EM_SETSEL, PL, PL);
+    return Consume();
+  }
+  if (Key == VK_BACK && PL > 0) {
+    if (S <= PL) {
+      Word K = Key;
+      if (OnKeyDown) OnKeyDown(this, K, TShiftState{});
+      return Consume();
+    }
+    SetModified(true);
+  }
+  if (Key == VK_DELETE && S >= PL) {
+    String Pred = V;
+    const Integer B = S - PL;
+    if (E > S)
+      Pred.erase(std::min<size_t>(B, Pred.size()), E - S);
+    else if (B < VL)
+      Pred.erase(B, 1);
+    if (FLengthLimit > 0 && IntegerPartEnd(Pred) - 1 > FLengthLimit) return Consume();
+    SetModified(true);
+  }
+  TCustomEdit::WMKeyDown(M);
+  if (Key == VK_DELETE && FEditType == etMoney) UpdateThousandSeparators();
+  if (PL > 0 && HandleAllocated() && SelStart() < PL) SendMessageW(FHandle, EM_SETSEL, PL, PL);
+}
+
+void TExEdit::HandleWantSpecialKeyMessage(TWMKey& M) {
+  TCustomForm* F = GetParentForm();
+  if (!F) return;
+  if (FBlockDefaultHandling) {
+    FBlockDefaultHandling = false;
+    return;
+  }
+  if (M.CharCode == VK_ESCAPE && FCanUndo && !F->KeyPreview()) {
+    SetText(FOrigText);
+    SelectAll();
+    if (FFocusFontColor != clNone) Font()->SetColor(FFocusFontColor);
+    SetModified(false);
+    M.CharCode = 0;
+    M.Result = 0;
+    if (Parent() && FDefaultHandling) {
+      PostMessageW(Parent()->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+      PostMessageW(Parent()->Handle(), WM_KEYUP, VK_ESCAPE, 0);
+    }
+  } else if (M.CharCode == VK_RETURN && FDefaultHandling && !F->KeyPreview() && Parent() &&
+             GetFocus() == Parent()->Handle()) {
+    PostMessageW(Parent()->Handle(), WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(Parent()->Handle(), WM_KEYUP, VK_RETURN, 0);
+  }
+  DefaultHandler(reinterpret_cast<TMessage&>(M));
+}
+
+String TExEdit::SelectedValue() {
+  const String V = Text();
+  Integer B = std::max(0, SelStart() - Len(FPrefix));
+  if (B >= Len(V)) return String();
+  return V.substr(B, std::max(0, std::min(SelLength(), Len(V) - B)));
+}
+
+namespace {
+bool AllOf(const String& S, const std::function<bool(Char)>& Ok) {
+  for (Char C : S)
+    if (!Ok(C)) return false;
+  return true;
+}
+}  // namespace
+
+void TExEdit::HandlePasteMessage(TMessage&) {
+  if (ReadOnly()) return;
+  const Integer PL = Len(FPrefix);
+  if (Clipboard()->HasFormat(CF_UNICODETEXT) || Clipboard()->HasFormat(CF_TEXT)) {
+    String Pasted = Clipboard()->AsText();
+    if (auto Cr = Pasted.find(L'\r'); Cr != String::npos) Pasted.erase(Cr);
+    // A line feed alone ends the first line too.
+    if (auto Lf = Pasted.find(L'\n'); Lf != String::npos) Pasted.erase(Lf);
+    String V = Text();
+    const Integer S = std::clamp(SelStart() - PL, 0, Len(V));
+    const Integer L = std::clamp(SelLength(), 0, Len(V) - S);
+    String Cand = V.substr(0, S) + Pasted + V.substr(S + L);
+    const Integer NewStart = PL + S, NewLen = L > 0 ? Len(Pasted) : 0;
+    const Integer Caret = L > 0 ? NewStart : NewStart + Len(Pasted);
+    bool Allow = true;
+    if (OnClipboardPaste) OnClipboardPaste(this, Cand, Allow);
+    if (!Allow) return;
+    if (MaxLength() > 0 && Len(Cand) > MaxLength()) Cand.resize(MaxLength());
+    const bool NoMinus = Cand.find(L'-') == String::npos;
+    bool Applied = false;
+    switch (FEditType) {
+      case etString:
+      case etPassword: SetText(Cand); Applied = true; break;
+      case etNumeric:
+        if (ClassifyNumberText(Cand) == 0 && (FSigned || NoMinus)) {
+          SetText(Cand);
+          SetModified(true);
+          Applied = true;
+        }
+        break;
+      case etFloat:
+      case etMoney: {
+        Cand = Trim(Cand);
+        if (ClassifyNumberText(Cand) > 1) break;
+        if (FPrecision == 0 && Pasted.find(DS()) != String::npos) break;
+        if (FSigned || Cand.find(L'-') == String::npos) {
+          SetText(Cand);
+          SetFloatValue(FloatValue());
+          SetModified(true);
+          Applied = true;
+        }
+        break;
+      }
+      case etUppercase: SetText(AnsiUpperCase(Cand)); Applied = true; break;
+      case etLowerCase: SetText(AnsiLowerCase(Cand)); Applied = true; break;
+      case etMixedCase: SetText(ToNameCase(Cand)); Applied = true; break;
+      case etHex: {
+        Integer C = ClassifyNumberText(Cand);
+        if (C == 0 || C == 5) {
+          SetText(Cand);
+          SetModified(true);
+          Applied = true;
+        }
+        break;
+      }
+      case etAlphaNumeric:
+        if (AllOf(Cand, [](Char C) { return IsDigit(C) || (C >= L'A' && C <= L'Z') || (C >= L'a' && C <= L'z'); })) {
+          SetText(Cand);
+          SetModified(true);
+          Applied = true;
+        }
+        break;
+      case etValidChars:
+        if (AllOf(Cand, [&](Char C) { return FValidChars.find(C) != String::npos; })) {
+          SetText(Cand);
+          SetModified(true);
+          Applied = true;
+        }
+        break;
+      case etRange:
+        // Numbers and ranges only, with no two separators in a row.
+        if (AllOf(Cand, [](Char C) { return IsDigit(C) || IsNumberSeparator(C) || C == L' '; })) {
+          bool Doubled = false;
+          for (size_t i = 1; i < Cand.size(); ++i)
+            if (IsNumberSeparator(Cand[i]) && IsNumberSeparator(Cand[i - 1])) Doubled = true;
+          if (!Doubled) {
+            SetText(Cand);
+            SetModified(true);
+            Applied = true;
+          }
+        }
+        break;
+    }
+    if (Applied) {
+      if (FEditType == etMoney && Len(Text()) > 3)
+        SelectAll();
+      else if (NewLen > 0)
+        SendMessageW(FHandle, EM_SETSEL, NewStart, NewStart + NewLen);
+      else
+        SendMessageW(FHandle, EM_SETSEL, Caret, Caret);
+      switch (FEditType) {
+        case etString: case etUppercase: case etMixedCase: case etLowerCase: case etPassword:
+          SetModified(true);
+          break;
+        default: break;
+      }
+    }
+  }
+  // A full value moves on, as a full value typed does.
+  if (FTabOnFullLength && FLengthLimit > 0 && Len(Text()) == FLengthLimit)
+    if (TCustomForm* F = GetParentForm()) F->SelectNext(this, true, true);
+}
+
+void TExEdit::HandleCopyMessage(TMessage& M) {
+  bool Allow = true;
+  if (OnClipboardCopy && !FBlockCopy) OnClipboardCopy(this, SelectedValue(), Allow);
+  FBlockCopy = false;
+  if (Allow) DefaultHandler(M);
+}
+
+void TExEdit::HandleCutMessage(TMessage& M) {
+  bool Allow = true;
+  FBlockCopy = true;
+  if (OnClipboardCut) OnClipboardCut(this, SelectedValue(), Allow);
+  if (Allow) DefaultHandler(M);
+  FBlockCopy = false;
 }
 
 // --- typed characters --------------------------------------------------------

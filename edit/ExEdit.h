@@ -170,6 +170,7 @@ class TExEdit : public TCustomEdit {
   void CNCommand(TWMCommand& Message) override;
   void Change() override;
   void WMChar(TWMKey& Message) override;
+  void WMKeyDown(TWMKey& Message) override;
   void WMSetFocus(TWMSetFocus& Message) override;
   void WMKillFocus(TWMKillFocus& Message) override;
   void CMHintShow(TMessage& Message) override;
@@ -186,6 +187,12 @@ class TExEdit : public TCustomEdit {
  private:
   bool Loading() const { return ComponentState().Contains(csLoading); }
   bool Designing() const { return ComponentState().Contains(csDesigning); }
+  void HandleWantSpecialKeyMessage(TWMKey& Message);
+  void HandlePasteMessage(TMessage& Message);
+  void HandleCopyMessage(TMessage& Message);
+  void HandleCutMessage(TMessage& Message);
+  // The selected part of the value.
+  String SelectedValue();
   // The character handler's steps; Pass hands the character to the window.
   void HandleCharMessage(TWMKey& Message);
   void PassChar(TWMKey& Message) { TCustomEdit::WMChar(Message); }
@@ -238,6 +245,8 @@ class TExEdit : public TCustomEdit {
   TFontStyles FEmptyTextStyle{};
 
   bool FIsModified = false;
+  bool FBlockCopy = false;
+  bool FBlockDefaultHandling = false;
   bool FIsValidating = false;
   bool FBlockChange = false;
   bool FAlignChanging = false;

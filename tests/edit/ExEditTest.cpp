@@ -388,3 +388,153 @@ TEST_F(ExEditTest, HintShowsTextThatDoesNotFit) {
 }
 
 }  // namespace
+
+namespace {
+
+class ExEditKeysTest : public ExEditTest {
+ protected:
+  void Key(Word K) { SendMessageW(Edit->Handle(), WM_KEYDOWN, K, 1); }
+  void Paste(const String& S) {
+    Clipboard()->SetAsText(S);
+    SendMessageW(Edit->Handle(), WM_PASTE, 0, 0);
+  }
+  void Select(Integer From, Integer To) { SendMessageW(Edit->Handle(), EM_SETSEL, From, To); }
+};
+
+TEST_F(ExEditKeysTest, CaretAndDeletionStayOutOfPrefixAndSuffix) {
+  Edit->SetPrefix(L"$ ");
+  Edit->SetSuffix(L" kg");
+  Edit->SetText(L"123");
+  Caret(4);
+  Key(VK_HOME);
+  EXPECT_EQ(Edit->SelStart(), 2);
+  Key(VK_LEFT);
+  EXPECT_EQ(Edit->SelStart(), 2);
+  Key(VK_END);
+  EXPECT_EQ(Edit->SelStart(), 5);
+  Key(VK_RIGHT);
+  EXPECT_EQ(Edit->SelStart(), 5);
+  Key(VK_DELETE);
+  EXPECT_EQ(Window(), L"$ 123 kg");
+  Caret(2);
+  Key(VK_BACK);
+  EXPECT_EQ(Window(), L"$ 123 kg");
+  Key(VK_DELETE);
+  EXPECT_EQ(Window(), L"$ 23 kg");
+  EXPECT_TRUE(Edit->Modified());
+}
+
+TEST_F(ExEditKeysTest, DeleteKeepsTheLengthLimit) {
+  Edit->SetEditType(etFloat);
+  Edit->SetPrecision(2);
+  Edit->SetLengthLimit(3);
+  Edit->SetText(L"123.45");
+  // Deleting the point would join five digits into the integer part.
+  Caret(3);
+  Key(VK_DELETE);
+  EXPECT_EQ(Edit->Text(), L"123.45");
+  Caret(0);
+  Key(VK_DELETE);
+  EXPECT_EQ(Edit->Text(), L"23.45");
+}
+
+TEST_F(ExEditKeysTest, EscapeRestoresTheTextOfFocusEntry) {
+  Edit->SetText(L"before");
+  FocusEdit();
+  Edit->SetDefaultHandling(false);
+  SetWindowTextW(Edit->Handle(), L"after");
+  Edit->SetModified(true);
+  Edit->Perform(CM_WANTSPECIALKEY, VK_ESCAPE, 0);
+  EXPECT_EQ(Edit->Text(), L"before");
+  EXPECT_FALSE(Edit->Modified());
+  EXPECT_EQ(Edit->SelLength(), 6);
+
+  Edit->SetCanUndo(false);
+  SetWindowTextW(Edit->Handle(), L"after");
+  Edit->Perform(CM_WANTSPECIALKEY, VK_ESCAPE, 0);
+  EXPECT_EQ(Edit->Text(), L"after");
+}
+
+TEST_F(ExEditKeysTest, ReturnIsTabMovesOn) {
+  Edit->SetReturnIsTab(true);
+  FocusEdit();
+  Key(VK_RETURN);
+  EXPECT_TRUE(PumpUntil([&] { return Other->Focused(); }));
+}
+
+TEST_F(ExEditKeysTest, PastedTextIsCheckedByType) {
+  struct Case {
+    const char* Name;
+    TExEditType Type;
+    bool Signed;
+    const wchar_t* Start;
+    const wchar_t* Pasted;
+    const wchar_t* Value;
+  };
+  const std::vector<Case> Cases{
+      {"first line only", etNumeric, false, L"", L"12\r\n34", L"12"},
+      {"unsigned refuses minus", etNumeric, false, L"5", L"-7", L"5"},
+      {"signed takes minus", etNumeric, true, L"", L"-7", L"-7"},
+      {"numeric refuses letters", etNumeric, false, L"5", L"x", L"5"},
+      {"upper case", etUppercase, false, L"", L"abc", L"ABC"},
+      {"name case", etMixedCase, false, L"", L"john mcdonald", L"John McDonald"},
+      {"hex", etHex, false, L"", L"1f", L"1F"},
+      {"alphanumeric refuses blanks", etAlphaNumeric, false, L"a", L"b c", L"a"},
+      {"float", etFloat, false, L"", L" 2.5 ", L"2.50"},
+      {"float refuses text", etFloat, false, L"1.00", L"abc", L"1.00"},
+      {"range", etRange, false, L"", L"1-3;5", L"1-3;5"},
+      {"range refuses doubled separators", etRange, false, L"1", L",,2", L"1"},
+  };
+  for (const Case& C : Cases) {
+    Edit->SetEditType(etString);
+    Edit->SetText(L"");
+    Edit->SetEditType(C.Type);
+    Edit->SetSigned(C.Signed);
+    Edit->SetAllowNumericNullValue(true);
+    if (C.Type == etFloat) Edit->SetPrecision(2);
+    Edit->SetText(C.Start);
+    Caret(static_cast<Integer>(Window().size()));
+    Paste(C.Pasted);
+    EXPECT_EQ(Edit->Text(), String(C.Value)) << C.Name;
+  }
+}
+
+TEST_F(ExEditKeysTest, ClipboardEventsSeeValueAndSelection) {
+  Edit->SetPrefix(L"#");
+  Edit->SetText(L"abcdef");
+  String Seen;
+  bool Allow = false;
+  Edit->OnClipboardPaste = [&](TObject*, const String& V, bool& Ok) {
+    Seen = V;
+    Ok = Allow;
+  };
+  Select(3, 5);  // "cd"
+  Paste(L"XY");
+  EXPECT_EQ(Seen, L"abXYef");
+  EXPECT_EQ(Edit->Text(), L"abcdef");
+  Allow = true;
+  Paste(L"XY");
+  EXPECT_EQ(Edit->Text(), L"abXYef");
+  EXPECT_TRUE(Edit->Modified());
+
+  String Copied, Cut;
+  Edit->OnClipboardCopy = [&](TObject*, const String& V, bool&) { Copied = V; };
+  Edit->OnClipboardCut = [&](TObject*, const String& V, bool& Ok) {
+    Cut = V;
+    Ok = false;
+  };
+  Select(1, 3);
+  SendMessageW(Edit->Handle(), WM_COPY, 0, 0);
+  EXPECT_EQ(Copied, L"ab");
+  Copied.clear();
+  SendMessageW(Edit->Handle(), WM_CUT, 0, 0);
+  EXPECT_EQ(Cut, L"ab");
+  EXPECT_EQ(Copied, L"");
+  EXPECT_EQ(Edit->Text(), L"abXYef");
+
+  Edit->SetReadOnly(true);
+  Paste(L"zz");
+  EXPECT_EQ(Edit->Text(), L"abXYef");
+}
+
+}  // namespace
