@@ -111,6 +111,173 @@ Integer HexToInt(const String& S) {
 TExEdit::TExEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   FDefaultHandling = ExEditDefaultHandling;
   FFontColor = Font()->Color();
+  FLabelFont->OnChange = [this](TObject* Sender) { LabelFontChanged(Sender); };
+}
+
+TExEdit::~TExEdit() {
+  FLabelFont->OnChange = nullptr;
+  if (FLabel) {
+    FLabel->SetParent(nullptr);
+    delete FLabel;
+    FLabel = nullptr;
+  }
+}
+
+// --- label -------------------------------------------------------------------
+
+void TExEdit::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomEdit::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FLabel) FLabel = nullptr;
+}
+
+void TExEdit::CreateLabel() {
+  FLabel = new TEditLabel(this);
+  FLabel->SetParent(Parent());
+  FLabel->SetFocusControl(this);
+  FLabel->Font()->Assign(FLabelFont.get());
+  FLabel->OnClick = [this](TObject* Sender) { DoLabelClick(Sender); };
+  FLabel->OnDblClick = [this](TObject* Sender) { DoLabelDblClick(Sender); };
+  FLabel->SetParentFont(ParentFont());
+}
+
+void TExEdit::SetLabelCaption(const String& Value) {
+  if (!FLabel) CreateLabel();
+  FLabel->SetCaption(Value);
+  UpdateLabel();
+}
+
+void TExEdit::UpdateLabel() {
+  if (!FLabel || !FLabel->Parent()) return;
+  FLabel->SetTransparent(FLabelTransparent);
+  if (FParentFnt && !FShowError)
+    FLabel->Font()->Assign(Font());
+  else
+    FLabel->Font()->Assign(FLabelFont.get());
+  if (FLabel->Parent()->HandleAllocated()) UpdateLabelPosition();
+}
+
+void TExEdit::UpdateLabelPosition() {
+  if (!FLabel || !FLabel->Parent()) return;
+  const String Cap = FLabel->Caption();
+  RECT R{0, 0, 1000, 255};
+  HDC DC = GetDC(nullptr);
+  HGDIOBJ Old = SelectObject(DC, FLabel->Font()->Handle());
+  DrawTextW(DC, Cap.c_str(), Len(Cap), &R, DT_CALCRECT | DT_HIDEPREFIX);
+  SelectObject(DC, Old);
+  ReleaseDC(nullptr, DC);
+  const Integer w = R.right - R.left;
+  const Integer L = Left(), T = Top(), W = Width(), H = Height();
+  const Integer LW = FLabel->Width(), LH = FLabel->Height(), M = FLabelMargin;
+  const Integer b = BorderStyle() == bsSingle ? 2 : 0;
+  const Integer vc = H > LH ? T + (H - b - LH) / 2 : T - (LH - H + b) / 2;
+  const Integer hc = W > LW ? L + (W - LW) / 2 : L - (LW - W) / 2;
+  Integer NT = T, NL = L;
+  switch (FLabelPosition) {
+    case lpLeftTop: NT = T; NL = L - w - M; break;
+    case lpLeftCenter: NT = vc; NL = L - w - M; break;
+    case lpLeftBottom: NT = T + H - LH; NL = L - w - M; break;
+    case lpTopLeft: NT = T - LH - M; NL = L; break;
+    case lpBottomLeft: NT = T + H + M; NL = L; break;
+    case lpLeftTopLeft: NT = T; NL = L - M; break;
+    case lpLeftCenterLeft: NT = vc; NL = L - M; break;
+    case lpLeftBottomLeft: NT = T + H - LH; NL = L - M; break;
+    case lpTopCenter: NT = T - LH - M; NL = hc; break;
+    case lpBottomCenter: NT = T + H + M; NL = hc; break;
+    case lpRightTop: NT = T; NL = L + W + M; break;
+    case lpRightCenter: NT = vc; NL = L + W + M; break;
+    case lpRighBottom: NT = T + H - LH; NL = L + W + M; break;
+    case lpTopRight: NT = T - LH - M; NL = L + W - LW; break;
+    case lpBottomRight: NT = T + H + M; NL = L + W - LW; break;
+  }
+  FLabel->SetBounds(NL, NT, LW, LH);
+  FLabel->SetVisible(Visible());
+}
+
+void TExEdit::LabelFontChanged(TObject*) {
+  UpdateLabel();
+  if (Designing() && !Loading()) SetParentFont(false);
+}
+
+void TExEdit::DoLabelClick(TObject*) {
+  if (OnLabelClick) OnLabelClick(this);
+}
+
+void TExEdit::DoLabelDblClick(TObject*) {
+  if (OnLabelDblClick) OnLabelDblClick(this);
+}
+
+void TExEdit::SetLabelPosition(TLabelPosition Value) {
+  FLabelPosition = Value;
+  UpdateLabel();
+}
+
+void TExEdit::SetLabelMargin(Integer Value) {
+  FLabelMargin = Value;
+  UpdateLabel();
+}
+
+void TExEdit::SetLabelFont(TFont* Value) {
+  if (!ParentFont() && Value) FLabelFont->Assign(Value);
+  UpdateLabel();
+}
+
+void TExEdit::SetLabelTransparent(bool Value) {
+  FLabelTransparent = Value;
+  UpdateLabel();
+}
+
+void TExEdit::SetLabelAlwaysEnabled(bool Value) {
+  FLabelAlwaysEnabled = Value;
+  if (FLabel) {
+    if (Value) FLabel->SetEnabled(true);
+    FLabel->SetAlwaysEnable(Value);
+  }
+  Invalidate();
+}
+
+void TExEdit::SetParent(TWinControl* AParent) {
+  TCustomEdit::SetParent(AParent);
+  if (FLabel) {
+    FLabel->SetParent(AParent);
+    FLabel->SetVisible(Visible());
+    UpdateLabel();
+  }
+}
+
+void TExEdit::SetVisible(bool Value) {
+  TCustomEdit::SetVisible(Value);
+  if (FLabel) FLabel->SetVisible(Value);
+}
+
+void TExEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  if (FLabel) {
+    const Integer LW = FLabel->Width(), LH = FLabel->Height();
+    const TAlign A = Align();
+    switch (FLabelPosition) {
+      case lpLeftTop: case lpLeftCenter: case lpLeftBottom:
+        if (A == alTop || A == alBottom || A == alClient) {
+          ALeft += LW + FLabelMargin;
+          AWidth -= LW + FLabelMargin;
+        }
+        break;
+      case lpTopLeft: case lpTopCenter: case lpTopRight:
+        if (A == alTop || A == alLeft || A == alRight || A == alClient) ATop += LH;
+        break;
+      case lpRightTop: case lpRightCenter: case lpRighBottom:
+        if (A == alTop || A == alBottom || A == alClient) AWidth -= LW + FLabelMargin;
+        break;
+      default: break;
+    }
+  }
+  TCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (FLabel && FLabel->Parent()) UpdateLabel();
+  UpdateEditRect(false);
+}
+
+void TExEdit::CMFontChanged(TMessage& M) {
+  TCustomEdit::CMFontChanged(M);
+  UpdateEditRect(false);
+  if ((Designing() || Loading()) && FLabel && ParentFont() && !FShowError) FLabel->Font()->Assign(Font());
 }
 
 void TExEdit::Init() {
@@ -125,6 +292,16 @@ void TExEdit::Init() {
 void TExEdit::Loaded() {
   TCustomEdit::Loaded();
   if (!Designing()) Init();
+  SetBounds(Left(), Top(), Width(), Height());
+  if (FLabel) {
+    if (!FLabelAlwaysEnabled) {
+      FLabel->SetEnabled(Enabled());
+      FLabel->SetAlwaysEnable(false);
+    }
+    if (ParentFont() && !FShowError) FLabel->Font()->Assign(Font());
+  }
+  FParentFnt = ParentFont();
+  UpdateLabel();
 }
 
 void TExEdit::CreateParams(TCreateParams& P) {
@@ -444,6 +621,7 @@ bool TExEdit::IsURL() {
 void TExEdit::ApplyURLStyle(bool On) {
   if (On) {
     SetParentFont(false);
+    FParentFnt = false;
     Font()->SetStyle(Font()->Style() + fsUnderline);
     Font()->SetColor(FURLColor);
     FIsUrl = true;
@@ -558,6 +736,7 @@ void TExEdit::ApplyErrorColors() {
 void TExEdit::SetEnabled(bool Value) {
   if (Enabled() == Value) return;
   TCustomEdit::SetEnabled(Value);
+  if (FLabel && !FLabelAlwaysEnabled) FLabel->SetEnabled(Value);
   if (Loading() || Designing()) return;
   if (Value) {
     TCustomEdit::SetColor(FNormalColor);
@@ -632,6 +811,10 @@ void TExEdit::WMSetFocus(TWMSetFocus& M) {
     if (!(FShowURL && IsURL()) && FFocusFontColor != clNone) Font()->SetColor(FFocusFontColor);
   }
   if (AutoSelect()) SelectAll();
+  if (FFocusLabel && FLabel) {
+    FLabel->Font()->SetStyle(FLabel->Font()->Style() + fsBold);
+    UpdateLabelPosition();
+  }
   if (FFocusWidthInc > 0 && !FAlignChanging) SetBounds(Left(), Top(), Width() + FFocusWidthInc, Height());
   if (!FAlignChanging) FOldEditAlign = FEditAlign;
   if (FFocusAlign != FEditAlign && FFocusAlign != eaDefault && !FAlignChanging) {
@@ -650,6 +833,10 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
   }
   if (!FIsError && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
   if ((!FIsError || !FShowError) && !FShowModified && !(FShowURL && IsURL())) Font()->SetColor(FFontColor);
+  if (FFocusLabel && FLabel) {
+    FLabel->Font()->SetStyle(FLabel->Font()->Style() - fsBold);
+    UpdateLabelPosition();
+  }
   String V = Text();
   const bool Floating = FEditType == etFloat || FEditType == etMoney;
   if (FPrecision > 0 && Floating && (!V.empty() || !FAllowNumericNullValue)) {

@@ -3,6 +3,8 @@
 // typed through a filter that follows its edit type, read back as a number,
 // and shown with focus, error, modified and link looks.
 #include <functional>
+#include <memory>
+#include "edit/EditLabel.h"
 #include "platform/ui/CustomEdit.h"
 
 namespace jorv {
@@ -31,6 +33,7 @@ Integer HexToInt(const String& S);
 class TExEdit : public TCustomEdit {
  public:
   explicit TExEdit(TComponent* AOwner);
+  ~TExEdit() override;
 
   // The value: the window text without prefix and suffix.
   String Text() const;
@@ -155,6 +158,28 @@ class TExEdit : public TCustomEdit {
   TFontStyles EmptyTextStyle() const { return FEmptyTextStyle; }
   void SetEmptyTextStyle(TFontStyles Value);
   void SetEnabled(bool Value) override;
+  void SetVisible(bool Value) override;
+  void SetParent(TWinControl* AParent) override;
+  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+
+  // The attached label, made on the first caption written.
+  TEditLabel* EditLabel() const { return FLabel; }
+  String LabelCaption() const { return FLabel ? FLabel->Caption() : String(); }
+  void SetLabelCaption(const String& Value);
+  TLabelPosition LabelPosition() const { return FLabelPosition; }
+  void SetLabelPosition(TLabelPosition Value);
+  Integer LabelMargin() const { return FLabelMargin; }
+  void SetLabelMargin(Integer Value);
+  TFont* LabelFont() const { return FLabelFont.get(); }
+  void SetLabelFont(TFont* Value);
+  bool LabelTransparent() const { return FLabelTransparent; }
+  void SetLabelTransparent(bool Value);
+  bool LabelAlwaysEnabled() const { return FLabelAlwaysEnabled; }
+  void SetLabelAlwaysEnabled(bool Value);
+  bool FocusLabel() const { return FFocusLabel; }
+  void SetFocusLabel(bool Value) { FFocusLabel = Value; }
+  TNotifyEvent OnLabelClick;
+  TNotifyEvent OnLabelDblClick;
 
   TValueValidateEvent OnValueValidate;
   TClipboardEvent OnClipboardCopy;
@@ -180,6 +205,14 @@ class TExEdit : public TCustomEdit {
   void ApplyURLStyle(bool On);
   void ApplyErrorColors();
   void UpdateEditRect(bool AFlat);
+  void CreateLabel();
+  void UpdateLabel();
+  void UpdateLabelPosition();
+  void LabelFontChanged(TObject* Sender);
+  void DoLabelClick(TObject* Sender);
+  void DoLabelDblClick(TObject* Sender);
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void CMFontChanged(TMessage& Message) override;
   // Descendants reserve room for their buttons with these.
   Integer FIndentR = 0;
   Integer FIndentL = 0;
@@ -243,6 +276,15 @@ class TExEdit : public TCustomEdit {
   String FEmptyText;
   bool FEmptyTextFocused = false;
   TFontStyles FEmptyTextStyle{};
+
+  TEditLabel* FLabel = nullptr;
+  std::unique_ptr<TFont> FLabelFont = std::make_unique<TFont>();
+  TLabelPosition FLabelPosition = lpLeftTop;
+  Integer FLabelMargin = 4;
+  bool FLabelTransparent = false;
+  bool FLabelAlwaysEnabled = false;
+  bool FFocusLabel = false;
+  bool FParentFnt = false;
 
   bool FIsModified = false;
   bool FBlockCopy = false;

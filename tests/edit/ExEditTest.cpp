@@ -538,3 +538,76 @@ TEST_F(ExEditKeysTest, ClipboardEventsSeeValueAndSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+class ExEditLabelTest : public ExEditTest {
+ protected:
+  ExEditLabelTest() {
+    Edit->SetBounds(100, 60, 120, 21);
+    Edit->SetLabelCaption(L"Name");
+  }
+  TEditLabel* Label() { return Edit->EditLabel(); }
+};
+
+TEST_F(ExEditLabelTest, PlacedAroundTheEdit) {
+  ASSERT_NE(Label(), nullptr);
+  EXPECT_EQ(Edit->LabelCaption(), L"Name");
+  EXPECT_EQ(Label()->Parent(), Form.Get());
+  const Integer LW = Label()->Width(), LH = Label()->Height(), M = 4;
+  struct Case { TLabelPosition Pos; Integer Left, Top; };
+  const std::vector<Case> Cases{
+      {lpLeftTop, 100 - LW - M, 60},
+      {lpLeftCenter, 100 - LW - M, 60 + (21 - 2 - LH) / 2},
+      {lpLeftTopLeft, 100 - M, 60},
+      {lpTopLeft, 100, 60 - LH - M},
+      {lpBottomRight, 220 - LW, 81 + M},
+      {lpRightCenter, 224, 60 + (21 - 2 - LH) / 2},
+      {lpTopCenter, 100 + (120 - LW) / 2, 60 - LH - M},
+  };
+  for (const Case& C : Cases) {
+    Edit->SetLabelPosition(C.Pos);
+    EXPECT_EQ(Label()->Left(), C.Left) << int(C.Pos);
+    EXPECT_EQ(Label()->Top(), C.Top) << int(C.Pos);
+  }
+  // It moves with the edit.
+  Edit->SetLabelPosition(lpLeftTop);
+  Edit->SetBounds(150, 90, 120, 21);
+  EXPECT_EQ(Label()->Left(), 150 - LW - M);
+  EXPECT_EQ(Label()->Top(), 90);
+}
+
+TEST_F(ExEditLabelTest, AlignedEditLeavesRoomForTheLabel) {
+  Edit->SetLabelPosition(lpLeftCenter);
+  const Integer LW = Label()->Width();
+  Edit->SetAlign(alTop);
+  EXPECT_EQ(Edit->Left(), LW + 4);
+}
+
+TEST_F(ExEditLabelTest, FollowsEnabledVisibleAndFocus) {
+  Edit->SetEnabled(false);
+  EXPECT_FALSE(Label()->Enabled());
+  Edit->SetEnabled(true);
+  Edit->SetLabelAlwaysEnabled(true);
+  Edit->SetEnabled(false);
+  EXPECT_TRUE(Label()->Enabled());
+  Edit->SetEnabled(true);
+
+  Edit->SetVisible(false);
+  EXPECT_FALSE(Label()->Visible());
+  Edit->SetVisible(true);
+  EXPECT_TRUE(Label()->Visible());
+
+  Edit->SetFocusLabel(true);
+  FocusEdit();
+  EXPECT_TRUE(Label()->Font()->Style().Contains(fsBold));
+  LeaveEdit();
+  EXPECT_FALSE(Label()->Font()->Style().Contains(fsBold));
+
+  TObject* Sender = nullptr;
+  Edit->OnLabelClick = [&](TObject* S) { Sender = S; };
+  Label()->OnClick(Label());
+  EXPECT_EQ(Sender, Edit);
+}
+
+}  // namespace

@@ -1,0 +1,10 @@
+#include "edit/EditLabel.h"
+
+namespace jorv {
+
+void TEditLabel::CMEnabledChanged(TMessage& M) {
+  TLabel::CMEnabledChanged(M);
+  if (FAlwaysEnable && !Enabled()) SetEnabled(true);
+}
+
+}  // namespace jorv
