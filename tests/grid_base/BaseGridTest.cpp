@@ -1,0 +1,296 @@
+#include <gtest/gtest.h>
+#include <map>
+#include "foundation/ValueUtils.h"
+#include "grid/base/BaseGrid.h"
+#include "grid/base/GridUndo.h"
+#include "tests/support/ui/Gui.h"
+
+using namespace jorv;
+using namespace jorv::test;
+
+// Named as the extended grid's cell graphic, which the grid frees with
+// the cell; records its own end.
+class TCellGraphic : public TObject {
+ public:
+  explicit TCellGraphic(bool* Freed) : FFreed(Freed) {}
+  ~TCellGraphic() override { *FFreed = true; }
+
+ private:
+  bool* FFreed;
+};
+
+namespace {
+
+class TProbeGrid : public TBaseGrid {
+ public:
+  using TBaseGrid::TBaseGrid;
+  void SetNormalRowCount(Integer N) { FNormalRowCount = N; }
+  void Key(Word K) { KeyDown(K, TShiftState()); }
+  std::map<std::pair<Integer, Integer>, Integer> Content;
+  void DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect,
+                           TGridDrawState AState) override {
+    ++Content[{ACol, ARow}];
+    TBaseGrid::DrawGridCellContent(Canvas, ACol, ARow, ARect, AState);
+  }
+};
+
+class BaseGrid : public testing::Test {
+ protected:
+  void SetUp() override {
+    G = new TProbeGrid(Form.Get());
+    G->SetParent(Form.Get());
+    G->SetBounds(0, 0, 400, 300);
+    G->SetColCount(6);
+    G->SetRowCount(20);
+  }
+  TTestForm Form{420, 320};
+  TProbeGrid* G = nullptr;
+};
+
+TEST_F(BaseGrid, MergedAreaSharesTheBaseText) {
+  G->SetCells(1, 1, L"base");
+  G->SetGridCell(2, 2, L"own");
+  G->MergeCells(1, 1, 3, 2);
+  EXPECT_EQ(G->GetCells(2, 2), L"base");
+  EXPECT_EQ(G->GetGridCell(2, 2), L"own");
+  G->SetCells(3, 2, L"new");
+  EXPECT_EQ(G->GetGridCell(1, 1), L"new");
+  EXPECT_EQ(G->GetGridCell(3, 2), L"");
+  EXPECT_EQ(G->MergeCount(), 1);
+
+  struct Case { Integer c, r; bool Merged, Base; TPoint Span, Ext; };
+  for (Case k : {Case{1, 1, true, true, {2, 1}, {2, 1}}, Case{3, 2, true, false, {2, 1}, {0, 0}},
+                 Case{2, 1, true, false, {2, 1}, {1, 1}}, Case{4, 1, false, true, {0, 0}, {0, 0}}}) {
+    EXPECT_EQ(G->IsMergedCell(k.c, k.r), k.Merged) << k.c << "," << k.r;
+    EXPECT_EQ(G->IsBaseCell(k.c, k.r), k.Base) << k.c << "," << k.r;
+    EXPECT_EQ(G->CellSpan(k.c, k.r).X, k.Span.X) << k.c << "," << k.r;
+    EXPECT_EQ(G->CellSpan(k.c, k.r).Y, k.Span.Y) << k.c << "," << k.r;
+    EXPECT_EQ(G->CellExt(k.c, k.r).X, k.Ext.X) << k.c << "," << k.r;
+    EXPECT_EQ(G->CellExt(k.c, k.r).Y, k.Ext.Y) << k.c << "," << k.r;
+  }
+  EXPECT_EQ(G->FullCell(3, 2), TRect(1, 1, 3, 2));
+  EXPECT_EQ(G->MaxRowSpan(2), 1);
+  EXPECT_EQ(G->MinRowSpan(5), G->RowCount());
+
+  G->SplitCells(3, 2);
+  EXPECT_FALSE(G->IsMergedCell(1, 1));
+  EXPECT_EQ(G->GetCells(3, 2), L"");
+  EXPECT_EQ(G->MergeCount(), 0);
+}
+
+TEST_F(BaseGrid, DisplayHooksApplyOnlyAboveNormalRowCount) {
+  G->SetCells(1, 1, L"abc");
+  Integer Calls = 0;
+  G->OnGetDisplText = [&](TObject*, Integer, Integer, String& V) { ++Calls; V += L"!"; };
+  EXPECT_EQ(G->GetCells(1, 1), L"abc");
+  EXPECT_EQ(Calls, 0);
+  G->SetNormalRowCount(5);
+  EXPECT_EQ(G->GetCells(1, 1), L"abc!");
+  G->OnGetDisplText = nullptr;
+  G->OnGetDisplWideText = [](TObject*, Integer, Integer, String&) {};
+  String Marked = G->GetCells(1, 1);
+  EXPECT_EQ(Marked, WideToMarkedText(L"abc"));
+  EXPECT_EQ(Marked.substr(0, 2), L"|\\");
+  EXPECT_EQ(Marked.size(), 8u);
+}
+
+TEST_F(BaseGrid, ObjectsLiveInTheCellProperties) {
+  TObject Obj;
+  EXPECT_FALSE(G->HasCellProperties(2, 3));
+  G->SetObjects(2, 3, &Obj);
+  EXPECT_EQ(G->GetObjects(2, 3), &Obj);
+  EXPECT_EQ(G->GetCells(2, 3), L"");
+  EXPECT_EQ(G->GetGridObject(2, 3), G->GetCellProperties(2, 3));
+  EXPECT_FALSE(G->HasCellProperties(-1, 3));
+  EXPECT_FALSE(G->HasCellProperties(G->ColCount(), 3));
+  EXPECT_EQ(G->GetObjects(4, 4), nullptr);
+  EXPECT_FALSE(G->HasCellProperties(4, 4));  // reading made nothing
+  EXPECT_THROW(G->GetCellProperties(99, 3), EInvalidGridOperation);
+}
+
+TEST_F(BaseGrid, CellGraphicsAreFreedWithTheirCells) {
+  bool Freed1 = false, Freed2 = false;
+  G->SetGraphicObjectEx(2, 18, new TCellGraphic(&Freed1));
+  G->SetGraphicObjectEx(2, 3, new TCellGraphic(&Freed2));
+  EXPECT_TRUE(G->HasCellProperties(2, 18));
+  G->SetRowCount(10);  // cuts row 18 off
+  EXPECT_TRUE(Freed1);
+  EXPECT_FALSE(Freed2);
+  G->FreeCellPropertiesRange(0, 0, 5, 9);
+  EXPECT_TRUE(Freed2);
+  EXPECT_FALSE(G->HasCellProperties(2, 3));
+}
+
+TEST_F(BaseGrid, PlatformGridNeverDrawsLinesOrDefaults) {
+  for (Integer w : {0, 1, 3}) {
+    G->SetGridLineWidth(w);
+    EXPECT_EQ(G->GridLineWidth(), w);
+    EXPECT_EQ(static_cast<TCustomGrid*>(G)->GridLineWidth(), 0);
+  }
+  G->SetDefaultDrawing(true);
+  EXPECT_TRUE(G->DefaultDrawing());
+  EXPECT_FALSE(static_cast<TCustomGrid*>(G)->DefaultDrawing());
+}
+
+TEST_F(BaseGrid, MergedCellRectCoversTheAreaWhenScrolledAway) {
+  G->MergeCells(1, 1, 2, 3);
+  G->HandleNeeded();
+  Integer dw = G->DefaultColWidth(), dh = G->DefaultRowHeight();
+  TRect R = G->CellRect(2, 2);
+  EXPECT_EQ(R, TRect(dw, dh, 3 * dw, 4 * dh));
+  G->SetTopRow(3);
+  R = G->CellRect(2, 3);
+  EXPECT_EQ(R.Top, dh + (1 - 3) * dh);
+  EXPECT_EQ(R.Bottom, dh + dh);
+  EXPECT_EQ(R.Right - R.Left, 2 * dw);
+  EXPECT_EQ(G->CellSize(2, 3).Y, 3 * dh);
+}
+
+TEST_F(BaseGrid, ArrowKeysLeaveAMergedAreaInOneStep) {
+  G->MergeCells(1, 1, 3, 2);
+  G->HandleNeeded();
+  G->SetCol(1);
+  G->SetRow(1);
+  G->Key(VK_RIGHT);
+  EXPECT_EQ(G->Col(), 4);
+  G->Key(VK_LEFT);  // back into the area: its base cell
+  EXPECT_EQ(G->Col(), 1);
+  G->Key(VK_DOWN);
+  EXPECT_EQ(G->Row(), 3);
+  G->SetRow(2);  // a covered cell selects its base
+  G->SetCol(2);
+  G->SelectBaseCell();
+  EXPECT_EQ(G->Col(), 1);
+  EXPECT_EQ(G->Row(), 1);
+}
+
+TEST_F(BaseGrid, MergedAreaPaintsItsContentOncePerPass) {
+  G->MergeCells(2, 2, 3, 2);
+  G->SetCells(2, 2, L"x");
+  Pump();
+  G->Content.clear();
+  TRendered First(G);
+  auto Once = G->Content;
+  TRendered Second(G);
+  for (auto& [cell, n] : G->Content) EXPECT_EQ(n, 2 * Once[cell]) << cell.first << "," << cell.second;
+  for (Integer c = 2; c <= 4; ++c)
+    for (Integer r = 2; r <= 3; ++r)
+      if (c != 2 || r != 2) EXPECT_EQ(Once.count({c, r}), 0u) << c << "," << r;
+  Integer BaseDraws = Once[std::make_pair(2, 2)];
+  EXPECT_GE(BaseDraws, 1);
+  EXPECT_LE(BaseDraws, 2);
+}
+
+TEST_F(BaseGrid, UndoLinkFollowsTheComponent) {
+  auto* U = new TExGridUndoRedo(nullptr);
+  G->SetUndoRedo(U);
+  EXPECT_EQ(U->Grid(), G);
+  delete U;
+  EXPECT_EQ(G->UndoRedo(), nullptr);
+}
+
+// ---- undo and redo -----------------------------------------------------------
+
+class UndoRedo : public BaseGrid {
+ protected:
+  void SetUp() override {
+    BaseGrid::SetUp();
+    U = new TExGridUndoRedo(Form.Get());
+    G->SetUndoRedo(U);
+  }
+  void Change(Integer c, Integer r, const String& V) {
+    U->RegisterChange(c, r, G->GetCells(c, r), V);
+    G->SetCells(c, r, V);
+  }
+  TExGridUndoRedo* U = nullptr;
+};
+
+TEST_F(UndoRedo, NewChangeDropsWhatWasUndone) {
+  Change(1, 1, L"A");
+  Change(2, 1, L"B");
+  Change(3, 1, L"C");
+  U->Undo();
+  U->Undo();
+  EXPECT_EQ(U->Level(), 1);
+  EXPECT_EQ(G->GetCells(2, 1), L"");
+  EXPECT_EQ(G->GetCells(3, 1), L"");
+  Change(4, 1, L"D");
+  EXPECT_EQ(U->Level(), 2);
+  EXPECT_EQ(U->Items()->Count(), 2);
+  EXPECT_FALSE(U->CanRedo());
+  U->Undo();
+  EXPECT_EQ(G->GetCells(4, 1), L"");
+  EXPECT_EQ(G->Col(), 4);
+  U->Undo();
+  EXPECT_EQ(G->GetCells(1, 1), L"");
+  EXPECT_FALSE(U->CanUndo());
+  U->Redo();
+  EXPECT_EQ(G->GetCells(1, 1), L"A");
+}
+
+TEST_F(UndoRedo, SequenceStepsAsOne) {
+  Change(1, 5, L"keep");
+  U->StartSequence();
+  Change(1, 1, L"x");
+  Change(2, 1, L"y");
+  Change(3, 1, L"z");
+  U->StopSequence();
+  EXPECT_EQ(U->Level(), 6);
+  U->Undo();
+  EXPECT_EQ(U->Level(), 1);
+  EXPECT_EQ(G->GetCells(1, 1) + G->GetCells(2, 1) + G->GetCells(3, 1), L"");
+  EXPECT_EQ(G->GetCells(1, 5), L"keep");
+  U->Redo();
+  EXPECT_EQ(U->Level(), 6);
+  EXPECT_EQ(G->GetCells(1, 1) + G->GetCells(2, 1) + G->GetCells(3, 1), L"xyz");
+}
+
+TEST_F(UndoRedo, MaxLevelKeepsTheNewest) {
+  U->SetMaxLevel(2);
+  Change(1, 1, L"a");
+  Change(1, 2, L"b");
+  Change(1, 3, L"c");
+  ASSERT_EQ(U->Items()->Count(), 2);
+  EXPECT_EQ(U->Items()->GetItem(0)->Value(), L"b");
+  EXPECT_EQ(U->Items()->GetItem(1)->Value(), L"c");
+}
+
+TEST_F(UndoRedo, EventsSeeTheCurrentAndTheNewText) {
+  std::vector<std::pair<String, String>> Seen;
+  U->OnUndo = [&](TObject*, TBaseGrid*, Integer, Integer, const String& O, const String& N) {
+    Seen.push_back({O, N});
+  };
+  U->OnRedo = U->OnUndo;
+  U->Undo();  // nothing to undo
+  U->Redo();  // nothing to redo
+  EXPECT_TRUE(Seen.empty());
+  Change(2, 2, L"shown");
+  U->Undo();
+  U->Redo();
+  ASSERT_EQ(Seen.size(), 2u);
+  EXPECT_EQ(Seen[0], std::make_pair(String(L"shown"), String()));
+  EXPECT_EQ(Seen[1], std::make_pair(String(), String(L"shown")));
+}
+
+TEST_F(UndoRedo, OpenSequencesNeverReplayMarkers) {
+  // A start whose stop was never registered, and a stop whose start was
+  // pruned: Level stays in range and no cell (-1, -1) is written.
+  U->StartSequence();
+  Change(1, 1, L"a");
+  U->Undo();
+  U->Undo();
+  EXPECT_EQ(U->Level(), 0);
+  U->Redo();
+  EXPECT_EQ(U->Level(), U->Items()->Count());
+  EXPECT_EQ(G->GetCells(1, 1), L"a");
+  U->Reset();
+  U->SetMaxLevel(1);
+  U->StartSequence();
+  Change(1, 2, L"b");  // prunes the start marker
+  U->StopSequence();
+  U->Undo();
+  EXPECT_EQ(U->Level(), 0);
+  EXPECT_EQ(G->GetCells(1, 2), L"");
+}
+
+}  // namespace
