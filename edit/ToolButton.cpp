@@ -676,7 +676,7 @@ void TExToolButton::DrawGlyphAndCaption(TCanvas* C, TRect R, TPoint Offset, TBut
   HDC DC = C->Handle();
   if (!Text.empty()) {
     RECT TB{0, 0, R.Width(), 0};
-    C->TextExtent(L"");  // selects the font
+    C->TextExtent(String());  // selects the font
     DrawTextW(DC, Text.c_str(), int(Text.size()), &TB, DT_CALCRECT | DT_SINGLELINE);
     TextSize = TSize(TB.right - TB.left, TB.bottom - TB.top);
   }
@@ -742,7 +742,7 @@ void TExToolButton::DrawGlyphAndCaption(TCanvas* C, TRect R, TPoint Offset, TBut
   }
   RECT TR{TX, TY, TX + TextSize.cx, TY + TextSize.cy};
   C->Brush()->SetStyle(bsClear);
-  C->TextExtent(L"");
+  C->TextExtent(String());
   DC = C->Handle();
   SetBkMode(DC, TRANSPARENT);
   const UINT Flags = DT_CENTER | DT_VCENTER | DT_SINGLELINE;

@@ -191,5 +191,50 @@ TEST(ExToolButton, HotTrackingShowsTheHotFace) {
   EXPECT_EQ(B->State(), bsDisabled);
 }
 
+TEST(ExToolButton, GlyphShadowWhenHotAndGreyWhenDisabled) {
+  TTestForm F(200, 60);
+  TExToolButton* B = MakeButton(F.Get(), 10, 40, 24);
+  TBitmap G;
+  G.SetPixelFormat(pf24bit);
+  G.SetSize(16, 16);
+  G.Canvas()->Brush()->SetColor(TColor(RGB(255, 0, 255)));
+  G.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  G.Canvas()->Brush()->SetColor(TColor(RGB(0, 0, 0)));
+  G.Canvas()->FillRect(TRect(6, 6, 10, 10));
+  B->SetGlyph(&G);
+  // Centred in the face, the ink lies at (18..21, 10..13).
+  {
+    TRendered P(B);
+    EXPECT_EQ(ColorToRGB(P.Pixel(18, 10)), TColor(RGB(0, 0, 0)));
+    EXPECT_EQ(ColorToRGB(P.Pixel(22, 14)), ColorToRGB(clBtnFace));
+  }
+  test::MouseMove(B, 2, 2);
+  ASSERT_TRUE(test::PumpUntil([&] { return B->MouseInControl(); }));
+  {
+    // Hot: the glyph rises by one pixel and its shadow falls two further.
+    TRendered P(B);
+    EXPECT_EQ(ColorToRGB(P.Pixel(17, 9)), TColor(RGB(0, 0, 0)));
+    EXPECT_EQ(ColorToRGB(P.Pixel(22, 14)), TColor(RGB(0x80, 0x80, 0x80)));
+  }
+  B->SetShaded(false);
+  {
+    TRendered P(B);
+    EXPECT_EQ(ColorToRGB(P.Pixel(22, 14)), ColorToRGB(B->ColorHot()));
+  }
+  B->SetEnabled(false);
+  {
+    TRendered P(B);
+    EXPECT_EQ(ColorToRGB(P.Pixel(18, 10)), TColor(RGB(96, 96, 96)));
+  }
+}
+
+TEST(ExToolButton, AutoThemeAdaptFollowsTheColourScheme) {
+  TTestForm F(200, 60, false);
+  TExToolButton* B = MakeButton(F.Get());
+  const Integer Want[] = {1, 2, 3, 4};
+  B->SetAutoThemeAdapt(true);
+  EXPECT_EQ(B->Look(), Want[XPThemeKind()]);
+}
+
 }  // namespace
 }  // namespace jorv
