@@ -2,10 +2,12 @@
 #include <algorithm>
 #include <cmath>
 #include <shellapi.h>
+#include "platform/gfx/Colors.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Screen.h"
 
 namespace jorv {
 
@@ -108,8 +110,30 @@ Integer HexToInt(const String& S) {
 
 // --- construction ------------------------------------------------------------
 
+namespace {
+
+// A themed look needs the common controls of version 6 or later.
+bool CommonControlsThemed() {
+  struct TDllVersion { DWORD cbSize, Major, Minor, Build, Platform; };
+  using TGetVersion = HRESULT(CALLBACK*)(TDllVersion*);
+  HMODULE M = GetModuleHandleW(L"comctl32.dll");
+  if (!M) return false;
+  auto Get = reinterpret_cast<TGetVersion>(reinterpret_cast<void*>(GetProcAddress(M, "DllGetVersion")));
+  TDllVersion V{sizeof(TDllVersion), 0, 0, 0, 0};
+  return Get && SUCCEEDED(Get(&V)) && V.Major > 5;
+}
+
+void FrameIn(HDC DC, const RECT& R, TColor Color) {
+  HBRUSH B = CreateSolidBrush(ColorToRGB(Color));
+  FrameRect(DC, &R, B);
+  DeleteObject(B);
+}
+
+}  // namespace
+
 TExEdit::TExEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   FDefaultHandling = ExEditDefaultHandling;
+  FIsThemed = CommonControlsThemed();
   FFontColor = Font()->Color();
   FLabelFont->OnChange = [this](TObject* Sender) { LabelFontChanged(Sender); };
 }
@@ -271,18 +295,23 @@ void TExEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHe
   }
   TCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (FLabel && FLabel->Parent()) UpdateLabel();
-  UpdateEditRect(false);
+  UpdateEditRect(FFlat);
 }
 
 void TExEdit::CMFontChanged(TMessage& M) {
   TCustomEdit::CMFontChanged(M);
-  UpdateEditRect(false);
+  UpdateEditRect(FFlat);
   if ((Designing() || Loading()) && FLabel && ParentFont() && !FShowError) FLabel->Font()->Assign(Font());
 }
 
 void TExEdit::Init() {
   FNormalColor = TCustomEdit::Color();
   FFontColor = Font()->Color();
+  FOldBorder = BorderStyle();
+  // Written back through the setter, so the flat look is applied once.
+  FFlat = !FFlat;
+  SetFlat(!FFlat);
+  UpdateLabel();
   if (!Enabled()) {
     // The colour the edit will return to once enabled stays the one it had.
     TCustomEdit::SetColor(FDisabledColor);
@@ -316,7 +345,7 @@ void TExEdit::CreateParams(TCreateParams& P) {
 
 void TExEdit::CreateWnd() {
   TCustomEdit::CreateWnd();
-  UpdateEditRect(false);
+  UpdateEditRect(FFlat);
   FIsError = !ValidateValue(Text());
   if (FIsError && Enabled() && FShowError) ApplyErrorColors();
 }
@@ -755,6 +784,21 @@ void TExEdit::Dispatch(TMessage& M) {
     case WM_PASTE: HandlePasteMessage(M); return;
     case WM_COPY: HandleCopyMessage(M); return;
     case WM_CUT: HandleCutMessage(M); return;
+    case WM_NCPAINT:
+      TCustomEdit::Dispatch(M);
+      if (FFocusBorderColor != clNone || FBorderColor != clNone || (!Enabled() && FDisabledBorder)) PaintBorder();
+      return;
+    case WM_PRINT:
+      TCustomEdit::Dispatch(M);
+      // A rendered copy gets the frame the window shows.
+      if ((M.LParam & PRF_NONCLIENT) && (FFocusBorderColor != clNone || FBorderColor != clNone || FBorder3D))
+        DrawBorder(reinterpret_cast<HDC>(M.WParam));
+      return;
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORSTATIC:
+      TCustomEdit::Dispatch(M);
+      if (FTransparent) SetBkMode(reinterpret_cast<HDC>(M.WParam), TRANSPARENT);
+      return;
   }
   if (M.Msg == WM_LBUTTONUP) {
     TCustomEdit::Dispatch(M);
@@ -823,7 +867,10 @@ void TExEdit::WMSetFocus(TWMSetFocus& M) {
     RecreateWnd();
     FAlignChanging = false;
   }
-  if (!FEmptyText.empty() && V.empty()) Invalidate();
+  if ((!FEmptyText.empty() && V.empty()) || FFocusBorder || FFocusBorderColor != clNone) {
+    if (BorderStyle() == bsNone) UpdateEditRect(true);
+    Invalidate();
+  }
 }
 
 void TExEdit::WMKillFocus(TWMKillFocus& M) {
@@ -866,6 +913,9 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
       FAlignChanging = false;
     }
     if (!FEmptyText.empty() && Text().empty()) Invalidate();
+    if (HandleAllocated() && (FFocusBorderColor != clNone || FBorderColor != clNone))
+      SendMessageW(FHandle, WM_NCPAINT, 1, 0);
+    if (FErrorMarkerLen > 0) Invalidate();
   }
 }
 
@@ -877,6 +927,266 @@ void TExEdit::CMHintShow(TMessage& M) {
     }
   }
   TCustomEdit::CMHintShow(M);
+}
+
+// --- flat look, borders and decorations ---------------------------------------
+
+void TExEdit::SetFlat(bool Value) {
+  if (Loading()) {
+    FFlat = Value;
+    return;
+  }
+  if (FFlat == Value) return;
+  FFlat = Value;
+  if (Value) {
+    const TColor Before = TCustomEdit::Color();
+    if (FFlatParentColor && Parent()) {
+      TCustomEdit::SetColor(Parent()->Brush()->Color());
+      FFocusColor = Parent()->Brush()->Color();
+    } else {
+      TCustomEdit::SetColor(FNormalColor);
+    }
+    FNormalColor = Before;
+    FOldBorder = BorderStyle();
+    SetBorderStyle(bsNone);
+    UpdateEditRect(true);
+  } else {
+    TCustomEdit::SetColor(FNormalColor);
+    SetBorderStyle(FOldBorder);
+    UpdateEditRect(false);
+  }
+  Invalidate();
+}
+
+void TExEdit::SetFlatParentColor(bool Value) {
+  FFlatParentColor = Value;
+  Invalidate();
+}
+
+void TExEdit::SetFlatLineColor(TColor Value) {
+  FFlatLineColor = Value;
+  Invalidate();
+}
+
+void TExEdit::SetSoftBorder(bool Value) {
+  if (FSoftBorder == Value) return;
+  FSoftBorder = Value;
+  Invalidate();
+}
+
+void TExEdit::SetBorderColor(TColor Value) {
+  if (FBorderColor == Value) return;
+  FBorderColor = Value;
+  if (HandleAllocated()) SendMessageW(FHandle, WM_NCPAINT, 1, 0);
+}
+
+void TExEdit::SetFocusBorder(bool Value) {
+  if (FFocusBorder == Value) return;
+  FFocusBorder = Value;
+  Invalidate();
+}
+
+void TExEdit::SetBorder3D(bool Value) {
+  if (FBorder3D == Value) return;
+  FBorder3D = Value;
+  Invalidate();
+}
+
+void TExEdit::SetDisabledBorder(bool Value) {
+  if (FDisabledBorder == Value) return;
+  FDisabledBorder = Value;
+  Invalidate();
+}
+
+void TExEdit::SetTransparent(bool Value) {
+  if (FTransparent == Value) return;
+  FTransparent = Value;
+  Invalidate();
+}
+
+void TExEdit::SetErrorMarkerPos(Integer Value) {
+  FErrorMarkerPos = Value;
+  Invalidate();
+}
+
+void TExEdit::SetErrorMarkerLen(Integer Value) {
+  FErrorMarkerLen = Value;
+  Invalidate();
+}
+
+bool TExEdit::UseBorder3D() {
+  if (FBorder3D) return true;
+  if (!FFocusBorder) return false;
+  if (Designing()) return Enabled();
+  return FMouseInControl || (Screen && Screen->ActiveControl() == this);
+}
+
+void TExEdit::DrawBorder(HDC DC) {
+  if (Designing() && FBorderColor == clNone) return;
+  const bool Focus = HandleAllocated() && Focused();
+  TColor C = clNone;
+  if (!Enabled() && FIsThemed && FDisabledBorder)
+    C = clSilver;
+  else if (FBorderColor != clNone && (!Focus || FFocusBorderColor == clNone))
+    C = FBorderColor;
+  else if (FFocusBorderColor != clNone && Focus)
+    C = FFocusBorderColor;
+  RECT R{0, 0, Width(), Height()};
+  if (C != clNone) {
+    FrameIn(DC, R, C);
+    return;
+  }
+  if (!Enabled() || (FFocusBorder && FIsThemed)) return;
+  if (UseBorder3D()) {
+    DrawEdge(DC, &R, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    FrameIn(DC, R, clBtnFace);
+  } else {
+    const TColor P = Parent() ? Parent()->Brush()->Color() : clBtnFace;
+    FrameIn(DC, R, P);
+    InflateRect(&R, -1, -1);
+    FrameIn(DC, R, P);
+  }
+}
+
+void TExEdit::PaintBorder() {
+  if (!HandleAllocated()) return;
+  if (!Enabled() || FFlat || FBorderColor != clNone || (FFocusBorder && FMouseInControl) || FBorder3D ||
+      FFocusBorderColor != clNone) {
+    HDC DC = GetWindowDC(FHandle);
+    DrawBorder(DC);
+    ReleaseDC(FHandle, DC);
+  }
+}
+
+void TExEdit::WMPaint(TWMPaint& M) {
+  HDC Given = M.DC;
+  TCustomEdit::WMPaint(M);
+  if (!HandleAllocated()) return;
+  HDC DC = Given ? Given : GetDC(FHandle);
+  DrawDecorations(DC);
+  if (!Given) ReleaseDC(FHandle, DC);
+  if (!Given && (FBorder3D || FFocusBorderColor != clNone || FBorderColor != clNone || (!Enabled() && FDisabledBorder)))
+    PaintBorder();
+}
+
+void TExEdit::WMEraseBkgnd(TWMEraseBkgnd& M) {
+  if (!FTransparent || !Parent() || !M.DC) {
+    TCustomEdit::WMEraseBkgnd(M);
+    return;
+  }
+  // The parent paints what lies under the edit into the edit's DC.
+  const int Saved = SaveDC(M.DC);
+  POINT Org{};
+  GetWindowOrgEx(M.DC, &Org);
+  SetWindowOrgEx(M.DC, Org.x + Left(), Org.y + Top(), nullptr);
+  SendMessageW(Parent()->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(M.DC), 0);
+  SendMessageW(Parent()->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(M.DC), 0);
+  RestoreDC(M.DC, Saved);
+  M.Result = 1;
+}
+
+void TExEdit::DrawDecorations(HDC DC) {
+  const bool Focus = Focused();
+  if (FFlat) {
+    if (FFocusBorder && Focus) {
+      DrawBorder(DC);
+    } else if (FFlatLineColor != clNone) {
+      RECT R{};
+      SendMessageW(FHandle, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&R));
+      HPEN Pen = CreatePen(PS_SOLID, 1, ColorToRGB(Enabled() ? FFlatLineColor : TColor(0x808080)));
+      HGDIOBJ Old = SelectObject(DC, Pen);
+      const Integer W = Width(), H = Height(), X0 = R.left - 4 + FIndentL;
+      if (FSoftBorder) {
+        POINT Pts[] = {{X0, H - 1}, {W - 1, H - 1}, {W - 1, R.top - 3}, {X0, R.top - 3}, {X0, H - 1}};
+        Polyline(DC, Pts, 5);
+      } else {
+        MoveToEx(DC, R.left - 2 + FIndentL, H - 1, nullptr);
+        LineTo(DC, W - FIndentR, H - 1);
+      }
+      SelectObject(DC, Old);
+      DeleteObject(Pen);
+    }
+  }
+  if (Text().empty() && !FEmptyText.empty() && (FEmptyTextFocused || !Focus)) {
+    TFont F;
+    F.Assign(Font());
+    F.SetStyle(FEmptyTextStyle);
+    F.SetColor(TColor(0x808080));
+    HGDIOBJ Old = SelectObject(DC, F.Handle());
+    SetBkColor(DC, ColorToRGB(TCustomEdit::Color()));
+    SetBkMode(DC, OPAQUE);
+    SetTextColor(DC, ColorToRGB(F.Color()));
+    const Integer X = Ctl3D() ? 3 : 6;
+    TextOutW(DC, X, 2, FEmptyText.c_str(), Len(FEmptyText));
+    SelectObject(DC, Old);
+  }
+  if (!Focus && FErrorMarkerLen > 0) DrawErrorMarker(DC, FErrorMarkerPos, FErrorMarkerLen);
+}
+
+void TExEdit::DrawErrorMarker(HDC DC, Integer Pos, Integer Count) {
+  const Integer VL = Len(Text());
+  auto At = [&](Integer I) {
+    LRESULT R = SendMessageW(FHandle, EM_POSFROMCHAR, I, 0);
+    return POINT{static_cast<SmallInt>(LOWORD(R)), static_cast<SmallInt>(HIWORD(R))};
+  };
+  POINT S{}, E{};
+  if (Pos >= VL) {
+    S = At(std::max(0, VL - 1));
+    S.x += 4;
+  } else {
+    S = At(Pos);
+  }
+  if (Pos + Count >= VL) {
+    E = At(std::max(0, VL - 1));
+    E.x += 4;
+    E.y = S.y;
+  } else {
+    E = At(Pos + Count - 1);
+  }
+  HGDIOBJ OldF = SelectObject(DC, Font()->Handle());
+  SIZE Sz{};
+  GetTextExtentPoint32W(DC, L"gh", 2, &Sz);
+  SelectObject(DC, OldF);
+  const Integer H = Sz.cy - 1;
+  HPEN Pen = CreatePen(PS_SOLID, 2, RGB(255, 0, 0));
+  HGDIOBJ Old = SelectObject(DC, Pen);
+  Integer X = S.x;
+  bool Up = false;
+  MoveToEx(DC, X, S.y + H + 3, nullptr);
+  while (X <= E.x) {
+    X += 3;
+    LineTo(DC, X, E.y + H + (Up ? 3 : 0));
+    Up = !Up;
+  }
+  X += 3;
+  LineTo(DC, X, E.y + H + (Up ? 3 : 0));
+  SelectObject(DC, Old);
+  DeleteObject(Pen);
+}
+
+void TExEdit::MouseEnter() {
+  TCustomEdit::MouseEnter();
+  if (FAutoFocus && !Designing()) {
+    TCustomForm* F = GetParentForm();
+    if ((!F || (F->HandleAllocated() && GetActiveWindow() == F->Handle())) && CanFocus()) SetFocus();
+  }
+  if (!FMouseInControl && Enabled()) {
+    FMouseInControl = true;
+    if (FFocusBorder) PaintBorder();
+  }
+}
+
+void TExEdit::MouseLeave() {
+  TCustomEdit::MouseLeave();
+  if (FMouseInControl && Enabled()) {
+    FMouseInControl = false;
+    if (FFocusBorder) Invalidate();
+  }
+}
+
+void TExEdit::CMEnabledChanged(TMessage& M) {
+  TCustomEdit::CMEnabledChanged(M);
+  if (Enabled() && FIsError && FShowError) ApplyErrorColors();
 }
 
 // --- keys and clipboard ------------------------------------------------------

@@ -158,6 +158,30 @@ class TExEdit : public TCustomEdit {
   TFontStyles EmptyTextStyle() const { return FEmptyTextStyle; }
   void SetEmptyTextStyle(TFontStyles Value);
   void SetEnabled(bool Value) override;
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  bool FlatParentColor() const { return FFlatParentColor; }
+  void SetFlatParentColor(bool Value);
+  TColor FlatLineColor() const { return FFlatLineColor; }
+  void SetFlatLineColor(TColor Value);
+  bool SoftBorder() const { return FSoftBorder; }
+  void SetSoftBorder(bool Value);
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+  TColor FocusBorderColor() const { return FFocusBorderColor; }
+  void SetFocusBorderColor(TColor Value) { FFocusBorderColor = Value; }
+  bool FocusBorder() const { return FFocusBorder; }
+  void SetFocusBorder(bool Value);
+  bool Border3D() const { return FBorder3D; }
+  void SetBorder3D(bool Value);
+  bool DisabledBorder() const { return FDisabledBorder; }
+  void SetDisabledBorder(bool Value);
+  bool Transparent() const { return FTransparent; }
+  void SetTransparent(bool Value);
+  Integer ErrorMarkerPos() const { return FErrorMarkerPos; }
+  void SetErrorMarkerPos(Integer Value);
+  Integer ErrorMarkerLen() const { return FErrorMarkerLen; }
+  void SetErrorMarkerLen(Integer Value);
   void SetVisible(bool Value) override;
   void SetParent(TWinControl* AParent) override;
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
@@ -196,6 +220,18 @@ class TExEdit : public TCustomEdit {
   void Change() override;
   void WMChar(TWMKey& Message) override;
   void WMKeyDown(TWMKey& Message) override;
+  void WMPaint(TWMPaint& Message) override;
+  void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
+  void MouseEnter() override;
+  void MouseLeave() override;
+  void CMEnabledChanged(TMessage& Message) override;
+  // The frame in the colour the state asks for, on a DC of the whole window.
+  void DrawBorder(HDC DC);
+  void PaintBorder();
+  bool UseBorder3D();
+  // Flat underline, empty-text prompt and error marker over the painted text.
+  void DrawDecorations(HDC DC);
+  void DrawErrorMarker(HDC DC, Integer Pos, Integer Count);
   void WMSetFocus(TWMSetFocus& Message) override;
   void WMKillFocus(TWMKillFocus& Message) override;
   void CMHintShow(TMessage& Message) override;
@@ -277,6 +313,21 @@ class TExEdit : public TCustomEdit {
   bool FEmptyTextFocused = false;
   TFontStyles FEmptyTextStyle{};
 
+  bool FFlat = false;
+  bool FFlatParentColor = true;
+  TColor FFlatLineColor = clBlack;
+  bool FSoftBorder = false;
+  TColor FBorderColor = clNone;
+  TColor FFocusBorderColor = clNone;
+  bool FFocusBorder = false;
+  bool FBorder3D = false;
+  bool FDisabledBorder = true;
+  bool FTransparent = false;
+  Integer FErrorMarkerPos = 0;
+  Integer FErrorMarkerLen = 0;
+  TBorderStyle FOldBorder = bsSingle;
+  bool FMouseInControl = false;
+  bool FIsThemed = false;
   TEditLabel* FLabel = nullptr;
   std::unique_ptr<TFont> FLabelFont = std::make_unique<TFont>();
   TLabelPosition FLabelPosition = lpLeftTop;

@@ -611,3 +611,56 @@ TEST_F(ExEditLabelTest, FollowsEnabledVisibleAndFocus) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExEditTest, EmptyTextPromptsOnlyWhileEmpty) {
+  Edit->SetColor(clWhite);
+  Edit->SetEmptyText(L"WWWW");
+  auto GreyPixels = [&] {
+    TRendered R(Edit);
+    int Grey = 0;
+    for (Integer X = 0; X < Edit->Width(); ++X)
+      for (Integer Y = 0; Y < Edit->Height(); ++Y)
+        if (R.Pixel(X, Y) == TColor(0x808080)) ++Grey;
+    return Grey;
+  };
+  EXPECT_GT(GreyPixels(), 10);
+  Edit->SetText(L"x");
+  EXPECT_EQ(GreyPixels(), 0);
+}
+
+TEST_F(ExEditTest, BorderColourFramesTheEdit) {
+  Edit->SetBorderColor(clRed);
+  TRendered R(Edit);
+  EXPECT_EQ(R.Pixel(0, 0), clRed);
+  EXPECT_EQ(R.Pixel(Edit->Width() - 1, Edit->Height() / 2), clRed);
+}
+
+TEST_F(ExEditTest, FlatEditTakesParentColourAndDrawsALine) {
+  Form->SetColor(clAqua);
+  Edit->SetColor(clWhite);
+  Edit->SetFlat(true);
+  EXPECT_EQ(Edit->BorderStyle(), bsNone);
+  EXPECT_EQ(Edit->Color(), clAqua);
+  TRendered R(Edit);
+  EXPECT_EQ(R.Pixel(Edit->Width() / 2, Edit->Height() - 1), clBlack);
+  Edit->SetFlat(false);
+  EXPECT_EQ(Edit->BorderStyle(), bsSingle);
+  EXPECT_EQ(Edit->Color(), clWhite);
+}
+
+TEST_F(ExEditTest, ErrorMarkerUnderlinesInRed) {
+  Edit->SetColor(clWhite);
+  Edit->SetText(L"abcdef");
+  Edit->SetErrorMarkerPos(1);
+  Edit->SetErrorMarkerLen(3);
+  TRendered R(Edit);
+  int Red = 0;
+  for (Integer X = 0; X < Edit->Width(); ++X)
+    for (Integer Y = 0; Y < Edit->Height(); ++Y)
+      if (R.Pixel(X, Y) == clRed) ++Red;
+  EXPECT_GT(Red, 5);
+}
+
+}  // namespace
