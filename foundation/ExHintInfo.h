@@ -3,13 +3,13 @@
 // a help line shows. The hint display shows nothing for an empty one.
 #include <memory>
 #include <unknwn.h>
-#include "foundation/ExImage.h"
+#include "foundation/GDIPPicture.h"
 #include "platform/rtl/Strings.h"
 
 namespace jorv {
 
 // A picture that keeps its file's bytes; assigning copies them.
-using THintPicture = TExImage;
+using THintPicture = TGDIPPicture;
 
 class TExHintInfo : public TPersistent {
  public:
