@@ -664,3 +664,64 @@ TEST_F(ExEditTest, ErrorMarkerUnderlinesInRed) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExEditKeysTest, TypingOverTheWholeValueIsAChange) {
+  Edit->SetText(L"old");
+  int Changes = 0;
+  Edit->OnChange = [&](TObject*) { ++Changes; };
+  Edit->SelectAll();
+  Type(L"n");
+  EXPECT_EQ(Edit->Text(), L"n");
+  EXPECT_EQ(Changes, 1);
+  EXPECT_TRUE(Edit->Modified());
+}
+
+TEST_F(ExEditKeysTest, ShowModifiedColoursTheFont) {
+  Edit->Font()->SetColor(clBlack);
+  Edit->Init();
+  Edit->SetShowModified(true);
+  Type(L"a");
+  EXPECT_EQ(Edit->Font()->Color(), clHighlight);
+  Edit->SetText(L"b");
+  EXPECT_EQ(Edit->Font()->Color(), clBlack);
+}
+
+TEST_F(ExEditKeysTest, ShiftHomeSelectsTheWholeValue) {
+  Edit->SetPrefix(L"ab");
+  Edit->SetText(L"123");
+  Caret(5);
+  BYTE Keys[256];
+  GetKeyboardState(Keys);
+  Keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(Keys);
+  Key(VK_HOME);
+  Keys[VK_SHIFT] = 0;
+  SetKeyboardState(Keys);
+  EXPECT_EQ(Edit->SelText(), L"123");
+}
+
+TEST_F(ExEditKeysTest, ReturnGoesToTheParentWithoutDefaultHandling) {
+  std::vector<WPARAM> Keys;
+  Form->OnKeyDown = [&](TObject*, Word& K, TShiftState) { Keys.push_back(K); };
+  Edit->SetDefaultHandling(false);
+  Type(L"\r");
+  Pump();
+  ASSERT_FALSE(Keys.empty());
+  EXPECT_EQ(Keys.front(), WPARAM(VK_RETURN));
+  EXPECT_EQ(Edit->Text(), L"");
+}
+
+TEST_F(ExEditKeysTest, PastingAFullValueMovesOn) {
+  Edit->SetEditType(etNumeric);
+  Edit->SetAllowNumericNullValue(true);
+  Edit->SetText(L"");
+  Edit->SetLengthLimit(3);
+  Edit->SetTabOnFullLength(true);
+  FocusEdit();
+  Paste(L"123");
+  EXPECT_TRUE(PumpUntil([&] { return Other->Focused(); }));
+}
+
+}  // namespace
