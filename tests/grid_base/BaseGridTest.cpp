@@ -25,6 +25,7 @@ class TProbeGrid : public TBaseGrid {
  public:
   using TBaseGrid::TBaseGrid;
   void SetNormalRowCount(Integer N) { FNormalRowCount = N; }
+  void HoverRowIdxForTest(Integer R) { FHoverRowIdx = R; }
   void Key(Word K) { KeyDown(K, TShiftState()); }
   std::map<std::pair<Integer, Integer>, Integer> Content;
   void DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect,
@@ -74,8 +75,34 @@ TEST_F(BaseGrid, MergedAreaSharesTheBaseText) {
 
   G->SplitCells(3, 2);
   EXPECT_FALSE(G->IsMergedCell(1, 1));
+  EXPECT_FALSE(G->IsMergedCell(3, 2));
+  EXPECT_TRUE(G->HasCellProperties(3, 2));  // splitting frees nothing
   EXPECT_EQ(G->GetCells(3, 2), L"");
   EXPECT_EQ(G->MergeCount(), 0);
+
+  // A one-cell area is a base cell of its own and no merge at all.
+  G->MergeCells(4, 4, 1, 1);
+  EXPECT_FALSE(G->IsMergedCell(4, 4));
+  EXPECT_EQ(G->CellSpan(4, 4).X, 0);
+  EXPECT_FALSE(G->ColSpanIdentical(1, 2));
+  EXPECT_FALSE(G->RowSpanIdentical(1, 2));
+}
+
+TEST_F(BaseGrid, SpanAgreementBetweenRowsAndColumns) {
+  G->MergeCells(1, 1, 1, 3);  // column 1, rows 1..3
+  G->MergeCells(2, 1, 1, 3);  // column 2, same rows
+  EXPECT_TRUE(G->RowSpanIdentical(1, 3));
+  G->MergeCells(3, 0, 1, 2);  // column 3, rows 0..1
+  G->MergeCells(3, 2, 1, 2);  // column 3, rows 2..3
+  EXPECT_FALSE(G->RowSpanIdentical(1, 2));
+  EXPECT_TRUE(G->RowSpanIdentical(2, 3));
+  EXPECT_EQ(G->MinRowSpan(1), 1);
+  EXPECT_EQ(G->MaxRowSpan(1), 2);
+
+  G->MergeCells(1, 8, 2, 1);
+  G->MergeCells(3, 8, 2, 1);
+  EXPECT_FALSE(G->ColSpanIdentical(2, 3));  // different areas
+  EXPECT_TRUE(G->ColSpanIdentical(1, 2));
 }
 
 TEST_F(BaseGrid, DisplayHooksApplyOnlyAboveNormalRowCount) {
@@ -116,9 +143,12 @@ TEST_F(BaseGrid, CellGraphicsAreFreedWithTheirCells) {
   G->SetRowCount(10);  // cuts row 18 off
   EXPECT_TRUE(Freed1);
   EXPECT_FALSE(Freed2);
+  TObject Other;
+  G->SetGraphicObjectEx(3, 3, &Other);  // not a cell graphic: never freed here
   G->FreeCellPropertiesRange(0, 0, 5, 9);
   EXPECT_TRUE(Freed2);
   EXPECT_FALSE(G->HasCellProperties(2, 3));
+  EXPECT_FALSE(G->HasCellProperties(3, 3));
 }
 
 TEST_F(BaseGrid, PlatformGridNeverDrawsLinesOrDefaults) {
@@ -179,6 +209,41 @@ TEST_F(BaseGrid, MergedAreaPaintsItsContentOncePerPass) {
   Integer BaseDraws = Once[std::make_pair(2, 2)];
   EXPECT_GE(BaseDraws, 1);
   EXPECT_LE(BaseDraws, 2);
+}
+
+TEST_F(BaseGrid, RowColoursAndOwnGridLines) {
+  G->SetColor(0xFFFFFF);
+  G->SetBorderStyle(bsNone);  // client and picture coordinates agree
+  G->SetDefaultColWidth(40);
+  G->SetDefaultRowHeight(20);
+  G->SetCol(1);
+  G->SetRow(2);
+  G->SetActiveRowShow(true);
+  G->SetActiveRowColor(0x00FF00);
+  G->SetHoverRow(true);
+  G->SetHoverRowColor(0x0000FF);
+  G->HoverRowIdxForTest(2);
+  Pump();
+  {
+    TRendered Img(G);
+    // (3, 2): current row, not the current cell: the active row wins.
+    EXPECT_EQ(Img.Pixel(3 * 40 + 20, 2 * 20 + 10), 0x00FF00);
+    // A plain cell and its own bottom and right lines.
+    EXPECT_EQ(Img.Pixel(3 * 40 + 20, 5 * 20 + 10), 0xFFFFFF);
+    EXPECT_EQ(Img.Pixel(3 * 40 + 20, 6 * 20 - 1), 0xC0C0C0);
+    EXPECT_EQ(Img.Pixel(4 * 40 - 1, 5 * 20 + 10), 0xC0C0C0);
+  }
+  G->HoverRowIdxForTest(5);
+  G->SetGridLineWidth(0);
+  G->Invalidate();
+  Pump();
+  {
+    TRendered Img(G);
+    // The hover row, lines and all in its colour when lines have no width.
+    EXPECT_EQ(Img.Pixel(3 * 40 + 20, 5 * 20 + 10), 0x0000FF);
+    EXPECT_EQ(Img.Pixel(3 * 40 + 20, 6 * 20 - 1), 0x0000FF);
+    EXPECT_EQ(Img.Pixel(4 * 40 - 1, 5 * 20 + 10), 0x0000FF);
+  }
 }
 
 TEST_F(BaseGrid, UndoLinkFollowsTheComponent) {
