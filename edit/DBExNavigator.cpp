@@ -485,27 +485,43 @@ void TDBExNavigator::SetOrientation(TNavigatorOrientation Value) {
 
 void TDBExNavigator::SetGlyphSize(TGlyphSize Value) {
   if (Value == FGlyphSize && Value != gsCustom) return;
+  const TGlyphSize Old = FGlyphSize;
   FGlyphSize = Value;
   SetMinButtonSize();
-  ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
+  try {
+    ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
+  } catch (...) {
+    // Pictures that do not exist leave every button as it was.
+    FGlyphSize = Old;
+    SetMinButtonSize();
+    if (Old != Value) ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
+    throw;
+  }
 }
 
+// Both only matter to the custom size: a built-in size stays as it is.
 void TDBExNavigator::SetGlyphCustomSize(Integer Value) {
+  const Integer Old = FGlyphCustomSize;
   FGlyphCustomSize = Value;
-  SetGlyphSize(FGlyphSize);
-  if (FGlyphSize != gsCustom) {
-    // Re-applying an unchanged built-in size is a no-op: reload explicitly.
+  try {
+    SetGlyphSize(FGlyphSize);
+  } catch (...) {
+    FGlyphCustomSize = Old;
     SetMinButtonSize();
     ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
+    throw;
   }
 }
 
 void TDBExNavigator::SetGlyphResName(const String& Value) {
+  const String Old = FGlyphResName;
   FGlyphResName = Value;
-  SetGlyphSize(FGlyphSize);
-  if (FGlyphSize != gsCustom) {
-    SetMinButtonSize();
+  try {
+    SetGlyphSize(FGlyphSize);
+  } catch (...) {
+    FGlyphResName = Old;
     ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
+    throw;
   }
 }
 

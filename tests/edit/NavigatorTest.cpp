@@ -127,6 +127,22 @@ TEST(DBExNavigatorLayout, DefaultsGlyphsAndHints) {
   EXPECT_EQ(Nav->Buttons(nbPost)->GlyphHot()->Width(), 24);
   Nav->SetGlyphResName(L"NOSUCH");
   EXPECT_THROW(Nav->SetGlyphSize(gsCustom), EResNotFound);
+  // A failed size leaves the buttons as they were.
+  EXPECT_EQ(Nav->GlyphSize(), gsLarge);
+  for (Integer i = 0; i < 13; ++i)
+    EXPECT_EQ(Nav->Buttons(TExNavigateBtn(i))->Glyph()->Width(), 24) << i;
+  // A custom size names its pictures: "L" reaches the large ones.
+  Nav->SetGlyphSize(gsSmall);
+  Nav->SetGlyphResName(L"L");
+  Nav->SetGlyphCustomSize(34);
+  Nav->SetGlyphSize(gsCustom);
+  EXPECT_EQ(Nav->Buttons(nbLast)->Glyph()->Width(), 24);
+  EXPECT_THROW(Nav->SetGlyphResName(L"NOSUCH"), EResNotFound);
+  EXPECT_EQ(Nav->GlyphResName(), L"L");
+  EXPECT_EQ(Nav->Buttons(nbLast)->Glyph()->Width(), 24);
+  Nav->SetBounds(0, 0, 10, 10);
+  EXPECT_EQ(Nav->Width(), 10 * 34);
+  EXPECT_EQ(Nav->Height(), 32);
 
   // Hints: a user line replaces its button's default, an empty line keeps
   // it, and the default texts themselves leave the user list empty.
@@ -254,6 +270,25 @@ TEST_F(Navigator, ClicksRunActionsAndEvents) {
   EXPECT_FALSE(On(nbGotoBookMark));
   Nav->SetDataSource(&Source);
   EXPECT_FALSE(On(nbGotoBookMark));
+}
+
+TEST_F(Navigator, WindowNeverShrinksBelowItsButtonsAndForgetsAFreedSource) {
+  ASSERT_TRUE(Nav->HandleAllocated());
+  Nav->SetBounds(0, 0, 50, 10);
+  test::Pump();
+  EXPECT_GE(Nav->Width(), 200);
+  EXPECT_GE(Nav->Height(), 18);
+  RECT R;
+  GetClientRect(Nav->Handle(), &R);
+  EXPECT_GE(R.right, 200);
+
+  auto* Other = new TDataSource(nullptr);
+  Other->SetDataSet(&Table);
+  Nav->SetDataSource(Other);
+  EXPECT_EQ(reinterpret_cast<TDataLink*>(Nav->Perform(CM_GETDATALINK, 0, 0))->DataSource(), Other);
+  delete Other;
+  EXPECT_EQ(Nav->DataSource(), nullptr);
+  Nav->BtnClick(nbNext);
 }
 
 TEST_F(Navigator, PriorRepeatsWhileHeld) {
