@@ -401,7 +401,7 @@ void TExEdit::SetText(const String& Value) {
   const bool NumberLike = IsNumberType() || FEditType == etHex;
   if (V.empty() && NumberLike && !FAllowNumericNullValue) V = L"0";
   if (FPrecisionDisplay == pdShortest) {
-    if (FEditType == etFloat || FEditType == etMoney) V = Format(L"%g", TextToFloat(V));
+    if ((FEditType == etFloat || FEditType == etMoney) && !V.empty()) V = Format(L"%g", TextToFloat(V));
   } else if (!V.empty()) {
     if (FEditType == etMoney && FPrecision >= 0)
       V = Format(L"%." + IntToStr(FPrecision) + L"n", TextToFloat(V));
@@ -475,7 +475,9 @@ void TExEdit::SetFloatValue(double Value) {
     case etString:
     case etFloat: SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(Fixed, Value)); break;
     case etNumeric:
-      SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(L"%." + IntToStr(FPrecision) + L"n", Value));
+      // Whole and ungrouped, as the filter lets a user type it, so that
+      // it still reads back as an integer.
+      SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(L"%.0f", Value));
       break;
     case etMoney:
       SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(Fixed, Value));
@@ -491,9 +493,15 @@ Integer TExEdit::IntValue() const {
   String V = Text();
   Integer R = 0, Code = 0;
   switch (FEditType) {
-    case etNumeric:
-    case etFloat: Val(V, R, Code); return Code == 0 ? R : 0;
-    case etMoney: Val(StripThousandSeparators(V), R, Code); return Code == 0 ? R : 0;
+    case etNumeric: Val(V, R, Code); return Code == 0 ? R : 0;
+    case etFloat:
+    case etMoney: {
+      // The whole part of the number shown, not nothing for its decimals.
+      const double X = std::trunc(FloatValue());
+      if (X >= 2147483647.0) return 2147483647;
+      if (X <= -2147483648.0) return -2147483647 - 1;
+      return static_cast<Integer>(X);
+    }
     case etHex: return V.empty() ? 0 : HexToInt(V);
     default: return 0;
   }

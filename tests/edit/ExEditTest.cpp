@@ -106,6 +106,7 @@ TEST_F(ExEditTest, WrittenTextIsNormalisedForItsType) {
       {etMoney, 2, pdNormal, false, L"1234.5", L"1,234.50"},
       {etMoney, 0, pdNormal, false, L"1234", L"1,234"},
       {etFloat, 2, pdShortest, false, L"1.50", L"1.5"},
+      {etFloat, 2, pdShortest, true, L"", L""},
   };
   for (const Case& C : Cases) {
     Edit->SetEditType(etString);
@@ -236,8 +237,12 @@ TEST_F(ExEditTest, NumbersReadAndWritten) {
   EXPECT_EQ(Edit->Text(), L"1,234.50");
   EXPECT_TRUE(Edit->Modified());
   EXPECT_DOUBLE_EQ(Edit->FloatValue(), 1234.5);
+  EXPECT_EQ(Edit->IntValue(), 1234);
   Edit->SetText(L"7");
   EXPECT_FALSE(Edit->Modified());
+  Edit->SetEditType(etFloat);
+  Edit->SetText(L"-12.75");
+  EXPECT_EQ(Edit->IntValue(), -12);
 
   Edit->SetEditType(etHex);
   Edit->SetIntValue(255);
@@ -248,6 +253,10 @@ TEST_F(ExEditTest, NumbersReadAndWritten) {
   Edit->SetEditType(etNumeric);
   Edit->SetText(L"42");
   EXPECT_EQ(Edit->IntValue(), 42);
+  // Large numbers stay ungrouped and read back.
+  Edit->SetFloatValue(12345);
+  EXPECT_EQ(Edit->Text(), L"12345");
+  EXPECT_EQ(Edit->IntValue(), 12345);
   Edit->SetText(L"-");
   EXPECT_DOUBLE_EQ(Edit->FloatValue(), 0);
 
