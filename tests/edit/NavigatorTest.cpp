@@ -160,6 +160,38 @@ TEST(DBExNavigatorLayout, DefaultsGlyphsAndHints) {
   EXPECT_EQ(Nav->Buttons(nbFirst)->Hint(), L"Erster Datensatz");
 }
 
+TEST(DBExNavigatorLayout, LooksAndColoursReachEveryButton) {
+  TTestForm Form(400, 100, false);
+  auto* Nav = new TDBExNavigator(Form.Get());
+  auto All = [&](auto Check) {
+    for (Integer i = 0; i < 13; ++i) Check(Nav->Buttons(TExNavigateBtn(i)), i);
+  };
+  // As the holiday dialog sets it up.
+  Nav->SetFlat(false);
+  Nav->SetColorDown(TColor(0xD8D3D2));
+  Nav->SetColorHot(TColor(0xCAC7C7));
+  All([](TExNavButton* B, Integer i) {
+    EXPECT_FALSE(B->Flat()) << i;
+    EXPECT_EQ(B->Color(), clBtnFace) << i;
+    EXPECT_EQ(B->ColorHot(), TColor(0xCAC7C7)) << i;
+  });
+  Nav->SetLook(2);
+  All([](TExNavButton* B, Integer i) {
+    EXPECT_TRUE(B->Flat()) << i;
+    EXPECT_EQ(B->Color(), TColor(0xFDEADA)) << i;
+    EXPECT_EQ(B->ColorTo(), TColor(0xE4AE88)) << i;
+    EXPECT_EQ(B->ColorDown(), TColor(0x4E91FE)) << i;
+    EXPECT_EQ(B->BorderHotColor(), TColor(0)) << i;
+    EXPECT_EQ(B->BorderColor(), clNone) << i;
+  });
+  // Looks past 6 are only stored.
+  Nav->SetLook(9);
+  EXPECT_EQ(Nav->Look(), 9);
+  EXPECT_EQ(Nav->Buttons(nbPost)->Color(), TColor(0xFDEADA));
+  // The navigator's own background is not the buttons' face.
+  EXPECT_EQ(Nav->TCustomPanel::Color(), clBtnFace);
+}
+
 TEST_F(Navigator, EnabledStatesFollowTheDataSet) {
   Nav->SetVisibleButtons(TButtonSet{nbFirst, nbPrior, nbNext, nbLast, nbInsert, nbDelete, nbEdit,
                                     nbPost, nbCancel, nbRefresh, nbSearch, nbSetBookmark,
