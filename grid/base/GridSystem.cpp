@@ -1,0 +1,45 @@
+#include "grid/base/GridSystem.h"
+#include <vector>
+#include "foundation/XPTheme.h"
+
+namespace jorv {
+
+namespace {
+
+int FileMajorVersion(const wchar_t* FileName) {
+  DWORD Dummy = 0;
+  DWORD Size = GetFileVersionInfoSizeW(FileName, &Dummy);
+  if (Size == 0) return 0;
+  std::vector<BYTE> Buffer(Size);
+  if (!GetFileVersionInfoW(FileName, 0, Size, Buffer.data())) return 0;
+  VS_FIXEDFILEINFO* Info = nullptr;
+  UINT Len = 0;
+  if (!VerQueryValueW(Buffer.data(), L"\\", reinterpret_cast<void**>(&Info), &Len) || !Info) return 0;
+  return HIWORD(Info->dwFileVersionMS);
+}
+
+bool ThemesActive() { return IsThemeActive && IsThemeActive(); }
+
+}  // namespace
+
+bool IsWinXPOrLater() {
+  OSVERSIONINFOW V{};
+  V.dwOSVersionInfoSize = sizeof(V);
+  if (!GetVersionExW(&V)) return false;
+  return V.dwMajorVersion > 5 || (V.dwMajorVersion == 5 && V.dwMinorVersion >= 1);
+}
+
+bool IsThemedXP() { return IsWinXPOrLater() && ThemesActive() && FileMajorVersion(L"COMCTL32.DLL") > 5; }
+
+int CurrentXPColorScheme() {
+  if (!IsWinXPOrLater() || !ThemesActive() || !GetCurrentThemeName) return 0;
+  wchar_t FileName[255] = {}, Color[255] = {}, SizeName[255] = {};
+  if (FAILED(GetCurrentThemeName(FileName, 255, Color, 255, SizeName, 255))) return 0;
+  String C = Color;
+  if (C == L"NormalColor") return 1;
+  if (C == L"HomeStead") return 2;
+  if (C == L"Metallic") return 3;
+  return 0;
+}
+
+}  // namespace jorv
