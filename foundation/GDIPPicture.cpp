@@ -35,8 +35,7 @@ namespace {
 // Keeps the COM stream alive as long as the image decoded from it: GDI+
 // may read the stream lazily.
 struct TStreamImage {
-  explicit TStreamImage(IStream* AStream) : Stream(AStream), Image(AStream) {}
-  ~TStreamImage() = default;
+  explicit TStreamImage(IStream* AStream) : Stream{AStream}, Image(AStream) {}
   struct TRelease {
     IStream* S;
     ~TRelease() { S->Release(); }

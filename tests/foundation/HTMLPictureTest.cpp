@@ -195,13 +195,18 @@ TEST(HTMLPicture, AddressesLoadOrBecomeTheID) {
     EXPECT_EQ(Picture.ID(), C.Busy ? String() : C.URL) << C.URL;
   }
 
-  // Once busy, later web addresses are ignored for good.
+  // Once busy, later web addresses are ignored for good; without Asynch an
+  // address still becomes the ID.
   THTMLPicture Picture;
   Picture.LoadFromURL(L"http://example.invalid/1.gif");
-  Picture.SetAsynch(false);
   Picture.LoadFromURL(L"http://example.invalid/2.gif");
   EXPECT_TRUE(Picture.Busy());
-  EXPECT_EQ(Picture.ID(), L"http://example.invalid/2.gif");
+  EXPECT_TRUE(Picture.ID().empty());
+  Picture.SetAsynch(false);
+  Picture.LoadFromURL(L"http://example.invalid/3.gif");
+  EXPECT_TRUE(Picture.Busy());
+  EXPECT_EQ(Picture.ID(), L"http://example.invalid/3.gif");
+  EXPECT_TRUE(Picture.Empty());
 }
 
 TEST(HTMLPicture, AssignRestartsAndCopies) {
