@@ -298,6 +298,12 @@ void TExEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHe
   UpdateEditRect(FFlat);
 }
 
+void TExEdit::CMParentFontChanged(TMessage& M) {
+  TCustomEdit::CMParentFontChanged(M);
+  if (FLabel && ParentFont() && !FShowError) FLabel->Font()->Assign(Font());
+  UpdateLabel();
+}
+
 void TExEdit::CMFontChanged(TMessage& M) {
   TCustomEdit::CMFontChanged(M);
   UpdateEditRect(FFlat);
@@ -693,6 +699,11 @@ void TExEdit::SetEditType(TExEditType Value) {
   if (Value == etNumeric && C != 0) SetIntValue(0);
   if ((Value == etFloat || Value == etMoney) && C > 1) SetFloatValue(0);
   if (Value == etHex && C != 0 && C != 5) SetIntValue(0);
+  // Placed by a designer, a float edit starts with two decimals.
+  const TComponent* O = Owner();
+  const bool Placing = Designing() && !(O && (O->ComponentState().Contains(csReading) ||
+                                              O->ComponentState().Contains(csLoading)));
+  if (Placing && Value == etFloat && FPrecision == 0) SetPrecision(2);
 }
 
 void TExEdit::SetPrecision(int16_t Value) {

@@ -249,6 +249,7 @@ class TExEdit : public TCustomEdit {
   void DoLabelDblClick(TObject* Sender);
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void CMFontChanged(TMessage& Message) override;
+  void CMParentFontChanged(TMessage& Message) override;
   // Descendants reserve room for their buttons with these.
   Integer FIndentR = 0;
   Integer FIndentL = 0;

@@ -734,3 +734,23 @@ TEST_F(ExEditKeysTest, PastingAFullValueMovesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExEditTest, FocusWidensAndNarrowsAgain) {
+  Edit->SetFocusWidthInc(30);
+  FocusEdit();
+  EXPECT_EQ(Edit->Width(), 150);
+  LeaveEdit();
+  EXPECT_EQ(Edit->Width(), 120);
+}
+
+TEST_F(ExEditTest, AutoFocusTakesTheFocusOnMouseEnter) {
+  Edit->SetAutoFocus(true);
+  Other->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return Other->Focused(); }));
+  Edit->Perform(CM_MOUSEENTER, 0, 0);
+  EXPECT_TRUE(PumpUntil([&] { return Edit->Focused(); }));
+}
+
+}  // namespace
