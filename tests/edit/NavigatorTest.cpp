@@ -344,6 +344,26 @@ TEST_F(Navigator, PriorRepeatsWhileHeld) {
   EXPECT_EQ(Steps, Held + 1);
 }
 
+TEST_F(Navigator, AFailingRepeatStopsTheRepeat) {
+  Fill(3);
+  Nav->SetDataSource(&Source);
+  test::TMessageBoxRecorder Boxes;
+  Integer Calls = 0;
+  Nav->OnBtnNext = [&](TObject*) {
+    if (++Calls == 2) throw Exception(L"Kein Weiter");
+  };
+  TExNavButton* Next = Nav->Buttons(nbNext);
+  test::MouseDown(Next, 5, 5);
+  ASSERT_TRUE(test::PumpUntil([&] { return Calls >= 2; }, 3000));
+  test::Pump(400);
+  EXPECT_EQ(Calls, 2);
+  ASSERT_EQ(Boxes.Boxes().size(), 1u);
+  EXPECT_NE(Boxes.Boxes()[0].Text.find(L"Kein Weiter"), String::npos);
+  test::MouseUp(Next, 50, 50);
+  test::Pump();
+  EXPECT_EQ(Calls, 2);
+}
+
 TEST_F(Navigator, ArrowKeysMoveTheFocusedButton) {
   Nav->SetVisibleButtons(DialogButtons);
   Nav->SetTabStop(true);
