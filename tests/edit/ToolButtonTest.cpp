@@ -228,6 +228,25 @@ TEST(ExToolButton, GlyphShadowWhenHotAndGreyWhenDisabled) {
   }
 }
 
+TEST(ExToolButton, AcceleratorClicksAnEnabledButton) {
+  TTestForm F(200, 60);
+  TExToolButton* B = MakeButton(F.Get());
+  B->SetCaption(L"&Weiter");
+  Integer Clicks = 0;
+  B->OnClick = [&](TObject*) { ++Clicks; };
+  struct {
+    bool Enabled;
+    Word Key;
+    Integer Clicks;
+  } Cases[] = {{true, L'W', 1}, {true, L'E', 0}, {false, L'W', 0}};
+  for (const auto& C : Cases) {
+    Clicks = 0;
+    B->SetEnabled(C.Enabled);
+    B->Perform(CM_DIALOGCHAR, C.Key, 0);
+    EXPECT_EQ(Clicks, C.Clicks) << char(C.Key) << C.Enabled;
+  }
+}
+
 TEST(ExToolButton, AutoThemeAdaptFollowsTheColourScheme) {
   TTestForm F(200, 60, false);
   TExToolButton* B = MakeButton(F.Get());
