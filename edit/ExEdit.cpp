@@ -803,6 +803,13 @@ void TExEdit::Dispatch(TMessage& M) {
     case WM_PASTE: HandlePasteMessage(M); return;
     case WM_COPY: HandleCopyMessage(M); return;
     case WM_CUT: HandleCutMessage(M); return;
+    case WM_GETDLGCODE:
+      TCustomEdit::Dispatch(M);
+      // The window is multi-line only for its formatting rectangle: like a
+      // single-line edit it leaves Return and Esc to the form's buttons,
+      // unless Return is to move the focus itself.
+      if (!FReturnIsTab) M.Result &= ~DLGC_WANTALLKEYS;
+      return;
     case WM_NCPAINT:
       TCustomEdit::Dispatch(M);
       if (FFocusBorderColor != clNone || FBorderColor != clNone || (!Enabled() && FDisabledBorder)) PaintBorder();

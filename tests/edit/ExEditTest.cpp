@@ -754,3 +754,41 @@ TEST_F(ExEditTest, AutoFocusTakesTheFocusOnMouseEnter) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExEditKeysTest, TabLeavesWithoutTypingATab) {
+  Edit->SetText(L"ab");
+  FocusEdit();
+  KeyPress(Edit, VK_TAB);
+  EXPECT_TRUE(PumpUntil([&] { return Other->Focused(); }));
+  EXPECT_EQ(Edit->Text(), L"ab");
+}
+
+TEST_F(ExEditTest, PositionPastTheEndLiesRightOfTheLastCharacter) {
+  Edit->SetText(L"abc");
+  EXPECT_GT(Edit->PosFromChar(3).X, Edit->PosFromChar(2).X);
+  EXPECT_EQ(Edit->CharFromPos(Edit->PosFromChar(1)), 1);
+  Edit->SetText(L"");
+  EXPECT_EQ(Edit->PosFromChar(0).X, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ExEditKeysTest, ReturnReachesTheDefaultButton) {
+  auto* Ok = new TButton(Form.Get());
+  Ok->SetParent(Form.Get());
+  Ok->SetBounds(150, 10, 75, 25);
+  Ok->SetDefault(true);
+  int Clicks = 0;
+  Ok->OnClick = [&](TObject*) { ++Clicks; };
+  Edit->SetText(L"ab");
+  FocusEdit();
+  KeyPress(Edit, VK_RETURN);
+  EXPECT_TRUE(PumpUntil([&] { return Clicks == 1; }));
+  EXPECT_EQ(Edit->Text(), L"ab");
+}
+
+}  // namespace
