@@ -357,22 +357,29 @@ bool TBaseGrid::ColSpanIdentical(Integer ACol1, Integer ACol2) const {
 
 // ---- geometry ------------------------------------------------------------------
 
+namespace {
+
+// Distance from index From to index To along one axis; only the sizes in
+// between are summed, so a tall grid costs what the scrolled distance costs.
+template <class SizeOf>
+Integer Span(Integer From, Integer To, SizeOf Size) {
+  Integer d = 0;
+  if (To >= From)
+    for (Integer i = From; i < To; ++i) d += Size(i);
+  else
+    for (Integer i = To; i < From; ++i) d -= Size(i);
+  return d;
+}
+
+}  // namespace
+
 TRect TBaseGrid::UnclippedCellRect(Integer ACol, Integer ARow) {
-  Integer x = 0, y = 0;
-  for (Integer i = 0; i < ACol; ++i) x += GetColWidths(i);
-  for (Integer i = 0; i < ARow; ++i) y += GetRowHeights(i);
-  TRect R(x, y, x + GetColWidths(ACol), y + GetRowHeights(ARow));
+  auto W = [this](Integer i) { return GetColWidths(i); };
+  auto H = [this](Integer i) { return GetRowHeights(i); };
   TRect Origin = TCustomGrid::CellRect(LeftCol(), TopRow());
-  Integer dx = 0, dy = 0;
-  if (ACol >= FixedCols()) {
-    for (Integer i = 0; i < LeftCol(); ++i) dx -= GetColWidths(i);
-    dx += Origin.Left;
-  }
-  if (ARow >= FixedRows()) {
-    for (Integer i = 0; i < TopRow(); ++i) dy -= GetRowHeights(i);
-    dy += Origin.Top;
-  }
-  return TRect(R.Left + dx, R.Top + dy, R.Right + dx, R.Bottom + dy);
+  Integer x = ACol >= FixedCols() ? Origin.Left + Span(LeftCol(), ACol, W) : Span(0, ACol, W);
+  Integer y = ARow >= FixedRows() ? Origin.Top + Span(TopRow(), ARow, H) : Span(0, ARow, H);
+  return TRect(x, y, x + GetColWidths(ACol), y + GetRowHeights(ARow));
 }
 
 TRect TBaseGrid::CellRect(Integer c, Integer r) {

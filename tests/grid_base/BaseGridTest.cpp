@@ -26,6 +26,15 @@ class TProbeGrid : public TBaseGrid {
   using TBaseGrid::TBaseGrid;
   void SetNormalRowCount(Integer N) { FNormalRowCount = N; }
   void HoverRowIdxForTest(Integer R) { FHoverRowIdx = R; }
+  bool Nodes = false;
+  bool VclStyles = false;
+  bool HasNodes() override { return Nodes; }
+  bool UsesVCLStyles() override { return VclStyles; }
+  TColor CellColor = clNone;
+  void GetVisualProperties(Integer, Integer, TGridDrawState&, bool, bool, bool, TBrush* ABrush, TColor&, TColor&,
+                           TColor&, TFont*, TAlignment&, TVAlignment&, bool&, TCellGradientDirection&) override {
+    if (CellColor != clNone) ABrush->SetColor(CellColor);
+  }
   void Key(Word K) { KeyDown(K, TShiftState()); }
   std::map<std::pair<Integer, Integer>, Integer> Content;
   void DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect,
@@ -176,6 +185,21 @@ TEST_F(BaseGrid, MergedCellRectCoversTheAreaWhenScrolledAway) {
   EXPECT_EQ(G->CellSize(2, 3).Y, 3 * dh);
 }
 
+TEST_F(BaseGrid, TallGridStaysQuick) {
+  G->SetRowCount(100000);
+  G->HandleNeeded();
+  G->MergeCells(1, 99990, 2, 5);
+  G->SetCells(2, 99994, L"deep");
+  G->SetRow(99992);
+  Pump();
+  TRendered Img(G);
+  EXPECT_EQ(G->GetCells(1, 99990), L"deep");
+  TRect R = G->CellRect(2, 99993);
+  EXPECT_EQ(R.Bottom - R.Top, 5 * G->DefaultRowHeight());
+  G->SetRowCount(5);  // frees the area's properties
+  EXPECT_FALSE(G->HasCellProperties(1, 99990));
+}
+
 TEST_F(BaseGrid, ArrowKeysLeaveAMergedAreaInOneStep) {
   G->MergeCells(1, 1, 3, 2);
   G->HandleNeeded();
@@ -244,6 +268,60 @@ TEST_F(BaseGrid, RowColoursAndOwnGridLines) {
     EXPECT_EQ(Img.Pixel(3 * 40 + 20, 6 * 20 - 1), 0x0000FF);
     EXPECT_EQ(Img.Pixel(4 * 40 - 1, 5 * 20 + 10), 0x0000FF);
   }
+}
+
+TEST_F(BaseGrid, SelectionFacesAndNodeColumn) {
+  G->SetColor(0xFFFFFF);
+  G->SetBorderStyle(bsNone);
+  G->SetDefaultColWidth(40);
+  G->SetDefaultRowHeight(20);
+  G->SetSelection(TGridRect{1, 2, 3, 2});
+  G->SetSelectionStyle(ssVista);
+  auto Face = [&](Integer c) {
+    G->Invalidate();
+    Pump();
+    TRendered Img(G);
+    return Img.Pixel(c * 40 + 20, 2 * 20 + 10);
+  };
+  auto IsGrey = [](TColor C) { return (C & 0xFF) == ((C >> 8) & 0xFF) && (C & 0xFF) == ((C >> 16) & 0xFF); };
+  // Without the focus and without goDrawFocusSelected: the grey face.
+  TColor Grey = Face(2);
+  EXPECT_NE(Grey, 0xFFFFFF);
+  EXPECT_TRUE(IsGrey(Grey)) << std::hex << Grey;
+  TGridOptions O = G->Options();
+  O.Include(goDrawFocusSelected);
+  G->SetOptions(O);
+  TColor Vista = Face(2);
+  EXPECT_FALSE(IsGrey(Vista)) << std::hex << Vista;
+  EXPECT_GT((Vista >> 16) & 0xFF, Vista & 0xFF);  // bluish
+  G->SetSelectionStyle(ssDefault);
+  G->SetSelectionStyle(ssWin7);
+  EXPECT_NE(Face(2), Vista);
+
+  // Fixed and selected cells are left to the visual style when it is on.
+  G->SetSelectionStyle(ssDefault);
+  G->VclStyles = true;
+  G->CellColor = 0x0000FF;
+  G->Invalidate();
+  Pump();
+  {
+    TRendered Img(G);
+    EXPECT_NE(Img.Pixel(2 * 40 + 20, 2 * 20 + 10), 0x0000FF);  // selected
+    EXPECT_NE(Img.Pixel(20, 5 * 20 + 10), 0x0000FF);           // fixed
+    EXPECT_EQ(Img.Pixel(2 * 40 + 20, 5 * 20 + 10), 0x0000FF);  // plain
+  }
+  G->CellColor = clNone;
+
+  // A node grid draws no bottom line under column 0.
+  G->VclStyles = false;
+  G->Invalidate();
+  Pump();
+  TColor Line = TRendered(G).Pixel(20, 6 * 20 - 1);
+  EXPECT_EQ(Line, 0x808080);
+  G->Nodes = true;
+  G->Invalidate();
+  Pump();
+  EXPECT_NE(TRendered(G).Pixel(20, 6 * 20 - 1), 0x808080);
 }
 
 TEST_F(BaseGrid, UndoLinkFollowsTheComponent) {
