@@ -823,7 +823,12 @@ void TExEdit::Dispatch(TMessage& M) {
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
       TCustomEdit::Dispatch(M);
-      if (FTransparent) SetBkMode(reinterpret_cast<HDC>(M.WParam), TRANSPARENT);
+      if (FTransparent) {
+        SetBkMode(reinterpret_cast<HDC>(M.WParam), TRANSPARENT);
+        // The window fills its lines with this brush: a hollow one keeps
+        // what the parent painted underneath.
+        M.Result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+      }
       return;
   }
   if (M.Msg == WM_LBUTTONUP) {
@@ -861,6 +866,9 @@ void TExEdit::CNCommand(TWMCommand& M) {
       bool U = IsURL();
       if (U != FIsUrl) ApplyURLStyle(U);
     }
+    // Nothing fills behind the text of a see-through edit: the old
+    // glyphs go only with a full repaint.
+    if (FTransparent) Invalidate();
   }
   TCustomEdit::CNCommand(M);
 }

@@ -792,3 +792,16 @@ TEST_F(ExEditKeysTest, ReturnReachesTheDefaultButton) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ExEditTest, TransparentEditShowsItsParent) {
+  Form->SetColor(clAqua);
+  Edit->SetColor(clWhite);
+  Edit->SetBorderStyle(bsNone);
+  Edit->SetTransparent(true);
+  TRendered R(Edit);
+  EXPECT_EQ(R.Pixel(Edit->Width() - 3, Edit->Height() - 3), clAqua);
+}
+
+}  // namespace
