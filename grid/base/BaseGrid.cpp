@@ -21,7 +21,7 @@ TBaseGrid::~TBaseGrid() {
   FDefFont.reset();
   FDefBrush.reset();
   FreeAllCellProperties();
-  if (FUndoRedo) FUndoRedo->RemoveFreeNotification(this);
+  // The component model tells a linked undo component that the grid goes.
 }
 
 // ---- cell text -------------------------------------------------------------
@@ -536,6 +536,8 @@ bool TBaseGrid::DoMouseWheelUp(TShiftState Shift, TPoint MousePos) {
   SelectBaseCell();
   return Result;
 }
+
+void TBaseGrid::ChangeScale(Integer M, Integer D) { TCustomControl::ChangeScale(M, D); }
 
 void TBaseGrid::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent == FUndoRedo) FUndoRedo = nullptr;

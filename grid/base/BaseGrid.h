@@ -168,6 +168,9 @@ class TBaseGrid : public TObjStringGrid {
   void KeyDown(Word& Key, TShiftState Shift) override;
   bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
   bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  // Scaled as a plain windowed control: bounds and font, not the columns
+  // and rows, whose sizes the extended grid manages itself.
+  void ChangeScale(Integer M, Integer D) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
   TCellProperties* PropsAt(Integer c, Integer r) const {

@@ -36,6 +36,7 @@ class TProbeGrid : public TBaseGrid {
     if (CellColor != clNone) ABrush->SetColor(CellColor);
   }
   void Key(Word K) { KeyDown(K, TShiftState()); }
+  void Scale(Integer M, Integer D) { ChangeScale(M, D); }
   std::map<std::pair<Integer, Integer>, Integer> Content;
   void DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect,
                            TGridDrawState AState) override {
@@ -169,6 +170,15 @@ TEST_F(BaseGrid, PlatformGridNeverDrawsLinesOrDefaults) {
   G->SetDefaultDrawing(true);
   EXPECT_TRUE(G->DefaultDrawing());
   EXPECT_FALSE(static_cast<TCustomGrid*>(G)->DefaultDrawing());
+}
+
+TEST_F(BaseGrid, ScalingLeavesColumnsAndRowsAlone) {
+  G->SetColWidths(2, 50);
+  Integer W = G->Width(), Def = G->DefaultColWidth();
+  G->Scale(2, 1);
+  EXPECT_EQ(G->Width(), 2 * W);
+  EXPECT_EQ(G->DefaultColWidth(), Def);
+  EXPECT_EQ(G->GetColWidths(2), 50);
 }
 
 TEST_F(BaseGrid, MergedCellRectCoversTheAreaWhenScrolledAway) {
@@ -330,6 +340,14 @@ TEST_F(BaseGrid, UndoLinkFollowsTheComponent) {
   EXPECT_EQ(U->Grid(), G);
   delete U;
   EXPECT_EQ(G->UndoRedo(), nullptr);
+
+  TExGridUndoRedo Survivor(nullptr);
+  G->SetUndoRedo(&Survivor);
+  Survivor.RegisterChange(1, 1, L"", L"x");
+  delete G;
+  EXPECT_EQ(Survivor.Grid(), nullptr);
+  Survivor.Undo();  // no grid: nothing, no crash
+  EXPECT_EQ(Survivor.Level(), 1);
 }
 
 // ---- undo and redo -----------------------------------------------------------
