@@ -501,7 +501,9 @@ void TBaseGrid::KeyDown(Word& Key, TShiftState Shift) {
     // leaves the merged cell in one step.
     switch (Key) {
       case VK_LEFT:
-        if (b.X < Col() && Col() > FixedCols() && b.X > 0) SetCol(b.X - BP->CellSpanX());
+        // Kept inside the scrolling columns: a wide area near the fixed
+        // columns would otherwise send the cell off the grid.
+        if (b.X < Col() && Col() > FixedCols() && b.X > 0) SetCol(std::max(b.X - BP->CellSpanX(), FixedCols()));
         break;
       case VK_UP:
         if (b.Y < Row() && Row() > FixedRows() && b.Y > 0) SetRow(b.Y - 1);

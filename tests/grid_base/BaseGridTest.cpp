@@ -226,6 +226,12 @@ TEST_F(BaseGrid, ArrowKeysLeaveAMergedAreaInOneStep) {
   G->SelectBaseCell();
   EXPECT_EQ(G->Col(), 1);
   EXPECT_EQ(G->Row(), 1);
+
+  // Left from a covered cell of an area wider than the columns before it
+  // stays on the grid.
+  G->SetCol(3);
+  EXPECT_NO_THROW(G->Key(VK_LEFT));
+  EXPECT_EQ(G->Col(), 1);
 }
 
 TEST_F(BaseGrid, MergedAreaPaintsItsContentOncePerPass) {
