@@ -145,6 +145,43 @@ TEST_F(BaseGrid, ObjectsLiveInTheCellProperties) {
   EXPECT_THROW(G->GetCellProperties(99, 3), EInvalidGridOperation);
 }
 
+TEST_F(BaseGrid, NewPropertiesStartFromTheGridsLook) {
+  G->SetColor(0x336699);
+  G->Font()->SetName(L"Arial");
+  G->Font()->SetSize(13);
+  G->SetWordWrap(false);
+  TCellProperties* P = G->GetCellProperties(2, 2);
+  EXPECT_EQ(P->BrushColor(), 0x336699);
+  EXPECT_EQ(P->BrushColorTo(), clNone);
+  EXPECT_EQ(P->FontName(), L"Arial");
+  EXPECT_EQ(P->FontSize(), 13);
+  EXPECT_FALSE(P->WordWrap());
+  EXPECT_EQ(P->VAlignment(), vtaTop);
+  EXPECT_EQ(P->OwnerCol(), 2);
+  EXPECT_EQ(P->GetBaseCell(2, 2).X, 2);
+
+  // Assign leaves the owner, the gradient, the graphic and the calculation.
+  TCellProperties Src(nullptr, 7, 8);
+  TObject Graphic;
+  Src.SetBrushColorTo(0x111111);
+  Src.SetGradientDirection(GradientHorizontal);
+  Src.SetGraphicObject(&Graphic);
+  Src.SetCalcType(acSUM);
+  Src.SetEditor(edMaskEditBtn);
+  Src.SetFontName(L"Tahoma");
+  Src.SetCellSpanX(3);
+  P->Assign(&Src);
+  EXPECT_EQ(P->OwnerGrid(), G);
+  EXPECT_EQ(P->OwnerCol(), 7);
+  EXPECT_EQ(P->Editor(), edMaskEditBtn);
+  EXPECT_EQ(P->FontName(), L"Tahoma");
+  EXPECT_EQ(P->CellSpanX(), 3);
+  EXPECT_EQ(P->BrushColorTo(), clNone);
+  EXPECT_EQ(P->GradientDirection(), GradientVertical);
+  EXPECT_EQ(P->GraphicObject(), nullptr);
+  EXPECT_EQ(P->CalcType(), acNONE);
+}
+
 TEST_F(BaseGrid, CellGraphicsAreFreedWithTheirCells) {
   bool Freed1 = false, Freed2 = false;
   G->SetGraphicObjectEx(2, 18, new TCellGraphic(&Freed1));
