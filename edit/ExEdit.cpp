@@ -912,7 +912,8 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
     TCustomEdit::WMKillFocus(M);
     return;
   }
-  if (!FIsError && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
+  // An error that is not shown holds no colour of its own to keep.
+  if (!(FIsError && FShowError) && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
   if ((!FIsError || !FShowError) && !FShowModified && !(FShowURL && IsURL())) Font()->SetColor(FFontColor);
   if (FFocusLabel && FLabel) {
     FLabel->Font()->SetStyle(FLabel->Font()->Style() - fsBold);

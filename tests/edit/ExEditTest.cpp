@@ -320,6 +320,26 @@ TEST_F(ExEditTest, FocusColourOnlyForValidValues) {
   LeaveEdit();
   EXPECT_EQ(Edit->Color(), clWindow);
 
+  // Invalid when the window was made, valid by the time it is entered.
+  FocusEdit();
+  auto* Third = new TExEdit(Form.Get());
+  Third->SetEditType(etNumeric);
+  Third->SetMinValue(1);
+  Third->SetMaxValue(10);
+  Third->SetText(L"50");
+  Third->SetParent(Form.Get());
+  Third->SetBounds(10, 90, 120, 21);
+  Third->HandleNeeded();
+  Third->SetColor(clWindow);
+  Third->SetFocusColor(clYellow);
+  Third->SetText(L"5");
+  Third->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return Third->Focused(); }));
+  EXPECT_EQ(Third->Color(), clYellow);
+  FocusEdit();
+  EXPECT_EQ(Third->Color(), clWindow);
+  LeaveEdit();
+
   bool Validated = false;
   Edit->OnValueValidate = [&](TObject*, const String&, bool&) { Validated = true; };
   Edit->SetText(L"50");
