@@ -1,0 +1,920 @@
+#include "foundation/HTMLRenderer.h"
+
+#include <algorithm>
+#include <memory>
+#include "foundation/HTMLPicture.h"
+#include "foundation/HTMLSubset.h"
+#include "foundation/HTMLUtils.h"
+#include "foundation/XPTheme.h"
+#include <vssym32.h>
+#include "platform/gfx/Bitmap.h"
+#include "platform/gfx/Canvas.h"
+#include "platform/gfx/Font.h"
+#include "platform/gfx/Brush.h"
+#include "platform/gfx/Pen.h"
+#include "platform/gfx/Graphic.h"
+#include "platform/gfx/ImageList.h"
+#include "platform/rtl/Math.h"
+#include "platform/rtl/SysUtils.h"
+
+namespace jorv {
+
+namespace {
+
+bool IsXPOrLater() {
+  static const bool Value = [] {
+    OSVERSIONINFOW vi{};
+    vi.dwOSVersionInfoSize = sizeof(vi);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+    if (!GetVersionExW(&vi)) return false;
+#pragma GCC diagnostic pop
+    return vi.dwMajorVersion > 5 || (vi.dwMajorVersion == 5 && vi.dwMinorVersion != 0);
+  }();
+  return Value;
+}
+
+bool MiddleEasternLocale() {
+  switch (PRIMARYLANGID(GetSystemDefaultLangID())) {
+    case LANG_ARABIC: case LANG_HEBREW: case LANG_FARSI: case LANG_URDU:
+      return true;
+    default:
+      return false;
+  }
+}
+
+constexpr UINT BaseFlags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERNALLEADING;
+
+// Copies the parts of a font the tags change.
+void CopyFont(TFont* Dst, TFont* Src) { Dst->Assign(Src); }
+
+// Everything one pass carries from tag to tag.
+struct TPassState {
+  bool InAnchor = false;
+  String AnchorURL, AnchorTitle;
+  bool Hidden = false, Shadow = false, ErrorLine = false, Sub = false, Sup = false;
+  bool ParaBackground = false;
+  Integer ListLevel = 0;
+  Integer AnchorNo = 0;
+  Integer ImageNo = 0;
+  TColor SavedFontBrush = clNone, SavedParaBrush = clNone, SavedHiBrush = clNone,
+         SavedHiText = clNone, SavedHoverBrush = clNone, SavedHoverText = clNone;
+  // Rotation: the rotated font selected into the DC and the one it replaced.
+  HFONT RotFont = nullptr, RotOld = nullptr;
+};
+
+struct TLineMetrics {
+  Integer Height = 0, SubExtra = 0, SupExtra = 0, Raise = 0;
+  Integer Width = 0;
+  bool Full = false, Ends = false;
+  bool DropRest = false;
+  bool ListItem = false;
+  // The unplaced line's width: alignment and indent move a line without
+  // narrowing it, so both passes fit runs against the same width.
+  Integer Avail = 0;
+  bool TextAnchorHit = false;
+};
+
+class TRenderer {
+ public:
+  TCanvas* C;
+  TRect Area;
+  TCustomImageList* Images;
+  Integer TestX, TestY, FocusAnchor, HoverAnchor, ShadowOffset;
+  bool TestOnly, MeasureOnly, ScaleList, KeepColors, Blink, HoverMode, WordWrap;
+  bool Pressed;
+  String PressedID;
+  double Scale;
+  TColor URLColor, HoverColor, HoverTextColor, ShadowColor;
+  THTMLPictureCache* Cache;
+  IHTMLPictureContainer* Container;
+  HWND Wnd;
+  UINT Flags = BaseFlags;
+  bool Themed = false;
+  TColor EntryBackground = clNone;
+
+  // outputs
+  String URLUnderPoint, PlainText, FocusedURL, TitleUnderPoint;
+  Integer MaxWidth = 0, AnchorUnderPoint = -1;
+  TRect AnchorRect{}, ControlRect{};
+  String ControlID, ControlType, ControlValue;
+  bool ControlOrImageHit = false;
+  Integer ImageUnderPoint = -1;
+  bool AnchorMarked = false;
+
+  TAlignment Align = taLeftJustify;
+  Integer Indent = 0;
+  std::unique_ptr<TFont> BaseFont = std::make_unique<TFont>();
+
+  // Per line, per pass.
+  Integer CurX = 0;
+  Integer AnchorStartX = -1, AnchorStartY = 0;
+  bool AnchorStartedOnLine = false;
+  Integer FocusStartX = -1;
+  bool FirstPass = true;
+
+  Integer GH() { return C->TextHeight(L"gh"); }
+
+  bool Hovered(const TPassState& S) const {
+    return !HoverMode || S.AnchorNo == HoverAnchor;
+  }
+  TColor BrushColor() const {
+    return C->Brush()->Style() == bsClear ? clNone : C->Brush()->Color();
+  }
+  void SetBrushColor(TColor Color) {
+    if (Color == clNone) {
+      C->Brush()->SetStyle(bsClear);
+    } else {
+      C->Brush()->SetColor(Color);
+      C->Brush()->SetStyle(bsSolid);
+    }
+  }
+
+  // Sets up the DC so that DrawText uses the canvas font, colour and brush.
+  HDC PrepareDC() {
+    C->TextExtent(String());  // selects the font
+    HDC dc = C->Handle();
+    SetTextColor(dc, ColorToRGB(C->Font()->Color()));
+    TColor b = BrushColor();
+    if (b == clNone) {
+      SetBkMode(dc, TRANSPARENT);
+    } else {
+      SetBkMode(dc, OPAQUE);
+      SetBkColor(dc, ColorToRGB(b));
+    }
+    return dc;
+  }
+
+  Integer RunWidth(const String& Run, const TRect& R) {
+    HDC dc = PrepareDC();
+    RECT r{R.Left, R.Top, R.Right, R.Bottom};
+    // Without the ellipsis: it would clip the measure to the rectangle and
+    // hide that a run does not fit.
+    DrawTextW(dc, Run.c_str(), int(Run.size()), &r, (Flags & ~DT_END_ELLIPSIS) | DT_CALCRECT);
+    return r.right - r.left;
+  }
+
+  void DrawRun(const String& Run, const TRect& R) {
+    HDC dc = PrepareDC();
+    RECT r{R.Left, R.Top, R.Right, R.Bottom};
+    DrawTextW(dc, Run.c_str(), int(Run.size()), &r, Flags);
+  }
+
+  TGraphic* FindPicture(const String& Src) {
+    String Name;
+    Integer Index = 0;
+    THTMLImageKind Kind = HTMLImageKind(Src, Name, Index);
+    if (Kind == hikContainer && Container) return HTMLContainerPicture(Container, Src);
+    if (Kind == hikURL && Cache) {
+      TGraphic* G = Cache->FindPicture(Src);
+      if (!G) {
+        THTMLPicture* P = Cache->AddPicture();
+        P->SetAsynch(false);
+        P->LoadFromURL(Src);
+        G = Cache->FindPicture(Src);
+      }
+      return G;
+    }
+    return nullptr;
+  }
+
+  bool Pass(TPassState& S, String& Text, const TRect& R, bool Measuring, bool Drawing,
+            TLineMetrics& M, String* Source);
+  void ApplyTag(TPassState& S, const String& Tag, String& Text, const TRect& R, bool Measuring,
+                bool Drawing, TLineMetrics& M);
+  void InlineBox(TPassState& S, Integer W, Integer H, const TRect& R, TLineMetrics& M,
+                 bool& Fits);
+  void DoImage(TPassState& S, const String& Tag, const TRect& R, bool Drawing, TLineMetrics& M);
+  void DoControl(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
+                 TLineMetrics& M);
+};
+
+void SelectRotatedFont(TCanvas* Canvas, Integer Angle, TPassState& S) {
+  HDC dc = Canvas->Handle();
+  Canvas->TextExtent(String());
+  LOGFONTW lf{};
+  GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(lf), &lf);
+  lf.lfEscapement = Angle * 10;
+  lf.lfOrientation = Angle * 10;
+  HFONT f = CreateFontIndirectW(&lf);
+  HFONT old = HFONT(SelectObject(dc, f));
+  if (S.RotFont) {  // a second R replaces the first rotation; keep the original font
+    DeleteObject(S.RotFont);
+  } else {
+    S.RotOld = old;
+  }
+  S.RotFont = f;
+}
+
+void RestoreRotatedFont(TCanvas* Canvas, TPassState& S) {
+  if (!S.RotFont) return;
+  SelectObject(Canvas->Handle(), S.RotOld);
+  DeleteObject(S.RotFont);
+  S.RotFont = nullptr;
+  S.RotOld = nullptr;
+}
+
+void TRenderer::InlineBox(TPassState&, Integer W, Integer H, const TRect& R, TLineMetrics& M,
+                          bool& Fits) {
+  Integer Avail = M.Avail;
+  Fits = !(W > Avail - M.Width && W < Avail && M.Width > 0);
+  if (!Fits) {
+    M.Full = true;
+    return;
+  }
+  M.Width += W;
+  if (H > M.Height) M.Height = H;
+}
+
+void TRenderer::DoImage(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
+                        TLineMetrics& M) {
+  S.ImageNo++;
+  THTMLImageAttrs A = ReadHTMLImage(Tag);
+  String Src = A.Src;
+  if (!A.Alt.empty() && S.ImageNo == ImageUnderPoint) Src = A.Alt;
+  String Name;
+  Integer Index = 0;
+  THTMLImageKind Kind = HTMLImageKind(Src, Name, Index);
+  HDC dc = C->Handle();
+  Integer px = GetDeviceCaps(dc, LOGPIXELSX), py = GetDeviceCaps(dc, LOGPIXELSY);
+  Integer W = 0, H = 0;
+  TGraphic* G = nullptr;
+  bool ListPic = false;
+  if (Kind == hikImageList) {
+    if (!Images || Index < 0 || Index >= Images->Count()) return;
+    ListPic = true;
+    W = Images->Width();
+    H = Images->Height();
+  } else if (Kind == hikContainer || Kind == hikURL) {
+    G = FindPicture(Src);
+    if (!G || G->Empty()) return;
+    if (A.Width > 0 || A.Height > 0) {
+      W = A.Width > 0 ? A.Width : Integer(Round(double(A.Height) * G->Width() / std::max(1, G->Height())));
+      H = A.Height > 0 ? A.Height : Integer(Round(double(A.Width) * G->Height() / std::max(1, G->Width())));
+    } else if (auto* HP = dynamic_cast<THTMLPicture*>(G)) {
+      W = HP->GetMaxWidth();
+      H = HP->GetMaxHeight();
+    } else {
+      W = G->Width();
+      H = G->Height();
+    }
+  } else {
+    // System icons are not drawn by this engine; they take no space.
+    return;
+  }
+  Integer DrawW = W, DrawH = H;
+  if (ListPic && ScaleList) {
+    DrawW = Integer(Round(W * Scale));
+    DrawH = Integer(Round(H * Scale));
+  }
+  Integer LW = MulDiv(DrawW, px, 96), LH = MulDiv(DrawH, py, 96);
+  bool Fits = true;
+  Integer Left = CurX;
+  InlineBox(S, LW, LH, R, M, Fits);
+  if (!Fits) {
+    S.ImageNo--;  // counted again when the tag is applied on the next line
+    return;
+  }
+  if (Drawing) {
+    if (ListPic) {
+      if (ScaleList) {
+        std::unique_ptr<TBitmap> B = std::make_unique<TBitmap>();
+        B->SetSize(W, H);
+        B->Canvas()->Brush()->SetColor(clWhite);
+        B->Canvas()->FillRect(TRect{0, 0, W, H});
+        Images->Draw(B->Canvas(), 0, 0, Index);
+        C->StretchDraw(TRect{Left, R.Top, Left + DrawW, R.Top + DrawH}, B.get());
+      } else {
+        Images->Draw(C, Left, R.Top, Index);
+      }
+    } else {
+      C->StretchDraw(TRect{Left, R.Top, Left + W, R.Top + H}, G);
+    }
+  }
+  // Only a linked picture counts as a hit.
+  if (S.InAnchor && TestX >= Left && TestX < Left + LW && TestY >= R.Top &&
+      TestY < R.Top + LH) {
+    ControlOrImageHit = true;
+    URLUnderPoint = S.AnchorURL;
+    TitleUnderPoint = S.AnchorTitle;
+    ImageUnderPoint = S.ImageNo;
+  }
+  CurX += LW;
+  Integer TH = C->TextHeight(L"gh");
+  String U = UpperCase(Tag);
+  if (Pos(L"\"TOP", U) > 0) {
+    M.Raise = std::max(0, M.Height - TH);
+  } else if (Pos(L"\"MIDDLE", U) > 0) {
+    M.Raise = std::max(0, (M.Height - TH) / 2);
+  }
+}
+
+void TRenderer::DoControl(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
+                          TLineMetrics& M) {
+  String Type, ID, Value, WidthS, HeightS, Prop, MaxLen;
+  ParseControlTag(Tag, Type, ID, Value, WidthS, HeightS, Prop, MaxLen);
+  Integer W = 0;
+  if (!TryStrToInt(WidthS, W) || W <= 0) return;
+  Integer H = 25;
+  Integer Hv = 0;
+  if (TryStrToInt(HeightS, Hv) && Hv > 0) H = Hv;
+  Integer LineH = (Type == L"CHECK" || Type == L"RADIO") ? 16 : 23;
+  if (H > 25) LineH = H - 2;
+  Integer HitW = W, HitH = C->TextHeight(L"gh") + 10;
+  if (Type == L"BUTTON" || Type == L"COMBO") HitH = 25;
+  Integer CheckSize = Integer(Round(16 * Scale));
+  if (Type == L"CHECK" || Type == L"RADIO") {
+    HitW = CheckSize;
+    HitH = 16;
+  }
+  bool Fits = true;
+  Integer Left = CurX;
+  InlineBox(S, W, LineH, R, M, Fits);
+  if (!Fits) return;
+  if (Drawing) {
+    HDC dc = C->Handle();
+    Integer Bottom = R.Bottom;
+    TColor Outline = Themed ? TColor(0xB99D7F) : TColor(0x808080);
+    bool Hot = TestX > Left && TestX < Left + HitW && TestY > R.Top && TestY < R.Top + HitH;
+    if (Type == L"EDIT" || Type == L"PASSWORD" || Type == L"MASK" || Type == L"COMBO") {
+      TRect Box{Left, Bottom - M.Height + 4, Left + W, Bottom + 2};
+      C->Pen()->SetColor(Outline);
+      C->Pen()->SetWidth(1);
+      C->Brush()->SetStyle(bsSolid);
+      C->Brush()->SetColor(clWhite);
+      C->Rectangle(Box);
+      String V = Type == L"PASSWORD" ? PasswordMask(Value) : Value;
+      RECT tr{Box.Left + (Type == L"COMBO" ? 4 : 2), Box.Top, Box.Right - (Type == L"COMBO" ? 18 : 0),
+              Box.Bottom};
+      PrepareDC();
+      SetBkMode(dc, TRANSPARENT);
+      DrawTextW(dc, V.c_str(), int(V.size()), &tr, DT_SINGLELINE | DT_VCENTER);
+      if (Type == L"COMBO") {
+        RECT br{Box.Right - 17, Bottom - M.Height + 5, Box.Right - 1, Bottom + 1};
+        HTHEME th = Themed ? OpenThemeData(Wnd, L"combobox") : nullptr;
+        if (th) {
+          DrawThemeBackground(th, dc, CP_DROPDOWNBUTTON, Hot ? CBXS_HOT : CBXS_NORMAL, &br, nullptr);
+          CloseThemeData(th);
+        } else {
+          DrawFrameControl(dc, &br, DFC_SCROLL, DFCS_SCROLLCOMBOBOX);
+        }
+      }
+    } else if (Type == L"CHECK" || Type == L"RADIO") {
+      bool Ticked = UpperCase(Value) == L"TRUE";
+      bool Check = Type == L"CHECK";
+      Integer Size = Check ? CheckSize : 16;
+      RECT br = Check ? RECT{Left + 2, Bottom - Size + 1, Left + Size - 1, Bottom}
+                      : RECT{Left + 2, Bottom - 14, Left + 14, Bottom};
+      HTHEME th = Themed ? OpenThemeData(Wnd, L"button") : nullptr;
+      if (th) {
+        int State = Check ? int(Ticked ? CBS_CHECKEDNORMAL : CBS_UNCHECKEDNORMAL)
+                          : int(Ticked ? RBS_CHECKEDNORMAL : RBS_UNCHECKEDNORMAL);
+        DrawThemeBackground(th, dc, Check ? BP_CHECKBOX : BP_RADIOBUTTON, State, &br, nullptr);
+        CloseThemeData(th);
+      } else {
+        DrawFrameControl(dc, &br, DFC_BUTTON,
+                         (Check ? DFCS_BUTTONCHECK : DFCS_BUTTONRADIO) | DFCS_FLAT |
+                             (Ticked ? DFCS_CHECKED : 0));
+      }
+    } else if (Type == L"BUTTON") {
+      RECT br{Left + 2, Bottom - H, Left + W - 2, Bottom};
+      bool Down = Pressed && PressedID == ID;
+      HTHEME th = Themed ? OpenThemeData(Wnd, L"button") : nullptr;
+      if (th) {
+        DrawThemeBackground(th, dc, BP_PUSHBUTTON, Down ? PBS_PRESSED : Hot ? PBS_HOT : PBS_NORMAL,
+                            &br, nullptr);
+        CloseThemeData(th);
+      } else {
+        DrawFrameControl(dc, &br, DFC_BUTTON, DFCS_BUTTONPUSH | (Hot && Down ? DFCS_PUSHED : 0));
+      }
+      RECT tr{br.left + 2, br.top + 2, br.right - 2, br.bottom - 2};
+      PrepareDC();
+      SetBkMode(dc, TRANSPARENT);
+      DrawTextW(dc, Value.c_str(), int(Value.size()), &tr, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+    }
+  }
+  bool Inside = TestX > Left && TestX < Left + HitW && TestY > R.Top &&
+                TestY < R.Top + HitH;
+  if (Inside || (TestOnly && !ID.empty() && ID == ControlID)) {
+    ControlOrImageHit = true;
+    URLUnderPoint = L"ctrl";
+    ImageUnderPoint = S.ImageNo;
+    ControlRect = TRect{Left, R.Top, Left + HitW, R.Top + HitH};
+    ControlID = ID;
+    ControlType = Type;
+    ControlValue = Value;
+  }
+  CurX += W;
+}
+
+void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const TRect& R,
+                         bool Measuring, bool Drawing, TLineMetrics& M) {
+  bool Closing = false;
+  THTMLTag Kind = ClassifyHTMLTag(Tag, S.ListLevel, Closing);
+  TFont* F = C->Font();
+  auto Style = [&](TFontStyle St, bool On) {
+    TFontStyles s = F->Style();
+    if (On) s.Include(St); else s.Exclude(St);
+    F->SetStyle(s);
+  };
+  if (!Closing) {
+    switch (Kind) {
+      case htAnchor: {
+        S.AnchorNo++;
+        if (Drawing && S.AnchorNo - 1 == FocusAnchor) FocusStartX = CurX;
+        THTMLAnchorAttrs A = ReadHTMLAnchor(Tag);
+        if (!A.HRef.empty()) {
+          S.InAnchor = true;
+          S.AnchorURL = A.HRef;
+        }
+        S.AnchorTitle = A.Title;
+        AnchorStartX = CurX;
+        AnchorStartY = R.Top;
+        AnchorStartedOnLine = true;
+        bool Hov = HoverMode && S.AnchorNo == HoverAnchor;
+        if (Drawing && Hovered(S)) {
+          Style(fsUnderline, true);
+          if (HoverColor != clNone) {
+            S.SavedHoverBrush = BrushColor();
+            SetBrushColor(HoverColor);
+          }
+          if (HoverTextColor != clNone) {
+            S.SavedHoverText = F->Color();
+            F->SetColor(HoverTextColor);
+          }
+        }
+        if (!KeepColors && !(HoverTextColor != clNone && Hov)) F->SetColor(URLColor);
+        break;
+      }
+      case htBold: Style(fsBold, true); break;
+      case htItalic: Style(fsItalic, true); break;
+      case htUnderline: Style(fsUnderline, true); break;
+      case htStrikeout: Style(fsStrikeOut, true); break;
+      case htLineBreak:
+        if (FirstPass) PlainText += L'\r';
+        M.Ends = true;
+        break;
+      case htBlink:
+        if (!Blink) F->SetColor(EntryBackground);
+        break;
+      case htBody:
+        if (Drawing) {
+          THTMLBodyAttrs A = ReadHTMLBody(Tag);
+          if (!A.Background.empty()) {
+            if (TGraphic* G = FindPicture(A.Background); G && !G->Empty() && G->Width() > 0 &&
+                                                        G->Height() > 0) {
+              HDC dc = C->Handle();
+              HRGN rgn = CreateRectRgn(Area.Left, Area.Top, Area.Right, Area.Bottom);
+              SelectClipRgn(dc, rgn);
+              for (Integer y = Area.Top; y < Area.Bottom; y += G->Height())
+                for (Integer x = Area.Left; x < Area.Right; x += G->Width()) C->Draw(x, y, G);
+              SelectClipRgn(dc, nullptr);
+              DeleteObject(rgn);
+            }
+          }
+          if (A.BgColor != clNone) {
+            SetBrushColor(A.BgColor);
+            S.SavedFontBrush = A.BgColor;
+            C->Pen()->SetColor(A.BgColor);
+            C->Rectangle(Area);
+          }
+        }
+        break;
+      case htControl: DoControl(S, Tag, R, Drawing, M); break;
+      case htError:
+        if (Drawing) S.ErrorLine = true;
+        break;
+      case htFont: {
+        THTMLFontAttrs A = ReadHTMLFont(Tag);
+        if (!A.Face.empty()) F->SetName(A.Face);
+        if (A.Color != clNone && !KeepColors) F->SetColor(A.Color);
+        if (A.HasBgColor && Drawing && !KeepColors) {
+          S.SavedFontBrush = BrushColor();
+          if (A.BgColor != clNone) SetBrushColor(A.BgColor);
+        }
+        if (A.Size > 0) F->SetSize(A.Size);
+        break;
+      }
+      case htHighlight:
+        if (Drawing) {
+          S.SavedHiText = F->Color();
+          S.SavedHiBrush = BrushColor();
+          SetBrushColor(HTMLHilightColor());
+          F->SetColor(HTMLHilightTextColor());
+        }
+        break;
+      case htRule:
+        if (Drawing) {
+          TColor Old = C->Pen()->Color();
+          C->Pen()->SetColor(clBlack);
+          C->Pen()->SetWidth(1);
+          C->MoveTo(R.Left, R.Bottom + 1);
+          C->LineTo(R.Right, R.Bottom + 1);
+          C->Pen()->SetColor(Old);
+        }
+        M.Ends = true;
+        break;
+      case htIndent: {
+        Integer X = 0;
+        if (ReadHTMLIndent(Tag, X) && CurX - Area.Left < X) {
+          M.Width += Area.Left + X - CurX;
+          CurX = Area.Left + X;
+        }
+        break;
+      }
+      case htImage: DoImage(S, Tag, R, Drawing, M); break;
+      case htListItem: {
+        if (M.ListItem) {
+          // A second item on one line starts the next line.
+          M.Full = true;
+          break;
+        }
+        M.ListItem = true;
+        Integer Adv = S.ListLevel * 12;
+        if (Drawing) {
+          TFontName Old = F->Name();
+          F->SetName(L"Symbol");
+          String Bullet(1, HTMLBulletChar(S.ListLevel));
+          DrawRun(Bullet, TRect{CurX + Adv - 12, R.Top, R.Right, R.Bottom});
+          F->SetName(Old);
+        }
+        CurX += Adv;
+        M.Width += Adv;
+        break;
+      }
+      case htParagraph: {
+        THTMLParagraphAttrs A = ReadHTMLParagraph(Tag);
+        if (A.HasAlign) Align = A.Align;
+        if (A.HasIndent) Indent = A.Indent;
+        if (A.HasBgColor && A.BgColor != clNone && Drawing) {
+          S.ParaBackground = true;
+          S.SavedParaBrush = BrushColor();
+          SetBrushColor(A.BgColor);
+          C->Pen()->SetColor(A.BgColor);
+          C->Rectangle(TRect{Area.Left, R.Top, Area.Right, R.Top + M.Height});
+        }
+        break;
+      }
+      case htRotation: SelectRotatedFont(C, ReadHTMLRotation(Tag), S); break;
+      case htShadow: S.Shadow = true; break;
+      case htSubscript: S.Sub = true; break;
+      case htSuperscript: S.Sup = true; break;
+      case htList:
+        S.ListLevel++;
+        M.Ends = true;
+        break;
+      case htHidden: S.Hidden = true; break;
+      default: break;
+    }
+    return;
+  }
+  switch (Kind) {
+    case htAnchor:
+      if (Drawing && Hovered(S)) {
+        Style(fsUnderline, false);
+        if (HoverColor != clNone) SetBrushColor(S.SavedHoverBrush);
+        if (HoverTextColor != clNone) F->SetColor(S.SavedHoverText);
+      }
+      if (!KeepColors) F->SetColor(BaseFont->Color());
+      S.InAnchor = false;
+      if (AnchorMarked) {
+        AnchorRect = TRect{AnchorStartedOnLine ? AnchorStartX : R.Left,
+                           AnchorStartedOnLine ? AnchorStartY : R.Top, CurX, R.Bottom};
+        AnchorUnderPoint = S.AnchorNo;
+        AnchorMarked = false;
+      }
+      if (Drawing && FocusStartX >= 0 && S.AnchorNo - 1 == FocusAnchor) {
+        C->Brush()->SetStyle(bsClear);
+        RECT fr{FocusStartX - 1, R.Bottom - C->TextHeight(L"gh"), CurX + 1, R.Bottom};
+        DrawFocusRect(C->Handle(), &fr);
+        FocusStartX = -1;
+      }
+      break;
+    case htBold: Style(fsBold, false); break;
+    case htBlink: case htBody: F->SetColor(BaseFont->Color()); break;
+    case htError:
+      if (Drawing) S.ErrorLine = false;
+      break;
+    case htFont:
+      F->SetName(BaseFont->Name());
+      F->SetSize(BaseFont->Size());
+      if (Drawing && !KeepColors) {
+        F->SetColor(BaseFont->Color());
+        SetBrushColor(S.SavedFontBrush);
+      }
+      break;
+    case htHighlight:
+      if (Drawing) {
+        F->SetColor(S.SavedHiText);
+        SetBrushColor(S.SavedHiBrush);
+      }
+      break;
+    case htItalic: Style(fsItalic, false); break;
+    case htListItem: M.Ends = true; break;
+    case htParagraph:
+      M.Ends = true;
+      if (Drawing) {
+        SetBrushColor(S.SavedParaBrush);
+        S.ParaBackground = false;
+      }
+      break;
+    case htRotation: RestoreRotatedFont(C, S); break;
+    case htSubscript: S.Sub = S.Sup = false; break;
+    case htShadow: S.Shadow = false; break;
+    case htStrikeout: Style(fsStrikeOut, false); break;
+    case htUnderline: Style(fsUnderline, false); break;
+    case htList: S.ListLevel--; break;
+    case htHidden: S.Hidden = false; break;
+    default: break;
+  }
+  (void)Text;
+  (void)Measuring;
+}
+
+bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring, bool Drawing,
+                     TLineMetrics& M, String* Source) {
+  M.Width = 0;
+  M.Full = M.Ends = false;
+  CurX = R.Left;
+  AnchorStartedOnLine = false;
+  M.ListItem = false;
+  if (Drawing && S.ParaBackground && BrushColor() != clNone) {
+    TColor Old = C->Pen()->Color();
+    C->Pen()->SetColor(BrushColor());
+    C->Rectangle(TRect{Area.Left, R.Top, Area.Right, R.Top + M.Height});
+    C->Pen()->SetColor(Old);
+  }
+  Integer Avail = M.Avail;
+  Integer TrailingSpace = 0;
+  String Visible;
+  bool FirstRun = true;
+  Integer Pos1 = 1;
+  while (Pos1 <= Integer(Text.size()) && !M.Ends && !M.Full) {
+    String Token;
+    Integer Start = Pos1;
+    THTMLTokenKind K = NextHTMLToken(Text, Pos1, WordWrap, Token);
+    if (K == htkEnd) {
+      Pos1 = Integer(Text.size()) + 1;
+      break;
+    }
+    if (K == htkTag) {
+      Integer Before = M.Width;
+      ApplyTag(S, Token, Text, R, Measuring, Drawing, M);
+      if (M.Full) {
+        M.Width = std::min(M.Width, Before);
+        Pos1 = Start;
+        break;
+      }
+      if (Source) *Source += Token;
+      continue;
+    }
+    String Run = DecodeHTMLRunEntities(Token);
+    if (Run.empty()) {
+      if (Source) *Source += Token;
+      continue;
+    }
+    Integer TH = C->TextHeight(Run);
+    if (TH > M.Height) M.Height = TH;
+    if (S.Sub) M.SubExtra = std::max(M.SubExtra, TH / 4);
+    if (S.Sup) M.SupExtra = std::max(M.SupExtra, TH / 4);
+    if (FirstPass) PlainText += Run;
+    if (S.Hidden) {
+      if (Source) *Source += Token;
+      continue;
+    }
+    Integer W = RunWidth(Run, R);
+    Integer RunLeft = CurX;
+    // Fitting decides before drawing so that a wrapped word is not drawn twice.
+    bool EndsInSpace = !Visible.empty() && Visible.back() == L' ';
+    bool Taken = M.Width + W < Avail || W >= Avail || !EndsInSpace || !WordWrap;
+    if (!Taken) {
+      Pos1 = Start;
+      M.Ends = true;
+      break;
+    }
+    if (!WordWrap && FirstRun && Measuring && W >= Avail) M.DropRest = true;
+    FirstRun = false;
+    if (Measuring) {
+      Integer RelX = TestX - R.Left;
+      if (RelX >= RunLeft - R.Left && RelX < RunLeft - R.Left + W && S.InAnchor) {
+        M.TextAnchorHit = true;
+        if (R.Top < TestY) {
+          URLUnderPoint = S.AnchorURL;
+          TitleUnderPoint = S.AnchorTitle;
+          AnchorMarked = true;
+        }
+      }
+    }
+    if (Drawing) {
+      Integer B = R.Bottom - M.Raise;
+      if (S.Sub) B += M.SubExtra;
+      if (S.Sup) B -= M.SupExtra;
+      B -= M.SubExtra;
+      if (S.Shadow) {
+        TColor Old = C->Font()->Color();
+        C->Font()->SetColor(ShadowColor);
+        DrawRun(Run, TRect{CurX + ShadowOffset, R.Top + ShadowOffset, R.Right + ShadowOffset,
+                           B + ShadowOffset});
+        C->Font()->SetColor(Old);
+      }
+      DrawRun(Run, TRect{CurX, R.Top, R.Right, B});
+      if (S.InAnchor && S.AnchorNo - 1 == FocusAnchor) FocusedURL = S.AnchorURL;
+      if (S.ErrorLine) {
+        HDC dc = C->Handle();
+        HPEN Pen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+        HPEN Old = HPEN(SelectObject(dc, Pen));
+        Integer X = (CurX / 2) * 2;
+        Integer Phase = X % 4 == 0 ? 2 : 0;
+        Integer Y = R.Bottom - 1;
+        MoveToEx(dc, X, Y + Phase, nullptr);
+        while (X < CurX + W) {
+          X += 2;
+          Phase = Phase == 0 ? 2 : 0;
+          LineTo(dc, X, Y + Phase);
+        }
+        SelectObject(dc, Old);
+        DeleteObject(Pen);
+      }
+    }
+    CurX += W;
+    M.Width += W;
+    Visible += Run;
+    TrailingSpace = Run.back() == L' ' ? C->TextWidth(L" ") : 0;
+    if (Source) *Source += Token;
+  }
+  Text.erase(0, Pos1 - 1);
+  if (M.Width - TrailingSpace > MaxWidth) MaxWidth = M.Width - TrailingSpace;
+  if (Drawing && S.InAnchor && FocusStartX >= 0 && S.AnchorNo - 1 == FocusAnchor) {
+    RECT fr{FocusStartX - 1, R.Bottom - C->TextHeight(L"gh"), CurX + 1, R.Bottom};
+    DrawFocusRect(C->Handle(), &fr);
+    FocusStartX = R.Left + 1;
+  }
+  return true;
+}
+
+}  // namespace
+
+UINT ApplyRTLFlags(UINT Flags, Integer BiDiMode) {
+  if (!MiddleEasternLocale()) return Flags;
+  if (BiDiMode == 1) {
+    if (Flags & DT_RIGHT)
+      Flags &= ~DT_RIGHT;
+    else if (!(Flags & DT_CENTER))
+      Flags |= DT_RIGHT;
+  }
+  if (BiDiMode != 0) Flags |= DT_RTLREADING;
+  return Flags;
+}
+
+bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
+                  TCustomImageList* Images, Integer TestX, Integer TestY, Integer FocusAnchor,
+                  Integer HoverAnchor, Integer ShadowOffset, bool TestOnly, bool MeasureOnly,
+                  bool ScaleListPictures, bool KeepColors, bool BlinkPhase, bool HoverMode,
+                  bool WordWrap, bool ControlPressed, const String& PressedID,
+                  double PictureScale, TColor URLColor, TColor HoverColor, TColor HoverTextColor,
+                  TColor ShadowColor, String& URLUnderPoint, String& PlainText,
+                  String& FocusedURL, String& TitleUnderPoint, Integer& Width, Integer& Height,
+                  Integer& AnchorCount, Integer& AnchorUnderPoint, TRect& AnchorRect,
+                  TRect& ControlRect, String& ControlID, String& ControlType,
+                  String& ControlValue, THTMLPictureCache* PictureCache,
+                  IHTMLPictureContainer* PictureContainer, HWND WindowHandle, Integer BiDiMode) {
+  TRenderer E;
+  E.C = Canvas;
+  E.Area = Rect;
+  E.Images = Images;
+  E.TestX = TestX;
+  E.TestY = TestY;
+  E.FocusAnchor = FocusAnchor;
+  E.HoverAnchor = HoverAnchor;
+  E.ShadowOffset = ShadowOffset;
+  E.TestOnly = TestOnly;
+  E.MeasureOnly = MeasureOnly;
+  E.ScaleList = ScaleListPictures;
+  E.KeepColors = KeepColors;
+  E.Blink = BlinkPhase;
+  E.HoverMode = HoverMode;
+  E.WordWrap = WordWrap;
+  E.Pressed = ControlPressed;
+  E.PressedID = PressedID;
+  E.Scale = PictureScale < 1.0 ? 1.0 : PictureScale;
+  E.URLColor = URLColor;
+  E.HoverColor = HoverColor;
+  E.HoverTextColor = HoverTextColor;
+  E.ShadowColor = ShadowColor;
+  E.Cache = PictureCache;
+  E.Container = PictureContainer;
+  E.Wnd = WindowHandle;
+  E.ControlID = TestOnly ? ControlID : String();
+
+  // 1. Save what the call changes.
+  TColor OldPenColor = Canvas->Pen()->Color();
+  Integer OldPenWidth = Canvas->Pen()->Width();
+  TColor OldBrushColor = Canvas->Brush()->Color();
+  TBrushStyle OldBrushStyle = Canvas->Brush()->Style();
+  E.EntryBackground = OldBrushStyle == bsClear ? clNone : OldBrushColor;
+  CopyFont(E.BaseFont.get(), Canvas->Font());
+  auto Font1 = std::make_unique<TFont>();  // canvas font for the next measuring pass
+  auto Font2 = std::make_unique<TFont>();  // canvas font for the next drawing pass
+  CopyFont(Font1.get(), Canvas->Font());
+  CopyFont(Font2.get(), Canvas->Font());
+  E.SetBrushColor(clNone);
+  if (IsXPOrLater() && IsThemeActive && OpenThemeData && DrawThemeBackground && CloseThemeData)
+    E.Themed = IsThemeActive();
+
+  // 2. Outputs.
+  ControlRect = TRect{0, 0, 0, 0};
+  Width = Height = AnchorCount = 0;
+  AnchorUnderPoint = -1;
+  SetBkMode(Canvas->Handle(), TRANSPARENT);
+  E.Flags = BaseFlags | (WordWrap ? 0 : DT_END_ELLIPSIS);
+  E.Flags = ApplyRTLFlags(E.Flags, BiDiMode);
+
+  // 3. First-stage decoding.
+  String S = LineBreaksToBR(StripTemplateMarkers(DecodeHTMLSpecialChars(Text)), true);
+
+  TPassState P1, P2;
+  TRect Line = Rect;
+  Line.Left += 1;
+  bool Result = false;
+  Integer TotalH = 0;
+  while (!S.empty()) {
+    // 4.1
+    Canvas->Font()->Assign(Font1.get());
+    TPassState Saved = P1;
+    TLineMetrics M;
+    M.Height = Canvas->TextHeight(L"gh");
+    M.Avail = Line.Right - Line.Left;
+    Integer GH = M.Height;
+    Integer ImageNo = P1.ImageNo;
+    // 4.2 measuring pass
+    String Source;
+    E.FirstPass = true;
+    E.Pass(P1, S, Line, true, false, M, &Source);
+    Font1->Assign(Canvas->Font());
+    P1.InAnchor = Saved.InAnchor;
+    P1.AnchorURL = Saved.AnchorURL;
+    P1.AnchorTitle = Saved.AnchorTitle;
+    P1.Hidden = Saved.Hidden;
+    P1.Shadow = Saved.Shadow;
+    if (M.DropRest) S.clear();
+    // 4.3 place
+    TRect Placed = Line;
+    Integer LineW = M.Width;
+    Integer Avail = Line.Right - Line.Left;
+    if (E.Align == taRightJustify && Line.Right - LineW > Placed.Left)
+      Placed.Left = Line.Right - LineW;
+    else if (E.Align == taCenter && Avail - LineW > 0)
+      Placed.Left = Line.Left + (Avail - LineW) / 2;
+    Placed.Left += E.Indent;
+    Placed.Bottom = Line.Top + M.Height + M.SubExtra + M.SupExtra;
+    // 4.4 second pass
+    if (!MeasureOnly) {
+      Canvas->Font()->Assign(Font2.get());
+      P2.ImageNo = ImageNo;
+      E.FirstPass = false;
+      E.ControlOrImageHit = false;
+      TLineMetrics M2 = M;
+      M2.TextAnchorHit = false;
+      M2.DropRest = false;
+      String Src = Source;
+      Integer Keep = E.MaxWidth;
+      E.Pass(P2, Src, Placed, TestOnly, !TestOnly, M2, nullptr);
+      E.MaxWidth = Keep;
+      Font2->Assign(Canvas->Font());
+      if (E.ControlOrImageHit) Result = true;
+      Integer B = Placed.Bottom - M.Raise;
+      if (M2.TextAnchorHit && TestY > B - GH && TestY < B) Result = true;
+    }
+    // 4.5
+    Integer Step = M.Height + M.SubExtra + M.SupExtra;
+    Line.Top += Step;
+    TotalH += Step;
+    // 4.6
+    if (!MeasureOnly && Line.Top + GH > Rect.Bottom) break;
+  }
+  RestoreRotatedFont(Canvas, P1);
+  RestoreRotatedFont(Canvas, P2);
+  AnchorCount = std::max(P1.AnchorNo, P2.AnchorNo);
+  Canvas->Font()->Assign(E.BaseFont.get());
+  Width = E.MaxWidth;
+  Height = TotalH == 0 ? Canvas->TextHeight(L"gh") : TotalH;
+  Canvas->Pen()->SetColor(OldPenColor);
+  Canvas->Pen()->SetWidth(OldPenWidth);
+  Canvas->Brush()->SetColor(OldBrushColor);
+  Canvas->Brush()->SetStyle(OldBrushStyle);
+  PlainText = E.PlainText;
+  FocusedURL = E.FocusedURL;
+  TitleUnderPoint = E.TitleUnderPoint;
+  if (!E.URLUnderPoint.empty()) URLUnderPoint = E.URLUnderPoint;
+  if (E.AnchorUnderPoint >= 0) {
+    AnchorUnderPoint = E.AnchorUnderPoint;
+    AnchorRect = E.AnchorRect;
+  }
+  ControlRect = E.ControlRect;
+  ControlID = E.ControlID;
+  ControlType = E.ControlType;
+  ControlValue = E.ControlValue;
+  return MeasureOnly ? false : Result;
+}
+
+}  // namespace jorv

@@ -1,0 +1,333 @@
+#include <gtest/gtest.h>
+#include "PaintProbe.h"
+#include "foundation/HTMLRenderer.h"
+#include "foundation/HTMLSubset.h"
+#include "platform/gfx/ImageList.h"
+
+using namespace jorv;
+using namespace jorv::test;
+
+namespace {
+
+// One call of the engine with every input at a plain default; the outputs
+// land in the fields after Run.
+struct THTMLCall {
+  TRect R{0, 0, 200, 100};
+  TCustomImageList* Images = nullptr;
+  Integer X = -1, Y = -1;
+  Integer Focus = -1, Hover = -1;
+  bool TestOnly = false, MeasureOnly = false, KeepColors = false, HoverMode = false;
+  bool WordWrap = true;
+  TColor URLColor = clBlue;
+  IHTMLPictureContainer* Container = nullptr;
+
+  String URL, Plain, FocusURL, Title, CtrlID, CtrlType, CtrlValue;
+  Integer W = 0, H = 0, Anchors = 0, AnchorNo = -1;
+  TRect ARect{}, CRect{};
+  bool Result = false;
+
+  bool Run(TCanvas* C, const String& Text) {
+    Result = DrawHTMLText(C, Text, R, Images, X, Y, Focus, Hover, 1, TestOnly, MeasureOnly,
+                          false, KeepColors, true, HoverMode, WordWrap, false, String(), 1.0,
+                          URLColor, clNone, clNone, clGray, URL, Plain, FocusURL, Title, W, H,
+                          Anchors, AnchorNo, ARect, CRect, CtrlID, CtrlType, CtrlValue, nullptr,
+                          Container, nullptr, 0);
+    return Result;
+  }
+};
+
+TPaintProbe& Probe() {
+  static TPaintProbe P(240, 120);
+  return P;
+}
+
+void Clear(TPaintProbe& P) {
+  P.Canvas()->Brush()->SetColor(clWhite);
+  P.Canvas()->FillRect(TRect{0, 0, 240, 120});
+  P.Canvas()->Font()->SetName(L"Tahoma");
+  P.Canvas()->Font()->SetSize(10);
+  P.Canvas()->Font()->SetColor(clBlack);
+  P.Canvas()->Font()->SetStyle({});
+}
+
+bool IsDark(TColor C) {
+  C = ColorToRGB(C);
+  return (C & 0xFF) + ((C >> 8) & 0xFF) + ((C >> 16) & 0xFF) < 3 * 128;
+}
+
+Integer DarkIn(TPaintProbe& P, const TRect& R) {
+  Integer N = 0;
+  for (Integer Y = R.Top; Y < R.Bottom; ++Y)
+    for (Integer X = R.Left; X < R.Right; ++X) N += IsDark(P.At(X, Y));
+  return N;
+}
+
+// Columns of R that hold a dark pixel: first and last, -1 when none.
+std::pair<Integer, Integer> InkSpan(TPaintProbe& P, const TRect& R) {
+  Integer First = -1, Last = -1;
+  for (Integer X = R.Left; X < R.Right; ++X)
+    for (Integer Y = R.Top; Y < R.Bottom; ++Y)
+      if (IsDark(P.At(X, Y))) {
+        if (First < 0) First = X;
+        Last = X;
+        break;
+      }
+  return {First, Last};
+}
+
+class TColorContainer : public IHTMLPictureContainer {
+ public:
+  TColorContainer() {
+    FPic.SetPixelFormat(pf24bit);
+    FPic.SetSize(10, 8);
+    FPic.Canvas()->Brush()->SetColor(clLime);
+    FPic.Canvas()->FillRect(TRect{0, 0, 10, 8});
+  }
+  TGraphic* FindPicture(const String& Name) override {
+    return Name == L"GREEN" || Name == L"green" ? &FPic : nullptr;
+  }
+
+ private:
+  TBitmap FPic;
+};
+
+}  // namespace
+
+TEST(HTMLRenderer, MeasuresLinesAndWidths) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  struct {
+    const wchar_t* Text;
+    const wchar_t* WidthOf;
+    Integer Lines;
+    const wchar_t* Plain;
+  } Cases[] = {
+      {L"", L"", 1, L""},
+      {L"ab<BR>abcd <BR>x", L"abcd", 3, L"ab\rabcd \rx"},
+      {L"a<Z>wwww</Z>c", L"ac", 1, L"awwwwc"},
+      {L"a<TABLE>c", L"ac", 1, L"ac"},
+      {L"x\r\ny", L"x", 2, L"x\ry"},
+      {L"<B>bold</B>", nullptr, 1, L"bold"},
+  };
+  for (auto& T : Cases) {
+    THTMLCall K;
+    K.MeasureOnly = true;
+    EXPECT_FALSE(K.Run(C, T.Text)) << T.Text;
+    EXPECT_EQ(K.H, GH * T.Lines) << T.Text;
+    EXPECT_EQ(K.Plain, String(T.Plain)) << T.Text;
+    if (T.WidthOf) {
+      EXPECT_EQ(K.W, C->TextWidth(T.WidthOf)) << T.Text;
+    }
+  }
+  // Bold is wider than plain, and the canvas font comes back unchanged.
+  THTMLCall B;
+  B.MeasureOnly = true;
+  B.Run(C, L"<B>bold</B>");
+  EXPECT_GT(B.W, C->TextWidth(L"bold"));
+  EXPECT_FALSE(C->Font()->Style().Contains(fsBold));
+}
+
+TEST(HTMLRenderer, WrapsAtSpacesOrEndsInEllipsis) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  Integer WordW = C->TextWidth(L"wwww ");
+  THTMLCall K;
+  K.MeasureOnly = true;
+  K.R = TRect{0, 0, WordW + 4, 100};
+  K.Run(C, L"wwww wwww");
+  EXPECT_EQ(K.H, 2 * GH);
+  // A word wider than the rectangle stays on its own line.
+  K.Run(C, L"wwwwwwwwwwwwww ww");
+  EXPECT_EQ(K.H, 2 * GH);
+
+  THTMLCall N;
+  N.MeasureOnly = true;
+  N.WordWrap = false;
+  N.R = K.R;
+  N.Run(C, L"wwww wwww<BR>dropped");
+  EXPECT_EQ(N.H, GH);
+  EXPECT_EQ(N.Plain, L"wwww wwww\r");
+
+  // Drawn, the overlong line stops at the rectangle's edge.
+  Clear(P);
+  N.MeasureOnly = false;
+  N.Run(C, L"wwwwwwwwwwwwwwwwwwwwwwww");
+  EXPECT_EQ(DarkIn(P, TRect{K.R.Right, 0, 240, 40}), 0);
+  EXPECT_GT(DarkIn(P, TRect{0, 0, K.R.Right, 40}), 0);
+}
+
+TEST(HTMLRenderer, StopsBeforeALineThatDoesNotFit) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  THTMLCall K;
+  K.R = TRect{0, 0, 200, GH + GH / 2};
+  K.Run(C, L"a<BR>b<BR>c");
+  EXPECT_EQ(K.H, GH);
+  EXPECT_EQ(K.Plain, L"a\r");  // each run once, although laid out twice
+  EXPECT_EQ(DarkIn(P, TRect{0, GH, 200, 60}), 0);
+  K.MeasureOnly = true;
+  K.Run(C, L"a<BR>b<BR>c");
+  EXPECT_EQ(K.H, 3 * GH);
+}
+
+TEST(HTMLRenderer, DrawsColoursBreaksAndAlignment) {
+  TPaintProbe& P = Probe();
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  THTMLCall K;
+
+  Clear(P);
+  K.Run(C, L"<FONT COLOR=\"clRed\">WWW</FONT>WWW");
+  Integer Wd = C->TextWidth(L"WWW");
+  EXPECT_GT(P.Count(TRect{0, 0, Wd + 1, GH}, clRed), 10);
+  EXPECT_EQ(P.Count(TRect{Wd + 2, 0, 2 * Wd + 2, GH}, clRed), 0);
+  EXPECT_GT(DarkIn(P, TRect{Wd + 2, 0, 2 * Wd + 2, GH}), 10);
+
+  // Second line below the first.
+  Clear(P);
+  K.Run(C, L"<BR>W");
+  EXPECT_EQ(DarkIn(P, TRect{0, 0, 200, GH}), 0);
+  EXPECT_GT(DarkIn(P, TRect{0, GH, 200, 2 * GH}), 0);
+
+  // Alignment: right puts the ink near the right edge, centre in the middle.
+  struct {
+    const wchar_t* Text;
+    Integer MinLeft, MaxRight;
+  } Aligns[] = {
+      {L"<P ALIGN=\"RIGHT\">WW</P>", 200 - Wd - 2, 200},
+      {L"<P ALIGN=\"CENTER\">WW</P>", 60, 140},
+      {L"<P INDENT=\"50\">WW</P>", 50, 200},
+  };
+  for (auto& A : Aligns) {
+    Clear(P);
+    K.Run(C, A.Text);
+    auto [L, R] = InkSpan(P, TRect{0, 0, 240, GH});
+    EXPECT_GE(L, A.MinLeft) << A.Text;
+    EXPECT_LE(R, A.MaxRight) << A.Text;
+  }
+  // Underline and strikeout draw more ink than the same text plain (bold
+  // is checked by its measure: the fonts here may embolden invisibly).
+  Clear(P);
+  K.Run(C, L"WWWW");
+  Integer Plain = DarkIn(P, TRect{0, 0, 200, GH});
+  for (const wchar_t* T : {L"<U>WWWW</U>", L"<S>WWWW</S>"}) {
+    Clear(P);
+    K.Run(C, T);
+    EXPECT_GT(DarkIn(P, TRect{0, 0, 200, GH}), Plain + 20) << T;
+  }
+}
+
+TEST(HTMLRenderer, AnchorsAreUnderlinedAndHitTested) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  Integer Wa = C->TextWidth(L"ab ");
+  THTMLCall K;
+  K.URLColor = clRed;
+  K.Run(C, L"ab <A HREF=\"go:x\" TITLE=\"T\">link</A> cd");
+  EXPECT_EQ(K.Anchors, 1);
+  // The underline runs along the anchor in the URL colour.
+  Integer Under = 0;
+  for (Integer Y = GH - 4; Y < GH; ++Y) Under = std::max(Under, P.Count(TRect{Wa + 1, Y, Wa + C->TextWidth(L"link"), Y + 1}, clRed));
+  EXPECT_GE(Under, C->TextWidth(L"link") - 3);
+
+  struct {
+    bool TestOnly;
+    Integer X, Y;
+    bool Result;
+    const wchar_t* URL;
+  } Cases[] = {
+      {true, Wa + 5, GH / 2, true, L"go:x"},
+      {false, Wa + 5, GH / 2, false, L"go:x"},  // drawing still names the link
+      {true, 3, GH / 2, false, L""},
+      // Below the line the link is still named, but nothing is hit.
+      {true, Wa + 5, GH + 3, false, L"go:x"},
+  };
+  for (auto& T : Cases) {
+    THTMLCall H;
+    H.TestOnly = T.TestOnly;
+    H.X = T.X;
+    H.Y = T.Y;
+    EXPECT_EQ(H.Run(C, L"ab <A HREF=\"go:x\" TITLE=\"T\">link</A> cd"), T.Result) << T.X;
+    EXPECT_EQ(H.URL, String(T.URL)) << T.X;
+    if (*T.URL) {
+      EXPECT_EQ(H.Title, L"T");
+      EXPECT_EQ(H.AnchorNo, 1);
+      EXPECT_EQ(H.ARect.Left, Wa + 1);
+    }
+  }
+}
+
+TEST(HTMLRenderer, DrawsImagesFromListAndContainer) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  TImageList IL(12, 12);
+  TBitmap B;
+  B.SetPixelFormat(pf24bit);
+  B.SetSize(12, 12);
+  B.Canvas()->Brush()->SetColor(clRed);
+  B.Canvas()->FillRect(TRect{0, 0, 12, 12});
+  IL.Add(&B, nullptr);
+  TColorContainer Pics;
+  THTMLCall K;
+  K.Images = &IL;
+  K.Container = &Pics;
+  K.Run(C, L"<IMG SRC=\"IDX:0\"><IMG SRC=\"IDX:7\"><IMG SRC=\"green\">");
+  EXPECT_EQ(P.At(5, 5), clRed);
+  // The missing list picture takes no space: the container's follows at once.
+  EXPECT_EQ(P.At(15, 4), clLime);
+  EXPECT_EQ(P.At(25, 4), clWhite);
+
+  // A linked picture is a hit in drawing mode too.
+  THTMLCall H;
+  H.Images = &IL;
+  H.X = 5;
+  H.Y = 5;
+  EXPECT_TRUE(H.Run(C, L"<A HREF=\"pic\"><IMG SRC=\"IDX:0\"></A>"));
+  EXPECT_EQ(H.URL, L"pic");
+  H.X = 50;
+  H.URL.clear();
+  EXPECT_FALSE(H.Run(C, L"<A HREF=\"pic\"><IMG SRC=\"IDX:0\"></A>"));
+}
+
+TEST(HTMLRenderer, FindsInlineControlsByPointOrID) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  const wchar_t* Text =
+      L"a<CONTROL TYPE=\"EDIT\" ID=\"e1\" VALUE=\"v\" WIDTH=\"60\">"
+      L"<CONTROL TYPE=\"check\" ID=\"c1\" VALUE=\"TRUE\" WIDTH=\"20\">";
+  THTMLCall K;
+  K.TestOnly = true;
+  K.CtrlID = L"c1";
+  EXPECT_TRUE(K.Run(C, Text));
+  EXPECT_EQ(K.CtrlID, L"c1");
+  EXPECT_EQ(K.CtrlType, L"CHECK");
+  EXPECT_EQ(K.CtrlValue, L"TRUE");
+  EXPECT_EQ(K.URL, L"ctrl");
+  Integer Left = 1 + C->TextWidth(L"a") + 60;
+  EXPECT_EQ(K.CRect.Left, Left);
+  EXPECT_EQ(K.CRect.Right, Left + 16);
+
+  THTMLCall Pt;
+  Pt.X = 1 + C->TextWidth(L"a") + 10;
+  Pt.Y = 5;
+  Pt.CtrlID = L"c1";  // ignored outside test-only calls
+  EXPECT_TRUE(Pt.Run(C, Text));
+  EXPECT_EQ(Pt.CtrlID, L"e1");
+  EXPECT_EQ(Pt.CtrlValue, L"v");
+
+  THTMLCall None;
+  None.CtrlID = L"stale";
+  EXPECT_FALSE(None.Run(C, Text));
+  EXPECT_EQ(None.CtrlID, L"");
+  EXPECT_EQ(None.CRect, (TRect{0, 0, 0, 0}));
+}
