@@ -7,6 +7,8 @@
 #include "foundation/HTMLUtils.h"
 #include "foundation/XPTheme.h"
 #include <vssym32.h>
+#include <shellapi.h>
+#include <commctrl.h>
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Font.h"
@@ -47,6 +49,41 @@ constexpr UINT BaseFlags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERN
 
 // Copies the parts of a font the tags change.
 void CopyFont(TFont* Dst, TFont* Src) { Dst->Assign(Src); }
+
+// The system image list's icon for a file, folder or extension, or for an
+// icon index given as a number. Returns the list's icon size; draws only
+// when asked.
+TSize DrawSystemIcon(TCanvas* Canvas, Integer X, Integer Y, double Scale, bool Stretched,
+                     bool Draw, bool Large, const String& Name) {
+  SHFILEINFOW Info{};
+  UINT Size = Large ? SHGFI_LARGEICON : SHGFI_SMALLICON;
+  Integer Index = 0;
+  HIMAGELIST List = nullptr;
+  if (TryStrToInt(Name, Index)) {
+    List = HIMAGELIST(SHGetFileInfoW(L"C:\\", 0, &Info, sizeof(Info), SHGFI_SYSICONINDEX | Size));
+  } else {
+    DWORD_PTR r = 0;
+    if (GetFileAttributesW(Name.c_str()) != INVALID_FILE_ATTRIBUTES)
+      r = SHGetFileInfoW(Name.c_str(), 0, &Info, sizeof(Info), SHGFI_SYSICONINDEX | Size);
+    if (!r)
+      r = SHGetFileInfoW(Name.c_str(), FILE_ATTRIBUTE_NORMAL, &Info, sizeof(Info),
+                         SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES | Size);
+    List = HIMAGELIST(r);
+    Index = Info.iIcon;
+  }
+  if (!List) return {0, 0};
+  int W = 0, H = 0;
+  ImageList_GetIconSize(List, &W, &H);
+  if (Draw) {
+    HDC dc = Canvas->Handle();
+    if (Stretched)
+      ImageList_DrawEx(List, Index, dc, X, Y, Integer(Round(W * Scale)), Integer(Round(H * Scale)),
+                       CLR_NONE, CLR_NONE, ILD_TRANSPARENT | ILD_SCALE);
+    else
+      ImageList_Draw(List, Index, dc, X, Y, ILD_TRANSPARENT);
+  }
+  return {W, H};
+}
 
 // Everything one pass carries from tag to tag.
 struct TPassState {
@@ -258,12 +295,17 @@ void TRenderer::DoImage(TPassState& S, const String& Tag, const TRect& R, bool D
       W = G->Width();
       H = G->Height();
     }
+  } else if (Kind == hikSmallSysIcon || Kind == hikLargeSysIcon) {
+    TSize Sz = DrawSystemIcon(C, 0, 0, Scale, false, false, Kind == hikLargeSysIcon, Name);
+    if (Sz.cx <= 0) return;
+    W = Sz.cx;
+    H = Sz.cy;
   } else {
-    // System icons are not drawn by this engine; they take no space.
     return;
   }
+  bool SysIcon = Kind == hikSmallSysIcon || Kind == hikLargeSysIcon;
   Integer DrawW = W, DrawH = H;
-  if (ListPic && ScaleList) {
+  if ((ListPic || SysIcon) && ScaleList) {
     DrawW = Integer(Round(W * Scale));
     DrawH = Integer(Round(H * Scale));
   }
@@ -287,8 +329,25 @@ void TRenderer::DoImage(TPassState& S, const String& Tag, const TRect& R, bool D
       } else {
         Images->Draw(C, Left, R.Top, Index);
       }
+    } else if (SysIcon) {
+      DrawSystemIcon(C, Left, R.Top, Scale, ScaleList, true, Kind == hikLargeSysIcon, Name);
     } else {
-      C->StretchDraw(TRect{Left, R.Top, Left + W, R.Top + H}, G);
+      auto* HP = dynamic_cast<THTMLPicture*>(G);
+      if (A.Width > 0 || A.Height > 0) {
+        if (HP) HP->SetStretch(true);
+        C->StretchDraw(TRect{Left, R.Top, Left + W, R.Top + H}, G);
+      } else if (HP && HP->FrameCount() > 1) {
+        // Frames may be smaller than the picture: clear the largest first.
+        TColor OldPen = C->Pen()->Color(), OldBrush = BrushColor();
+        C->Pen()->SetColor(EntryBackground);
+        SetBrushColor(EntryBackground);
+        C->Rectangle(TRect{Left, R.Top, Left + W, R.Top + H});
+        C->Pen()->SetColor(OldPen);
+        SetBrushColor(OldBrush);
+        C->Draw(Left + HP->FrameXPos(), R.Top + HP->FrameYPos(), G);
+      } else {
+        C->Draw(Left, R.Top, G);
+      }
     }
   }
   // Only a linked picture counts as a hit.
@@ -811,7 +870,7 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
   Integer OldPenWidth = Canvas->Pen()->Width();
   TColor OldBrushColor = Canvas->Brush()->Color();
   TBrushStyle OldBrushStyle = Canvas->Brush()->Style();
-  E.EntryBackground = OldBrushStyle == bsClear ? clNone : OldBrushColor;
+  E.EntryBackground = OldBrushColor;
   CopyFont(E.BaseFont.get(), Canvas->Font());
   auto Font1 = std::make_unique<TFont>();  // canvas font for the next measuring pass
   auto Font2 = std::make_unique<TFont>();  // canvas font for the next drawing pass
@@ -876,6 +935,7 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
       TLineMetrics M2 = M;
       M2.TextAnchorHit = false;
       M2.DropRest = false;
+      M2.Raise = 0;  // the raise applies from the aligned picture on
       String Src = Source;
       Integer Keep = E.MaxWidth;
       E.Pass(P2, Src, Placed, TestOnly, !TestOnly, M2, nullptr);

@@ -2,6 +2,7 @@
 #include "PaintProbe.h"
 #include "foundation/HTMLRenderer.h"
 #include "foundation/HTMLSubset.h"
+#include "foundation/XPTheme.h"
 #include "platform/gfx/ImageList.h"
 
 using namespace jorv;
@@ -330,4 +331,83 @@ TEST(HTMLRenderer, FindsInlineControlsByPointOrID) {
   EXPECT_FALSE(None.Run(C, Text));
   EXPECT_EQ(None.CtrlID, L"");
   EXPECT_EQ(None.CRect, (TRect{0, 0, 0, 0}));
+}
+
+TEST(HTMLRenderer, TagColoursAndKeptColours) {
+  TPaintProbe& P = Probe();
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  SetHTMLHilightColors(clYellow, clRed);
+  struct {
+    const wchar_t* Text;
+    bool Keep;
+    TColor Expect;  // must appear in the first line
+    TColor Absent;  // must not
+  } Cases[] = {
+      {L"<A HREF=\"x\">WWW</A>", false, clBlue, clNone},
+      {L"<A HREF=\"x\">WWW</A>", true, clNone, clBlue},
+      {L"<FONT COLOR=\"clRed\">WWW</FONT>", true, clNone, clRed},
+      {L"<FONT BGCOLOR=\"#00FF00\">WWW</FONT>", false, clLime, clNone},
+      {L"<HI>WWW</HI>", false, clYellow, clNone},
+      {L"<P BGCOLOR=\"clAqua\">W</P>", false, clAqua, clNone},
+      {L"<E>WWWW</E>", false, clRed, clNone},
+      {L"<SH>WWW</SH>", false, clGray, clNone},
+      {L"<Z><FONT COLOR=\"clRed\">WWW</FONT></Z>", false, clNone, clRed},
+  };
+  for (auto& T : Cases) {
+    Clear(P);
+    THTMLCall K;
+    K.KeepColors = T.Keep;
+    K.Run(C, T.Text);
+    TRect Band{0, 0, 200, GH + 2};
+    if (T.Expect != clNone) {
+      EXPECT_GT(P.Count(Band, T.Expect), 3) << T.Text;
+    }
+    if (T.Absent != clNone) {
+      EXPECT_EQ(P.Count(Band, T.Absent), 0) << T.Text;
+    }
+  }
+  SetHTMLHilightColors(clHighlight, clHighlightText);
+  // The caller's pen and brush come back.
+  C->Pen()->SetColor(clMaroon);
+  C->Brush()->SetColor(clTeal);
+  THTMLCall K;
+  K.Run(C, L"<P BGCOLOR=\"clAqua\">W</P><HR>");
+  EXPECT_EQ(C->Pen()->Color(), clMaroon);
+  EXPECT_EQ(C->Brush()->Color(), clTeal);
+}
+
+TEST(HTMLRenderer, ListItemsIndentByLevel) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  THTMLCall K;
+  K.MeasureOnly = true;
+  K.Run(C, L"<UL><LI>a<LI>a</UL>");
+  // UL ends its own (empty) line; each item then takes a line.
+  EXPECT_EQ(K.H, 3 * GH);
+  EXPECT_EQ(K.W, 12 + C->TextWidth(L"a"));
+  K.Run(C, L"<UL><UL><LI>a</UL></UL>");
+  EXPECT_EQ(K.W, 24 + C->TextWidth(L"a"));
+}
+
+TEST(HTMLRenderer, ClassicInlineControls) {
+  TPaintProbe& P = Probe();
+  TCanvas* C = P.Canvas();
+  FreeXPThemeLibrary();  // classic drawing, whatever style the system has
+  struct TRebind {
+    ~TRebind() { LoadXPThemeLibrary(); }
+  } Rebind;
+  Clear(P);
+  THTMLCall K;
+  K.Run(C, L"<CONTROL TYPE=\"EDIT\" ID=\"e\" VALUE=\"\" WIDTH=\"60\">");
+  EXPECT_GT(P.Count(TRect{0, 0, 70, 40}, TColor(0x808080)), 60);
+
+  auto Check = [&](const wchar_t* Value) {
+    Clear(P);
+    K.Run(C, String(L"<CONTROL TYPE=\"CHECK\" ID=\"c\" VALUE=\"") + Value + L"\" WIDTH=\"20\">");
+    return DarkIn(P, TRect{0, 0, 30, 30});
+  };
+  EXPECT_GT(Check(L"true"), Check(L"FALSE") + 5);
 }
