@@ -85,6 +85,21 @@ TSize DrawSystemIcon(TCanvas* Canvas, Integer X, Integer Y, double Scale, bool S
   return {W, H};
 }
 
+// The panel's runs know no letter entities.
+String PanelRunEntities(String Run) {
+  auto All = [&](const wchar_t* From, const wchar_t* To) {
+    size_t n = wcslen(From);
+    for (size_t i = Run.find(From); i != String::npos; i = Run.find(From, i + 1))
+      Run.replace(i, n, To);
+  };
+  All(L"&nbsp;", L" ");
+  All(L"&lt;", L"<");
+  All(L"&gt;", L">");
+  return Run;
+}
+
+bool IsTrimmed(Char c) { return c <= L' '; }
+
 // Everything one pass carries from tag to tag.
 struct TPassState {
   bool InAnchor = false;
@@ -98,6 +113,10 @@ struct TPassState {
          SavedHiText = clNone, SavedHoverBrush = clNone, SavedHoverText = clNone;
   // Rotation: the rotated font selected into the DC and the one it replaced.
   HFONT RotFont = nullptr, RotOld = nullptr;
+  // The panel's line offset and numbered lists.
+  Integer LineOffset = 0;
+  bool Numbered = false;
+  Integer NextNumber = 1;
 };
 
 struct TLineMetrics {
@@ -126,6 +145,9 @@ class TRenderer {
   THTMLPictureCache* Cache;
   IHTMLPictureContainer* Container;
   HWND Wnd;
+  // The panel's variant: see THTMLPanelVariant.
+  bool PV = false;
+  Integer LineSpacing = 0;
   UINT Flags = BaseFlags;
   bool Themed = false;
   TColor EntryBackground = clNone;
@@ -224,6 +246,11 @@ class TRenderer {
   void DoImage(TPassState& S, const String& Tag, const TRect& R, bool Drawing, TLineMetrics& M);
   void DoControl(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
                  TLineMetrics& M);
+  bool PanelOTag(TPassState& S, const String& Tag, TLineMetrics& M);
+  void PanelBody(TPassState& S, const String& Tag, const TRect& R);
+  void PanelListItem(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
+                     TLineMetrics& M);
+  void DrawListPicture(const String& Src, Integer X, Integer Y);
 };
 
 void SelectRotatedFont(TCanvas* Canvas, Integer Angle, TPassState& S) {
@@ -251,9 +278,9 @@ void RestoreRotatedFont(TCanvas* Canvas, TPassState& S) {
   S.RotOld = nullptr;
 }
 
-void TRenderer::InlineBox(TPassState&, Integer W, Integer H, const TRect& R, TLineMetrics& M,
+void TRenderer::InlineBox(TPassState& S, Integer W, Integer H, const TRect& R, TLineMetrics& M,
                           bool& Fits) {
-  Integer Avail = M.Avail;
+  Integer Avail = M.Avail - (PV ? S.LineOffset : 0);
   Fits = !(W > Avail - M.Width && W < Avail && M.Width > 0);
   if (!Fits) {
     M.Full = true;
@@ -268,7 +295,10 @@ void TRenderer::DoImage(TPassState& S, const String& Tag, const TRect& R, bool D
   S.ImageNo++;
   THTMLImageAttrs A = ReadHTMLImage(Tag);
   String Src = A.Src;
-  if (!A.Alt.empty() && S.ImageNo == ImageUnderPoint) Src = A.Alt;
+  if (PV)
+    Src = HTMLTagAttr(Tag, L"SRC");  // the panel keeps the source's case
+  else if (!A.Alt.empty() && S.ImageNo == ImageUnderPoint)
+    Src = A.Alt;
   String Name;
   Integer Index = 0;
   THTMLImageKind Kind = HTMLImageKind(Src, Name, Index);
@@ -365,6 +395,11 @@ void TRenderer::DoImage(TPassState& S, const String& Tag, const TRect& R, bool D
     M.Raise = std::max(0, M.Height - TH);
   } else if (Pos(L"\"MIDDLE", U) > 0) {
     M.Raise = std::max(0, (M.Height - TH) / 2);
+  }
+  if (PV && Pos(L"WRAP", U) > 0) {
+    // The picture floats: its line keeps the height of the text.
+    M.Height = TH;
+    M.Raise = 0;
   }
 }
 
@@ -466,8 +501,141 @@ void TRenderer::DoControl(TPassState& S, const String& Tag, const TRect& R, bool
   CurX += W;
 }
 
+bool TRenderer::PanelOTag(TPassState& S, const String& Tag, TLineMetrics& M) {
+  if (Tag.size() < 3) return false;
+  bool Closing = Tag[1] == L'/' && Tag.size() >= 4;
+  Char L = towupper(Tag[Closing ? 2 : 1]);
+  if (L != L'O') return false;
+  if (Closing) {
+    if (Tag[3] == L'>') {
+      S.LineOffset = 0;
+    } else if (S.ListLevel >= 1) {
+      S.ListLevel--;
+      S.Numbered = false;
+    } else {
+      S.LineOffset = 0;
+    }
+    return true;
+  }
+  if (towupper(Tag[2]) == L'F') {
+    Integer X = 0;
+    if (ReadHTMLIndent(Tag, X)) {
+      S.LineOffset = X;
+      if (Area.Left + X > CurX) M.Width += Area.Left + X - CurX;
+      CurX = Area.Left + X;
+    }
+    return true;
+  }
+  S.ListLevel++;
+  M.Ends = true;
+  S.Numbered = true;
+  S.NextNumber = 1;
+  return true;
+}
+
+void TRenderer::DrawListPicture(const String& Src, Integer X, Integer Y) {
+  String Name;
+  Integer Index = 0;
+  THTMLImageKind Kind = HTMLImageKind(Src, Name, Index);
+  if (Kind == hikImageList) {
+    if (!Images || Index < 0 || Index >= Images->Count()) return;
+    if (ScaleList) {
+      TBitmap B;
+      B.SetSize(Images->Width(), Images->Height());
+      B.Canvas()->Brush()->SetColor(clWhite);
+      B.Canvas()->FillRect(TRect{0, 0, Images->Width(), Images->Height()});
+      Images->Draw(B.Canvas(), 0, 0, Index);
+      C->StretchDraw(TRect{X, Y, X + Integer(Round(Images->Width() * Scale)),
+                           Y + Integer(Round(Images->Height() * Scale))},
+                     &B);
+    } else {
+      Images->Draw(C, X, Y, Index);
+    }
+  } else if (Kind == hikSmallSysIcon || Kind == hikLargeSysIcon) {
+    DrawSystemIcon(C, X, Y, Scale, ScaleList, true, Kind == hikLargeSysIcon, Name);
+  } else if (TGraphic* G = FindPicture(Src); G && !G->Empty() && G->Width() > 0 &&
+                                             G->Height() > 0) {
+    HDC dc = C->Handle();
+    HRGN rgn = CreateRectRgn(Area.Left, Area.Top, Area.Right, Area.Bottom);
+    SelectClipRgn(dc, rgn);
+    for (Integer y = Area.Top; y < Area.Bottom; y += G->Height())
+      for (Integer x = Area.Left; x < Area.Right; x += G->Width()) C->Draw(x, y, G);
+    SelectClipRgn(dc, nullptr);
+    DeleteObject(rgn);
+  }
+}
+
+void TRenderer::PanelBody(TPassState& S, const String& Tag, const TRect& R) {
+  if (KeepColors) return;
+  String Bg = HTMLTagAttr(Tag, L"BACKGROUND");
+  if (!Bg.empty()) DrawListPicture(Bg, CurX, R.Top);
+  String TL = HTMLTagAttr(Tag, L"BGTOPLEFT");
+  if (!TL.empty()) DrawListPicture(TL, CurX, R.Top);
+  String TR = HTMLTagAttr(Tag, L"BGTOPRIGHT");
+  if (!TR.empty()) DrawListPicture(TR, R.Right - (Images ? Images->Width() : 0), R.Top);
+  TColor From = HTMLColorValue(HTMLTagAttr(Tag, L"BGCOLOR="));
+  TColor To = HTMLColorValue(HTMLTagAttr(Tag, L"BGCOLORTO"));
+  if (From == clNone) return;
+  if (To == clNone) {
+    S.SavedFontBrush = From;
+    SetBrushColor(From);
+    TColor Old = C->Pen()->Color();
+    C->Pen()->SetColor(From);
+    C->Rectangle(TRect{Area.Left - 2, Area.Top, Area.Right, Area.Bottom});
+    C->Pen()->SetColor(Old);
+    return;
+  }
+  String Dir = UpperCase(HTMLTagAttr(Tag, L"DIR"));
+  DrawBodyGradient(C, From, To, Dir.empty() || Dir == L"H", Area, 64, clNone);
+  SetBrushColor(clNone);
+}
+
+void TRenderer::PanelListItem(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
+                              TLineMetrics& M) {
+  String Type = UpperCase(HTMLTagAttr(Tag, L"TYPE"));
+  TColor Color = HTMLColorValue(HTMLTagAttr(Tag, L"COLOR"));
+  TFont* F = C->Font();
+  Integer Adv = S.ListLevel * 12;
+  if (Type.empty() && S.Numbered) {
+    TFontName OldName = F->Name();
+    TColor OldColor = F->Color();
+    F->SetName(L"Symbol");
+    if (Color != clNone) F->SetColor(Color);
+    String Number = IntToStr(S.NextNumber++) + L". ";
+    Integer X = CurX + Adv - 12;
+    Integer NW = C->TextWidth(Number);
+    if (Drawing && !S.Hidden) DrawRun(Number, TRect{X, R.Top, R.Right, R.Bottom});
+    F->SetName(OldName);
+    F->SetColor(OldColor);
+    Adv = Adv - 12 + NW;
+  } else if (Drawing && !S.Hidden) {
+    Integer X = CurX + Adv - 12;
+    if (Type == L"SQUARE" || Type == L"CIRCLE") {
+      TColor OldBrush = BrushColor(), OldPen = C->Pen()->Color();
+      TColor Fill = Color == clNone ? clBlack : Color;
+      C->Pen()->SetColor(Fill);
+      SetBrushColor(Fill);
+      TRect Box{X, R.Top + 2, X + 8, R.Top + 10};
+      if (Type == L"SQUARE") C->Rectangle(Box); else C->Ellipse(Box);
+      SetBrushColor(OldBrush);
+      C->Pen()->SetColor(OldPen);
+    } else if (Type.empty()) {
+      TFontName OldName = F->Name();
+      TColor OldColor = F->Color();
+      F->SetName(L"Symbol");
+      if (Color != clNone) F->SetColor(Color);
+      DrawRun(String(1, HTMLBulletChar(S.ListLevel)), TRect{X, R.Top, R.Right, R.Bottom});
+      F->SetName(OldName);
+      F->SetColor(OldColor);
+    }
+  }
+  CurX += Adv;
+  M.Width += Adv;
+}
+
 void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const TRect& R,
                          bool Measuring, bool Drawing, TLineMetrics& M) {
+  if (PV && PanelOTag(S, Tag, M)) return;
   bool Closing = false;
   THTMLTag Kind = ClassifyHTMLTag(Tag, S.ListLevel, Closing);
   TFont* F = C->Font();
@@ -479,6 +647,7 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const T
   if (!Closing) {
     switch (Kind) {
       case htAnchor: {
+        if (PV) BaseFont->SetColor(F->Color());
         S.AnchorNo++;
         if (Drawing && S.AnchorNo - 1 == FocusAnchor) FocusStartX = CurX;
         THTMLAnchorAttrs A = ReadHTMLAnchor(Tag);
@@ -517,7 +686,9 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const T
         if (!Blink) F->SetColor(EntryBackground);
         break;
       case htBody:
-        if (Drawing) {
+        if (Drawing && PV) {
+          PanelBody(S, Tag, R);
+        } else if (Drawing) {
           THTMLBodyAttrs A = ReadHTMLBody(Tag);
           if (!A.Background.empty()) {
             if (TGraphic* G = FindPicture(A.Background); G && !G->Empty() && G->Width() > 0 &&
@@ -539,12 +710,18 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const T
           }
         }
         break;
-      case htControl: DoControl(S, Tag, R, Drawing, M); break;
+      case htControl:
+        if (!PV) DoControl(S, Tag, R, Drawing, M);
+        break;
       case htError:
         if (Drawing) S.ErrorLine = true;
         break;
       case htFont: {
         THTMLFontAttrs A = ReadHTMLFont(Tag);
+        if (PV) {
+          S.SavedFontBrush = BrushColor();
+          if (A.Color != clNone) BaseFont->SetColor(F->Color());
+        }
         if (!A.Face.empty()) F->SetName(A.Face);
         if (A.Color != clNone && !KeepColors) F->SetColor(A.Color);
         if (A.HasBgColor && Drawing && !KeepColors) {
@@ -558,18 +735,23 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const T
         if (Drawing) {
           S.SavedHiText = F->Color();
           S.SavedHiBrush = BrushColor();
-          SetBrushColor(HTMLHilightColor());
-          F->SetColor(HTMLHilightTextColor());
+          SetBrushColor(PV ? clHighlight : HTMLHilightColor());
+          F->SetColor(PV ? clHighlightText : HTMLHilightTextColor());
         }
         break;
       case htRule:
         if (Drawing) {
           TColor Old = C->Pen()->Color();
-          C->Pen()->SetColor(clBlack);
+          TColor Line = clBlack;
+          if (PV) {
+            TColor Given = HTMLColorValue(HTMLTagAttr(Tag, L"COLOR"));
+            if (Given != clNone) Line = Given;
+          }
+          C->Pen()->SetColor(Line);
           C->Pen()->SetWidth(1);
           C->MoveTo(R.Left, R.Bottom + 1);
           C->LineTo(R.Right, R.Bottom + 1);
-          C->Pen()->SetColor(Old);
+          if (!PV) C->Pen()->SetColor(Old);
         }
         M.Ends = true;
         break;
@@ -589,6 +771,10 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const T
           break;
         }
         M.ListItem = true;
+        if (PV) {
+          PanelListItem(S, Tag, R, Drawing, M);
+          break;
+        }
         Integer Adv = S.ListLevel * 12;
         if (Drawing) {
           TFontName Old = F->Name();
@@ -605,7 +791,15 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const T
         THTMLParagraphAttrs A = ReadHTMLParagraph(Tag);
         if (A.HasAlign) Align = A.Align;
         if (A.HasIndent) Indent = A.Indent;
-        if (A.HasBgColor && A.BgColor != clNone && Drawing) {
+        TColor To = PV ? HTMLColorValue(UpperCase(HTMLTagAttr(Tag, L"BGCOLORTO"))) : clNone;
+        if (PV && KeepColors) {
+        } else if (To != clNone && A.HasBgColor && A.BgColor != clNone && Drawing) {
+          S.ParaBackground = true;
+          S.SavedParaBrush = BrushColor();
+          DrawBodyGradient(C, A.BgColor, To, true,
+                           TRect{Area.Left, R.Top, Area.Right, R.Bottom + 2}, 64, clNone);
+          SetBrushColor(clNone);
+        } else if (A.HasBgColor && A.BgColor != clNone && Drawing) {
           S.ParaBackground = true;
           S.SavedParaBrush = BrushColor();
           SetBrushColor(A.BgColor);
@@ -621,6 +815,7 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const T
       case htList:
         S.ListLevel++;
         M.Ends = true;
+        S.Numbered = false;
         break;
       case htHidden: S.Hidden = true; break;
       default: break;
@@ -694,7 +889,7 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
                      TLineMetrics& M, String* Source) {
   M.Width = 0;
   M.Full = M.Ends = false;
-  CurX = R.Left;
+  CurX = R.Left + (PV && Drawing ? S.LineOffset : 0);
   AnchorStartedOnLine = false;
   M.ListItem = false;
   if (Drawing && S.ParaBackground && BrushColor() != clNone) {
@@ -703,7 +898,7 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
     C->Rectangle(TRect{Area.Left, R.Top, Area.Right, R.Top + M.Height});
     C->Pen()->SetColor(Old);
   }
-  Integer Avail = M.Avail;
+  Integer Avail = M.Avail - (PV ? S.LineOffset : 0);
   Integer TrailingSpace = 0;
   String Visible;
   bool FirstRun = true;
@@ -727,7 +922,7 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
       if (Source) *Source += Token;
       continue;
     }
-    String Run = DecodeHTMLRunEntities(Token);
+    String Run = PV ? PanelRunEntities(Token) : DecodeHTMLRunEntities(Token);
     if (Run.empty()) {
       if (Source) *Source += Token;
       continue;
@@ -769,14 +964,19 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
       if (S.Sub) B += M.SubExtra;
       if (S.Sup) B -= M.SupExtra;
       B -= M.SubExtra;
-      if (S.Shadow) {
+      UINT Keep = Flags;
+      if (PV) Flags &= ~DT_EXTERNALLEADING;
+      Integer Right = R.Right + (PV && C->Font()->Style().Contains(fsItalic) ? 2 : 0);
+      bool Skip = PV && !WordWrap && CurX >= R.Right - C->TextWidth(L"l");
+      if (S.Shadow && !Skip) {
         TColor Old = C->Font()->Color();
         C->Font()->SetColor(ShadowColor);
-        DrawRun(Run, TRect{CurX + ShadowOffset, R.Top + ShadowOffset, R.Right + ShadowOffset,
+        DrawRun(Run, TRect{CurX + ShadowOffset, R.Top + ShadowOffset, Right + ShadowOffset,
                            B + ShadowOffset});
         C->Font()->SetColor(Old);
       }
-      DrawRun(Run, TRect{CurX, R.Top, R.Right, B});
+      if (!Skip) DrawRun(Run, TRect{CurX, R.Top, Right, B});
+      Flags = Keep;
       if (S.InAnchor && S.AnchorNo - 1 == FocusAnchor) FocusedURL = S.AnchorURL;
       if (S.ErrorLine) {
         HDC dc = C->Handle();
@@ -802,7 +1002,8 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
     if (Source) *Source += Token;
   }
   Text.erase(0, Pos1 - 1);
-  if (M.Width - TrailingSpace > MaxWidth) MaxWidth = M.Width - TrailingSpace;
+  if (M.Width - TrailingSpace + (PV ? 2 : 0) > MaxWidth)
+    MaxWidth = M.Width - TrailingSpace + (PV ? 2 : 0);
   if (Drawing && S.InAnchor && FocusStartX >= 0 && S.AnchorNo - 1 == FocusAnchor) {
     RECT fr{FocusStartX - 1, R.Bottom - C->TextHeight(L"gh"), CurX + 1, R.Bottom};
     DrawFocusRect(C->Handle(), &fr);
@@ -836,7 +1037,8 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
                   Integer& AnchorCount, Integer& AnchorUnderPoint, TRect& AnchorRect,
                   TRect& ControlRect, String& ControlID, String& ControlType,
                   String& ControlValue, THTMLPictureCache* PictureCache,
-                  IHTMLPictureContainer* PictureContainer, HWND WindowHandle, Integer BiDiMode) {
+                  IHTMLPictureContainer* PictureContainer, HWND WindowHandle, Integer BiDiMode,
+                  const THTMLPanelVariant* Panel) {
   TRenderer E;
   E.C = Canvas;
   E.Area = Rect;
@@ -864,6 +1066,10 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
   E.Container = PictureContainer;
   E.Wnd = WindowHandle;
   E.ControlID = TestOnly ? ControlID : String();
+  if (Panel) {
+    E.PV = true;
+    E.LineSpacing = Panel->LineSpacing;
+  }
 
   // 1. Save what the call changes.
   TColor OldPenColor = Canvas->Pen()->Color();
@@ -886,6 +1092,8 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
   AnchorUnderPoint = -1;
   SetBkMode(Canvas->Handle(), TRANSPARENT);
   E.Flags = BaseFlags | (WordWrap ? 0 : DT_END_ELLIPSIS);
+  // A free-standing ampersand in a panel text is meant literally.
+  if (E.PV && Text.find(L" & ") != String::npos) E.Flags |= DT_NOPREFIX;
   E.Flags = ApplyRTLFlags(E.Flags, BiDiMode);
 
   // 3. First-stage decoding.
@@ -896,7 +1104,14 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
   Line.Left += 1;
   bool Result = false;
   Integer TotalH = 0;
-  while (!S.empty()) {
+  while (true) {
+    if (E.PV) {
+      size_t a = 0, b = S.size();
+      while (a < b && IsTrimmed(S[a])) ++a;
+      while (b > a && IsTrimmed(S[b - 1])) --b;
+      S = S.substr(a, b - a);
+    }
+    if (S.empty()) break;
     // 4.1
     Canvas->Font()->Assign(Font1.get());
     TPassState Saved = P1;
@@ -916,6 +1131,7 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
     P1.Hidden = Saved.Hidden;
     P1.Shadow = Saved.Shadow;
     if (M.DropRest) S.clear();
+    M.Height += E.LineSpacing;
     // 4.3 place
     TRect Placed = Line;
     Integer LineW = M.Width;
@@ -958,8 +1174,10 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
   Canvas->Font()->Assign(E.BaseFont.get());
   Width = E.MaxWidth;
   Height = TotalH == 0 ? Canvas->TextHeight(L"gh") : TotalH;
-  Canvas->Pen()->SetColor(OldPenColor);
-  Canvas->Pen()->SetWidth(OldPenWidth);
+  if (!E.PV) {  // the panel leaves the pen as the last tag set it
+    Canvas->Pen()->SetColor(OldPenColor);
+    Canvas->Pen()->SetWidth(OldPenWidth);
+  }
   Canvas->Brush()->SetColor(OldBrushColor);
   Canvas->Brush()->SetStyle(OldBrushStyle);
   PlainText = E.PlainText;
@@ -975,6 +1193,39 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
   ControlType = E.ControlType;
   ControlValue = E.ControlValue;
   return MeasureOnly ? false : Result;
+}
+
+void DrawBodyGradient(TCanvas* Canvas, TColor StartColor, TColor EndColor, bool Horizontal,
+                      const TRect& Rect, Integer Steps, TColor Border) {
+  if (Steps <= 0) Steps = 1;
+  TColor A = ColorToRGB(StartColor), B = ColorToRGB(EndColor);
+  auto Ch = [](TColor C, int Shift) { return Integer((C >> Shift) & 0xFF); };
+  Integer Extent = Horizontal ? Rect.Right - Rect.Left : Rect.Bottom - Rect.Top;
+  Integer Band = Extent / Steps + 1;
+  for (Integer i = 0; i < Steps; ++i) {
+    Integer Rgb[3];
+    for (int k = 0; k < 3; ++k)
+      Rgb[k] = Integer(Round(Ch(A, 8 * k) + double(i) * (Ch(B, 8 * k) - Ch(A, 8 * k)) / Steps));
+    TColor Color = TColor(Rgb[0] | (Rgb[1] << 8) | (Rgb[2] << 16));
+    Canvas->Pen()->SetColor(Color);
+    Canvas->Brush()->SetColor(Color);
+    Canvas->Brush()->SetStyle(bsSolid);
+    Integer Start = Integer(Round(double(i) * Extent / Steps));
+    TRect R = Rect;
+    if (Horizontal) {
+      R.Left = Rect.Left + Start;
+      R.Right = std::min(Rect.Right, R.Left + Band);
+    } else {
+      R.Top = Rect.Top + Start;
+      R.Bottom = std::min(Rect.Bottom, R.Top + Band);
+    }
+    Canvas->FillRect(R);
+  }
+  if (Border != clNone) {
+    Canvas->Brush()->SetStyle(bsClear);
+    Canvas->Pen()->SetColor(Border);
+    Canvas->Rectangle(Rect);
+  }
 }
 
 }  // namespace jorv

@@ -14,6 +14,12 @@ class TCustomImageList;
 class THTMLPictureCache;
 class IHTMLPictureContainer;
 
+// What the captioned panel's variant of the engine changes; nullptr draws
+// as the plain engine. The panel's own entry (HTMLPanelRenderer.h) fills it.
+struct THTMLPanelVariant {
+  Integer LineSpacing = 0;  // pixels added to every line's height
+};
+
 bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
                   TCustomImageList* Images, Integer TestX, Integer TestY,
                   Integer FocusAnchor, Integer HoverAnchor, Integer ShadowOffset,
@@ -28,10 +34,15 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
                   String& ControlType, String& ControlValue,
                   THTMLPictureCache* PictureCache,
                   IHTMLPictureContainer* PictureContainer, HWND WindowHandle,
-                  Integer BiDiMode);
+                  Integer BiDiMode, const THTMLPanelVariant* Panel = nullptr);
 
 // Adjusts DrawText flags for right-to-left reading; changes nothing unless
 // the system locale is a Middle-Eastern one.
 UINT ApplyRTLFlags(UINT Flags, Integer BiDiMode);
+
+// Fills Rect with Steps bands running from StartColor to EndColor, across
+// when Horizontal, then outlines it in Border unless that is clNone.
+void DrawBodyGradient(TCanvas* Canvas, TColor StartColor, TColor EndColor, bool Horizontal,
+                      const TRect& Rect, Integer Steps, TColor Border);
 
 }  // namespace jorv
