@@ -411,3 +411,53 @@ TEST(HTMLRenderer, ClassicInlineControls) {
   };
   EXPECT_GT(Check(L"true"), Check(L"FALSE") + 5);
 }
+
+TEST(HTMLRenderer, MalformedMarkupEndsQuietly) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  struct {
+    const wchar_t* Text;
+    const wchar_t* Plain;
+  } Cases[] = {
+      {L"ab<", L"ab"},
+      {L"ab<B", L"ab"},
+      {L"a<<B>b", L"ab"},  // "<<B>" is one unknown tag
+      {L"</>x", L"x"},
+      {L"<IMG SRC=\"IDX:3\">x", L"x"},  // no image list
+      {L"<FONT SIZE=>x</FONT>", L"x"},
+      {L"&amp;&lt;B&gt;", L"&&<B>"},
+  };
+  for (bool Measure : {true, false})
+    for (auto& T : Cases) {
+      THTMLCall K;
+      K.MeasureOnly = Measure;
+      EXPECT_FALSE(K.Run(C, T.Text)) << T.Text;
+      EXPECT_EQ(K.Plain, String(T.Plain)) << T.Text;
+      EXPECT_GE(K.H, GH) << T.Text;
+    }
+}
+
+TEST(HTMLRenderer, FocusAndHoverFollowTheAnchorNumbers) {
+  TPaintProbe& P = Probe();
+  TCanvas* C = P.Canvas();
+  Integer GH = C->TextHeight(L"gh");
+  const wchar_t* Text = L"<A HREF=\"one\">WW</A> <A HREF=\"two\">WW</A>";
+  Integer Second = 1 + C->TextWidth(L"WW ");
+  Clear(P);
+  THTMLCall K;
+  K.Focus = 1;  // zero-based
+  K.HoverMode = true;
+  K.Hover = 1;  // one-based: only the first anchor is underlined and coloured
+  K.Run(C, Text);
+  EXPECT_EQ(K.FocusURL, L"two");
+  EXPECT_EQ(K.Anchors, 2);
+  EXPECT_GT(P.Count(TRect{0, 0, Second - 2, GH}, clBlue), 5);
+  // The unhovered anchor keeps the URL colour but no underline: its bottom
+  // rows hold no long run of blue.
+  Integer Longest = 0;
+  for (Integer Y = GH - 4; Y < GH; ++Y)
+    Longest = std::max(Longest, P.Count(TRect{Second, Y, Second + C->TextWidth(L"WW"), Y + 1}, clBlue));
+  EXPECT_LT(Longest, C->TextWidth(L"WW") - 3);
+}
