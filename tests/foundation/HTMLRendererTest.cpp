@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "PaintProbe.h"
+#include "foundation/HTMLPicture.h"
 #include "foundation/HTMLRenderer.h"
 #include "foundation/HTMLSubset.h"
 #include "foundation/XPTheme.h"
@@ -21,6 +22,7 @@ struct THTMLCall {
   bool WordWrap = true;
   TColor URLColor = clBlue;
   IHTMLPictureContainer* Container = nullptr;
+  THTMLPictureCache* Cache = nullptr;
 
   String URL, Plain, FocusURL, Title, CtrlID, CtrlType, CtrlValue;
   Integer W = 0, H = 0, Anchors = 0, AnchorNo = -1;
@@ -31,7 +33,7 @@ struct THTMLCall {
     Result = DrawHTMLText(C, Text, R, Images, X, Y, Focus, Hover, 1, TestOnly, MeasureOnly,
                           false, KeepColors, true, HoverMode, WordWrap, false, String(), 1.0,
                           URLColor, clNone, clNone, clGray, URL, Plain, FocusURL, Title, W, H,
-                          Anchors, AnchorNo, ARect, CRect, CtrlID, CtrlType, CtrlValue, nullptr,
+                          Anchors, AnchorNo, ARect, CRect, CtrlID, CtrlType, CtrlValue, Cache,
                           Container, nullptr, 0);
     return Result;
   }
@@ -460,4 +462,30 @@ TEST(HTMLRenderer, FocusAndHoverFollowTheAnchorNumbers) {
   for (Integer Y = GH - 4; Y < GH; ++Y)
     Longest = std::max(Longest, P.Count(TRect{Second, Y, Second + C->TextWidth(L"WW"), Y + 1}, clBlue));
   EXPECT_LT(Longest, C->TextWidth(L"WW") - 3);
+}
+
+TEST(HTMLRenderer, URLPicturesAreLoadedOnceIntoTheCache) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  THTMLPictureCache Cache;
+  THTMLCall K;
+  K.Cache = &Cache;
+  const wchar_t* Text = L"<IMG SRC=\"res://PICTURETEST_GIF\" WIDTH=\"10\" HEIGHT=\"6\">x";
+  K.Run(C, Text);
+  ASSERT_EQ(Cache.Count(), 1);
+  K.Run(C, Text);
+  EXPECT_EQ(Cache.Count(), 1);
+  // Stretched to 10 x 6; the one-pixel picture is smoothed towards its edges.
+  auto Reddish = [&](Integer X, Integer Y) {
+    TColor C = P.At(X, Y);
+    return (C & 0xFF) == 0xFF && ((C >> 8) & 0xFF) < 0xE0;
+  };
+  EXPECT_TRUE(Reddish(3, 1));
+  EXPECT_TRUE(Reddish(6, 3));
+  EXPECT_FALSE(Reddish(5, 8));
+  K.MeasureOnly = true;
+  K.Run(C, Text);
+  EXPECT_EQ(K.W, 10 + C->TextWidth(L"x"));
+  Cache.ClearPictures();
 }
