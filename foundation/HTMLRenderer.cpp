@@ -239,8 +239,7 @@ class TRenderer {
 
   bool Pass(TPassState& S, String& Text, const TRect& R, bool Measuring, bool Drawing,
             TLineMetrics& M, String* Source);
-  void ApplyTag(TPassState& S, const String& Tag, String& Text, const TRect& R, bool Measuring,
-                bool Drawing, TLineMetrics& M);
+  void ApplyTag(TPassState& S, const String& Tag, const TRect& R, bool Drawing, TLineMetrics& M);
   void InlineBox(TPassState& S, Integer W, Integer H, const TRect& R, TLineMetrics& M,
                  bool& Fits);
   void DoImage(TPassState& S, const String& Tag, const TRect& R, bool Drawing, TLineMetrics& M);
@@ -633,8 +632,8 @@ void TRenderer::PanelListItem(TPassState& S, const String& Tag, const TRect& R, 
   M.Width += Adv;
 }
 
-void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const TRect& R,
-                         bool Measuring, bool Drawing, TLineMetrics& M) {
+void TRenderer::ApplyTag(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
+                         TLineMetrics& M) {
   if (PV && PanelOTag(S, Tag, M)) return;
   bool Closing = false;
   THTMLTag Kind = ClassifyHTMLTag(Tag, S.ListLevel, Closing);
@@ -881,8 +880,6 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, String& Text, const T
     case htHidden: S.Hidden = false; break;
     default: break;
   }
-  (void)Text;
-  (void)Measuring;
 }
 
 bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring, bool Drawing,
@@ -891,6 +888,8 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
   M.Full = M.Ends = false;
   CurX = R.Left + (PV && Drawing ? S.LineOffset : 0);
   AnchorStartedOnLine = false;
+  // A focused anchor left open by the previous line goes on from this one's left.
+  if (Drawing && FocusStartX >= 0) FocusStartX = R.Left + 1;
   M.ListItem = false;
   if (Drawing && S.ParaBackground && BrushColor() != clNone) {
     TColor Old = C->Pen()->Color();
@@ -913,7 +912,7 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
     }
     if (K == htkTag) {
       Integer Before = M.Width;
-      ApplyTag(S, Token, Text, R, Measuring, Drawing, M);
+      ApplyTag(S, Token, R, Drawing, M);
       if (M.Full) {
         M.Width = std::min(M.Width, Before);
         Pos1 = Start;
@@ -1007,7 +1006,6 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
   if (Drawing && S.InAnchor && FocusStartX >= 0 && S.AnchorNo - 1 == FocusAnchor) {
     RECT fr{FocusStartX - 1, R.Bottom - C->TextHeight(L"gh"), CurX + 1, R.Bottom};
     DrawFocusRect(C->Handle(), &fr);
-    FocusStartX = R.Left + 1;
   }
   return true;
 }
