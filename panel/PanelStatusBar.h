@@ -4,16 +4,9 @@
 #include <memory>
 #include "platform/gfx/Font.h"
 #include "platform/ui/Control.h"
+#include "panel/PanelTypes.h"
 
 namespace jorv {
-
-using TImageIndex = Integer;
-
-// The calendar has a gradient direction of its own with the values in the
-// other order, so the panel's lives in a namespace of its own.
-namespace expanel {
-enum TGradientDirection : uint8_t { gdVertical, gdHorizontal };
-}  // namespace expanel
 
 class TPanelStatusBar : public TPersistent {
  public:

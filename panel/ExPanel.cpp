@@ -1,0 +1,443 @@
+#include "panel/ExPanel.h"
+#include "foundation/HTMLPanelRenderer.h"
+#include "foundation/HTMLPicture.h"
+#include "foundation/PictureContainer.h"
+#include "foundation/XPTheme.h"
+#include "platform/rtl/Exceptions.h"
+
+namespace jorv {
+
+namespace {
+
+constexpr Cardinal PanelVersion = 0x02030007;
+
+// Visual styles exist from 5.1 on.
+bool OSIsWinXPOrLater() {
+  const DWORD V = ::GetVersion();
+  const Byte Major = LOBYTE(LOWORD(V)), Minor = HIBYTE(LOWORD(V));
+  return Major > 5 || (Major == 5 && Minor >= 1);
+}
+
+}  // namespace
+
+// ---- TAutoSize ----
+
+void TAutoSize::SetEnabled(bool Value) {
+  FEnabled = Value;
+  if (Value && FOwner) FOwner->DoAutoSize();
+}
+
+void TAutoSize::Assign(TPersistent* Source) {
+  auto* S = dynamic_cast<TAutoSize*>(Source);
+  if (!S) throw EInvalidCast(L"Invalid class typecast");
+  SetEnabled(S->Enabled());
+  SetHeight(S->Height());
+  SetWidth(S->Width());
+}
+
+// ---- TCustomExPanel ----
+
+TCustomExPanel::TCustomExPanel(TComponent* AOwner) : TCustomPanel(AOwner) {
+  // The panel draws its own caption bar; the window text is not shown.
+  TControlStyle Style = ControlStyle();
+  Style.Exclude(csSetCaption);
+  SetControlStyle(Style);
+  FBackground = std::make_unique<TExImage>();
+  FBackground->OnChange = [this](TObject*) { Invalidate(); };
+  FCaption = std::make_unique<TPanelCaption>();
+  FCaption->OnChange = [this](TObject*) { CaptionChanged(); };
+  FCaption->OnShadeChange = [this](TObject*) { UpdateCaptionShade(); };
+  FCaption->OnStateChange = [this](TObject*) { StateChanged(); };
+  FCaption->OnFontChange = [this](TObject*) { CaptionFontChanged(); };
+  FCaption->OnPositionChange = [this](TObject*) { CaptionPositionChanged(); };
+  FPictureCache = std::make_unique<THTMLPictureCache>();
+  SetDoubleBuffered(true);
+  FShadedHeader = std::make_unique<TBitmap>();
+  FOfficeHint = std::make_unique<TExHintInfo>();
+  FIsWinXP = OSIsWinXPOrLater();
+  FAutoSize = std::make_unique<TAutoSize>(this);
+  FOldColor = Color();
+  FStatusBar = std::make_unique<TPanelStatusBar>();
+  FStatusBar->OnChange = [this](TObject*) { Invalidate(); };
+  SetBounds(Left(), Top(), 300, 200);
+  FDesignTime = ComponentState().Contains(csDesigning) && AOwner &&
+                !AOwner->ComponentState().Contains(csReading) &&
+                !AOwner->ComponentState().Contains(csLoading);
+}
+
+TCustomExPanel::~TCustomExPanel() {
+  // The owned objects go before the control; their notices must not reach
+  // a panel that is half torn down.
+  FCaption->OnChange = nullptr;
+  FCaption->OnShadeChange = nullptr;
+  FCaption->OnStateChange = nullptr;
+  FCaption->OnFontChange = nullptr;
+  FCaption->OnPositionChange = nullptr;
+  FStatusBar->OnChange = nullptr;
+  FBackground->OnChange = nullptr;
+}
+
+void TCustomExPanel::CaptionChanged() {
+  if (ControlCount() > 0) Realign();
+  Invalidate();
+}
+
+void TCustomExPanel::CaptionFontChanged() {
+  if (ParentFont() && FDesignTime)
+    SetParentFont(FCaption->Font()->Handle() == Font()->Handle());
+}
+
+void TCustomExPanel::CaptionPositionChanged() {
+  DoAutoSize();
+  UpdateCaptionShade();
+  Invalidate();
+}
+
+void TCustomExPanel::DoAutoSize() {
+  if (ComponentState().Contains(csLoading)) return;
+  // The measuring of the body text comes with the anchors and hover
+  // handling; until then sizing leaves the bounds as they are.
+}
+
+template <class T>
+void TCustomExPanel::StoreAndRepaint(T& Field, const T& Value) {
+  Field = Value;
+  Invalidate();
+}
+
+template <class T>
+void TCustomExPanel::RepaintOnChange(T& Field, const T& Value) {
+  if (Field == Value) return;
+  Field = Value;
+  Invalidate();
+}
+
+void TCustomExPanel::RecordFullExtent() {
+  if (FCollaps || FIsCollapsing) return;
+  FFullHeight = FCaption->Position() == expanel::cpTop ? Height() : Width();
+}
+
+void TCustomExPanel::SetWidth(Integer Value) {
+  TControl::SetWidth(Value);
+  if (FCaption->Position() != expanel::cpTop) RecordFullExtent();
+}
+
+void TCustomExPanel::SetHeight(Integer Value) {
+  TControl::SetHeight(Value);
+  if (FCaption->Position() == expanel::cpTop) RecordFullExtent();
+}
+
+void TCustomExPanel::SetAutoSize(TAutoSize* Value) {
+  if (!Value || ComponentState().Contains(csLoading)) return;
+  FAutoSize->Assign(Value);
+}
+
+void TCustomExPanel::SetBackground(TExImage* Value) {
+  FBackground->Assign(Value);
+  Invalidate();
+}
+
+void TCustomExPanel::SetBackgroundPosition(expanel::TBackGroundPosition Value) {
+  StoreAndRepaint(FBackgroundPosition, Value);
+}
+void TCustomExPanel::SetBorderColor(TColor Value) { StoreAndRepaint(FBorderColor, Value); }
+void TCustomExPanel::SetBorderShadow(bool Value) { StoreAndRepaint(FBorderShadow, Value); }
+void TCustomExPanel::SetCanSize(bool Value) { StoreAndRepaint(FCanSize, Value); }
+void TCustomExPanel::SetEllipsis(bool Value) { StoreAndRepaint(FEllipsis, Value); }
+void TCustomExPanel::SetGradientDirection(expanel::TGradientDirection Value) {
+  StoreAndRepaint(FGradientDirection, Value);
+}
+void TCustomExPanel::SetIndent(Integer Value) { StoreAndRepaint(FIndent, Value); }
+void TCustomExPanel::SetLineSpacing(Integer Value) { StoreAndRepaint(FLineSpacing, Value); }
+void TCustomExPanel::SetShadowColor(TColor Value) { StoreAndRepaint(FShadowColor, Value); }
+void TCustomExPanel::SetShadowOffset(Integer Value) { StoreAndRepaint(FShadowOffset, Value); }
+void TCustomExPanel::SetTextVAlign(expanel::TTextVAlignment Value) {
+  StoreAndRepaint(FTextVAlign, Value);
+}
+void TCustomExPanel::SetTopIndent(Integer Value) { StoreAndRepaint(FTopIndent, Value); }
+void TCustomExPanel::SetURLColor(TColor Value) { StoreAndRepaint(FURLColor, Value); }
+void TCustomExPanel::SetColorTo(TColor Value) { RepaintOnChange(FColorTo, Value); }
+void TCustomExPanel::SetColorMirror(TColor Value) { RepaintOnChange(FColorMirror, Value); }
+void TCustomExPanel::SetColorMirrorTo(TColor Value) { RepaintOnChange(FColorMirrorTo, Value); }
+
+void TCustomExPanel::SetCaption(TPanelCaption* Value) {
+  if (Value) FCaption->Assign(Value);
+}
+
+void TCustomExPanel::SetCollaps(bool Value) {
+  // The animated collapse and the hiding of children come with the caption
+  // clicks; the model keeps the state and tells the group.
+  FCollaps = Value;
+  StateChanged();
+}
+
+void TCustomExPanel::SetImages(TCustomImageList* Value) {
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (FImages) FImages->FreeNotification(this);
+  Invalidate();
+}
+
+void TCustomExPanel::SetOfficeHint(TExHintInfo* Value) {
+  if (Value) FOfficeHint->Assign(Value);
+}
+
+void TCustomExPanel::SetPictureContainer(TPictureContainer* Value) {
+  if (FPictureContainer) FPictureContainer->RemoveFreeNotification(this);
+  FPictureContainer = Value;
+  if (FPictureContainer) FPictureContainer->FreeNotification(this);
+}
+
+void TCustomExPanel::SetStatusBar(TPanelStatusBar* Value) {
+  if (Value) FStatusBar->Assign(Value);
+}
+
+void TCustomExPanel::SetText(const String& Value) {
+  FText = Value;
+  Invalidate();
+  DoAutoSize();
+}
+
+String TCustomExPanel::Version() const {
+  return IntToStr(HIBYTE(HIWORD(PanelVersion))) + L"." + IntToStr(LOBYTE(HIWORD(PanelVersion))) +
+         L"." + IntToStr(HIBYTE(LOWORD(PanelVersion))) + L"." +
+         IntToStr(LOBYTE(LOWORD(PanelVersion)));
+}
+
+String TCustomExPanel::RawText() const { return HTMLToPlainText(FText, true); }
+
+void TCustomExPanel::SetCursor(TCursor ACursor) {
+  FOldCursor = ACursor;
+  TControl::SetCursor(ACursor);
+}
+
+void TCustomExPanel::BeginUpdate() {
+  if (HandleAllocated()) ::SendMessageW(Handle(), WM_SETREDRAW, FALSE, 0);
+}
+
+void TCustomExPanel::EndUpdate() {
+  if (!HandleAllocated()) return;
+  ::SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
+  Repaint();
+}
+
+TExHintInfo* TCustomExPanel::GetOfficeHint(TPoint Pt) {
+  if (FCaption->Visible() && Pt.Y < FCaption->Height() && !FCaption->OfficeHint()->IsEmpty())
+    return FCaption->OfficeHint();
+  return FOfficeHint.get();
+}
+
+Integer TCustomExPanel::CaptionButtonSize(bool ForMoveSize) {
+  Integer W = 12;
+  if (!FCaption->CloseMinGlyph()->Empty() && !FCaption->CloseMaxGlyph()->Empty())
+    W = FCaption->CloseMinGlyph()->Width();
+  if (!FCaption->MinGlyph()->Empty() && !FCaption->MaxGlyph()->Empty())
+    W = ForMoveSize ? FCaption->MinGlyph()->Width() : FCaption->MaxGlyph()->Width();
+  if (FCaption->ShadeType() == expanel::stXPCaption && FIsWinXP && IsThemeActive &&
+      IsThemeActive())
+    W = 16;
+  return W;
+}
+
+namespace {
+
+// The cell of a caption button at the end of R that the caption position
+// and button position name, Margin pixels in from the edges.
+TRect ButtonCell(const TRect& R, Integer W, expanel::TCaptionPosition Pos,
+                 expanel::TCaptionButtonPosition BtnPos, Integer Margin) {
+  using namespace expanel;
+  const Integer L = R.Left, T = R.Top, Rt = R.Right, B = R.Bottom, M = Margin;
+  const TRect TopRight{Rt - W - M, T + M, Rt - M, T + W + M};
+  const TRect TopLeft{L + M, T + M, L + W + M, T + W + M};
+  switch (Pos) {
+    case cpLeft:
+      return BtnPos == cbpRight ? TopLeft : TRect{L + M, B - W - M, L + W + M, B - M};
+    case cpRight:
+      return BtnPos == cbpRight ? TRect{Rt - W - M, B - W - M, Rt - M, B - M} : TopRight;
+    default:
+      return BtnPos == cbpRight ? TopRight : TopLeft;
+  }
+}
+
+}  // namespace
+
+TRect TCustomExPanel::CloseButtonRect() {
+  return ButtonCell(ClientRect(), CaptionButtonSize(), FCaption->Position(),
+                    FCaption->ButtonPosition(), 2);
+}
+
+TRect TCustomExPanel::MinMaxButtonRect(bool ForClick) {
+  using namespace expanel;
+  const Integer W = CaptionButtonSize();
+  const TCaptionPosition Pos = FCaption->Position();
+  const TCaptionButtonPosition BtnPos = FCaption->ButtonPosition();
+  TRect R = ClientRect();
+  if (FCaption->CloseButton()) {
+    switch (Pos) {
+      case cpTop: (BtnPos == cbpRight ? R.Right : R.Left) += BtnPos == cbpRight ? -W : W; break;
+      case cpLeft: (BtnPos == cbpRight ? R.Top : R.Bottom) += BtnPos == cbpRight ? W : -W; break;
+      case cpRight: (BtnPos == cbpLeft ? R.Top : R.Bottom) += BtnPos == cbpLeft ? W : -W; break;
+    }
+  }
+  if (ForClick && Pos == cpRight) {
+    // The click test of a right caption keeps 4 pixels off the panel's
+    // right edge, and off the bottom for buttons at the bottom.
+    if (BtnPos == cbpLeft) return {R.Right - W - 4, R.Top + 2, R.Right - 4, R.Top + W + 2};
+    return {R.Right - W - 4, R.Bottom - W - 4, R.Right - 4, R.Bottom - 4};
+  }
+  return ButtonCell(R, W, Pos, BtnPos, 2);
+}
+
+void TCustomExPanel::Assign(TPersistent* Source) {
+  auto* S = dynamic_cast<TCustomExPanel*>(Source);
+  if (!S) throw EInvalidCast(L"Invalid class typecast");
+  SetAnchorHint(S->AnchorHint());
+  SetAutoHideChildren(S->AutoHideChildren());
+  SetBackground(S->Background());
+  SetBackgroundPosition(S->BackgroundPosition());
+  SetBevelInner(S->BevelInner());
+  SetBevelOuter(S->BevelOuter());
+  SetBevelWidth(S->BevelWidth());
+  SetBorderColor(S->BorderColor());
+  SetBorderShadow(S->BorderShadow());
+  SetBorderStyle(S->BorderStyle());
+  SetCanMove(S->CanMove());
+  SetCanSize(S->CanSize());
+  SetCaption(S->Caption());
+  SetCollapsColor(S->CollapsColor());
+  SetCollapsDelay(S->CollapsDelay());
+  SetCollapsSteps(S->CollapsSteps());
+  SetColor(S->Color());
+  SetColorTo(S->ColorTo());
+  SetColorMirror(S->ColorMirror());
+  SetColorMirrorTo(S->ColorMirrorTo());
+  TControl::SetCursor(S->Cursor());
+  SetEnabled(S->Enabled());
+  TControl::SetFont(S->Font());
+  SetFixedTop(S->FixedTop());
+  SetFixedLeft(S->FixedLeft());
+  SetFixedHeight(S->FixedHeight());
+  SetFixedWidth(S->FixedWidth());
+  SetFreeOnClose(S->FreeOnClose());
+  SetHeight(S->Height());
+  SetHint(S->Hint());
+  SetHover(S->Hover());
+  SetHoverColor(S->HoverColor());
+  SetHoverFontColor(S->HoverFontColor());
+  SetImages(S->Images());
+  SetParentColor(S->ParentColor());
+  SetParentFont(S->ParentFont());
+  SetParentShowHint(S->ParentShowHint());
+  SetPictureContainer(S->PictureContainer());
+  SetPopupMenu(S->PopupMenu());
+  SetStatusBar(S->StatusBar());
+  SetShadowColor(S->ShadowColor());
+  SetShadowOffset(S->ShadowOffset());
+  SetShowHint(S->ShowHint());
+  SetShowMoveCursor(S->ShowMoveCursor());
+  SetTabStop(S->TabStop());
+  SetTag(S->Tag());
+  SetText(S->Text());
+  SetTextVAlign(S->TextVAlign());
+  SetURLColor(S->URLColor());
+  SetVisible(S->Visible());
+}
+
+void TCustomExPanel::SetColorTones(const TColorTones& Tones) {
+  const String UIFont = DefaultUIFontName();
+  FCaption->SetColor(Tones.Selected.BrushColor);
+  FCaption->SetColorTo(clNone);
+  FCaption->Font()->SetName(UIFont);
+  FCaption->Font()->SetColor(Tones.Selected.TextColor);
+  FCaption->SetFlat(true);
+  FCaption->SetShadeType(expanel::stNormal);
+  FCaption->SetCloseColor(Tones.Selected.BrushColor);
+  SetColor(Tones.Background.BrushColor);
+  SetColorTo(clNone);
+  Font()->SetName(UIFont);
+  Font()->SetColor(Tones.Background.TextColor);
+  SetBevelInner(bvNone);
+  SetBevelOuter(bvNone);
+  SetBorderStyle(bsNone);
+  FStatusBar->Font()->SetName(UIFont);
+  FStatusBar->Font()->SetColor(Tones.Foreground.TextColor);
+  FStatusBar->SetColor(Tones.Foreground.BrushColor);
+  FStatusBar->SetColorTo(clNone);
+  FOptimizePaint = true;
+}
+
+void TCustomExPanel::Loaded() {
+  TCustomPanel::Loaded();
+  FOldCursor = Cursor();
+  FOldColor = Color();
+}
+
+void TCustomExPanel::Notification(TComponent* AComponent, TOperation Operation) {
+  TCustomPanel::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FImages) FImages = nullptr;
+  if (AComponent == FPictureContainer) FPictureContainer = nullptr;
+}
+
+void TCustomExPanel::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  TCustomPanel::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (AWidth != FLastSetWidth || AHeight != FLastSetHeight) {
+    for (Integer i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
+    Invalidate();
+  }
+  FLastSetWidth = AWidth;
+  FLastSetHeight = AHeight;
+}
+
+void TCustomExPanel::AlignControls(TControl* AControl, TRect& Rect) {
+  using namespace expanel;
+  const Integer CH = FCaption->Height();
+  if (FCaption->Visible()) {
+    switch (FCaption->Position()) {
+      case cpTop: if (Rect.Top < CH) Rect.Top = CH - 2; break;
+      case cpLeft: if (Rect.Left < CH) Rect.Left = CH - 2; break;
+      case cpRight: if (Rect.Right > Width() - CH) Rect.Right = Width() - CH; break;
+    }
+  }
+  if (FStatusBar->Visible()) {
+    const Integer SH = FStatusBar->Height();
+    switch (FCaption->Position()) {
+      case cpTop: if (Rect.Bottom > Height() - SH) Rect.Bottom = Height() - SH; break;
+      case cpLeft: if (Rect.Right > Width() - SH) Rect.Right = Width() - SH; break;
+      case cpRight: if (Rect.Left < SH) Rect.Left = SH; break;
+    }
+  }
+  TCustomPanel::AlignControls(AControl, Rect);
+}
+
+void TCustomExPanel::Resize() {
+  if (!FOptimizePaint && !ComponentState().Contains(csDesigning) && HandleAllocated()) Repaint();
+  TCustomPanel::Resize();
+  DoAutoSize();
+}
+
+void TCustomExPanel::ChangeScale(Integer M, Integer D) {
+  TCustomPanel::ChangeScale(M, D);
+  FCaption->ScaleHeight(::MulDiv(FCaption->Height(), M, D));
+  FCaption->Font()->SetSize(::MulDiv(FCaption->Font()->Size(), M, D));
+}
+
+void TCustomExPanel::CMParentFontChanged(TMessage& Message) {
+  TCustomPanel::CMParentFontChanged(Message);
+  if (ParentFont()) FCaption->SetFont(Font());
+}
+
+void TCustomExPanel::CMMouseEnter(TMessage& Message) {
+  if (OnMouseEnter) OnMouseEnter(this);
+  TCustomPanel::CMMouseEnter(Message);
+}
+
+void TCustomExPanel::WMEraseBkgnd(TWMEraseBkgnd& Message) {
+  if (FOptimizePaint) {
+    Message.Result = 1;
+    return;
+  }
+  TCustomPanel::WMEraseBkgnd(Message);
+}
+
+}  // namespace jorv

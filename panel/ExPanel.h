@@ -1,0 +1,294 @@
+#pragma once
+// A container with an optional caption bar along its top, left or right
+// edge, caption buttons, an HTML body text, background picture and
+// gradients, a border with shadow and a status bar. This is its model:
+// properties, owned settings objects, their notices, the caption button
+// cells, copying and the reactions to the platform's messages.
+#include <memory>
+#include <vector>
+#include "platform/gfx/ImageList.h"
+#include "platform/ui/Panel.h"
+#include "foundation/ExImage.h"
+#include "foundation/ZVQStyle.h"
+#include "panel/PanelCaption.h"
+#include "panel/PanelStatusBar.h"
+
+namespace jorv {
+
+class TCustomExPanel;
+class TPictureContainer;
+class THTMLPictureCache;
+
+// Switches by which a panel sizes itself to its text.
+class TAutoSize : public TPersistent {
+ public:
+  explicit TAutoSize(TCustomExPanel* AOwner) : FOwner(AOwner) {}
+
+  // From another TAutoSize only: Enabled first (sizing at once with this
+  // object's Height and Width), then Height and Width.
+  void Assign(TPersistent* Source) override;
+
+  bool Height() const { return FHeight; }
+  void SetHeight(bool Value) { FHeight = Value; }
+  bool Width() const { return FWidth; }
+  void SetWidth(bool Value) { FWidth = Value; }
+  bool Enabled() const { return FEnabled; }
+  void SetEnabled(bool Value);
+
+ private:
+  TCustomExPanel* FOwner;
+  bool FHeight = true;
+  bool FWidth = true;
+  bool FEnabled = false;
+};
+
+class TCustomExPanel : public TCustomPanel {
+ public:
+  explicit TCustomExPanel(TComponent* AOwner);
+  ~TCustomExPanel() override;
+
+  // From another captioned panel only; Width, Collaps, the text offsets,
+  // the styler, the automatic sizing and the events stay this panel's own.
+  void Assign(TPersistent* Source) override;
+  // Takes a library-wide look's colour tones.
+  void SetColorTones(const TColorTones& Tones);
+  // The caption's hint over a visible caption, else the panel's own.
+  TExHintInfo* GetOfficeHint(TPoint Pt);
+  // Switches the window's redrawing off until EndUpdate.
+  void BeginUpdate();
+  void EndUpdate();
+  // Remembers ACursor as the cursor to come back to after a move or size.
+  void SetCursor(TCursor ACursor);
+
+  // Caption button geometry. Both cells share one size; the close button
+  // sits outermost at the end of the caption that ButtonPosition names.
+  // ForMoveSize picks the min/max glyph the move and size test measures
+  // (MinGlyph) instead of the click and hover tests' MaxGlyph.
+  Integer CaptionButtonSize(bool ForMoveSize = false);
+  TRect CloseButtonRect();
+  // The hover test keeps a margin of 2 throughout; the click test of a
+  // right caption uses 4.
+  TRect MinMaxButtonRect(bool ForClick = true);
+
+  Integer Width() const { return TControl::Width(); }
+  void SetWidth(Integer Value);
+  Integer Height() const { return TControl::Height(); }
+  void SetHeight(Integer Value);
+
+  bool AnchorHint() const { return FAnchorHint; }
+  void SetAnchorHint(bool Value) { FAnchorHint = Value; }
+  TAutoSize* AutoSize() const { return FAutoSize.get(); }
+  void SetAutoSize(TAutoSize* Value);
+  bool AutoHideChildren() const { return FAutoHideChildren; }
+  void SetAutoHideChildren(bool Value) { FAutoHideChildren = Value; }
+  TExImage* Background() const { return FBackground.get(); }
+  void SetBackground(TExImage* Value);
+  expanel::TBackGroundPosition BackgroundPosition() const { return FBackgroundPosition; }
+  void SetBackgroundPosition(expanel::TBackGroundPosition Value);
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+  bool BorderShadow() const { return FBorderShadow; }
+  void SetBorderShadow(bool Value);
+  bool Buffered() const { return FBuffered; }
+  void SetBuffered(bool Value) { FBuffered = Value; }
+  bool CanMove() const { return FCanMove; }
+  void SetCanMove(bool Value) { FCanMove = Value; }
+  bool CanSize() const { return FCanSize; }
+  void SetCanSize(bool Value);
+  TPanelCaption* Caption() const { return FCaption.get(); }
+  void SetCaption(TPanelCaption* Value);
+  bool Collaps() const { return FCollaps; }
+  void SetCollaps(bool Value);
+  TColor CollapsColor() const { return FCollapsColor; }
+  void SetCollapsColor(TColor Value) { FCollapsColor = Value; }
+  Integer CollapsDelay() const { return FCollapsDelay; }
+  void SetCollapsDelay(Integer Value) { FCollapsDelay = Value; }
+  Integer CollapsSteps() const { return FCollapsSteps; }
+  void SetCollapsSteps(Integer Value) { FCollapsSteps = Value; }
+  TColor ColorTo() const { return FColorTo; }
+  void SetColorTo(TColor Value);
+  TColor ColorMirror() const { return FColorMirror; }
+  void SetColorMirror(TColor Value);
+  TColor ColorMirrorTo() const { return FColorMirrorTo; }
+  void SetColorMirrorTo(TColor Value);
+  bool Ellipsis() const { return FEllipsis; }
+  void SetEllipsis(bool Value);
+  bool FixedTop() const { return FFixedTop; }
+  void SetFixedTop(bool Value) { FFixedTop = Value; }
+  bool FixedLeft() const { return FFixedLeft; }
+  void SetFixedLeft(bool Value) { FFixedLeft = Value; }
+  bool FixedHeight() const { return FFixedHeight; }
+  void SetFixedHeight(bool Value) { FFixedHeight = Value; }
+  bool FixedWidth() const { return FFixedWidth; }
+  void SetFixedWidth(bool Value) { FFixedWidth = Value; }
+  bool FreeOnClose() const { return FFreeOnClose; }
+  void SetFreeOnClose(bool Value) { FFreeOnClose = Value; }
+  expanel::TGradientDirection GradientDirection() const { return FGradientDirection; }
+  void SetGradientDirection(expanel::TGradientDirection Value);
+  bool Hover() const { return FHover; }
+  void SetHover(bool Value) { FHover = Value; }
+  TColor HoverColor() const { return FHoverColor; }
+  void SetHoverColor(TColor Value) { FHoverColor = Value; }
+  TColor HoverFontColor() const { return FHoverFontColor; }
+  void SetHoverFontColor(TColor Value) { FHoverFontColor = Value; }
+  TCustomImageList* Images() const { return FImages; }
+  void SetImages(TCustomImageList* Value);
+  Integer Indent() const { return FIndent; }
+  void SetIndent(Integer Value);
+  Integer LineSpacing() const { return FLineSpacing; }
+  void SetLineSpacing(Integer Value);
+  TExHintInfo* OfficeHint() const { return FOfficeHint.get(); }
+  void SetOfficeHint(TExHintInfo* Value);
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value);
+  TColor ShadowColor() const { return FShadowColor; }
+  void SetShadowColor(TColor Value);
+  Integer ShadowOffset() const { return FShadowOffset; }
+  void SetShadowOffset(Integer Value);
+  bool ShowMoveCursor() const { return FShowMoveCursor; }
+  void SetShowMoveCursor(bool Value) { FShowMoveCursor = Value; }
+  TPanelStatusBar* StatusBar() const { return FStatusBar.get(); }
+  void SetStatusBar(TPanelStatusBar* Value);
+  // The body text in the panel's HTML subset (not the window text).
+  const String& Text() const { return FText; }
+  void SetText(const String& Value);
+  expanel::TTextVAlignment TextVAlign() const { return FTextVAlign; }
+  void SetTextVAlign(expanel::TTextVAlignment Value);
+  Integer TopIndent() const { return FTopIndent; }
+  void SetTopIndent(Integer Value);
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(TColor Value);
+  String Version() const;
+  void SetVersion(const String&) {}
+
+  bool OptimizePaint() const { return FOptimizePaint; }
+  void SetOptimizePaint(bool Value) { FOptimizePaint = Value; }
+  Integer FullHeight() const { return FFullHeight; }
+  void SetFullHeight(Integer Value) { FFullHeight = Value; }
+  Integer Index() const { return FIndex; }
+  void SetIndex(Integer Value) { FIndex = Value; }
+  bool ShowSizeMoveGrip() const { return FShowSizeMoveGrip; }
+  void SetShowSizeMoveGrip(bool Value) { FShowSizeMoveGrip = Value; }
+  String RawText() const;
+  TImageIndex ImageIndex() const { return FImageIndex; }
+  void SetImageIndex(TImageIndex Value) { FImageIndex = Value; }
+  THTMLPictureCache* PictureCache() const { return FPictureCache.get(); }
+
+  TNotifyEvent OnCaptionClick;
+  TNotifyEvent OnCaptionDBlClick;
+  TNotifyEvent OnClose;
+  TNotifyEvent OnEndMoveSize;
+  TNotifyEvent OnMinimize;
+  TNotifyEvent OnMaximize;
+  TNotifyEvent OnMouseEnter;
+  TNotifyEvent OnMouseLeave;
+  TNotifyEvent OnEndCollapsExpand;
+  expanel::TAnchorEvent OnAnchorClick;
+  expanel::TAnchorEvent OnAnchorEnter;
+  expanel::TAnchorEvent OnAnchorExit;
+  expanel::TAnchorHintEvent OnAnchorHint;
+  expanel::TPaintEvent OnPaint;
+
+ protected:
+  friend class TAutoSize;
+
+  // Rebuilds the caption shade bitmap.
+  virtual void UpdateCaptionShade() {}
+  // Called after every write of Collaps and every caption visibility
+  // change; the panel group listens here.
+  virtual void StateChanged() {}
+  // Sizes the panel to its text when automatic sizing is on; nothing while
+  // loading.
+  virtual void DoAutoSize();
+
+  void Loaded() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+  void AlignControls(TControl* AControl, TRect& Rect) override;
+  void Resize() override;
+  void ChangeScale(Integer M, Integer D) override;
+  void CMParentFontChanged(TMessage& Message) override;
+  void CMMouseEnter(TMessage& Message) override;
+  void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
+
+  bool IsCollapsing() const { return FIsCollapsing; }
+  bool DesignTime() const { return FDesignTime; }
+
+  TColor FOldColor = clNone;
+  TCursor FOldCursor = crDefault;
+  Integer FOldLeft = -1;
+  bool FIsCollapsing = false;
+  bool FIsWinXP = false;
+  bool FDesignTime = false;
+  std::vector<TControl*> FHideList;
+  std::unique_ptr<TBitmap> FShadedHeader;
+
+ private:
+  void CaptionChanged();
+  void CaptionFontChanged();
+  void CaptionPositionChanged();
+  template <class T>
+  void StoreAndRepaint(T& Field, const T& Value);
+  template <class T>
+  void RepaintOnChange(T& Field, const T& Value);
+  // Records a new extent along the collapse axis as the expanded one.
+  void RecordFullExtent();
+
+  bool FAnchorHint = false;
+  std::unique_ptr<TAutoSize> FAutoSize;
+  bool FAutoHideChildren = true;
+  std::unique_ptr<TExImage> FBackground;
+  expanel::TBackGroundPosition FBackgroundPosition = expanel::bpTopLeft;
+  TColor FBorderColor = 0;
+  bool FBorderShadow = false;
+  bool FBuffered = true;
+  bool FCanMove = false;
+  bool FCanSize = false;
+  std::unique_ptr<TPanelCaption> FCaption;
+  bool FCollaps = false;
+  TColor FCollapsColor = 0x808080;
+  Integer FCollapsDelay = 20;
+  Integer FCollapsSteps = 0;
+  TColor FColorTo = clNone;
+  TColor FColorMirror = clNone;
+  TColor FColorMirrorTo = clNone;
+  bool FEllipsis = false;
+  bool FFixedTop = false;
+  bool FFixedLeft = false;
+  bool FFixedHeight = false;
+  bool FFixedWidth = false;
+  bool FFreeOnClose = false;
+  expanel::TGradientDirection FGradientDirection = expanel::gdVertical;
+  bool FHover = false;
+  TColor FHoverColor = clNone;
+  TColor FHoverFontColor = clNone;
+  TCustomImageList* FImages = nullptr;
+  Integer FIndent = 0;
+  Integer FLineSpacing = 0;
+  std::unique_ptr<TExHintInfo> FOfficeHint;
+  TPictureContainer* FPictureContainer = nullptr;
+  TColor FShadowColor = 0x808080;
+  Integer FShadowOffset = 2;
+  bool FShowMoveCursor = false;
+  std::unique_ptr<TPanelStatusBar> FStatusBar;
+  String FText;
+  expanel::TTextVAlignment FTextVAlign = expanel::tvaTop;
+  Integer FTopIndent = 0;
+  TColor FURLColor = 0xFF0000;
+  bool FOptimizePaint = false;
+  Integer FFullHeight = 0;
+  Integer FIndex = 0;
+  bool FShowSizeMoveGrip = true;
+  TImageIndex FImageIndex = -1;
+  std::unique_ptr<THTMLPictureCache> FPictureCache;
+  Integer FLastSetWidth = -1;
+  Integer FLastSetHeight = -1;
+};
+
+// The same panel with its properties published.
+class TExPanel : public TCustomExPanel {
+ public:
+  using TCustomExPanel::TCustomExPanel;
+};
+
+}  // namespace jorv
