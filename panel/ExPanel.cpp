@@ -1,4 +1,5 @@
 #include "panel/ExPanel.h"
+#include "panel/CaptionShade.h"
 #include "foundation/HTMLPanelRenderer.h"
 #include "foundation/HTMLPicture.h"
 #include "foundation/PictureContainer.h"
@@ -91,6 +92,16 @@ void TCustomExPanel::CaptionPositionChanged() {
   DoAutoSize();
   UpdateCaptionShade();
   Invalidate();
+}
+
+void TCustomExPanel::UpdateCaptionShade() {
+  if (FShadedHeader) RenderCaptionShade(*FShadedHeader, *FCaption, Width(), Height());
+}
+
+void TCustomExPanel::WMSize(TWMSize& Message) {
+  TCustomPanel::WMSize(Message);
+  // The shade follows the width only; a new height alone keeps it.
+  if (FShadedHeader->Width() != Width()) UpdateCaptionShade();
 }
 
 void TCustomExPanel::DoAutoSize() {

@@ -173,6 +173,8 @@ class TCustomExPanel : public TCustomPanel {
   TImageIndex ImageIndex() const { return FImageIndex; }
   void SetImageIndex(TImageIndex Value) { FImageIndex = Value; }
   THTMLPictureCache* PictureCache() const { return FPictureCache.get(); }
+  // The caption's computed shade, as last rebuilt.
+  TBitmap* ShadedHeader() const { return FShadedHeader.get(); }
 
   TNotifyEvent OnCaptionClick;
   TNotifyEvent OnCaptionDBlClick;
@@ -193,7 +195,7 @@ class TCustomExPanel : public TCustomPanel {
   friend class TAutoSize;
 
   // Rebuilds the caption shade bitmap.
-  virtual void UpdateCaptionShade() {}
+  virtual void UpdateCaptionShade();
   // Called after every write of Collaps and every caption visibility
   // change; the panel group listens here.
   virtual void StateChanged() {}
@@ -210,6 +212,7 @@ class TCustomExPanel : public TCustomPanel {
   void CMParentFontChanged(TMessage& Message) override;
   void CMMouseEnter(TMessage& Message) override;
   void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
+  void WMSize(TWMSize& Message) override;
 
   bool IsCollapsing() const { return FIsCollapsing; }
   bool DesignTime() const { return FDesignTime; }
