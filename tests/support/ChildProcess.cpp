@@ -27,6 +27,10 @@ int RunChild(const String& Name, unsigned TimeoutMs) {
   String Cmd = L"\"" + String(Exe) + L"\" --child " + Name;
   STARTUPINFOW SI{};
   SI.cb = sizeof SI;
+  // On our own desktop, where our windows are.
+  wchar_t Desktop[64] = L"";
+  if (GetUserObjectInformationW(GetThreadDesktop(GetCurrentThreadId()), UOI_NAME, Desktop, sizeof Desktop, nullptr))
+    SI.lpDesktop = Desktop;
   PROCESS_INFORMATION PI{};
   if (!CreateProcessW(Exe, Cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &SI, &PI)) return -1;
   // Messages the child sends to our windows (the clipboard tells its old

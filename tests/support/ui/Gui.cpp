@@ -1,4 +1,5 @@
 #include "tests/support/ui/Gui.h"
+#include <algorithm>
 
 namespace jorv::test {
 
@@ -17,9 +18,17 @@ bool PumpUntil(const std::function<bool()>& Done, unsigned TimeoutMs) {
   return true;
 }
 
+// Handles the queue at least once, and last when the time is up: a busy
+// machine may let the whole time pass before this thread runs at all, and
+// what was posted must still be handled when the caller goes on.
 void Pump(unsigned Ms) {
   DWORD Start = ::GetTickCount();
-  PumpUntil([&] { return ::GetTickCount() - Start >= Ms; }, Ms + 1000);
+  for (;;) {
+    Application->ProcessMessages();
+    DWORD Spent = ::GetTickCount() - Start;
+    if (Spent >= Ms) break;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(5, Ms - Spent), QS_ALLINPUT);
+  }
 }
 
 TTestForm::TTestForm(Integer ClientW, Integer ClientH, bool ShowIt) : FForm(new TForm(nullptr)) {
@@ -29,6 +38,9 @@ TTestForm::TTestForm(Integer ClientW, Integer ClientH, bool ShowIt) : FForm(new 
   FForm->SetClientHeight(ClientH);
   if (ShowIt) {
     FForm->Show();
+    // Tests go on to focus and click in it: wait until it is the active
+    // window rather than for a fixed time.
+    PumpUntil([this] { return GetActiveWindow() == FForm->Handle(); });
     Pump(10);
   }
 }
