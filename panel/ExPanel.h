@@ -203,6 +203,9 @@ class TCustomExPanel : public TCustomPanel {
   // loading.
   virtual void DoAutoSize();
 
+  void Paint() override;
+  // The caption band for shaded, picture and visual-style backgrounds.
+  void DrawCaptionShade(TCanvas* ACanvas, TRect R);
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
@@ -225,6 +228,12 @@ class TCustomExPanel : public TCustomPanel {
   bool FDesignTime = false;
   std::vector<TControl*> FHideList;
   std::unique_ptr<TBitmap> FShadedHeader;
+  // Hovered anchors of the body and the caption, -1 for none, and whether
+  // the mouse is over the close or min/max button.
+  Integer FHoverHyperLink = -1;
+  Integer FCaptionHoverHyperLink = -1;
+  bool FHoverCloseBtn = false;
+  bool FHoverMinBtn = false;
 
  private:
   void CaptionChanged();
@@ -236,6 +245,13 @@ class TCustomExPanel : public TCustomPanel {
   void RepaintOnChange(T& Field, const T& Value);
   // Records a new extent along the collapse axis as the expanded one.
   void RecordFullExtent();
+  bool XPCaptionThemed();
+  // DrawHTMLText with the panel's colours, cache and spacing.
+  Integer DrawPanelHTML(TCanvas* ACanvas, const String& AText, const TRect& R, Integer Hover,
+                        bool TestOnly, bool WordWrap);
+  void PaintCaption(TCanvas* C);
+  void PaintStatusBar(TCanvas* C);
+  void PaintSizeGrip(TCanvas* C);
 
   bool FAnchorHint = false;
   std::unique_ptr<TAutoSize> FAutoSize;
