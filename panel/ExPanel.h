@@ -70,6 +70,8 @@ class TCustomExPanel : public TCustomPanel {
   // right caption uses 4.
   TRect MinMaxButtonRect(bool ForClick = true);
 
+  // A new size invalidates every child as well as the panel.
+  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
   Integer Width() const { return TControl::Width(); }
   void SetWidth(Integer Value);
   Integer Height() const { return TControl::Height(); }
@@ -208,7 +210,6 @@ class TCustomExPanel : public TCustomPanel {
   void DrawCaptionShade(TCanvas* ACanvas, TRect R);
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
-  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
   void AlignControls(TControl* AControl, TRect& Rect) override;
   void Resize() override;
   void ChangeScale(Integer M, Integer D) override;
