@@ -190,3 +190,24 @@ TEST_F(DBExEditTest, FreedDataSourceIsForgotten) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DBExEditTest, ValueTheFieldCannotTakeKeepsTheFocusAndIsReported) {
+  TMessageBoxRecorder Boxes;
+  Bind(L"Zahl");
+  Edit->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return Edit->Focused(); }));
+  SelectAllText();
+  Type(L"1-2");
+  ASSERT_EQ(Edit->Text(), L"1-2");
+  Other->SetFocus();
+  Pump(50);
+  EXPECT_TRUE(Edit->Focused());
+  EXPECT_EQ(Boxes.Boxes().size(), 1u);
+  EXPECT_EQ(Table.State(), dsEdit);
+  EXPECT_EQ(Field(L"Zahl"), L"");
+  Table.Cancel();
+}
+
+}  // namespace
