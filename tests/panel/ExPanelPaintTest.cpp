@@ -128,3 +128,34 @@ TEST(ExPanelPaint, ShadedCaptionEdge) {
 
 }  // namespace
 }  // namespace jorv
+
+namespace jorv {
+namespace {
+
+TEST(ExPanelPaint, CenteredPictureTakesHalfTheBottomRightPlace) {
+  PanelOnForm F;
+  F.P->SetColor(clWhite);
+  TBitmap Pic;
+  Pic.SetSize(100, 50);
+  Pic.Canvas()->Brush()->SetColor(clRed);
+  Pic.Canvas()->FillRect({0, 0, 100, 50});
+  F.P->Background()->Assign(&Pic);
+  ASSERT_EQ(F.P->Background()->Width(), 100);
+  ASSERT_EQ(F.P->Background()->Height(), 50);
+  F.P->SetBackgroundPosition(bpCenter);
+  test::TRendered Img(F.P);
+  const TColor Red = ColorToRGB(clRed);
+  // The picture's own rendering may lose its first row to rounding, so the
+  // vertical place is checked from the row below.
+  EXPECT_EQ(Img.Pixel(99, 100), Red);
+  EXPECT_EQ(Img.Pixel(198, 100), Red);
+  EXPECT_NE(Img.Pixel(98, 100), Red);
+  EXPECT_NE(Img.Pixel(199, 100), Red);
+  EXPECT_EQ(Img.Pixel(150, 75), Red);
+  EXPECT_EQ(Img.Pixel(150, 123), Red);
+  EXPECT_NE(Img.Pixel(150, 73), Red);
+  EXPECT_NE(Img.Pixel(150, 124), Red);
+}
+
+}  // namespace
+}  // namespace jorv

@@ -261,3 +261,26 @@ TEST(ExPanel, ChildrenStayClearOfCaptionAndStatusBar) {
 
 }  // namespace
 }  // namespace jorv
+
+namespace jorv {
+namespace {
+
+class TScalingPanel : public TExPanel {
+ public:
+  using TExPanel::TExPanel;
+  using TExPanel::ChangeScale;
+};
+
+TEST(ExPanel, ScalingScalesCaptionHeightAndFontQuietly) {
+  TScalingPanel P(nullptr);
+  P.Caption()->Font()->SetSize(8);
+  int Changes = 0;
+  P.Caption()->OnChange = [&](TObject*) { ++Changes; };
+  P.ChangeScale(3, 2);
+  EXPECT_EQ(P.Caption()->Height(), 30);
+  EXPECT_EQ(P.Caption()->Font()->Size(), 12);
+  EXPECT_EQ(Changes, 0);
+}
+
+}  // namespace
+}  // namespace jorv
