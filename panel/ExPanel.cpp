@@ -60,7 +60,9 @@ TCustomExPanel::TCustomExPanel(TComponent* AOwner) : TCustomPanel(AOwner) {
   FOldColor = Color();
   FStatusBar = std::make_unique<TPanelStatusBar>();
   FStatusBar->OnChange = [this](TObject*) { Invalidate(); };
-  SetBounds(Left(), Top(), 300, 200);
+  // Through the panel's own accessors, so the height is also the expanded one.
+  SetWidth(300);
+  SetHeight(200);
   FDesignTime = ComponentState().Contains(csDesigning) && AOwner &&
                 !AOwner->ComponentState().Contains(csReading) &&
                 !AOwner->ComponentState().Contains(csLoading);

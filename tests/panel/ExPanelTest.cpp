@@ -90,6 +90,7 @@ TEST(ExPanel, NewPanelDefaults) {
   TExPanel P(nullptr);
   EXPECT_EQ(P.Width(), 300);
   EXPECT_EQ(P.Height(), 200);
+  EXPECT_EQ(P.FullHeight(), 200);
   EXPECT_FALSE(P.Caption()->Visible());
   EXPECT_EQ(P.Caption()->Height(), 20);
   EXPECT_EQ(P.Caption()->Color(), clHighlight);
@@ -280,6 +281,40 @@ TEST(ExPanel, ScalingScalesCaptionHeightAndFontQuietly) {
   EXPECT_EQ(P.Caption()->Height(), 30);
   EXPECT_EQ(P.Caption()->Font()->Size(), 12);
   EXPECT_EQ(Changes, 0);
+}
+
+}  // namespace
+}  // namespace jorv
+
+namespace jorv {
+namespace {
+
+TEST(ExPanel, ColorTonesStyleCaptionBodyAndStatusBar) {
+  TExPanel P(nullptr);
+  P.Caption()->SetColorTo(clRed);
+  P.Caption()->SetShadeType(expanel::stVBump);
+  P.SetColorTo(clRed);
+  P.SetBevelInner(bvLowered);
+  TColorTones T;
+  T.Background = {0x111111, 0, 0x222222};
+  T.Foreground = {0x333333, 0, 0x444444};
+  T.Selected = {0x555555, 0, 0x666666};
+  P.SetColorTones(T);
+  EXPECT_EQ(P.Caption()->Color(), 0x555555);
+  EXPECT_EQ(P.Caption()->CloseColor(), 0x555555);
+  EXPECT_EQ(P.Caption()->ColorTo(), clNone);
+  EXPECT_EQ(P.Caption()->Font()->Color(), 0x666666);
+  EXPECT_TRUE(P.Caption()->Flat());
+  EXPECT_EQ(P.Caption()->ShadeType(), expanel::stNormal);
+  EXPECT_EQ(P.Color(), 0x111111);
+  EXPECT_EQ(P.ColorTo(), clNone);
+  EXPECT_EQ(P.Font()->Color(), 0x222222);
+  EXPECT_EQ(P.BevelInner(), bvNone);
+  EXPECT_EQ(P.BevelOuter(), bvNone);
+  EXPECT_EQ(P.StatusBar()->Color(), 0x333333);
+  EXPECT_EQ(P.StatusBar()->Font()->Color(), 0x444444);
+  EXPECT_EQ(P.Font()->Name(), DefaultUIFontName());
+  EXPECT_TRUE(P.OptimizePaint());
 }
 
 }  // namespace
