@@ -2,7 +2,10 @@
 #include <algorithm>
 #include <cmath>
 #include <shellapi.h>
+#include "edit/RangeList.h"
+#include "edit/exeddd.h"
 #include "platform/gfx/Colors.h"
+#include "platform/rtl/IniFiles.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
@@ -136,9 +139,40 @@ TExEdit::TExEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   FIsThemed = CommonControlsThemed();
   FFontColor = Font()->Color();
   FLabelFont->OnChange = [this](TObject* Sender) { LabelFontChanged(Sender); };
+  if (!Designing()) {
+    FListBox = new TListHintWindow(this);
+    FListBox->SetVisible(false);
+    FListBox->SetBounds(0, 0, 0, 0);
+    FListControl = new TListBoxTab(FListBox);
+    FListControl->SetParent(FListBox);
+    FListControl->SetAlign(alClient);
+    FListControl->SetStyle(lbOwnerDrawFixed);
+    FListControl->SetItemHeight(12);
+    FListControl->SetCtl3D(false);
+    FListControl->SetTabStop(true);
+    FListControl->SetBorderStyle(bsNone);
+    FListControl->OnKeyPress = [this](TObject* Sender, Char& Key) { LookupListKeyPress(Sender, Key); };
+    FListControl->OnMouseUp = [this](TObject* Sender, TMouseButton B, TShiftState Sh, Integer X, Integer Y) {
+      LookupListMouseUp(Sender, B, Sh, X, Y);
+    };
+    FListBox->SetListControl(FListControl);
+  }
 }
 
 TExEdit::~TExEdit() {
+  // The window outlives this part of the edit, so what its destruction
+  // would do here is done now: the text kept, the drop target revoked.
+  if (HandleAllocated() && !Loading()) {
+    if (!Designing()) try {
+        SavePersist();
+      } catch (const Exception&) {
+      }
+    RevokeDropTarget();
+  }
+  if (FListControl) {
+    FListControl->OnKeyPress = nullptr;
+    FListControl->OnMouseUp = nullptr;
+  }
   FLabelFont->OnChange = nullptr;
   if (FLabel) {
     FLabel->SetParent(nullptr);
@@ -328,6 +362,7 @@ void TExEdit::Loaded() {
   TCustomEdit::Loaded();
   if (!Designing()) Init();
   SetBounds(Left(), Top(), Width(), Height());
+  if (!Designing()) LoadPersist();
   if (FLabel) {
     if (!FLabelAlwaysEnabled) {
       FLabel->SetEnabled(Enabled());
@@ -351,6 +386,8 @@ void TExEdit::CreateParams(TCreateParams& P) {
 
 void TExEdit::CreateWnd() {
   TCustomEdit::CreateWnd();
+  // A recreated window is a drop target again, as the old one was.
+  if (FOleDropTarget && !FOleDropTargetAssigned) SetOleDropTarget(true);
   UpdateEditRect(FFlat);
   FIsError = !ValidateValue(Text());
   if (FIsError && Enabled() && FShowError) ApplyErrorColors();
@@ -803,6 +840,55 @@ void TExEdit::Dispatch(TMessage& M) {
     case WM_PASTE: HandlePasteMessage(M); return;
     case WM_COPY: HandleCopyMessage(M); return;
     case WM_CUT: HandleCutMessage(M); return;
+    case WM_DESTROY:
+      if (!Loading()) {
+        // An unwritable store must not take the window's destruction (often
+        // inside a destructor) down with it.
+        if (!Designing()) try {
+            SavePersist();
+          } catch (const Exception&) {
+          }
+        RevokeDropTarget();
+      }
+      TCustomEdit::Dispatch(M);
+      return;
+    case WM_SYSKEYDOWN:
+      if (M.WParam == VK_MENU && LookupVisible()) ReturnFocusFromLookup();
+      TCustomEdit::Dispatch(M);
+      return;
+    case CM_CANCELMODE:
+      TCustomEdit::Dispatch(M);
+      if (LookupVisible()) HideLookup();
+      return;
+    case WM_LBUTTONDOWN: {
+      // A press inside the selection arms a drag and keeps the selection.
+      const Integer S = SelStart(), L = SelLength();
+      if (L > 0 && Focused()) {
+        const Integer C = CharFromPos(TPoint{static_cast<int16_t>(LOWORD(M.LParam)), static_cast<int16_t>(HIWORD(M.LParam))});
+        if (C >= S && C < S + L) {
+          FButtonDown = true;
+          return;
+        }
+      }
+      TCustomEdit::Dispatch(M);
+      return;
+    }
+    case WM_MOUSEMOVE:
+      TCustomEdit::Dispatch(M);
+      if (FButtonDown && SelLength() > 0 && FOleDropSource) {
+        const String S = WindowText().substr(SelStart(), SelLength());
+        DWORD Effect = DROPEFFECT_NONE;
+        FIsDragSource = true;
+        const HRESULT R = StartEditTextDrag(S, String(), DROPEFFECT_COPY | DROPEFFECT_MOVE, Effect);
+        FIsDragSource = false;
+        if (GetKeyState(VK_CONTROL) >= 0 && R == DRAGDROP_S_DROP) {
+          SendMessageW(FHandle, WM_CLEAR, 0, 0);
+          ClearDropCaret();
+          Invalidate();
+        }
+        FButtonDown = false;
+      }
+      return;
     case WM_GETDLGCODE:
       TCustomEdit::Dispatch(M);
       // The window is multi-line only for its formatting rectangle: like a
@@ -832,6 +918,13 @@ void TExEdit::Dispatch(TMessage& M) {
       return;
   }
   if (M.Msg == WM_LBUTTONUP) {
+    if (FButtonDown) {
+      // Armed but not dragged: a plain click at that character.
+      FButtonDown = false;
+      const Integer C = CharFromPos(TPoint{static_cast<int16_t>(LOWORD(M.LParam)), static_cast<int16_t>(HIWORD(M.LParam))});
+      SendMessageW(FHandle, EM_SETSEL, C, C);
+      Click();
+    }
     TCustomEdit::Dispatch(M);
     if (FIsUrl && FShowURL && Focused()) {
       bool Show = true;
@@ -912,6 +1005,9 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
     TCustomEdit::WMKillFocus(M);
     return;
   }
+  if (LookupVisible() && !(FListBox->HandleAllocated() && (M.FocusedWnd == FListBox->Handle() ||
+                                                          IsChild(FListBox->Handle(), M.FocusedWnd))))
+    HideLookup();
   // An error that is not shown holds no colour of its own to keep.
   if (!(FIsError && FShowError) && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
   if ((!FIsError || !FShowError) && !FShowModified && !(FShowURL && IsURL())) Font()->SetColor(FFontColor);
@@ -939,6 +1035,7 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
   }
   ValidateValue(Text());
   TCustomEdit::WMKillFocus(M);
+  if (!FAlignChanging) AddToHistory();
   if (!FAlignChanging) {
     if (FFocusWidthInc > 0) SetBounds(Left(), Top(), Width() - FFocusWidthInc, Height());
     if (FOldEditAlign != FEditAlign && FFocusAlign != eaDefault) {
@@ -1142,6 +1239,15 @@ void TExEdit::DrawDecorations(HDC DC) {
       DeleteObject(Pen);
     }
   }
+  if (FCaretPos.X != -1 || FCaretPos.Y != -1) {
+    // The drop caret mark: one pixel wide, the font's height from its point.
+    TEXTMETRICW TM{};
+    HGDIOBJ OldF = SelectObject(DC, Font()->Handle());
+    GetTextMetricsW(DC, &TM);
+    SelectObject(DC, OldF);
+    RECT R{FCaretPos.X, FCaretPos.Y, FCaretPos.X + 1, FCaretPos.Y + TM.tmHeight};
+    FillRect(DC, &R, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }
   if (Text().empty() && !FEmptyText.empty() && (FEmptyTextFocused || !Focus)) {
     TFont F;
     F.Assign(Font());
@@ -1237,7 +1343,8 @@ void TExEdit::WMKeyDown(TWMKey& M) {
     return;
   }
   const Word Key = M.CharCode;
-  if (Key == VK_UP || Key == VK_DOWN) {
+  if (LookupVisible() && LookupKeyDown(M)) return;
+  if ((Key == VK_UP || Key == VK_DOWN) && !LookupVisible()) {
     // Only the lookup list moves with these; the caret stays.
     DoKeyDown(M);
     M.Result = 1;
@@ -1312,8 +1419,14 @@ void TExEdit::HandleWantSpecialKeyMessage(TWMKey& M) {
     return;
   }
   if (M.CharCode == VK_ESCAPE && FCanUndo && !F->KeyPreview()) {
-    SetText(FOrigText);
-    SelectAll();
+    if (LookupVisible()) {
+      // The first Esc only closes the list.
+      FBlockDefaultHandling = true;
+      HideLookup();
+    } else {
+      SetText(FOrigText);
+      SelectAll();
+    }
     if (FFocusFontColor != clNone) Font()->SetColor(FFocusFontColor);
     SetModified(false);
     M.CharCode = 0;
@@ -1446,6 +1559,7 @@ void TExEdit::HandlePasteMessage(TMessage&) {
   // A full value moves on, as a full value typed does.
   if (FTabOnFullLength && FLengthLimit > 0 && Len(Text()) == FLengthLimit)
     if (TCustomForm* F = GetParentForm()) F->SelectNext(this, true, true);
+  UpdateLookupList();
 }
 
 void TExEdit::HandleCopyMessage(TMessage& M) {
@@ -1538,6 +1652,7 @@ void TExEdit::HandleCharMessage(TWMKey& M) {
     PassChar(M);
     if (FEditType == etMoney) UpdateThousandSeparators();
     SetModified(NewModified);
+    UpdateLookupList();
     return;
   }
   if (Ch == 10 && Ctrl) return;
@@ -1551,6 +1666,7 @@ void TExEdit::HandleCharMessage(TWMKey& M) {
     if (TCustomForm* F = GetParentForm()) F->SelectNext(this, true, true);
   }
   if (TCustomEdit::Modified()) SetModified(true);
+  UpdateLookupList();
 }
 
 bool TExEdit::TypeChar(TWMKey& M, Char Ch, bool Ctrl) {
@@ -1723,6 +1839,288 @@ bool TExEdit::SeparatorRefused() {
     V.erase(0, Tp);
   }
   return M > 3;
+}
+
+// --- range text --------------------------------------------------------------
+
+bool TExEdit::RangeStrToList(TRangeList* RangeList) { return RangeList->StrToList(Text()); }
+
+void TExEdit::ListToRangeStr(TRangeList* RangeList) { SetWindowText(RangeList->ToRangeStr()); }
+
+// --- lookup list -------------------------------------------------------------
+
+bool TExEdit::LookupVisible() const {
+  return FListBox && FListBox->HandleAllocated() && IsWindowVisible(FListBox->Handle());
+}
+
+void TExEdit::HideLookup() {
+  if (FListBox && FListBox->HandleAllocated()) ShowWindow(FListBox->Handle(), SW_HIDE);
+}
+
+void TExEdit::DoLookupNeedData(const String& Value, TStrings* List, Integer& ItemIndex) {
+  if (OnLookupNeedData) OnLookupNeedData(this, Value, List, ItemIndex);
+}
+
+void TExEdit::UpdateLookupList() {
+  if (!FLookup->Enabled() || !FListBox || !HandleAllocated()) return;
+  Integer Cut = 0;
+  const String T = FLookup->LookupText(Text(), Cut);
+  if (Len(T) < FLookup->NumChars()) {
+    HideLookup();
+    return;
+  }
+  POINT Origin{0, 0};
+  ::ClientToScreen(Handle(), &Origin);
+  FListBox->SetText(L"  ");
+  FListControl->SetColor(FLookup->Color());
+  FListControl->Font()->Assign(FLookup->Font());
+  FListControl->SetCtl3D(false);
+  FListControl->SetHandleTab(FLookup->AcceptOnTab());
+  FListBox->SetColor(clWindow);
+
+  const Integer Top = Origin.y + Height() - 6;
+  // Under the start of the entry being typed (after the prefix).
+  const Integer CaretX = std::min(PosFromChar(Len(FPrefix) + Cut).X, Width());
+  const Integer Left = Origin.x + 8 + CaretX;
+
+  TStrings* Items = FListControl->Items();
+  Items->BeginUpdate();
+  FListControl->SetSorted(false);
+  Items->Clear();
+  FLookup->Match(T, FFullTextSearch, Items);
+  Integer ItemIndex = 0;
+  DoLookupNeedData(T, Items, ItemIndex);
+  FListControl->SetSorted(true);
+  Items->EndUpdate();
+
+  // Measured in the list's font, as the rows are drawn.
+  HDC DC = CreateCompatibleDC(nullptr);
+  HGDIOBJ OldFont = SelectObject(DC, FListControl->Font()->Handle());
+  SIZE Sz{};
+  GetTextExtentPoint32W(DC, L"gh", 2, &Sz);
+  const Integer RowH = Sz.cy + FLookup->Spacing();
+  Integer W = 50;
+  const Integer N = Items->Count();
+  for (Integer I = 0; I < N; ++I) {
+    const String S = Items->Strings(I);
+    GetTextExtentPoint32W(DC, S.c_str(), Len(S), &Sz);
+    W = std::max<Integer>(W, Sz.cx);
+  }
+  SelectObject(DC, OldFont);
+  DeleteDC(DC);
+  FListControl->SetItemHeight(RowH);
+  const Integer H = RowH * std::min(N, FLookup->DisplayCount()) + 4;
+  W += 8;
+  if (N > FLookup->DisplayCount()) W += GetSystemMetrics(SM_CXHSCROLL);
+
+  if (N == 0) {
+    HideLookup();
+    return;
+  }
+  FListBox->SetBounds(Left, Top, W, H);
+  FListBox->HandleNeeded();
+  FListControl->HandleNeeded();
+  FListControl->SetItemIndex(ItemIndex);
+  MoveWindow(FListBox->Handle(), Left, Top, W, H, TRUE);
+  ShowWindow(FListBox->Handle(), SW_SHOWNOACTIVATE);
+  SetWindowPos(FListBox->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void TExEdit::ReturnFocusFromLookup() {
+  HWND Top = GetAncestor(Handle(), GA_ROOT);
+  SetForegroundWindow(Top);
+  SetActiveWindow(Top);
+  if (CanFocus()) SetFocus();
+  HideLookup();
+}
+
+void TExEdit::SelectLookupItem() {
+  ReturnFocusFromLookup();
+  const Integer Idx = FListControl ? FListControl->ItemIndex() : -1;
+  if (Idx < 0) return;
+  TStrings* Items = FListControl->Items();
+  const Integer I = static_cast<Integer>(reinterpret_cast<intptr_t>(Items->Objects(Idx)));
+  TStringList* Values = FLookup->ValueList();
+  String Value;
+  if (Values->Count() == 0) {
+    Value = Items->Strings(Idx);
+    if (OnLookupSelect) OnLookupSelect(this, Value);
+  } else {
+    // A stored index outside the values falls back to the row's text.
+    Value = (I >= 0 && I < Values->Count()) ? Values->Strings(I) : Items->Strings(Idx);
+    if (OnLookupSelect) OnLookupSelect(this, Value);
+    if (OnLookupIndexSelect) OnLookupIndexSelect(this, I, Value);
+  }
+  if (FLookup->Multi()) {
+    Value += FLookup->Separator();
+    const String V = Text();
+    const auto P = V.rfind(FLookup->Separator());
+    const String Head = P == String::npos ? String() : V.substr(0, P + 1);
+    SetText(Head + Value);
+    const Integer End = Len(FPrefix) + Len(Head + Value);
+    SendMessageW(Handle(), EM_SETSEL, End, End);
+  } else {
+    SetText(Value);
+    SelectAll();
+  }
+}
+
+bool TExEdit::LookupKeyDown(TWMKey& M) {
+  const Integer Count = FListControl->Count();
+  const Integer Idx = FListControl->ItemIndex();
+  const Integer Page = FLookup->DisplayCount();
+  auto Go = [&](Integer I) {
+    FListControl->SetItemIndex(I);
+    M.Result = 1;
+    return true;
+  };
+  switch (M.CharCode) {
+    case VK_RETURN:
+      SelectLookupItem();
+      M.CharCode = 0;
+      M.Result = 0;
+      return true;
+    case VK_HOME: return Go(0);
+    case VK_END: return Go(Count - 1);
+    case VK_NEXT: return Go(Idx + Page < Count ? Idx + Page : Count - 1);
+    case VK_PRIOR: return Go(Idx > Page ? Idx - Page : 0);
+    case VK_UP:
+      if (Idx > 0) FListControl->SetItemIndex(Idx - 1);
+      M.CharCode = 0;
+      return false;
+    case VK_DOWN:
+      if (Idx < Count - 1) FListControl->SetItemIndex(Idx + 1);
+      M.CharCode = 0;
+      return false;
+    default: return false;
+  }
+}
+
+void TExEdit::LookupListKeyPress(TObject*, Char& Key) {
+  if (Key == VK_RETURN || (Key == VK_TAB && FLookup->AcceptOnTab())) {
+    Key = 0;
+    SelectLookupItem();
+  }
+}
+
+void TExEdit::LookupListMouseUp(TObject*, TMouseButton, TShiftState, Integer, Integer) { SelectLookupItem(); }
+
+void TExEdit::AddToHistory() {
+  if (!FLookup->Enabled() || !FLookup->History()) return;
+  const String V = Trim(Text());
+  if (!V.empty() && FLookup->DisplayList()->IndexOf(V) < 0) FLookup->DisplayList()->Add(V);
+}
+
+// --- persistence ----------------------------------------------------------------
+
+void TExEdit::LoadPersist() {
+  if (!FPersistence->Enable()) return;
+  String Section;
+  std::unique_ptr<TCustomIniFile> Ini = OpenPersistStore(*FPersistence, Name(), Section);
+  const String S = ReadPersisted(*Ini, Section, Name(), *FLookup);
+  // The stored text has its prefix and suffix already.
+  if (S != L"@") SetWindowText(S);
+}
+
+void TExEdit::SavePersist() {
+  if (!FPersistence || !FPersistence->Enable()) return;
+  String Section;
+  std::unique_ptr<TCustomIniFile> Ini = OpenPersistStore(*FPersistence, Name(), Section);
+  WritePersisted(*Ini, Section, Name(), FPrefix + Text() + FSuffix, *FLookup);
+}
+
+// --- OLE drag and drop -------------------------------------------------------------
+
+namespace {
+// OLE for the whole run of the program, as drag and drop needs it on the
+// interface thread.
+struct TOleSession {
+  HRESULT Hr = OleInitialize(nullptr);
+  ~TOleSession() {
+    if (SUCCEEDED(Hr)) OleUninitialize();
+  }
+} OleSession;
+}  // namespace
+
+void TExEdit::SetOleDropTarget(bool Value) {
+  FOleDropTarget = Value;
+  if (Designing()) return;
+  if (Value) {
+    if (FOleDropTargetAssigned) return;
+    auto* T = new TEditDropTarget(this);
+    T->AddRef();
+    FOleDropTargetAssigned = SUCCEEDED(RegisterDragDrop(Handle(), T));
+    T->Release();
+  } else {
+    RevokeDropTarget();
+  }
+}
+
+void TExEdit::RevokeDropTarget() {
+  if (!FOleDropTargetAssigned) return;
+  if (HandleAllocated()) RevokeDragDrop(FHandle);
+  FOleDropTargetAssigned = false;
+}
+
+void TExEdit::InvalidateDropCaret() {
+  if (!HandleAllocated() || (FCaretPos.X == -1 && FCaretPos.Y == -1)) return;
+  HDC DC = GetDC(FHandle);
+  HGDIOBJ Old = SelectObject(DC, Font()->Handle());
+  TEXTMETRICW TM{};
+  GetTextMetricsW(DC, &TM);
+  SelectObject(DC, Old);
+  ReleaseDC(FHandle, DC);
+  RECT R{FCaretPos.X, FCaretPos.Y, FCaretPos.X + 1, FCaretPos.Y + TM.tmHeight};
+  InvalidateRect(FHandle, &R, TRUE);
+}
+
+void TExEdit::ClearDropCaret() {
+  InvalidateDropCaret();
+  FCaretPos = TPoint{-1, -1};
+}
+
+void TExEdit::TrackDropCaret() {
+  POINT P{};
+  GetCursorPos(&P);
+  ::ScreenToClient(Handle(), &P);
+  const TPoint At = PosFromChar(CharFromPos(TPoint{P.x, P.y}));
+  if (At.X == FCaretPos.X && At.Y == FCaretPos.Y) return;
+  InvalidateDropCaret();
+  FCaretPos = At;
+  InvalidateDropCaret();
+}
+
+void TExEdit::PlaceCaretAtMouse() {
+  POINT P{};
+  GetCursorPos(&P);
+  ::ScreenToClient(Handle(), &P);
+  const Integer C = CharFromPos(TPoint{P.x, P.y});
+  SendMessageW(Handle(), EM_SETSEL, C, C);
+}
+
+void TEditDropTarget::DragMouseMove(POINT, bool& Allow) {
+  Allow = true;
+  FExEdit->TrackDropCaret();
+}
+
+void TEditDropTarget::DropText(POINT Pt, const String& Text) {
+  String S = Text;
+  // One line only: an edit has no room for more.
+  if (const auto CR = S.find(L'\r'); CR != String::npos) S.resize(CR);
+  if (const auto LF = S.find(L'\n'); LF != String::npos) S.resize(LF);
+  HWND H = FExEdit->Handle();
+  if (FExEdit->IsDragSource()) {
+    POINT C = Pt;
+    ScreenToClient(H, &C);
+    const Integer At = FExEdit->CharFromPos(TPoint{C.x, C.y});
+    const Integer SS = FExEdit->SelStart(), SL = FExEdit->SelLength();
+    if (At >= SS && At <= SS + SL) return;
+    if (GetKeyState(VK_CONTROL) >= 0) SendMessageW(H, WM_CLEAR, 0, 0);
+  }
+  FExEdit->ClearDropCaret();
+  FExEdit->PlaceCaretAtMouse();
+  SendMessageW(H, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(S.c_str()));
+  FExEdit->Invalidate();
 }
 
 }  // namespace jorv

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include "edit/EditLabel.h"
+#include "edit/ExEditLookup.h"
 #include "platform/ui/CustomEdit.h"
 
 namespace jorv {
@@ -29,6 +30,10 @@ String ToNameCase(const String& S);
 String StripThousandSeparators(const String& S);
 Integer HexDigitValue(Char C);
 Integer HexToInt(const String& S);
+
+class TRangeList;
+class TListHintWindow;
+class TListBoxTab;
 
 class TExEdit : public TCustomEdit {
  public:
@@ -205,6 +210,41 @@ class TExEdit : public TCustomEdit {
   TNotifyEvent OnLabelClick;
   TNotifyEvent OnLabelDblClick;
 
+  // Range text: the value read into a list, a list written as the window text.
+  bool RangeStrToList(TRangeList* RangeList);
+  void ListToRangeStr(TRangeList* RangeList);
+
+  TLookupSettings* Lookup() const { return FLookup.get(); }
+  void SetLookup(TLookupSettings* Value) { FLookup->Assign(Value); }
+  TPersistence* Persistence() const { return FPersistence.get(); }
+  void SetPersistence(TPersistence* Value) { FPersistence->Assign(Value); }
+  bool FullTextSearch() const { return FFullTextSearch; }
+  void SetFullTextSearch(bool Value) { FFullTextSearch = Value; }
+  bool LookupVisible() const;
+  // Fills, places and shows or hides the pop-up for the text typed so far.
+  void UpdateLookupList();
+  void SelectLookupItem();
+  void ReturnFocusFromLookup();
+  virtual void DoLookupNeedData(const String& Value, TStrings* List, Integer& ItemIndex);
+  virtual void LoadPersist();
+  virtual void SavePersist();
+
+  bool OleDropTarget() const { return FOleDropTarget; }
+  void SetOleDropTarget(bool Value);
+  bool OleDropSource() const { return FOleDropSource; }
+  void SetOleDropSource(bool Value) { FOleDropSource = Value; }
+  // The drop caret mark while text is dragged over the edit.
+  void TrackDropCaret();
+  void ClearDropCaret();
+  void InvalidateDropCaret();
+  void PlaceCaretAtMouse();
+  TPoint DropCaretPos() const { return FCaretPos; }
+  bool IsDragSource() const { return FIsDragSource; }
+
+  TLookupSelectEvent OnLookupSelect;
+  TLookupIndexSelectEvent OnLookupIndexSelect;
+  TLookupNeedDataEvent OnLookupNeedData;
+
   TValueValidateEvent OnValueValidate;
   TClipboardEvent OnClipboardCopy;
   TClipboardEvent OnClipboardCut;
@@ -348,6 +388,26 @@ class TExEdit : public TCustomEdit {
   TColor FNormalColor = clWindow;
   TColor FFontColor = clWindowText;
   bool FIsUrl = false;
+
+  std::unique_ptr<TLookupSettings> FLookup = std::make_unique<TLookupSettings>();
+  std::unique_ptr<TPersistence> FPersistence = std::make_unique<TPersistence>();
+  bool FFullTextSearch = false;
+  TListHintWindow* FListBox = nullptr;
+  TListBoxTab* FListControl = nullptr;
+  void LookupListKeyPress(TObject* Sender, Char& Key);
+  void LookupListMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+  // Lookup keys while the pop-up shows; True when the key was taken.
+  bool LookupKeyDown(TWMKey& Message);
+  void HideLookup();
+  void AddToHistory();
+
+  bool FOleDropTarget = false;
+  bool FOleDropSource = false;
+  TPoint FCaretPos{-1, -1};
+  bool FOleDropTargetAssigned = false;
+  bool FIsDragSource = false;
+  bool FButtonDown = false;
+  void RevokeDropTarget();
 };
 
 // The unit-wide default that new edits copy into DefaultHandling.
