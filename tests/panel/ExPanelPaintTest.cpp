@@ -159,3 +159,37 @@ TEST(ExPanelPaint, CenteredPictureTakesHalfTheBottomRightPlace) {
 
 }  // namespace
 }  // namespace jorv
+
+namespace jorv {
+namespace {
+
+// A solid glyph whose bottom-left pixel, the transparent colour, differs.
+void SolidGlyph(TBitmap& B, TColor Color) {
+  B.SetSize(10, 10);
+  B.Canvas()->Brush()->SetColor(Color);
+  B.Canvas()->FillRect({0, 0, 10, 10});
+  B.Canvas()->Brush()->SetColor(clWhite);
+  B.Canvas()->FillRect({0, 9, 1, 10});
+}
+
+TEST(ExPanelPaint, CloseGlyphFollowsCollapsedState) {
+  struct Case { bool Collapsed; TColor Expected; };
+  const Case Cases[] = {{false, ColorToRGB(clGreen)}, {true, ColorToRGB(clBlue)}};
+  for (const Case& c : Cases) {
+    PanelOnForm F;
+    TBitmap Min, Max;
+    SolidGlyph(Min, clBlue);
+    SolidGlyph(Max, clGreen);
+    F.P->Caption()->SetVisible(true);
+    F.P->Caption()->SetCloseButton(true);
+    F.P->Caption()->SetCloseMinGlyph(&Min);
+    F.P->Caption()->SetCloseMaxGlyph(&Max);
+    F.P->SetCollaps(c.Collapsed);
+    // Raised bevel of 1: the glyph sits at (299 - 10, 1 + 2).
+    EXPECT_EQ(F.At(293, 7), c.Expected);
+    EXPECT_NE(F.At(287, 7), c.Expected);
+  }
+}
+
+}  // namespace
+}  // namespace jorv
