@@ -151,6 +151,9 @@ TExEdit::TExEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
     FListControl->SetCtl3D(false);
     FListControl->SetTabStop(true);
     FListControl->SetBorderStyle(bsNone);
+    FListControl->SetTabOrder(0);
+    FListBox->SetControlStyle(FListBox->ControlStyle() + csReplicatable);
+    FListControl->SetControlStyle(FListControl->ControlStyle() + csReplicatable);
     FListControl->OnKeyPress = [this](TObject* Sender, Char& Key) { LookupListKeyPress(Sender, Key); };
     FListControl->OnMouseUp = [this](TObject* Sender, TMouseButton B, TShiftState Sh, Integer X, Integer Y) {
       LookupListMouseUp(Sender, B, Sh, X, Y);

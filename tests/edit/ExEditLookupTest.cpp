@@ -160,6 +160,18 @@ TEST_F(LookupEdit, FirstEscClosesTheListOnly) {
   EXPECT_EQ(Edit->Text(), L"be");
 }
 
+TEST_F(LookupEdit, LeavingOrTooShortTextHidesTheList) {
+  Type(L"be");
+  ASSERT_TRUE(Edit->LookupVisible());
+  SendMessageW(Edit->Handle(), WM_CHAR, 8, 1);
+  EXPECT_FALSE(Edit->LookupVisible());
+  Type(L"e");
+  ASSERT_TRUE(Edit->LookupVisible());
+  Other->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return Other->Focused(); }));
+  EXPECT_FALSE(Edit->LookupVisible());
+}
+
 TEST_F(LookupEdit, LeftValuesJoinTheHistoryOnce) {
   Edit->Lookup()->SetHistory(true);
   for (const wchar_t* V : {L" Kiel ", L"kiel", L""}) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <vector>
+#include "edit/ExEdit.h"
 #include "edit/RangeList.h"
+#include "tests/support/ui/Gui.h"
 
 namespace jorv {
 namespace {
@@ -74,6 +76,22 @@ TEST(RangeList, WritesCompactSortedText) {
       EXPECT_LT(L.GetItems(0), L.GetItems(1));
     }
   }
+}
+
+TEST(RangeList, EditReadsItsValueAndWritesTheBareText) {
+  test::TTestForm Form;
+  auto* E = new TExEdit(Form.Get());
+  E->SetParent(Form.Get());
+  E->SetEditType(etRange);
+  E->SetPrefix(L"p.");
+  E->SetText(L"3,1-2");
+  TRangeList L;
+  EXPECT_TRUE(E->RangeStrToList(&L));
+  EXPECT_EQ(Items(L), (std::vector<Integer>{3, 1, 2}));
+  L.Add(7);
+  E->ListToRangeStr(&L);
+  // Written as it is, without the prefix.
+  EXPECT_EQ(E->Caption(), L"1-3,7");
 }
 
 }  // namespace
