@@ -680,50 +680,9 @@ void TExToolButton::DrawGlyphAndCaption(TCanvas* C, TRect R, TPoint Offset, TBut
     DrawTextW(DC, Text.c_str(), int(Text.size()), &TB, DT_CALCRECT | DT_SINGLELINE);
     TextSize = TSize(TB.right - TB.left, TB.bottom - TB.top);
   }
-  const TButtonLayout Layout = FLayout;
-  const Integer CW = R.Width(), CH = R.Height();
-  const bool Horizontal = Layout == blGlyphLeft || Layout == blGlyphRight;
   TPoint GlyphPos, TextPos;
-  if (Horizontal) {
-    GlyphPos.Y = (CH - GlyphSize.cy + 1) / 2;
-    TextPos.Y = (CH - TextSize.cy + 1) / 2;
-  } else {
-    GlyphPos.X = (CW - GlyphSize.cx + 1) / 2;
-    TextPos.X = (CW - TextSize.cx + 1) / 2;
-  }
-  Integer Spacing = FSpacing, Margin = FMargin;
-  if (TextSize.cx == 0 || GlyphSize.cx == 0) Spacing = 0;
-  const Integer Room = Horizontal ? CW : CH;
-  const Integer GlyphExt = Horizontal ? GlyphSize.cx : GlyphSize.cy;
-  const Integer TextExt = Horizontal ? TextSize.cx : TextSize.cy;
-  if (Margin == -1) {
-    if (Spacing == -1) {
-      Margin = (Room - (GlyphExt + TextExt)) / 3;
-      Spacing = Margin;
-    } else {
-      Margin = (Room - (GlyphExt + Spacing + TextExt) + 1) / 2;
-    }
-  } else if (Spacing == -1) {
-    Spacing = (Room - (Margin + GlyphExt) - TextExt) / 2;
-  }
-  switch (Layout) {
-    case blGlyphLeft:
-      GlyphPos.X = Margin;
-      TextPos.X = GlyphPos.X + GlyphSize.cx + Spacing;
-      break;
-    case blGlyphRight:
-      GlyphPos.X = CW - Margin - GlyphSize.cx;
-      TextPos.X = GlyphPos.X - Spacing - TextSize.cx;
-      break;
-    case blGlyphTop:
-      GlyphPos.Y = Margin;
-      TextPos.Y = GlyphPos.Y + GlyphSize.cy + Spacing;
-      break;
-    case blGlyphBottom:
-      GlyphPos.Y = CH - Margin - GlyphSize.cy;
-      TextPos.Y = GlyphPos.Y - Spacing - TextSize.cy;
-      break;
-  }
+  CalcButtonLayout(TSize(R.Width(), R.Height()), GlyphSize, TextSize, FLayout, FMargin, FSpacing,
+                   GlyphPos, TextPos);
   const Integer GX = R.Left + GlyphPos.X + Offset.X, GY = R.Top + GlyphPos.Y + Offset.Y;
   const bool Pressed = State == bsDown || State == bsExclusive;
   if (UseImages) {

@@ -295,23 +295,12 @@ std::unique_ptr<TBitmap> TSpeedButton::GlyphFor(TButtonState State) {
   return B;
 }
 
-void TSpeedButton::DrawGlyphAndCaption(TCanvas* C, const TRect& Client, TPoint Offset,
-                                       TButtonState State) {
-  std::unique_ptr<TBitmap> G = GlyphFor(State);
-  const String Text = Caption();
-  TSize GlyphSize = G ? TSize(G->Width(), G->Height()) : TSize();
-  C->SetFont(Font());
-  RECT TB{0, 0, Client.Width(), 0};
-  TSize TextSize;
-  if (!Text.empty()) {
-    HDC DC = C->Handle();
-    C->TextExtent(L"");  // selects the font
-    DrawTextW(DC, Text.c_str(), int(Text.size()), &TB, DT_CALCRECT);
-    TextSize = TSize(TB.right - TB.left, TB.bottom - TB.top);
-  }
-  const Integer CW = Client.Width(), CH = Client.Height();
-  const bool Horizontal = FLayout == blGlyphLeft || FLayout == blGlyphRight;
-  TPoint GlyphPos, TextPos;
+void CalcButtonLayout(TSize Client, TSize GlyphSize, TSize TextSize, TButtonLayout Layout,
+                      Integer Margin, Integer Spacing, TPoint& GlyphPos, TPoint& TextPos) {
+  const Integer CW = Client.cx, CH = Client.cy;
+  const bool Horizontal = Layout == blGlyphLeft || Layout == blGlyphRight;
+  GlyphPos = TPoint();
+  TextPos = TPoint();
   if (Horizontal) {
     GlyphPos.Y = (CH - GlyphSize.cy + 1) / 2;
     TextPos.Y = (CH - TextSize.cy + 1) / 2;
@@ -319,7 +308,6 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas* C, const TRect& Client, TPoint O
     GlyphPos.X = (CW - GlyphSize.cx + 1) / 2;
     TextPos.X = (CW - TextSize.cx + 1) / 2;
   }
-  Integer Spacing = FSpacing, Margin = FMargin;
   if (TextSize.cx == 0 || GlyphSize.cx == 0) Spacing = 0;
   const Integer Room = Horizontal ? CW : CH;
   const Integer GlyphExt = Horizontal ? GlyphSize.cx : GlyphSize.cy;
@@ -334,7 +322,7 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas* C, const TRect& Client, TPoint O
   } else if (Spacing == -1) {
     Spacing = (Room - (Margin + GlyphExt) - TextExt) / 2;
   }
-  switch (FLayout) {
+  switch (Layout) {
     case blGlyphLeft:
       GlyphPos.X = Margin;
       TextPos.X = GlyphPos.X + GlyphSize.cx + Spacing;
@@ -352,6 +340,25 @@ void TSpeedButton::DrawGlyphAndCaption(TCanvas* C, const TRect& Client, TPoint O
       TextPos.Y = GlyphPos.Y - Spacing - TextSize.cy;
       break;
   }
+}
+
+void TSpeedButton::DrawGlyphAndCaption(TCanvas* C, const TRect& Client, TPoint Offset,
+                                       TButtonState State) {
+  std::unique_ptr<TBitmap> G = GlyphFor(State);
+  const String Text = Caption();
+  TSize GlyphSize = G ? TSize(G->Width(), G->Height()) : TSize();
+  C->SetFont(Font());
+  RECT TB{0, 0, Client.Width(), 0};
+  TSize TextSize;
+  if (!Text.empty()) {
+    HDC DC = C->Handle();
+    C->TextExtent(L"");  // selects the font
+    DrawTextW(DC, Text.c_str(), int(Text.size()), &TB, DT_CALCRECT);
+    TextSize = TSize(TB.right - TB.left, TB.bottom - TB.top);
+  }
+  TPoint GlyphPos, TextPos;
+  CalcButtonLayout(TSize(Client.Width(), Client.Height()), GlyphSize, TextSize, FLayout, FMargin,
+                   FSpacing, GlyphPos, TextPos);
   const Integer DX = Client.Left + Offset.X, DY = Client.Top + Offset.Y;
   if (G) C->Draw(GlyphPos.X + DX, GlyphPos.Y + DY, G.get());
   if (Text.empty()) return;

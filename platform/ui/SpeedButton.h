@@ -12,6 +12,11 @@ enum TButtonLayout : uint8_t { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBot
 enum TButtonState : uint8_t { bsUp, bsDisabled, bsDown, bsExclusive };
 using TNumGlyphs = Integer;
 
+// Where a button's glyph and caption stand inside a client of the given size,
+// by layout, margin and spacing (-1 each: shared out evenly).
+void CalcButtonLayout(TSize Client, TSize GlyphSize, TSize TextSize, TButtonLayout Layout,
+                      Integer Margin, Integer Spacing, TPoint& GlyphPos, TPoint& TextPos);
+
 class TSpeedButton : public TGraphicControl {
  public:
   explicit TSpeedButton(TComponent* AOwner);
