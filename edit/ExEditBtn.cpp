@@ -13,7 +13,7 @@ bool CommonControlsMajorAbove5() {
   using TGetVersion = HRESULT(CALLBACK*)(TDllVersion*);
   HMODULE M = GetModuleHandleW(L"comctl32.dll");
   if (!M) return false;
-  auto Get = reinterpret_cast<TGetVersion>(reinterpret_cast<void*>(GetProcAddress(M, "DllGetVersion")));
+  auto Get = ProcAddress<TGetVersion>(M, "DllGetVersion");
   TDllVersion V{sizeof(TDllVersion), 0, 0, 0, 0};
   return Get && SUCCEEDED(Get(&V)) && V.Major > 5;
 }

@@ -58,10 +58,10 @@ class TEnumFormats : public TObject {
 
 class TAEDropTarget : public TInterfacedImpl<IDropTarget> {
  public:
-  virtual void DropText(POINT Pt, const String& Text) {}
-  virtual void DropRTF(POINT Pt, const String& Text) {}
-  virtual void DropFiles(POINT Pt, TStrings* Files) {}
-  virtual void DragMouseMove(POINT Pt, bool& Allow) { Allow = true; }
+  virtual void DropText(POINT /*Pt*/, const String& /*Text*/) {}
+  virtual void DropRTF(POINT /*Pt*/, const String& /*Text*/) {}
+  virtual void DropFiles(POINT /*Pt*/, TStrings* /*Files*/) {}
+  virtual void DragMouseMove(POINT /*Pt*/, bool& Allow) { Allow = true; }
 
   HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* DataObj, DWORD KeyState, POINTL Pt, DWORD* Effect) override;
   HRESULT STDMETHODCALLTYPE DragOver(DWORD KeyState, POINTL Pt, DWORD* Effect) override;

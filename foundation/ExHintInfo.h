@@ -46,7 +46,7 @@ class TExHintInfo : public TPersistent {
 
 // A control tells the hint display through this which hint information
 // belongs to a client point.
-struct __declspec(uuid("A3E5D1C7-42B8-4E06-9F3A-5B7C0D2E8F61")) IZVQOfficeHint : public IUnknown {
+struct IZVQOfficeHint : public IUnknown {
   virtual TExHintInfo* STDMETHODCALLTYPE GetOfficeHint(TPoint Pt) = 0;
 };
 

@@ -240,7 +240,7 @@ class TRenderer {
   bool Pass(TPassState& S, String& Text, const TRect& R, bool Measuring, bool Drawing,
             TLineMetrics& M, String* Source);
   void ApplyTag(TPassState& S, const String& Tag, const TRect& R, bool Drawing, TLineMetrics& M);
-  void InlineBox(TPassState& S, Integer W, Integer H, const TRect& R, TLineMetrics& M,
+  void InlineBox(TPassState& S, Integer W, Integer H, TLineMetrics& M,
                  bool& Fits);
   void DoImage(TPassState& S, const String& Tag, const TRect& R, bool Drawing, TLineMetrics& M);
   void DoControl(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
@@ -277,7 +277,7 @@ void RestoreRotatedFont(TCanvas* Canvas, TPassState& S) {
   S.RotOld = nullptr;
 }
 
-void TRenderer::InlineBox(TPassState& S, Integer W, Integer H, const TRect& R, TLineMetrics& M,
+void TRenderer::InlineBox(TPassState& S, Integer W, Integer H, TLineMetrics& M,
                           bool& Fits) {
   Integer Avail = M.Avail - (PV ? S.LineOffset : 0);
   Fits = !(W > Avail - M.Width && W < Avail && M.Width > 0);
@@ -341,7 +341,7 @@ void TRenderer::DoImage(TPassState& S, const String& Tag, const TRect& R, bool D
   Integer LW = MulDiv(DrawW, px, 96), LH = MulDiv(DrawH, py, 96);
   bool Fits = true;
   Integer Left = CurX;
-  InlineBox(S, LW, LH, R, M, Fits);
+  InlineBox(S, LW, LH, M, Fits);
   if (!Fits) {
     S.ImageNo--;  // counted again when the tag is applied on the next line
     return;
@@ -422,7 +422,7 @@ void TRenderer::DoControl(TPassState& S, const String& Tag, const TRect& R, bool
   }
   bool Fits = true;
   Integer Left = CurX;
-  InlineBox(S, W, LineH, R, M, Fits);
+  InlineBox(S, W, LineH, M, Fits);
   if (!Fits) return;
   if (Drawing) {
     HDC dc = C->Handle();

@@ -5,9 +5,10 @@ namespace jorv {
 namespace {
 
 // Only a user32 already in the process is asked; nothing is loaded.
-FARPROC User32Entry(const char* Name) {
+template <class TFunction>
+TFunction User32Entry(const char* Name) {
   HMODULE User32 = GetModuleHandleW(L"USER32.DLL");
-  return User32 ? GetProcAddress(User32, Name) : nullptr;
+  return User32 ? ProcAddress<TFunction>(User32, Name) : nullptr;
 }
 
 }  // namespace
@@ -17,7 +18,7 @@ bool CallUpdateLayeredWindow(HWND Handle, HDC hdcDst, POINT* pptDst, SIZE* psize
                              DWORD dwFlags) {
   using TUpdate = BOOL(WINAPI*)(HWND, HDC, POINT*, SIZE*, HDC, POINT*, COLORREF,
                                 BLENDFUNCTION*, DWORD);
-  auto Update = reinterpret_cast<TUpdate>(User32Entry("UpdateLayeredWindow"));
+  auto Update = User32Entry<TUpdate>("UpdateLayeredWindow");
   if (!Update) return true;
   return Update(Handle, hdcDst, pptDst, psize, hdcSrc, pptSrc, crKey, pblend, dwFlags) != 0;
 }
@@ -25,7 +26,7 @@ bool CallUpdateLayeredWindow(HWND Handle, HDC hdcDst, POINT* pptDst, SIZE* psize
 bool CallSetLayeredWindowAttributes(HWND Handle, COLORREF crKey, BYTE bAlpha, DWORD dwFlags) {
   using TSetAttributes = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   auto SetAttributes =
-      reinterpret_cast<TSetAttributes>(User32Entry("SetLayeredWindowAttributes"));
+      User32Entry<TSetAttributes>("SetLayeredWindowAttributes");
   if (!SetAttributes) return true;
   return SetAttributes(Handle, crKey, bAlpha, dwFlags) != 0;
 }

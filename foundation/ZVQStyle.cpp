@@ -78,10 +78,10 @@ Integer XPThemeKind() {
   Integer Result = 0;
   using TIsThemeActive = BOOL(WINAPI*)();
   using TGetCurrentThemeName = HRESULT(WINAPI*)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
-  auto IsActive = reinterpret_cast<TIsThemeActive>(GetProcAddress(Lib, "IsThemeActive"));
+  auto IsActive = ProcAddress<TIsThemeActive>(Lib, "IsThemeActive");
   if (IsActive && IsActive() && FileMajorVersion(L"COMCTL32.DLL") > 5) {
     auto GetName =
-        reinterpret_cast<TGetCurrentThemeName>(GetProcAddress(Lib, "GetCurrentThemeName"));
+        ProcAddress<TGetCurrentThemeName>(Lib, "GetCurrentThemeName");
     if (GetName) {
       wchar_t FileName[256] = {}, ColorScheme[256] = {}, SizeName[256] = {};
       if (SUCCEEDED(GetName(FileName, 255, ColorScheme, 255, SizeName, 255)))

@@ -40,11 +40,11 @@ struct TColorTones {
 
 // Lets code that holds any component set its look without knowing its
 // class; tsCustom and values without a look of the component change nothing.
-struct __declspec(uuid("6F1B0C52-3E4A-4D7B-9A41-2C5E8D0F7A13")) IZVQStyle : public IUnknown {
+struct IZVQStyle : public IUnknown {
   virtual void STDMETHODCALLTYPE SetComponentStyle(TZVQStyle AStyle) = 0;
 };
 
-struct __declspec(uuid("0C9A7E25-8B16-4F3D-B2E8-71D4A6C35F90")) IZVQTones : public IUnknown {
+struct IZVQTones : public IUnknown {
   virtual void STDMETHODCALLTYPE SetColorTones(TColorTones ATones) = 0;
 };
 

@@ -41,8 +41,8 @@ class TComponent : public TPersistent {
   // Raises EComponentError for a name that is no identifier or is taken by
   // a sibling (compared without regard to case).
   virtual void SetName(const String& NewName);
-  Integer Tag() const { return FTag; }
-  void SetTag(Integer Value) { FTag = Value; }
+  NativeInt Tag() const { return FTag; }
+  void SetTag(NativeInt Value) { FTag = Value; }
 
   TComponentState ComponentState() const { return FComponentState; }
   TComponentStyle ComponentStyle() const { return FComponentStyle; }
@@ -93,7 +93,7 @@ class TComponent : public TPersistent {
 
   TComponent* FOwner = nullptr;
   String FName;
-  Integer FTag = 0;
+  NativeInt FTag = 0;
   std::vector<TComponent*> FComponents;
   std::vector<TComponent*> FFreeNotifies;
 };

@@ -19,6 +19,10 @@ using SmallInt = int16_t;
 using ShortInt = int8_t;
 using LongInt = int32_t;
 using LongWord = uint32_t;
+// Pointer-sized integers: slots that may carry a pointer (a component's tag,
+// list item data) are as wide as a pointer on each architecture.
+using NativeInt = intptr_t;
+using NativeUInt = uintptr_t;
 using Double = double;
 using Extended = double;
 using Single = float;

@@ -35,3 +35,10 @@
 #undef TextOut
 #undef GetCharWidth
 #undef Yield
+
+// An entry point bound by name at run time, as the function type the caller
+// declares for it; null when the module lacks it.
+template <class TFunction>
+inline TFunction ProcAddress(HMODULE Module, const char* Name) {
+  return reinterpret_cast<TFunction>(reinterpret_cast<void*>(GetProcAddress(Module, Name)));
+}

@@ -4,7 +4,7 @@ namespace jorv {
 
 namespace {
 // The item's word holds the state in its low byte and "disabled" above it.
-constexpr uint32_t DisabledBit = 0x100;
+constexpr NativeUInt DisabledBit = 0x100;
 }  // namespace
 
 TCheckListBox::TCheckListBox(TComponent* AOwner) : TCustomListBox(AOwner) {
@@ -23,7 +23,7 @@ TCheckBoxState TCheckListBox::State(Integer Index) const {
 
 void TCheckListBox::SetState(Integer Index, TCheckBoxState Value) {
   if (Value > cbGrayed) throw ERangeError(L"Check box state out of range");
-  uint32_t D = FItems->ItemData(Index);
+  NativeUInt D = FItems->ItemData(Index);
   if ((D & 0xFF) == Value) return;
   FItems->SetItemData(Index, (D & ~0xFFu) | Value);
   if (HandleAllocated()) {
@@ -36,7 +36,7 @@ void TCheckListBox::SetState(Integer Index, TCheckBoxState Value) {
 bool TCheckListBox::ItemEnabled(Integer Index) const { return !(FItems->ItemData(Index) & DisabledBit); }
 
 void TCheckListBox::SetItemEnabled(Integer Index, bool Value) {
-  uint32_t D = FItems->ItemData(Index);
+  NativeUInt D = FItems->ItemData(Index);
   FItems->SetItemData(Index, Value ? D & ~DisabledBit : D | DisabledBit);
   if (HandleAllocated()) InvalidateRect(FHandle, nullptr, FALSE);
 }

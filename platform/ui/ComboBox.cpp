@@ -71,7 +71,8 @@ void TCustomComboBox::CreateWnd() {
   if (FSaveItemIndex >= 0) SendMessageW(FHandle, CB_SETCURSEL, FSaveItemIndex, 0);
   if (HasEdit()) {
     if (!FText.empty() && FSaveItemIndex < 0) SetWindowTextW(FHandle, FText.c_str());
-    COMBOBOXINFO CI{sizeof(CI)};
+    COMBOBOXINFO CI{};
+    CI.cbSize = sizeof(CI);
     if (GetComboBoxInfo(FHandle, &CI) && CI.hwndItem && CI.hwndItem != FHandle) {
       FEditHandle = CI.hwndItem;
       SetPropW(FEditHandle, EditProp(), this);

@@ -48,12 +48,12 @@ void TListControlItems::PutObject(Integer Index, TObject* AObject) {
   FItems[Index].Object = AObject;
 }
 
-uint32_t TListControlItems::ItemData(Integer Index) const {
+NativeUInt TListControlItems::ItemData(Integer Index) const {
   Check(Index);
   return FItems[Index].Data;
 }
 
-void TListControlItems::SetItemData(Integer Index, uint32_t Value) {
+void TListControlItems::SetItemData(Integer Index, NativeUInt Value) {
   Check(Index);
   FItems[Index].Data = Value;
 }

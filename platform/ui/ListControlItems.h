@@ -74,8 +74,8 @@ class TListControlItems : public TStrings {
   bool Sorted() const { return FSorted; }
   void SetSorted(bool Value);
   // A control's own word for each item; it moves with the item.
-  uint32_t ItemData(Integer Index) const;
-  void SetItemData(Integer Index, uint32_t Value);
+  NativeUInt ItemData(Integer Index) const;
+  void SetItemData(Integer Index, NativeUInt Value);
 
  protected:
   void SetUpdateState(bool Updating) override { FWindow->WindowUpdate(Updating); }
@@ -84,7 +84,7 @@ class TListControlItems : public TStrings {
   struct TItem {
     String S;
     TObject* Object = nullptr;
-    uint32_t Data = 0;
+    NativeUInt Data = 0;
   };
   Integer InsertItem(Integer Index, const String& S, TObject* AObject);
   void Check(Integer Index) const;

@@ -2,6 +2,7 @@
 // Window messages as the controls see them: the raw TMessage, typed views of
 // it for the common messages, the framework's own CM_* messages and the
 // CN_* reflections of notifications sent to a parent.
+#include <cstddef>
 #include "platform/rtl/WinApi.h"
 #include "platform/rtl/Types.h"
 
@@ -19,9 +20,17 @@ struct TMessage {
   Word LParamHi() const { return HIWORD(LParam); }
 };
 
-// Typed views share TMessage's layout (32-bit target), so a handler casts
-// the message it got to the record of its kind with MsgAs<T>().
+// Typed views share TMessage's layout on both architectures, so a handler
+// reads the message it got through the record of its kind with MsgAs<T>().
+// Records that split WParam or LParam into two 16-bit halves carry fillers on
+// 64-bit: the halves sit in the low 32 bits of their slot, and UINT Msg is
+// followed by 4 bytes of padding before WParam.
 #define JORV_MSG_RECORD struct __attribute__((__may_alias__))
+#ifdef _WIN64
+#define JORV_MSG_FILL(name) DWORD name;
+#else
+#define JORV_MSG_FILL(name)
+#endif
 
 JORV_MSG_RECORD TWMNoParams {
   UINT Msg;
@@ -35,6 +44,7 @@ JORV_MSG_RECORD TWMMouse {
   WPARAM Keys;
   SmallInt XPos;
   SmallInt YPos;
+  JORV_MSG_FILL(LParamFiller)
   LRESULT Result;
   TPoint Pos() const { return {XPos, YPos}; }
 };
@@ -50,17 +60,22 @@ using TCMMouseWheel = TWMMouse;
 
 JORV_MSG_RECORD TWMMouseWheel {
   UINT Msg;
+  JORV_MSG_FILL(MsgFiller)
   Word Keys;
   SmallInt WheelDelta;
+  JORV_MSG_FILL(WParamFiller)
   SmallInt XPos;  // screen coordinates
   SmallInt YPos;
+  JORV_MSG_FILL(LParamFiller)
   LRESULT Result;
 };
 
 JORV_MSG_RECORD TWMKey {
   UINT Msg;
+  JORV_MSG_FILL(MsgFiller)
   Word CharCode;
   Word Unused;
+  JORV_MSG_FILL(WParamFiller)
   LPARAM KeyData;
   LRESULT Result;
 };
@@ -92,6 +107,7 @@ JORV_MSG_RECORD TWMSize {
   WPARAM SizeType;
   Word Width;
   Word Height;
+  JORV_MSG_FILL(LParamFiller)
   LRESULT Result;
 };
 
@@ -100,6 +116,7 @@ JORV_MSG_RECORD TWMMove {
   WPARAM Unused;
   SmallInt XPos;
   SmallInt YPos;
+  JORV_MSG_FILL(LParamFiller)
   LRESULT Result;
 };
 
@@ -108,6 +125,7 @@ JORV_MSG_RECORD TWMNCHitTest {
   WPARAM Unused;
   SmallInt XPos;  // screen coordinates
   SmallInt YPos;
+  JORV_MSG_FILL(LParamFiller)
   LRESULT Result;
 };
 
@@ -116,6 +134,7 @@ JORV_MSG_RECORD TWMSetCursor {
   HWND CursorWnd;
   Word HitTest;
   Word MouseMsg;
+  JORV_MSG_FILL(LParamFiller)
   LRESULT Result;
 };
 
@@ -135,8 +154,10 @@ JORV_MSG_RECORD TWMKillFocus {
 
 JORV_MSG_RECORD TWMCommand {
   UINT Msg;
+  JORV_MSG_FILL(MsgFiller)
   Word ItemID;
   Word NotifyCode;
+  JORV_MSG_FILL(WParamFiller)
   HWND Ctl;
   LRESULT Result;
 };
@@ -157,8 +178,10 @@ JORV_MSG_RECORD TWMTimer {
 
 JORV_MSG_RECORD TWMScroll {
   UINT Msg;
+  JORV_MSG_FILL(MsgFiller)
   Word ScrollCode;
   SmallInt Pos;
+  JORV_MSG_FILL(WParamFiller)
   HWND ScrollBar;
   LRESULT Result;
 };
@@ -167,8 +190,10 @@ using TWMVScroll = TWMScroll;
 
 JORV_MSG_RECORD TWMActivate {
   UINT Msg;
+  JORV_MSG_FILL(MsgFiller)
   Word Active;  // WA_INACTIVE, WA_ACTIVE, WA_CLICKACTIVE
   Word Minimized;
+  JORV_MSG_FILL(WParamFiller)
   HWND ActiveWindow;
   LRESULT Result;
 };
@@ -205,12 +230,96 @@ JORV_MSG_RECORD TWMContextMenu {
   HWND hWnd;
   SmallInt XPos;
   SmallInt YPos;
+  JORV_MSG_FILL(LParamFiller)
   LRESULT Result;
 };
 
-static_assert(sizeof(TWMMouse) == sizeof(TMessage) && sizeof(TWMKey) == sizeof(TMessage) &&
-                  sizeof(TWMCommand) == sizeof(TMessage) && sizeof(TWMSize) == sizeof(TMessage),
-              "typed messages must share TMessage's layout");
+// Every field of every record sits where Windows puts it inside the slot it
+// overlays: a shifted field reads garbage only on the other architecture.
+#define JORV_MSG_CHECK(T)                                                        \
+  static_assert(sizeof(T) == sizeof(TMessage) && offsetof(T, Msg) == 0 &&        \
+                    offsetof(T, Result) == offsetof(TMessage, Result),           \
+                #T " must share TMessage's layout")
+#define JORV_MSG_AT(T, Field, Slot, Byte)                                        \
+  static_assert(offsetof(T, Field) == offsetof(TMessage, Slot) + (Byte),         \
+                #T "::" #Field " must overlay " #Slot)
+JORV_MSG_CHECK(TWMNoParams);
+JORV_MSG_AT(TWMNoParams, Unused0, WParam, 0);
+JORV_MSG_AT(TWMNoParams, Unused1, LParam, 0);
+JORV_MSG_CHECK(TWMMouse);
+JORV_MSG_AT(TWMMouse, Keys, WParam, 0);
+JORV_MSG_AT(TWMMouse, XPos, LParam, 0);
+JORV_MSG_AT(TWMMouse, YPos, LParam, 2);
+JORV_MSG_CHECK(TWMMouseWheel);
+JORV_MSG_AT(TWMMouseWheel, Keys, WParam, 0);
+JORV_MSG_AT(TWMMouseWheel, WheelDelta, WParam, 2);
+JORV_MSG_AT(TWMMouseWheel, XPos, LParam, 0);
+JORV_MSG_AT(TWMMouseWheel, YPos, LParam, 2);
+JORV_MSG_CHECK(TWMKey);
+JORV_MSG_AT(TWMKey, CharCode, WParam, 0);
+JORV_MSG_AT(TWMKey, Unused, WParam, 2);
+JORV_MSG_AT(TWMKey, KeyData, LParam, 0);
+JORV_MSG_CHECK(TWMPaint);
+JORV_MSG_AT(TWMPaint, DC, WParam, 0);
+JORV_MSG_AT(TWMPaint, Unused, LParam, 0);
+JORV_MSG_CHECK(TWMEraseBkgnd);
+JORV_MSG_AT(TWMEraseBkgnd, DC, WParam, 0);
+JORV_MSG_AT(TWMEraseBkgnd, Unused, LParam, 0);
+JORV_MSG_CHECK(TWMSize);
+JORV_MSG_AT(TWMSize, SizeType, WParam, 0);
+JORV_MSG_AT(TWMSize, Width, LParam, 0);
+JORV_MSG_AT(TWMSize, Height, LParam, 2);
+JORV_MSG_CHECK(TWMMove);
+JORV_MSG_AT(TWMMove, Unused, WParam, 0);
+JORV_MSG_AT(TWMMove, XPos, LParam, 0);
+JORV_MSG_AT(TWMMove, YPos, LParam, 2);
+JORV_MSG_CHECK(TWMNCHitTest);
+JORV_MSG_AT(TWMNCHitTest, Unused, WParam, 0);
+JORV_MSG_AT(TWMNCHitTest, XPos, LParam, 0);
+JORV_MSG_AT(TWMNCHitTest, YPos, LParam, 2);
+JORV_MSG_CHECK(TWMSetCursor);
+JORV_MSG_AT(TWMSetCursor, CursorWnd, WParam, 0);
+JORV_MSG_AT(TWMSetCursor, HitTest, LParam, 0);
+JORV_MSG_AT(TWMSetCursor, MouseMsg, LParam, 2);
+JORV_MSG_CHECK(TWMSetFocus);
+JORV_MSG_AT(TWMSetFocus, FocusedWnd, WParam, 0);
+JORV_MSG_AT(TWMSetFocus, Unused, LParam, 0);
+JORV_MSG_CHECK(TWMKillFocus);
+JORV_MSG_AT(TWMKillFocus, FocusedWnd, WParam, 0);
+JORV_MSG_AT(TWMKillFocus, Unused, LParam, 0);
+JORV_MSG_CHECK(TWMCommand);
+JORV_MSG_AT(TWMCommand, ItemID, WParam, 0);
+JORV_MSG_AT(TWMCommand, NotifyCode, WParam, 2);
+JORV_MSG_AT(TWMCommand, Ctl, LParam, 0);
+JORV_MSG_CHECK(TWMNotify);
+JORV_MSG_AT(TWMNotify, IDCtrl, WParam, 0);
+JORV_MSG_AT(TWMNotify, NMHdr, LParam, 0);
+JORV_MSG_CHECK(TWMTimer);
+JORV_MSG_AT(TWMTimer, TimerID, WParam, 0);
+JORV_MSG_AT(TWMTimer, TimerProc, LParam, 0);
+JORV_MSG_CHECK(TWMScroll);
+JORV_MSG_AT(TWMScroll, ScrollCode, WParam, 0);
+JORV_MSG_AT(TWMScroll, Pos, WParam, 2);
+JORV_MSG_AT(TWMScroll, ScrollBar, LParam, 0);
+JORV_MSG_CHECK(TWMActivate);
+JORV_MSG_AT(TWMActivate, Active, WParam, 0);
+JORV_MSG_AT(TWMActivate, Minimized, WParam, 2);
+JORV_MSG_AT(TWMActivate, ActiveWindow, LParam, 0);
+JORV_MSG_CHECK(TWMWindowPosMsg);
+JORV_MSG_AT(TWMWindowPosMsg, Unused, WParam, 0);
+JORV_MSG_AT(TWMWindowPosMsg, WindowPos, LParam, 0);
+JORV_MSG_CHECK(TWMGetDlgCode);
+JORV_MSG_AT(TWMGetDlgCode, Unused, WParam, 0);
+JORV_MSG_AT(TWMGetDlgCode, KeyMsg, LParam, 0);
+JORV_MSG_CHECK(TWMCtlColor);
+JORV_MSG_AT(TWMCtlColor, ChildDC, WParam, 0);
+JORV_MSG_AT(TWMCtlColor, ChildWnd, LParam, 0);
+JORV_MSG_CHECK(TWMContextMenu);
+JORV_MSG_AT(TWMContextMenu, hWnd, WParam, 0);
+JORV_MSG_AT(TWMContextMenu, XPos, LParam, 0);
+JORV_MSG_AT(TWMContextMenu, YPos, LParam, 2);
+#undef JORV_MSG_AT
+#undef JORV_MSG_CHECK
 
 template <class T>
 inline T& MsgAs(TMessage& M) {

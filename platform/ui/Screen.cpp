@@ -11,19 +11,22 @@ TScreen GScreen;
 TScreen* Screen = &GScreen;
 
 TRect TMonitor::BoundsRect() const {
-  MONITORINFO MI{sizeof(MI)};
+  MONITORINFO MI{};
+  MI.cbSize = sizeof(MI);
   GetMonitorInfoW(FHandle, &MI);
   return Rect(MI.rcMonitor.left, MI.rcMonitor.top, MI.rcMonitor.right, MI.rcMonitor.bottom);
 }
 
 TRect TMonitor::WorkareaRect() const {
-  MONITORINFO MI{sizeof(MI)};
+  MONITORINFO MI{};
+  MI.cbSize = sizeof(MI);
   GetMonitorInfoW(FHandle, &MI);
   return Rect(MI.rcWork.left, MI.rcWork.top, MI.rcWork.right, MI.rcWork.bottom);
 }
 
 bool TMonitor::Primary() const {
-  MONITORINFO MI{sizeof(MI)};
+  MONITORINFO MI{};
+  MI.cbSize = sizeof(MI);
   GetMonitorInfoW(FHandle, &MI);
   return (MI.dwFlags & MONITORINFOF_PRIMARY) != 0;
 }

@@ -91,7 +91,9 @@ void TScrollBar::DoScroll(TWMScroll& M) {
     case scPosition:
     case scTrack: {
       // The message carries only 16 bits; the window knows the whole value.
-      SCROLLINFO SI{sizeof(SI), SIF_TRACKPOS};
+      SCROLLINFO SI{};
+      SI.cbSize = sizeof(SI);
+      SI.fMask = SIF_TRACKPOS;
       Pos = GetScrollInfo(FHandle, SB_CTL, &SI) ? SI.nTrackPos : M.Pos;
       break;
     }

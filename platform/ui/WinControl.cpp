@@ -437,7 +437,8 @@ void TWinControl::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer
     SetWindowPos(FHandle, nullptr, ALeft, ATop, AWidth, AHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   } else if (FHandle) {
     // Minimized or maximized: the bounds are the window's normal ones.
-    WINDOWPLACEMENT WP{sizeof(WP)};
+    WINDOWPLACEMENT WP{};
+    WP.length = sizeof(WP);
     GetWindowPlacement(FHandle, &WP);
     WP.rcNormalPosition = RECT{ALeft, ATop, ALeft + AWidth, ATop + AHeight};
     SetWindowPlacement(FHandle, &WP);

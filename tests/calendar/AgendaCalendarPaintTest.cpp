@@ -103,10 +103,10 @@ TEST_F(CalendarPaint, DaysMarkersSelectionAndWeekendsLandInTheirCells) {
     SCOPED_TRACE(c.what);
     TRect cell = CellOf(c.day);
     Integer midY = (cell.Top + cell.Bottom) / 2;
-    if (c.marker != clNone) EXPECT_EQ(c.marker, r.Pixel(cell.Left + 3, midY));
+    if (c.marker != clNone) { EXPECT_EQ(c.marker, r.Pixel(cell.Left + 3, midY)); }
     EXPECT_GT(Count(r, cell, c.textColor), 5);
     EXPECT_EQ(0, Count(r, cell, c.absent));
-    if (c.marker == clNone) EXPECT_EQ(0, Count(r, cell, clYellow));
+    if (c.marker == clNone) { EXPECT_EQ(0, Count(r, cell, clYellow)); }
   }
   // The grid: 1 March in column 2 of row 1, the 31st in column 4 of row 5.
   EXPECT_EQ(TPoint(2, 1), cal->DateToXY(D(2016, 3, 1)));

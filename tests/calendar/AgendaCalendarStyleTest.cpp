@@ -322,6 +322,6 @@ TEST_F(CalendarOfficeScheme, AnOfficeSchemeChangeReachesAnAdaptingCalendar) {
   ASSERT_NE(GetThemeNotifier(nullptr), nullptr);
   THandleList* list = GetThemeNotifier(nullptr)->RegMonitorThread()->WinList();
   EXPECT_TRUE(list->HasValue(cal->Handle()));
-  if (old != cal->Handle()) EXPECT_FALSE(list->HasValue(old));
+  if (old != cal->Handle()) { EXPECT_FALSE(list->HasValue(old)); }
   delete cal;
 }

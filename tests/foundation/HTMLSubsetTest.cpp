@@ -366,7 +366,7 @@ TEST(HTMLSubset, IndentAndRotationNumbers) {
   for (const auto& c : indents) {
     Integer x = -1;
     EXPECT_EQ(ReadHTMLIndent(c.Tag, x), c.Valid) << testing::PrintToString(String(c.Tag));
-    if (c.Valid) EXPECT_EQ(x, c.X);
+    if (c.Valid) { EXPECT_EQ(x, c.X); }
   }
   EXPECT_EQ(ReadHTMLRotation(L"<r a=90>"), 90);
   EXPECT_EQ(ReadHTMLRotation(L"<R A=\"-45\">"), -45);

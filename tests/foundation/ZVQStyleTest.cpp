@@ -43,8 +43,8 @@ TEST(ZVQStyle, WindowsLookFromTheActiveVisualStyle) {
   using TGetName = HRESULT(WINAPI*)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
   HMODULE Lib = LoadLibraryW(L"uxtheme.dll");
   ASSERT_NE(Lib, nullptr);
-  auto Active = reinterpret_cast<TIsThemeActive>(GetProcAddress(Lib, "IsThemeActive"));
-  auto GetName = reinterpret_cast<TGetName>(GetProcAddress(Lib, "GetCurrentThemeName"));
+  auto Active = ProcAddress<TIsThemeActive>(Lib, "IsThemeActive");
+  auto GetName = ProcAddress<TGetName>(Lib, "GetCurrentThemeName");
   wchar_t File[256] = {}, Color[256] = {}, Size[256] = {};
   Integer Expected = 0;
   if (Active() && SUCCEEDED(GetName(File, 255, Color, 255, Size, 255)))

@@ -282,7 +282,7 @@ TEST_F(BaseGrid, MergedAreaPaintsItsContentOncePerPass) {
   for (auto& [cell, n] : G->Content) EXPECT_EQ(n, 2 * Once[cell]) << cell.first << "," << cell.second;
   for (Integer c = 2; c <= 4; ++c)
     for (Integer r = 2; r <= 3; ++r)
-      if (c != 2 || r != 2) EXPECT_EQ(Once.count({c, r}), 0u) << c << "," << r;
+      if (c != 2 || r != 2) { EXPECT_EQ(Once.count({c, r}), 0u) << c << "," << r; }
   Integer BaseDraws = Once[std::make_pair(2, 2)];
   EXPECT_GE(BaseDraws, 1);
   EXPECT_LE(BaseDraws, 2);

@@ -84,7 +84,7 @@ TEST(FilePicture, MeasuresOnSetAndKeepsSizeForBadFiles) {
 TEST(GridSystem, VersionAndSchemeWithoutVisualStyles) {
   EXPECT_TRUE(IsWinXPOrLater());  // the system here reports 6.1
   // No visual style is active by default: no scheme, no themed look.
-  if (!IsThemedXP()) EXPECT_EQ(CurrentXPColorScheme(), 0);
+  if (!IsThemedXP()) { EXPECT_EQ(CurrentXPColorScheme(), 0); }
 }
 
 }  // namespace

@@ -294,7 +294,7 @@ TEST_F(HolidayDb, FailuresRaiseClearErrorsAndLeaveTheFileAlone) {
     } catch (const EDatabaseError& e) {
       EXPECT_NE(e.Message().find(c.expected), String::npos) << std::string(e.Message().begin(), e.Message().end());
     }
-    if (std::string(c.what) != "row gone") EXPECT_EQ(FileBytes(c.file), before);
+    if (std::string(c.what) != "row gone") { EXPECT_EQ(FileBytes(c.file), before); }
   }
   EXPECT_FALSE(FileExists(Dir.Path(L"Nope.mdb")));
 }

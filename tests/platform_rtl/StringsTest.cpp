@@ -103,7 +103,7 @@ TEST(Strings, IntegerTextAndValPositions) {
     Integer value = 99, code = 99;
     Val(v.s, value, code);
     EXPECT_EQ(code, v.code) << v.s;
-    if (!v.code) EXPECT_EQ(value, v.value) << v.s;
+    if (!v.code) { EXPECT_EQ(value, v.value) << v.s; }
   }
   Int64 big;
   EXPECT_TRUE(TryStrToInt64(L"-9223372036854775808", big));

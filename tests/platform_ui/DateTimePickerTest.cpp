@@ -141,8 +141,8 @@ TEST(DateTimePicker, TypedTextIsParsedAndOnUserInputDecides) {
       };
     TTyped R = SendTyped(F, P, C.Text);
     EXPECT_EQ(static_cast<LONG>(R.Flags), C.Flags);
-    if (C.Flags == GDT_VALID) EXPECT_DOUBLE_EQ(R.Value, C.Value);
-    if (C.Handler) EXPECT_EQ(Seen, C.Text);
+    if (C.Flags == GDT_VALID) { EXPECT_DOUBLE_EQ(R.Value, C.Value); }
+    if (C.Handler) { EXPECT_EQ(Seen, C.Text); }
   }
 }
 

@@ -52,7 +52,7 @@ TEST(Edit, TypedTextFollowsCaseLimitAndReadOnly) {
     EXPECT_EQ(E->Text(), C.Expected);
     // A refused key may still be announced, but every accepted one is.
     EXPECT_GE(Changes, static_cast<Integer>(wcslen(C.Expected)));
-    if (C.MaxLength == 0) EXPECT_EQ(Changes, static_cast<Integer>(wcslen(C.Expected)));
+    if (C.MaxLength == 0) { EXPECT_EQ(Changes, static_cast<Integer>(wcslen(C.Expected))); }
     EXPECT_EQ(E->Modified(), wcslen(C.Expected) > 0);
   }
 }

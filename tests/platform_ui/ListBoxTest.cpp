@@ -53,7 +53,7 @@ TEST(ListBox, ItemsAndSelectionSurviveANewWindow) {
     EXPECT_TRUE(L->Selected(2));
     EXPECT_EQ(L->Selected(3), Multi);
     EXPECT_EQ(L->ItemIndex(), Focused);
-    if (Multi) EXPECT_EQ(L->SelCount(), 2);
+    if (Multi) { EXPECT_EQ(L->SelCount(), 2); }
     EXPECT_THROW(L->Selected(4), EListError);
   }
 }

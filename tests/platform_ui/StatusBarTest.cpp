@@ -72,9 +72,9 @@ TEST(StatusBar, AlignmentPlacesTheText) {
     auto [L, R] = InkSpan(Img, 4, 236, 5, S->Height() - 5);
     ASSERT_LT(L, R);
     Integer Mid = (L + R) / 2;
-    if (C.A == taLeftJustify) EXPECT_LT(Mid, 80);
-    if (C.A == taCenter) EXPECT_TRUE(Mid > 90 && Mid < 150) << Mid;
-    if (C.A == taRightJustify) EXPECT_GT(Mid, 160);
+    if (C.A == taLeftJustify) { EXPECT_LT(Mid, 80); }
+    if (C.A == taCenter) { EXPECT_TRUE(Mid > 90 && Mid < 150) << Mid; }
+    if (C.A == taRightJustify) { EXPECT_GT(Mid, 160); }
   }
 }
 
