@@ -11,7 +11,8 @@
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::calendar {
+using namespace jorv::foundation;
 
 namespace {
 struct TYmd {
@@ -343,12 +344,12 @@ void TAgendaCalendar::BuildCaptionLabel(Word month, Word year) {
 }
 
 void TAgendaCalendar::ApplyISOYearStart() {
-  if (FYearStartAt->ISOWeekNumber()) jorv::ApplyISOYearStart(*FYearStartAt, Year());
+  if (FYearStartAt->ISOWeekNumber()) calendar::ApplyISOYearStart(*FYearStartAt, Year());
 }
 
 Integer TAgendaCalendar::WeekNumberOfRow(Integer row) const {
   TYmd t = Split(thedate);
-  return jorv::WeekNumberOfRow(FYearStartAt->Values(), t.y, t.m, FStartDay, row);
+  return calendar::WeekNumberOfRow(FYearStartAt->Values(), t.y, t.m, FStartDay, row);
 }
 
 // --- events ---------------------------------------------------------------------
@@ -507,4 +508,4 @@ TRect TAgendaCalendar::DateCellRect(TDateTime dt) const {
   return {left, top, left + dx + 2, top + dy};
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -10,12 +10,15 @@
 #include "calendar/AgendaCalendarStyle.h"
 #include "calendar/CalendarSettings.h"
 #include "calendar/CustomCalendarPanel.h"
+#include "foundation/ExImage.h"
+#include "foundation/ThemeNotifier.h"
 
 namespace jorv {
-
 class TCanvas;
-class TExImage;
-class TThemeNotifier;
+}
+namespace jorv::calendar {
+using namespace jorv::foundation;
+
 
 enum TAgendaCalendarLook : uint8_t { lookFlat, look3D };
 enum TTodayStyle : uint8_t { tsSunken, tsRaised, tsFlat };
@@ -496,4 +499,4 @@ class TAgendaCalendar : public TCustomCalendarPanel, public IZVQStyle {
   void UnRegisterThemeWindow();
 };
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -10,7 +10,8 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Panel.h"
 
-namespace jorv {
+namespace jorv::calendar {
+using namespace jorv::foundation;
 
 namespace {
 // The month after year-month, December followed by January.
@@ -773,4 +774,4 @@ String TAgendaCalendarGroup::Version() const {
          IntToStr((v >> 8) & 0xFF) + L"." + IntToStr(v & 0xFF);
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -11,8 +11,11 @@
 #include "foundation/ZVQStyle.h"
 
 namespace jorv {
-
 class TPanel;
+}
+namespace jorv::calendar {
+using namespace jorv::foundation;
+
 
 class TAgendaCalendarGroup : public TCustomCalendarPanel, public IZVQStyle {
  public:
@@ -393,4 +396,4 @@ class TAgendaCalendarGroup : public TCustomCalendarPanel, public IZVQStyle {
   bool FBuilding = false;
 };
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -6,7 +6,8 @@
 #include "foundation/ExImage.h"
 #include "platform/gfx/Font.h"
 
-namespace jorv {
+namespace jorv::calendar {
+using namespace jorv::foundation;
 
 void TAgendaCalendarGroup::PropagateLook() {
   if (Loading() || FBuilding) return;
@@ -321,4 +322,4 @@ void TAgendaCalendarGroup::WndProc(TMessage& Message) {
   TCustomCalendarPanel::WndProc(Message);
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -12,7 +12,8 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Application.h"
 
-namespace jorv {
+namespace jorv::calendar {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -652,4 +653,4 @@ void TAgendaCalendar::WMCommand(TWMCommand& Message) {
   TCustomCalendarPanel::WMCommand(Message);
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

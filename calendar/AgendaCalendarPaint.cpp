@@ -15,7 +15,8 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Frame3D.h"
 
-namespace jorv {
+namespace jorv::calendar {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -645,4 +646,4 @@ void TAgendaCalendar::PaintNextYearButton() {
   a.End();
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

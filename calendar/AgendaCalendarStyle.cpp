@@ -10,7 +10,8 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::calendar {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -258,4 +259,4 @@ void TAgendaCalendar::Notification(TComponent* AComponent, TOperation Operation)
   TCustomCalendarPanel::Notification(AComponent, Operation);
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

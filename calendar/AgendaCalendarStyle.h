@@ -5,7 +5,8 @@
 // their calendars' looks from the same list.
 #include "foundation/ZVQStyle.h"
 
-namespace jorv {
+namespace jorv::calendar {
+using namespace jorv::foundation;
 
 // Looks are stored by ordinal: the order is fixed.
 enum TAgendaCalendarStyle : uint8_t {
@@ -58,4 +59,4 @@ Integer XPThemeKindOfSchemeName(const String& ColorScheme);
 // The preset that follows a kind of CurrentXPThemeKind.
 TAgendaCalendarStyle AgendaCalendarStyleOfThemeKind(Integer Kind);
 
-}  // namespace jorv
+}  // namespace jorv::calendar

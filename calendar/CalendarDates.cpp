@@ -4,7 +4,7 @@
 
 #include "platform/rtl/DateUtils.h"
 
-namespace jorv {
+namespace jorv::calendar {
 
 Word MonthDayCount(Word month, Word year) {
   static const Word kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -97,4 +97,4 @@ Integer WeekNumberOfRow(const TYearStartValues& s, Word year, Word month,
   return DaysFromTo(P, last) / 7 + 1;
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

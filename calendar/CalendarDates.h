@@ -4,7 +4,7 @@
 // moves with carry into the year, and week numbers after a year start.
 #include "platform/rtl/Types.h"
 
-namespace jorv {
+namespace jorv::calendar {
 
 // Length of a month; 0 for a month outside 1..12.
 Word MonthDayCount(Word month, Word year);
@@ -55,4 +55,4 @@ TYearStartValues ISOYearStarts(Word year);
 Integer WeekNumberOfRow(const TYearStartValues& starts, Word year, Word month,
                         Integer startDay, Integer row);
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -5,7 +5,7 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/ui/Dialogs.h"
 
-namespace jorv {
+namespace jorv::calendar {
 
 // --- TNameOfDays -----------------------------------------------------------
 
@@ -222,4 +222,4 @@ void TWeekDays::Assign(TPersistent* Source) {
   Changed();
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

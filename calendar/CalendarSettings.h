@@ -10,8 +10,10 @@
 #include "platform/rtl/Object.h"
 
 namespace jorv {
-
 class TBitmap;
+}
+namespace jorv::calendar {
+
 using TCalendarNotify = std::function<void(TObject* Sender)>;
 
 class TNameOfDays : public TPersistent {
@@ -256,4 +258,4 @@ class TWeekDays : public TPersistent {
   bool FFri = false;
 };
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -2,7 +2,7 @@
 
 #include "platform/gfx/Font.h"
 
-namespace jorv {
+namespace jorv::calendar {
 
 TCustomCalendarPanel::TCustomCalendarPanel(TComponent* AOwner)
     : TCustomPanel(AOwner), FEventFont(std::make_unique<TFont>()) {
@@ -33,4 +33,4 @@ void TCustomCalendarPanel::SetEventFont(TFont* Value) {
 
 void TCustomCalendarPanel::DoChanged() { Invalidate(); }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -8,8 +8,10 @@
 #include "platform/ui/Panel.h"
 
 namespace jorv {
-
 class TFont;
+}
+namespace jorv::calendar {
+
 
 class TCustomCalendarPanel : public TCustomPanel {
  public:
@@ -42,4 +44,4 @@ class TCustomCalendarPanel : public TCustomPanel {
   std::unique_ptr<TFont> FEventFont;
 };
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -3,7 +3,7 @@
 #include "calendar/CalendarDates.h"
 #include "calendar/CustomCalendarPanel.h"
 
-namespace jorv {
+namespace jorv::calendar {
 
 // --- TSelDateItem ----------------------------------------------------------
 
@@ -211,4 +211,4 @@ void TSelDateItems::Update(TCollectionItem* Item) {
   if (OnChange) OnChange(this);
 }
 
-}  // namespace jorv
+}  // namespace jorv::calendar

@@ -5,7 +5,7 @@
 
 #include "platform/rtl/Collection.h"
 
-namespace jorv {
+namespace jorv::calendar {
 
 class TCustomCalendarPanel;
 
@@ -125,4 +125,4 @@ class TSelDateItems : public TOwnedCollection {
   bool FVisible = true;
 };
 
-}  // namespace jorv
+}  // namespace jorv::calendar

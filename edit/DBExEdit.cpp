@@ -4,7 +4,7 @@
 #include "platform/data/Field.h"
 #include "platform/ui/CustomControl.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 namespace {
 
@@ -337,4 +337,4 @@ void TDBExEdit::PaintCopy(TWMPaint& M) {
   if (!M.DC) EndPaint(Handle(), &PS);
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

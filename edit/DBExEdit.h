@@ -9,8 +9,10 @@
 #include "platform/data/DataTypes.h"
 
 namespace jorv {
-
 class TControlCanvas;
+}
+namespace jorv::edit {
+
 
 class TDBExEdit : public TExEdit {
  public:
@@ -68,4 +70,4 @@ class TDBExEdit : public TExEdit {
   bool FShowFieldName = false;
 };
 
-}  // namespace jorv
+}  // namespace jorv::edit

@@ -7,7 +7,8 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Timer.h"
 
-namespace jorv {
+namespace jorv::edit {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -769,4 +770,4 @@ void TDBExNavigator::WMKillFocus(TWMKillFocus& M) {
   FButtons[FFocusedButton]->Invalidate();
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

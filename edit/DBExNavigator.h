@@ -11,11 +11,14 @@
 #include "platform/ui/Panel.h"
 
 namespace jorv {
-
 class TDataSource;
 class TStringList;
 class TStrings;
 class TTimer;
+}
+namespace jorv::edit {
+using namespace jorv::foundation;
+
 class TDBExNavigator;
 
 enum TExNavigateBtn : uint8_t {
@@ -200,4 +203,4 @@ class TDBExNavigator : public TCustomPanel {
   std::array<TExNavButton*, 13> FButtons{};
 };
 
-}  // namespace jorv
+}  // namespace jorv::edit

@@ -1,10 +1,10 @@
 #include "edit/EditLabel.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 void TEditLabel::CMEnabledChanged(TMessage& M) {
   TLabel::CMEnabledChanged(M);
   if (FAlwaysEnable && !Enabled()) SetEnabled(true);
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

@@ -2,7 +2,7 @@
 // The caption label an enhanced edit carries beside itself on its parent.
 #include "platform/ui/Label.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 enum TLabelPosition : uint8_t {
   lpLeftTop, lpLeftCenter, lpLeftBottom, lpTopLeft, lpBottomLeft, lpLeftTopLeft, lpLeftCenterLeft,
@@ -24,4 +24,4 @@ class TEditLabel : public TLabel {
   bool FAlwaysEnable = false;
 };
 
-}  // namespace jorv
+}  // namespace jorv::edit

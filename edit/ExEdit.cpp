@@ -12,7 +12,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Screen.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 bool ExEditDefaultHandling = true;
 
@@ -2126,4 +2126,4 @@ void TEditDropTarget::DropText(POINT Pt, const String& Text) {
   FExEdit->Invalidate();
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

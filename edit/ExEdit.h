@@ -8,7 +8,7 @@
 #include "edit/ExEditLookup.h"
 #include "platform/ui/CustomEdit.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 enum TExEditType : uint8_t {
   etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword,
@@ -413,4 +413,4 @@ class TExEdit : public TCustomEdit {
 // The unit-wide default that new edits copy into DefaultHandling.
 extern bool ExEditDefaultHandling;
 
-}  // namespace jorv
+}  // namespace jorv::edit

@@ -3,7 +3,8 @@
 #include "foundation/ZVQStyle.h"
 #include "platform/ui/Screen.h"
 
-namespace jorv {
+namespace jorv::edit {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -557,4 +558,4 @@ void TExEditBtn::Dispatch(TMessage& M) {
   TExEdit::Dispatch(M);
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

@@ -6,7 +6,7 @@
 #include "edit/ExEdit.h"
 #include "platform/ui/SpeedButton.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 enum TButtonStyle : uint8_t { bsButton, bsDropDown };
 
@@ -179,4 +179,4 @@ class TExEditBtn : public TExEdit {
   TButtonStyle FButtonStyle = bsButton;
 };
 
-}  // namespace jorv
+}  // namespace jorv::edit

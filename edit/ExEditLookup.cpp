@@ -3,7 +3,7 @@
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 TLookupSettings::TLookupSettings() {
   FFont->SetName(L"Arial");
@@ -153,4 +153,4 @@ void WritePersisted(TCustomIniFile& Ini, const String& Section, const String& Na
   }
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

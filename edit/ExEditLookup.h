@@ -9,6 +9,9 @@
 #include "platform/ui/ListBox.h"
 
 namespace jorv {
+class TCustomIniFile;
+}
+namespace jorv::edit {
 
 enum TValueSeparator : uint8_t { vsBracket, vsSquareBracket, vsLargerSmaller, vsNone };
 
@@ -137,7 +140,6 @@ class TListHintWindow : public THintWindow {
   TListBoxTab* FListControl = nullptr;
 };
 
-class TCustomIniFile;
 
 // Opens where the edit named Name keeps its text: the INI file Key (the
 // program's path with ".INI" when empty) or the registry key Key. Section
@@ -150,4 +152,4 @@ String ReadPersisted(TCustomIniFile& Ini, const String& Section, const String& N
 void WritePersisted(TCustomIniFile& Ini, const String& Section, const String& Name, const String& WindowText,
                     const TLookupSettings& Lookup);
 
-}  // namespace jorv
+}  // namespace jorv::edit

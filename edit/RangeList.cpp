@@ -6,7 +6,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/WinApi.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 namespace {
 
@@ -110,4 +110,4 @@ String TRangeList::ToRangeStr() {
   return Text;
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

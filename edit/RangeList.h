@@ -3,7 +3,7 @@
 #include "platform/rtl/List.h"
 #include "platform/rtl/Types.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 class TRangeList : public TList {
  public:
@@ -33,4 +33,4 @@ class TRangeList : public TList {
   bool AddRange(const String& R);
 };
 
-}  // namespace jorv
+}  // namespace jorv::edit

@@ -5,7 +5,8 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/Menus.h"
 
-namespace jorv {
+namespace jorv::edit {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -719,4 +720,4 @@ void TExToolButton::DrawGlyphAndCaption(TCanvas* C, TRect R, TPoint Offset, TBut
   C->Brush()->SetStyle(bsSolid);
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

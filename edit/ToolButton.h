@@ -11,9 +11,12 @@
 #include "platform/ui/SpeedButton.h"
 
 namespace jorv {
-
 class TPopupMenu;
 class TCustomImageList;
+}
+namespace jorv::edit {
+using namespace jorv::foundation;
+
 
 enum TExToolButtonStyle : uint8_t { tasButton, tasCheck };
 
@@ -175,4 +178,4 @@ class TExToolButton : public TGraphicControl, public IZVQStyle {
   TButtonState FState = bsUp;
 };
 
-}  // namespace jorv
+}  // namespace jorv::edit

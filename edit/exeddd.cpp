@@ -3,7 +3,7 @@
 #include <shlobj.h>
 #include "platform/rtl/Exceptions.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 UINT CFRtf = 0;
 bool EnableRTF = false;
@@ -315,4 +315,4 @@ HRESULT StartEditTextDrag(const String& Text, const String& RTF, DWORD OkEffects
   return R;
 }
 
-}  // namespace jorv
+}  // namespace jorv::edit

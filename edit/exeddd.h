@@ -6,7 +6,7 @@
 #include "platform/rtl/Object.h"
 #include "platform/rtl/Strings.h"
 
-namespace jorv {
+namespace jorv::edit {
 
 // Registered "Rich Text Format" number (0 until a reader registered it), and
 // whether rich text is accepted and served at all.
@@ -132,4 +132,4 @@ class TEditDropTarget : public TAEDropTarget {
   TExEdit* FExEdit = nullptr;
 };
 
-}  // namespace jorv
+}  // namespace jorv::edit

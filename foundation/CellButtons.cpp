@@ -4,7 +4,7 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/ui/CustomEdit.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -203,4 +203,4 @@ void DrawErrorUnderline(TWinControl* Owner, TCanvas* Canvas, const String& Text,
   Canvas->LineTo(Rect.Left + X + 3, Rect.Top + End.Y + OffsetY + Phase);
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

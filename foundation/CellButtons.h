@@ -8,10 +8,12 @@
 #include "foundation/ZVQStyle.h"
 
 namespace jorv {
-
 class TBitmap;
 class TCanvas;
 class TWinControl;
+}
+namespace jorv::foundation {
+
 
 // A drop-down button 17 pixels wide at the right of the cell Rect.
 void DrawComboButton(TCanvas* Canvas, HWND Handle, const TRect& Rect, Integer Kind,
@@ -41,4 +43,4 @@ void DrawErrorUnderline(TWinControl* Owner, TCanvas* Canvas, const String& Text,
                         const TRect& Rect, Integer OffsetY, Integer ErrorStart,
                         Integer ErrorLength);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -5,7 +5,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/Math.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -100,4 +100,4 @@ void DrawCellShape(TCanvas* Canvas, Integer X, Integer Y, Integer Width, Integer
   }
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

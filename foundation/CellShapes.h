@@ -3,8 +3,10 @@
 #include "platform/rtl/Types.h"
 
 namespace jorv {
-
 class TCanvas;
+}
+namespace jorv::foundation {
+
 
 // Cells store the ordinal: the order is fixed.
 enum TCellShape : uint8_t {
@@ -19,4 +21,4 @@ enum TCellShape : uint8_t {
 void DrawCellShape(TCanvas* Canvas, Integer X, Integer Y, Integer Width, Integer Height,
                    TCellShape Shape, TColor BrushColor, TColor PenColor);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -1,6 +1,6 @@
 #include "foundation/ExHintInfo.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 TExHintInfo::TExHintInfo()
     : FPicture(std::make_unique<THintPicture>()), FNotes(std::make_unique<TStringList>()) {}
@@ -20,4 +20,4 @@ void TExHintInfo::Assign(TPersistent* Source) {
 
 bool TExHintInfo::IsEmpty() const { return FTitle.empty() && FNotes->Text().empty(); }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -6,7 +6,7 @@
 #include "foundation/GDIPPicture.h"
 #include "platform/rtl/Strings.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 // A picture that keeps its file's bytes; assigning copies them.
 using THintPicture = TGDIPPicture;
@@ -50,4 +50,4 @@ struct IZVQOfficeHint : public IUnknown {
   virtual TExHintInfo* STDMETHODCALLTYPE GetOfficeHint(TPoint Pt) = 0;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -6,7 +6,7 @@
 #include "platform/rtl/Math.h"
 #include "platform/ui/Image.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 TExImage::TExImage() : FDatastream(std::make_unique<TMemoryStream>()) {}
 
@@ -164,4 +164,4 @@ void TExImage::Assign(TPersistent* Source) {
   Changed(this);
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -8,9 +8,11 @@
 struct IPicture;
 
 namespace jorv {
-
 class TMemoryStream;
 class TPicture;
+}
+namespace jorv::foundation {
+
 
 class TExImage : public TGraphic {
  public:
@@ -58,4 +60,4 @@ class TExImage : public TGraphic {
   Integer fLogPixY = 96;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -7,7 +7,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/DateUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -347,4 +347,4 @@ bool MatchFilterExpression(const String& Expression, const String& Value,
   return result;
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

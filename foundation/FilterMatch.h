@@ -5,7 +5,7 @@
 #include <vector>
 #include "platform/rtl/Types.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using TCharSet = std::vector<Char>;
 
@@ -30,4 +30,4 @@ Char FindUnquotedChar(const TCharSet& Set, const String& Text, Integer& Position
 // Thousand separators dropped, the decimal separator turned into ".".
 String PlainNumberText(const String& Text);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -8,7 +8,7 @@
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 IStream* ImageBytesStream(const void* Data, size_t Size) {
   HGLOBAL Block = GlobalAlloc(GMEM_MOVEABLE, Size);
@@ -204,4 +204,4 @@ void TGDIPPicture::Assign(TPersistent* Source) {
   GetImageSizes();
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -8,9 +8,11 @@
 struct IStream;
 
 namespace jorv {
+class TMemoryStream;
+}
+namespace jorv::foundation {
 
 class TGPGraphics;
-class TMemoryStream;
 
 // A COM stream over a new movable global block holding Size bytes of Data,
 // positioned at its start; the block goes with the stream's last release.
@@ -87,4 +89,4 @@ class TGDIPPicture : public TGraphic {
   bool FTransparentBitmap = true;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

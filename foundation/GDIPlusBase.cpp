@@ -6,7 +6,7 @@
 #include "platform/gfx/Colors.h"
 #include "platform/rtl/Exceptions.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using namespace gdipflat;
 
@@ -89,4 +89,4 @@ void TGdiplusBase::operator delete(void* P) noexcept {
   if (P) GdipFree(P);
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

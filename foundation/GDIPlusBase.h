@@ -9,7 +9,7 @@
 
 struct IStream;
 
-namespace jorv {
+namespace jorv::foundation {
 
 // Opaque native objects; each wrapper owns one.
 struct GpGraphics;
@@ -325,4 +325,4 @@ class TGdiplusBase {
   static void* operator new[](std::size_t) = delete;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

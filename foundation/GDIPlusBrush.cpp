@@ -4,7 +4,7 @@
 #include "foundation/GDIPlusImage.h"
 #include "foundation/GDIPlusPath.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using namespace gdipflat;
 
@@ -245,4 +245,4 @@ Status TGPPathGradientBrush::SetInterpolationColors(const ARGB* PresetColors,
   return SetStatus(GdipSetPathGradientPresetBlend(nativeBrush, PresetColors, BlendPositions, Count));
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -2,7 +2,7 @@
 // GDI+ brushes: solid, hatched, textured, linear and path gradients.
 #include "foundation/GDIPlusBase.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 class TGPImage;
 class TGPImageAttributes;
@@ -105,4 +105,4 @@ class TGPPathGradientBrush : public TGPBrush {
                                 Integer Count);
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

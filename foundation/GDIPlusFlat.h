@@ -4,7 +4,7 @@
 #include "foundation/GDIPlusBase.h"
 #include "platform/rtl/WinApi.h"
 
-namespace jorv::gdipflat {
+namespace jorv::foundation::gdipflat {
 
 using GpStatus = Status;
 using REAL = float;
@@ -265,4 +265,4 @@ GpStatus WINGDIPAPI GdipIsMatrixIdentity(GDIPCONST GpMatrix*,BOOL*);
 #undef WINGDIPAPI
 #undef GDIPCONST
 
-}  // namespace jorv::gdipflat
+}  // namespace jorv::foundation::gdipflat

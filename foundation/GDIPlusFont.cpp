@@ -2,7 +2,7 @@
 
 #include "foundation/GDIPlusFlat.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using namespace gdipflat;
 
@@ -162,4 +162,4 @@ HotkeyPrefix TGPStringFormat::GetHotkeyPrefix() {
   return HotkeyPrefix(Prefix);
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

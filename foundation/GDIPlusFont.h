@@ -2,7 +2,7 @@
 // GDI+ font families, fonts and string formats.
 #include "foundation/GDIPlusBase.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 // Font style bits of GDI+.
 enum : int32_t {
@@ -101,4 +101,4 @@ class TGPStringFormat : public TGdiplusBase {
   Status lastError = Ok;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -10,7 +10,7 @@
 #include "platform/gfx/Font.h"
 #include "platform/rtl/Math.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using namespace gdipflat;
 
@@ -375,4 +375,4 @@ Integer TGPGraphics::DrawText(const String& Text, Integer Len, TRect& Rect, TFon
   return Rect.Bottom - Rect.Top;
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

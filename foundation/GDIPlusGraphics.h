@@ -6,8 +6,10 @@
 #include "platform/rtl/WinApi.h"
 
 namespace jorv {
-
 class TFont;
+}
+namespace jorv::foundation {
+
 class TGPPen;
 class TGPBrush;
 class TGPGraphicsPath;
@@ -131,4 +133,4 @@ class TGPGraphics : public TGdiplusBase {
   Status lastResult = Ok;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

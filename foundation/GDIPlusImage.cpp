@@ -2,7 +2,7 @@
 
 #include "foundation/GDIPlusFlat.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using namespace gdipflat;
 
@@ -274,4 +274,4 @@ Status TGPImageAttributes::GetAdjustedPalette(TColorPalette* ColorPalette, Color
   return SetStatus(GdipGetImageAttributesAdjustedPalette(nativeImageAttr, ColorPalette, Type));
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -4,7 +4,7 @@
 #include "foundation/GDIPlusBase.h"
 #include "platform/rtl/WinApi.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 class TGPImage : public TGdiplusBase {
  public:
@@ -112,4 +112,4 @@ class TGPImageAttributes : public TGdiplusBase {
   Status lastResult = Ok;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -2,7 +2,7 @@
 
 #include "foundation/GDIPlusFlat.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using namespace gdipflat;
 
@@ -130,4 +130,4 @@ bool TGPMatrix::IsIdentity() {
   return Result != FALSE;
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

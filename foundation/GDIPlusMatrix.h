@@ -2,7 +2,7 @@
 // A GDI+ affine matrix.
 #include "foundation/GDIPlusBase.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 class TGPMatrix : public TGdiplusBase {
  public:
@@ -46,4 +46,4 @@ class TGPMatrix : public TGdiplusBase {
   Status lastResult = Ok;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

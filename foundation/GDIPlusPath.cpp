@@ -5,7 +5,7 @@
 #include "foundation/GDIPlusMatrix.h"
 #include "foundation/GDIPlusPen.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using namespace gdipflat;
 
@@ -189,4 +189,4 @@ Status TGPRegion::Union(TGPRegion* Region) {
                                            CombineModeUnion));
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -2,7 +2,7 @@
 // GDI+ paths (figures of lines, curves, shapes and text) and regions.
 #include "foundation/GDIPlusBase.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 class TGPFontFamily;
 class TGPStringFormat;
@@ -82,4 +82,4 @@ class TGPRegion : public TGdiplusBase {
   Status lastResult = Ok;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -3,7 +3,7 @@
 #include "foundation/GDIPlusBrush.h"
 #include "foundation/GDIPlusFlat.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 using namespace gdipflat;
 
@@ -68,4 +68,4 @@ Status TGPPen::SetDashStyle(DashStyle Style) {
 
 Status TGPPen::SetEndCap(int32_t EndCap) { return SetStatus(GdipSetPenEndCap(nativePen, EndCap)); }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -2,7 +2,7 @@
 // A GDI+ pen of a colour or of a brush's fill.
 #include "foundation/GDIPlusBase.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 class TGPBrush;
 
@@ -33,4 +33,4 @@ class TGPPen : public TGdiplusBase {
   Status lastResult = Ok;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

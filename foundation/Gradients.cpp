@@ -4,7 +4,7 @@
 #include "platform/gfx/Colors.h"
 #include "platform/rtl/Math.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -172,4 +172,4 @@ TColor AdjustColorPercent(TColor Color, Integer Percent) {
   return RGB(Adjust(GetRValue(C)), Adjust(GetGValue(C)), Adjust(GetBValue(C)));
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

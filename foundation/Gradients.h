@@ -6,8 +6,10 @@
 #include "platform/rtl/Types.h"
 
 namespace jorv {
-
 class TCanvas;
+}
+namespace jorv::foundation {
+
 
 // Steps + 1 bands from FromColor to ToColor, left to right when Horizontal,
 // else top to bottom; Steps is kept within 1 and the extent. One colour
@@ -39,4 +41,4 @@ TColor DarkenColorHalf(TColor Color);
 // within 0..255.
 TColor AdjustColorPercent(TColor Color, Integer Percent);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -4,7 +4,7 @@
 #include <utility>
 #include "foundation/HTMLUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
                   TCustomImageList* Images, Integer TestX, Integer TestY, Integer FocusAnchor,
@@ -45,4 +45,4 @@ String HTMLToPlainText(const String& HTML, bool DropHidden) {
   return HTMLToPlainText(S);
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -4,7 +4,7 @@
 // offset, line spacing, no inline controls and no letter entities).
 #include "foundation/HTMLRenderer.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 // FocusedURLOrTitle gets the title of an anchor hit by the point when it
 // has one, else the URL of the focused anchor.
@@ -26,4 +26,4 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
 // keeps its content. The rest as HTMLToPlainText(HTML).
 String HTMLToPlainText(const String& HTML, bool DropHidden);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

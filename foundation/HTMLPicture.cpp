@@ -9,7 +9,7 @@
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -304,4 +304,4 @@ bool THTMLPictureCache::Animate() {
   return Moved;
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -10,8 +10,10 @@
 #include "platform/rtl/Thread.h"
 
 namespace jorv {
-
 class TMemoryStream;
+}
+namespace jorv::foundation {
+
 class THTMLPicture;
 
 using TDownloadProgressEvent =
@@ -155,4 +157,4 @@ class THTMLPictureCache : public TList {
   void SetPicture(Integer Index, THTMLPicture* Value);
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -19,7 +19,7 @@
 #include "platform/rtl/Math.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -1226,4 +1226,4 @@ void DrawBodyGradient(TCanvas* Canvas, TColor StartColor, TColor EndColor, bool 
   }
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

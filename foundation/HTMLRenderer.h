@@ -8,9 +8,11 @@
 #include "platform/gfx/Colors.h"
 
 namespace jorv {
-
 class TCanvas;
 class TCustomImageList;
+}
+namespace jorv::foundation {
+
 class THTMLPictureCache;
 class IHTMLPictureContainer;
 
@@ -45,4 +47,4 @@ UINT ApplyRTLFlags(UINT Flags, Integer BiDiMode);
 void DrawBodyGradient(TCanvas* Canvas, TColor StartColor, TColor EndColor, bool Horizontal,
                       const TRect& Rect, Integer Steps, TColor Border);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -4,7 +4,7 @@
 #include <cwchar>
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -456,4 +456,4 @@ Char HTMLBulletChar(Integer ListLevel) {
   return ListLevel % 2 != 0 ? Char(0xB7) : L'o';
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

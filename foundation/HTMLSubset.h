@@ -9,8 +9,10 @@
 #include "platform/gfx/Colors.h"
 
 namespace jorv {
-
 class TGraphic;
+}
+namespace jorv::foundation {
+
 
 // ---- Colours ----
 
@@ -180,4 +182,4 @@ TGraphic* HTMLContainerPicture(IHTMLPictureContainer* Container,
 // The list-item bullet in the Symbol font: a dot at odd levels, "o" at even.
 Char HTMLBulletChar(Integer ListLevel);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -4,7 +4,7 @@
 #include "foundation/HTMLSubset.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -384,4 +384,4 @@ String ClearRadioControls(const String& HTML) {
   return s;
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

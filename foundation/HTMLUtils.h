@@ -5,7 +5,7 @@
 // raises for malformed markup.
 #include "platform/rtl/Types.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 // "<BR>" and "<HR>" (any case) become CR LF, then every tag goes, from its
 // "<" to the first ">" after it; from a "<" with no ">" after it the rest
@@ -70,4 +70,4 @@ Integer SetControlValue(String& HTML, const String& ID, const String& Value);
 // Every RADIO control's VALUE becomes "FALSE".
 String ClearRadioControls(const String& HTML);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -1,6 +1,6 @@
 #include "foundation/LayeredWindow.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -31,4 +31,4 @@ bool CallSetLayeredWindowAttributes(HWND Handle, COLORREF crKey, BYTE bAlpha, DW
   return SetAttributes(Handle, crKey, bAlpha, dwFlags) != 0;
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -4,11 +4,11 @@
 // true.
 #include "platform/rtl/WinApi.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 bool CallUpdateLayeredWindow(HWND Handle, HDC hdcDst, POINT* pptDst, SIZE* psize, HDC hdcSrc,
                              POINT* pptSrc, COLORREF crKey, BLENDFUNCTION* pblend,
                              DWORD dwFlags);
 bool CallSetLayeredWindowAttributes(HWND Handle, COLORREF crKey, BYTE bAlpha, DWORD dwFlags);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -3,7 +3,7 @@
 #include "foundation/HTMLPicture.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 constexpr Integer MAJ_VER = 2;
@@ -81,4 +81,4 @@ String TPictureContainer::Version() const {
          IntToStr(BLD_VER);
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

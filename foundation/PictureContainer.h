@@ -6,7 +6,7 @@
 #include "platform/rtl/Collection.h"
 #include "platform/rtl/Component.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 class TPictureItem : public TCollectionItem {
  public:
@@ -76,4 +76,4 @@ class TPictureContainer : public TComponent, public IHTMLPictureContainer {
   std::unique_ptr<TPictureCollection> FItems;
 };
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -6,7 +6,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/gfx/Canvas.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -345,4 +345,4 @@ String LongestLine(TCanvas* Canvas, const String& Text) {
 void ConvertToOem(String& /*Text*/) {}
 void ConvertFromOem(String& /*Text*/) {}
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -6,9 +6,11 @@
 #include "platform/rtl/Types.h"
 
 namespace jorv {
-
 class TStrings;
 class TCanvas;
+}
+namespace jorv::foundation {
+
 
 // Natural order (digit runs by value, case ignored) when the process had
 // shlwapi loaded at start-up; otherwise plain code-unit order.
@@ -70,4 +72,4 @@ String LongestLine(TCanvas* Canvas, const String& Text);
 void ConvertToOem(String& Text);
 void ConvertFromOem(String& Text);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -5,7 +5,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -171,4 +171,4 @@ TThemeNotifier* GetThemeNotifier(TComponent* AOwner) {
   return GThemeNotifier;
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -9,8 +9,10 @@
 #include "platform/ui/WinControl.h"
 
 namespace jorv {
-
 class TRegistry;
+}
+namespace jorv::foundation {
+
 
 // Sent (never posted) by the watcher: wParam the watched root key, lParam
 // the watched key path as a zero-terminated UTF-16 string, valid only
@@ -115,4 +117,4 @@ class TThemeNotifier : public TComponent {
 // a message-only window.
 TThemeNotifier* GetThemeNotifier(TComponent* AOwner);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

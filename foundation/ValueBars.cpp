@@ -6,7 +6,7 @@
 #include "platform/rtl/Math.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -218,4 +218,4 @@ void DrawXPProgressBar(TCanvas* Canvas, const TRect& Rect, Integer Percent,
   Canvas->Rectangle(Rect);
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -6,9 +6,11 @@
 #include "platform/rtl/Types.h"
 
 namespace jorv {
-
 class TCanvas;
 class TFont;
+}
+namespace jorv::foundation {
+
 
 // The look of DrawXPProgressBar, filled by the grid from its progress
 // settings before each call.
@@ -62,4 +64,4 @@ void DrawRangeIndicator(TCanvas* Canvas, const TRect& Rect, Integer Value, Integ
 void DrawXPProgressBar(TCanvas* Canvas, const TRect& Rect, Integer Percent,
                        const TXPProgressParams& Params);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

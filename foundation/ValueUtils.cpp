@@ -7,7 +7,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/DateUtils.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -307,4 +307,4 @@ void MakeHTMLClipboardText(String& Text) {
   Text = header + Doctype + Head + Text + Tail;
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

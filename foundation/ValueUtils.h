@@ -5,7 +5,7 @@
 // proper-name case and the HTML clipboard text.
 #include "platform/rtl/Types.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 // Decimal digits, letter numbers and other numbers of Unicode.
 bool IsDigitChar(Char Ch);
@@ -40,4 +40,4 @@ String CapitalizeName(const String& Text);
 // count the bytes of the text encoded as UTF-8, as it goes to the clipboard.
 void MakeHTMLClipboardText(String& Text);
 
-}  // namespace jorv
+}  // namespace jorv::foundation

@@ -2,7 +2,7 @@
 
 #include "platform/rtl/Debug.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 #define JORV_XPTHEME_DEFINE(Name) decltype(&::Name) Name = nullptr;
 JORV_XPTHEME_ENTRY_POINTS(JORV_XPTHEME_DEFINE)
@@ -102,4 +102,4 @@ void FreeXPThemeLibrary() {
 bool XPThemeLibraryLoaded() { return ThemeLibLoaded; }
 HMODULE XPThemeLibraryHandle() { return ThemeLib; }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

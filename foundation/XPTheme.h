@@ -6,7 +6,7 @@
 #include "platform/rtl/WinApi.h"
 #include <uxtheme.h>
 
-namespace jorv {
+namespace jorv::foundation {
 
 // In binding order; the lookups stop at the first one the library lacks.
 #define JORV_XPTHEME_ENTRY_POINTS(X)                                                  \
@@ -27,7 +27,7 @@ namespace jorv {
 
 // Inside namespace jorv these names mean the bound entry points, not the
 // import library's functions; they are null until bound. Code outside the
-// namespace that imports it writes jorv::OpenThemeData.
+// namespace that imports it writes jorv::foundation::OpenThemeData.
 #define JORV_XPTHEME_DECLARE(Name) extern decltype(&::Name) Name;
 JORV_XPTHEME_ENTRY_POINTS(JORV_XPTHEME_DECLARE)
 #undef JORV_XPTHEME_DECLARE
@@ -42,4 +42,4 @@ void FreeXPThemeLibrary();
 bool XPThemeLibraryLoaded();
 HMODULE XPThemeLibraryHandle();
 
-}  // namespace jorv
+}  // namespace jorv::foundation

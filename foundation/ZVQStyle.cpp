@@ -3,7 +3,7 @@
 #include "platform/rtl/Registry.h"
 #include "platform/rtl/WinApi.h"
 
-namespace jorv {
+namespace jorv::foundation {
 
 namespace {
 
@@ -117,4 +117,4 @@ TOfficeTheme CurrentOfficeTheme() {
   }
 }
 
-}  // namespace jorv
+}  // namespace jorv::foundation

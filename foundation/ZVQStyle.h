@@ -5,8 +5,10 @@
 #include "platform/rtl/Types.h"
 
 namespace jorv {
-
 class TRegistry;
+}
+namespace jorv::foundation {
+
 
 // Components persist these ordinals: the order is fixed.
 enum TZVQStyle : uint8_t {
@@ -66,11 +68,11 @@ Integer XPThemeKind();
 Integer XPThemeKindOfScheme(const String& ColorScheme);
 TOfficeTheme CurrentOfficeTheme();
 
-}  // namespace jorv
+}  // namespace jorv::foundation
 
 // Gives the interfaces their identifiers for __uuidof: the compiler keeps
 // none with the declaration itself.
-__CRT_UUID_DECL(jorv::IZVQStyle, 0x6F1B0C52, 0x3E4A, 0x4D7B, 0x9A, 0x41, 0x2C, 0x5E, 0x8D,
+__CRT_UUID_DECL(jorv::foundation::IZVQStyle, 0x6F1B0C52, 0x3E4A, 0x4D7B, 0x9A, 0x41, 0x2C, 0x5E, 0x8D,
                 0x0F, 0x7A, 0x13)
-__CRT_UUID_DECL(jorv::IZVQTones, 0x0C9A7E25, 0x8B16, 0x4F3D, 0xB2, 0xE8, 0x71, 0xD4, 0xA6,
+__CRT_UUID_DECL(jorv::foundation::IZVQTones, 0x0C9A7E25, 0x8B16, 0x4F3D, 0xB2, 0xE8, 0x71, 0xD4, 0xA6,
                 0xC3, 0x5F, 0x90)

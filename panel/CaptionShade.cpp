@@ -4,7 +4,8 @@
 #include <vector>
 #include "platform/rtl/Math.h"
 
-namespace jorv {
+namespace jorv::panel {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -191,4 +192,4 @@ void RenderCaptionShade(TBitmap& Bitmap, const TPanelCaption& Caption, Integer P
   }
 }
 
-}  // namespace jorv
+}  // namespace jorv::panel

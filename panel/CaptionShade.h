@@ -4,7 +4,8 @@
 #include "platform/gfx/Bitmap.h"
 #include "panel/PanelCaption.h"
 
-namespace jorv {
+namespace jorv::panel {
+using namespace jorv::foundation;
 
 // Sizes Bitmap to the caption band of a panel of PanelWidth x PanelHeight
 // (a top caption spans the width, a side caption the height) and renders
@@ -12,4 +13,4 @@ namespace jorv {
 void RenderCaptionShade(TBitmap& Bitmap, const TPanelCaption& Caption, Integer PanelWidth,
                         Integer PanelHeight);
 
-}  // namespace jorv
+}  // namespace jorv::panel

@@ -6,7 +6,8 @@
 #include "foundation/XPTheme.h"
 #include "platform/rtl/Exceptions.h"
 
-namespace jorv {
+namespace jorv::panel {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -453,4 +454,4 @@ void TCustomExPanel::WMEraseBkgnd(TWMEraseBkgnd& Message) {
   TCustomPanel::WMEraseBkgnd(Message);
 }
 
-}  // namespace jorv
+}  // namespace jorv::panel

@@ -12,12 +12,13 @@
 #include "foundation/ZVQStyle.h"
 #include "panel/PanelCaption.h"
 #include "panel/PanelStatusBar.h"
+#include "foundation/PictureContainer.h"
+#include "foundation/HTMLPicture.h"
 
-namespace jorv {
+namespace jorv::panel {
+using namespace jorv::foundation;
 
 class TCustomExPanel;
-class TPictureContainer;
-class THTMLPictureCache;
 
 // Switches by which a panel sizes itself to its text.
 class TAutoSize : public TPersistent {
@@ -311,4 +312,4 @@ class TExPanel : public TCustomExPanel {
   using TCustomExPanel::TCustomExPanel;
 };
 
-}  // namespace jorv
+}  // namespace jorv::panel

@@ -9,7 +9,8 @@
 #include "panel/PanelColors.h"
 #include "platform/ui/Frame3D.h"
 
-namespace jorv {
+namespace jorv::panel {
+using namespace jorv::foundation;
 
 using namespace expanel;
 
@@ -607,4 +608,4 @@ void TCustomExPanel::PaintSizeGrip(TCanvas* C) {
   C->Pen()->SetWidth(1);
 }
 
-}  // namespace jorv
+}  // namespace jorv::panel

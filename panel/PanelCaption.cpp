@@ -1,7 +1,8 @@
 #include "panel/PanelCaption.h"
 #include "platform/rtl/Exceptions.h"
 
-namespace jorv {
+namespace jorv::panel {
+using namespace jorv::foundation;
 
 TPanelCaption::TPanelCaption() : FFont(std::make_unique<TFont>()) {
   FFont->SetColor(clHighlightText);
@@ -201,4 +202,4 @@ void TPanelCaption::Assign(TPersistent* Source) {
   SetGradientDirection(S->GradientDirection());
 }
 
-}  // namespace jorv
+}  // namespace jorv::panel

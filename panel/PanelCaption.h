@@ -7,7 +7,8 @@
 #include "foundation/ExHintInfo.h"
 #include "panel/PanelTypes.h"
 
-namespace jorv {
+namespace jorv::panel {
+using namespace jorv::foundation;
 
 class TPanelCaption : public TPersistent {
  public:
@@ -128,4 +129,4 @@ class TPanelCaption : public TPersistent {
   bool FVisible = false;
 };
 
-}  // namespace jorv
+}  // namespace jorv::panel

@@ -2,7 +2,7 @@
 #include <algorithm>
 #include "platform/rtl/Math.h"
 
-namespace jorv {
+namespace jorv::panel {
 
 namespace {
 constexpr Integer MirrorSteps = 32;
@@ -57,4 +57,4 @@ void DrawMirroredGradient(TCanvas* Canvas, const TRect& R, TColor Color, TColor 
   }
 }
 
-}  // namespace jorv
+}  // namespace jorv::panel

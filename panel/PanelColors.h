@@ -4,7 +4,7 @@
 #include "platform/gfx/Canvas.h"
 #include "panel/PanelTypes.h"
 
-namespace jorv {
+namespace jorv::panel {
 
 // Percent of C1 and the rest of C2; 100 gives C1 as it is, unconverted.
 TColor BlendColor(TColor C1, TColor C2, Integer Percent);
@@ -17,4 +17,4 @@ void DrawMirroredGradient(TCanvas* Canvas, const TRect& R, TColor Color, TColor 
                           TColor ColorMirror, TColor ColorMirrorTo,
                           expanel::TGradientDirection Direction);
 
-}  // namespace jorv
+}  // namespace jorv::panel

@@ -1,6 +1,6 @@
 #include "panel/PanelStatusBar.h"
 
-namespace jorv {
+namespace jorv::panel {
 
 TPanelStatusBar::TPanelStatusBar() : FFont(std::make_unique<TFont>()) {
   FFont->OnChange = [this](TObject*) { StatusBarChanged(); };
@@ -52,4 +52,4 @@ void TPanelStatusBar::Assign(TPersistent* Source) {
   FFont->Assign(Other->FFont.get());
 }
 
-}  // namespace jorv
+}  // namespace jorv::panel

@@ -6,7 +6,7 @@
 #include "platform/ui/Control.h"
 #include "panel/PanelTypes.h"
 
-namespace jorv {
+namespace jorv::panel {
 
 class TPanelStatusBar : public TPersistent {
  public:
@@ -66,4 +66,4 @@ class TPanelStatusBar : public TPersistent {
   Integer FTopIndent = 0;
 };
 
-}  // namespace jorv
+}  // namespace jorv::panel

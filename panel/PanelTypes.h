@@ -5,7 +5,7 @@
 #include <functional>
 #include "platform/gfx/Canvas.h"
 
-namespace jorv {
+namespace jorv::panel {
 
 using TImageIndex = Integer;
 
@@ -31,4 +31,4 @@ using TAnchorHintEvent = std::function<void(TObject* Sender, String& Anchor)>;
 using TPaintEvent = std::function<void(TObject* Sender, TCanvas* ACanvas, TRect ARect)>;
 
 }  // namespace expanel
-}  // namespace jorv
+}  // namespace jorv::panel

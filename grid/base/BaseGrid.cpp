@@ -6,7 +6,8 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Pen.h"
 
-namespace jorv {
+namespace jorv::grid {
+using namespace jorv::foundation;
 
 TBaseGrid::TBaseGrid(TComponent* AOwner)
     : TObjStringGrid(AOwner), FDefFont(std::make_unique<TFont>()), FDefBrush(std::make_unique<TBrush>()) {
@@ -798,4 +799,4 @@ void TBaseGrid::DrawGridCell(TCanvas* Canvas, Integer ACol, Integer ARow, TRect 
   Canvas->Pen()->SetStyle(psSolid);
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

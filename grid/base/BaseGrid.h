@@ -7,7 +7,7 @@
 #include "grid/base/CellProperties.h"
 #include "platform/ui/StringGrid.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 class TExGridUndoRedo;
 
@@ -206,4 +206,4 @@ class TBaseGrid : public TObjStringGrid {
   bool FDestroying = false;
 };
 
-}  // namespace jorv
+}  // namespace jorv::grid

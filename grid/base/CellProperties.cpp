@@ -1,7 +1,7 @@
 #include "grid/base/CellProperties.h"
 #include "grid/base/BaseGrid.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 TCellProperties::TCellProperties(TBaseGrid* AOwner, Integer ACol, Integer ARow)
     : FOwnerGrid(AOwner), FOwnerCol(ACol), FOwnerRow(ARow) {
@@ -69,4 +69,4 @@ void TCellProperties::SetWordWrap(bool Value) {
   Repaint();
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -10,9 +10,11 @@
 #include "platform/gfx/Font.h"
 
 namespace jorv {
+class TControl;
+}
+namespace jorv::grid {
 
 class TBaseGrid;
-class TControl;
 
 class TCellProperties : public TPersistent {
  public:
@@ -116,4 +118,4 @@ class TCellProperties : public TPersistent {
   TControl* FControl = nullptr;
 };
 
-}  // namespace jorv
+}  // namespace jorv::grid

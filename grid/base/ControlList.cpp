@@ -1,7 +1,7 @@
 #include "grid/base/ControlList.h"
 #include "platform/ui/WinControl.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 void TControlList::CheckIndex(Integer i) const {
   if (i < 0 || i >= Count()) throw EListError(L"List index out of bounds (" + std::to_wstring(i) + L")");
@@ -36,4 +36,4 @@ bool TControlList::HasHandle(HWND Handle) const {
   return false;
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

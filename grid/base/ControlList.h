@@ -7,8 +7,10 @@
 #include "platform/rtl/Object.h"
 
 namespace jorv {
-
 class TControl;
+}
+namespace jorv::grid {
+
 
 class TControlItem : public TObject {
  public:
@@ -44,4 +46,4 @@ class TControlList : public TObject {
   std::vector<std::unique_ptr<TControlItem>> FItems;
 };
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -3,7 +3,7 @@
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 void TFilePicture::Assign(TPersistent* Source) {
   auto* S = dynamic_cast<TFilePicture*>(Source);
@@ -40,4 +40,4 @@ void TFilePicture::DrawPicture(TCanvas* Canvas, const TRect& r) {
   }
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

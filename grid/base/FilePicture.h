@@ -4,8 +4,10 @@
 #include "platform/rtl/Object.h"
 
 namespace jorv {
-
 class TCanvas;
+}
+namespace jorv::grid {
+
 
 class TFilePicture : public TPersistent {
  public:
@@ -26,4 +28,4 @@ class TFilePicture : public TPersistent {
   Integer FHeight = 0;
 };
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -3,7 +3,7 @@
 // formats.
 #include "platform/rtl/Strings.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 class TFileStringList : public TStringList {
  public:
@@ -31,4 +31,4 @@ class TFileStringList : public TStringList {
   String cache;
 };
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -4,7 +4,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/ui/StringGrid.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 // ---- search footer ---------------------------------------------------------
 
@@ -352,4 +352,4 @@ void TFocusHelper::Assign(TPersistent* Source) {
   if (auto* S = dynamic_cast<TFocusHelper*>(Source)) FEnabled = S->FEnabled;
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -7,10 +7,12 @@
 #include "platform/gfx/Colors.h"
 
 namespace jorv {
-
 class TStringGrid;
 class TStrings;
 class TStringList;
+}
+namespace jorv::grid {
+
 
 // A property with no side effect: field, reader and writer.
 #define JORV_GRID_DIRECT(Type, Name, Default) \
@@ -310,4 +312,4 @@ class TFocusHelper : public TPersistent {
 
 #undef JORV_GRID_DIRECT
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -2,7 +2,8 @@
 #include <vector>
 #include "foundation/XPTheme.h"
 
-namespace jorv {
+namespace jorv::grid {
+using namespace jorv::foundation;
 
 namespace {
 
@@ -42,4 +43,4 @@ int CurrentXPColorScheme() {
   return 0;
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

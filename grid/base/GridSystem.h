@@ -2,7 +2,7 @@
 // What the grids ask of the running system: its version and whether
 // visual styles are on, and which of the classic colour schemes is shown.
 
-namespace jorv {
+namespace jorv::grid {
 
 bool IsWinXPOrLater();
 bool IsThemedXP();
@@ -10,4 +10,4 @@ bool IsThemedXP();
 // without visual styles.
 int CurrentXPColorScheme();
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -5,14 +5,17 @@
 // are only ever appended, never reordered.
 #include <functional>
 #include "platform/ui/CustomGrid.h"
+#include "foundation/ExHintInfo.h"
 
 namespace jorv {
-
 class TCanvas;
 class TBrush;
 class TFont;
 class TPen;
-class TExHintInfo;
+}
+namespace jorv::grid {
+using namespace jorv::foundation;
+
 
 enum TEditorType : uint8_t {
   edNormal, edSpinEdit, edComboEdit, edComboList, edEditBtn, edCheckBox, edDateEdit,
@@ -125,4 +128,4 @@ using TOfficeHintEvent = std::function<void(TObject* Sender, Integer ACol, Integ
 using TImageChangeEvent = std::function<void(TObject* Sender, Integer Acol, Integer Arow)>;
 using TIsDesigningEvent = std::function<void(TObject* Sender, bool& IsDesigning)>;
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -1,7 +1,7 @@
 #include "grid/base/GridUndo.h"
 #include "grid/base/BaseGrid.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 void TUndoRedoItem::Assign(TPersistent* Source) {
   auto* S = dynamic_cast<TUndoRedoItem*>(Source);
@@ -122,4 +122,4 @@ void TExGridUndoRedo::Reset() {
   FLevel = 0;
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

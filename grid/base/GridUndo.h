@@ -6,7 +6,7 @@
 #include "platform/rtl/Collection.h"
 #include "platform/rtl/Component.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 class TBaseGrid;
 
@@ -85,4 +85,4 @@ class TExGridUndoRedo : public TComponent {
   Integer FMaxLevel = 0;
 };
 
-}  // namespace jorv
+}  // namespace jorv::grid

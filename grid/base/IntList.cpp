@@ -1,7 +1,7 @@
 #include "grid/base/IntList.h"
 #include "platform/rtl/SysUtils.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 namespace {
 constexpr uint32_t kDescending = 0x80000000u;
@@ -174,4 +174,4 @@ void TSortIndexList::LoadFromString(const String& S) {
   }
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

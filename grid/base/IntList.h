@@ -4,7 +4,7 @@
 #include <vector>
 #include "grid/base/GridTypes.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 class TIntList : public TObject {
  public:
@@ -71,4 +71,4 @@ class TSortIndexList : public TIntList {
   void LoadFromString(const String& S);
 };
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -5,7 +5,7 @@
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Exceptions.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 namespace {
 
@@ -677,4 +677,4 @@ void FormatCellValue(const Variant& Value, const String& FormatCode, String& Res
   FormatVariantByCodeEx(Value, FormatCode, false, Result, nullptr, color);
 }
 
-}  // namespace jorv
+}  // namespace jorv::grid

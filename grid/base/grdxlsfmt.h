@@ -12,7 +12,7 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Variant.h"
 
-namespace jorv {
+namespace jorv::grid {
 
 // How a section's condition turned out for the value, and whether the
 // value's own minus sign is dropped where the section (or the one the value
@@ -50,4 +50,4 @@ void FormatVariantByCode(const Variant& Value, const String& FormatCode, bool Is
                          String& Result, const TFormatSettings* Settings, bool& HasTime,
                          bool& HasDate, TColor& Color);
 
-}  // namespace jorv
+}  // namespace jorv::grid

@@ -14,6 +14,9 @@
 #include "tests/support/FixedClock.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::foundation;
+using namespace jorv::calendar;
+
 using namespace jorv;
 using namespace jorv::test;
 

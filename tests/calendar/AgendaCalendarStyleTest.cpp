@@ -11,6 +11,8 @@
 #include "tests/support/ui/Gui.h"
 
 namespace jorv {
+using namespace jorv::foundation;
+using namespace jorv::calendar;
 // Failures name presets by ordinal rather than as characters.
 void PrintTo(TAgendaCalendarStyle Style, std::ostream* Out) { *Out << int(Style); }
 }  // namespace jorv

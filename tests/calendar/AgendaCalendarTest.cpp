@@ -17,6 +17,9 @@
 
 #include <uxtheme.h>
 
+using namespace jorv::foundation;
+using namespace jorv::calendar;
+
 using namespace jorv;
 
 namespace {

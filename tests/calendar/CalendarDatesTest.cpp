@@ -4,6 +4,8 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/DateUtils.h"
 
+using namespace jorv::calendar;
+
 using namespace jorv;
 
 TEST(CalendarDates, MonthDayCountFollowsTheLeapRules) {

@@ -8,6 +8,8 @@
 #include "tests/support/PinnedFormatSettings.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::calendar;
+
 using namespace jorv;
 
 TEST(CalendarSettings, DayAndMonthNamesComeFromTheLocaleAndWrapByWeek) {

@@ -10,6 +10,8 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/WinApi.h"
 
+using namespace jorv::calendar;
+
 using namespace jorv;
 
 namespace {

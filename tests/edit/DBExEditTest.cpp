@@ -12,6 +12,8 @@
 #include "tests/support/PinnedFormatSettings.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::edit;
+
 using namespace jorv;
 using namespace jorv::test;
 

@@ -8,6 +8,9 @@
 #include "foundation/XPTheme.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::foundation;
+using namespace jorv::edit;
+
 using namespace jorv;
 using namespace jorv::test;
 

@@ -9,6 +9,8 @@
 #include "edit/exeddd.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::edit;
+
 using namespace jorv;
 using namespace jorv::test;
 

@@ -9,6 +9,8 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::edit;
+
 using namespace jorv;
 using namespace jorv::test;
 

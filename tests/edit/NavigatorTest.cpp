@@ -8,6 +8,8 @@
 #include "tests/support/ui/Gui.h"
 
 namespace jorv {
+using namespace jorv::foundation;
+using namespace jorv::edit;
 namespace {
 
 using test::TTestForm;

@@ -6,6 +6,7 @@
 #include "tests/support/ui/Gui.h"
 
 namespace jorv {
+using namespace jorv::edit;
 namespace {
 
 std::vector<Integer> Items(const TRangeList& L) {

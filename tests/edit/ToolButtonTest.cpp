@@ -3,6 +3,8 @@
 #include "tests/support/ui/Gui.h"
 
 namespace jorv {
+using namespace jorv::foundation;
+using namespace jorv::edit;
 namespace {
 
 using test::TRendered;

@@ -7,6 +7,8 @@
 #include "platform/rtl/Streams.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using namespace jorv::test;
 

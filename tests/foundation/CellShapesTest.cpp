@@ -3,6 +3,8 @@
 #include "foundation/CellShapes.h"
 #include "platform/gfx/Colors.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using namespace jorv::test;
 

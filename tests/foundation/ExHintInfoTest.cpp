@@ -2,6 +2,8 @@
 #include "foundation/ExHintInfo.h"
 #include "platform/gfx/Bitmap.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 
 TEST(ExHintInfo, EmptyOnlyWithoutTitleAndNotes) {

@@ -8,6 +8,8 @@
 #include "platform/ui/Image.h"
 #include "tests/support/TempDir.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 
 namespace {

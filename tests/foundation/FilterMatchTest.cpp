@@ -3,6 +3,8 @@
 #include "platform/rtl/DateUtils.h"
 #include "PinnedLocale.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using jorv::test::TPinnedLocale;
 

@@ -8,6 +8,8 @@
 #include "tests/foundation/PictureBytes.h"
 #include "tests/support/TempDir.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using jorv::test::TPaintProbe;
 

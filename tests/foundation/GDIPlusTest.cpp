@@ -11,6 +11,8 @@
 
 #include <objbase.h>
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 
 namespace {

@@ -3,6 +3,8 @@
 #include "foundation/Gradients.h"
 #include "platform/gfx/Colors.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using namespace jorv::test;
 

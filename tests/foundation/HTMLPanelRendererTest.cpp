@@ -2,6 +2,8 @@
 #include "PaintProbe.h"
 #include "foundation/HTMLPanelRenderer.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using namespace jorv::test;
 

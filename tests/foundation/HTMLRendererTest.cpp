@@ -6,6 +6,8 @@
 #include "foundation/XPTheme.h"
 #include "platform/gfx/ImageList.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using namespace jorv::test;
 

@@ -4,6 +4,8 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/rtl/WinApi.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 
 TEST(HTMLSubset, ColourValues) {

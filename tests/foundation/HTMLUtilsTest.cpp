@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include "foundation/HTMLUtils.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 
 namespace {

@@ -7,6 +7,8 @@
 #include "platform/rtl/WinApi.h"
 #include <shlwapi.h>
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 
 namespace {

@@ -4,6 +4,8 @@
 #include "foundation/ThemeNotifier.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using namespace jorv::test;
 

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include "platform/rtl/Exceptions.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using namespace jorv::test;
 

@@ -5,6 +5,8 @@
 #include "platform/rtl/SysUtils.h"
 #include "PinnedLocale.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using jorv::test::TPinnedLocale;
 

@@ -2,6 +2,8 @@
 #include "foundation/ZVQStyle.h"
 #include "OfficeRegistry.h"
 
+using namespace jorv::foundation;
+
 using namespace jorv;
 using namespace jorv::test;
 

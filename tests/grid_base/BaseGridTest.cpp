@@ -5,6 +5,9 @@
 #include "grid/base/GridUndo.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::foundation;
+using namespace jorv::grid;
+
 using namespace jorv;
 using namespace jorv::test;
 

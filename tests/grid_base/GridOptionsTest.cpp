@@ -3,6 +3,8 @@
 #include "platform/gfx/Font.h"
 #include "platform/ui/StringGrid.h"
 
+using namespace jorv::grid;
+
 using namespace jorv;
 
 namespace {

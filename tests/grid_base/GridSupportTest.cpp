@@ -7,6 +7,8 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/ui/Gui.h"
 
+using namespace jorv::grid;
+
 using namespace jorv;
 using namespace jorv::test;
 

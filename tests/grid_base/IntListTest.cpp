@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include "grid/base/IntList.h"
 
+using namespace jorv::grid;
+
 using namespace jorv;
 
 namespace {

@@ -2,6 +2,8 @@
 #include <chrono>
 #include "grid/base/grdxlsfmt.h"
 
+using namespace jorv::grid;
+
 using namespace jorv;
 
 namespace {

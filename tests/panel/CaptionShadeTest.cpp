@@ -3,6 +3,8 @@
 #include "panel/ExPanel.h"
 
 namespace jorv {
+using namespace jorv::foundation;
+using namespace jorv::panel;
 namespace {
 
 using namespace expanel;

@@ -4,6 +4,8 @@
 #include "tests/support/ui/Gui.h"
 
 namespace jorv {
+using namespace jorv::foundation;
+using namespace jorv::panel;
 namespace {
 
 using namespace expanel;

@@ -2,6 +2,7 @@
 #include "panel/PanelStatusBar.h"
 
 namespace jorv {
+using namespace jorv::panel;
 namespace {
 
 struct NoticeCounter {
