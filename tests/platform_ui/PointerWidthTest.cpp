@@ -14,10 +14,9 @@ namespace {
 class THighMemory {
  public:
   THighMemory() {
-    for (uintptr_t Base = uintptr_t(0x7E00000000); Base < uintptr_t(0x7F00000000) && !FBlock;
-         Base += 0x10000000) {
-      FBlock = VirtualAlloc(reinterpret_cast<void*>(Base), Size, MEM_RESERVE | MEM_COMMIT,
-                            PAGE_READWRITE);
+    for (uint64_t Base = 0x7E00000000; Base < 0x7F00000000 && !FBlock; Base += 0x10000000) {
+      FBlock = VirtualAlloc(reinterpret_cast<void*>(static_cast<uintptr_t>(Base)), Size,
+                            MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
     }
   }
   ~THighMemory() {
