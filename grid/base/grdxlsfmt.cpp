@@ -1,5 +1,6 @@
 #include "grid/base/grdxlsfmt.h"
 
+#include <algorithm>
 #include <cmath>
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/DateUtils.h"
@@ -269,11 +270,40 @@ struct TWalk {
   bool SupressNeg = false;
   bool Is1904 = false;
   bool AfterHour = false;  // right after an elapsed-hours tag
+  bool AfterSeconds = false;  // right after an elapsed-seconds tag
   bool Clock12 = false;
+  // Fraction of the second, already rounded to SecondDigits digits, that
+  // ".0" after a seconds field shows.
+  Integer SecondDigits = 0;
+  Int64 SecondFraction = 0;
   String Result;
+  // Digit runs and the literals between them are formatted as one number,
+  // so the digits fill the placeholders across the literals ("(000)
+  // 000-0000") and a minus stands in front of the currency text.
+  String NumberFormat;
+  String NumberText;  // the same without placeholders, when it has none
+  bool NumberPlaceholders = false;
 
   bool AtEnd() const { return Pos >= S.size(); }
   size_t Left() const { return AtEnd() ? 0 : S.size() - Pos; }
+
+  void AddLiteral(const String& text) {
+    AppendQuoted(NumberFormat, text);
+    NumberText += text;
+  }
+  // Ends the number group before a date or elapsed-time part, and at the
+  // end of the section.
+  void FlushNumber() {
+    if (NumberPlaceholders) {
+      double value = SupressNeg && X < 0 ? -X : X;
+      Result += FormatFloat(NumberFormat, value, FormatSettings());
+    } else {
+      Result += NumberText;
+    }
+    NumberFormat.clear();
+    NumberText.clear();
+    NumberPlaceholders = false;
+  }
 };
 
 void FormatCurrencyTag(TWalk& w) {
@@ -281,11 +311,11 @@ void FormatCurrencyTag(TWalk& w) {
   size_t from = w.Pos + 2;
   size_t end = w.S.find_first_of(L"-]", from);
   if (end == String::npos) {
-    w.Result += w.S.substr(from);
+    w.AddLiteral(w.S.substr(from));
     w.Pos = w.S.size();
     return;
   }
-  w.Result += w.S.substr(from, end - from);
+  w.AddLiteral(w.S.substr(from, end - from));
   if (w.S[end] == L']') {
     w.Pos = end + 1;
     return;
@@ -312,10 +342,12 @@ void FormatElapsedTime(TWalk& w) {
   double per = unit == L'H' ? 3600000.0 : unit == L'M' ? 60000.0 : 1000.0;
   double whole = std::floor(ms / per);
   if (v < 0 && whole != 0) whole = -whole;
+  w.FlushNumber();
   w.Result += FormatFloat(String(digits, L'0'), whole, FormatSettings());
   w.HasTime = true;
   w.Pos = close + 1;
   if (unit == L'H') w.AfterHour = true;
+  if (unit == L'S') w.AfterSeconds = true;
 }
 
 // Skips a bracket that no earlier reader took (an unknown colour, a
@@ -331,7 +363,11 @@ void ReadLocaleTagAt(const String& s, size_t& pos, String& out) {
   pos = close + 1;
 }
 
-void ReadLocaleTag(TWalk& w) { ReadLocaleTagAt(w.S, w.Pos, w.Result); }
+void ReadLocaleTag(TWalk& w) {
+  String text;
+  ReadLocaleTagAt(w.S, w.Pos, text);
+  if (!text.empty()) w.AddLiteral(text);
+}
 
 // Shared by number and text sections.
 bool ReadLiteralCharAt(const String& s, size_t& pos, String& out) {
@@ -370,7 +406,10 @@ bool ReadLiteralCharAt(const String& s, size_t& pos, String& out) {
   }
 }
 
-void ReadLiteralChar(TWalk& w) { ReadLiteralCharAt(w.S, w.Pos, w.Result); }
+void ReadLiteralChar(TWalk& w) {
+  String text;
+  if (ReadLiteralCharAt(w.S, w.Pos, text)) w.AddLiteral(text);
+}
 
 bool IsDateChar(Char c) {
   switch (Up(c)) {
@@ -389,16 +428,38 @@ bool SecondsFollow(const String& u, size_t i) {
   return i < u.size() && u[i] == L'S';
 }
 
+// ".000" after a seconds field: the fraction of the second, from the time
+// that was rounded to these digits before any field was formatted, so that
+// rounding carries into the seconds.
+bool ReadSecondFraction(const TWalk& w, size_t& i, String& fmt) {
+  const String& s = w.S;
+  if (s[i] != L'.' || i + 1 >= s.size() || s[i + 1] != L'0') return false;
+  size_t end = i + 1;
+  while (end < s.size() && s[end] == L'0') ++end;
+  String digits = std::to_wstring(w.SecondFraction);
+  if (Integer(digits.size()) < w.SecondDigits)
+    digits.insert(0, size_t(w.SecondDigits) - digits.size(), L'0');
+  digits.resize(end - i - 1, L'0');  // beyond a millisecond only zeros
+  AppendQuoted(fmt, String(1, w.DateSettings.DecimalSeparator) + digits);
+  i = end;
+  return true;
+}
+
 void FormatDatePart(TWalk& w) {
   if (w.AtEnd() || !IsDateChar(w.S[w.Pos])) return;
+  w.FlushNumber();
   const String& s = w.S;
   const String& u = w.U;
   bool afterHour = w.AfterHour;
+  bool afterSeconds = w.AfterSeconds;
   String fmt;
   size_t i = w.Pos;
   while (i < s.size() && IsDateChar(s[i])) {
     Char c = s[i];
     Char uc = u[i];
+    bool seconds = afterSeconds;
+    afterSeconds = false;
+    if (seconds && ReadSecondFraction(w, i, fmt)) continue;
     if (c == L'\\') {
       if (i + 1 < s.size()) AppendQuoted(fmt, String(1, s[i + 1]));
       i += 2;
@@ -441,6 +502,7 @@ void FormatDatePart(TWalk& w) {
     } else {
       if (uc == L'C' || uc == L'D' || uc == L'Y') w.HasDate = true;
       if (uc == L'N' || uc == L'S') w.HasTime = true;
+      afterSeconds = uc == L'S';
       fmt += c;
       ++i;
     }
@@ -532,17 +594,191 @@ void FormatNumberPart(TWalk& w) {
   }
   settleCommas(false);
   w.Pos = i;
-  if (w.SupressNeg && w.X < 0) w.X = -w.X;
   if (fmt.empty()) return;
   // Without a digit placeholder the run is plain text (the "-" between the
   // parts of "yyyy-mm-dd"), never the number.
-  if (!placeholders)
-    w.Result += literal;
-  else
-    w.Result += FormatFloat(fmt, w.X, FormatSettings());
+  w.NumberFormat += fmt;
+  w.NumberText += literal;
+  w.NumberPlaceholders = w.NumberPlaceholders || placeholders;
 }
 
 String PlainText(const Variant& v) { return VarToStr(v); }
+
+// A fraction code ("# ?/?", "?/??", "# ?/8") in pieces: literal texts and
+// the placeholder groups of the whole number, numerator and denominator.
+struct TFractionCode {
+  std::vector<String> Items;
+  std::vector<bool> IsGroup;
+  int Whole = -1;  // item index, -1 without a whole-number part
+  int Numerator = -1;
+  int Denominator = -1;
+  Int64 FixedDenominator = 0;  // "?/8": always eighths
+};
+
+bool IsDigitPlaceholder(Char c) { return c == L'#' || c == L'0' || c == L'?'; }
+
+size_t ReadFractionGroup(const String& s, size_t i, bool fixedDigits) {
+  while (i < s.size()) {
+    Char c = s[i];
+    if (fixedDigits ? (c >= L'0' && c <= L'9') : IsDigitPlaceholder(c))
+      ++i;
+    else if (!fixedDigits && c == L',' && i + 1 < s.size() && IsDigitPlaceholder(s[i + 1]))
+      ++i;
+    else
+      break;
+  }
+  return i;
+}
+
+// False when the section is no fraction code this reader understands; the
+// ordinary walk takes it then.
+bool ParseFractionCode(const String& s, size_t pos, TFractionCode& code) {
+  int slashBefore = -1;
+  while (pos < s.size()) {
+    Char c = s[pos];
+    bool afterSlash = slashBefore >= 0 && code.Denominator < 0;
+    if (afterSlash || IsDigitPlaceholder(c)) {
+      bool fixed = afterSlash && c >= L'1' && c <= L'9';
+      if (afterSlash && !fixed && !IsDigitPlaceholder(c)) return false;
+      size_t end = ReadFractionGroup(s, pos, fixed);
+      if (afterSlash) code.Denominator = int(code.Items.size());
+      if (fixed) code.FixedDenominator = std::stoll(s.substr(pos, std::min<size_t>(end - pos, 15)));
+      code.Items.push_back(s.substr(pos, end - pos));
+      code.IsGroup.push_back(true);
+      pos = end;
+    } else if (c == L'/' && slashBefore < 0 && !code.Items.empty() && code.IsGroup.back()) {
+      slashBefore = int(code.Items.size());
+      code.Items.push_back(L"/");
+      code.IsGroup.push_back(false);
+      ++pos;
+    } else {
+      String text;
+      size_t start = pos;
+      if (c == L'[')
+        ReadLocaleTagAt(s, pos, text);
+      else
+        ReadLiteralCharAt(s, pos, text);
+      if (pos == start) return false;
+      code.Items.push_back(text);
+      code.IsGroup.push_back(false);
+    }
+  }
+  if (code.Denominator < 0) return false;
+  code.Numerator = slashBefore - 1;
+  for (int k = 0; k < int(code.Items.size()); ++k) {
+    if (!code.IsGroup[size_t(k)] || k == code.Numerator || k == code.Denominator) continue;
+    if (k > code.Numerator || code.Whole >= 0) return false;  // one number, no more
+    code.Whole = k;
+  }
+  return true;
+}
+
+// The digits in a placeholder group: "0" shows a zero, "?" a space and "#"
+// nothing where the number has no digit. Numbers fill the group from the
+// right, denominators from the left.
+String PadDigits(const String& digits, const String& group, bool fromLeft) {
+  String places;
+  for (Char c : group)
+    if (IsDigitPlaceholder(c)) places += c;
+  if (digits.size() >= places.size()) return digits;
+  size_t missing = places.size() - digits.size();
+  String pad;
+  for (size_t k = 0; k < missing; ++k) {
+    Char c = places[fromLeft ? digits.size() + k : k];
+    if (c != L'#') pad += c == L'0' ? L'0' : L' ';
+  }
+  return fromLeft ? digits + pad : pad + digits;
+}
+
+// The closest fraction whose denominator has at most maxDenominator; of two
+// equally close ones the smaller denominator.
+void BestFraction(double value, Int64 maxDenominator, Int64& numerator, Int64& denominator) {
+  double bestError = 2;
+  for (Int64 d = 1; d <= maxDenominator && bestError > 0; ++d) {
+    Int64 n = Int64(std::floor(value * double(d) + 0.5));
+    double error = std::fabs(value - double(n) / double(d));
+    if (error < bestError) bestError = error, numerator = n, denominator = d;
+  }
+}
+
+// "# ?/?": the whole number, then the fraction that comes closest with as
+// many denominator digits as placeholders (or the fixed denominator); a
+// one-section minus stands in front of it all.
+bool FormatFraction(const TWalk& w, String& out) {
+  TFractionCode code;
+  if (!ParseFractionCode(w.S, w.Pos, code)) return false;
+  double value = std::fabs(w.X);
+  if (!(value < 1e15)) return false;
+  Int64 whole = code.Whole >= 0 ? Int64(std::floor(value)) : 0;
+  double rest = value - double(whole);
+  Int64 numerator = 0, denominator = code.FixedDenominator;
+  if (denominator > 0) {
+    numerator = Int64(std::floor(rest * double(denominator) + 0.5));
+  } else {
+    size_t places = std::min<size_t>(code.Items[size_t(code.Denominator)].size(), 5);
+    BestFraction(rest, Int64(std::pow(10.0, double(places))) - 1, numerator, denominator);
+  }
+  bool showFraction = true;
+  if (code.Whole >= 0 && numerator == denominator) ++whole, numerator = 0;
+  if (code.Whole >= 0 && numerator == 0) showFraction = false;
+  if (w.X < 0 && !w.SupressNeg && (whole != 0 || numerator != 0)) out += L'-';
+  for (int k = 0; k < int(code.Items.size()); ++k) {
+    const String& item = code.Items[size_t(k)];
+    bool fractionItem = k >= code.Numerator && k <= code.Denominator;
+    if (fractionItem && !showFraction) {
+      out.append(item.size(), L' ');  // the fraction's place stays blank
+    } else if (k == code.Whole) {
+      // A zero whole part shows only through "0" and "?", unless there is
+      // no fraction either: then it is the "0" of the value.
+      String digits = whole != 0 || !showFraction ? std::to_wstring(whole) : String();
+      out += PadDigits(digits, item, false);
+    } else if (k == code.Numerator) {
+      out += PadDigits(std::to_wstring(numerator), item, false);
+    } else if (k == code.Denominator && code.FixedDenominator == 0) {
+      out += PadDigits(std::to_wstring(denominator), item, true);
+    } else {
+      out += item;
+    }
+  }
+  return true;
+}
+
+// Digits of the second that ".0", ".00" or ".000" after a seconds field
+// asks for (the most of them in the section); 0 for none.
+Integer SecondDecimals(const String& u) {
+  Integer most = 0;
+  for (size_t i = 0; i < u.size(); ++i) {
+    Char c = u[i];
+    if (c == L'"') {
+      size_t close = PosCharFrom(L'"', u, i + 1);
+      if (close == String::npos) break;
+      i = close;
+    } else if (c == L'\\' || c == L'*' || c == L'_') {
+      ++i;
+    } else if (c == L'[') {
+      size_t close = PosCharFrom(L']', u, i + 1);
+      if (close == String::npos) break;
+      i = close;
+    } else if (c == L'.' && i > 0 &&
+               (u[i - 1] == L'S' || (i > 1 && u.compare(i - 2, 2, L"S]") == 0))) {
+      Integer zeros = 0;
+      while (i + 1 < u.size() && u[i + 1] == L'0') ++zeros, ++i;
+      most = std::max(most, zeros);
+    }
+  }
+  return std::min(most, 3);  // a time holds milliseconds, no more
+}
+
+// Rounds the time to the digits of the second that the section shows, so
+// that "59.9996" with ".000" shows the next second, not "59.1000".
+void RoundToSecondFraction(TWalk& w, Integer digits) {
+  double perSecond = std::pow(10.0, digits);
+  double units = std::floor(std::fabs(w.DateValue) * 86400.0 * perSecond + 0.5);
+  if (!std::isfinite(units) || units > 9e18) return;
+  w.SecondDigits = digits;
+  w.SecondFraction = Int64(std::fmod(units, perSecond));
+  w.DateValue = std::copysign(units / (86400.0 * perSecond), w.DateValue);
+}
 
 String FormatSectionValue(const Variant& value, double x, bool supressNeg, const String& section,
                           bool& hasTime, bool& hasDate, TColor& color, bool is1904) {
@@ -552,11 +788,15 @@ String FormatSectionValue(const Variant& value, double x, bool supressNeg, const
   w.SupressNeg = supressNeg;
   w.Is1904 = is1904;
   w.Clock12 = HasAMPMMarker(section);
+  if (Integer digits = SecondDecimals(w.U)) RoundToSecondFraction(w, digits);
   ReadSectionColor(section, w.Pos, color);
+  String fraction;
+  if (FormatFraction(w, fraction)) return fraction;
   while (!w.AtEnd()) {
     size_t start = w.Pos;
     FormatCurrencyTag(w);
     w.AfterHour = false;
+    w.AfterSeconds = false;
     FormatElapsedTime(w);
     ReadLocaleTag(w);
     ReadLiteralChar(w);
@@ -567,6 +807,7 @@ String FormatSectionValue(const Variant& value, double x, bool supressNeg, const
       return PlainText(value);
     }
   }
+  w.FlushNumber();
   return w.Result;
 }
 

@@ -4,9 +4,11 @@
 //
 // A code has up to four sections separated by ";" (positive, negative, zero,
 // text); a section is picked by its "[<op>N]" condition or by the sign of
-// the value. Runs of date letters are formatted by FormatDateTime, runs of
-// digit placeholders by FormatFloat; brackets carry colours, currency and
-// locale tags and elapsed-time units.
+// the value. Runs of date letters are formatted by FormatDateTime; the digit
+// placeholders of a section, with the literals between them, by one
+// FormatFloat, so that one number fills them all; "# ?/?" shows a fraction
+// and ".000" after seconds the fraction of the second. Brackets carry
+// colours, currency and locale tags and elapsed-time units.
 #include <vector>
 #include "platform/rtl/Types.h"
 #include "platform/rtl/FormatSettings.h"
