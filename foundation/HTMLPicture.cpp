@@ -39,10 +39,6 @@ struct TStreamImage {
 
 }  // namespace
 
-TDownLoadThread::TDownLoadThread(THTMLPicture* aHTMLPicture) : HTMLPicture(aHTMLPicture) {
-  SetFreeOnTerminate(true);
-}
-
 THTMLPicture::THTMLPicture() : FDatastream(std::make_unique<TMemoryStream>()) {}
 
 THTMLPicture::~THTMLPicture() = default;
@@ -206,9 +202,11 @@ void THTMLPicture::LoadFromURL(const String& url) {
     FURL = url;
     FID = url;
   } else if (!FThreadBusy) {
+    // Web addresses are not fetched. A download that never ends would keep
+    // the picture empty and Busy for good and swallow every later address,
+    // so the attempt ends here, reported as a download that failed.
     FURL = url;
-    FThreadBusy = true;
-    (new TDownLoadThread(this))->Start();
+    if (OnDownLoadError) OnDownLoadError(this, L"Cannot download " + url);
   }
 }
 

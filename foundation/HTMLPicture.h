@@ -7,7 +7,6 @@
 #include <memory>
 #include "platform/gfx/Graphic.h"
 #include "platform/rtl/List.h"
-#include "platform/rtl/Thread.h"
 
 namespace jorv {
 class TMemoryStream;
@@ -21,17 +20,6 @@ using TDownloadProgressEvent =
 using TDownloadCancelEvent = std::function<void(TObject* Sender, bool& Cancel)>;
 using TDownloadCompleteEvent = std::function<void(TObject* Sender)>;
 using TDownloadErrorEvent = std::function<void(TObject* Sender, const String& err)>;
-
-// Started for a web address; it downloads nothing and frees itself.
-class TDownLoadThread : public TThread {
- public:
-  explicit TDownLoadThread(THTMLPicture* aHTMLPicture);
-
-  THTMLPicture* HTMLPicture = nullptr;
-
- protected:
-  void Execute() override {}
-};
 
 class THTMLPicture : public TGraphic {
  public:
@@ -66,8 +54,8 @@ class THTMLPicture : public TGraphic {
   void LoadFromResourceID(HINSTANCE Instance, Integer ResID);
   // "RES://name" (the program's resource) or "FILE://path", the prefix in
   // any letter case, loads and becomes the ID. Any other address loads
-  // nothing: it becomes the ID unless Asynch, else it makes the picture
-  // Busy for good.
+  // nothing: without Asynch it becomes the ID; with Asynch the attempt ends
+  // at once with OnDownLoadError, and the picture is not left Busy.
   void LoadFromURL(const String& url);
 
   Integer Frame() const { return FFrame; }

@@ -50,6 +50,51 @@ constexpr UINT BaseFlags = DT_BOTTOM | DT_SINGLELINE | DT_EXPANDTABS | DT_EXTERN
 // Copies the parts of a font the tags change.
 void CopyFont(TFont* Dst, TFont* Src) { Dst->Assign(Src); }
 
+// A bitmap selected into a memory device context for one drawing.
+class TScratchBitmap {
+ public:
+  TScratchBitmap(HDC Like, Integer Width, Integer Height, bool Monochrome)
+      : FDC(CreateCompatibleDC(Like)),
+        FBitmap(Monochrome ? CreateBitmap(Width, Height, 1, 1, nullptr)
+                           : CreateCompatibleBitmap(Like, Width, Height)),
+        FOld(SelectObject(FDC, FBitmap)) {}
+  ~TScratchBitmap() {
+    SelectObject(FDC, FOld);
+    DeleteObject(FBitmap);
+    DeleteDC(FDC);
+  }
+  TScratchBitmap(const TScratchBitmap&) = delete;
+  TScratchBitmap& operator=(const TScratchBitmap&) = delete;
+  HDC DC() const { return FDC; }
+
+ private:
+  HDC FDC = nullptr;
+  HBITMAP FBitmap = nullptr;
+  HGDIOBJ FOld = nullptr;
+};
+
+// Picture Index of List (Width x Height) stretched into Dest at X, Y by
+// Scale, keeping the list's transparency: the mask clears the picture's
+// shape, then the picture drawn on black is ORed into it.
+void StretchListPicture(HDC Dest, Integer X, Integer Y, HIMAGELIST List, Integer Index,
+                        Integer Width, Integer Height, double Scale) {
+  if (Width <= 0 || Height <= 0) return;
+  TScratchBitmap Mask(Dest, Width, Height, true), Image(Dest, Width, Height, false);
+  PatBlt(Mask.DC(), 0, 0, Width, Height, WHITENESS);
+  ImageList_DrawEx(List, Index, Mask.DC(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_MASK);
+  PatBlt(Image.DC(), 0, 0, Width, Height, BLACKNESS);
+  ImageList_DrawEx(List, Index, Image.DC(), 0, 0, 0, 0, CLR_NONE, CLR_NONE, ILD_TRANSPARENT);
+  Integer W = Integer(Round(Width * Scale)), H = Integer(Round(Height * Scale));
+  int OldMode = SetStretchBltMode(Dest, COLORONCOLOR);
+  COLORREF OldText = SetTextColor(Dest, RGB(0, 0, 0));
+  COLORREF OldBack = SetBkColor(Dest, RGB(255, 255, 255));
+  StretchBlt(Dest, X, Y, W, H, Mask.DC(), 0, 0, Width, Height, SRCAND);
+  StretchBlt(Dest, X, Y, W, H, Image.DC(), 0, 0, Width, Height, SRCPAINT);
+  SetBkColor(Dest, OldBack);
+  SetTextColor(Dest, OldText);
+  SetStretchBltMode(Dest, OldMode);
+}
+
 // The system image list's icon for a file, folder or extension, or for an
 // icon index given as a number. Returns the list's icon size; draws only
 // when asked.
@@ -75,12 +120,10 @@ TSize DrawSystemIcon(TCanvas* Canvas, Integer X, Integer Y, double Scale, bool S
   int W = 0, H = 0;
   ImageList_GetIconSize(List, &W, &H);
   if (Draw) {
-    HDC dc = Canvas->Handle();
     if (Stretched)
-      ImageList_DrawEx(List, Index, dc, X, Y, Integer(Round(W * Scale)), Integer(Round(H * Scale)),
-                       CLR_NONE, CLR_NONE, ILD_TRANSPARENT | ILD_SCALE);
+      StretchListPicture(Canvas->Handle(), X, Y, List, Index, W, H, Scale);
     else
-      ImageList_Draw(List, Index, dc, X, Y, ILD_TRANSPARENT);
+      ImageList_Draw(List, Index, Canvas->Handle(), X, Y, ILD_TRANSPARENT);
   }
   return {W, H};
 }
@@ -249,6 +292,9 @@ class TRenderer {
   void PanelBody(TPassState& S, const String& Tag, const TRect& R);
   void PanelListItem(TPassState& S, const String& Tag, const TRect& R, bool Drawing,
                      TLineMetrics& M);
+  // An image-list picture or a system icon at its own size, or stretched by
+  // the picture scale with its transparency kept.
+  void DrawListOrIcon(THTMLImageKind Kind, Integer Index, const String& Name, Integer X, Integer Y);
   void DrawListPicture(const String& Src, Integer X, Integer Y);
 };
 
@@ -333,12 +379,9 @@ void TRenderer::DoImage(TPassState& S, const String& Tag, const TRect& R, bool D
     return;
   }
   bool SysIcon = Kind == hikSmallSysIcon || Kind == hikLargeSysIcon;
-  Integer DrawW = W, DrawH = H;
-  if ((ListPic || SysIcon) && ScaleList) {
-    DrawW = Integer(Round(W * Scale));
-    DrawH = Integer(Round(H * Scale));
-  }
-  Integer LW = MulDiv(DrawW, px, 96), LH = MulDiv(DrawH, py, 96);
+  // The picture scale stretches list pictures and icons where they are
+  // drawn; the line makes room for their own size.
+  Integer LW = MulDiv(W, px, 96), LH = MulDiv(H, py, 96);
   bool Fits = true;
   Integer Left = CurX;
   InlineBox(S, LW, LH, M, Fits);
@@ -347,19 +390,8 @@ void TRenderer::DoImage(TPassState& S, const String& Tag, const TRect& R, bool D
     return;
   }
   if (Drawing) {
-    if (ListPic) {
-      if (ScaleList) {
-        std::unique_ptr<TBitmap> B = std::make_unique<TBitmap>();
-        B->SetSize(W, H);
-        B->Canvas()->Brush()->SetColor(clWhite);
-        B->Canvas()->FillRect(TRect{0, 0, W, H});
-        Images->Draw(B->Canvas(), 0, 0, Index);
-        C->StretchDraw(TRect{Left, R.Top, Left + DrawW, R.Top + DrawH}, B.get());
-      } else {
-        Images->Draw(C, Left, R.Top, Index);
-      }
-    } else if (SysIcon) {
-      DrawSystemIcon(C, Left, R.Top, Scale, ScaleList, true, Kind == hikLargeSysIcon, Name);
+    if (ListPic || SysIcon) {
+      DrawListOrIcon(Kind, Index, Name, Left, R.Top);
     } else {
       auto* HP = dynamic_cast<THTMLPicture*>(G);
       if (A.Width > 0 || A.Height > 0) {
@@ -532,26 +564,25 @@ bool TRenderer::PanelOTag(TPassState& S, const String& Tag, TLineMetrics& M) {
   return true;
 }
 
+void TRenderer::DrawListOrIcon(THTMLImageKind Kind, Integer Index, const String& Name, Integer X,
+                               Integer Y) {
+  if (Kind != hikImageList)
+    DrawSystemIcon(C, X, Y, Scale, ScaleList, true, Kind == hikLargeSysIcon, Name);
+  else if (ScaleList)
+    StretchListPicture(C->Handle(), X, Y, Images->Handle(), Index, Images->Width(),
+                       Images->Height(), Scale);
+  else
+    Images->Draw(C, X, Y, Index);
+}
+
 void TRenderer::DrawListPicture(const String& Src, Integer X, Integer Y) {
   String Name;
   Integer Index = 0;
   THTMLImageKind Kind = HTMLImageKind(Src, Name, Index);
-  if (Kind == hikImageList) {
-    if (!Images || Index < 0 || Index >= Images->Count()) return;
-    if (ScaleList) {
-      TBitmap B;
-      B.SetSize(Images->Width(), Images->Height());
-      B.Canvas()->Brush()->SetColor(clWhite);
-      B.Canvas()->FillRect(TRect{0, 0, Images->Width(), Images->Height()});
-      Images->Draw(B.Canvas(), 0, 0, Index);
-      C->StretchDraw(TRect{X, Y, X + Integer(Round(Images->Width() * Scale)),
-                           Y + Integer(Round(Images->Height() * Scale))},
-                     &B);
-    } else {
-      Images->Draw(C, X, Y, Index);
-    }
-  } else if (Kind == hikSmallSysIcon || Kind == hikLargeSysIcon) {
-    DrawSystemIcon(C, X, Y, Scale, ScaleList, true, Kind == hikLargeSysIcon, Name);
+  bool ListPic = Kind == hikImageList;
+  if (ListPic && (!Images || Index < 0 || Index >= Images->Count())) return;
+  if (ListPic || Kind == hikSmallSysIcon || Kind == hikLargeSysIcon) {
+    DrawListOrIcon(Kind, Index, Name, X, Y);
   } else if (TGraphic* G = FindPicture(Src); G && !G->Empty() && G->Width() > 0 &&
                                              G->Height() > 0) {
     HDC dc = C->Handle();

@@ -14,10 +14,18 @@ constexpr Integer BLD_VER = 0;
 
 // --- TPictureItem ----------------------------------------------------------
 
-TPictureItem::TPictureItem(TCollection* Collection)
-    : TCollectionItem(Collection), FPicture(CreatePicture()) {}
+TPictureItem::TPictureItem(TCollection* Collection) : TCollectionItem(Collection) {}
 
 TPictureItem::~TPictureItem() = default;
+
+void TPictureItem::AfterConstruction() {
+  if (!FPicture) FPicture = CreatePicture();
+}
+
+TGraphic* TPictureItem::Picture() {
+  AfterConstruction();
+  return FPicture.get();
+}
 
 std::unique_ptr<TGraphic> TPictureItem::CreatePicture() { return std::make_unique<THTMLPicture>(); }
 
@@ -27,13 +35,13 @@ void TPictureItem::Assign(TPersistent* Source) {
   if (Other == this) return;
   FName = Other->FName;
   FTag = Other->FTag;
-  FPicture->Assign(Other->FPicture.get());
+  Picture()->Assign(Other->Picture());
 }
 
 // --- TPictureCollection ----------------------------------------------------
 
-TPictureCollection::TPictureCollection(TComponent* AOwner)
-    : TOwnedCollection(AOwner, GetItemClass()), FOwner(AOwner) {}
+TPictureCollection::TPictureCollection(TComponent* AOwner, TCollectionItemClass ItemClass)
+    : TOwnedCollection(AOwner, std::move(ItemClass)), FOwner(AOwner) {}
 
 TPictureItem* TPictureCollection::Add() { return static_cast<TPictureItem*>(TCollection::Add()); }
 
@@ -58,10 +66,18 @@ bool TPictureCollection::Animate() {
 
 // --- TPictureContainer -----------------------------------------------------
 
-TPictureContainer::TPictureContainer(TComponent* AOwner)
-    : TComponent(AOwner), FItems(CreateItems()) {}
+TPictureContainer::TPictureContainer(TComponent* AOwner) : TComponent(AOwner) {}
 
 TPictureContainer::~TPictureContainer() = default;
+
+void TPictureContainer::AfterConstruction() {
+  if (!FItems) FItems = CreateItems();
+}
+
+TPictureCollection* TPictureContainer::Items() {
+  AfterConstruction();
+  return FItems.get();
+}
 
 std::unique_ptr<TPictureCollection> TPictureContainer::CreateItems() {
   return std::make_unique<TPictureCollection>(this);
@@ -69,8 +85,9 @@ std::unique_ptr<TPictureCollection> TPictureContainer::CreateItems() {
 
 TGraphic* TPictureContainer::FindPicture(const String& s) {
   const String Wanted = AnsiUpperCase(s);
-  for (Integer I = 0; I < FItems->Count(); ++I) {
-    TPictureItem* Item = FItems->GetItem(I);
+  TPictureCollection* List = Items();
+  for (Integer I = 0; I < List->Count(); ++I) {
+    TPictureItem* Item = List->GetItem(I);
     if (AnsiUpperCase(Item->Name()) == Wanted) return Item->Picture();
   }
   return nullptr;

@@ -8,18 +8,24 @@
 
 namespace jorv::foundation {
 
+// Items and containers make their parts through virtual factories, which a
+// constructor cannot reach in a descendant: the parts are made in
+// AfterConstruction, which whoever creates the object calls once it is whole
+// (the collection for its items), and at the latest on first use.
 class TPictureItem : public TCollectionItem {
  public:
   explicit TPictureItem(TCollection* Collection);
   ~TPictureItem() override;
+  // Makes the picture through CreatePicture.
+  virtual void AfterConstruction();
 
   // Only from another TPictureItem (EInvalidCast otherwise): its name, tag
   // and a copy of its picture.
   void Assign(TPersistent* Source) override;
 
-  TGraphic* Picture() const { return FPicture.get(); }
+  TGraphic* Picture();
   // Copies Value into the item's own picture.
-  void SetPicture(TGraphic* Value) { FPicture->Assign(Value); }
+  void SetPicture(TGraphic* Value) { Picture()->Assign(Value); }
   const String& Name() const { return FName; }
   void SetName(const String& Value) { FName = Value; }
   Integer Tag() const { return FTag; }
@@ -35,9 +41,20 @@ class TPictureItem : public TCollectionItem {
   String FName;
 };
 
+// The factory for items of class T, finished with AfterConstruction.
+template <class T>
+TCollectionItemClass PictureItemClass() {
+  return [](TCollection* c) -> TCollectionItem* {
+    auto* Item = new T(c);
+    Item->AfterConstruction();
+    return Item;
+  };
+}
+
 class TPictureCollection : public TOwnedCollection {
  public:
-  explicit TPictureCollection(TComponent* AOwner);
+  explicit TPictureCollection(TComponent* AOwner,
+                              TCollectionItemClass ItemClass = GetItemClass());
 
   TPictureItem* Add();
   TPictureItem* Insert(Integer Index);
@@ -47,7 +64,7 @@ class TPictureCollection : public TOwnedCollection {
   // Steps every item's animated picture; true when any moved to another
   // frame.
   bool Animate();
-  static TCollectionItemClass GetItemClass() { return CollectionItemClass<TPictureItem>(); }
+  static TCollectionItemClass GetItemClass() { return PictureItemClass<TPictureItem>(); }
 
  private:
   TComponent* FOwner = nullptr;
@@ -57,14 +74,16 @@ class TPictureContainer : public TComponent, public IHTMLPictureContainer {
  public:
   explicit TPictureContainer(TComponent* AOwner = nullptr);
   ~TPictureContainer() override;
+  // Makes the items through CreateItems.
+  virtual void AfterConstruction();
 
   // The picture of the first item whose name matches s in any letter case,
   // or nullptr.
   TGraphic* FindPicture(const String& s) override;
 
-  TPictureCollection* Items() const { return FItems.get(); }
+  TPictureCollection* Items();
   // Copies Value's items.
-  void SetItems(TPictureCollection* Value) { FItems->Assign(Value); }
+  void SetItems(TPictureCollection* Value) { Items()->Assign(Value); }
   // Always "2.0.0.0"; writing it changes nothing.
   String Version() const;
   void SetVersion(const String&) {}

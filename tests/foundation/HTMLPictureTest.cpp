@@ -176,15 +176,15 @@ TEST(HTMLPicture, AddressesLoadOrBecomeTheID) {
     String URL;
     bool Asynch;
     TBytes Expected;  // empty: nothing loaded
-    bool Busy;
+    String ID;
   } Cases[] = {
-      {L"RES://PICTURETEST_GIF", true, test::TinyRedGif(), false},
-      {L"rEs://PICTURETEST_GIF", true, test::TinyRedGif(), false},
-      {L"RES://NO_SUCH_PICTURE", true, {}, false},
-      {L"file://" + File, true, test::ThreeFrameGif(), false},
-      {L"FILE://" + Dir.Path(L"missing.gif"), true, {}, false},
-      {L"http://example.invalid/a.gif", false, {}, false},
-      {L"http://example.invalid/a.gif", true, {}, true},
+      {L"RES://PICTURETEST_GIF", true, test::TinyRedGif(), L"RES://PICTURETEST_GIF"},
+      {L"rEs://PICTURETEST_GIF", true, test::TinyRedGif(), L"rEs://PICTURETEST_GIF"},
+      {L"RES://NO_SUCH_PICTURE", true, {}, L"RES://NO_SUCH_PICTURE"},
+      {L"file://" + File, true, test::ThreeFrameGif(), L"file://" + File},
+      {L"FILE://" + Dir.Path(L"missing.gif"), true, {}, L"FILE://" + Dir.Path(L"missing.gif")},
+      {L"http://example.invalid/a.gif", false, {}, L"http://example.invalid/a.gif"},
+      {L"http://example.invalid/a.gif", true, {}, L""},
   };
   for (const auto& C : Cases) {
     THTMLPicture Picture;
@@ -192,23 +192,34 @@ TEST(HTMLPicture, AddressesLoadOrBecomeTheID) {
     Picture.LoadFromURL(C.URL);
     EXPECT_EQ(Picture.Empty(), C.Expected.empty()) << C.URL;
     EXPECT_EQ(Saved(Picture), C.Expected) << C.URL;
-    EXPECT_EQ(Picture.Busy(), C.Busy) << C.URL;
-    // A web address handed to the download keeps no ID.
-    EXPECT_EQ(Picture.ID(), C.Busy ? String() : C.URL) << C.URL;
+    EXPECT_FALSE(Picture.Busy()) << C.URL;
+    EXPECT_EQ(Picture.ID(), C.ID) << C.URL;
   }
+}
 
-  // Once busy, later web addresses are ignored for good; without Asynch an
-  // address still becomes the ID.
+// A web address is not downloaded: each attempt ends at once with the error
+// event, so the picture never stays busy and the next address is tried too.
+TEST(HTMLPicture, WebAddressesEndWithAnError) {
   THTMLPicture Picture;
+  std::vector<String> Errors;
+  Picture.OnDownLoadError = [&](TObject* Sender, const String& Err) {
+    EXPECT_EQ(Sender, &Picture);
+    Errors.push_back(Err);
+  };
+  bool Completed = false;
+  Picture.OnDownLoadComplete = [&](TObject*) { Completed = true; };
   Picture.LoadFromURL(L"http://example.invalid/1.gif");
   Picture.LoadFromURL(L"http://example.invalid/2.gif");
-  EXPECT_TRUE(Picture.Busy());
-  EXPECT_TRUE(Picture.ID().empty());
+  ASSERT_EQ(Errors.size(), 2u);
+  EXPECT_EQ(Errors[1], L"Cannot download http://example.invalid/2.gif");
+  EXPECT_FALSE(Picture.Busy());
+  EXPECT_FALSE(Completed);
+  EXPECT_TRUE(Picture.Empty());
+  // Without Asynch the address still becomes the ID, silently.
   Picture.SetAsynch(false);
   Picture.LoadFromURL(L"http://example.invalid/3.gif");
-  EXPECT_TRUE(Picture.Busy());
+  EXPECT_EQ(Errors.size(), 2u);
   EXPECT_EQ(Picture.ID(), L"http://example.invalid/3.gif");
-  EXPECT_TRUE(Picture.Empty());
 }
 
 TEST(HTMLPicture, AssignRestartsAndCopies) {
@@ -350,4 +361,50 @@ TEST(PictureContainer, ItemsCopyNamesTagsAndPictures) {
   TStringList Other;
   EXPECT_THROW(Copied->Assign(&Other), EInvalidCast);
   EXPECT_EQ(Copied->Name(), L"One");
+}
+
+// A descendant's factories are the ones that make the items and their
+// pictures, also for items made by Assign.
+class TBitmapItem : public TPictureItem {
+ public:
+  using TPictureItem::TPictureItem;
+
+ protected:
+  std::unique_ptr<TGraphic> CreatePicture() override { return std::make_unique<TBitmap>(); }
+};
+
+class TBitmapCollection : public TPictureCollection {
+ public:
+  explicit TBitmapCollection(TComponent* AOwner)
+      : TPictureCollection(AOwner, PictureItemClass<TBitmapItem>()) {}
+};
+
+class TBitmapContainer : public TPictureContainer {
+ public:
+  using TPictureContainer::TPictureContainer;
+
+ protected:
+  std::unique_ptr<TPictureCollection> CreateItems() override {
+    return std::make_unique<TBitmapCollection>(this);
+  }
+};
+
+TEST(PictureContainer, DescendantsMakeTheirOwnItemsAndPictures) {
+  TBitmapContainer Container;
+  Container.AfterConstruction();
+  ASSERT_NE(dynamic_cast<TBitmapCollection*>(Container.Items()), nullptr);
+  TPictureItem* Item = Container.Items()->Add();
+  Item->SetName(L"Dot");
+  auto* Dot = dynamic_cast<TBitmap*>(Item->Picture());
+  ASSERT_NE(Dot, nullptr);
+  EXPECT_EQ(Container.FindPicture(L"dot"), Dot);
+
+  TBitmapContainer Copy;  // made on first use without AfterConstruction
+  Copy.SetItems(Container.Items());
+  ASSERT_EQ(Copy.Items()->Count(), 1);
+  EXPECT_NE(dynamic_cast<TBitmap*>(Copy.FindPicture(L"DOT")), nullptr);
+
+  // The base classes still make THTMLPicture items.
+  TPictureContainer Plain;
+  EXPECT_NE(dynamic_cast<THTMLPicture*>(Plain.Items()->Add()->Picture()), nullptr);
 }

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <map>
 #include "PaintProbe.h"
 #include "foundation/HTMLPicture.h"
 #include "foundation/HTMLRenderer.h"
@@ -22,6 +23,8 @@ struct THTMLCall {
   Integer Focus = -1, Hover = -1;
   bool TestOnly = false, MeasureOnly = false, KeepColors = false, HoverMode = false;
   bool WordWrap = true;
+  bool ScaleList = false, Blink = true;
+  double Scale = 1.0;
   TColor URLColor = clBlue;
   IHTMLPictureContainer* Container = nullptr;
   THTMLPictureCache* Cache = nullptr;
@@ -33,7 +36,7 @@ struct THTMLCall {
 
   bool Run(TCanvas* C, const String& Text) {
     Result = DrawHTMLText(C, Text, R, Images, X, Y, Focus, Hover, 1, TestOnly, MeasureOnly,
-                          false, KeepColors, true, HoverMode, WordWrap, false, String(), 1.0,
+                          ScaleList, KeepColors, Blink, HoverMode, WordWrap, false, String(), Scale,
                           URLColor, clNone, clNone, clGray, URL, Plain, FocusURL, Title, W, H,
                           Anchors, AnchorNo, ARect, CRect, CtrlID, CtrlType, CtrlValue, Cache,
                           Container, nullptr, 0);
@@ -301,6 +304,239 @@ TEST(HTMLRenderer, DrawsImagesFromListAndContainer) {
   H.X = 50;
   H.URL.clear();
   EXPECT_FALSE(H.Run(C, L"<A HREF=\"pic\"><IMG SRC=\"IDX:0\"></A>"));
+}
+
+// A 12 x 12 list picture whose red 6 x 6 corner is all that is not
+// transparent.
+void AddCornerPicture(TImageList& IL) {
+  TBitmap B;
+  B.SetPixelFormat(pf24bit);
+  B.SetSize(12, 12);
+  B.Canvas()->Brush()->SetColor(clFuchsia);
+  B.Canvas()->FillRect(TRect{0, 0, 12, 12});
+  B.Canvas()->Brush()->SetColor(clRed);
+  B.Canvas()->FillRect(TRect{0, 0, 6, 6});
+  IL.AddMasked(&B, clFuchsia);
+}
+
+TEST(HTMLRenderer, ScaledListPicturesKeepTheirPlaceAndTransparency) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TCanvas* C = P.Canvas();
+  C->Brush()->SetColor(clYellow);
+  C->FillRect(TRect{0, 0, 240, 120});
+  TImageList IL(12, 12);
+  AddCornerPicture(IL);
+  THTMLCall K;
+  K.Images = &IL;
+  K.ScaleList = true;
+  K.Scale = 2.0;
+  K.Run(C, L"<IMG SRC=\"IDX:0\"><IMG SRC=\"IDX:0\">");
+  // Each picture is drawn twice its size, its transparent part showing the
+  // background, while the line makes room for its own 12 pixels only: the
+  // second starts at x = 12, over the first one's transparent part.
+  EXPECT_EQ(K.W, 12 + 12);
+  EXPECT_EQ(P.At(5, 5), clRed);
+  EXPECT_EQ(P.At(11, 11), clRed);
+  EXPECT_EQ(P.At(12 + 11, 11), clRed);
+  EXPECT_EQ(P.At(12 + 13, 13), clYellow);
+  EXPECT_EQ(P.At(5, 20), clYellow);
+  EXPECT_EQ(P.At(30, 5), clYellow);
+
+  // Unscaled, the same picture sits at its own size, transparent too.
+  Clear(P);
+  C->Brush()->SetColor(clYellow);
+  C->FillRect(TRect{0, 0, 240, 120});
+  THTMLCall N;
+  N.Images = &IL;
+  N.Run(C, L"<IMG SRC=\"IDX:0\">");
+  EXPECT_EQ(P.At(5, 5), clRed);
+  EXPECT_EQ(P.At(8, 8), clYellow);
+}
+
+// The system icon of a file type: the list's small icon size in the line,
+// drawn over the background where the icon is transparent, and stretched
+// pixel for pixel by the picture scale.
+TEST(HTMLRenderer, SystemIconsTakeTheirSizeAndStretch) {
+  TPaintProbe& P = Probe();
+  auto Draw = [&](bool Scaled) {
+    Clear(P);
+    P.Canvas()->Brush()->SetColor(clYellow);
+    P.Canvas()->FillRect(TRect{0, 0, 240, 120});
+    THTMLCall K;
+    K.ScaleList = Scaled;
+    K.Scale = 2.0;
+    K.Run(P.Canvas(), L"<IMG SRC=\"SSYS:.txt\">");
+    return K.W;
+  };
+  // Lines start one pixel inside the rectangle.
+  EXPECT_EQ(Draw(false), 16);
+  TColor Natural[16][16];
+  Integer Ink = 0, Transparent = 0;
+  for (Integer Y = 0; Y < 16; ++Y)
+    for (Integer X = 0; X < 16; ++X) {
+      Natural[Y][X] = P.At(1 + X, Y);
+      (Natural[Y][X] == clYellow ? Transparent : Ink)++;
+    }
+  ASSERT_GT(Ink, 20);         // an icon was drawn
+  ASSERT_GT(Transparent, 0);  // with a transparent part
+  EXPECT_EQ(P.Count(TRect{17, 0, 40, 40}, clYellow), 23 * 40);
+  EXPECT_EQ(Draw(true), 16);
+  Integer Mismatch = 0;
+  for (Integer Y = 0; Y < 16; ++Y)
+    for (Integer X = 0; X < 16; ++X)
+      Mismatch += (Natural[Y][X] == clYellow) != (P.At(1 + 2 * X, 2 * Y) == clYellow);
+  EXPECT_EQ(Mismatch, 0);
+  EXPECT_EQ(P.Count(TRect{33, 0, 60, 40}, clYellow), 27 * 40);
+}
+
+// Rows of R that hold a dark pixel: first and last, -1 when none.
+std::pair<Integer, Integer> InkRows(TPaintProbe& P, const TRect& R) {
+  Integer First = -1, Last = -1;
+  for (Integer Y = R.Top; Y < R.Bottom; ++Y)
+    for (Integer X = R.Left; X < R.Right; ++X)
+      if (IsDark(P.At(X, Y))) {
+        if (First < 0) First = Y;
+        Last = Y;
+        break;
+      }
+  return {First, Last};
+}
+
+TEST(HTMLRenderer, SubscriptAndSuperscriptMoveTheirRuns) {
+  TPaintProbe& P = Probe();
+  auto RowsOfTwo = [&](const String& Text) {
+    Clear(P);
+    THTMLCall K;
+    K.Run(P.Canvas(), Text);
+    // "2" follows the "x", whose width the plain text measures.
+    Integer X = P.Canvas()->TextWidth(L"x");
+    return std::make_pair(InkRows(P, TRect{X, 0, X + 12, 60}), K.H);
+  };
+  auto [Plain, PlainH] = RowsOfTwo(L"x2");
+  auto [Sub, SubH] = RowsOfTwo(L"x<SUB>2</SUB>");
+  auto [Sup, SupH] = RowsOfTwo(L"x<SUP>2</SUP>");
+  ASSERT_GE(Plain.first, 0);
+  // A quarter of the text height below, resp. above the plain digit, the
+  // line growing by as much.
+  Integer Quarter = P.Canvas()->TextHeight(L"2") / 4;
+  EXPECT_EQ(Sub.first, Plain.first + Quarter);
+  EXPECT_EQ(SubH, PlainH + Quarter);
+  // The superscript line is as much higher; its text bottom stays put, so
+  // the digit is the extra height higher relative to the line's bottom.
+  EXPECT_EQ(SupH, PlainH + Quarter);
+  EXPECT_EQ(Sup.first, Plain.first);
+  EXPECT_EQ(Sup.second - Sup.first, Plain.second - Plain.first);
+}
+
+// The fonts and texts an enhanced metafile recorded, in order.
+struct TRecordedText {
+  Integer Escapement;  // of the font in force
+  String Text;
+};
+
+std::vector<TRecordedText> RecordTexts(const String& Markup) {
+  HDC Recorder = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+  TCanvas Canvas;
+  Canvas.SetHandle(Recorder);
+  Canvas.Font()->SetName(L"Tahoma");
+  THTMLCall K;
+  K.R = TRect{0, 0, 200, 100};
+  K.Run(&Canvas, Markup);
+  Canvas.SetHandle(nullptr);
+  HENHMETAFILE File = CloseEnhMetaFile(Recorder);
+  struct TState {
+    std::map<DWORD, Integer> Fonts;
+    Integer Current = 0;
+    std::vector<TRecordedText> Texts;
+  } State;
+  auto Visit = [](HDC, HANDLETABLE*, const ENHMETARECORD* Rec, int, LPARAM Data) -> int {
+    auto& S = *reinterpret_cast<TState*>(Data);
+    if (Rec->iType == EMR_EXTCREATEFONTINDIRECTW) {
+      auto* F = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(Rec);
+      S.Fonts[F->ihFont] = F->elfw.elfLogFont.lfEscapement;
+    } else if (Rec->iType == EMR_SELECTOBJECT) {
+      auto* Sel = reinterpret_cast<const EMRSELECTOBJECT*>(Rec);
+      if (S.Fonts.count(Sel->ihObject)) S.Current = S.Fonts[Sel->ihObject];
+    } else if (Rec->iType == EMR_EXTTEXTOUTW) {
+      auto* T = reinterpret_cast<const EMREXTTEXTOUTW*>(Rec);
+      auto* Chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(Rec) +
+                                                     T->emrtext.offString);
+      S.Texts.push_back({S.Current, String(Chars, T->emrtext.nChars)});
+    }
+    return 1;
+  };
+  EnumEnhMetaFile(nullptr, File, Visit, &State, nullptr);
+  DeleteEnhMetaFile(File);
+  return State.Texts;
+}
+
+TEST(HTMLRenderer, RotationTurnsTheFontUntilItsClosingTag) {
+  auto Texts = RecordTexts(L"up<R A=\"90\">turned</R>flat");
+  ASSERT_EQ(Texts.size(), 3u);
+  EXPECT_EQ(Texts[0].Text, L"up");
+  EXPECT_EQ(Texts[0].Escapement, 0);
+  EXPECT_EQ(Texts[1].Text, L"turned");
+  EXPECT_EQ(Texts[1].Escapement, 900);  // tenths of a degree
+  EXPECT_EQ(Texts[2].Text, L"flat");
+  EXPECT_EQ(Texts[2].Escapement, 0);
+}
+
+TEST(HTMLRenderer, BlinkingTextShowsOnlyInItsPhase) {
+  TPaintProbe& P = Probe();
+  const TRect Text{0, 0, 200, 30};
+  for (bool Phase : {true, false}) {
+    Clear(P);
+    THTMLCall K;
+    K.Blink = Phase;
+    K.Run(P.Canvas(), L"<BL>MMMM</BL>");
+    // Off: drawn in the entry background, white on white.
+    if (Phase)
+      EXPECT_GT(DarkIn(P, Text), 20);
+    else
+      EXPECT_EQ(P.Count(Text, clWhite), 200 * 30);
+  }
+}
+
+TEST(HTMLRenderer, IndentMovesOnlyForward) {
+  TPaintProbe& P = Probe();
+  auto Ink = [&](const String& Text) {
+    Clear(P);
+    THTMLCall K;
+    K.Run(P.Canvas(), Text);
+    return InkSpan(P, TRect{0, 0, 240, 30});
+  };
+  auto Plain = Ink(L"M");
+  ASSERT_GE(Plain.first, 0);
+  // Lines start one pixel inside the rectangle; the indent counts from its
+  // edge.
+  EXPECT_EQ(Ink(L"<IND X=\"60\">M").first, Plain.first + 59);
+  // A position already past the indent stays where it is.
+  EXPECT_EQ(Ink(L"MMM<IND X=\"5\">M"), Ink(L"MMMM"));
+}
+
+TEST(HTMLRenderer, BodyFillsAndTilesTheWholeRectangle) {
+  TPaintProbe& P = Probe();
+  Clear(P);
+  TColorContainer Pics;
+  THTMLCall K;
+  K.R = TRect{10, 10, 110, 60};
+  K.Container = &Pics;
+  K.Run(P.Canvas(), L"<BODY BGCOLOR=\"clYellow\">a");
+  EXPECT_EQ(P.Count(TRect{10, 40, 110, 60}, clYellow), 100 * 20);
+  EXPECT_EQ(P.At(5, 5), clWhite);
+  EXPECT_EQ(P.At(110, 60), clWhite);
+
+  // The green 10 x 8 picture covers the rectangle to its far corner, and no
+  // clip region stays on the device context.
+  Clear(P);
+  K.Run(P.Canvas(), L"<BODY BACKGROUND=\"green\">");
+  EXPECT_EQ(P.Count(TRect{10, 10, 110, 60}, clLime), 100 * 50);
+  EXPECT_EQ(P.At(110, 30), clWhite);
+  EXPECT_EQ(P.At(50, 60), clWhite);
+  HRGN Region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetClipRgn(P.Canvas()->Handle(), Region), 0);
+  DeleteObject(Region);
 }
 
 TEST(HTMLRenderer, FindsInlineControlsByPointOrID) {
