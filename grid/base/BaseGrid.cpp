@@ -1,5 +1,6 @@
 #include "grid/base/BaseGrid.h"
 #include <algorithm>
+#include <limits>
 #include "foundation/Gradients.h"
 #include "foundation/ValueUtils.h"
 #include "grid/base/GridUndo.h"
@@ -33,7 +34,7 @@ String TBaseGrid::GetCellEx(Integer c, Integer r) {
     c = b.X;
     r = b.Y;
   }
-  String Result = TStringGrid::GetCells(c, r);
+  String Result = StoredCell(c, r);
   if (r < FNormalRowCount) {
     GetDisplText(c, r, Result);
     if (OnGetDisplWideText) {
@@ -48,11 +49,11 @@ String TBaseGrid::GetCellEx(Integer c, Integer r) {
 void TBaseGrid::SetCellEx(Integer c, Integer r, const String& Value) {
   if (HasCellProperties(c, r)) {
     TPoint b = PropsAt(c, r)->GetBaseCell(c, r);
-    TStringGrid::SetCells(b.X, b.Y, Value);
+    StoreCell(b.X, b.Y, Value);
     UpdateCellScrollBar(b.X, b.Y);
     if (Parent()) RepaintCell(c, r);
   } else {
-    TStringGrid::SetCells(c, r, Value);
+    StoreCell(c, r, Value);
   }
   if (FHideLastRow && r + 1 == RowCount()) FooterRowChanged();
 }
@@ -144,7 +145,7 @@ void TBaseGrid::GetDefaultCellProperties(Integer, Integer, TFont* AFont, TBrush*
 
 TCellProperties* TBaseGrid::CreateCellProperties(Integer c, Integer r) {
   // Checked before anything is made, so a bad cell leaves nothing behind.
-  CheckCell(c, r);
+  CheckStorableCell(c, r);
   auto* P = new TCellProperties(this, c, r);
   SetGridObject(c, r, P);
   TColor ColorTo = clNone, Mirror = clNone, MirrorTo = clNone;
@@ -184,33 +185,40 @@ void TBaseGrid::FreeCellProperties(Integer c, Integer r) {
 
 void TBaseGrid::FreeCellPropertiesRange(Integer Col1, Integer Row1, Integer Col2, Integer Row2) {
   if (!FHasCellProps) return;
-  for (Integer c = Col1; c <= Col2; ++c)
-    for (Integer r = Row1; r <= Row2; ++r) {
-      TCellProperties* P = PropsAt(c, r);
-      if (!P) continue;
-      if (TObject* G = P->GraphicObject(); G && G->ClassName() == L"TCellGraphic") delete G;
-      SetGridObject(c, r, nullptr);
-      delete P;
-    }
+  // Only what is stored is visited: a tall range over rows never written
+  // costs nothing.
+  Row1 = std::max(Row1, 0);
+  Row2 = std::min(Row2, StoredRowCount() - 1);
+  for (Integer r = Row1; r <= Row2; ++r) {
+    Integer Last = std::min(Col2, StoredColCount(r) - 1);
+    for (Integer c = std::max(Col1, 0); c <= Last; ++c) DropCellProperties(c, r, true);
+  }
 }
 
-void TBaseGrid::FreeAllCellProperties() { FreeCellPropertiesRange(0, 0, ColCount() - 1, RowCount() - 1); }
+void TBaseGrid::DropCellProperties(Integer c, Integer r, bool ClearSlot) {
+  TCellProperties* P = PropsAt(c, r);
+  if (!P) return;
+  if (TObject* G = P->GraphicObject(); G && G->ClassName() == L"TCellGraphic") delete G;
+  if (ClearSlot) SetGridObject(c, r, nullptr);
+  delete P;
+}
+
+void TBaseGrid::FreeAllCellProperties() {
+  // Kept cells beyond the counts are the grid's too.
+  FreeCellPropertiesRange(0, 0, std::numeric_limits<Integer>::max(), std::numeric_limits<Integer>::max());
+}
 
 void TBaseGrid::SizeChanged(Integer OldColCount, Integer OldRowCount) {
   // Cells cut off by a smaller grid take their property objects with them;
-  // the string grid only drops the slots.
-  if (FHasCellProps) {
-    auto Drop = [this](Integer c, Integer r) {
-      TCellProperties* P = PropsAt(c, r);
-      if (!P) return;
-      if (TObject* G = P->GraphicObject(); G && G->ClassName() == L"TCellGraphic") delete G;
-      delete P;
-    };
-    for (Integer r = RowCount(); r < OldRowCount; ++r)
-      for (Integer c = 0; c < OldColCount; ++c) Drop(c, r);
+  // the string grid only drops the slots. A grid that keeps its cells
+  // beyond the counts keeps their properties too.
+  if (FHasCellProps && !KeepCellsBeyondCount()) {
+    // The slots are beyond the counts now: the string grid drops them.
+    for (Integer r = RowCount(); r < StoredRowCount(); ++r)
+      for (Integer c = 0; c < StoredColCount(r); ++c) DropCellProperties(c, r, false);
     if (ColCount() < OldColCount)
-      for (Integer r = 0; r < std::min(RowCount(), OldRowCount); ++r)
-        for (Integer c = ColCount(); c < OldColCount; ++c) Drop(c, r);
+      for (Integer r = 0; r < std::min(RowCount(), StoredRowCount()); ++r)
+        for (Integer c = ColCount(); c < StoredColCount(r); ++c) DropCellProperties(c, r, false);
   }
   TObjStringGrid::SizeChanged(OldColCount, OldRowCount);
 }
@@ -624,6 +632,10 @@ void TBaseGrid::Paint() {
 }
 
 void TBaseGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
+  PaintGridCell(ACol, ARow, ARect, AState);
+}
+
+void TBaseGrid::PaintGridCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) {
   DrawGridCell(Canvas(), ACol, ARow, ARect, AState, true);
 }
 

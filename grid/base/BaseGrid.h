@@ -22,22 +22,23 @@ class TBaseGrid : public TObjStringGrid {
   explicit TBaseGrid(TComponent* AOwner);
   ~TBaseGrid() override;
 
-  // Display text: merge redirection and the display hooks.
-  String GetCells(Integer c, Integer r) { return GetCellEx(c, r); }
-  void SetCells(Integer c, Integer r, const String& Value) { SetCellEx(c, r, Value); }
-  String GetCellEx(Integer c, Integer r);
-  void SetCellEx(Integer c, Integer r, const String& Value);
+  // Display text: merge redirection and the display hooks. Cells reaches
+  // the Ex accessors, which a descendant redefines.
+  String GetCells(Integer c, Integer r) override { return GetCellEx(c, r); }
+  void SetCells(Integer c, Integer r, const String& Value) override { SetCellEx(c, r, Value); }
+  virtual String GetCellEx(Integer c, Integer r);
+  virtual void SetCellEx(Integer c, Integer r, const String& Value);
   // Exactly the stored text of the cell, no redirection, no hooks.
-  String GetGridCell(Integer c, Integer r) const { return TStringGrid::GetCells(c, r); }
-  void SetGridCell(Integer c, Integer r, const String& Value) { TStringGrid::SetCells(c, r, Value); }
+  String GetGridCell(Integer c, Integer r) const { return StoredCell(c, r); }
+  void SetGridCell(Integer c, Integer r, const String& Value) { StoreCell(c, r, Value); }
   // The user's object lives in the cell's properties; the slot itself
   // holds the properties.
-  TObject* GetObjects(Integer c, Integer r) const { return GetObjectEx(c, r); }
-  void SetObjects(Integer c, Integer r, TObject* Value) { SetObjectEx(c, r, Value); }
-  TObject* GetObjectEx(Integer c, Integer r) const;
-  void SetObjectEx(Integer c, Integer r, TObject* Value);
-  TObject* GetGridObject(Integer c, Integer r) const { return TStringGrid::GetObjects(c, r); }
-  void SetGridObject(Integer c, Integer r, TObject* Value) { TStringGrid::SetObjects(c, r, Value); }
+  TObject* GetObjects(Integer c, Integer r) override { return GetObjectEx(c, r); }
+  void SetObjects(Integer c, Integer r, TObject* Value) override { SetObjectEx(c, r, Value); }
+  virtual TObject* GetObjectEx(Integer c, Integer r) const;
+  virtual void SetObjectEx(Integer c, Integer r, TObject* Value);
+  TObject* GetGridObject(Integer c, Integer r) const { return StoredObject(c, r); }
+  void SetGridObject(Integer c, Integer r, TObject* Value) { StoreObject(c, r, Value); }
   TObject* GetGraphicObjectEx(Integer c, Integer r) const;
   void SetGraphicObjectEx(Integer c, Integer r, TObject* Value);
 
@@ -49,6 +50,9 @@ class TBaseGrid : public TObjStringGrid {
   void FreeCellProperties(Integer c, Integer r);
   void FreeCellPropertiesRange(Integer Col1, Integer Row1, Integer Col2, Integer Row2);
   void FreeAllCellProperties();
+  // Frees one cell's properties with a cell graphic of the grid's own
+  // class; ClearSlot empties the slot (not for slots about to be dropped).
+  void DropCellProperties(Integer c, Integer r, bool ClearSlot);
   static TObject* PropertiesGraphic(const TCellProperties* Props) {
     return Props ? Props->GraphicObject() : nullptr;
   }
@@ -72,8 +76,9 @@ class TBaseGrid : public TObjStringGrid {
   bool ColSpanIdentical(Integer ACol1, Integer ACol2) const;
   Integer MergeCount() const { return FMergeCount; }
 
-  // Geometry; c is a display column.
-  TRect CellRect(Integer c, Integer r);
+  // Geometry; c is a display column. A cell of a merged area answers the
+  // whole area, which is also where the inplace editor goes.
+  TRect CellRect(Integer c, Integer r) override;
   TRect UnclippedCellRect(Integer ACol, Integer ARow);
   TPoint CellSize(Integer c, Integer r);
   Integer FixedColsWidth() const;
@@ -86,15 +91,19 @@ class TBaseGrid : public TObjStringGrid {
   void EmptyRow(Integer ARow);
   void EmptyCell(Integer ACol, Integer ARow);
 
-  // Painting entries (c is a display column).
-  void DrawGridCell(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState,
-                    bool DrawContent);
-  void PaintCell(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) {
+  // Painting entries (c is a display column), each a step a descendant
+  // may redefine.
+  virtual void DrawGridCell(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState,
+                            bool DrawContent);
+  virtual void PaintCell(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) {
     DrawGridCell(ACanvas, ACol, ARow, ARect, AState, true);
   }
-  void PaintCellExt(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) {
+  virtual void PaintCellExt(TCanvas* ACanvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState) {
     DrawGridCell(ACanvas, ACol, ARow, ARect, AState, false);
   }
+  // The platform's cell drawing comes here: DrawGridCell on the grid's own
+  // canvas.
+  virtual void PaintGridCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState);
   Integer PaintID() const { return FPaintID; }
 
   // Neutral hooks the extended grid overrides.
@@ -119,7 +128,7 @@ class TBaseGrid : public TObjStringGrid {
                                    TAlignment& HA, TVAlignment& VA, bool& WW, TCellGradientDirection& GD);
   virtual Integer RealColIndex(Integer ACol) const { return ACol; }
   virtual Integer DisplColIndex(Integer ACol) const { return ACol; }
-  virtual Integer TotalColCount() const { return ColCount(); }
+  Integer TotalColCount() const override { return ColCount(); }
 
   // Properties.
   bool ActiveRowShow() const { return FActiveRowShow; }
@@ -174,7 +183,7 @@ class TBaseGrid : public TObjStringGrid {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
   TCellProperties* PropsAt(Integer c, Integer r) const {
-    return static_cast<TCellProperties*>(TStringGrid::GetObjects(c, r));
+    return static_cast<TCellProperties*>(StoredObject(c, r));
   }
   void CellPropsMade() { FHasCellProps = true; }
 

@@ -9,8 +9,6 @@ namespace jorv {
 
 namespace {
 
-// The scroll bars stand for the scrolling range in this many steps.
-constexpr Integer ScrollSteps = 127;
 constexpr UINT_PTR SelectTimer = 1;
 
 const wchar_t* const SIndexOutOfRange = L"Grid index out of range";
@@ -625,13 +623,17 @@ void TCustomGrid::UpdateScrollRange() {
   bool NeedV = WantV && !RowsFit(H);
   bool NeedH = WantH && !ColsFit(W - (NeedV ? CX : 0));
   if (NeedH && WantV && !NeedV) NeedV = !RowsFit(H - CY);
+  SCROLLINFO Range{};
+  Range.cbSize = sizeof(Range);
+  Range.fMask = SIF_RANGE;
+  Range.nMax = ScrollSteps;
   if (WantV) {
-    ShowScrollBar(FHandle, SB_VERT, NeedV);
-    if (NeedV) SetScrollRange(FHandle, SB_VERT, 0, ScrollSteps, FALSE);
+    ShowGridScrollBar(SB_VERT, NeedV);
+    if (NeedV) SetGridScrollInfo(SB_VERT, Range, false);
   }
   if (WantH) {
-    ShowScrollBar(FHandle, SB_HORZ, NeedH);
-    if (NeedH) SetScrollRange(FHandle, SB_HORZ, 0, ScrollSteps, FALSE);
+    ShowGridScrollBar(SB_HORZ, NeedH);
+    if (NeedH) SetGridScrollInfo(SB_HORZ, Range, false);
   }
   FUpdatingScrollBars = false;
   // A client area that grew may leave room below the last cells; the view
@@ -654,8 +656,24 @@ void TCustomGrid::UpdateScrollPos() {
     if (MaxV <= Fixed) return 0;
     return static_cast<Integer>(static_cast<Int64>(Cur - Fixed) * ScrollSteps / (MaxV - Fixed));
   };
-  if (FScrollBars != ssHorizontal) SetScrollPos(FHandle, SB_VERT, Pos(FTopLeft.Y, FFixedRows, Max.Y), TRUE);
-  if (FScrollBars != ssVertical) SetScrollPos(FHandle, SB_HORZ, Pos(FTopLeft.X, FFixedCols, Max.X), TRUE);
+  SCROLLINFO Info{};
+  Info.cbSize = sizeof(Info);
+  Info.fMask = SIF_POS;
+  if (FScrollBars != ssHorizontal) {
+    Info.nPos = Pos(FTopLeft.Y, FFixedRows, Max.Y);
+    SetGridScrollInfo(SB_VERT, Info, true);
+  }
+  if (FScrollBars != ssVertical) {
+    Info.nPos = Pos(FTopLeft.X, FFixedCols, Max.X);
+    SetGridScrollInfo(SB_HORZ, Info, true);
+  }
+}
+
+void TCustomGrid::ShowGridScrollBar(UINT Bar, bool Show) { ::ShowScrollBar(FHandle, Bar, Show); }
+
+void TCustomGrid::SetGridScrollInfo(UINT Bar, const SCROLLINFO& Info, bool Redraw) {
+  SCROLLINFO Copy = Info;
+  ::SetScrollInfo(FHandle, Bar, &Copy, Redraw);
 }
 
 void TCustomGrid::ModifyScrollBar(UINT Bar, UINT Code, Integer Pos) {
@@ -691,9 +709,22 @@ void TCustomGrid::ModifyScrollBar(UINT Bar, UINT Code, Integer Pos) {
     MoveTopLeft(Cur, FTopLeft.Y);
 }
 
-void TCustomGrid::WMScroll(TWMScroll& M, UINT Bar) {
+void TCustomGrid::WMHScroll(TWMScroll& M) {
+  if (M.ScrollBar) {
+    TCustomControl::Dispatch(reinterpret_cast<TMessage&>(M));
+    return;
+  }
   // The bars' range is small enough for the message's own position.
-  ModifyScrollBar(Bar, M.ScrollCode, static_cast<Word>(M.Pos));
+  ModifyScrollBar(SB_HORZ, M.ScrollCode, static_cast<Word>(M.Pos));
+  M.Result = 0;
+}
+
+void TCustomGrid::WMVScroll(TWMScroll& M) {
+  if (M.ScrollBar) {
+    TCustomControl::Dispatch(reinterpret_cast<TMessage&>(M));
+    return;
+  }
+  ModifyScrollBar(SB_VERT, M.ScrollCode, static_cast<Word>(M.Pos));
   M.Result = 0;
 }
 
@@ -800,7 +831,7 @@ void TCustomGrid::DrawCell(Integer, Integer, const TRect&, TGridDrawState) {}
 bool TCustomGrid::SelectCell(Integer, Integer) { return true; }
 
 void TCustomGrid::TopLeftChanged() {
-  if (FEditorMode && FInplaceEdit) FInplaceEdit->UpdateLoc(CellRect(FCurrent.X, FCurrent.Y));
+  if (FEditorMode && FInplaceEdit) FInplaceEdit->UpdateLoc(EditorBounds());
 }
 
 // --- keyboard ----------------------------------------------------------------
@@ -816,6 +847,8 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
     Key = 0;
     return;
   }
+  // Read once through the virtual counts, which a descendant may redefine.
+  const Integer Cols = ColCount(), Rows = RowCount(), FixC = FixedCols(), FixR = FixedRows();
   TGridDrawInfo DI;
   CalcDrawInfo(DI);
   Integer PageWidth = std::max(1, DI.Horz.LastFullVisibleCell - FTopLeft.X + 1);
@@ -842,12 +875,12 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
       case VK_PRIOR: Cur.Y = FTopLeft.Y; break;
       case VK_NEXT: Cur.Y = DI.Vert.LastFullVisibleCell; break;
       case VK_HOME:
-        Cur.X = FFixedCols;
-        Cur.Y = FFixedRows;
+        Cur.X = FixC;
+        Cur.Y = FixR;
         break;
       case VK_END:
-        Cur.X = FColCount - 1;
-        Cur.Y = FRowCount - 1;
+        Cur.X = Cols - 1;
+        Cur.Y = Rows - 1;
         break;
     }
   } else {
@@ -876,27 +909,27 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
         break;
       case VK_HOME:
         if (RowSelect)
-          Cur.Y = FFixedRows;
+          Cur.Y = FixR;
         else
-          Cur.X = FFixedCols;
+          Cur.X = FixC;
         break;
       case VK_END:
         if (RowSelect)
-          Cur.Y = FRowCount - 1;
+          Cur.Y = Rows - 1;
         else
-          Cur.X = FColCount - 1;
+          Cur.X = Cols - 1;
         break;
       case VK_TAB:
         if (!Shift.Contains(ssAlt) && FOptions.Contains(goTabs) && !RowSelect) {
           MoveAnchor = true;
           if (Shift.Contains(ssShift)) {
-            if (--Cur.X < FFixedCols) {
-              Cur.X = FColCount - 1;
-              if (--Cur.Y < FFixedRows) Cur.Y = FRowCount - 1;
+            if (--Cur.X < FixC) {
+              Cur.X = Cols - 1;
+              if (--Cur.Y < FixR) Cur.Y = Rows - 1;
             }
-          } else if (++Cur.X >= FColCount) {
-            Cur.X = FFixedCols;
-            if (++Cur.Y >= FRowCount) Cur.Y = FFixedRows;
+          } else if (++Cur.X >= Cols) {
+            Cur.X = FixC;
+            if (++Cur.Y >= Rows) Cur.Y = FixR;
           }
         }
         break;
@@ -904,11 +937,11 @@ void TCustomGrid::KeyDown(Word& Key, TShiftState Shift) {
     }
   }
   TGridCoord Max = CalcMaxTopLeft(DI);
-  TopLeft.X = std::max(FFixedCols, std::min(TopLeft.X, std::max(FFixedCols, Max.X)));
-  TopLeft.Y = std::max(FFixedRows, std::min(TopLeft.Y, std::max(FFixedRows, Max.Y)));
+  TopLeft.X = std::max(FixC, std::min(TopLeft.X, std::max(FixC, Max.X)));
+  TopLeft.Y = std::max(FixR, std::min(TopLeft.Y, std::max(FixR, Max.Y)));
   if (!(TopLeft == FTopLeft)) MoveTopLeft(TopLeft.X, TopLeft.Y);
-  Cur.X = std::max(FFixedCols, std::min(Cur.X, FColCount - 1));
-  Cur.Y = std::max(FFixedRows, std::min(Cur.Y, FRowCount - 1));
+  Cur.X = std::max(FixC, std::min(Cur.X, Cols - 1));
+  Cur.Y = std::max(FixR, std::min(Cur.Y, Rows - 1));
   if (!(Cur == FCurrent)) FocusCell(Cur.X, Cur.Y, MoveAnchor);
 }
 
@@ -1027,7 +1060,7 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
       return;
     }
     TGridCoord Cell = MouseCoord(X, Y);
-    if (Cell.X >= FFixedCols && Cell.Y >= FFixedRows) {
+    if (Cell.X >= FixedCols() && Cell.Y >= FixedRows()) {
       if (FOptions.Contains(goEditing) && !FOptions.Contains(goRowSelect)) {
         if (Cell.X == FCurrent.X && Cell.Y == FCurrent.Y) {
           ShowEditor();
@@ -1046,21 +1079,21 @@ void TCustomGrid::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, I
         if (Shift.Contains(ssShift) && FOptions.Contains(goRangeSelect)) {
           TGridRect Old = Selection();
           FAnchor = Cell;
-          if (FOptions.Contains(goRowSelect)) FAnchor.X = FColCount - 1;
+          if (FOptions.Contains(goRowSelect)) FAnchor.X = ColCount() - 1;
           ClampInView(Cell);
           SelectionMoved(Old);
         } else {
           MoveColRow(Cell.X, Cell.Y, true, true);
         }
       }
-    } else if (FOptions.Contains(goRowMoving) && Cell.X >= 0 && Cell.X < FFixedCols && Cell.Y >= FFixedRows) {
+    } else if (FOptions.Contains(goRowMoving) && Cell.X >= 0 && Cell.X < FixedCols() && Cell.Y >= FixedRows()) {
       FMoveIndex = FMovePos = Cell.Y;
       FGridState = gsRowMoving;
       Update();
       DrawMoveLine();
       SetTimer(FHandle, SelectTimer, 60, nullptr);
       FTimerActive = true;
-    } else if (FOptions.Contains(goColMoving) && Cell.Y >= 0 && Cell.Y < FFixedRows && Cell.X >= FFixedCols) {
+    } else if (FOptions.Contains(goColMoving) && Cell.Y >= 0 && Cell.Y < FixedRows() && Cell.X >= FixedCols()) {
       FMoveIndex = FMovePos = Cell.X;
       FGridState = gsColMoving;
       Update();
@@ -1076,11 +1109,11 @@ void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   switch (FGridState) {
     case gsSelecting: {
       TGridCoord Cell = MouseCoord(X, Y);
-      if (Cell.X >= FFixedCols && Cell.Y >= FFixedRows && !(Cell == FAnchor)) {
+      if (Cell.X >= FixedCols() && Cell.Y >= FixedRows() && !(Cell == FAnchor)) {
         if (FOptions.Contains(goRangeSelect)) {
           TGridRect Old = Selection();
           FAnchor = Cell;
-          if (FOptions.Contains(goRowSelect)) FAnchor.X = FColCount - 1;
+          if (FOptions.Contains(goRowSelect)) FAnchor.X = ColCount() - 1;
           ClampInView(Cell);
           SelectionMoved(Old);
         } else if (!(Cell == FCurrent)) {
@@ -1103,7 +1136,7 @@ void TCustomGrid::MouseMove(TShiftState Shift, Integer X, Integer Y) {
       TGridCoord Cell = MouseCoord(X, Y);
       bool Cols = FGridState == gsColMoving;
       Integer To = Cols ? Cell.X : Cell.Y;
-      Integer Fixed = Cols ? FFixedCols : FFixedRows;
+      Integer Fixed = Cols ? FixedCols() : FixedRows();
       if (To >= Fixed && To != FMovePos) {
         DrawMoveLine();
         FMovePos = To;
@@ -1154,7 +1187,7 @@ void TCustomGrid::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Int
         DrawMoveLine();
         TGridCoord Cell = MouseCoord(X, Y);
         Integer To = State == gsColMoving ? Cell.X : Cell.Y;
-        if (To >= (State == gsColMoving ? FFixedCols : FFixedRows)) FMovePos = To;
+        if (To >= (State == gsColMoving ? FixedCols() : FixedRows())) FMovePos = To;
         FGridState = gsNormal;
         if (FMovePos >= 0 && FMovePos != FMoveIndex) {
           if (State == gsColMoving)
@@ -1290,13 +1323,13 @@ void TCustomGrid::MoveColumn(Integer FromIndex, Integer ToIndex) { MoveColRowDat
 void TCustomGrid::MoveRow(Integer FromIndex, Integer ToIndex) { MoveColRowData(false, FromIndex, ToIndex); }
 
 void TCustomGrid::DeleteColumn(Integer ACol) {
-  MoveColumn(ACol, FColCount - 1);
-  SetColCount(FColCount - 1);
+  MoveColumn(ACol, ColCount() - 1);
+  SetColCount(ColCount() - 1);
 }
 
 void TCustomGrid::DeleteRow(Integer ARow) {
-  MoveRow(ARow, FRowCount - 1);
-  SetRowCount(FRowCount - 1);
+  MoveRow(ARow, RowCount() - 1);
+  SetRowCount(RowCount() - 1);
 }
 
 void TCustomGrid::ColumnMoved(Integer, Integer) {}
@@ -1408,7 +1441,12 @@ void TCustomGrid::UpdateEdit() {
     FInplaceEdit->Hide();
     Load();
   }
-  if (CanEditShow()) FInplaceEdit->Move(CellRect(FCurrent.X, FCurrent.Y));
+  if (CanEditShow()) FInplaceEdit->Move(EditorBounds());
+}
+
+TRect TCustomGrid::EditorBounds() {
+  if (BoxRect(FCurrent.X, FCurrent.Y, FCurrent.X, FCurrent.Y).IsEmpty()) return TRect();
+  return CellRect(FCurrent.X, FCurrent.Y);
 }
 
 void TCustomGrid::DoExit() {
@@ -1439,18 +1477,8 @@ void TCustomGrid::WMSize(TWMSize& M) {
 void TCustomGrid::Dispatch(TMessage& M) {
   switch (M.Msg) {
     case WM_GETDLGCODE: WMGetDlgCode(M); return;
-    case WM_VSCROLL:
-      if (M.LParam == 0) {
-        WMScroll(MsgAs<TWMScroll>(M), SB_VERT);
-        return;
-      }
-      break;
-    case WM_HSCROLL:
-      if (M.LParam == 0) {
-        WMScroll(MsgAs<TWMScroll>(M), SB_HORZ);
-        return;
-      }
-      break;
+    case WM_VSCROLL: WMVScroll(MsgAs<TWMScroll>(M)); return;
+    case WM_HSCROLL: WMHScroll(MsgAs<TWMScroll>(M)); return;
     case WM_TIMER:
       if (M.WParam == SelectTimer) {
         TimerTick();

@@ -105,14 +105,18 @@ class TCustomGrid : public TCustomControl {
   explicit TCustomGrid(TComponent* AOwner);
   ~TCustomGrid() override;
 
-  Integer ColCount() const { return FColCount; }
-  void SetColCount(Integer Value);
-  Integer RowCount() const { return FRowCount; }
-  void SetRowCount(Integer Value);
-  Integer FixedCols() const { return FFixedCols; }
-  void SetFixedCols(Integer Value);
-  Integer FixedRows() const { return FFixedRows; }
-  void SetFixedRows(Integer Value);
+  // The counts, the current cell, the view and the cell rectangle are
+  // virtual: a grid that shows less than it stores (hidden columns, footer
+  // rows) redefines them, and the keyboard, the mouse and the editor reach
+  // the redefinitions.
+  virtual Integer ColCount() const { return FColCount; }
+  virtual void SetColCount(Integer Value);
+  virtual Integer RowCount() const { return FRowCount; }
+  virtual void SetRowCount(Integer Value);
+  virtual Integer FixedCols() const { return FFixedCols; }
+  virtual void SetFixedCols(Integer Value);
+  virtual Integer FixedRows() const { return FFixedRows; }
+  virtual void SetFixedRows(Integer Value);
   Integer DefaultColWidth() const { return FColAxis.DefaultSize(); }
   void SetDefaultColWidth(Integer Value);
   Integer DefaultRowHeight() const { return FRowAxis.DefaultSize(); }
@@ -139,23 +143,24 @@ class TCustomGrid : public TCustomControl {
   // The current cell. Writing moves it (with the selection anchor) and
   // scrolls it into view.
   Integer Col() const { return FCurrent.X; }
-  void SetCol(Integer Value);
+  virtual void SetCol(Integer Value);
   Integer Row() const { return FCurrent.Y; }
-  void SetRow(Integer Value);
+  virtual void SetRow(Integer Value);
   // The selected cells, normalised; the whole width of the scrolling
   // columns with goRowSelect.
   TGridRect Selection() const;
   void SetSelection(const TGridRect& Value);
   Integer LeftCol() const { return FTopLeft.X; }
-  void SetLeftCol(Integer Value);
+  virtual void SetLeftCol(Integer Value);
   Integer TopRow() const { return FTopLeft.Y; }
-  void SetTopRow(Integer Value);
+  virtual void SetTopRow(Integer Value);
   // Scrolling columns and rows shown whole.
   Integer VisibleColCount();
   Integer VisibleRowCount();
   // The part of a cell on screen in client coordinates; empty when the cell
-  // is scrolled out of view.
-  TRect CellRect(Integer ACol, Integer ARow);
+  // is scrolled out of view. The inplace editor is laid over what this
+  // answers for the current cell.
+  virtual TRect CellRect(Integer ACol, Integer ARow);
   // The cell at a client point; -1 for a coordinate outside every cell.
   void MouseToCell(Integer X, Integer Y, Integer& ACol, Integer& ARow);
   TGridCoord MouseCoord(Integer X, Integer Y);
@@ -239,6 +244,30 @@ class TCustomGrid : public TCustomControl {
   // and OnClick fires.
   void FocusCell(Integer ACol, Integer ARow, bool MoveAnchor);
   void MoveTopLeft(Integer ALeft, Integer ATop);
+
+  // Scroll bars. Every change the grid makes to a bar goes through
+  // ShowGridScrollBar and SetGridScrollInfo, and every scroll message
+  // through WMHScroll and WMVScroll, so that a descendant can mirror the
+  // bars (flat bars), size their thumbs, draw bars of its own or scroll a
+  // second grid along. The bars stand for the scrolling range in 128 steps
+  // (0 .. ScrollSteps).
+  static constexpr Integer ScrollSteps = 127;
+  // Shows or hides the bars and sets their range for the present sizes.
+  virtual void UpdateScrollRange();
+  // Sets the thumbs for the present top-left cell.
+  virtual void UpdateScrollPos();
+  // Applies a scroll code (SB_LINEUP ... SB_BOTTOM, thumb at Pos) to the
+  // view along SB_HORZ or SB_VERT.
+  virtual void ModifyScrollBar(UINT ScrollBar, UINT ScrollCode, Integer Pos);
+  virtual void ShowGridScrollBar(UINT ScrollBar, bool Show);
+  virtual void SetGridScrollInfo(UINT ScrollBar, const SCROLLINFO& Info, bool Redraw);
+  // The grid's own bars (ScrollBar 0) go to ModifyScrollBar; a child's
+  // scroll bar gets its message back, as any control's.
+  virtual void WMHScroll(TWMScroll& Message);
+  virtual void WMVScroll(TWMScroll& Message);
+  // Draws or erases (XOR) the line that follows the mouse while a column
+  // or row is sized.
+  virtual void DrawSizingLine(const TGridDrawInfo& DrawInfo);
   void CalcDrawInfo(TGridDrawInfo& DrawInfo);
   // The draw info without the scrolled part: fixed cells only.
   void CalcFixedInfo(TGridDrawInfo& DrawInfo);
@@ -272,15 +301,13 @@ class TCustomGrid : public TCustomControl {
   void MoveColRowData(bool IsColumn, Integer FromIndex, Integer ToIndex);
   void ClampInView(TGridCoord Cell);
   void SelectionMoved(const TGridRect& OldSel);
-  void UpdateScrollRange();
-  void UpdateScrollPos();
-  void ModifyScrollBar(UINT ScrollBar, UINT ScrollCode, Integer Pos);
-  void DrawSizingLine(const TGridDrawInfo& DrawInfo);
+  // Where the editor goes: the current cell's CellRect, or nothing while
+  // the cell is scrolled out of view.
+  TRect EditorBounds();
   void DrawMoveLine();
   Integer CellStart(const TGridAxisDrawInfo& Axis, Integer Index) const;
   void TimerTick();
   void WMGetDlgCode(TMessage& Message);
-  void WMScroll(TWMScroll& Message, UINT Bar);
   void WMSetCursorGrid(TWMSetCursor& Message);
   void WMChar(TWMKey& Message) override;
   void WMSetFocus(TWMSetFocus& Message) override;

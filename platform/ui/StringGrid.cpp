@@ -1,5 +1,6 @@
 #include "platform/ui/StringGrid.h"
 #include <algorithm>
+#include <utility>
 
 namespace jorv {
 
@@ -17,28 +18,28 @@ Integer TStringGridStrings::GetCount() const { return FIsColumn ? FGrid->RowCoun
 
 String TStringGridStrings::Get(Integer Index) const {
   CheckIndex(Index);
-  return FIsColumn ? FGrid->GetCells(FIndex, Index) : FGrid->GetCells(Index, FIndex);
+  return FIsColumn ? FGrid->StoredCell(FIndex, Index) : FGrid->StoredCell(Index, FIndex);
 }
 
 void TStringGridStrings::Put(Integer Index, const String& S) {
   CheckIndex(Index);
   if (FIsColumn)
-    FGrid->SetCells(FIndex, Index, S);
+    FGrid->StoreCell(FIndex, Index, S);
   else
-    FGrid->SetCells(Index, FIndex, S);
+    FGrid->StoreCell(Index, FIndex, S);
 }
 
 TObject* TStringGridStrings::GetObject(Integer Index) const {
   CheckIndex(Index);
-  return FIsColumn ? FGrid->GetObjects(FIndex, Index) : FGrid->GetObjects(Index, FIndex);
+  return FIsColumn ? FGrid->StoredObject(FIndex, Index) : FGrid->StoredObject(Index, FIndex);
 }
 
 void TStringGridStrings::PutObject(Integer Index, TObject* AObject) {
   CheckIndex(Index);
   if (FIsColumn)
-    FGrid->SetObjects(FIndex, Index, AObject);
+    FGrid->StoreObject(FIndex, Index, AObject);
   else
-    FGrid->SetObjects(Index, FIndex, AObject);
+    FGrid->StoreObject(Index, FIndex, AObject);
 }
 
 Integer TStringGridStrings::Add(const String& S) { return AddObject(S, nullptr); }
@@ -82,35 +83,67 @@ const TStringGrid::TCell* TStringGrid::FindCell(Integer ACol, Integer ARow) cons
   return &(*R)[ACol];
 }
 
-TStringGrid::TCell& TStringGrid::EnsureCell(Integer ACol, Integer ARow) {
-  CheckCell(ACol, ARow);
+TStringGrid::TCell* TStringGrid::FindCell(Integer ACol, Integer ARow) {
+  return const_cast<TCell*>(std::as_const(*this).FindCell(ACol, ARow));
+}
+
+void TStringGrid::CheckStorableCell(Integer ACol, Integer ARow) const {
+  if (!FKeepCellsBeyondCount) {
+    CheckCell(ACol, ARow);
+  } else if (ACol < 0 || ARow < 0 || ACol >= std::max(ColCount(), TotalColCount()) || ARow >= RowCount()) {
+    throw EInvalidGridOperation(SIndexOutOfRange);
+  }
+}
+
+TStringGrid::TCell* TStringGrid::CellToWrite(Integer ACol, Integer ARow, bool Clearing) {
+  if (FKeepCellsBeyondCount) {
+    if (TCell* Kept = FindCell(ACol, ARow)) return Kept;
+    if (Clearing && ACol >= 0 && ARow >= 0) return nullptr;
+  }
+  CheckStorableCell(ACol, ARow);
+  if (ARow >= static_cast<Integer>(FData.size())) FData.resize(ARow + 1);
   std::unique_ptr<TCellRow>& R = FData[ARow];
   if (!R) R = std::make_unique<TCellRow>();
   if (ACol >= static_cast<Integer>(R->size())) R->resize(ACol + 1);
-  return (*R)[ACol];
+  return &(*R)[ACol];
 }
 
-String TStringGrid::GetCells(Integer ACol, Integer ARow) const {
+Integer TStringGrid::StoredColCount(Integer ARow) const {
+  if (ARow < 0 || ARow >= static_cast<Integer>(FData.size()) || !FData[ARow]) return 0;
+  return static_cast<Integer>(FData[ARow]->size());
+}
+
+String TStringGrid::StoredCell(Integer ACol, Integer ARow) const {
   const TCell* C = FindCell(ACol, ARow);
   return C ? C->Text : String();
 }
 
-void TStringGrid::SetCells(Integer ACol, Integer ARow, const String& Value) {
-  TCell& C = EnsureCell(ACol, ARow);
-  if (C.Text == Value) return;
-  C.Text = Value;
+void TStringGrid::StoreCell(Integer ACol, Integer ARow, const String& Value) {
+  TCell* C = CellToWrite(ACol, ARow, Value.empty());
+  if (!C || C->Text == Value) return;
+  C->Text = Value;
   InvalidateCell(ACol, ARow);
   // An editor open on the cell shows the new text, unless it is the editor
   // that wrote it.
   if (FEditorMode && ACol == FInplaceCol && ARow == FInplaceRow && !FWritingEditText) InvalidateEditor();
 }
 
-TObject* TStringGrid::GetObjects(Integer ACol, Integer ARow) const {
+TObject* TStringGrid::StoredObject(Integer ACol, Integer ARow) const {
   const TCell* C = FindCell(ACol, ARow);
   return C ? C->Object : nullptr;
 }
 
-void TStringGrid::SetObjects(Integer ACol, Integer ARow, TObject* Value) { EnsureCell(ACol, ARow).Object = Value; }
+void TStringGrid::StoreObject(Integer ACol, Integer ARow, TObject* Value) {
+  if (TCell* C = CellToWrite(ACol, ARow, Value == nullptr)) C->Object = Value;
+}
+
+String TStringGrid::GetCells(Integer ACol, Integer ARow) { return StoredCell(ACol, ARow); }
+
+void TStringGrid::SetCells(Integer ACol, Integer ARow, const String& Value) { StoreCell(ACol, ARow, Value); }
+
+TObject* TStringGrid::GetObjects(Integer ACol, Integer ARow) { return StoredObject(ACol, ARow); }
+
+void TStringGrid::SetObjects(Integer ACol, Integer ARow, TObject* Value) { StoreObject(ACol, ARow, Value); }
 
 TStrings* TStringGrid::Lines(bool IsColumn, Integer Index) {
   if (Index < 0 || Index >= (IsColumn ? ColCount() : RowCount())) throw EInvalidGridOperation(SIndexOutOfRange);
@@ -142,7 +175,8 @@ void TStringGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGrid
 }
 
 String TStringGrid::GetEditText(Integer ACol, Integer ARow) {
-  String Result = GetCells(ACol, ARow);
+  // The editor works on the stored text, whatever the cell shows.
+  String Result = StoredCell(ACol, ARow);
   if (OnGetEditText) OnGetEditText(this, ACol, ARow, Result);
   return Result;
 }
@@ -150,7 +184,7 @@ String TStringGrid::GetEditText(Integer ACol, Integer ARow) {
 void TStringGrid::SetEditText(Integer ACol, Integer ARow, const String& Value) {
   FWritingEditText = true;
   try {
-    SetCells(ACol, ARow, Value);
+    StoreCell(ACol, ARow, Value);
   } catch (...) {
     FWritingEditText = false;
     throw;
@@ -185,10 +219,17 @@ void TStringGrid::RowMoved(Integer FromIndex, Integer ToIndex) {
 }
 
 void TStringGrid::SizeChanged(Integer OldColCount, Integer OldRowCount) {
-  FData.resize(RowCount());
+  if (FKeepCellsBeyondCount) {
+    // Rows beyond the count that hold nothing need no entry.
+    if (RowCount() > static_cast<Integer>(FData.size())) FData.resize(RowCount());
+    while (static_cast<Integer>(FData.size()) > RowCount() && !FData.back()) FData.pop_back();
+  } else {
+    FData.resize(RowCount());
+  }
   if (ColCount() < OldColCount) {
-    for (auto& R : FData)
-      if (R && static_cast<Integer>(R->size()) > ColCount()) R->resize(ColCount());
+    if (!FKeepCellsBeyondCount)
+      for (auto& R : FData)
+        if (R && static_cast<Integer>(R->size()) > ColCount()) R->resize(ColCount());
     FCols.erase(FCols.lower_bound(ColCount()), FCols.end());
   }
   if (RowCount() < OldRowCount) FRows.erase(FRows.lower_bound(RowCount()), FRows.end());

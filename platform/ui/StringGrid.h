@@ -2,6 +2,11 @@
 // The grid that holds a text and an object per cell. Cells are kept per
 // row, and a row that was never written takes no room, so a tall grid
 // costs only what is filled in.
+//
+// A plain string grid forgets the cells a smaller count cuts off. A grid
+// that shows less than it stores (hidden columns kept at their indexes)
+// switches KeepCellsBeyondCount on: the counts then only say what is shown,
+// and cells beyond them keep their texts and objects.
 #include <map>
 #include <memory>
 #include <vector>
@@ -13,7 +18,8 @@ namespace jorv {
 class TStringGrid;
 
 // A column or a row of a string grid seen as a string list; its count is
-// the grid's row or column count and it cannot grow or shrink.
+// the grid's row or column count and it cannot grow or shrink. It holds
+// the stored texts and objects, as the cells' owner keeps them.
 class TStringGridStrings : public TStrings {
  public:
   TStringGridStrings(TStringGrid* AGrid, bool IsColumn, Integer AIndex)
@@ -46,18 +52,44 @@ class TStringGrid : public TDrawGrid {
   ~TStringGrid() override;
 
   // Reading outside the grid gives an empty text and no object; writing
-  // there raises EInvalidGridOperation.
-  String GetCells(Integer ACol, Integer ARow) const;
-  void SetCells(Integer ACol, Integer ARow, const String& Value);
+  // there raises EInvalidGridOperation. Virtual, so that a grid that shows
+  // something other than the stored text (merged cells, display hooks) is
+  // reached through the same names.
+  virtual String GetCells(Integer ACol, Integer ARow);
+  virtual void SetCells(Integer ACol, Integer ARow, const String& Value);
   // Objects are the application's; the grid never frees them.
-  TObject* GetObjects(Integer ACol, Integer ARow) const;
-  void SetObjects(Integer ACol, Integer ARow, TObject* Value);
+  virtual TObject* GetObjects(Integer ACol, Integer ARow);
+  virtual void SetObjects(Integer ACol, Integer ARow, TObject* Value);
+  // Columns that may hold cells: ColCount here; a grid keeping hidden
+  // columns beyond the count adds them.
+  virtual Integer TotalColCount() const { return ColCount(); }
   TStrings* GetCols(Integer Index);
   void SetCols(Integer Index, TStrings* Value);
   TStrings* GetRows(Integer Index);
   void SetRows(Integer Index, TStrings* Value);
 
  protected:
+  friend class TStringGridStrings;
+  // The stored cell itself, past any redefinition of the accessors above.
+  // Storing follows the rules of SetCells and repaints the cell.
+  String StoredCell(Integer ACol, Integer ARow) const;
+  void StoreCell(Integer ACol, Integer ARow, const String& Value);
+  TObject* StoredObject(Integer ACol, Integer ARow) const;
+  void StoreObject(Integer ACol, Integer ARow, TObject* Value);
+  // Off: a smaller count cuts the cells beyond it off. On: they are kept,
+  // and cells of columns up to TotalColCount may be written; a kept cell
+  // beyond the counts can be rewritten or cleared, and clearing a cell that
+  // holds nothing costs nothing anywhere. Deleting a column or row moves it
+  // to the end and lowers the count, so its cells are kept just beyond it.
+  bool KeepCellsBeyondCount() const { return FKeepCellsBeyondCount; }
+  void SetKeepCellsBeyondCount(bool Value) { FKeepCellsBeyondCount = Value; }
+  // Raises EInvalidGridOperation where no new cell may be stored.
+  void CheckStorableCell(Integer ACol, Integer ARow) const;
+  // The extent of what is stored, kept cells included: rows, and the cells
+  // held in one row (0 for a row never written).
+  Integer StoredRowCount() const { return static_cast<Integer>(FData.size()); }
+  Integer StoredColCount(Integer ARow) const;
+
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
   String GetEditText(Integer ACol, Integer ARow) override;
   void SetEditText(Integer ACol, Integer ARow, const String& Value) override;
@@ -72,7 +104,10 @@ class TStringGrid : public TDrawGrid {
   };
   using TCellRow = std::vector<TCell>;
   const TCell* FindCell(Integer ACol, Integer ARow) const;
-  TCell& EnsureCell(Integer ACol, Integer ARow);
+  TCell* FindCell(Integer ACol, Integer ARow);
+  // The cell to write, made when missing; nullptr when Clearing a cell
+  // that is not stored (nothing to do).
+  TCell* CellToWrite(Integer ACol, Integer ARow, bool Clearing);
   TStrings* Lines(bool IsColumn, Integer Index);
 
   // One entry per row; empty rows have none.
@@ -81,6 +116,7 @@ class TStringGrid : public TDrawGrid {
   std::map<Integer, std::unique_ptr<TStringGridStrings>> FRows;
   // Set while the editor writes its text into a cell.
   bool FWritingEditText = false;
+  bool FKeepCellsBeyondCount = false;
 };
 
 }  // namespace jorv

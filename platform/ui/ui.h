@@ -23,6 +23,7 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/RadioButton.h"
 #include "platform/ui/ScrollBar.h"
+#include "platform/ui/FlatScrollBars.h"
 #include "platform/ui/TrackBar.h"
 #include "platform/ui/CustomGrid.h"
 #include "platform/ui/StringGrid.h"

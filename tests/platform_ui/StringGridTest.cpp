@@ -3,6 +3,7 @@
 // and columns, and painting that only touches the cells on screen.
 #include <gtest/gtest.h>
 #include <cstring>
+#include <vector>
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -519,4 +520,117 @@ TEST(StringGrid, ARefusedCellIsNeitherEnteredByKeysNorByTheMouse) {
   EXPECT_EQ(TopLeftChanges, 1);
   G->SetTopRow(G->TopRow());
   EXPECT_EQ(TopLeftChanges, 1);
+}
+
+namespace {
+
+// Takes the scroll bars over: sees every change the grid makes to them,
+// can mirror them into the common controls' flat bars, and scrolls two
+// rows a line itself.
+class TOwnBarsGrid : public TStringGrid {
+ public:
+  using TStringGrid::TStringGrid;
+  struct TChange {
+    UINT Bar;
+    bool Shown;
+    SCROLLINFO Info;
+  };
+  std::vector<TChange> Changes;
+  std::vector<HWND> Senders;
+  bool Flat = false;
+  // The last position set on a bar, -1 when none.
+  Integer LastPos(UINT Bar) const {
+    for (auto It = Changes.rbegin(); It != Changes.rend(); ++It)
+      if (It->Bar == Bar && (It->Info.fMask & SIF_POS)) return It->Info.nPos;
+    return -1;
+  }
+
+ protected:
+  void ShowGridScrollBar(UINT Bar, bool Show) override {
+    Changes.push_back({Bar, Show, SCROLLINFO{}});
+    if (Flat)
+      FlatScrollBarApi().FlatSB_ShowScrollBar(Handle(), Bar, Show);
+    else
+      TStringGrid::ShowGridScrollBar(Bar, Show);
+  }
+  void SetGridScrollInfo(UINT Bar, const SCROLLINFO& Info, bool Redraw) override {
+    Changes.push_back({Bar, true, Info});
+    SCROLLINFO Copy = Info;
+    if (Flat)
+      FlatScrollBarApi().FlatSB_SetScrollInfo(Handle(), Bar, &Copy, Redraw);
+    else
+      TStringGrid::SetGridScrollInfo(Bar, Info, Redraw);
+  }
+  void WMVScroll(TWMScroll& M) override {
+    Senders.push_back(M.ScrollBar);
+    if (!M.ScrollBar && M.ScrollCode == SB_LINEDOWN) {
+      SetTopRow(TopRow() + 2);
+      M.Result = 0;
+      return;
+    }
+    TStringGrid::WMVScroll(M);
+  }
+};
+
+}  // namespace
+
+TEST(StringGrid, ADescendantSeesEveryScrollBarChangeAndMessage) {
+  TTestForm Form(420, 300);
+  auto* G = new TOwnBarsGrid(Form.Get());
+  G->SetParent(Form.Get());
+  G->SetBounds(0, 0, 420, 300);
+  G->SetColCount(3);
+  G->SetRowCount(5);
+  G->HandleNeeded();
+  Settle();
+  HWND H = G->Handle();
+
+  // Growing shows the vertical bar with the grid's 128 steps.
+  G->Changes.clear();
+  G->SetRowCount(1000);
+  bool Shown = false, Ranged = false;
+  for (const auto& C : G->Changes) {
+    Shown = Shown || (C.Bar == SB_VERT && C.Shown && C.Info.fMask == 0);
+    Ranged = Ranged || (C.Bar == SB_VERT && (C.Info.fMask & SIF_RANGE) && C.Info.nMin == 0 && C.Info.nMax == 127);
+  }
+  EXPECT_TRUE(Shown);
+  EXPECT_TRUE(Ranged);
+  // Every position the bar shows came through the hook.
+  G->SetTopRow(500);
+  EXPECT_GT(G->LastPos(SB_VERT), 0);
+  EXPECT_EQ(G->LastPos(SB_VERT), GetScrollPos(H, SB_VERT));
+
+  // The descendant's own line step, the grid's page step.
+  SendMessageW(H, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  EXPECT_EQ(G->TopRow(), 502);
+  SendMessageW(H, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), 0);
+  EXPECT_EQ(G->TopRow(), 501);
+  EXPECT_EQ(G->LastPos(SB_VERT), GetScrollPos(H, SB_VERT));
+
+  // A scroll bar placed in the grid gets its messages back; the grid stays.
+  auto* Bar = new TScrollBar(G);
+  Bar->SetKind(sbVertical);
+  Bar->SetParent(G);
+  Bar->SetBounds(10, 10, 16, 100);
+  Bar->SetPosition(10);
+  SendMessageW(H, WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), reinterpret_cast<LPARAM>(Bar->Handle()));
+  EXPECT_EQ(G->Senders.back(), Bar->Handle());
+  EXPECT_EQ(Bar->Position(), 11);
+  EXPECT_EQ(G->TopRow(), 501);
+
+  // Mirrored into the flat bars of the common controls, bound by name.
+  const TFlatScrollBarApi& Api = FlatScrollBarApi();
+  ASSERT_TRUE(Api.InitializeFlatSB && Api.FlatSB_SetScrollInfo && Api.FlatSB_GetScrollInfo &&
+              Api.FlatSB_ShowScrollBar && Api.FlatSB_SetScrollProp && Api.UninitializeFlatSB);
+  Api.InitializeFlatSB(H);
+  G->Flat = true;
+  G->SetTopRow(100);
+  SCROLLINFO SI{};
+  SI.cbSize = sizeof(SI);
+  SI.fMask = SIF_POS | SIF_RANGE;
+  ASSERT_TRUE(Api.FlatSB_GetScrollInfo(H, SB_VERT, &SI));
+  EXPECT_EQ(SI.nPos, G->LastPos(SB_VERT));
+  EXPECT_EQ(SI.nMax, 127);
+  G->Flat = false;
+  Api.UninitializeFlatSB(H);
 }
