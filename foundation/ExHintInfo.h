@@ -51,3 +51,7 @@ struct IZVQOfficeHint : public IUnknown {
 };
 
 }  // namespace jorv::foundation
+
+// Gives the interface its identifier for __uuidof.
+__CRT_UUID_DECL(jorv::foundation::IZVQOfficeHint, 0x950A842D, 0x48B0, 0x4C63, 0x9B, 0xE3, 0x11, 0xBD,
+                0x47, 0xF7, 0x50, 0x26)

@@ -1,5 +1,7 @@
 #include "panel/ExPanel.h"
 #include "panel/CaptionShade.h"
+#include "panel/ExPanelSettings.h"
+#include "panel/ExPanelStyler.h"
 #include "foundation/HTMLPanelRenderer.h"
 #include "foundation/HTMLPicture.h"
 #include "foundation/PictureContainer.h"
@@ -52,6 +54,7 @@ TCustomExPanel::TCustomExPanel(TComponent* AOwner) : TCustomPanel(AOwner) {
   FCaption->OnStateChange = [this](TObject*) { StateChanged(); };
   FCaption->OnFontChange = [this](TObject*) { CaptionFontChanged(); };
   FCaption->OnPositionChange = [this](TObject*) { CaptionPositionChanged(); };
+  FPosition = std::make_unique<TPanelPosition>(this);
   FPictureCache = std::make_unique<THTMLPictureCache>();
   SetDoubleBuffered(true);
   FShadedHeader = std::make_unique<TBitmap>();
@@ -70,6 +73,9 @@ TCustomExPanel::TCustomExPanel(TComponent* AOwner) : TCustomPanel(AOwner) {
 }
 
 TCustomExPanel::~TCustomExPanel() {
+  // The window goes while the panel is still whole, so that its destroy
+  // message saves the position.
+  if (HandleAllocated()) DestroyHandle();
   // The owned objects go before the control; their notices must not reach
   // a panel that is half torn down.
   FCaption->OnChange = nullptr;
@@ -105,12 +111,7 @@ void TCustomExPanel::WMSize(TWMSize& Message) {
   TCustomPanel::WMSize(Message);
   // The shade follows the width only; a new height alone keeps it.
   if (FShadedHeader->Width() != Width()) UpdateCaptionShade();
-}
-
-void TCustomExPanel::DoAutoSize() {
-  if (ComponentState().Contains(csLoading)) return;
-  // The measuring of the body text comes with the anchors and hover
-  // handling; until then sizing leaves the bounds as they are.
+  Invalidate();
 }
 
 template <class T>
@@ -178,13 +179,6 @@ void TCustomExPanel::SetCaption(TPanelCaption* Value) {
   if (Value) FCaption->Assign(Value);
 }
 
-void TCustomExPanel::SetCollaps(bool Value) {
-  // The animated collapse and the hiding of children come with the caption
-  // clicks; the model keeps the state and tells the group.
-  FCollaps = Value;
-  StateChanged();
-}
-
 void TCustomExPanel::SetImages(TCustomImageList* Value) {
   if (FImages) FImages->RemoveFreeNotification(this);
   FImages = Value;
@@ -204,6 +198,17 @@ void TCustomExPanel::SetPictureContainer(TPictureContainer* Value) {
 
 void TCustomExPanel::SetStatusBar(TPanelStatusBar* Value) {
   if (Value) FStatusBar->Assign(Value);
+}
+
+void TCustomExPanel::SetPosition(TPanelPosition* Value) {
+  if (Value) FPosition->Assign(Value);
+}
+
+void TCustomExPanel::SetStyler(TExPanelStyler* Value) {
+  if (FStyler) FStyler->RemoveFreeNotification(this);
+  FStyler = Value;
+  if (FStyler) FStyler->FreeNotification(this);
+  if (!Loading() && FStyler && FStyler->Settings()) ApplySettings(FStyler->Settings());
 }
 
 void TCustomExPanel::SetText(const String& Value) {
@@ -235,7 +240,7 @@ void TCustomExPanel::EndUpdate() {
   Repaint();
 }
 
-TExHintInfo* TCustomExPanel::GetOfficeHint(TPoint Pt) {
+TExHintInfo* STDMETHODCALLTYPE TCustomExPanel::GetOfficeHint(TPoint Pt) {
   if (FCaption->Visible() && Pt.Y < FCaption->Height() && !FCaption->OfficeHint()->IsEmpty())
     return FCaption->OfficeHint();
   return FOfficeHint.get();
@@ -344,6 +349,7 @@ void TCustomExPanel::Assign(TPersistent* Source) {
   SetParentShowHint(S->ParentShowHint());
   SetPictureContainer(S->PictureContainer());
   SetPopupMenu(S->PopupMenu());
+  SetPosition(S->Position());
   SetStatusBar(S->StatusBar());
   SetShadowColor(S->ShadowColor());
   SetShadowOffset(S->ShadowOffset());
@@ -357,7 +363,21 @@ void TCustomExPanel::Assign(TPersistent* Source) {
   SetVisible(S->Visible());
 }
 
-void TCustomExPanel::SetColorTones(const TColorTones& Tones) {
+HRESULT STDMETHODCALLTYPE TCustomExPanel::QueryInterface(REFIID iid, void** obj) {
+  if (!obj) return E_POINTER;
+  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(IZVQTones))) {
+    *obj = static_cast<IZVQTones*>(this);
+    return S_OK;
+  }
+  if (IsEqualIID(iid, __uuidof(IZVQOfficeHint))) {
+    *obj = static_cast<IZVQOfficeHint*>(this);
+    return S_OK;
+  }
+  *obj = nullptr;
+  return E_NOINTERFACE;
+}
+
+void STDMETHODCALLTYPE TCustomExPanel::SetColorTones(TColorTones Tones) {
   const String UIFont = DefaultUIFontName();
   FCaption->SetColor(Tones.Selected.BrushColor);
   FCaption->SetColorTo(clNone);
@@ -382,8 +402,12 @@ void TCustomExPanel::SetColorTones(const TColorTones& Tones) {
 
 void TCustomExPanel::Loaded() {
   TCustomPanel::Loaded();
+  if (FPosition->Save()) LoadPosition();
+  FTopLeft = ClientOrigin();
+  FWidthHeight = {Width(), Height()};
   FOldCursor = Cursor();
   FOldColor = Color();
+  if (FStyler && FStyler->Settings()) ApplySettings(FStyler->Settings());
 }
 
 void TCustomExPanel::Notification(TComponent* AComponent, TOperation Operation) {
@@ -391,10 +415,12 @@ void TCustomExPanel::Notification(TComponent* AComponent, TOperation Operation) 
   if (Operation != opRemove) return;
   if (AComponent == FImages) FImages = nullptr;
   if (AComponent == FPictureContainer) FPictureContainer = nullptr;
+  if (AComponent == FStyler) FStyler = nullptr;
 }
 
 void TCustomExPanel::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
   TCustomPanel::SetBounds(ALeft, ATop, AWidth, AHeight);
+  if (Designing()) Synchronize();
   if (AWidth != FLastSetWidth || AHeight != FLastSetHeight) {
     for (Integer i = 0; i < ControlCount(); ++i) Controls(i)->Invalidate();
     Invalidate();
@@ -452,6 +478,65 @@ void TCustomExPanel::WMEraseBkgnd(TWMEraseBkgnd& Message) {
     return;
   }
   TCustomPanel::WMEraseBkgnd(Message);
+}
+
+}  // namespace jorv::panel
+
+namespace jorv::panel {
+
+void TCustomExPanel::ApplySettings(TExPanelSettings* Settings) {
+  if (!Settings) return;
+  SetAnchorHint(Settings->AnchorHint());
+  SetAutoHideChildren(Settings->AutoHideChildren());
+  SetBevelInner(Settings->BevelInner());
+  SetBevelOuter(Settings->BevelOuter());
+  SetBevelWidth(Settings->BevelWidth());
+  SetBorderColor(Settings->BorderColor());
+  SetBorderShadow(Settings->BorderShadow());
+  SetBorderStyle(Settings->BorderStyle());
+  SetBorderWidth(Settings->BorderWidth());
+  SetCanMove(Settings->CanMove());
+  SetCanSize(Settings->CanSize());
+  // The buttons belong to the panel, not to the look.
+  const bool Close = FCaption->CloseButton(), MinMax = FCaption->MinMaxButton();
+  FCaption->Assign(Settings->Caption());
+  FCaption->SetCloseButton(Close);
+  FCaption->SetMinMaxButton(MinMax);
+  SetCollapsColor(Settings->CollapsColor());
+  SetCollapsDelay(Settings->CollapsDelay());
+  SetCollapsSteps(Settings->CollapsSteps());
+  SetColor(Settings->Color());
+  SetColorTo(Settings->ColorTo());
+  SetColorMirror(Settings->ColorMirror());
+  SetColorMirrorTo(Settings->ColorMirrorTo());
+  SetCursor(Settings->Cursor());
+  if (ParentFont())
+    FCaption->SetFont(Font());
+  else
+    TControl::SetFont(Settings->Font());
+  SetFixedTop(Settings->FixedTop());
+  SetFixedLeft(Settings->FixedLeft());
+  SetFixedHeight(Settings->FixedHeight());
+  SetFixedWidth(Settings->FixedWidth());
+  SetHover(Settings->Hover());
+  SetHoverColor(Settings->HoverColor());
+  SetHoverFontColor(Settings->HoverFontColor());
+  SetIndent(Settings->Indent());
+  SetShadowColor(Settings->ShadowColor());
+  SetShadowOffset(Settings->ShadowOffset());
+  SetShowMoveCursor(Settings->ShowMoveCursor());
+  SetStatusBar(Settings->StatusBar());
+  SetTextVAlign(Settings->TextVAlign());
+  SetTopIndent(Settings->TopIndent());
+  SetURLColor(Settings->URLColor());
+}
+
+void TCustomExPanel::AssignSettings(TExPanelSettings* Settings) {
+  if (!Settings) return;
+  ApplySettings(Settings);
+  SetHeight(Settings->Height());
+  SetWidth(Settings->Width());
+  SetHint(Settings->Hint());
 }
 
 }  // namespace jorv::panel

@@ -11,14 +11,21 @@
 #include "foundation/ExImage.h"
 #include "foundation/ZVQStyle.h"
 #include "panel/PanelCaption.h"
+#include "panel/PanelPosition.h"
 #include "panel/PanelStatusBar.h"
 #include "foundation/PictureContainer.h"
 #include "foundation/HTMLPicture.h"
+
+namespace jorv {
+class TCustomIniFile;
+}
 
 namespace jorv::panel {
 using namespace jorv::foundation;
 
 class TCustomExPanel;
+class TExPanelSettings;
+class TExPanelStyler;
 
 // Switches by which a panel sizes itself to its text.
 class TAutoSize : public TPersistent {
@@ -43,18 +50,38 @@ class TAutoSize : public TPersistent {
   bool FEnabled = false;
 };
 
-class TCustomExPanel : public TCustomPanel {
+class TCustomExPanel : public TCustomPanel, public IZVQTones, public IZVQOfficeHint {
  public:
   explicit TCustomExPanel(TComponent* AOwner);
   ~TCustomExPanel() override;
+
+  // The collapse animation's window timer.
+  static constexpr UINT_PTR CollapsTimerID = 0x4550;
 
   // From another captioned panel only; Width, Collaps, the text offsets,
   // the styler, the automatic sizing and the events stay this panel's own.
   void Assign(TPersistent* Source) override;
   // Takes a library-wide look's colour tones.
-  void SetColorTones(const TColorTones& Tones);
+  void STDMETHODCALLTYPE SetColorTones(TColorTones Tones) override;
   // The caption's hint over a visible caption, else the panel's own.
-  TExHintInfo* GetOfficeHint(TPoint Pt);
+  TExHintInfo* STDMETHODCALLTYPE GetOfficeHint(TPoint Pt) override;
+  // The panel lives as long as its owner says; the interfaces count nothing.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** obj) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(-1); }
+  ULONG STDMETHODCALLTYPE Release() override { return ULONG(-1); }
+
+  // The look of a settings object; the caption keeps its own buttons.
+  virtual void ApplySettings(TExPanelSettings* Settings);
+  // ApplySettings, then the settings' Height, Width and Hint.
+  void AssignSettings(TExPanelSettings* Settings);
+  // Width and height the body text takes, wrapped to the panel's width.
+  TSize GetHTMLSize();
+  // Writes or reads Top, Left, Height, FullHeight, Width and Collaps where
+  // Position names; nothing without a key and a section.
+  void SavePosition();
+  void LoadPosition();
+  // Tells a parent panel group that this panel's size changed.
+  void Synchronize();
   // Switches the window's redrawing off until EndUpdate.
   void BeginUpdate();
   void EndUpdate();
@@ -150,8 +177,13 @@ class TCustomExPanel : public TCustomPanel {
   void SetShadowOffset(Integer Value);
   bool ShowMoveCursor() const { return FShowMoveCursor; }
   void SetShowMoveCursor(bool Value) { FShowMoveCursor = Value; }
+  TPanelPosition* Position() const { return FPosition.get(); }
+  void SetPosition(TPanelPosition* Value);
   TPanelStatusBar* StatusBar() const { return FStatusBar.get(); }
   void SetStatusBar(TPanelStatusBar* Value);
+  TExPanelStyler* Styler() const { return FStyler; }
+  // Stores the reference and, unless loading, takes the styler's settings.
+  virtual void SetStyler(TExPanelStyler* Value);
   // The body text in the panel's HTML subset (not the window text).
   const String& Text() const { return FText; }
   void SetText(const String& Value);
@@ -178,6 +210,9 @@ class TCustomExPanel : public TCustomPanel {
   THTMLPictureCache* PictureCache() const { return FPictureCache.get(); }
   // The caption's computed shade, as last rebuilt.
   TBitmap* ShadedHeader() const { return FShadedHeader.get(); }
+
+  // A collapse or expansion is under way (animated ones span timer ticks).
+  bool IsCollapsing() const { return FIsCollapsing; }
 
   TNotifyEvent OnCaptionClick;
   TNotifyEvent OnCaptionDBlClick;
@@ -216,11 +251,26 @@ class TCustomExPanel : public TCustomPanel {
   void ChangeScale(Integer M, Integer D) override;
   void CMParentFontChanged(TMessage& Message) override;
   void CMMouseEnter(TMessage& Message) override;
+  void CMMouseLeave(TMessage& Message) override;
+  void CMHintShow(TMessage& Message) override;
   void WMEraseBkgnd(TWMEraseBkgnd& Message) override;
   void WMSize(TWMSize& Message) override;
+  void WMLButtonDblClk(TWMMouse& Message) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void WndProc(TMessage& Message) override;
+  void CreateWnd() override;
+  void DestroyWnd() override;
 
-  bool IsCollapsing() const { return FIsCollapsing; }
   bool DesignTime() const { return FDesignTime; }
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
+  bool Loading() const { return ComponentState().Contains(csLoading); }
+  // The anchor under a client point of the body or a top caption, empty
+  // for none; records the hovered anchor's index.
+  String AnchorAt(Integer X, Integer Y, TRect& AnchorRect);
+  // The caption bar along the panel's edge in R (client coordinates).
+  TRect CaptionStrip(const TRect& R);
 
   TColor FOldColor = clNone;
   TCursor FOldCursor = crDefault;
@@ -236,8 +286,44 @@ class TCustomExPanel : public TCustomPanel {
   Integer FCaptionHoverHyperLink = -1;
   bool FHoverCloseBtn = false;
   bool FHoverMinBtn = false;
+  // The last body anchor index, the hovered rectangles and anchor text.
+  Integer FOldHoverHyperLink = -1;
+  TRect FCurrHoverRect{};
+  TRect FCaptionCurrHoverRect{};
+  String FAnchor;
+  // Screen position and size when a move or size began; whether the
+  // caption started the drag; the last mouse Y.
+  TPoint FTopLeft{};
+  TPoint FWidthHeight{};
+  bool FInMove = false;
+  Integer FPrevY = 0;
 
  private:
+  // The collapse and expansion, split so that an animation can run its
+  // steps on timer ticks.
+  void StartCollapse(bool Collapse);
+  void CollapsStep();
+  void FinishCollapse();
+  Integer BorderShadowExtent() const;
+  void HideChildren();
+  void ShowChildren();
+  void SetExtent(Integer Value);
+  Integer Extent() const;
+  void CaptionClick(TPoint P);
+  // Frees the panel once the handler that asked for it has returned.
+  void ReleaseLater();
+  void HitTest(TWMNCHitTest& Message);
+  void Sizing(TMessage& Message);
+  void Moving(TMessage& Message);
+  void HoverButtons(Integer X, Integer Y);
+  void HoverBody(const String& A, const TRect& AR);
+  void HoverCaption(const String& A, const TRect& AR);
+  void EnterAnchor(const String& A, const TRect& AR);
+  void InvalidateHoverRect(const TRect& R);
+  // A canvas to measure text on, with or without a window.
+  TCanvas* MeasureCanvas();
+  std::unique_ptr<TCustomIniFile> OpenPositionFile();
+
   void CaptionChanged();
   void CaptionFontChanged();
   void CaptionPositionChanged();
@@ -291,7 +377,9 @@ class TCustomExPanel : public TCustomPanel {
   TColor FShadowColor = 0x808080;
   Integer FShadowOffset = 2;
   bool FShowMoveCursor = false;
+  std::unique_ptr<TPanelPosition> FPosition;
   std::unique_ptr<TPanelStatusBar> FStatusBar;
+  TExPanelStyler* FStyler = nullptr;
   String FText;
   expanel::TTextVAlignment FTextVAlign = expanel::tvaTop;
   Integer FTopIndent = 0;
@@ -304,6 +392,14 @@ class TCustomExPanel : public TCustomPanel {
   std::unique_ptr<THTMLPictureCache> FPictureCache;
   Integer FLastSetWidth = -1;
   Integer FLastSetHeight = -1;
+  std::unique_ptr<TBitmap> FMeasureBitmap;
+  bool FInAutoSize = false;
+  // The animation under way: its step, the steps done and to do, and
+  // whether the collapse coloured the panel.
+  Integer FAnimStep = 0;
+  Integer FAnimDone = 0;
+  Integer FAnimSteps = 0;
+  bool FCollapsColored = false;
 };
 
 // The same panel with its properties published.

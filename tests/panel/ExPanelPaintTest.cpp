@@ -195,3 +195,45 @@ TEST(ExPanelPaint, CloseGlyphFollowsCollapsedState) {
 
 }  // namespace
 }  // namespace jorv
+
+namespace jorv {
+namespace {
+
+// The holiday dialog uses a panel as a bevelled container only: lowered
+// outer and raised inner bevel, caption hidden, no text. Set
+// JORV_PANEL_SHOT to a file name to keep the rendering for a look.
+TEST(ExPanelPaint, DialogContainerLook) {
+  test::TTestForm Form(409, 370);
+  Form->SetColor(clBtnFace);
+  auto* P = new panel::TExPanel(Form.Get());
+  P->SetParent(Form.Get());
+  P->SetBounds(8, 8, 393, 337);
+  P->SetBevelInner(bvRaised);
+  P->SetBevelOuter(bvLowered);
+  P->Caption()->SetColor(clHighlight);
+  P->Caption()->SetColorTo(clNone);
+  P->Caption()->Font()->SetColor(clHighlightText);
+  P->SetText(L"");
+  P->SetFullHeight(0);
+  auto* Inner = new TPanel(P);
+  Inner->SetParent(P);
+  Inner->SetBounds(8, 8, 377, 262);
+  Inner->SetParentBackground(false);
+  Inner->SetColor(clWindow);
+  test::Pump();
+  test::TRendered Img(P);
+  if (const wchar_t* Shot = _wgetenv(L"JORV_PANEL_SHOT")) Img.Bitmap().SaveToFile(Shot);
+  // Outer bevel lowered: shadow top-left, highlight bottom-right; the
+  // inner bevel raised inside it.
+  EXPECT_EQ(Img.Pixel(0, 100), ColorToRGB(clBtnShadow));
+  EXPECT_EQ(Img.Pixel(392, 100), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Img.Pixel(1, 100), ColorToRGB(clBtnHighlight));
+  EXPECT_EQ(Img.Pixel(391, 100), ColorToRGB(clBtnShadow));
+  // No caption band: the body colour reaches the top.
+  EXPECT_EQ(Img.Pixel(200, 4), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Img.Pixel(200, 300), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Img.Pixel(100, 100), ColorToRGB(clWindow));
+}
+
+}  // namespace
+}  // namespace jorv
