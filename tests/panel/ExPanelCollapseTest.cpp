@@ -329,3 +329,41 @@ TEST(ExPanelPosition, AssignCopiesOnlyFromAPosition) {
 
 }  // namespace
 }  // namespace jorv
+
+namespace jorv {
+namespace {
+
+void SendMouse(DWORD Flags, Integer X = 0, Integer Y = 0) {
+  INPUT In{};
+  In.type = INPUT_MOUSE;
+  In.mi.dwFlags = Flags;
+  if (Flags & MOUSEEVENTF_MOVE) {
+    In.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
+    In.mi.dx = X * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+    In.mi.dy = Y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+  }
+  ::SendInput(1, &In, sizeof(In));
+}
+
+// A real drag of the caption with the pointer: the panel follows in its
+// parent, except along a pinned bound.
+TEST(ExPanelMoveSize, DraggingTheCaptionMovesThePanel) {
+  CaptionedPanel T;
+  T.P->SetCanMove(true);
+  T.P->SetFixedTop(true);
+  int Ends = 0;
+  T.P->OnEndMoveSize = [&](TObject*) { ++Ends; };
+  const TPoint From = T.P->ClientToScreen({100, 8});
+  SendMouse(MOUSEEVENTF_MOVE, From.X, From.Y);
+  test::Pump();
+  SendMouse(MOUSEEVENTF_LEFTDOWN);
+  for (Integer Step = 1; Step <= 3; ++Step) SendMouse(MOUSEEVENTF_MOVE, From.X + 10 * Step, From.Y + 7 * Step);
+  SendMouse(MOUSEEVENTF_LEFTUP);
+  test::PumpUntil([&] { return Ends > 0; });
+  EXPECT_EQ(Ends, 1);
+  EXPECT_EQ(T.P->Left(), 40);
+  EXPECT_EQ(T.P->Top(), 10);
+}
+
+}  // namespace
+}  // namespace jorv
