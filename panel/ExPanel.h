@@ -269,6 +269,8 @@ class TCustomExPanel : public TCustomPanel, public IZVQTones, public IZVQOfficeH
   // The anchor under a client point of the body or a top caption, empty
   // for none; records the hovered anchor's index.
   String AnchorAt(Integer X, Integer Y, TRect& AnchorRect);
+  // Whether a client point lies across a visible caption's bar.
+  bool InCaptionZone(Integer X, Integer Y) const;
   // The caption bar along the panel's edge in R (client coordinates).
   TRect CaptionStrip(const TRect& R);
 

@@ -55,6 +55,16 @@ THTMLResult TestHTML(TCanvas* C, const String& Text, const TRect& R, TCustomImag
 
 }  // namespace
 
+bool TCustomExPanel::InCaptionZone(Integer X, Integer Y) const {
+  if (!FCaption->Visible()) return false;
+  const Integer CH = FCaption->Height();
+  switch (FCaption->Position()) {
+    case cpLeft: return X < CH;
+    case cpRight: return X > Width() - CH;
+    default: return Y < CH;
+  }
+}
+
 String TCustomExPanel::AnchorAt(Integer X, Integer Y, TRect& AnchorRect) {
   TRect R = ClientRect();
   if (BevelInner() != bvNone || BevelOuter() != bvNone) R = Inflated(R, -BevelWidth());
@@ -76,16 +86,8 @@ String TCustomExPanel::AnchorAt(Integer X, Integer Y, TRect& AnchorRect) {
   const bool Aligned = FTextVAlign == tvaCenter || FTextVAlign == tvaBottom;
   if (Aligned) H = Test(FText, R, {0, 0}, FShadowOffset).Height;
   const Integer CH = FCaption->Height();
-  bool InCaption = false;
-  if (FCaption->Visible()) {
-    switch (FCaption->Position()) {
-      case cpTop: InCaption = Y < CH; break;
-      case cpLeft: InCaption = X < CH; break;
-      case cpRight: InCaption = X > Width() - CH; break;
-    }
-  }
   THTMLResult Res;
-  if (!InCaption) {
+  if (!InCaptionZone(X, Y)) {
     if (FCaption->Visible()) {
       switch (FCaption->Position()) {
         case cpTop: R.Top += CH; break;
@@ -138,21 +140,13 @@ void TCustomExPanel::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   const String A = AnchorAt(X, Y, AR);
   FInMove = false;
   const Integer CH = FCaption->Height();
-  bool InCaption = false;
   if (FCaption->Visible() && !Designing()) {
     if (ShowHint() && !FCaption->OfficeHint()->IsEmpty() &&
         ((FPrevY > CH && CH > Y) || (FPrevY < CH && CH < Y)) && Application)
       Application->CancelHint();
     HoverButtons(X, Y);
   }
-  if (FCaption->Visible()) {
-    switch (FCaption->Position()) {
-      case cpTop: InCaption = Y < CH; break;
-      case cpLeft: InCaption = X < CH; break;
-      case cpRight: InCaption = X > Width() - CH; break;
-    }
-  }
-  if (InCaption)
+  if (InCaptionZone(X, Y))
     HoverCaption(A, AR);
   else
     HoverBody(A, AR);
