@@ -285,19 +285,27 @@ TRect TCustomExPanel::CloseButtonRect() {
                     FCaption->ButtonPosition(), 2);
 }
 
-TRect TCustomExPanel::MinMaxButtonRect(bool ForClick) {
+TRect TCustomExPanel::ClientBesideClose() {
   using namespace expanel;
   const Integer W = CaptionButtonSize();
-  const TCaptionPosition Pos = FCaption->Position();
   const TCaptionButtonPosition BtnPos = FCaption->ButtonPosition();
   TRect R = ClientRect();
   if (FCaption->CloseButton()) {
-    switch (Pos) {
+    switch (FCaption->Position()) {
       case cpTop: (BtnPos == cbpRight ? R.Right : R.Left) += BtnPos == cbpRight ? -W : W; break;
       case cpLeft: (BtnPos == cbpRight ? R.Top : R.Bottom) += BtnPos == cbpRight ? W : -W; break;
       case cpRight: (BtnPos == cbpLeft ? R.Top : R.Bottom) += BtnPos == cbpLeft ? W : -W; break;
     }
   }
+  return R;
+}
+
+TRect TCustomExPanel::MinMaxButtonRect(bool ForClick) {
+  using namespace expanel;
+  const Integer W = CaptionButtonSize();
+  const TCaptionPosition Pos = FCaption->Position();
+  const TCaptionButtonPosition BtnPos = FCaption->ButtonPosition();
+  const TRect R = ClientBesideClose();
   if (ForClick && Pos == cpRight) {
     // The click test of a right caption keeps 4 pixels off the panel's
     // right edge, and off the bottom for buttons at the bottom.

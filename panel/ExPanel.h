@@ -97,6 +97,9 @@ class TCustomExPanel : public TCustomPanel, public IZVQTones, public IZVQOfficeH
   // The hover test keeps a margin of 2 throughout; the click test of a
   // right caption uses 4.
   TRect MinMaxButtonRect(bool ForClick = true);
+  // The client rectangle less the close button's cell at its end of the
+  // caption: where the min/max button and a caption click are looked for.
+  TRect ClientBesideClose();
 
   // A new size invalidates every child as well as the panel.
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;

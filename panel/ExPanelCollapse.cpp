@@ -198,16 +198,7 @@ void TCustomExPanel::CaptionClick(TPoint P) {
       return;
     }
   }
-  TRect R = ClientRect();
-  const Integer W = CaptionButtonSize();
-  if (FCaption->CloseButton()) {
-    const bool AtEnd = FCaption->ButtonPosition() == cbpRight;
-    switch (FCaption->Position()) {
-      case cpTop: (AtEnd ? R.Right : R.Left) += AtEnd ? -W : W; break;
-      case cpLeft: (AtEnd ? R.Top : R.Bottom) += AtEnd ? W : -W; break;
-      case cpRight: (AtEnd ? R.Bottom : R.Top) += AtEnd ? -W : W; break;
-    }
-  }
+  const TRect R = ClientBesideClose();
   if (FCaption->MinMaxButton() && MinMaxButtonRect(true).Contains(P)) {
     Toggle = false;
     SetCollaps(!FCollaps);
