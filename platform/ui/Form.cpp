@@ -48,8 +48,16 @@ void TCustomForm::AfterConstruction() {
   DoCreate();
 }
 
+// A failing OnCreate is shown and the form is kept: the program goes on
+// with what the handler had done before the failure.
 void TCustomForm::DoCreate() {
-  if (OnCreate) OnCreate(this);
+  if (!OnCreate) return;
+  try {
+    OnCreate(this);
+  } catch (...) {
+    if (!Application) throw;
+    Application->HandleException(this);
+  }
 }
 
 void TCustomForm::DoDestroy() {

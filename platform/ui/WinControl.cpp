@@ -60,6 +60,10 @@ TWinControl::TWinControl(TComponent* AOwner) : TControl(AOwner), FBrush(std::mak
 }
 
 TWinControl::~TWinControl() {
+  // Leaves the parent while this is still a windowed control, so that the
+  // parent drops it from its tab order too (a control deleted by its owner
+  // rather than by its parent would stay there, dangling).
+  if (FParent) FParent->RemoveControl(this);
   // The children go first, while this is still a whole windowed control.
   while (!FControls.empty()) {
     TControl* C = FControls.back();
