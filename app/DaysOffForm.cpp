@@ -109,6 +109,9 @@ void TFRM_DaysOff::MakeDatePicker(TDataSource* Source) {
   P->SetEtched(false);
   P->SetHideCalendarAfterSelection(true);
   SetDropDownLooks(P->Calendar());
+  // As with a calendar read from a form file: Enter picks the shown date,
+  // Escape closes the drop-down.
+  P->Calendar()->OnKeyPress = [P](TObject* Sender, Char& Key) { P->CalendarKeyPress(Sender, Key); };
 }
 
 void TFRM_DaysOff::SetDropDownLooks(TDBAgendaCalendar* C) {

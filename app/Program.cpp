@@ -1,4 +1,5 @@
 #include "app/DaysOffForm.h"
+#include "app/AppPictures.h"
 #include "app/MainForm.h"
 #include "platform/ui/Application.h"
 
@@ -10,6 +11,9 @@ TFRM_DaysOff* FRM_DaysOff = nullptr;
 int RunProgram() {
   Application->Initialize();
   Application->SetTitle(L"Jorvensaal");
+  TIcon Icon;
+  MakeProgramIcon(&Icon);
+  Application->SetIcon(&Icon);
   Application->CreateForm(FRM_Main);
   // The dialog's data controls bind to the main window's data source, so
   // the main window comes first.

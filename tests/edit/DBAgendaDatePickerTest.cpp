@@ -176,6 +176,19 @@ TEST_F(DBAgendaDatePickerTest, TextThatIsNoDateIsNeitherWrittenNorPostedSilently
   EXPECT_EQ(Datum()->AsDateTime(), EncodeDate(2016, 3, 27));
 }
 
+TEST_F(DBAgendaDatePickerTest, EnterInABoundCalendarPicksItsDateAndEscapeCloses) {
+  Picker->Calendar()->OnKeyPress = [&](TObject* Sender, Char& Key) { Picker->CalendarKeyPress(Sender, Key); };
+  Picker->DropDown();
+  Picker->Calendar()->SetDate(EncodeDate(2016, 4, 5));
+  SendMessageW(Picker->Calendar()->Handle(), WM_CHAR, VK_RETURN, 1);
+  EXPECT_FALSE(Picker->CalendarVisible());
+  EXPECT_EQ(Datum()->AsDateTime(), EncodeDate(2016, 4, 5));
+  Picker->DropDown();
+  SendMessageW(Picker->Calendar()->Handle(), WM_CHAR, VK_ESCAPE, 1);
+  EXPECT_FALSE(Picker->CalendarVisible());
+  Table.Cancel();
+}
+
 TEST_F(DBAgendaDatePickerTest, LooksPassToTheCalendar) {
   Picker->Calendar()->SetStyle(psOffice2003Blue);
   Picker->SetComponentStyle(tsCustom);
