@@ -1,11 +1,14 @@
 #include "platform/rtl/Strings.h"
 #include <algorithm>
+#include <cstring>
 #include <memory>
+#include <typeinfo>
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/List.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/rtl/WinApi.h"
 
 namespace jorv {
 
@@ -549,7 +552,78 @@ Integer TStringList::CompareStrings(const String& S1, const String& S2) const {
   return FCaseSensitive ? AnsiCompareStr(S1, S2) : AnsiCompareText(S1, S2);
 }
 
+namespace {
+
+// The locale's sort keys of a list's strings, made once so that a sort
+// compares bytes instead of asking the locale per comparison (which costs
+// more than ten times as much here). Keys order strings exactly as
+// CompareStringW with the same flags does.
+class TSortKeys {
+ public:
+  // False when the locale cannot give a key for one of the strings.
+  template <class Items>
+  bool Make(const Items& List, DWORD Flags) {
+    FSpans.reserve(List.size());
+    std::vector<BYTE> scratch(256);
+    for (const auto& item : List) {
+      const String& s = item.FString;
+      // An empty source is refused; its null-terminated form gives the
+      // key of "no characters" that CompareStringW compares with.
+      const wchar_t* source = s.empty() ? L"" : s.data();
+      const int length = s.empty() ? -1 : int(s.size());
+      int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | Flags, source, length,
+                              reinterpret_cast<LPWSTR>(scratch.data()), int(scratch.size()));
+      if (size == 0) {
+        size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | Flags, source, length, nullptr, 0);
+        if (size <= 0) return false;
+        scratch.resize(size_t(size));
+        size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | Flags, source, length,
+                            reinterpret_cast<LPWSTR>(scratch.data()), size);
+        if (size <= 0) return false;
+      }
+      FSpans.push_back({FBytes.size(), size_t(size)});
+      FBytes.insert(FBytes.end(), scratch.begin(), scratch.begin() + size);
+    }
+    return true;
+  }
+  Integer Compare(Integer A, Integer B) const {
+    const TSpan& a = FSpans[size_t(A)];
+    const TSpan& b = FSpans[size_t(B)];
+    int c = std::memcmp(FBytes.data() + a.Offset, FBytes.data() + b.Offset, std::min(a.Size, b.Size));
+    if (c != 0) return c < 0 ? -1 : 1;
+    return a.Size < b.Size ? -1 : a.Size > b.Size ? 1 : 0;
+  }
+  void Exchange(Integer A, Integer B) { std::swap(FSpans[size_t(A)], FSpans[size_t(B)]); }
+
+ private:
+  struct TSpan {
+    size_t Offset = 0;
+    size_t Size = 0;
+  };
+  std::vector<BYTE> FBytes;
+  std::vector<TSpan> FSpans;
+};
+
+}  // namespace
+
 void TStringList::Sort() {
+  // A descendant may compare its own way; only the list's own locale
+  // comparison is replaced by keys. The same quicksort runs either way, so
+  // strings that compare equal end where they always did.
+  if (!FSorted && GetCount() >= 2 && typeid(*this) == typeid(TStringList)) {
+    TSortKeys keys;
+    if (keys.Make(FList, FCaseSensitive ? 0 : NORM_IGNORECASE)) {
+      Changing();
+      QuickSortRange(
+          0, GetCount() - 1, [&](Integer a, Integer b) { return keys.Compare(a, b); },
+          [&](Integer a, Integer b) {
+            std::swap(FList[a], FList[b]);
+            keys.Exchange(a, b);
+          });
+      Changed();
+      return;
+    }
+  }
   CustomSort([](TStringList* list, Integer a, Integer b) {
     return list->CompareStrings(list->FList[a].FString, list->FList[b].FString);
   });

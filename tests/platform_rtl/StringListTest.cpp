@@ -171,6 +171,61 @@ TEST(StringList, SortAndCustomSort) {
     EXPECT_LE(list.Strings(i - 1).size(), list.Strings(i).size());
 }
 
+// Strings the locale orders in ways plain code units do not: case, accents,
+// ligatures, hyphens and apostrophes that word order mostly ignores, digits,
+// blanks, empty strings and many duplicates.
+Lines LocaleTrickyStrings() {
+  const String alphabet = L"aAbBcCzZ09 -'_.,\u00e4\u00c4\u00f6\u00df\u00e9\u00c9\u00f1\u00e6\u0153\u0142";
+  Lines r = {L"", L"", L"co-op", L"coop", L"co op", L"co'op", L"Coop", L"-", L"'", L"\u00c4pfel", L"Apfel",
+             L"apfel", L"strasse", L"stra\u00dfe", L"Stra\u00dfe", L"\u00e6", L"ae", L"AE"};
+  uint32_t seed = 12345;
+  for (int i = 0; i < 3000; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    String s(size_t((seed >> 16) % 9), L' ');
+    for (auto& c : s) {
+      seed = seed * 1103515245u + 12345u;
+      c = alphabet[(seed >> 16) % alphabet.size()];
+    }
+    r.push_back(s);
+  }
+  return r;
+}
+
+TEST(StringList, SortKeepsTheOrderOfComparingEachPairInTheLocale) {
+  const Lines input = LocaleTrickyStrings();
+  for (bool caseSensitive : {false, true}) {
+    SCOPED_TRACE(caseSensitive ? "case-sensitive" : "case-insensitive");
+    TStringList fast, slow;
+    fast.SetCaseSensitive(caseSensitive);
+    for (size_t i = 0; i < input.size(); ++i) {
+      // Objects tell equal strings apart and must travel with their text.
+      fast.AddObject(input[i], reinterpret_cast<TObject*>(i + 1));
+      slow.AddObject(input[i], reinterpret_cast<TObject*>(i + 1));
+    }
+    fast.Sort();
+    slow.CustomSort([caseSensitive](TStringList* l, Integer a, Integer b) {
+      return caseSensitive ? AnsiCompareStr(l->Strings(a), l->Strings(b))
+                           : AnsiCompareText(l->Strings(a), l->Strings(b));
+    });
+    ASSERT_EQ(fast.Count(), slow.Count());
+    for (Integer i = 0; i < fast.Count(); ++i) {
+      ASSERT_EQ(fast.Strings(i), slow.Strings(i)) << "at " << i;
+      ASSERT_EQ(fast.Objects(i), slow.Objects(i)) << "at " << i;
+    }
+  }
+}
+
+TEST(StringList, SortOfADescendantUsesItsOwnComparison) {
+  struct TByLength : TStringList {
+    Integer CompareStrings(const String& S1, const String& S2) const override {
+      return Integer(S1.size()) - Integer(S2.size());
+    }
+  } list;
+  Fill(list, {L"xxx", L"z", L"wwww", L"yy"});
+  list.Sort();
+  EXPECT_EQ(ToLines(list), (Lines{L"z", L"yy", L"xxx", L"wwww"}));
+}
+
 TEST(StringList, NamesAndValues) {
   TStringList list;
   Fill(list, {L"Left=10", L"noseparator", L"Top=", L"Path=a=b"});
