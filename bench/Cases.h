@@ -1,0 +1,24 @@
+#pragma once
+// The cases of the benchmark; each adds its lines to the table.
+#include "bench/Harness.h"
+
+namespace jorv::bench {
+
+// Where the start-up case finds its two programs and the sample database.
+struct TStartupPrograms {
+  std::wstring Program;
+  std::wstring Bare;
+  std::wstring SampleDatabase;  // empty: the case makes one
+};
+
+void CalendarCase(TTable& Table);
+// Each grid runs best in a process of its own (scripts/bench does so): a
+// filled million-row grid leaves the heap fragmented for the next.
+void StringGridCase(TTable& Table);
+void BaseGridCase(TTable& Table);
+void DatabaseCase(TTable& Table);
+void SortCase(TTable& Table);
+void HtmlCase(TTable& Table);
+void StartupCase(TTable& Table, const TStartupPrograms& Programs);
+
+}  // namespace jorv::bench
