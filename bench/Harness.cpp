@@ -58,16 +58,26 @@ double Seconds() {
   return double(now.QuadPart) / frequency;
 }
 
+double ThreadSeconds() {
+  FILETIME created, exited, kernel, user;
+  GetThreadTimes(GetCurrentThread(), &created, &exited, &kernel, &user);
+  auto seconds = [](const FILETIME& Time) {
+    return double((uint64_t(Time.dwHighDateTime) << 32) | Time.dwLowDateTime) / 1e7;
+  };
+  return seconds(kernel) + seconds(user);
+}
+
 double MedianNs(const std::function<void()>& Body, TRepeat Repeat,
                 const std::function<void()>& Prepare) {
   std::vector<double> runs;
   double spent = 0;
+  const auto clock = Repeat.ThreadTime ? ThreadSeconds : Seconds;
   while (int(runs.size()) < Repeat.MaxRuns &&
          (int(runs.size()) < Repeat.MinRuns || spent < Repeat.MinSeconds)) {
     if (Prepare) Prepare();
-    const double start = Seconds();
+    const double start = clock();
     Body();
-    const double took = Seconds() - start;
+    const double took = clock() - start;
     runs.push_back(took * 1e9);
     spent += took;
   }
