@@ -10,6 +10,8 @@ namespace {
 const wchar_t* const Office2010Common = L"Software\\Microsoft\\Office\\14.0\\Common";
 const wchar_t* const Office2007Common = L"Software\\Microsoft\\Office\\12.0\\Common";
 
+}  // namespace
+
 // The major part of a module file's version, 0 when it has none.
 Integer FileMajorVersion(const wchar_t* FileName) {
   DWORD Dummy = 0;
@@ -33,8 +35,6 @@ bool IsXPOrLater() {
 #pragma GCC diagnostic pop
   return Info.dwMajorVersion > 5 || (Info.dwMajorVersion == 5 && Info.dwMinorVersion > 0);
 }
-
-}  // namespace
 
 bool IsVistaOrNewer() {
   HMODULE Kernel = GetModuleHandleW(L"kernel32");

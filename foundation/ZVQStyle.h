@@ -50,6 +50,10 @@ struct IZVQTones : public IUnknown {
   virtual void STDMETHODCALLTYPE SetColorTones(TColorTones ATones) = 0;
 };
 
+// The major part of a module file's version, 0 when it has none.
+Integer FileMajorVersion(const wchar_t* FileName);
+// Windows XP (5.1) or later, by the reported version.
+bool IsXPOrLater();
 // kernel32 exports GetLocaleInfoEx from Vista on.
 bool IsVistaOrNewer();
 // "Segoe UI" from Vista on, "Tahoma" before.
