@@ -61,13 +61,13 @@ void TExCustomDropDown::SizeDropDownForm() {
   if (FDropDownWidth > 0)
     W = FDropDownWidth;
   else if (FControl && FControl->Visible())
-    W = FControl->Width();
+    W = FControlSize.cx;
   Integer H = FDropDownHeight;
   if (H <= 0) {
     H = 2 * FDropDownBorderWidth;
     if (FDropDownHeader->Visible()) H += FDropDownHeader->Height();
     if (FDropDownFooter->Visible()) H += FDropDownFooter->Height();
-    if (FControl && FControl->Visible()) H += FControl->Height();
+    if (FControl && FControl->Visible()) H += FControlSize.cy;
   }
   FDropDownForm->SetBounds(FDropDownForm->Left(), FDropDownForm->Top(), W, H);
 }

@@ -117,6 +117,7 @@ void TExCustomDropDown::SizeDropDownButton() {
 
 void TExCustomDropDown::PlaceDropDownControl() {
   if (!FDropDownForm || !FControl) return;
+  if (FControl->Parent() != FDropDownForm) FControlSize = TSize{FControl->Width(), FControl->Height()};
   FControl->SetParent(FDropDownForm);
   if (FDropDownHeader->Visible())
     FControl->SetTop(FDropDownHeader->Height() + 2);

@@ -303,6 +303,8 @@ class TExCustomDropDown : public TCustomMaskEdit, public IZVQStyle, public IZVQT
   std::unique_ptr<TExButtonAppearance> FButtonAppearance;
   std::unique_ptr<TFooterAppearance> FDropDownFooter;
   TControl* FControl = nullptr;
+  // The hosted control's own size, taken before the pop-up aligns it.
+  TSize FControlSize;
   TGradientDirection FDropDownGradient = gdHorizontal;
   bool FDropDownSizeable = true;
   TColor FSelectionColor = clNone;

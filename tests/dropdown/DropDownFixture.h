@@ -35,6 +35,7 @@ class TTestDropDown : public dropdown::TExDropDown {
   using TExCustomDropDown::SetValidChars;
   using TExCustomDropDown::SetFocusControl;
   using TExCustomDropDown::SetRawText;
+  using TExCustomDropDown::SetDropDownGradient;
   using TExCustomDropDown::SetEditorEnabled;
 };
 

@@ -6,6 +6,7 @@
 
 #include "dropdown/HeaderFooter.h"
 #include "dropdown/ExButton.h"
+#include "platform/ui/Panel.h"
 #include "tests/support/FixedClock.h"
 
 using namespace jorv;
@@ -255,6 +256,23 @@ TEST_F(PopupTest, HeaderAndFooterAreMadeWhenTheLookAsks) {
   EXPECT_EQ(Clicked, 0);
   EXPECT_FALSE(PopupShown());
   EXPECT_FALSE(LastCancelled);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PopupTest, APopupTakesItsSizeFromTheHostedControl) {
+  auto* Content = new TPanel(Form.Get());
+  Content->SetBounds(0, 0, 230, 100);
+  Edit->SetControl(Content);
+  Edit->ShowDropDown();
+  TDropDownForm* F = Edit->DropDownForm();
+  EXPECT_EQ(F->Width(), 230);
+  EXPECT_EQ(F->Height(), 2 * 1 + 22 + 22 + 100) << "border, header, footer and the control";
+  EXPECT_EQ(Content->Top(), 1 + 22);
+  EXPECT_EQ(Content->Height(), 100);
+  Edit->HideDropDown(false);
 }
 
 }  // namespace
