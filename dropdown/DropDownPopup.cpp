@@ -161,10 +161,16 @@ void TExCustomDropDown::DoHideDropDown(bool Cancel) {
   if (OnDropUp) OnDropUp(this, Cancel);
 }
 
+// The focus comes back to the editor unless the user went on to another
+// window: taking it then would pull that window's activation away.
 void TExCustomDropDown::DropDownFormHidden() {
   FDroppedDown = false;
   if (ComponentState().Contains(csDestroying)) return;
-  if (TabStop() && CanFocus() && !Focused()) SetFocus();
+  const HWND Active = GetActiveWindow();
+  TCustomForm* Form = GetParentForm();
+  const bool OursActive = !Active || (FDropDownForm && Active == FDropDownForm->Handle()) ||
+                          (Form && Form->HandleAllocated() && Active == Form->Handle());
+  if (OursActive && TabStop() && CanFocus() && !Focused()) SetFocus();
 }
 
 // --- keys and wheel from the pop-up ------------------------------------------------------------

@@ -156,6 +156,18 @@ TEST_F(PopupTest, LosingTheActivationClosesAndTheClosingClickDoesNotReopen) {
   EXPECT_TRUE(PumpUntil([&] { return PopupShown(); })) << "more than 250 ms later it opens";
 }
 
+TEST_F(PopupTest, ClosingByAnotherWindowLeavesThatWindowActive) {
+  TTestForm Other(100, 50, false);
+  Other->SetBounds(500, 400, 120, 80);
+  Edit->ShowDropDown();
+  ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == Popup(); }));
+  Other->Show();
+  ASSERT_TRUE(PumpUntil([&] { return !PopupShown(); }));
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), Other->Handle());
+  EXPECT_FALSE(Edit->Focused());
+}
+
 TEST_F(PopupTest, AWindowOfThePopupItselfKeepsItOpen) {
   Edit->ShowDropDown();
   ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == Popup(); }));
