@@ -4,6 +4,7 @@
 // exception raised in an event handler.
 #include <functional>
 #include <memory>
+#include "platform/rtl/Exceptions.h"
 #include "platform/ui/Form.h"
 
 namespace jorv {

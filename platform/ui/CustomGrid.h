@@ -10,6 +10,7 @@
 // the cells on screen, so a grid of a million rows costs what a grid of a
 // screenful costs.
 #include <map>
+#include "platform/rtl/Exceptions.h"
 #include "platform/ui/CustomControl.h"
 #include "platform/ui/ScrollStyle.h"
 
