@@ -431,7 +431,7 @@ void TAgendaCalendar::MouseMove(TShiftState Shift, Integer X, Integer Y) {
 
 void TAgendaCalendar::CMMouseLeave(TMessage& Message) {
   TCustomCalendarPanel::CMMouseLeave(Message);
-  if (Message.LParam != 0) return;
+  if (MsgAs<TCMMouseLeave>(Message).Control) return;
   if (FHoverDate != 0) {
     InvalidateDate(FHoverDate);
     FHoverDate = 0;
@@ -453,7 +453,7 @@ void TAgendaCalendar::CMMouseLeave(TMessage& Message) {
 // --- hints -------------------------------------------------------------------------
 
 void TAgendaCalendar::CMHintShow(TMessage& Message) {
-  auto* info = reinterpret_cast<THintInfo*>(Message.LParam);
+  THintInfo* info = MsgAs<TCMHintShow>(Message).HintInfo;
   if (!info || (!FEventHints && BrowserHint.empty()) || !HandleAllocated()) {
     TCustomCalendarPanel::CMHintShow(Message);
     return;
@@ -481,7 +481,7 @@ void TAgendaCalendar::CMHintShow(TMessage& Message) {
 void TAgendaCalendar::Dispatch(TMessage& Message) {
   switch (Message.Msg) {
     case CM_WANTSPECIALKEY:
-      switch (Message.WParam) {
+      switch (MsgAs<TCMWantSpecialKey>(Message).CharCode) {
         case VK_LEFT:
         case VK_RIGHT:
         case VK_UP:

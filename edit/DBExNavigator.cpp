@@ -446,7 +446,7 @@ void TDBExNavigator::Dispatch(TMessage& M) {
   switch (M.Msg) {
     case WM_WINDOWPOSCHANGING: {
       TCustomPanel::Dispatch(M);
-      auto* WP = reinterpret_cast<WINDOWPOS*>(M.LParam);
+      WINDOWPOS* WP = MsgAs<TWMWindowPosChanging>(M).WindowPos;
       if (WP && !(WP->flags & SWP_NOSIZE)) {
         Integer W = WP->cx, H = WP->cy;
         CalcMinSize(W, H);

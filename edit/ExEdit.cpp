@@ -839,7 +839,7 @@ void TExEdit::SetEnabled(bool Value) {
 
 void TExEdit::Dispatch(TMessage& M) {
   switch (M.Msg) {
-    case CM_WANTSPECIALKEY: HandleWantSpecialKeyMessage(MsgAs<TWMKey>(M)); return;
+    case CM_WANTSPECIALKEY: HandleWantSpecialKeyMessage(MsgAs<TCMWantSpecialKey>(M)); return;
     case WM_PASTE: HandlePasteMessage(M); return;
     case WM_COPY: HandleCopyMessage(M); return;
     case WM_CUT: HandleCutMessage(M); return;
@@ -853,45 +853,22 @@ void TExEdit::Dispatch(TMessage& M) {
           }
         RevokeDropTarget();
       }
-      TCustomEdit::Dispatch(M);
-      return;
+      break;
     case WM_SYSKEYDOWN:
-      if (M.WParam == VK_MENU && LookupVisible()) ReturnFocusFromLookup();
-      TCustomEdit::Dispatch(M);
-      return;
+      if (MsgAs<TWMSysKeyDown>(M).CharCode == VK_MENU && LookupVisible()) ReturnFocusFromLookup();
+      break;
     case CM_CANCELMODE:
       TCustomEdit::Dispatch(M);
       if (LookupVisible()) HideLookup();
       return;
-    case WM_LBUTTONDOWN: {
-      // A press inside the selection arms a drag and keeps the selection.
-      const Integer S = SelStart(), L = SelLength();
-      if (L > 0 && Focused()) {
-        const Integer C = CharFromPos(TPoint{static_cast<int16_t>(LOWORD(M.LParam)), static_cast<int16_t>(HIWORD(M.LParam))});
-        if (C >= S && C < S + L) {
-          FButtonDown = true;
-          return;
-        }
-      }
-      TCustomEdit::Dispatch(M);
-      return;
-    }
+    case WM_LBUTTONDOWN:
+      if (ArmTextDrag(MsgAs<TWMLButtonDown>(M))) return;
+      break;
     case WM_MOUSEMOVE:
       TCustomEdit::Dispatch(M);
-      if (FButtonDown && SelLength() > 0 && FOleDropSource) {
-        const String S = WindowText().substr(SelStart(), SelLength());
-        DWORD Effect = DROPEFFECT_NONE;
-        FIsDragSource = true;
-        const HRESULT R = StartEditTextDrag(S, String(), DROPEFFECT_COPY | DROPEFFECT_MOVE, Effect);
-        FIsDragSource = false;
-        if (GetKeyState(VK_CONTROL) >= 0 && R == DRAGDROP_S_DROP) {
-          SendMessageW(FHandle, WM_CLEAR, 0, 0);
-          ClearDropCaret();
-          Invalidate();
-        }
-        FButtonDown = false;
-      }
+      DragArmedText();
       return;
+    case WM_LBUTTONUP: HandleLButtonUpMessage(MsgAs<TWMLButtonUp>(M)); return;
     case WM_GETDLGCODE:
       TCustomEdit::Dispatch(M);
       // The window is multi-line only for its formatting rectangle: like a
@@ -903,53 +880,80 @@ void TExEdit::Dispatch(TMessage& M) {
       TCustomEdit::Dispatch(M);
       if (FFocusBorderColor != clNone || FBorderColor != clNone || (!Enabled() && FDisabledBorder)) PaintBorder();
       return;
-    case WM_PRINT:
+    case WM_PRINT: {
       TCustomEdit::Dispatch(M);
       // A rendered copy gets the frame the window shows.
-      if ((M.LParam & PRF_NONCLIENT) && (FFocusBorderColor != clNone || FBorderColor != clNone || FBorder3D))
-        DrawBorder(reinterpret_cast<HDC>(M.WParam));
+      const auto& Print = MsgAs<TWMPrint>(M);
+      if ((Print.Flags & PRF_NONCLIENT) && (FFocusBorderColor != clNone || FBorderColor != clNone || FBorder3D))
+        DrawBorder(Print.DC);
       return;
+    }
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC:
       TCustomEdit::Dispatch(M);
       if (FTransparent) {
-        SetBkMode(reinterpret_cast<HDC>(M.WParam), TRANSPARENT);
+        SetBkMode(MsgAs<TWMCtlColor>(M).ChildDC, TRANSPARENT);
         // The window fills its lines with this brush: a hollow one keeps
         // what the parent painted underneath.
         M.Result = reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
       }
       return;
   }
-  if (M.Msg == WM_LBUTTONUP) {
-    if (FButtonDown) {
-      // Armed but not dragged: a plain click at that character.
-      FButtonDown = false;
-      const Integer C = CharFromPos(TPoint{static_cast<int16_t>(LOWORD(M.LParam)), static_cast<int16_t>(HIWORD(M.LParam))});
-      SendMessageW(FHandle, EM_SETSEL, C, C);
-      Click();
-    }
-    TCustomEdit::Dispatch(M);
-    if (FIsUrl && FShowURL && Focused()) {
-      bool Show = true;
-      String V = Text();
-      if (OnURLClick) OnURLClick(this, V, Show);
-      if (Show) ShellExecuteW(nullptr, L"open", V.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
-      return;
-    }
-    // Keep the selection out of the prefix and the suffix.
-    const Integer PL = Len(FPrefix), VL = Len(Text());
-    Integer S = SelStart(), L = SelLength();
-    if (PL > 0 && S < PL) {
-      SendMessageW(FHandle, EM_SETSEL, PL, PL + VL);
-    } else if (!FSuffix.empty()) {
-      if (S > PL + VL)
-        SendMessageW(FHandle, EM_SETSEL, PL + VL, PL + VL);
-      else if (S + L > PL + VL)
-        SendMessageW(FHandle, EM_SETSEL, S, PL + VL);
-    }
+  TCustomEdit::Dispatch(M);
+}
+
+bool TExEdit::ArmTextDrag(const TWMMouse& M) {
+  // A press inside the selection arms a drag and keeps the selection.
+  const Integer S = SelStart(), L = SelLength();
+  if (L <= 0 || !Focused()) return false;
+  const Integer C = CharFromPos(M.Pos());
+  if (C < S || C >= S + L) return false;
+  FButtonDown = true;
+  return true;
+}
+
+void TExEdit::DragArmedText() {
+  if (!FButtonDown || SelLength() <= 0 || !FOleDropSource) return;
+  const String S = WindowText().substr(SelStart(), SelLength());
+  DWORD Effect = DROPEFFECT_NONE;
+  FIsDragSource = true;
+  const HRESULT R = StartEditTextDrag(S, String(), DROPEFFECT_COPY | DROPEFFECT_MOVE, Effect);
+  FIsDragSource = false;
+  if (GetKeyState(VK_CONTROL) >= 0 && R == DRAGDROP_S_DROP) {
+    SendMessageW(FHandle, WM_CLEAR, 0, 0);
+    ClearDropCaret();
+    Invalidate();
+  }
+  FButtonDown = false;
+}
+
+void TExEdit::HandleLButtonUpMessage(TWMMouse& M) {
+  if (FButtonDown) {
+    // Armed but not dragged: a plain click at that character.
+    FButtonDown = false;
+    const Integer C = CharFromPos(M.Pos());
+    SendMessageW(FHandle, EM_SETSEL, C, C);
+    Click();
+  }
+  TCustomEdit::Dispatch(MsgBase(M));
+  if (FIsUrl && FShowURL && Focused()) {
+    bool Show = true;
+    String V = Text();
+    if (OnURLClick) OnURLClick(this, V, Show);
+    if (Show) ShellExecuteW(nullptr, L"open", V.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return;
   }
-  TCustomEdit::Dispatch(M);
+  // Keep the selection out of the prefix and the suffix.
+  const Integer PL = Len(FPrefix), VL = Len(Text());
+  Integer S = SelStart(), L = SelLength();
+  if (PL > 0 && S < PL) {
+    SendMessageW(FHandle, EM_SETSEL, PL, PL + VL);
+  } else if (!FSuffix.empty()) {
+    if (S > PL + VL)
+      SendMessageW(FHandle, EM_SETSEL, PL + VL, PL + VL);
+    else if (S + L > PL + VL)
+      SendMessageW(FHandle, EM_SETSEL, S, PL + VL);
+  }
 }
 
 void TExEdit::CNCommand(TWMCommand& M) {
@@ -1056,7 +1060,7 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
 
 void TExEdit::CMHintShow(TMessage& M) {
   if (FHintShowLargeText && GetTextSize() > Width()) {
-    if (auto* HI = reinterpret_cast<THintInfo*>(M.LParam)) {
+    if (THintInfo* HI = MsgAs<TCMHintShow>(M).HintInfo) {
       HI->HintStr = Text();
       HI->HintPos = ClientOrigin();
     }
@@ -1443,7 +1447,7 @@ void TExEdit::HandleWantSpecialKeyMessage(TWMKey& M) {
     PostMessageW(Parent()->Handle(), WM_KEYDOWN, VK_RETURN, 0);
     PostMessageW(Parent()->Handle(), WM_KEYUP, VK_RETURN, 0);
   }
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
 }
 
 String TExEdit::SelectedValue() {

@@ -301,6 +301,12 @@ class TExEdit : public TCustomEdit {
   void HandlePasteMessage(TMessage& Message);
   void HandleCopyMessage(TMessage& Message);
   void HandleCutMessage(TMessage& Message);
+  // Mouse steps of the text drag: a press inside the selection arms it (true
+  // when it did), a move with the button down starts it, a release without
+  // a move is a click; the release also keeps the selection off the affixes.
+  bool ArmTextDrag(const TWMMouse& Message);
+  void DragArmedText();
+  void HandleLButtonUpMessage(TWMMouse& Message);
   // The selected part of the value.
   String SelectedValue();
   // The character handler's steps; Pass hands the character to the window.

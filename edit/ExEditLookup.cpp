@@ -86,7 +86,7 @@ void TListHintWindow::Dispatch(TMessage& M) {
   switch (M.Msg) {
     case WM_ACTIVATE:
       THintWindow::Dispatch(M);
-      if (LOWORD(M.WParam) != WA_INACTIVE) {
+      if (MsgAs<TWMActivate>(M).Active != WA_INACTIVE) {
         if (FListControl && FListControl->CanFocus() && !FListControl->ComponentState().Contains(csDestroying))
           FListControl->SetFocus();
       } else if (HandleAllocated()) {
@@ -97,8 +97,9 @@ void TListHintWindow::Dispatch(TMessage& M) {
       // The bottom right corner sizes the pop-up.
       RECT R{};
       GetWindowRect(Handle(), &R);
-      const Integer X = static_cast<int16_t>(LOWORD(M.LParam)) - R.left;
-      const Integer Y = static_cast<int16_t>(HIWORD(M.LParam)) - R.top;
+      const auto& Hit = MsgAs<TWMNCHitTest>(M);
+      const Integer X = Hit.XPos - R.left;
+      const Integer Y = Hit.YPos - R.top;
       M.Result = (X >= R.right - R.left - 10 && Y >= R.bottom - R.top - 10) ? HTBOTTOMRIGHT : 0;
       return;
     }

@@ -348,13 +348,15 @@ void TExToolButton::UpdateExclusive() {
   if (FGroupIndex == 0 || !FParent) return;
   for (Integer i = 0; i < FParent->ControlCount(); ++i) {
     TControl* C = FParent->Controls(i);
-    if (C != this) C->Perform(CM_BUTTONPRESSED, WPARAM(FGroupIndex), reinterpret_cast<LPARAM>(this));
+    if (C != this)
+      C->Perform(CM_BUTTONPRESSED, WPARAM(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)));
   }
 }
 
 void TExToolButton::CMButtonPressed(TMessage& M) {
-  if (M.WParam != WPARAM(FGroupIndex)) return;
-  auto* Sender = dynamic_cast<TExToolButton*>(reinterpret_cast<TControl*>(M.LParam));
+  const auto& Pressed = MsgAs<TCMButtonPressed>(M);
+  if (Pressed.GroupIndex != WPARAM(FGroupIndex)) return;
+  auto* Sender = dynamic_cast<TExToolButton*>(Pressed.Control);
   if (!Sender || Sender == this) return;
   if (Sender->FDown && FDown) {
     FDown = false;

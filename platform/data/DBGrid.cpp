@@ -848,8 +848,9 @@ void TDBGrid::DoExit() {
 void TDBGrid::Dispatch(TMessage& M) {
   switch (M.Msg) {
     case WM_VSCROLL:
-      if (M.LParam == 0) {
-        ScrollBarMessage(LOWORD(M.WParam));
+      // The grid's own bar, not a child scroll bar control.
+      if (const auto& Scroll = MsgAs<TWMVScroll>(M); !Scroll.ScrollBar) {
+        ScrollBarMessage(Scroll.ScrollCode);
         M.Result = 0;
         return;
       }

@@ -5,6 +5,7 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/HintWindow.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/WindowProc.h"
 
 namespace jorv {
 
@@ -93,31 +94,13 @@ void TApplication::SetTitle(const String& Value) {
   if (FHandle) SetWindowTextW(FHandle, Value.c_str());
 }
 
-LRESULT CALLBACK TApplication::AppWndProc(HWND H, UINT Msg, WPARAM W, LPARAM L) {
-  auto* A = reinterpret_cast<TApplication*>(GetWindowLongPtrW(H, GWLP_USERDATA));
-  if (!A) return DefWindowProcW(H, Msg, W, L);
-  TMessage M{Msg, W, L, 0};
-  try {
-    A->WndProc(M);
-  } catch (...) {
-    A->HandleException(A);
-  }
-  return M.Result;
-}
-
 HWND TApplication::Handle() {
   if (!FHandle) {
-    HINSTANCE Inst = GetModuleHandleW(nullptr);
     WNDCLASSW WC{};
-    if (!GetClassInfoW(Inst, L"JorvApplication", &WC)) {
-      WC.lpfnWndProc = AppWndProc;
-      WC.hInstance = Inst;
-      WC.lpszClassName = L"JorvApplication";
-      RegisterClassW(&WC);
-    }
-    FHandle = CreateWindowExW(WS_EX_TOOLWINDOW, L"JorvApplication", FTitle.c_str(), WS_POPUP, 0, 0, 0, 0,
-                              nullptr, nullptr, Inst, nullptr);
-    SetWindowLongPtrW(FHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    WC.lpszClassName = L"JorvApplication";
+    RegisterWindowClass(WC);
+    FHandle = CreateObjectWindow(WindowTarget<&TApplication::WndProc>(this), WS_EX_TOOLWINDOW,
+                                 L"JorvApplication", FTitle.c_str(), WS_POPUP, 0, 0, 0, 0, nullptr);
     // A thread that queues work for the main thread wakes the loop.
     HWND H = FHandle;
     SetSynchronizeWakeUp([H] { PostMessageW(H, WM_NULL, 0, 0); });
@@ -125,16 +108,16 @@ HWND TApplication::Handle() {
   return FHandle;
 }
 
-void TApplication::WndProc(TMessage& M) {
+void TApplication::WndProc(HWND Window, TMessage& M) {
   if (M.Msg == WM_NULL) {
     CheckSynchronize();
     return;
   }
-  if (M.Msg == WM_TIMER && M.WParam == HintTimerID) {
+  if (M.Msg == WM_TIMER && MsgAs<TWMTimer>(M).TimerID == HintTimerID) {
     HintTimerExpired();
     return;
   }
-  M.Result = DefWindowProcW(FHandle, M.Msg, M.WParam, M.LParam);
+  M.Result = DefWindowProcW(Window, M.Msg, M.WParam, M.LParam);
 }
 
 void TApplication::FormCreated(TCustomForm* Form) {
@@ -345,7 +328,7 @@ void TApplication::HintMouseMessage(TControl* Control, TMessage& M) {
     CancelHint();
     return;
   }
-  TPoint P{static_cast<SmallInt>(LOWORD(M.LParam)), static_cast<SmallInt>(HIWORD(M.LParam))};
+  TPoint P = MsgAs<TWMMouse>(M).Pos();
   if (NewHint != Control) P = NewHint->ScreenToClient(Control->ClientToScreen(P));
   if (NewHint == FHintControl && (FHintCursorRect.IsEmpty() || FHintCursorRect.Contains(P))) return;
   bool WasActive = FHintActive;

@@ -119,8 +119,9 @@ class TApplication : public TComponent {
   void StopHintTimer();
   void HintTimerExpired();
   void CheckHintControl();
-  void WndProc(TMessage& Message);
-  static LRESULT CALLBACK AppWndProc(HWND, UINT, WPARAM, LPARAM);
+  // The application window's messages; during its creation FHandle is
+  // not set yet, so the window comes with them.
+  void WndProc(HWND Window, TMessage& Message);
 
   void IconChanged();
 

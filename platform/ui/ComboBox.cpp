@@ -2,29 +2,9 @@
 #include <algorithm>
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/WindowProc.h"
 
 namespace jorv {
-
-namespace {
-
-const wchar_t* EditProp() {
-  static ATOM A = GlobalAddAtomW(L"JorvComboEdit");
-  return MAKEINTATOM(A);
-}
-
-}  // namespace
-
-LRESULT CALLBACK ComboEditProc(HWND H, UINT Msg, WPARAM W, LPARAM L) {
-  auto* C = static_cast<TCustomComboBox*>(GetPropW(H, EditProp()));
-  if (!C) return DefWindowProcW(H, Msg, W, L);
-  TMessage M{Msg, W, L, 0};
-  try {
-    C->EditWndProc(M);
-  } catch (...) {
-    if (Application) Application->HandleException(C);
-  }
-  return M.Result;
-}
 
 TCustomComboBox::TCustomComboBox(TComponent* AOwner)
     : TWinControl(AOwner), FItems(new TListControlItems(this)), FCanvas(std::make_unique<TCanvas>()) {
@@ -75,9 +55,7 @@ void TCustomComboBox::CreateWnd() {
     CI.cbSize = sizeof(CI);
     if (GetComboBoxInfo(FHandle, &CI) && CI.hwndItem && CI.hwndItem != FHandle) {
       FEditHandle = CI.hwndItem;
-      SetPropW(FEditHandle, EditProp(), this);
-      FDefEditProc = reinterpret_cast<WNDPROC>(
-          SetWindowLongPtrW(FEditHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ComboEditProc)));
+      FDefEditProc = SubclassWindow(FEditHandle, WindowTarget<&TCustomComboBox::EditWndProc>(this));
       LONG S = GetWindowLongW(FEditHandle, GWL_STYLE) & ~(ES_UPPERCASE | ES_LOWERCASE);
       if (FCharCase == ecUpperCase) S |= ES_UPPERCASE;
       if (FCharCase == ecLowerCase) S |= ES_LOWERCASE;
@@ -90,8 +68,7 @@ void TCustomComboBox::CreateWnd() {
 void TCustomComboBox::DestroyWnd() {
   FSaveItemIndex = ItemIndex();
   if (FEditHandle) {
-    SetWindowLongPtrW(FEditHandle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefEditProc));
-    RemovePropW(FEditHandle, EditProp());
+    UnsubclassWindow(FEditHandle, FDefEditProc);
     FEditHandle = nullptr;
     FDefEditProc = nullptr;
   }
@@ -331,7 +308,7 @@ void TCustomComboBox::Dispatch(TMessage& M) {
     case CN_COMMAND: CNCommand(MsgAs<TWMCommand>(M)); return;
     case CN_DRAWITEM: CNDrawItem(M); return;
     case CN_MEASUREITEM: {
-      auto* MI = reinterpret_cast<MEASUREITEMSTRUCT*>(M.LParam);
+      MEASUREITEMSTRUCT* MI = MsgAs<TWMMeasureItem>(M).MeasureItemStruct;
       Integer H = FItemHeight;
       if (FStyle == csOwnerDrawVariable && static_cast<Integer>(MI->itemID) >= 0)
         MeasureItem(static_cast<Integer>(MI->itemID), H);
@@ -342,7 +319,7 @@ void TCustomComboBox::Dispatch(TMessage& M) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX: {
       // The edit and the list inside take our colours.
-      HDC DC = reinterpret_cast<HDC>(M.WParam);
+      HDC DC = MsgAs<TWMCtlColor>(M).ChildDC;
       SetTextColor(DC, ColorToRGB(FFont->Color()));
       SetBkColor(DC, ColorToRGB(FBrush->Color()));
       M.Result = reinterpret_cast<LRESULT>(FBrush->Handle());
@@ -373,7 +350,7 @@ void TCustomComboBox::CNCommand(TWMCommand& M) {
 }
 
 void TCustomComboBox::CNDrawItem(TMessage& M) {
-  auto* DI = reinterpret_cast<DRAWITEMSTRUCT*>(M.LParam);
+  const DRAWITEMSTRUCT* DI = MsgAs<TWMDrawItem>(M).DrawItemStruct;
   TOwnerDrawState State = OwnerDrawStateOf(DI->itemState);
   TOwnerDrawScope Scope(FCanvas.get(), DI->hDC);
   FCanvas->Font()->Assign(FFont.get());
@@ -430,8 +407,7 @@ void TCustomComboBox::EditWndProc(TMessage& M) {
     case WM_NCDESTROY: {
       WNDPROC P = FDefEditProc;
       HWND H = FEditHandle;
-      RemovePropW(H, EditProp());
-      SetWindowLongPtrW(H, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(P));
+      UnsubclassWindow(H, P);
       FEditHandle = nullptr;
       M.Result = CallWindowProcW(P, H, M.Msg, M.WParam, M.LParam);
       return;

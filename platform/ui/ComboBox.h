@@ -104,7 +104,6 @@ class TCustomComboBox : public TWinControl, protected TItemWindow {
   bool FDeletingKey = false;
 
  private:
-  friend LRESULT CALLBACK ComboEditProc(HWND, UINT, WPARAM, LPARAM);
 };
 
 class TComboBox : public TCustomComboBox {

@@ -185,19 +185,22 @@ void TControl::DefaultHandler(TMessage& M) {
   // A windowless control keeps its text itself.
   switch (M.Msg) {
     case WM_GETTEXTLENGTH: M.Result = static_cast<LRESULT>(FText.size()); break;
-    case WM_GETTEXT:
-      if (M.WParam > 0) {
-        size_t N = std::min<size_t>(FText.size(), M.WParam - 1);
-        auto* Buf = reinterpret_cast<Char*>(M.LParam);
-        std::copy_n(FText.data(), N, Buf);
-        Buf[N] = 0;
+    case WM_GETTEXT: {
+      auto& Get = MsgAs<TWMGetText>(M);
+      if (Get.TextMax > 0) {
+        size_t N = std::min<size_t>(FText.size(), Get.TextMax - 1);
+        std::copy_n(FText.data(), N, Get.Text);
+        Get.Text[N] = 0;
         M.Result = static_cast<LRESULT>(N);
       }
       break;
-    case WM_SETTEXT:
-      FText = M.LParam ? reinterpret_cast<const Char*>(M.LParam) : L"";
+    }
+    case WM_SETTEXT: {
+      const auto& Set = MsgAs<TWMSetText>(M);
+      FText = Set.Text ? Set.Text : L"";
       M.Result = 1;
       break;
+    }
   }
 }
 
@@ -542,12 +545,12 @@ void TControl::DoMouseUp(TWMMouse& M, TMouseButton Button) {
 void TControl::WMLButtonDown(TWMMouse& M) {
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) FControlState += csClicked;
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   DoMouseDown(M, mbLeft, {});
 }
 
 void TControl::WMLButtonUp(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(false);
   if (FControlState.Contains(csClicked)) {
     FControlState -= csClicked;
@@ -557,14 +560,14 @@ void TControl::WMLButtonUp(TWMMouse& M) {
 }
 
 void TControl::WMLButtonDblClk(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
   if (FControlStyle.Contains(csClickEvents)) DblClick();
   DoMouseDown(M, mbLeft, {ssDouble});
 }
 
 void TControl::WMRButtonDown(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   DoMouseDown(M, mbRight, {});
 }
 
@@ -574,7 +577,7 @@ void TControl::WMRButtonUp(TWMMouse& M) {
     // of the release asks the window for it): a command chosen there may
     // free this control, and nothing of it may be touched afterwards.
     DoMouseUp(M, mbRight);
-    DefaultHandler(reinterpret_cast<TMessage&>(M));
+    DefaultHandler(MsgBase(M));
     return;
   }
   // A windowless control asks through its parent's window, which hands the
@@ -588,27 +591,27 @@ void TControl::WMRButtonUp(TWMMouse& M) {
 }
 
 void TControl::WMRButtonDblClk(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   DoMouseDown(M, mbRight, {ssDouble});
 }
 
 void TControl::WMMButtonDown(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   DoMouseDown(M, mbMiddle, {});
 }
 
 void TControl::WMMButtonUp(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   DoMouseUp(M, mbMiddle);
 }
 
 void TControl::WMMButtonDblClk(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   DoMouseDown(M, mbMiddle, {ssDouble});
 }
 
 void TControl::WMMouseMove(TWMMouse& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   if (!FControlStyle.Contains(csNoStdEvents)) MouseMove(KeysToShiftState(M.Keys), M.XPos, M.YPos);
 }
 
@@ -620,10 +623,9 @@ void TControl::WMMouseWheel(TMessage& M) {
 }
 
 void TControl::CMMouseWheel(TMessage& M) {
-  TShiftState Shift = KeysToShiftState(LOWORD(M.WParam));
-  Integer Delta = static_cast<SmallInt>(HIWORD(M.WParam));
-  TPoint P{static_cast<SmallInt>(LOWORD(M.LParam)), static_cast<SmallInt>(HIWORD(M.LParam))};
-  M.Result = DoMouseWheel(Shift, Delta, P) ? 1 : 0;
+  const auto& Wheel = MsgAs<TCMMouseWheel>(M);
+  TPoint P{Wheel.XPos, Wheel.YPos};
+  M.Result = DoMouseWheel(KeysToShiftState(Wheel.Keys), Wheel.WheelDelta, P) ? 1 : 0;
 }
 
 void TControl::WMCancelMode(TMessage& M) {
@@ -639,7 +641,7 @@ void TControl::WMContextMenu(TWMContextMenu& M) {
     C = ScreenToClient(P);
     // Over a scroll bar or the caption the system's own menu is meant.
     if (!ClientRect().Contains(C)) {
-      DefaultHandler(reinterpret_cast<TMessage&>(M));
+      DefaultHandler(MsgBase(M));
       return;
     }
     if (auto* W = dynamic_cast<TWinControl*>(this))
@@ -657,15 +659,15 @@ void TControl::WMContextMenu(TWMContextMenu& M) {
     M.Result = 1;
     return;
   }
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
 }
 
 void TControl::CMMouseEnter(TMessage& M) {
-  if (M.LParam == 0) MouseEnter();
+  if (!MsgAs<TCMMouseEnter>(M).Control) MouseEnter();
 }
 
 void TControl::CMMouseLeave(TMessage& M) {
-  if (M.LParam == 0) MouseLeave();
+  if (!MsgAs<TCMMouseLeave>(M).Control) MouseLeave();
 }
 
 void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
@@ -678,7 +680,8 @@ void TControl::CMColorChanged(TMessage&) { Invalidate(); }
 
 void TControl::CMParentFontChanged(TMessage& M) {
   if (!FParentFont) return;
-  TFont* Source = M.WParam ? reinterpret_cast<TFont*>(M.LParam) : (FParent ? FParent->Font() : nullptr);
+  const auto& Changed = MsgAs<TCMParentFontChanged>(M);
+  TFont* Source = Changed.Given ? Changed.Font : (FParent ? FParent->Font() : nullptr);
   if (!Source) return;
   FUpdatingFromParent = true;
   FFont->Assign(Source);
@@ -687,7 +690,8 @@ void TControl::CMParentFontChanged(TMessage& M) {
 
 void TControl::CMParentColorChanged(TMessage& M) {
   if (!FParentColor) return;
-  TColor C = M.WParam ? static_cast<TColor>(M.LParam) : (FParent ? FParent->Color() : FColor);
+  const auto& Changed = MsgAs<TCMParentColorChanged>(M);
+  TColor C = Changed.Given ? static_cast<TColor>(Changed.Color) : (FParent ? FParent->Color() : FColor);
   FUpdatingFromParent = true;
   SetColor(C);
   FUpdatingFromParent = false;
@@ -852,7 +856,7 @@ bool DragMessage(TControl* Control, TMessage& M) {
   bool Holder = S.Source == Control || (W && S.Source->Parent() == W && !dynamic_cast<TWinControl*>(S.Source));
   if (!Holder) return false;
   if (M.Msg == WM_CAPTURECHANGED) {
-    if (!W || reinterpret_cast<HWND>(M.LParam) != W->Handle()) S.Done(false);
+    if (!W || MsgAs<TWMCaptureChanged>(M).NewCapture != W->Handle()) S.Done(false);
     return false;
   }
   if (M.Msg < WM_MOUSEFIRST || M.Msg > WM_MOUSELAST || M.Msg == WM_MOUSEWHEEL) return false;

@@ -219,7 +219,7 @@ void TCustomDateTimePicker::CNNotify(TWMNotify& M) {
       if (OnCloseUp) OnCloseUp(this);
       return;
   }
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
 }
 
 }  // namespace jorv

@@ -247,12 +247,11 @@ void TCustomForm::CMShowingChanged(TMessage&) {
 void TCustomForm::WndProc(TMessage& M) {
   switch (M.Msg) {
     case WM_SIZE:
-      if (M.WParam == SIZE_MAXIMIZED)
-        FWindowState = wsMaximized;
-      else if (M.WParam == SIZE_MINIMIZED)
-        FWindowState = wsMinimized;
-      else if (M.WParam == SIZE_RESTORED)
-        FWindowState = wsNormal;
+      switch (MsgAs<TWMSize>(M).SizeType) {
+        case SIZE_MAXIMIZED: FWindowState = wsMaximized; break;
+        case SIZE_MINIMIZED: FWindowState = wsMinimized; break;
+        case SIZE_RESTORED: FWindowState = wsNormal; break;
+      }
       break;
     case WM_CLOSE:
       Close();
@@ -262,7 +261,7 @@ void TCustomForm::WndProc(TMessage& M) {
       return;
     case WM_ACTIVATE: {
       DefaultHandler(M);
-      bool Now = LOWORD(M.WParam) != WA_INACTIVE;
+      bool Now = MsgAs<TWMActivate>(M).Active != WA_INACTIVE;
       if (Now == FActive) return;
       FActive = Now;
       if (Now) {

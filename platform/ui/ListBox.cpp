@@ -282,7 +282,7 @@ void TCustomListBox::Dispatch(TMessage& M) {
     case CN_COMMAND: CNCommand(MsgAs<TWMCommand>(M)); return;
     case CN_DRAWITEM: CNDrawItem(M); return;
     case CN_MEASUREITEM: {
-      auto* MI = reinterpret_cast<MEASUREITEMSTRUCT*>(M.LParam);
+      MEASUREITEMSTRUCT* MI = MsgAs<TWMMeasureItem>(M).MeasureItemStruct;
       Integer H = FItemHeight;
       if (FStyle == lbOwnerDrawVariable) MeasureItem(static_cast<Integer>(MI->itemID), H);
       MI->itemHeight = std::clamp(H, 1, 255);
@@ -305,7 +305,7 @@ void TCustomListBox::CNCommand(TWMCommand& M) {
 }
 
 void TCustomListBox::CNDrawItem(TMessage& M) {
-  auto* DI = reinterpret_cast<DRAWITEMSTRUCT*>(M.LParam);
+  const DRAWITEMSTRUCT* DI = MsgAs<TWMDrawItem>(M).DrawItemStruct;
   TOwnerDrawState State = OwnerDrawStateOf(DI->itemState);
   TOwnerDrawScope Scope(FCanvas.get(), DI->hDC);
   FCanvas->Font()->Assign(FFont.get());

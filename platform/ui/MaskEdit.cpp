@@ -571,7 +571,7 @@ void TCustomMaskEdit::Dispatch(TMessage& M) {
       }
       case CM_WANTSPECIALKEY:
         // Esc first takes back the changes; only then does it reach the form.
-        if (M.WParam == VK_ESCAPE && Modified()) {
+        if (MsgAs<TCMWantSpecialKey>(M).CharCode == VK_ESCAPE && Modified()) {
           M.Result = 1;
           return;
         }

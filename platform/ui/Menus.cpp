@@ -6,6 +6,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/WinControl.h"
+#include "platform/ui/WindowProc.h"
 
 namespace jorv {
 
@@ -28,32 +29,38 @@ Word NewCommand() {
   return Next;
 }
 
-// Receives the WM_COMMAND of the popup menus' choices.
-LRESULT CALLBACK PopupListProc(HWND H, UINT Msg, WPARAM W, LPARAM L) {
-  if (Msg == WM_COMMAND && HIWORD(W) == 0) {
-    if (TMenuItem* I = FindMenuItemByCommand(LOWORD(W))) {
-      try {
-        I->Click();
-      } catch (...) {
-        if (Application) Application->HandleException(I);
-      }
-      return 0;
+// Owns the popup menus and receives the WM_COMMAND of their choices.
+class TPopupList : public TObject {
+ public:
+  HWND Handle() {
+    if (!FHandle) {
+      WNDCLASSW WC{};
+      WC.lpszClassName = L"JorvPopupList";
+      RegisterWindowClass(WC);
+      FHandle = CreateObjectWindow(WindowTarget<&TPopupList::WndProc>(this), 0, L"JorvPopupList", L"",
+                                   WS_POPUP, 0, 0, 0, 0, nullptr);
     }
+    return FHandle;
   }
-  return DefWindowProcW(H, Msg, W, L);
-}
+
+ private:
+  void WndProc(HWND Window, TMessage& Message) {
+    const auto& Command = MsgAs<TWMCommand>(Message);
+    if (Message.Msg == WM_COMMAND && Command.NotifyCode == 0) {
+      if (TMenuItem* Item = FindMenuItemByCommand(Command.ItemID)) {
+        Item->Click();
+        return;
+      }
+    }
+    Message.Result = DefWindowProcW(Window, Message.Msg, Message.WParam, Message.LParam);
+  }
+
+  HWND FHandle = nullptr;
+};
 
 HWND PopupListWindow() {
-  static HWND W = [] {
-    WNDCLASSW WC{};
-    WC.lpfnWndProc = PopupListProc;
-    WC.hInstance = GetModuleHandleW(nullptr);
-    WC.lpszClassName = L"JorvPopupList";
-    RegisterClassW(&WC);
-    return CreateWindowExW(0, L"JorvPopupList", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                           GetModuleHandleW(nullptr), nullptr);
-  }();
-  return W;
+  static TPopupList List;
+  return List.Handle();
 }
 
 String StripHotkey(const String& S) {

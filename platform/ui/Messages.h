@@ -56,7 +56,6 @@ using TWMRButtonUp = TWMMouse;
 using TWMMButtonDown = TWMMouse;
 using TWMMButtonUp = TWMMouse;
 using TWMMouseMove = TWMMouse;
-using TCMMouseWheel = TWMMouse;
 
 JORV_MSG_RECORD TWMMouseWheel {
   UINT Msg;
@@ -69,6 +68,9 @@ JORV_MSG_RECORD TWMMouseWheel {
   JORV_MSG_FILL(LParamFiller)
   LRESULT Result;
 };
+
+// CM_MOUSEWHEEL carries WM_MOUSEWHEEL's parameters.
+using TCMMouseWheel = TWMMouseWheel;
 
 JORV_MSG_RECORD TWMKey {
   UINT Msg;
@@ -234,6 +236,119 @@ JORV_MSG_RECORD TWMContextMenu {
   LRESULT Result;
 };
 
+JORV_MSG_RECORD TWMPrint {
+  UINT Msg;
+  HDC DC;
+  LPARAM Flags;  // PRF_*
+  LRESULT Result;
+};
+using TWMPrintClient = TWMPrint;
+
+JORV_MSG_RECORD TWMDrawItem {
+  UINT Msg;
+  WPARAM Ctl;
+  DRAWITEMSTRUCT* DrawItemStruct;
+  LRESULT Result;
+};
+
+JORV_MSG_RECORD TWMMeasureItem {
+  UINT Msg;
+  WPARAM IDCtl;
+  MEASUREITEMSTRUCT* MeasureItemStruct;
+  LRESULT Result;
+};
+
+JORV_MSG_RECORD TWMGetMinMaxInfo {
+  UINT Msg;
+  WPARAM Unused;
+  MINMAXINFO* MinMaxInfo;
+  LRESULT Result;
+};
+
+JORV_MSG_RECORD TWMGetText {
+  UINT Msg;
+  WPARAM TextMax;  // room in Text, the terminating zero included
+  Char* Text;
+  LRESULT Result;
+};
+
+JORV_MSG_RECORD TWMSetText {
+  UINT Msg;
+  WPARAM Unused;
+  const Char* Text;
+  LRESULT Result;
+};
+
+JORV_MSG_RECORD TWMCaptureChanged {
+  UINT Msg;
+  WPARAM Unused;
+  HWND NewCapture;
+  LRESULT Result;
+};
+
+JORV_MSG_RECORD TWMSizingRect {
+  UINT Msg;
+  WPARAM Edge;  // WMSZ_*
+  RECT* DragRect;
+  LRESULT Result;
+};
+using TWMSizing = TWMSizingRect;
+
+JORV_MSG_RECORD TWMNCCalcSize {
+  UINT Msg;
+  WPARAM CalcValidRects;
+  // Its first rectangle is the window's, to become the client's; without
+  // CalcValidRects the parameter is that rectangle alone.
+  NCCALCSIZE_PARAMS* CalcSizeParams;
+  LRESULT Result;
+};
+
+class TControl;
+class TFont;
+struct THintInfo;
+
+// CM_MOUSEENTER, CM_MOUSELEAVE: Control is the child the mouse went to or
+// came from, nullptr for the control itself.
+JORV_MSG_RECORD TCMMouseNotice {
+  UINT Msg;
+  WPARAM Unused;
+  TControl* Control;
+  LRESULT Result;
+};
+using TCMMouseEnter = TCMMouseNotice;
+using TCMMouseLeave = TCMMouseNotice;
+
+// CM_BUTTONPRESSED: a button of GroupIndex went down.
+JORV_MSG_RECORD TCMButtonPressed {
+  UINT Msg;
+  WPARAM GroupIndex;
+  TControl* Control;
+  LRESULT Result;
+};
+
+// CM_PARENTFONTCHANGED: Font when Given, else the parent's.
+JORV_MSG_RECORD TCMParentFontChanged {
+  UINT Msg;
+  WPARAM Given;
+  TFont* Font;
+  LRESULT Result;
+};
+
+// CM_PARENTCOLORCHANGED: Color when Given, else the parent's.
+JORV_MSG_RECORD TCMParentColorChanged {
+  UINT Msg;
+  WPARAM Given;
+  LPARAM Color;
+  LRESULT Result;
+};
+
+JORV_MSG_RECORD TCMHintShow {
+  UINT Msg;
+  WPARAM Reserved;
+  THintInfo* HintInfo;
+  LRESULT Result;
+};
+
 // Every field of every record sits where Windows puts it inside the slot it
 // overlays: a shifted field reads garbage only on the other architecture.
 #define JORV_MSG_CHECK(T)                                                        \
@@ -318,13 +433,60 @@ JORV_MSG_CHECK(TWMContextMenu);
 JORV_MSG_AT(TWMContextMenu, hWnd, WParam, 0);
 JORV_MSG_AT(TWMContextMenu, XPos, LParam, 0);
 JORV_MSG_AT(TWMContextMenu, YPos, LParam, 2);
+JORV_MSG_CHECK(TWMPrint);
+JORV_MSG_AT(TWMPrint, DC, WParam, 0);
+JORV_MSG_AT(TWMPrint, Flags, LParam, 0);
+JORV_MSG_CHECK(TWMDrawItem);
+JORV_MSG_AT(TWMDrawItem, Ctl, WParam, 0);
+JORV_MSG_AT(TWMDrawItem, DrawItemStruct, LParam, 0);
+JORV_MSG_CHECK(TWMMeasureItem);
+JORV_MSG_AT(TWMMeasureItem, IDCtl, WParam, 0);
+JORV_MSG_AT(TWMMeasureItem, MeasureItemStruct, LParam, 0);
+JORV_MSG_CHECK(TWMGetMinMaxInfo);
+JORV_MSG_AT(TWMGetMinMaxInfo, MinMaxInfo, LParam, 0);
+JORV_MSG_CHECK(TWMGetText);
+JORV_MSG_AT(TWMGetText, TextMax, WParam, 0);
+JORV_MSG_AT(TWMGetText, Text, LParam, 0);
+JORV_MSG_CHECK(TWMSetText);
+JORV_MSG_AT(TWMSetText, Text, LParam, 0);
+JORV_MSG_CHECK(TWMCaptureChanged);
+JORV_MSG_AT(TWMCaptureChanged, NewCapture, LParam, 0);
+JORV_MSG_CHECK(TWMSizingRect);
+JORV_MSG_AT(TWMSizingRect, Edge, WParam, 0);
+JORV_MSG_AT(TWMSizingRect, DragRect, LParam, 0);
+JORV_MSG_CHECK(TWMNCCalcSize);
+JORV_MSG_AT(TWMNCCalcSize, CalcValidRects, WParam, 0);
+JORV_MSG_AT(TWMNCCalcSize, CalcSizeParams, LParam, 0);
+JORV_MSG_CHECK(TCMMouseNotice);
+JORV_MSG_AT(TCMMouseNotice, Control, LParam, 0);
+JORV_MSG_CHECK(TCMButtonPressed);
+JORV_MSG_AT(TCMButtonPressed, GroupIndex, WParam, 0);
+JORV_MSG_AT(TCMButtonPressed, Control, LParam, 0);
+JORV_MSG_CHECK(TCMParentFontChanged);
+JORV_MSG_AT(TCMParentFontChanged, Given, WParam, 0);
+JORV_MSG_AT(TCMParentFontChanged, Font, LParam, 0);
+JORV_MSG_CHECK(TCMParentColorChanged);
+JORV_MSG_AT(TCMParentColorChanged, Given, WParam, 0);
+JORV_MSG_AT(TCMParentColorChanged, Color, LParam, 0);
+JORV_MSG_CHECK(TCMHintShow);
+JORV_MSG_AT(TCMHintShow, HintInfo, LParam, 0);
 #undef JORV_MSG_AT
 #undef JORV_MSG_CHECK
 
 template <class T>
 inline T& MsgAs(TMessage& M) {
-  static_assert(sizeof(T) == sizeof(TMessage));
+  static_assert(sizeof(T) == sizeof(TMessage) && offsetof(T, Result) == offsetof(TMessage, Result),
+                "a message record must share TMessage's layout");
   return reinterpret_cast<T&>(M);
+}
+
+// The raw message behind a typed record, for handing it on unchanged (to
+// DefaultHandler, to a child).
+template <class T>
+inline TMessage& MsgBase(T& Record) {
+  static_assert(sizeof(T) == sizeof(TMessage) && offsetof(T, Result) == offsetof(TMessage, Result),
+                "a message record must share TMessage's layout");
+  return *static_cast<TMessage*>(static_cast<void*>(&Record));
 }
 
 // Framework messages.

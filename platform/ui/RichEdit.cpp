@@ -482,7 +482,7 @@ void TCustomRichEdit::PaintWindow(HDC DC) {
 
 void TCustomRichEdit::Dispatch(TMessage& M) {
   if (M.Msg == CN_NOTIFY) {
-    auto* N = reinterpret_cast<NMHDR*>(M.LParam);
+    NMHDR* N = MsgAs<TWMNotify>(M).NMHdr;
     if (N->code == EN_REQUESTRESIZE) {
       auto* R = reinterpret_cast<REQRESIZE*>(N);
       TRect Rc = jorv::Rect(R->rc.left, R->rc.top, R->rc.right, R->rc.bottom);

@@ -200,9 +200,9 @@ void TScrollingWinControl::WMVScroll(TWMScroll& M) { FVertScrollBar->ScrollMessa
 
 void TScrollingWinControl::Dispatch(TMessage& M) {
   // The window's own bars; a scroll bar child's message has its handle.
-  if ((M.Msg == WM_HSCROLL || M.Msg == WM_VSCROLL) && M.LParam == 0) {
-    if (M.Msg == WM_HSCROLL) WMHScroll(MsgAs<TWMScroll>(M));
-    else WMVScroll(MsgAs<TWMScroll>(M));
+  if ((M.Msg == WM_HSCROLL || M.Msg == WM_VSCROLL) && !MsgAs<TWMScroll>(M).ScrollBar) {
+    if (M.Msg == WM_HSCROLL) WMHScroll(MsgAs<TWMHScroll>(M));
+    else WMVScroll(MsgAs<TWMVScroll>(M));
     return;
   }
   TWinControl::Dispatch(M);

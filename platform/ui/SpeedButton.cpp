@@ -119,13 +119,15 @@ void TSpeedButton::UpdateExclusive() {
   for (Integer i = 0; i < FParent->ControlCount(); ++i) {
     TControl* C = FParent->Controls(i);
     if (C != this)
-      C->Perform(CM_BUTTONPRESSED, WPARAM(FGroupIndex), reinterpret_cast<LPARAM>(this));
+      C->Perform(CM_BUTTONPRESSED, WPARAM(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)));
   }
 }
 
 void TSpeedButton::CMButtonPressed(TMessage& M) {
-  if (M.WParam != WPARAM(FGroupIndex)) return;
-  auto* Sender = reinterpret_cast<TSpeedButton*>(M.LParam);
+  const auto& Pressed = MsgAs<TCMButtonPressed>(M);
+  if (Pressed.GroupIndex != WPARAM(FGroupIndex)) return;
+  // Another kind of button of the same group index is no speed button.
+  auto* Sender = dynamic_cast<TSpeedButton*>(Pressed.Control);
   if (!Sender || Sender == this) return;
   if (Sender->FDown && FDown) {
     FDown = false;

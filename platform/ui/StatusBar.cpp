@@ -167,7 +167,7 @@ void TStatusBar::SetSizeGrip(bool Value) {
 
 void TStatusBar::Dispatch(TMessage& M) {
   if (M.Msg == CN_DRAWITEM) {
-    auto* DI = reinterpret_cast<DRAWITEMSTRUCT*>(M.LParam);
+    const DRAWITEMSTRUCT* DI = MsgAs<TWMDrawItem>(M).DrawItemStruct;
     Integer I = static_cast<Integer>(DI->itemID);
     if (I >= 0 && I < FPanels->Count()) {
       int Saved = SaveDC(DI->hDC);

@@ -1,5 +1,5 @@
 #include "platform/ui/Timer.h"
-#include "platform/ui/Application.h"
+#include "platform/ui/WindowProc.h"
 
 namespace jorv {
 
@@ -13,18 +13,11 @@ TTimer::~TTimer() {
   }
 }
 
-LRESULT CALLBACK TTimer::TimerWndProc(HWND H, UINT Msg, WPARAM W, LPARAM L) {
-  if (Msg == WM_TIMER) {
-    if (auto* T = reinterpret_cast<TTimer*>(GetWindowLongPtrW(H, GWLP_USERDATA))) {
-      try {
-        T->Timer();
-      } catch (...) {
-        if (Application) Application->HandleException(T);
-      }
-    }
-    return 0;
-  }
-  return DefWindowProcW(H, Msg, W, L);
+void TTimer::WndProc(HWND Window, TMessage& Message) {
+  if (Message.Msg == WM_TIMER)
+    Timer();
+  else
+    Message.Result = DefWindowProcW(Window, Message.Msg, Message.WParam, Message.LParam);
 }
 
 void TTimer::SetEnabled(bool Value) {
@@ -43,18 +36,13 @@ void TTimer::UpdateTimer() {
   if (FWindowHandle) KillTimer(FWindowHandle, 1);
   if (!FEnabled || FInterval == 0) return;
   if (!FWindowHandle) {
-    HINSTANCE Inst = GetModuleHandleW(nullptr);
     WNDCLASSW WC{};
-    if (!GetClassInfoW(Inst, L"JorvTimer", &WC)) {
-      WC.lpfnWndProc = TimerWndProc;
-      WC.hInstance = Inst;
-      WC.lpszClassName = L"JorvTimer";
-      RegisterClassW(&WC);
-    }
+    WC.lpszClassName = L"JorvTimer";
+    RegisterWindowClass(WC);
     // A message-only window: it exists for the timer's messages alone.
-    FWindowHandle = CreateWindowExW(0, L"JorvTimer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, Inst, nullptr);
+    FWindowHandle = CreateObjectWindow(WindowTarget<&TTimer::WndProc>(this), 0, L"JorvTimer", L"", 0, 0, 0,
+                                       0, 0, HWND_MESSAGE);
     if (!FWindowHandle) throw EOutOfResources(L"Not enough timers available");
-    SetWindowLongPtrW(FWindowHandle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   }
   if (!SetTimer(FWindowHandle, 1, FInterval, nullptr)) throw EOutOfResources(L"Not enough timers available");
 }

@@ -3,6 +3,7 @@
 // message loop while the timer is enabled.
 #include "platform/gfx/GraphicsObject.h"
 #include "platform/rtl/Component.h"
+#include "platform/ui/Messages.h"
 
 namespace jorv {
 
@@ -21,7 +22,7 @@ class TTimer : public TComponent {
 
  private:
   void UpdateTimer();
-  static LRESULT CALLBACK TimerWndProc(HWND, UINT, WPARAM, LPARAM);
+  void WndProc(HWND Window, TMessage& Message);
   HWND FWindowHandle = nullptr;
   bool FEnabled = true;
   Cardinal FInterval = 1000;

@@ -340,8 +340,7 @@ void TToolBar::WndProc(TMessage& M) {
       // does the window (for its hot buttons).
       TMessage Copy = M;
       TWinControl::WndProc(M);
-      if (ControlAtPos({static_cast<SmallInt>(LOWORD(Copy.LParam)), static_cast<SmallInt>(HIWORD(Copy.LParam))},
-                       false))
+      if (ControlAtPos(MsgAs<TWMMouseMove>(Copy).Pos(), false))
         DefaultHandler(Copy);
       return;
     }
@@ -352,7 +351,7 @@ void TToolBar::WndProc(TMessage& M) {
 void TToolBar::Dispatch(TMessage& M) {
   switch (M.Msg) {
     case CN_COMMAND: {
-      Word Id = LOWORD(M.WParam);
+      const Word Id = MsgAs<TWMCommand>(M).ItemID;
       for (TToolButton* B : FButtons)
         if (B->FCommand == Id) {
           B->Click();
@@ -363,7 +362,7 @@ void TToolBar::Dispatch(TMessage& M) {
     }
     case WM_NCCALCSIZE: {
       DefaultHandler(M);
-      auto* R = reinterpret_cast<RECT*>(M.LParam);
+      RECT* R = &MsgAs<TWMNCCalcSize>(M).CalcSizeParams->rgrc[0];
       R->left += EdgeSize(ebLeft);
       R->top += EdgeSize(ebTop);
       R->right -= EdgeSize(ebRight);

@@ -3,54 +3,24 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/WindowProc.h"
 
 namespace jorv {
 
 extern TControl* GMouseControl;
 
-namespace {
-
-// The control whose window is being created on this thread: the first
-// message of the new window binds the two.
-thread_local TWinControl* CreationControl = nullptr;
-
-const wchar_t* ControlProp() {
-  static ATOM A = GlobalAddAtomW(L"JorvControl");
-  return MAKEINTATOM(A);
-}
-
-}  // namespace
-
 TWinControl* FindControl(HWND Handle) {
-  if (!Handle) return nullptr;
-  // Another program's window (found by WindowFromPoint, say) may carry a
-  // property of the same name holding a pointer of its own.
-  DWORD Process = 0;
-  GetWindowThreadProcessId(Handle, &Process);
-  if (Process != GetCurrentProcessId()) return nullptr;
-  return static_cast<TWinControl*>(GetPropW(Handle, ControlProp()));
+  // The inner windows of a native control (a combo box's edit) are bound to
+  // the control too, but are not its window.
+  auto* Control = dynamic_cast<TWinControl*>(WindowObject(Handle));
+  return Control && Control->FHandle == Handle ? Control : nullptr;
 }
 
 bool IsOurWindow(HWND Handle) { return FindControl(Handle) != nullptr; }
 
-LRESULT CALLBACK StdWndProc(HWND H, UINT Msg, WPARAM W, LPARAM L) {
-  auto* C = static_cast<TWinControl*>(GetPropW(H, ControlProp()));
-  if (!C) {
-    C = CreationControl;
-    if (!C) return DefWindowProcW(H, Msg, W, L);
-    CreationControl = nullptr;
-    C->FHandle = H;
-    SetPropW(H, ControlProp(), C);
-  }
-  TMessage M{Msg, W, L, 0};
-  try {
-    C->WndProc(M);
-  } catch (...) {
-    // Exceptions must not unwind through the system's frames; the
-    // application shows them.
-    if (Application) Application->HandleException(C);
-  }
-  return M.Result;
+void TWinControl::WindowMessage(HWND Window, TMessage& Message) {
+  if (!FHandle) FHandle = Window;
+  WndProc(Message);
 }
 
 // --- construction -----------------------------------------------------------
@@ -119,15 +89,11 @@ void TWinControl::CreateSubClass(TCreateParams& P, const wchar_t* ClassName) {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& P) {
-  CreationControl = this;
-  HWND H = CreateWindowExW(P.ExStyle, P.WinClassName.c_str(), P.Caption.c_str(), P.Style, P.X, P.Y,
-                           P.Width, P.Height, P.WndParent, nullptr, GetModuleHandleW(nullptr), P.Param);
-  CreationControl = nullptr;
-  if (H && !FHandle) {
-    // No message reached our procedure during creation.
-    FHandle = H;
-    SetPropW(H, ControlProp(), this);
-  }
+  HWND H = CreateObjectWindow(WindowTarget<&TWinControl::WindowMessage>(this), P.ExStyle,
+                              P.WinClassName.c_str(), P.Caption.c_str(), P.Style, P.X, P.Y, P.Width,
+                              P.Height, P.WndParent, P.Param);
+  // No message reached our procedure during creation.
+  if (H && !FHandle) FHandle = H;
 }
 
 void TWinControl::CreateWnd() {
@@ -135,17 +101,11 @@ void TWinControl::CreateWnd() {
   CreateParams(P);
   if ((P.Style & WS_CHILD) && !P.WndParent)
     throw EInvalidOperation(L"Control '" + Name() + L"' has no parent window");
-  HINSTANCE Inst = GetModuleHandleW(nullptr);
   FDefWndProc = P.WindowClass.lpfnWndProc ? P.WindowClass.lpfnWndProc : DefWindowProcW;
-  WNDCLASSW Existing{};
-  if (!GetClassInfoW(Inst, P.WinClassName.c_str(), &Existing)) {
-    WNDCLASSW WC = P.WindowClass;
-    WC.lpfnWndProc = StdWndProc;
-    WC.hInstance = Inst;
-    WC.lpszClassName = P.WinClassName.c_str();
-    if (!RegisterClassW(&WC))
-      throw EOutOfResources(L"Cannot register the window class of '" + Name() + L"'");
-  }
+  WNDCLASSW WC = P.WindowClass;
+  WC.lpszClassName = P.WinClassName.c_str();
+  if (!RegisterWindowClass(WC))
+    throw EOutOfResources(L"Cannot register the window class of '" + Name() + L"'");
   CreateWindowHandle(P);
   if (!FHandle) throw EOutOfResources(L"Error creating window of '" + Name() + L"'");
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), 0);
@@ -220,7 +180,6 @@ void TWinControl::RecreateWnd() {
 
 void TWinControl::WMNCDestroy(TMessage& M) {
   DefaultHandler(M);
-  RemovePropW(FHandle, ControlProp());
   FHandle = nullptr;
   FShowing = false;
   FTrackingMouse = false;
@@ -515,12 +474,12 @@ TPoint TWinControl::ClientOffset() {
 }
 
 void TWinControl::WMWindowPosChanged(TWMWindowPosMsg& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   UpdateBounds();
 }
 
 void TWinControl::WMSize(TWMSize& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   UpdateBounds();
   Realign();
   if (!FComponentState.Contains(csLoading)) Resize();
@@ -528,7 +487,7 @@ void TWinControl::WMSize(TWMSize& M) {
 
 void TWinControl::WMGetMinMaxInfo(TMessage& M) {
   DefaultHandler(M);
-  auto* MMI = reinterpret_cast<MINMAXINFO*>(M.LParam);
+  MINMAXINFO* MMI = MsgAs<TWMGetMinMaxInfo>(M).MinMaxInfo;
   if (!MMI) return;
   if (FConstraints->MinWidth() > 0) MMI->ptMinTrackSize.x = FConstraints->MinWidth();
   if (FConstraints->MinHeight() > 0) MMI->ptMinTrackSize.y = FConstraints->MinHeight();
@@ -899,12 +858,14 @@ void TWinControl::Dispatch(TMessage& M) {
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORSTATIC:
+      if (!DoControlMsg(MsgAs<TWMCtlColor>(M).ChildWnd, M)) DefaultHandler(M);
+      break;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (!DoControlMsg(reinterpret_cast<HWND>(M.LParam), M)) DefaultHandler(M);
+      if (!DoControlMsg(MsgAs<TWMScroll>(M).ScrollBar, M)) DefaultHandler(M);
       break;
     case WM_DRAWITEM:
-      if (!DoControlMsg(reinterpret_cast<DRAWITEMSTRUCT*>(M.LParam)->hwndItem, M)) DefaultHandler(M);
+      if (!DoControlMsg(MsgAs<TWMDrawItem>(M).DrawItemStruct->hwndItem, M)) DefaultHandler(M);
       break;
     case CN_CTLCOLORMSGBOX:
     case CN_CTLCOLOREDIT:
@@ -913,7 +874,7 @@ void TWinControl::Dispatch(TMessage& M) {
     case CN_CTLCOLORDLG:
     case CN_CTLCOLORSCROLLBAR:
     case CN_CTLCOLORSTATIC: {
-      HDC DC = reinterpret_cast<HDC>(M.WParam);
+      HDC DC = MsgAs<TWMCtlColor>(M).ChildDC;
       SetTextColor(DC, ColorToRGB(FFont->Color()));
       SetBkColor(DC, ColorToRGB(FBrush->Color()));
       M.Result = reinterpret_cast<LRESULT>(FBrush->Handle());
@@ -941,12 +902,12 @@ bool TWinControl::DoControlMsg(HWND ControlHandle, TMessage& M) {
 }
 
 void TWinControl::WMCommand(TWMCommand& M) {
-  if (!DoControlMsg(M.Ctl, reinterpret_cast<TMessage&>(M))) DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (!DoControlMsg(M.Ctl, MsgBase(M))) DefaultHandler(MsgBase(M));
 }
 
 void TWinControl::WMNotify(TWMNotify& M) {
-  if (!M.NMHdr || !DoControlMsg(M.NMHdr->hwndFrom, reinterpret_cast<TMessage&>(M)))
-    DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (!M.NMHdr || !DoControlMsg(M.NMHdr->hwndFrom, MsgBase(M)))
+    DefaultHandler(MsgBase(M));
 }
 
 void TWinControl::WMSetCursor(TWMSetCursor& M) {
@@ -965,7 +926,7 @@ void TWinControl::WMSetCursor(TWMSetCursor& M) {
       return;
     }
   }
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
 }
 
 // --- focus ------------------------------------------------------------------
@@ -1037,11 +998,11 @@ void TWinControl::SelectNext(TWinControl* Cur, bool GoForward, bool CheckTabStop
 }
 
 void TWinControl::WMSetFocus(TWMSetFocus& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   if (TCustomForm* F = GetParentForm()) F->SetFocusedControl(this);
 }
 
-void TWinControl::WMKillFocus(TWMKillFocus& M) { DefaultHandler(reinterpret_cast<TMessage&>(M)); }
+void TWinControl::WMKillFocus(TWMKillFocus& M) { DefaultHandler(MsgBase(M)); }
 
 void TWinControl::DoEnter() {
   if (OnEnter) OnEnter(this);
@@ -1106,23 +1067,23 @@ bool TWinControl::DoKeyPress(TWMKey& M) {
 }
 
 void TWinControl::WMKeyDown(TWMKey& M) {
-  if (!DoKeyDown(M)) DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (!DoKeyDown(M)) DefaultHandler(MsgBase(M));
 }
 
 void TWinControl::WMSysKeyDown(TWMKey& M) {
-  if (!DoKeyDown(M)) DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (!DoKeyDown(M)) DefaultHandler(MsgBase(M));
 }
 
 void TWinControl::WMKeyUp(TWMKey& M) {
-  if (!DoKeyUp(M)) DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (!DoKeyUp(M)) DefaultHandler(MsgBase(M));
 }
 
 void TWinControl::WMSysKeyUp(TWMKey& M) {
-  if (!DoKeyUp(M)) DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (!DoKeyUp(M)) DefaultHandler(MsgBase(M));
 }
 
 void TWinControl::WMChar(TWMKey& M) {
-  if (!DoKeyPress(M)) DefaultHandler(reinterpret_cast<TMessage&>(M));
+  if (!DoKeyPress(M)) DefaultHandler(MsgBase(M));
 }
 
 void TWinControl::CNKeyDown(TWMKey& M) {

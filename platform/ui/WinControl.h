@@ -120,7 +120,7 @@ class TWinControl : public TControl {
  protected:
   friend class TControl;
   friend class TCustomForm;
-  friend LRESULT CALLBACK StdWndProc(HWND, UINT, WPARAM, LPARAM);
+  friend TWinControl* FindControl(HWND Handle);
 
   virtual void CreateParams(TCreateParams& Params);
   // Prepares Params to wrap the native window class ClassName: our class
@@ -216,14 +216,16 @@ class TWinControl : public TControl {
   bool FTrackingMouse = false;
 
  private:
+  // Every message of the window arrives here first; the first one of a new
+  // window gives the control its handle.
+  void WindowMessage(HWND Window, TMessage& Message);
   void DestroyChildHandles();
   void CreateChildHandles();
   bool IsControlMouseMsg(TWMMouse& Message);
   void TrackMouse(TControl* Over);
 };
 
-// Windowed controls of the thread: the window's control stays reachable
-// from the handle through a window property.
+// Whether Handle is the window of one of our windowed controls.
 bool IsOurWindow(HWND Handle);
 
 }  // namespace jorv
