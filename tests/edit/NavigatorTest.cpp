@@ -325,6 +325,16 @@ TEST_F(Navigator, WindowNeverShrinksBelowItsButtonsAndForgetsAFreedSource) {
   Nav->BtnClick(nbNext);
 }
 
+// The repeat timer is fired by hand and the mouse messages are sent, not
+// posted: nothing pumps, so the real timer never gets a turn.
+void SendMouse(TExNavButton* Button, UINT Msg, Integer X, Integer Y) {
+  HWND Window = Button->Parent()->Handle();
+  X += Button->Left();
+  Y += Button->Top();
+  SendMessageW(Window, Msg, Msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0,
+               MAKELPARAM(static_cast<Word>(X), static_cast<Word>(Y)));
+}
+
 TEST_F(Navigator, PriorRepeatsWhileHeld) {
   Fill(30);
   Table.Last();
@@ -332,18 +342,23 @@ TEST_F(Navigator, PriorRepeatsWhileHeld) {
   TExNavButton* Prior = Nav->Buttons(nbPrior);
   Integer Steps = 0;
   Nav->OnClick = [&](TObject*, TExNavigateBtn) { ++Steps; };
-  const DWORD Start = GetTickCount();
-  test::MouseDown(Prior, 5, 5);
-  ASSERT_TRUE(test::PumpUntil([&] { return Steps >= 1; }, 3000));
-  const DWORD First = GetTickCount() - Start;
-  EXPECT_GE(First, 350u);
-  ASSERT_TRUE(test::PumpUntil([&] { return Steps >= 4; }, 3000));
-  EXPECT_LT(GetTickCount() - Start - First, 900u);
-  const Integer Held = Steps;
-  test::MouseUp(Prior, 5, 5);
-  test::Pump(250);
+  const auto Before = test::LiveTimers();
+  SendMouse(Prior, WM_LBUTTONDOWN, 5, 5);
+  TTimer* Repeat = test::NewTimer(Before);
+  ASSERT_NE(Repeat, nullptr);
+  // The first repeat waits longer than those after it.
+  EXPECT_TRUE(Repeat->Enabled());
+  EXPECT_EQ(Repeat->Interval(), 400u);
+  EXPECT_EQ(Steps, 0);
+  test::FireTimer(Repeat);
+  EXPECT_EQ(Steps, 1);
+  EXPECT_EQ(Repeat->Interval(), 100u);
+  for (int Tick = 0; Tick < 3; ++Tick) test::FireTimer(Repeat);
+  EXPECT_EQ(Steps, 4);
+  SendMouse(Prior, WM_LBUTTONUP, 5, 5);
   // The release over the button clicks once more; then the repeat stops.
-  EXPECT_EQ(Steps, Held + 1);
+  EXPECT_EQ(Steps, 5);
+  EXPECT_FALSE(Repeat->Enabled());
 }
 
 TEST_F(Navigator, AFailingRepeatStopsTheRepeat) {
@@ -355,14 +370,17 @@ TEST_F(Navigator, AFailingRepeatStopsTheRepeat) {
     if (++Calls == 2) throw Exception(L"Kein Weiter");
   };
   TExNavButton* Next = Nav->Buttons(nbNext);
-  test::MouseDown(Next, 5, 5);
-  ASSERT_TRUE(test::PumpUntil([&] { return Calls >= 2; }, 3000));
-  test::Pump(400);
+  const auto Before = test::LiveTimers();
+  SendMouse(Next, WM_LBUTTONDOWN, 5, 5);
+  TTimer* Repeat = test::NewTimer(Before);
+  ASSERT_NE(Repeat, nullptr);
+  test::FireTimer(Repeat);
+  test::FireTimer(Repeat);
   EXPECT_EQ(Calls, 2);
+  EXPECT_FALSE(Repeat->Enabled());
   ASSERT_EQ(Boxes.Boxes().size(), 1u);
   EXPECT_NE(Boxes.Boxes()[0].Text.find(L"Kein Weiter"), String::npos);
-  test::MouseUp(Next, 50, 50);
-  test::Pump();
+  SendMouse(Next, WM_LBUTTONUP, 50, 50);
   EXPECT_EQ(Calls, 2);
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/ui/Gui.h"
 #include <algorithm>
+#include "platform/ui/WindowProc.h"
 
 namespace jorv::test {
 
@@ -46,6 +47,38 @@ TTestForm::TTestForm(Integer ClientW, Integer ClientH, bool ShowIt) : FForm(new 
 }
 
 TTestForm::~TTestForm() { delete FForm; }
+
+namespace {
+// Every timer has a message-only window of its own.
+std::vector<std::pair<HWND, TTimer*>> TimerWindows() {
+  std::vector<std::pair<HWND, TTimer*>> Found;
+  HWND Window = nullptr;
+  while ((Window = FindWindowExW(HWND_MESSAGE, Window, L"JorvTimer", nullptr)))
+    if (auto* Timer = dynamic_cast<TTimer*>(WindowObject(Window))) Found.emplace_back(Window, Timer);
+  return Found;
+}
+}  // namespace
+
+std::vector<TTimer*> LiveTimers() {
+  std::vector<TTimer*> Timers;
+  for (const auto& [Window, Timer] : TimerWindows()) Timers.push_back(Timer);
+  return Timers;
+}
+
+TTimer* NewTimer(const std::vector<TTimer*>& Before) {
+  TTimer* Found = nullptr;
+  for (TTimer* Timer : LiveTimers()) {
+    if (std::find(Before.begin(), Before.end(), Timer) != Before.end()) continue;
+    if (Found) return nullptr;
+    Found = Timer;
+  }
+  return Found;
+}
+
+void FireTimer(TTimer* Timer) {
+  for (const auto& [Window, Live] : TimerWindows())
+    if (Live == Timer) SendMessageW(Window, WM_TIMER, 1, 0);
+}
 
 namespace {
 HWND WindowOf(TControl* C, Integer& X, Integer& Y) {

@@ -40,6 +40,13 @@ void Click(TControl* Control, Integer X, Integer Y);
 void KeyPress(TWinControl* Control, Word Key);
 void PostChar(TWinControl* Control, Char Ch);
 
+// Timers are fired by sending WM_TIMER to their window instead of waiting
+// for them: LiveTimers lists the timers that exist now, NewTimer the one
+// created since Before was taken (nullptr when none or several were).
+std::vector<TTimer*> LiveTimers();
+TTimer* NewTimer(const std::vector<TTimer*>& Before);
+void FireTimer(TTimer* Timer);
+
 // Renders Control with PaintTo into a 24-bit bitmap of its size.
 class TRendered {
  public:
