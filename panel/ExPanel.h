@@ -233,6 +233,9 @@ class TCustomExPanel : public TCustomPanel, public IZVQTones, public IZVQOfficeH
   expanel::TPaintEvent OnPaint;
 
  protected:
+  // Streams "FullHeight" beside the published properties, always, so that
+  // a panel stored collapsed expands to its full extent after loading.
+  void DefineProperties(TFiler* Filer) override;
   friend class TAutoSize;
 
   // Rebuilds the caption shade bitmap.

@@ -2,8 +2,16 @@
 
 #include <limits>
 #include "platform/gfx/Bitmap.h"
+#include "platform/rtl/Filer.h"
 
 namespace jorv {
+
+void TGraphic::DefineProperties(TFiler* Filer) {
+  TPersistent::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      L"Data", [this](TStream* Stream) { ReadData(Stream); },
+      [this](TStream* Stream) { WriteData(Stream); }, !GetEmpty());
+}
 
 size_t StreamRemaining(TStream* Stream) {
   Int64 rest = Stream->Size() - Stream->Position();

@@ -46,6 +46,8 @@ class TGraphic : public TPersistent {
  protected:
   // Into a TBitmap: the picture drawn on white at its own size.
   void AssignTo(TPersistent* Dest) override;
+  // The picture's bytes as the binary property "Data" (none when empty).
+  void DefineProperties(TFiler* Filer) override;
   virtual bool GetEmpty() const = 0;
   virtual Integer GetWidth() const = 0;
   virtual Integer GetHeight() const = 0;

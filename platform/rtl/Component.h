@@ -2,6 +2,7 @@
 // Components: objects with an owner that frees them, a name unique among
 // their siblings, and notifications that let others drop references to a
 // component before it goes away.
+#include <functional>
 #include <vector>
 #include "platform/rtl/Object.h"
 
@@ -67,6 +68,10 @@ class TComponent : public TPersistent {
   virtual bool HasParent() const { return false; }
   virtual TComponent* GetParentComponent() const { return nullptr; }
   virtual void SetParentComponent(TComponent* /*Value*/) {}
+  // Hands component streaming each component that is stored inside this
+  // one (a form's controls); Root is the component being written.
+  using TGetChildProc = std::function<void(TComponent* Child)>;
+  virtual void GetChildren(const TGetChildProc& /*Proc*/, TComponent* /*Root*/) {}
   String GetNamePath() const override { return FName; }
 
   static bool IsValidIdent(const String& Ident);
@@ -87,6 +92,8 @@ class TComponent : public TPersistent {
   TComponentStyle FComponentStyle{csInheritable};
 
  private:
+  // Marks the components it reads as loading.
+  friend class TReader;
   void Insert(TComponent* AComponent);
   void Remove(TComponent* AComponent);
   void RemoveNotification(TComponent* AComponent);

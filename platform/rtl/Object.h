@@ -8,6 +8,8 @@
 
 namespace jorv {
 
+class TFiler;
+
 class TObject {
  public:
   TObject() = default;
@@ -36,8 +38,15 @@ class TPersistent : public TObject {
 
  protected:
   virtual TPersistent* GetOwner() const { return nullptr; }
+  // Adds stream properties beside the published ones: a class calls
+  // Filer->DefineProperty or DefineBinaryProperty for each (see Filer.h).
+  virtual void DefineProperties(TFiler* /*Filer*/) {}
   // Raises "Cannot assign a <source> to a <this>".
   [[noreturn]] void AssignError(const TPersistent* Source) const;
+
+ private:
+  friend class TWriter;
+  friend class TReader;
 };
 
 // Reference counting shared by our COM objects. The count starts at zero;

@@ -9,6 +9,7 @@
 
 namespace jorv {
 
+class TComponent;
 class TEncoding;
 
 JORV_EXCEPTION(EResNotFound, Exception)
@@ -44,6 +45,13 @@ class TStream : public TObject {
   // Copies Count bytes from Source's position; Count 0 copies all of
   // Source from its beginning. Returns the bytes copied.
   Int64 CopyFrom(TStream* Source, Int64 Count);
+  // Writes Instance in the binary form format (see Filer.h).
+  void WriteComponent(TComponent* Instance);
+  // Reads a component written by WriteComponent into Instance, or into a
+  // new component of the stream's class (registered by name) when Instance
+  // is nullptr. The stream is checked whole first: a damaged one raises
+  // EReadError and leaves Instance unchanged.
+  TComponent* ReadComponent(TComponent* Instance);
 };
 
 class THandleStream : public TStream {

@@ -1,4 +1,5 @@
 #include "platform/rtl/Strings.h"
+#include "platform/rtl/Filer.h"
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -56,6 +57,30 @@ void TStrings::Error(const wchar_t* Msg, Integer Data) const {
   size_t p = m.find(L"%d");
   if (p != String::npos) m.replace(p, 2, std::to_wstring(Data));
   throw EStringListError(m);
+}
+
+void TStrings::DefineProperties(TFiler* Filer) {
+  Filer->DefineProperty(
+      L"Strings",
+      [this](TReader* Reader) {
+        Reader->ReadListBegin();
+        BeginUpdate();
+        try {
+          Clear();
+          while (!Reader->EndOfList()) Add(Reader->ReadString());
+        } catch (...) {
+          EndUpdate();
+          throw;
+        }
+        EndUpdate();
+        Reader->ReadListEnd();
+      },
+      [this](TWriter* Writer) {
+        Writer->WriteListBegin();
+        for (Integer i = 0; i < Count(); ++i) Writer->WriteString(Get(i));
+        Writer->WriteListEnd();
+      },
+      Count() > 0);
 }
 
 void TStrings::Put(Integer Index, const String& S) {

@@ -95,6 +95,8 @@ class TStrings : public TPersistent {
   bool Equals(const TStrings* Strings) const;
 
  protected:
+  // Streams the lines as the list property "Strings".
+  void DefineProperties(TFiler* Filer) override;
   virtual void SetUpdateState(bool /*Updating*/) {}
   virtual Integer CompareStrings(const String& S1, const String& S2) const;
   [[noreturn]] void Error(const wchar_t* Msg, Integer Data) const;

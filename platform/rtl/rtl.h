@@ -17,6 +17,8 @@
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/Collection.h"
+#include "platform/rtl/TypInfo.h"
+#include "platform/rtl/Filer.h"
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Registry.h"
 #include "platform/rtl/IniFiles.h"
