@@ -2,7 +2,9 @@
 // and the panel's own stream property "FullHeight".
 #include "foundation/PictureContainer.h"
 #include "panel/ExPanel.h"
+#include "panel/ExPanelStyler.h"
 #include "panel/PanelCaption.h"
+#include "panel/PanelPosition.h"
 #include "panel/PanelStatusBar.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/ImageList.h"
@@ -28,6 +30,7 @@ const TEnumInfo ShadeTypeNames{{L"stNormal", L"stNoise", L"stDiagShade", L"stHSh
 const TEnumInfo CaptionShapeNames{{L"csRectangle", L"csRounded", L"csSemiRounded"}};
 const TEnumInfo CaptionPositionNames{{L"cpTop", L"cpLeft", L"cpRight"}};
 const TEnumInfo ButtonPositionNames{{L"cbpRight", L"cbpLeft"}};
+const TEnumInfo PositionLocationNames{{L"clRegistry", L"clInifile"}};
 const TEnumInfo BorderStyleNames{
     {L"bsNone", L"bsSingle", L"bsSizeable", L"bsDialog", L"bsToolWindow", L"bsSizeToolWin"}};
 
@@ -109,6 +112,14 @@ JORV_PUBLISH(TPanelStatusBar, TPersistent) {
       .Integer(L"TopIndent", &TPanelStatusBar::TopIndent, &TPanelStatusBar::SetTopIndent, 0);
 }
 
+JORV_PUBLISH(TPanelPosition, TPersistent) {
+  Class.Boolean(L"Save", &TPanelPosition::Save, &TPanelPosition::SetSave, false)
+      .Text(L"Key", &TPanelPosition::Key, &TPanelPosition::SetKey)
+      .Text(L"Section", &TPanelPosition::Section, &TPanelPosition::SetSection)
+      .Enum(L"Location", &TPanelPosition::Location, &TPanelPosition::SetLocation,
+            PositionLocationNames, std::optional<TPanelPositionLocation>(clRegistry));
+}
+
 JORV_PUBLISH(TCustomExPanel, TControl) {
   Class.Add(ControlProperty(L"Align"))
       .Add(ControlProperty(L"Anchors"))
@@ -177,12 +188,14 @@ JORV_PUBLISH(TCustomExPanel, TControl) {
       .Object(L"OfficeHint", &TCustomExPanel::OfficeHint)
       .Reference<TPictureContainer>(L"PictureContainer", &TCustomExPanel::PictureContainer,
                                     &TCustomExPanel::SetPictureContainer)
+      .Object(L"Position", &TCustomExPanel::Position)
       .Color(L"ShadowColor", &TCustomExPanel::ShadowColor, &TCustomExPanel::SetShadowColor,
              0x808080)
       .Integer(L"ShadowOffset", &TCustomExPanel::ShadowOffset, &TCustomExPanel::SetShadowOffset, 2)
       .Boolean(L"ShowMoveCursor", &TCustomExPanel::ShowMoveCursor,
                &TCustomExPanel::SetShowMoveCursor, false)
       .Object(L"StatusBar", &TCustomExPanel::StatusBar)
+      .Reference<TExPanelStyler>(L"Styler", &TCustomExPanel::Styler, &TCustomExPanel::SetStyler)
       .Text(L"Text", &TCustomExPanel::Text, &TCustomExPanel::SetText)
       .Enum(L"TextVAlign", &TCustomExPanel::TextVAlign, &TCustomExPanel::SetTextVAlign,
             TextVAlignNames, std::optional<TTextVAlignment>(tvaTop))

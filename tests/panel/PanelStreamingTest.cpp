@@ -4,6 +4,7 @@
 
 #include "panel/ExPanel.h"
 #include "panel/PanelCaption.h"
+#include "panel/PanelPosition.h"
 #include "panel/PanelStatusBar.h"
 #include "platform/gfx/Colors.h"
 #include "platform/rtl/SysUtils.h"
@@ -34,6 +35,8 @@ TEST(PanelStreaming, CollapsedPanelComesBackWithItsFullHeight) {
   original.Caption()->Font()->SetSize(12);
   original.StatusBar()->SetVisible(true);
   original.StatusBar()->SetText(L"ready");
+  original.Position()->SetKey(L"Panels.ini");
+  original.Position()->SetLocation(expanel::clInifile);
   original.SetCollaps(true);
   original.SetHeight(22);
   ASSERT_EQ(original.FullHeight(), 180) << "a collapsed panel keeps its expanded height";
@@ -49,6 +52,7 @@ TEST(PanelStreaming, CollapsedPanelComesBackWithItsFullHeight) {
   EXPECT_EQ(copy.Height(), 22);
   EXPECT_EQ(copy.FullHeight(), 180);
   EXPECT_EQ(copy.Caption()->Text(), L"Title");
+  EXPECT_EQ(copy.Position()->Key(), L"Panels.ini");
   EXPECT_EQ(WrittenBytes(&copy), bytes);
 }
 
