@@ -133,7 +133,7 @@ void TDropDownForm::HandleActivateMessage(TWMActivate& M) {
 }
 
 void TDropDownForm::HandleNCHitTestMessage(TWMNCHitTest& M) {
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   if (!FSizeable) return;
   const TPoint P = ScreenToClient(TPoint{M.XPos, M.YPos});
   if (P.X > Width() - 10 && P.Y > Height() - 10) M.Result = HTBOTTOMRIGHT;

@@ -227,7 +227,7 @@ void TExCustomDropDown::HandleKillFocusMessage(TWMKillFocus& M) {
     if (FEditType == etNumeric && Empty && !FAllowNumericNullValue) SetText(L"0");
     if (Money && Text().empty() && !FAllowNumericNullValue) SetFloatValue(0);
   }
-  TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+  TCustomMaskEdit::Dispatch(MsgBase(M));
   if (!FEditorEnabled) Invalidate();
 }
 

@@ -241,11 +241,11 @@ bool TExCustomDropDown::RoutingKeyDown(TWMKey& M) {
   }
   if (!FEditorEnabled && Enabled()) {
     if (!ReadOnly()) CloseOrToggleByKey(Key);
-    if (Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE) TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+    if (Key == VK_TAB || Key == VK_RETURN || Key == VK_ESCAPE) TCustomMaskEdit::Dispatch(MsgBase(M));
     return true;
   }
   if (KeyHeld(VK_CONTROL) && (Key == VK_TAB || Key == VK_RETURN)) {
-    TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+    TCustomMaskEdit::Dispatch(MsgBase(M));
     return true;
   }
   if (Key == VK_RETURN && FReturnIsTab) {
@@ -257,12 +257,12 @@ bool TExCustomDropDown::RoutingKeyDown(TWMKey& M) {
 
 void TExCustomDropDown::HandleKeyDownMessage(TWMKey& M) {
   if (Designing()) {
-    TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+    TCustomMaskEdit::Dispatch(MsgBase(M));
     return;
   }
   if (RoutingKeyDown(M)) return;
   if (KeyDownGuards(M)) return;
-  TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+  TCustomMaskEdit::Dispatch(MsgBase(M));
   const Word Key = M.CharCode;
   if (Key == VK_DELETE && FEditType == etMoney) ApplyThousandSeparators();
   if (!FPrefix.empty() && CaretPos() < PrefixLength()) {
@@ -288,7 +288,7 @@ void TExCustomDropDown::KeyPress(Char& Key) {
 
 // The routing part of a typed character; true when nothing further runs.
 bool TExCustomDropDown::RouteChar(TWMKey& M) {
-  TMessage& Raw = reinterpret_cast<TMessage&>(M);
+  TMessage& Raw = MsgBase(M);
   if (!FEditorEnabled) return true;
   const bool Ctrl = KeyHeld(VK_CONTROL);
   if (Ctrl && (M.CharCode == VK_RETURN || M.CharCode == 10)) {
@@ -335,7 +335,7 @@ void TExCustomDropDown::HandleCharMessage(TWMKey& M) {
   const Integer CaretBefore = CaretPos();
   if (!FilterChar(M)) return;
   const Char Key = static_cast<Char>(M.CharCode);
-  TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+  TCustomMaskEdit::Dispatch(MsgBase(M));
   AfterChar(Key, CaretBefore);
   if (Modified()) FIsModified = true;
 }
@@ -365,7 +365,7 @@ void TExCustomDropDown::HandleWantSpecialKeyMessage(TWMKey& M) {
     PostKey(Parent()->Handle(), WM_KEYDOWN, VK_RETURN);
     PostKey(Parent()->Handle(), WM_KEYUP, VK_RETURN);
   }
-  TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+  TCustomMaskEdit::Dispatch(MsgBase(M));
 }
 
 // --- mouse ------------------------------------------------------------------------------------
@@ -379,12 +379,12 @@ void TExCustomDropDown::HandleMouseDown(TWMMouse& M) {
       return;
     }
   }
-  TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+  TCustomMaskEdit::Dispatch(MsgBase(M));
   if (!FEditorEnabled) OpenFromButton();
 }
 
 void TExCustomDropDown::HandleMouseUp(TWMMouse& M) {
-  TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+  TCustomMaskEdit::Dispatch(MsgBase(M));
   if (!FEditorEnabled || ReadOnly()) {
     PaintEditContent();
     return;
@@ -409,7 +409,7 @@ void TExCustomDropDown::HandleMouseUp(TWMMouse& M) {
 
 void TExCustomDropDown::HandleSetFocusMessage(TWMSetFocus& M) {
   if (ComponentState().Contains(csLoading)) return;
-  TCustomMaskEdit::Dispatch(reinterpret_cast<TMessage&>(M));
+  TCustomMaskEdit::Dispatch(MsgBase(M));
   if (FEditorEnabled) {
     if (AutoSelect())
       SelectAll();

@@ -283,7 +283,7 @@ void TExButton::HandleKeyDown(TWMKey& M) {
     Click();
     FInternalClick = false;
   }
-  TCustomControl::Dispatch(reinterpret_cast<TMessage&>(M));
+  TCustomControl::Dispatch(MsgBase(M));
 }
 
 void TExButton::HandleDialogChar(TMessage& M) {

@@ -711,7 +711,7 @@ void TCustomGrid::ModifyScrollBar(UINT Bar, UINT Code, Integer Pos) {
 
 void TCustomGrid::WMHScroll(TWMScroll& M) {
   if (M.ScrollBar) {
-    TCustomControl::Dispatch(reinterpret_cast<TMessage&>(M));
+    TCustomControl::Dispatch(MsgBase(M));
     return;
   }
   // The bars' range is small enough for the message's own position.
@@ -721,7 +721,7 @@ void TCustomGrid::WMHScroll(TWMScroll& M) {
 
 void TCustomGrid::WMVScroll(TWMScroll& M) {
   if (M.ScrollBar) {
-    TCustomControl::Dispatch(reinterpret_cast<TMessage&>(M));
+    TCustomControl::Dispatch(MsgBase(M));
     return;
   }
   ModifyScrollBar(SB_VERT, M.ScrollCode, static_cast<Word>(M.Pos));

@@ -121,7 +121,7 @@ void TInplaceEdit::DblClick() {
 void TInplaceEdit::WMSetFocus(TWMSetFocus& M) {
   // The grid stays the form's focused control while its edit has the
   // keyboard: leaving the edit for the grid is no exit.
-  DefaultHandler(reinterpret_cast<TMessage&>(M));
+  DefaultHandler(MsgBase(M));
   if (TCustomForm* F = GetParentForm(); F && FGrid) F->SetFocusedControl(FGrid);
 }
 

@@ -21,6 +21,7 @@ using namespace jorv::test;
 namespace {
 
 constexpr UINT WM_RUN_ON_UI = WM_APP + 0x177;
+constexpr UINT WM_SETTLE_UI = WM_APP + 0x178;
 
 // Runs code on the user-interface thread, synchronously, from the driver:
 // the program's loop (or a modal loop inside it) handles the sent message.
@@ -34,7 +35,10 @@ class TUIThread {
     RegisterClassW(&WC);
     FWnd = CreateWindowExW(0, WC.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, WC.hInstance, nullptr);
   }
-  ~TUIThread() { DestroyWindow(FWnd); }
+  ~TUIThread() {
+    DestroyWindow(FWnd);
+    CloseHandle(FHandled);
+  }
   void Run(const std::function<void()>& Code) const {
     SendMessageW(FWnd, WM_RUN_ON_UI, 0, reinterpret_cast<LPARAM>(&Code));
   }
@@ -44,22 +48,35 @@ class TUIThread {
     Run([&] { Result = Code(); });
     return Result;
   }
-  // Polls Done on the user-interface thread until it holds or 10 s pass.
+  // Asks Done on the user-interface thread after each round of its queue:
+  // every check waits until the loop has handled what was posted before it,
+  // so the program moves on between checks without a fixed pause.
   bool WaitFor(const std::function<bool()>& Done) const {
-    for (int I = 0; I < 500; ++I) {
+    for (int Round = 0; Round < 100000; ++Round) {
       if (Get<bool>(Done)) return true;
-      Sleep(20);
+      Settle();
     }
     return false;
   }
 
  private:
   static LRESULT CALLBACK Proc(HWND H, UINT Msg, WPARAM W, LPARAM L) {
+    if (Msg == WM_SETTLE_UI) {
+      SetEvent(reinterpret_cast<HANDLE>(L));
+      return 0;
+    }
     if (Msg != WM_RUN_ON_UI) return DefWindowProcW(H, Msg, W, L);
     (*reinterpret_cast<const std::function<void()>*>(L))();
     return 0;
   }
+  // Returns once the loop has handled everything posted before this call.
+  void Settle() const {
+    ResetEvent(FHandled);
+    PostMessageW(FWnd, WM_SETTLE_UI, 0, reinterpret_cast<LPARAM>(FHandled));
+    WaitForSingleObject(FHandled, INFINITE);
+  }
   HWND FWnd = nullptr;
+  HANDLE FHandled = CreateEventW(nullptr, TRUE, FALSE, nullptr);
 };
 
 // A left click posted to the window that holds Control, at the centre of
