@@ -296,13 +296,7 @@ void STDMETHODCALLTYPE TAgendaCalendarGroup::SetComponentStyle(TZVQStyle AStyle)
 }
 
 HRESULT STDMETHODCALLTYPE TAgendaCalendarGroup::QueryInterface(REFIID iid, void** obj) {
-  if (!obj) return E_POINTER;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(IZVQStyle))) {
-    *obj = static_cast<IZVQStyle*>(this);
-    return S_OK;
-  }
-  *obj = nullptr;
-  return E_NOINTERFACE;
+  return QueryComponentInterface<IZVQStyle>(this, iid, obj);
 }
 
 // --- following the desktop ---------------------------------------------------------

@@ -191,13 +191,7 @@ void TAgendaCalendar::ApplyThemeStyle() {
 }
 
 HRESULT STDMETHODCALLTYPE TAgendaCalendar::QueryInterface(REFIID iid, void** obj) {
-  if (!obj) return E_POINTER;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(IZVQStyle))) {
-    *obj = static_cast<IZVQStyle*>(this);
-    return S_OK;
-  }
-  *obj = nullptr;
-  return E_NOINTERFACE;
+  return QueryComponentInterface<IZVQStyle>(this, iid, obj);
 }
 
 void TAgendaCalendar::SetAutoThemeAdapt(bool v) {

@@ -35,27 +35,6 @@ Integer ClassifyNumber(const String& S) {
   return Result;
 }
 
-String StripThousandSeparators(const String& S) {
-  const Char Thousand = GetThousandSeparator();
-  String R;
-  for (Char C : S)
-    if (C != Thousand) R += C;
-  return R;
-}
-
-Integer HexDigitValue(Char C) {
-  if (C >= L'0' && C <= L'9') return C - L'0';
-  if (C >= L'A' && C <= L'F') return C - L'A' + 10;
-  if (C >= L'a' && C <= L'f') return C - L'a' + 10;
-  return 0;
-}
-
-Integer HexToInt(const String& S) {
-  uint32_t Result = 0;
-  for (Char C : S) Result = Result * 16 + static_cast<uint32_t>(HexDigitValue(C));
-  return static_cast<Integer>(Result);
-}
-
 bool IsRangeSeparator(Char C) { return C == L',' || C == L'-' || C == L';'; }
 
 }  // namespace jorv::dropdown

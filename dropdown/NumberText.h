@@ -14,11 +14,6 @@ constexpr Integer nkInteger = 0, nkDecimal = 1, nkOther = 2, nkHex = 5;
 // nkOther, and so is a decimal whose thousand separators stand closer than
 // three digits apart.
 Integer ClassifyNumber(const String& S);
-String StripThousandSeparators(const String& S);
-// 0-9 and A-F in either case; 0 for anything else.
-Integer HexDigitValue(Char C);
-// The digits from the right times powers of 16; other characters count 0.
-Integer HexToInt(const String& S);
 bool IsRangeSeparator(Char C);
 Char GetThousandSeparator();
 Char GetDecimalSeparator();

@@ -1,4 +1,5 @@
 #include "edit/ExEdit.h"
+#include "foundation/ValueUtils.h"
 #include <algorithm>
 #include <cmath>
 #include <shellapi.h>
@@ -13,6 +14,9 @@
 #include "platform/ui/Screen.h"
 
 namespace jorv::edit {
+
+using foundation::HexToInt;
+using foundation::StripThousandSeparators;
 
 bool ExEditDefaultHandling = true;
 
@@ -85,30 +89,6 @@ String ToNameCase(const String& S) {
     }
   }
   return R;
-}
-
-String StripThousandSeparators(const String& S) {
-  String R;
-  const Char T = TS();
-  for (Char C : S)
-    if (C != T) R += C;
-  return R;
-}
-
-Integer HexDigitValue(Char C) {
-  if (C >= L'0' && C <= L'9') return C - L'0';
-  if (C >= L'A' && C <= L'F') return C - L'A' + 10;
-  if (C >= L'a' && C <= L'f') return C - L'a' + 10;
-  return 0;
-}
-
-Integer HexToInt(const String& S) {
-  uint32_t R = 0, Power = 1;
-  for (auto It = S.rbegin(); It != S.rend(); ++It) {
-    R += static_cast<uint32_t>(HexDigitValue(*It)) * Power;
-    Power *= 16;
-  }
-  return static_cast<Integer>(R);
 }
 
 // --- construction ------------------------------------------------------------

@@ -27,9 +27,6 @@ using TURLClickEvent = std::function<void(TObject* Sender, const String& URL, bo
 // separators are the current locale's.
 Integer ClassifyNumberText(const String& S);
 String ToNameCase(const String& S);
-String StripThousandSeparators(const String& S);
-Integer HexDigitValue(Char C);
-Integer HexToInt(const String& S);
 
 class TRangeList;
 class TListHintWindow;

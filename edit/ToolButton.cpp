@@ -116,13 +116,7 @@ TExToolButton::TExToolButton(TComponent* AOwner)
 TExToolButton::~TExToolButton() = default;
 
 HRESULT STDMETHODCALLTYPE TExToolButton::QueryInterface(REFIID iid, void** obj) {
-  if (!obj) return E_POINTER;
-  if (IsEqualIID(iid, __uuidof(IZVQStyle)) || IsEqualIID(iid, IID_IUnknown)) {
-    *obj = static_cast<IZVQStyle*>(this);
-    return S_OK;
-  }
-  *obj = nullptr;
-  return E_NOINTERFACE;
+  return QueryComponentInterface<IZVQStyle>(this, iid, obj);
 }
 
 void TExToolButton::GlyphChanged(TObject*) { Invalidate(); }

@@ -9,6 +9,27 @@
 
 namespace jorv::foundation {
 
+String StripThousandSeparators(const String& S) {
+  const Char Thousand = FormatSettings().ThousandSeparator;
+  String Result;
+  for (Char C : S)
+    if (C != Thousand) Result += C;
+  return Result;
+}
+
+Integer HexDigitValue(Char C) {
+  if (C >= L'0' && C <= L'9') return C - L'0';
+  if (C >= L'A' && C <= L'F') return C - L'A' + 10;
+  if (C >= L'a' && C <= L'f') return C - L'a' + 10;
+  return 0;
+}
+
+Integer HexToInt(const String& S) {
+  uint32_t Result = 0;
+  for (Char C : S) Result = Result * 16 + static_cast<uint32_t>(HexDigitValue(C));
+  return static_cast<Integer>(Result);
+}
+
 namespace {
 
 // Unicode categories Nd, Nl and No within the basic multilingual plane.

@@ -7,6 +7,14 @@
 
 namespace jorv::foundation {
 
+// The text without the locale's thousand separators.
+String StripThousandSeparators(const String& S);
+// 0-9 and A-F in either case; 0 for anything else.
+Integer HexDigitValue(Char C);
+// The digits from the right times powers of 16, wrapping at 32 bits; other
+// characters count 0.
+Integer HexToInt(const String& S);
+
 // Decimal digits, letter numbers and other numbers of Unicode.
 bool IsDigitChar(Char Ch);
 bool IsDigitCode(Integer Code);

@@ -372,17 +372,7 @@ void TCustomExPanel::Assign(TPersistent* Source) {
 }
 
 HRESULT STDMETHODCALLTYPE TCustomExPanel::QueryInterface(REFIID iid, void** obj) {
-  if (!obj) return E_POINTER;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(IZVQTones))) {
-    *obj = static_cast<IZVQTones*>(this);
-    return S_OK;
-  }
-  if (IsEqualIID(iid, __uuidof(IZVQOfficeHint))) {
-    *obj = static_cast<IZVQOfficeHint*>(this);
-    return S_OK;
-  }
-  *obj = nullptr;
-  return E_NOINTERFACE;
+  return QueryComponentInterface<IZVQTones, IZVQOfficeHint>(this, iid, obj);
 }
 
 void STDMETHODCALLTYPE TCustomExPanel::SetColorTones(TColorTones Tones) {

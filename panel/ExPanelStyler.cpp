@@ -327,17 +327,7 @@ void TExPanelStyler::SetColorTones(TColorTones ATones) {
 }
 
 HRESULT STDMETHODCALLTYPE TExPanelStyler::QueryInterface(REFIID iid, void** obj) {
-  if (!obj) return E_POINTER;
-  if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, __uuidof(IZVQStyle))) {
-    *obj = static_cast<IZVQStyle*>(this);
-    return S_OK;
-  }
-  if (IsEqualIID(iid, __uuidof(IZVQTones))) {
-    *obj = static_cast<IZVQTones*>(this);
-    return S_OK;
-  }
-  *obj = nullptr;
-  return E_NOINTERFACE;
+  return QueryComponentInterface<IZVQStyle, IZVQTones>(this, iid, obj);
 }
 
 void TExPanelStyler::StylerThemeAdapt() {

@@ -68,6 +68,21 @@ class TInterfacedObject : public TObject {
   volatile LONG FRefCount = 0;
 };
 
+// QueryInterface of a component that carries interfaces without counting
+// references (its owner frees it): IUnknown is the first interface listed.
+template <class First, class... Rest, class TSelf>
+HRESULT QueryComponentInterface(TSelf* Self, REFIID iid, void** obj) {
+  if (!obj) return E_POINTER;
+  *obj = nullptr;
+  if (IsEqualIID(iid, IID_IUnknown)) {
+    *obj = static_cast<First*>(Self);
+  } else {
+    ((IsEqualIID(iid, __uuidof(First)) ? (*obj = static_cast<First*>(Self), true) : false) || ... ||
+     (IsEqualIID(iid, __uuidof(Rest)) ? (*obj = static_cast<Rest*>(Self), true) : false));
+  }
+  return *obj ? S_OK : E_NOINTERFACE;
+}
+
 // A COM object implementing Itf (and IUnknown). A class whose interface
 // derives from others (IStream from ISequentialStream) extends GetInterface.
 template <class Itf>

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "dropdown/DropDownPaint.h"
+#include "foundation/ValueUtils.h"
 #include "dropdown/NumberText.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
@@ -11,6 +12,7 @@
 
 using namespace jorv;
 using namespace jorv::dropdown;
+using namespace jorv::foundation;
 
 namespace {
 

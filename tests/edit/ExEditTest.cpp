@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "edit/ExEdit.h"
+#include "foundation/ValueUtils.h"
 #include "tests/support/PinnedFormatSettings.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv::edit;
+using jorv::foundation::HexToInt;
 
 using namespace jorv;
 using namespace jorv::test;
