@@ -2,6 +2,8 @@
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
 #include "platform/data/Field.h"
+#include "platform/gfx/DCScope.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/CustomControl.h"
 
 namespace jorv::edit {
@@ -193,13 +195,10 @@ void TDBExEdit::WMChar(TWMKey& M) {
   if (!Passes) {
     FIsEditing = true;
     bool Ok = false;
-    try {
+    {
+      auto Restore = ScopeExit([&] { FIsEditing = false; });
       Ok = EnterFieldEdit();
-    } catch (...) {
-      FIsEditing = false;
-      throw;
     }
-    FIsEditing = false;
     if (!Ok) return Cancel();
   }
   TExEdit::WMChar(M);
@@ -268,13 +267,12 @@ void TDBExEdit::CMEnter(TMessage& M) {
 
 void TDBExEdit::CMExit(TMessage& M) {
   if (!FDataLink->ReadOnly()) {
-    try {
-      FDataLink->UpdateRecord();
-    } catch (...) {
+    auto Undo = ScopeExit([&] {
       SelectAll();
       if (CanFocus()) SetFocus();
-      throw;
-    }
+    });
+    FDataLink->UpdateRecord();
+    Undo.Dismiss();
   }
   TExEdit::CMExit(M);
 }
@@ -298,43 +296,33 @@ void TDBExEdit::PaintCopy(TWMPaint& M) {
     FCanvas = std::make_unique<TControlCanvas>();
     FCanvas->SetControl(this);
   }
-  PAINTSTRUCT PS{};
-  HDC DC = M.DC;
-  if (!DC) DC = BeginPaint(Handle(), &PS);
-  FCanvas->SetHandle(DC);
-  try {
-    FCanvas->Font()->Assign(Font());
-    TRect R = ClientRect();
-    if (!Ctl3D() && BorderStyle() == bsSingle) {
-      FCanvas->Brush()->SetColor(clWindowFrame);
-      FCanvas->FrameRect(R);
-      R = TRect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1);
-    }
-    FCanvas->Brush()->SetColor(Color());
-    if (!Enabled()) FCanvas->Font()->SetColor(clGrayText);
-    String S = Field() ? Field()->DisplayText() : Text();
-    if (Field()) S = ApplyCharCase(S);
-    if (PasswordChar() != 0) S.assign(S.size(), PasswordChar());
-    Integer X, Y;
-    // Edits draw their text inside the frame and the window's own margin.
-    const Integer I = BorderStyle() == bsNone ? 0 : (Ctl3D() ? 1 : 2);
-    X = I + LOWORD(SendMessageW(Handle(), EM_GETMARGINS, 0, 0));
-    Y = I;
-    const Integer W = FCanvas->TextWidth(S);
-    const Integer CW = ClientWidth();
-    Integer Left = X;
-    if (EditAlign() == eaRight)
-      Left = CW - W - X - 1;
-    else if (EditAlign() == eaCenter)
-      Left = (CW - W) / 2;
-    FCanvas->TextRect(R, Left, Y, S);
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    if (!M.DC) EndPaint(Handle(), &PS);
-    throw;
+  TPaintDC DC(Handle(), M.DC);
+  TCanvasDC Lent(FCanvas.get(), DC);
+  FCanvas->Font()->Assign(Font());
+  TRect R = ClientRect();
+  if (!Ctl3D() && BorderStyle() == bsSingle) {
+    FCanvas->Brush()->SetColor(clWindowFrame);
+    FCanvas->FrameRect(R);
+    R = TRect(R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1);
   }
-  FCanvas->SetHandle(nullptr);
-  if (!M.DC) EndPaint(Handle(), &PS);
+  FCanvas->Brush()->SetColor(Color());
+  if (!Enabled()) FCanvas->Font()->SetColor(clGrayText);
+  String S = Field() ? Field()->DisplayText() : Text();
+  if (Field()) S = ApplyCharCase(S);
+  if (PasswordChar() != 0) S.assign(S.size(), PasswordChar());
+  Integer X, Y;
+  // Edits draw their text inside the frame and the window's own margin.
+  const Integer I = BorderStyle() == bsNone ? 0 : (Ctl3D() ? 1 : 2);
+  X = I + LOWORD(SendMessageW(Handle(), EM_GETMARGINS, 0, 0));
+  Y = I;
+  const Integer W = FCanvas->TextWidth(S);
+  const Integer CW = ClientWidth();
+  Integer Left = X;
+  if (EditAlign() == eaRight)
+    Left = CW - W - X - 1;
+  else if (EditAlign() == eaCenter)
+    Left = (CW - W) / 2;
+  FCanvas->TextRect(R, Left, Y, S);
 }
 
 }  // namespace jorv::edit

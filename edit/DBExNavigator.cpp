@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
@@ -205,12 +206,9 @@ void TExNavButton::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, In
 void TExNavButton::RepeatTimerTick(TObject*) {
   FRepeatTimer->SetInterval(100);
   if (State() != bsDown || GetCaptureControl() != this) return;
-  try {
-    Click();
-  } catch (...) {
-    FRepeatTimer->SetEnabled(false);
-    throw;
-  }
+  auto Undo = ScopeExit([&] { FRepeatTimer->SetEnabled(false); });
+  Click();
+  Undo.Dismiss();
 }
 
 void TExNavButton::Paint() {
@@ -489,41 +487,38 @@ void TDBExNavigator::SetGlyphSize(TGlyphSize Value) {
   const TGlyphSize Old = FGlyphSize;
   FGlyphSize = Value;
   SetMinButtonSize();
-  try {
-    ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
-  } catch (...) {
-    // Pictures that do not exist leave every button as it was.
+  // Pictures that do not exist leave every button as it was.
+  auto Undo = ScopeExit([&] {
     FGlyphSize = Old;
     SetMinButtonSize();
     if (Old != Value) ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
-    throw;
-  }
+  });
+  ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
+  Undo.Dismiss();
 }
 
 // Both only matter to the custom size: a built-in size stays as it is.
 void TDBExNavigator::SetGlyphCustomSize(Integer Value) {
   const Integer Old = FGlyphCustomSize;
   FGlyphCustomSize = Value;
-  try {
-    SetGlyphSize(FGlyphSize);
-  } catch (...) {
+  auto Undo = ScopeExit([&] {
     FGlyphCustomSize = Old;
     SetMinButtonSize();
     ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
-    throw;
-  }
+  });
+  SetGlyphSize(FGlyphSize);
+  Undo.Dismiss();
 }
 
 void TDBExNavigator::SetGlyphResName(const String& Value) {
   const String Old = FGlyphResName;
   FGlyphResName = Value;
-  try {
-    SetGlyphSize(FGlyphSize);
-  } catch (...) {
+  auto Undo = ScopeExit([&] {
     FGlyphResName = Old;
     ForButtons([this](TExNavButton* B) { LoadButtonGlyphs(B); });
-    throw;
-  }
+  });
+  SetGlyphSize(FGlyphSize);
+  Undo.Dismiss();
 }
 
 #define JORV_NAV_SETTER(Name, Type, Field)                        \

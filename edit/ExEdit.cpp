@@ -5,8 +5,10 @@
 #include <shellapi.h>
 #include "edit/RangeList.h"
 #include "edit/exeddd.h"
+#include "foundation/XPTheme.h"
 #include "platform/gfx/Colors.h"
 #include "platform/rtl/IniFiles.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Clipboard.h"
@@ -95,17 +97,6 @@ String ToNameCase(const String& S) {
 
 namespace {
 
-// A themed look needs the common controls of version 6 or later.
-bool CommonControlsThemed() {
-  struct TDllVersion { DWORD cbSize, Major, Minor, Build, Platform; };
-  using TGetVersion = HRESULT(CALLBACK*)(TDllVersion*);
-  HMODULE M = GetModuleHandleW(L"comctl32.dll");
-  if (!M) return false;
-  auto Get = ProcAddress<TGetVersion>(M, "DllGetVersion");
-  TDllVersion V{sizeof(TDllVersion), 0, 0, 0, 0};
-  return Get && SUCCEEDED(Get(&V)) && V.Major > 5;
-}
-
 void FrameIn(HDC DC, const RECT& R, TColor Color) {
   HBRUSH B = CreateSolidBrush(ColorToRGB(Color));
   FrameRect(DC, &R, B);
@@ -116,7 +107,7 @@ void FrameIn(HDC DC, const RECT& R, TColor Color) {
 
 TExEdit::TExEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   FDefaultHandling = ExEditDefaultHandling;
-  FIsThemed = CommonControlsThemed();
+  FIsThemed = foundation::CommonControlsThemed();
   FFontColor = Font()->Color();
   FLabelFont->OnChange = [this](TObject* Sender) { LabelFontChanged(Sender); };
   if (!Designing()) {
@@ -654,13 +645,10 @@ bool TExEdit::ValidateValue(const String& Value) {
     double X = TextToFloat(Value);
     Result = FMinFloatValue <= X && X <= FMaxFloatValue;
   }
-  try {
+  {
+    auto Restore = ScopeExit([&] { FIsValidating = false; });
     DoValueValidate(Value, Result);
-  } catch (...) {
-    FIsValidating = false;
-    throw;
   }
-  FIsValidating = false;
   return Result;
 }
 

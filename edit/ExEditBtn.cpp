@@ -8,17 +8,6 @@ using namespace jorv::foundation;
 
 namespace {
 
-// The themed look needs the common controls of version 6 or later.
-bool CommonControlsMajorAbove5() {
-  struct TDllVersion { DWORD cbSize, Major, Minor, Build, Platform; };
-  using TGetVersion = HRESULT(CALLBACK*)(TDllVersion*);
-  HMODULE M = GetModuleHandleW(L"comctl32.dll");
-  if (!M) return false;
-  auto Get = ProcAddress<TGetVersion>(M, "DllGetVersion");
-  TDllVersion V{sizeof(TDllVersion), 0, 0, 0, 0};
-  return Get && SUCCEEDED(Get(&V)) && V.Major > 5;
-}
-
 const TPoint Arrow[] = {{5, 7}, {11, 7}, {8, 10}};
 
 bool KeyHeld(int VK) { return GetKeyState(VK) < 0; }
@@ -37,7 +26,7 @@ void Shift(TRect& R, Integer DX, Integer DY) {
 // --- TExSpeedButton ------------------------------------------------------------
 
 TExSpeedButton::TExSpeedButton(TComponent* AOwner) : TSpeedButton(AOwner) {
-  FIsWinXP = CommonControlsMajorAbove5();
+  FIsWinXP = CommonControlsThemed();
 }
 
 void TExSpeedButton::SetEtched(bool Value) {

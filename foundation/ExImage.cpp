@@ -4,6 +4,7 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/Math.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Image.h"
 
 namespace jorv::foundation {
@@ -96,15 +97,16 @@ void TExImage::ReadData(TStream* Stream) {
 }
 
 void TExImage::LoadFromFile(const String& FileName) {
-  try {
+  {
+    // Whatever failed, no half-loaded picture stays behind.
+    auto Undo = ScopeExit([&] {
+      FDatastream->Clear();
+      ReleasePicture();
+      FIsEmpty = true;
+    });
     TFileStream File(FileName, fmOpenRead | fmShareDenyWrite);
     LoadBytes(&File);
-  } catch (...) {
-    // Whatever failed, no half-loaded picture stays behind.
-    FDatastream->Clear();
-    ReleasePicture();
-    FIsEmpty = true;
-    throw;
+    Undo.Dismiss();
   }
   Changed(this);
 }

@@ -1,5 +1,6 @@
 #include "foundation/ThemeNotifier.h"
 
+#include <memory>
 #include "foundation/ZVQStyle.h"
 #include "platform/rtl/Registry.h"
 #include "platform/ui/Application.h"
@@ -112,14 +113,12 @@ TThemeNotifier::TThemeNotifier(TComponent* AOwner) : TComponent(AOwner) {
     FNotifier->SetParentWindow(HWND_MESSAGE);
   FNotifier->OnOfficeThemeChange = [this](TObject* Sender) { ThemeChanged(Sender); };
 
-  auto* Thread = new TRegMonitorThread;
-  Thread->SetFreeOnTerminate(true);
-  try {
-    Thread->SetWnd(FNotifier->Handle());
-  } catch (...) {
-    delete Thread;
-    throw;
-  }
+  // Freed here if it cannot be bound to the window; once bound, it frees
+  // itself when it ends.
+  auto Owned = std::make_unique<TRegMonitorThread>();
+  Owned->SetFreeOnTerminate(true);
+  Owned->SetWnd(FNotifier->Handle());
+  TRegMonitorThread* Thread = Owned.release();
   Thread->SetFilter(REG_NOTIFY_CHANGE_LAST_SET);
   Thread->SetKey(Version == 2 ? L"Software\\Microsoft\\Office\\14.0\\Common"
                               : L"Software\\Microsoft\\Office\\12.0\\Common");

@@ -102,4 +102,16 @@ void FreeXPThemeLibrary() {
 bool XPThemeLibraryLoaded() { return ThemeLibLoaded; }
 HMODULE XPThemeLibraryHandle() { return ThemeLib; }
 
+bool CommonControlsThemed() {
+  struct TDllVersion {
+    DWORD cbSize, Major, Minor, Build, Platform;
+  };
+  using TGetVersion = HRESULT(CALLBACK*)(TDllVersion*);
+  HMODULE Module = GetModuleHandleW(L"comctl32.dll");
+  if (!Module) return false;
+  auto GetVersion = ProcAddress<TGetVersion>(Module, "DllGetVersion");
+  TDllVersion Version{sizeof(TDllVersion), 0, 0, 0, 0};
+  return GetVersion && SUCCEEDED(GetVersion(&Version)) && Version.Major > 5;
+}
+
 }  // namespace jorv::foundation

@@ -42,4 +42,8 @@ void FreeXPThemeLibrary();
 bool XPThemeLibraryLoaded();
 HMODULE XPThemeLibraryHandle();
 
+// Whether the common controls this process loaded are of version 6 or
+// later, which themed looks need.
+bool CommonControlsThemed();
+
 }  // namespace jorv::foundation

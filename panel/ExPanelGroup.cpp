@@ -1,6 +1,7 @@
 #include "panel/ExPanelGroup.h"
 #include <algorithm>
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeExit.h"
 
 namespace jorv::panel {
 
@@ -268,16 +269,13 @@ std::vector<Integer> TExPanelGroup::RowHeights(const std::vector<TCustomExPanel*
 void TExPanelGroup::ArrangeControls() {
   if (Loading() || FIsArranging || FUpdateCount > 0) return;
   FIsArranging = true;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FIsArranging = false; });
     if (FGroupStyle == gsVertical)
       ArrangeVertical();
     else
       ArrangeHorizontal();
-  } catch (...) {
-    FIsArranging = false;
-    throw;
   }
-  FIsArranging = false;
   DoArrangedControls();
 }
 
@@ -456,16 +454,11 @@ void TExPanelGroup::SetPanelPositions(bool Save) {
     Kept.Assign(P->Position());
     P->Position()->Assign(Position());
     P->Position()->SetSection(P->Name());
-    try {
-      if (Save)
-        P->SavePosition();
-      else
-        P->LoadPosition();
-    } catch (...) {
-      P->Position()->Assign(&Kept);
-      throw;
-    }
-    P->Position()->Assign(&Kept);
+    auto Restore = ScopeExit([&] { P->Position()->Assign(&Kept); });
+    if (Save)
+      P->SavePosition();
+    else
+      P->LoadPosition();
   }
 }
 

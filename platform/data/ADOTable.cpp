@@ -1,6 +1,7 @@
 #include "platform/data/ADOTable.h"
 #include "platform/data/DBConsts.h"
 #include "platform/data/Odbc.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace jorv {
@@ -250,19 +251,16 @@ void TADOTable::RunWrite(const String& Sql, const std::vector<TFieldValue>& Para
   TADOConnection& conn = ActiveConnection();
   TOdbcHandles& h = conn.Handles();
   String context = L"Cannot " + Action + L" in table '" + FTableName + L"' of '" + conn.FileName() + L"'";
-  try {
-    TOdbcStatement st(h);
-    st.Execute(Sql, Params, Types, context);
-    SQLLEN n = st.RowCount();
-    if (n != 1)
-      throw EDatabaseError(context + (n == 0 ? L": the row was changed or deleted by another user"
-                                             : L": the row cannot be told apart from others"));
-    if (!SQL_SUCCEEDED(SQLEndTran(SQL_HANDLE_DBC, h.Dbc, SQL_COMMIT)))
-      throw EDatabaseError(context + L": " + OdbcDiagnostic(SQL_HANDLE_DBC, h.Dbc));
-  } catch (...) {
-    SQLEndTran(SQL_HANDLE_DBC, h.Dbc, SQL_ROLLBACK);
-    throw;
-  }
+  auto Undo = ScopeExit([&] { SQLEndTran(SQL_HANDLE_DBC, h.Dbc, SQL_ROLLBACK); });
+  TOdbcStatement st(h);
+  st.Execute(Sql, Params, Types, context);
+  SQLLEN n = st.RowCount();
+  if (n != 1)
+    throw EDatabaseError(context + (n == 0 ? L": the row was changed or deleted by another user"
+                                           : L": the row cannot be told apart from others"));
+  if (!SQL_SUCCEEDED(SQLEndTran(SQL_HANDLE_DBC, h.Dbc, SQL_COMMIT)))
+    throw EDatabaseError(context + L": " + OdbcDiagnostic(SQL_HANDLE_DBC, h.Dbc));
+  Undo.Dismiss();
 }
 
 void TADOTable::WriteRecord(TDataRecord& NewRecord, const TDataRecord* OldRecord) {

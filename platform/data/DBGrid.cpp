@@ -4,6 +4,7 @@
 #include "platform/data/DataSource.h"
 #include "platform/data/Field.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/InplaceEdit.h"
 #include "platform/ui/Messages.h"
@@ -297,7 +298,8 @@ TColumn* TDBGrid::ColumnAt(Integer ACol) const {
 void TDBGrid::LayoutChanged() {
   if (FLayoutLock) return;
   ++FLayoutLock;
-  try {
+  {
+    auto Restore = ScopeExit([&] { --FLayoutLock; });
     std::vector<TColumn*> Shown;
     for (Integer K = 0; K < FColumns->Count(); ++K)
       if (FColumns->Items(K)->Visible()) Shown.push_back(FColumns->Items(K));
@@ -311,11 +313,7 @@ void TDBGrid::LayoutChanged() {
     Integer Titles = TitleOffset();
     if (RowCount() < Titles + 1) SetRowCount(Titles + 1);
     if (FixedRows() != Titles) SetFixedRows(Titles);
-  } catch (...) {
-    --FLayoutLock;
-    throw;
   }
-  --FLayoutLock;
   InvalidateGrid();
 }
 
@@ -343,19 +341,14 @@ void TDBGrid::UpdateRows() {
   if (FLayoutLock) return;
   ++FLayoutLock;
   Integer Titles = TitleOffset();
-  try {
-    Integer Records = 1;
-    if (FDataLink->Active()) {
-      FDataLink->SetBufferCount(DataRowsThatFit());
-      Records = std::max(1, FDataLink->RecordCount());
-    }
-    SetRowCount(Titles + Records);
-    if (FixedRows() != Titles) SetFixedRows(Titles);
-  } catch (...) {
-    --FLayoutLock;
-    throw;
+  auto Restore = ScopeExit([&] { --FLayoutLock; });
+  Integer Records = 1;
+  if (FDataLink->Active()) {
+    FDataLink->SetBufferCount(DataRowsThatFit());
+    Records = std::max(1, FDataLink->RecordCount());
   }
-  --FLayoutLock;
+  SetRowCount(Titles + Records);
+  if (FixedRows() != Titles) SetFixedRows(Titles);
 }
 
 void TDBGrid::SyncRow() {
@@ -365,13 +358,8 @@ void TDBGrid::SyncRow() {
   if (TopRow() != FixedRows()) SetTopRow(FixedRows());
   if (Row() == Target) return;
   FInternalMove = true;
-  try {
-    MoveColRow(Col(), Target, true, false);
-  } catch (...) {
-    FInternalMove = false;
-    throw;
-  }
-  FInternalMove = false;
+  auto Restore = ScopeExit([&] { FInternalMove = false; });
+  MoveColRow(Col(), Target, true, false);
 }
 
 void TDBGrid::UpdateScrollBar() {
@@ -402,32 +390,26 @@ void TDBGrid::LinkActive() {
   ClearRowSelection();
   FEditModified = false;
   FSyncing = true;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FSyncing = false; });
     if (FEditorMode) HideEditor();
     BuildDefaultColumns();
     LayoutChanged();
     UpdateRows();
     SyncRow();
-  } catch (...) {
-    FSyncing = false;
-    throw;
   }
-  FSyncing = false;
   UpdateScrollBar();
   InvalidateGrid();
 }
 
 void TDBGrid::DataChanged() {
   FSyncing = true;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FSyncing = false; });
     if (FEditorMode) HideEditor();
     UpdateRows();
     SyncRow();
-  } catch (...) {
-    FSyncing = false;
-    throw;
   }
-  FSyncing = false;
   FEditModified = false;
   UpdateScrollBar();
   InvalidateGrid();
@@ -435,16 +417,13 @@ void TDBGrid::DataChanged() {
 
 void TDBGrid::Scrolled(Integer Distance) {
   FSyncing = true;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FSyncing = false; });
     // The editor showed the record that was left.
     if (FEditorMode) HideEditor();
     UpdateRows();
     SyncRow();
-  } catch (...) {
-    FSyncing = false;
-    throw;
   }
-  FSyncing = false;
   FEditModified = false;
   UpdateScrollBar();
   if (Distance != 0) InvalidateGrid();
@@ -473,12 +452,11 @@ void TDBGrid::UpdateData() {
   TColumn* C = ColumnAt(FEditCol);
   TField* F = C ? C->Field() : nullptr;
   if (!F) return;
-  try {
-    F->SetText(FEditText);
-  } catch (...) {
+  {
     // Kept, so that the user can correct it.
-    FEditModified = true;
-    throw;
+    auto Undo = ScopeExit([&] { FEditModified = true; });
+    F->SetText(FEditText);
+    Undo.Dismiss();
   }
 }
 
@@ -500,14 +478,11 @@ bool TDBGrid::RowSelected(Integer ARow) {
   Integer Old = FDataLink->ActiveRecord();
   FDataLink->SetActiveRecord(ARow - FixedRows());
   bool Found = false;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FDataLink->SetActiveRecord(Old); });
     TBookmark B = FDataLink->DataSet()->GetBookmark();
     Found = std::find(FSelectedRows.begin(), FSelectedRows.end(), B) != FSelectedRows.end();
-  } catch (...) {
-    FDataLink->SetActiveRecord(Old);
-    throw;
   }
-  FDataLink->SetActiveRecord(Old);
   return Found;
 }
 
@@ -579,13 +554,10 @@ void TDBGrid::DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDraw
   String Text;
   TAlignment Align = F->Alignment();
   FDataLink->SetActiveRecord(Buffer);
-  try {
+  {
+    auto Restore = ScopeExit([&] { FDataLink->SetActiveRecord(Old); });
     Text = F->DisplayText();
-  } catch (...) {
-    FDataLink->SetActiveRecord(Old);
-    throw;
   }
-  FDataLink->SetActiveRecord(Old);
   Integer X = ARect.Left + 2;
   if (Align != taLeftJustify) {
     Integer W = C->TextWidth(Text);
@@ -621,13 +593,8 @@ bool TDBGrid::SelectCell(Integer ACol, Integer ARow) {
   // the grid stays with it, in the column asked for.
   if (ACol != Col()) {
     FInternalMove = true;
-    try {
-      MoveColRow(ACol, Row(), true, true);
-    } catch (...) {
-      FInternalMove = false;
-      throw;
-    }
-    FInternalMove = false;
+    auto Restore = ScopeExit([&] { FInternalMove = false; });
+    MoveColRow(ACol, Row(), true, true);
   }
   return false;
 }
@@ -884,13 +851,10 @@ bool TDBGrid::CanEditModify() {
   if (!F || C->ReadOnly() || !F->CanModify()) return false;
   FInCanEditModify = true;
   bool Editing = false;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FInCanEditModify = false; });
     Editing = FDataLink->Edit();
-  } catch (...) {
-    FInCanEditModify = false;
-    throw;
   }
-  FInCanEditModify = false;
   return Editing;
 }
 

@@ -4,6 +4,7 @@
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
 #include "platform/data/Field.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/WinControl.h"
 
 namespace jorv {
@@ -92,13 +93,8 @@ bool TDataLink::Edit() {
 
 void TDataLink::UpdateRecord() {
   FUpdating = true;
-  try {
-    UpdateData();
-  } catch (...) {
-    FUpdating = false;
-    throw;
-  }
-  FUpdating = false;
+  auto Restore = ScopeExit([&] { FUpdating = false; });
+  UpdateData();
 }
 
 Integer TDataLink::MoveBy(Integer Distance) { return DataSet()->MoveBy(Distance); }

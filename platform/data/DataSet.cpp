@@ -7,6 +7,7 @@
 #include "platform/data/DataLink.h"
 #include "platform/data/Fields.h"
 #include "platform/data/FilterExpr.h"
+#include "platform/rtl/ScopeExit.h"
 
 namespace jorv {
 
@@ -190,12 +191,9 @@ void TDataSet::SetFieldValue(TField* Field, const TFieldValue& Value) {
   *slot = Value;
   if (calcState) return;
   if (Field->OnValidate) {
-    try {
-      Field->OnValidate(Field);
-    } catch (...) {
-      *slot = old;
-      throw;
-    }
+    auto Undo = ScopeExit([&] { *slot = old; });
+    Field->OnValidate(Field);
+    Undo.Dismiss();
   }
   DataEvent(deFieldChange, reinterpret_cast<intptr_t>(Field));
 }
@@ -206,11 +204,10 @@ void TDataSet::SetActive(bool Value) {
   if (Active() == Value) return;
   if (Value) {
     Fire(BeforeOpen);
-    try {
+    {
+      auto Undo = ScopeExit([&] { CloseCursor(); });
       OpenCursor();
-    } catch (...) {
-      CloseCursor();
-      throw;
+      Undo.Dismiss();
     }
     SetState(dsBrowse);
     Fire(AfterOpen);
@@ -448,26 +445,22 @@ void TDataSet::CalculateFields(TRecordBuffer& Buffer) {
   TDataSetState oldState = FState;
   FTempBuffer = &Buffer;
   FState = dsCalcFields;
-  try {
-    for (Integer i = 0; i < FFields.Count(); ++i) {
-      TField* f = FFields[i];
-      if (f->FieldKind() != fkLookup || !f->LookupDataSet() || !f->LookupDataSet()->Active())
-        continue;
-      std::vector<TFieldValue> keys;
-      for (TField* k : KeyFieldList(f->KeyFields())) keys.push_back(k->GetFieldData());
-      TDataSet* other = f->LookupDataSet();
-      TField* result = other->FieldByName(f->LookupResultField());
-      TDataRecordPtr rec = other->FindKeyRecord(other->KeyFieldList(f->LookupKeyFields()), keys, {});
-      if (rec) other->ReadRecord(rec, [&] { Buffer.Calc[i] = other->GetFieldValue(result); });
-    }
-    if (OnCalcFields) OnCalcFields(this);
-  } catch (...) {
+  auto Restore = ScopeExit([&] {
     FTempBuffer = oldTemp;
     FState = oldState;
-    throw;
+  });
+  for (Integer i = 0; i < FFields.Count(); ++i) {
+    TField* f = FFields[i];
+    if (f->FieldKind() != fkLookup || !f->LookupDataSet() || !f->LookupDataSet()->Active())
+      continue;
+    std::vector<TFieldValue> keys;
+    for (TField* k : KeyFieldList(f->KeyFields())) keys.push_back(k->GetFieldData());
+    TDataSet* other = f->LookupDataSet();
+    TField* result = other->FieldByName(f->LookupResultField());
+    TDataRecordPtr rec = other->FindKeyRecord(other->KeyFieldList(f->LookupKeyFields()), keys, {});
+    if (rec) other->ReadRecord(rec, [&] { Buffer.Calc[i] = other->GetFieldValue(result); });
   }
-  FTempBuffer = oldTemp;
-  FState = oldState;
+  if (OnCalcFields) OnCalcFields(this);
 }
 
 bool TDataSet::RecordAccepted(const TDataRecordPtr& Rec) {
@@ -479,16 +472,14 @@ bool TDataSet::RecordAccepted(const TDataRecordPtr& Rec) {
   FTempBuffer = &tmp;
   FState = dsFilter;
   bool accept = true;
-  try {
+  {
+    auto Restore = ScopeExit([&] {
+      FTempBuffer = oldTemp;
+      FState = oldState;
+    });
     if (FFilterExpr) accept = EvaluateFilter(*FFilterExpr, FFilterOptions);
     if (accept && OnFilterRecord) OnFilterRecord(this, accept);
-  } catch (...) {
-    FTempBuffer = oldTemp;
-    FState = oldState;
-    throw;
   }
-  FTempBuffer = oldTemp;
-  FState = oldState;
   return accept;
 }
 
@@ -584,15 +575,10 @@ void TDataSet::Resync(TResyncMode Mode) {
   Integer count = Mode.Contains(rmCenter) ? (FBufferCount - 1) / 2 : FActiveRecord;
   MoveBuffer(FRecordCount, 0);
   ActivateBuffers();
-  try {
-    while (count > 0 && GetPriorRecord()) --count;
-    GetNextRecords();
-    GetPriorRecords();
-  } catch (...) {
-    DataEvent(deDataSetChange, 0);
-    throw;
-  }
-  DataEvent(deDataSetChange, 0);
+  auto Restore = ScopeExit([&] { DataEvent(deDataSetChange, 0); });
+  while (count > 0 && GetPriorRecord()) --count;
+  GetNextRecords();
+  GetPriorRecords();
 }
 
 // ---------------------------------------------------------------- navigation
@@ -601,16 +587,14 @@ void TDataSet::First() {
   CheckBrowseMode();
   Fire(BeforeScroll);
   ClearBuffers();
-  try {
+  {
+    auto Restore = ScopeExit([&] {
+      FBOF = true;
+      DataEvent(deDataSetChange, 0);
+    });
     FCursor = -1;
     GetNextRecords();
-  } catch (...) {
-    FBOF = true;
-    DataEvent(deDataSetChange, 0);
-    throw;
   }
-  FBOF = true;
-  DataEvent(deDataSetChange, 0);
   Fire(AfterScroll);
 }
 
@@ -618,16 +602,14 @@ void TDataSet::Last() {
   CheckBrowseMode();
   Fire(BeforeScroll);
   ClearBuffers();
-  try {
+  {
+    auto Restore = ScopeExit([&] {
+      FEOF = true;
+      DataEvent(deDataSetChange, 0);
+    });
     FCursor = static_cast<Integer>(FRecords.size());
     GetPriorRecords();
-  } catch (...) {
-    FEOF = true;
-    DataEvent(deDataSetChange, 0);
-    throw;
   }
-  FEOF = true;
-  DataEvent(deDataSetChange, 0);
   Fire(AfterScroll);
 }
 
@@ -639,7 +621,8 @@ Integer TDataSet::MoveBy(Integer Distance) {
     FBOF = false;
     FEOF = false;
     Integer scrollCount = 0;
-    try {
+    {
+      auto Restore = ScopeExit([&] { DataEvent(deDataSetScroll, scrollCount); });
       while (Distance > 0) {
         if (FActiveRecord < FRecordCount - 1) {
           ++FActiveRecord;
@@ -672,11 +655,7 @@ Integer TDataSet::MoveBy(Integer Distance) {
         ++Distance;
         --result;
       }
-    } catch (...) {
-      DataEvent(deDataSetScroll, scrollCount);
-      throw;
     }
-    DataEvent(deDataSetScroll, scrollCount);
     Fire(AfterScroll);
   }
   return result;
@@ -763,13 +742,14 @@ void TDataSet::BeginInsertAppend() {
 
 void TDataSet::EndInsertAppend() {
   SetState(dsInsert);
-  try {
+  {
+    auto Undo = ScopeExit([&] {
+      UpdateCursorPos();
+      SetState(dsBrowse);
+      Resync({});
+    });
     Fire(OnNewRecord);
-  } catch (...) {
-    UpdateCursorPos();
-    SetState(dsBrowse);
-    Resync({});
-    throw;
+    Undo.Dismiss();
   }
   FModified = false;
   DataEvent(deDataSetChange, 0);
@@ -994,7 +974,8 @@ bool TDataSet::MatchKeys(const TDataRecordPtr& Rec, const std::vector<TField*>& 
   TRecordBuffer* oldTemp = FTempBuffer;
   FTempBuffer = &tmp;
   bool match = true;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FTempBuffer = oldTemp; });
     for (size_t i = 0; i < Keys.size() && match; ++i) {
       TFieldValue want = i < Values.size() ? Values[i] : TFieldValue();
       TFieldValue have = GetFieldValue(Keys[i]);
@@ -1012,11 +993,7 @@ bool TDataSet::MatchKeys(const TDataRecordPtr& Rec, const std::vector<TField*>& 
         match = CompareFilterValues(have, Keys[i]->Convert(want), false) == 0;
       }
     }
-  } catch (...) {
-    FTempBuffer = oldTemp;
-    throw;
   }
-  FTempBuffer = oldTemp;
   return match;
 }
 
@@ -1067,13 +1044,8 @@ void TDataSet::ReadRecord(const TDataRecordPtr& Rec, const std::function<void()>
   FillBuffer(tmp, Rec);
   TRecordBuffer* oldTemp = FTempBuffer;
   FTempBuffer = &tmp;
-  try {
-    Read();
-  } catch (...) {
-    FTempBuffer = oldTemp;
-    throw;
-  }
-  FTempBuffer = oldTemp;
+  auto Restore = ScopeExit([&] { FTempBuffer = oldTemp; });
+  Read();
 }
 
 }  // namespace jorv

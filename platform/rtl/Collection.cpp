@@ -1,6 +1,7 @@
 #include "platform/rtl/Collection.h"
 #include <algorithm>
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeExit.h"
 
 namespace jorv {
 
@@ -78,13 +79,10 @@ void TCollection::CheckIndex(Integer Index) const {
 TCollectionItem* TCollection::Add() {
   FMakingItem = true;
   TCollectionItem* item;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FMakingItem = false; });
     item = FItemClass(this);
-  } catch (...) {
-    FMakingItem = false;
-    throw;
   }
-  FMakingItem = false;
   if (item->FJoining && item->FCollection == this) {
     item->FJoining = false;
     item->FCollection = nullptr;
@@ -117,17 +115,12 @@ void TCollection::Delete(Integer Index) {
 void TCollection::Clear() {
   if (FItems.empty()) return;
   BeginUpdate();
-  try {
-    while (!FItems.empty()) {
-      TCollectionItem* item = FItems.back();
-      RemoveItem(item);
-      delete item;
-    }
-  } catch (...) {
-    EndUpdate();
-    throw;
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  while (!FItems.empty()) {
+    TCollectionItem* item = FItems.back();
+    RemoveItem(item);
+    delete item;
   }
-  EndUpdate();
 }
 
 TCollectionItem* TCollection::Items(Integer Index) const {
@@ -177,14 +170,9 @@ void TCollection::Assign(TPersistent* Source) {
   }
   if (src == this) return;
   BeginUpdate();
-  try {
-    Clear();
-    for (TCollectionItem* item : src->FItems) Add()->Assign(item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  Clear();
+  for (TCollectionItem* item : src->FItems) Add()->Assign(item);
 }
 
 String TCollection::GetNamePath() const {

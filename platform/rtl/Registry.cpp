@@ -1,6 +1,7 @@
 #include "platform/rtl/Registry.h"
 #include <vector>
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Strings.h"
 
 namespace jorv {
@@ -141,48 +142,38 @@ bool TRegistry::HasSubKeys() {
 
 void TRegistry::GetKeyNames(TStrings* Strings) {
   Strings->BeginUpdate();
-  try {
-    Strings->Clear();
-    DWORD count = 0, maxLen = 0;
-    if (FCurrentKey &&
-        RegQueryInfoKeyW(FCurrentKey, nullptr, nullptr, nullptr, &count, &maxLen, nullptr,
-                         nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-      std::vector<wchar_t> buf(maxLen + 1);
-      for (DWORD i = 0; i < count; ++i) {
-        DWORD len = maxLen + 1;
-        if (RegEnumKeyExW(FCurrentKey, i, buf.data(), &len, nullptr, nullptr, nullptr,
-                          nullptr) == ERROR_SUCCESS)
-          Strings->Add(String(buf.data(), len));
-      }
+  auto Restore = ScopeExit([&] { Strings->EndUpdate(); });
+  Strings->Clear();
+  DWORD count = 0, maxLen = 0;
+  if (FCurrentKey &&
+      RegQueryInfoKeyW(FCurrentKey, nullptr, nullptr, nullptr, &count, &maxLen, nullptr,
+                       nullptr, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+    std::vector<wchar_t> buf(maxLen + 1);
+    for (DWORD i = 0; i < count; ++i) {
+      DWORD len = maxLen + 1;
+      if (RegEnumKeyExW(FCurrentKey, i, buf.data(), &len, nullptr, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS)
+        Strings->Add(String(buf.data(), len));
     }
-  } catch (...) {
-    Strings->EndUpdate();
-    throw;
   }
-  Strings->EndUpdate();
 }
 
 void TRegistry::GetValueNames(TStrings* Strings) {
   Strings->BeginUpdate();
-  try {
-    Strings->Clear();
-    DWORD count = 0, maxLen = 0;
-    if (FCurrentKey &&
-        RegQueryInfoKeyW(FCurrentKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                         &count, &maxLen, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-      std::vector<wchar_t> buf(maxLen + 1);
-      for (DWORD i = 0; i < count; ++i) {
-        DWORD len = maxLen + 1;
-        if (RegEnumValueW(FCurrentKey, i, buf.data(), &len, nullptr, nullptr, nullptr,
-                          nullptr) == ERROR_SUCCESS)
-          Strings->Add(String(buf.data(), len));
-      }
+  auto Restore = ScopeExit([&] { Strings->EndUpdate(); });
+  Strings->Clear();
+  DWORD count = 0, maxLen = 0;
+  if (FCurrentKey &&
+      RegQueryInfoKeyW(FCurrentKey, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                       &count, &maxLen, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
+    std::vector<wchar_t> buf(maxLen + 1);
+    for (DWORD i = 0; i < count; ++i) {
+      DWORD len = maxLen + 1;
+      if (RegEnumValueW(FCurrentKey, i, buf.data(), &len, nullptr, nullptr, nullptr,
+                        nullptr) == ERROR_SUCCESS)
+        Strings->Add(String(buf.data(), len));
     }
-  } catch (...) {
-    Strings->EndUpdate();
-    throw;
   }
-  Strings->EndUpdate();
 }
 
 TRegDataType TRegistry::GetDataType(const String& ValueName) {

@@ -7,6 +7,7 @@
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/List.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/WinApi.h"
@@ -86,14 +87,9 @@ void TStrings::DefineProperties(TFiler* Filer) {
 void TStrings::Put(Integer Index, const String& S) {
   TObject* obj = GetObject(Index);
   BeginUpdate();
-  try {
-    Delete(Index);
-    InsertObject(Index, S, obj);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  Delete(Index);
+  InsertObject(Index, S, obj);
 }
 
 TObject* TStrings::GetObject(Integer) const { return nullptr; }
@@ -118,13 +114,8 @@ void TStrings::AddStrings(const TStrings* Strings) {
   for (Integer i = 0; i < Strings->Count(); ++i)
     items.emplace_back(Strings->Get(i), Strings->GetObject(i));
   BeginUpdate();
-  try {
-    for (auto& [s, o] : items) AddObject(s, o);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  for (auto& [s, o] : items) AddObject(s, o);
 }
 
 void TStrings::InsertObject(Integer Index, const String& S, TObject* AObject) {
@@ -134,33 +125,23 @@ void TStrings::InsertObject(Integer Index, const String& S, TObject* AObject) {
 
 void TStrings::Exchange(Integer Index1, Integer Index2) {
   BeginUpdate();
-  try {
-    String s = Get(Index1);
-    TObject* o = GetObject(Index1);
-    Put(Index1, Get(Index2));
-    PutObject(Index1, GetObject(Index2));
-    Put(Index2, s);
-    PutObject(Index2, o);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  String s = Get(Index1);
+  TObject* o = GetObject(Index1);
+  Put(Index1, Get(Index2));
+  PutObject(Index1, GetObject(Index2));
+  Put(Index2, s);
+  PutObject(Index2, o);
 }
 
 void TStrings::Move(Integer CurIndex, Integer NewIndex) {
   if (CurIndex == NewIndex) return;
   BeginUpdate();
-  try {
-    String s = Get(CurIndex);
-    TObject* o = GetObject(CurIndex);
-    Delete(CurIndex);
-    InsertObject(NewIndex, s, o);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  String s = Get(CurIndex);
+  TObject* o = GetObject(CurIndex);
+  Delete(CurIndex);
+  InsertObject(NewIndex, s, o);
 }
 
 Integer TStrings::CompareStrings(const String& S1, const String& S2) const {
@@ -245,37 +226,32 @@ String TStrings::DelimitedTextWith(Char Delimiter, Char Quote) const {
 
 void TStrings::SetDelimitedTextWith(const String& Value, Char Delimiter, Char Quote) {
   BeginUpdate();
-  try {
-    Clear();
-    size_t i = 0, n = Value.size();
-    auto skipBlanks = [&] {
-      if (!FStrictDelimiter)
-        while (i < n && IsBlank(Value[i])) ++i;
-    };
-    skipBlanks();
-    while (i < n) {
-      String s;
-      if (Value[i] == Quote) {
-        s = ExtractQuoted(Value, i, Quote);
-      } else {
-        size_t start = i;
-        while (i < n && Value[i] != Delimiter && (FStrictDelimiter || Value[i] > L' ')) ++i;
-        s = Value.substr(start, i - start);
-      }
-      Add(s);
-      skipBlanks();
-      if (i < n && Value[i] == Delimiter) {
-        // A delimiter at the very end stands for a last, empty string.
-        if (i + 1 == n) Add(String());
-        ++i;
-        skipBlanks();
-      }
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  Clear();
+  size_t i = 0, n = Value.size();
+  auto skipBlanks = [&] {
+    if (!FStrictDelimiter)
+      while (i < n && IsBlank(Value[i])) ++i;
+  };
+  skipBlanks();
+  while (i < n) {
+    String s;
+    if (Value[i] == Quote) {
+      s = ExtractQuoted(Value, i, Quote);
+    } else {
+      size_t start = i;
+      while (i < n && Value[i] != Delimiter && (FStrictDelimiter || Value[i] > L' ')) ++i;
+      s = Value.substr(start, i - start);
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
+    Add(s);
+    skipBlanks();
+    if (i < n && Value[i] == Delimiter) {
+      // A delimiter at the very end stands for a last, empty string.
+      if (i + 1 == n) Add(String());
+      ++i;
+      skipBlanks();
+    }
   }
-  EndUpdate();
 }
 
 String TStrings::CommaText() const { return DelimitedTextWith(L',', L'"'); }
@@ -296,36 +272,31 @@ String TStrings::Text() const {
 
 void TStrings::SetText(const String& Value) {
   BeginUpdate();
-  try {
-    Clear();
-    size_t i = 0, n = Value.size();
-    if (FLineBreak == L"\r\n") {
-      while (i < n) {
-        size_t start = i;
-        while (i < n && Value[i] != L'\r' && Value[i] != L'\n') ++i;
-        Add(Value.substr(start, i - start));
-        if (i < n && Value[i] == L'\r') {
-          ++i;
-          if (i < n && Value[i] == L'\n') ++i;
-        } else if (i < n) {
-          ++i;
-        }
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  Clear();
+  size_t i = 0, n = Value.size();
+  if (FLineBreak == L"\r\n") {
+    while (i < n) {
+      size_t start = i;
+      while (i < n && Value[i] != L'\r' && Value[i] != L'\n') ++i;
+      Add(Value.substr(start, i - start));
+      if (i < n && Value[i] == L'\r') {
+        ++i;
+        if (i < n && Value[i] == L'\n') ++i;
+      } else if (i < n) {
+        ++i;
       }
-    } else if (!FLineBreak.empty()) {
-      while (i < n) {
-        size_t p = Value.find(FLineBreak, i);
-        if (p == String::npos) p = n;
-        Add(Value.substr(i, p - i));
-        i = p == n ? n : p + FLineBreak.size();
-      }
-    } else {
-      Add(Value);
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
+  } else if (!FLineBreak.empty()) {
+    while (i < n) {
+      size_t p = Value.find(FLineBreak, i);
+      if (p == String::npos) p = n;
+      Add(Value.substr(i, p - i));
+      i = p == n ? n : p + FLineBreak.size();
+    }
+  } else {
+    Add(Value);
   }
-  EndUpdate();
 }
 
 void TStrings::SetDefaultEncoding(TEncoding* Value) { FDefaultEncoding = Value; }
@@ -380,22 +351,17 @@ void TStrings::Assign(TPersistent* Source) {
   }
   if (src == this) return;
   BeginUpdate();
-  try {
-    Clear();
-    FDelimiter = src->FDelimiter;
-    FQuoteChar = src->FQuoteChar;
-    FNameValueSeparator = src->FNameValueSeparator;
-    FStrictDelimiter = src->FStrictDelimiter;
-    FLineBreak = src->FLineBreak;
-    FDefaultEncoding = src->FDefaultEncoding;
-    FEncoding = src->FEncoding;
-    FWriteBOM = src->FWriteBOM;
-    AddStrings(src);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  Clear();
+  FDelimiter = src->FDelimiter;
+  FQuoteChar = src->FQuoteChar;
+  FNameValueSeparator = src->FNameValueSeparator;
+  FStrictDelimiter = src->FStrictDelimiter;
+  FLineBreak = src->FLineBreak;
+  FDefaultEncoding = src->FDefaultEncoding;
+  FEncoding = src->FEncoding;
+  FWriteBOM = src->FWriteBOM;
+  AddStrings(src);
 }
 
 bool TStrings::Equals(const TStrings* Strings) const {
@@ -542,15 +508,10 @@ void TStringList::SetValues(const String& Name, const String& Value) {
   }
   // A sorted list cannot change a line in place: it moves to its new spot.
   BeginUpdate();
-  try {
-    TObject* obj = FList[i].FObject;
-    FList.erase(FList.begin() + i);
-    AddObject(Name + NameValueSeparator() + Value, obj);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  auto Restore = ScopeExit([&] { EndUpdate(); });
+  TObject* obj = FList[i].FObject;
+  FList.erase(FList.begin() + i);
+  AddObject(Name + NameValueSeparator() + Value, obj);
 }
 
 bool TStringList::Find(const String& S, Integer& Index) const {
@@ -686,11 +647,10 @@ void TStringList::Assign(TPersistent* Source) {
     // the same rules once those are copied.
     BeginUpdate();
     FSorted = false;
-    try {
+    {
+      auto Undo = ScopeExit([&] { EndUpdate(); });
       TStrings::Assign(Source);
-    } catch (...) {
-      EndUpdate();
-      throw;
+      Undo.Dismiss();
     }
     FCaseSensitive = src->FCaseSensitive;
     FDuplicates = src->FDuplicates;

@@ -4,7 +4,9 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Metafile.h"
 #include "platform/gfx/Picture.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/WindowProc.h"
 
 namespace jorv {
 
@@ -21,10 +23,19 @@ TClipboard::~TClipboard() {
 }
 
 HWND TClipboard::WindowHandle() {
-  if (!FWindow)
-    FWindow = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              GetModuleHandleW(nullptr), nullptr);
+  if (!FWindow) {
+    WNDCLASSW WC{};
+    WC.lpszClassName = L"JorvClipboard";
+    RegisterWindowClass(WC);
+    // A message-only window: the clipboard's owner, nothing more.
+    FWindow = CreateObjectWindow(WindowTarget<&TClipboard::WndProc>(this), 0, L"JorvClipboard", L"", 0, 0, 0,
+                                 0, 0, HWND_MESSAGE);
+  }
   return FWindow;
+}
+
+void TClipboard::WndProc(HWND Window, TMessage& Message) {
+  Message.Result = DefWindowProcW(Window, Message.Msg, Message.WParam, Message.LParam);
 }
 
 void TClipboard::Open() {
@@ -76,22 +87,17 @@ UINT TClipboard::Formats(Integer Index) const {
 
 void TClipboard::SetBuffer(UINT Format, const void* Buffer, size_t Size) {
   Open();
-  try {
-    HGLOBAL G = GlobalAlloc(GMEM_MOVEABLE, Size ? Size : 1);
-    if (!G) throw EOutOfMemory(L"Out of memory");
-    void* P = GlobalLock(G);
-    if (Size) std::memcpy(P, Buffer, Size);
-    GlobalUnlock(G);
-    Adding();
-    if (!SetClipboardData(Format, G)) {
-      GlobalFree(G);
-      throw EClipboardException(L"Cannot put data on the clipboard");
-    }
-  } catch (...) {
-    Close();
-    throw;
+  auto Restore = ScopeExit([&] { Close(); });
+  HGLOBAL G = GlobalAlloc(GMEM_MOVEABLE, Size ? Size : 1);
+  if (!G) throw EOutOfMemory(L"Out of memory");
+  void* P = GlobalLock(G);
+  if (Size) std::memcpy(P, Buffer, Size);
+  GlobalUnlock(G);
+  Adding();
+  if (!SetClipboardData(Format, G)) {
+    GlobalFree(G);
+    throw EClipboardException(L"Cannot put data on the clipboard");
   }
-  Close();
 }
 
 void TClipboard::SetAsText(const String& Value) {
@@ -202,30 +208,25 @@ void TClipboard::AssignTo(TPersistent* Dest) {
     return;
   }
   Open();
-  try {
-    // A picture takes the metafile when there is one (the system makes a
-    // bitmap of nothing else), else the bitmap.
-    bool Vector = M || (P && IsClipboardFormatAvailable(CF_ENHMETAFILE));
-    if (Vector) {
-      auto H = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
-      HENHMETAFILE Copy = H ? CopyEnhMetaFileW(H, nullptr) : nullptr;
-      if (!Copy) throw EClipboardException(L"The clipboard holds no picture");
-      TMetafile Read;
-      Read.SetHandle(Copy);
-      if (M) M->Assign(&Read);
-      else P->SetGraphic(&Read);
-    } else if (B) {
-      ReadBitmap(B);
-    } else {
-      TBitmap Read;
-      ReadBitmap(&Read);
-      P->SetGraphic(&Read);
-    }
-  } catch (...) {
-    Close();
-    throw;
+  auto Restore = ScopeExit([&] { Close(); });
+  // A picture takes the metafile when there is one (the system makes a
+  // bitmap of nothing else), else the bitmap.
+  bool Vector = M || (P && IsClipboardFormatAvailable(CF_ENHMETAFILE));
+  if (Vector) {
+    auto H = static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE));
+    HENHMETAFILE Copy = H ? CopyEnhMetaFileW(H, nullptr) : nullptr;
+    if (!Copy) throw EClipboardException(L"The clipboard holds no picture");
+    TMetafile Read;
+    Read.SetHandle(Copy);
+    if (M) M->Assign(&Read);
+    else P->SetGraphic(&Read);
+  } else if (B) {
+    ReadBitmap(B);
+  } else {
+    TBitmap Read;
+    ReadBitmap(&Read);
+    P->SetGraphic(&Read);
   }
-  Close();
 }
 
 }  // namespace jorv

@@ -4,6 +4,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Object.h"
 #include "platform/rtl/WinApi.h"
+#include "platform/ui/Messages.h"
 
 namespace jorv {
 
@@ -44,6 +45,7 @@ class TClipboard : public TPersistent {
 
  private:
   HWND WindowHandle();
+  void WndProc(HWND Window, TMessage& Message);
   void Adding();
   void AssignGraphic(TGraphic* Source);
   // The clipboard is open.

@@ -1,5 +1,6 @@
 #include "platform/ui/ComboBox.h"
 #include <algorithm>
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/WindowProc.h"
@@ -94,12 +95,12 @@ void TCustomComboBox::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Int
 
 void TCustomComboBox::WindowInsert(Integer Index, const String& S) {
   if (!HandleAllocated()) return;
-  SendMessageW(FHandle, CB_INSERTSTRING, Index, reinterpret_cast<LPARAM>(S.c_str()));
+  SendItemInsert(FHandle, ComboBoxItemMessages, Index, S);
   if (FStyle == csOwnerDrawVariable) SetWindowItemHeight(Index);
 }
 
 void TCustomComboBox::WindowDelete(Integer Index) {
-  if (HandleAllocated()) SendMessageW(FHandle, CB_DELETESTRING, Index, 0);
+  if (HandleAllocated()) SendItemDelete(FHandle, ComboBoxItemMessages, Index);
 }
 
 void TCustomComboBox::WindowClear() {
@@ -114,12 +115,9 @@ void TCustomComboBox::WindowReload() {
   if (!HandleAllocated()) return;
   String T = HasEdit() ? GetText() : String();
   Integer Sel = static_cast<Integer>(SendMessageW(FHandle, CB_GETCURSEL, 0, 0));
-  SendMessageW(FHandle, CB_RESETCONTENT, 0, 0);
-  for (Integer I = 0; I < FItems->Count(); ++I) {
-    String S = FItems->Strings(I);
-    SendMessageW(FHandle, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(S.c_str()));
-    if (FStyle == csOwnerDrawVariable) SetWindowItemHeight(I);
-  }
+  SendItemsReload(FHandle, ComboBoxItemMessages, *FItems, [this](Integer Index) {
+    if (FStyle == csOwnerDrawVariable) SetWindowItemHeight(Index);
+  });
   if (HasEdit())
     SetWindowTextW(FHandle, T.c_str());
   else if (Sel >= 0 && Sel < FItems->Count())
@@ -127,15 +125,13 @@ void TCustomComboBox::WindowReload() {
 }
 
 void TCustomComboBox::WindowUpdate(bool Updating) {
-  if (!HandleAllocated()) return;
-  SendMessageW(FHandle, WM_SETREDRAW, !Updating, 0);
-  if (!Updating) InvalidateRect(FHandle, nullptr, TRUE);
+  if (HandleAllocated()) SendItemsUpdating(FHandle, Updating);
 }
 
 void TCustomComboBox::SetWindowItemHeight(Integer Index) {
   Integer H = FItemHeight;
   MeasureItem(Index, H);
-  SendMessageW(FHandle, CB_SETITEMHEIGHT, Index, std::clamp(H, 1, 255));
+  SendItemHeight(FHandle, ComboBoxItemMessages, Index, H);
 }
 
 // --- properties ---------------------------------------------------------------
@@ -312,7 +308,7 @@ void TCustomComboBox::Dispatch(TMessage& M) {
       Integer H = FItemHeight;
       if (FStyle == csOwnerDrawVariable && static_cast<Integer>(MI->itemID) >= 0)
         MeasureItem(static_cast<Integer>(MI->itemID), H);
-      MI->itemHeight = std::clamp(H, 1, 255);
+      MI->itemHeight = NativeItemHeight(H);
       M.Result = 1;
       return;
     }
@@ -388,14 +384,11 @@ void TCustomComboBox::EditWndProc(TMessage& M) {
       bool Printable = K.CharCode >= L' ';
       FTyping = true;
       FChangedWhileTyping = false;
-      try {
+      {
+        auto Restore = ScopeExit([&] { FTyping = false; });
         Default();
         if (Printable && FAutoComplete && !FDeletingKey) DoAutoComplete();
-      } catch (...) {
-        FTyping = false;
-        throw;
       }
-      FTyping = false;
       if (FChangedWhileTyping) Change();
       return;
     }

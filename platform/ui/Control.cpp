@@ -1,6 +1,7 @@
 #include "platform/ui/Control.h"
 #include <algorithm>
 #include <cstdlib>
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menus.h"
@@ -804,13 +805,12 @@ void TControl::BeginDrag(bool Immediate, Integer Threshold) {
   S.Source = this;
   S.Threshold = Threshold < 0 ? DefaultDragThreshold : Threshold;
   GetCursorPos(reinterpret_cast<POINT*>(&S.Start));
-  try {
+  {
+    auto Undo = ScopeExit([&] { S = TDragSession{}; });
     TDragObject* Object = nullptr;
     DoStartDrag(Object);
     S.Object = Object;
-  } catch (...) {
-    S = TDragSession{};
-    throw;
+    Undo.Dismiss();
   }
   // A handler may have ended it already.
   if (S.Source != this) return;

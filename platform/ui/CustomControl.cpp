@@ -1,6 +1,7 @@
 #include "platform/ui/CustomControl.h"
 #include <algorithm>
 #include <vector>
+#include "platform/rtl/ScopeExit.h"
 
 namespace jorv {
 
@@ -84,13 +85,8 @@ void TCustomControl::PaintWindow(HDC DC) {
 
 void TCustomControl::WMPaint(TWMPaint& M) {
   FControlState += csCustomPaint;
-  try {
-    TWinControl::WMPaint(M);
-  } catch (...) {
-    FControlState -= csCustomPaint;
-    throw;
-  }
-  FControlState -= csCustomPaint;
+  auto Restore = ScopeExit([&] { FControlState -= csCustomPaint; });
+  TWinControl::WMPaint(M);
 }
 
 void TCustomControl::DestroyWnd() {
@@ -122,18 +118,8 @@ void TGraphicControl::Dispatch(TMessage& M) {
 
 void TGraphicControl::WMPaint(TWMPaint& M) {
   if (!M.DC) return;
-  FCanvas->Lock();
-  FCanvas->FreeHandle();
-  FCanvas->SetHandle(M.DC);
-  try {
-    Paint();
-  } catch (...) {
-    FCanvas->SetHandle(nullptr);
-    FCanvas->Unlock();
-    throw;
-  }
-  FCanvas->SetHandle(nullptr);
-  FCanvas->Unlock();
+  TCanvasPaintScope Scope(FCanvas.get(), M.DC);
+  Paint();
 }
 
 }  // namespace jorv

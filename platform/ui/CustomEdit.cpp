@@ -1,5 +1,6 @@
 #include "platform/ui/CustomEdit.h"
 #include <algorithm>
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace jorv {
@@ -36,13 +37,10 @@ void TCustomEdit::CreateParams(TCreateParams& P) {
 
 void TCustomEdit::CreateWnd() {
   FCreating = true;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FCreating = false; });
     TWinControl::CreateWnd();
-  } catch (...) {
-    FCreating = false;
-    throw;
   }
-  FCreating = false;
   SendMessageW(FHandle, EM_LIMITTEXT, FMaxLength, 0);
   if (FPasswordChar) SendMessageW(FHandle, EM_SETPASSWORDCHAR, FPasswordChar, 0);
   SendMessageW(FHandle, EM_SETMODIFY, FModified, 0);

@@ -1480,13 +1480,13 @@ void TCustomGrid::Dispatch(TMessage& M) {
     case WM_VSCROLL: WMVScroll(MsgAs<TWMScroll>(M)); return;
     case WM_HSCROLL: WMHScroll(MsgAs<TWMScroll>(M)); return;
     case WM_TIMER:
-      if (M.WParam == SelectTimer) {
+      if (MsgAs<TWMTimer>(M).TimerID == SelectTimer) {
         TimerTick();
         return;
       }
       break;
     case WM_SETCURSOR:
-      if (reinterpret_cast<HWND>(M.WParam) == FHandle) {
+      if (MsgAs<TWMSetCursor>(M).CursorWnd == FHandle) {
         WMSetCursorGrid(MsgAs<TWMSetCursor>(M));
         return;
       }

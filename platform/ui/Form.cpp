@@ -2,6 +2,7 @@
 #include <algorithm>
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Icon.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
 
@@ -223,13 +224,10 @@ void TCustomForm::CMShowingChanged(TMessage&) {
   if (FShowing) {
     if (!FPlaced) ApplyPosition();
     FFormState += fsShowing;
-    try {
+    {
+      auto Restore = ScopeExit([&] { FFormState -= fsShowing; });
       DoShow();
-    } catch (...) {
-      FFormState -= fsShowing;
-      throw;
     }
-    FFormState -= fsShowing;
     static const int Cmd[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
     ShowWindow(FHandle, Cmd[FWindowState]);
     if (FWindowState == wsNormal) SetForegroundWindow(FHandle);
@@ -401,7 +399,11 @@ TModalResult TCustomForm::ShowModal() {
     if (ActiveWindow && IsWindow(ActiveWindow)) SetActiveWindow(ActiveWindow);
   };
   TModalResult Result = mrNone;
-  try {
+  auto Restored = ScopeExit(Restore);
+  {
+    // A failed loop still takes the form off the screen; should hiding fail
+    // too, the loop's failure is the one reported.
+    auto HideFailed = ScopeExit([&] { Hide(); });
     Show();
     FModalResult = mrNone;
     do {
@@ -412,16 +414,9 @@ TModalResult TCustomForm::ShowModal() {
         CloseModal();
     } while (FModalResult == mrNone);
     Result = FModalResult;
+    HideFailed.Dismiss();
     Hide();
-  } catch (...) {
-    try {
-      Hide();
-    } catch (...) {
-    }
-    Restore();
-    throw;
   }
-  Restore();
   return Result;
 }
 
@@ -483,13 +478,8 @@ TBitmap* TCustomForm::GetFormImage() {
     C->Brush()->SetColor(FColor);
     C->FillRect(R);
     C->Lock();
-    try {
-      PaintClientTo(C->Handle(), 0, 0);
-    } catch (...) {
-      C->Unlock();
-      throw;
-    }
-    C->Unlock();
+    auto Restore = ScopeExit([&] { C->Unlock(); });
+    PaintClientTo(C->Handle(), 0, 0);
   }
   return Image.release();
 }

@@ -1,4 +1,5 @@
 #include "platform/ui/InplaceEdit.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/CustomGrid.h"
 #include "platform/ui/Form.h"
 
@@ -90,16 +91,11 @@ void TInplaceEdit::BoundsChanged() {
 void TInplaceEdit::UpdateContents() {
   if (!FGrid) return;
   FLoading = true;
-  try {
-    SetText(String());
-    SetEditMask(FGrid->GetEditMask(FGrid->Col(), FGrid->Row()));
-    SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
-    SetMaxLength(std::max(0, FGrid->GetEditLimit()));
-  } catch (...) {
-    FLoading = false;
-    throw;
-  }
-  FLoading = false;
+  auto Restore = ScopeExit([&] { FLoading = false; });
+  SetText(String());
+  SetEditMask(FGrid->GetEditMask(FGrid->Col(), FGrid->Row()));
+  SetText(FGrid->GetEditText(FGrid->Col(), FGrid->Row()));
+  SetMaxLength(std::max(0, FGrid->GetEditLimit()));
 }
 
 void TInplaceEdit::Change() {

@@ -1,5 +1,6 @@
 #include "platform/ui/Label.h"
 #include <cwctype>
+#include "platform/gfx/DCScope.h"
 
 namespace jorv {
 
@@ -155,19 +156,13 @@ void TCustomLabel::Paint() {
 
 void TCustomLabel::AdjustBounds() {
   if (!FAutoSize || FComponentState.Contains(csLoading) || FComponentState.Contains(csReading)) return;
-  HDC DC = GetDC(nullptr);
-  TCanvas Measure;
-  Measure.SetHandle(DC);
   TRect R = ClientRect();
-  try {
+  {
+    TWindowDC Screen(nullptr);
+    TCanvas Measure;
+    TCanvasDC Lent(&Measure, Screen);
     DoDrawText(&Measure, R, (TextFlags() & ~UINT(DT_RIGHT | DT_CENTER)) | DT_CALCRECT);
-  } catch (...) {
-    Measure.SetHandle(nullptr);
-    ReleaseDC(nullptr, DC);
-    throw;
   }
-  Measure.SetHandle(nullptr);
-  ReleaseDC(nullptr, DC);
   Integer X = FLeft, W = R.Right, H = R.Bottom;
   // A label stretched along an edge by its alignment keeps that extent.
   switch (FAlign) {

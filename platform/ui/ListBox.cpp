@@ -64,12 +64,12 @@ void TCustomListBox::DestroyWnd() {
 
 void TCustomListBox::WindowInsert(Integer Index, const String& S) {
   if (!HandleAllocated()) return;
-  SendMessageW(FHandle, LB_INSERTSTRING, Index, reinterpret_cast<LPARAM>(S.c_str()));
+  SendItemInsert(FHandle, ListBoxItemMessages, Index, S);
   if (FStyle == lbOwnerDrawVariable) SetWindowItemHeight(Index);
 }
 
 void TCustomListBox::WindowDelete(Integer Index) {
-  if (HandleAllocated()) SendMessageW(FHandle, LB_DELETESTRING, Index, 0);
+  if (HandleAllocated()) SendItemDelete(FHandle, ListBoxItemMessages, Index);
 }
 
 void TCustomListBox::WindowClear() {
@@ -78,29 +78,21 @@ void TCustomListBox::WindowClear() {
 
 void TCustomListBox::WindowReload() {
   if (!HandleAllocated()) return;
-  SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(FHandle, LB_RESETCONTENT, 0, 0);
-  for (Integer I = 0; I < FItems->Count(); ++I) {
-    String S = FItems->Strings(I);
-    SendMessageW(FHandle, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(S.c_str()));
-    if (FStyle == lbOwnerDrawVariable) SetWindowItemHeight(I);
-  }
-  SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(FHandle, nullptr, TRUE);
+  SendItemsUpdating(FHandle, true);
+  SendItemsReload(FHandle, ListBoxItemMessages, *FItems, [this](Integer Index) {
+    if (FStyle == lbOwnerDrawVariable) SetWindowItemHeight(Index);
+  });
+  SendItemsUpdating(FHandle, false);
 }
 
 void TCustomListBox::WindowUpdate(bool Updating) {
-  if (!HandleAllocated()) return;
-  SendMessageW(FHandle, WM_SETREDRAW, !Updating, 0);
-  if (!Updating) InvalidateRect(FHandle, nullptr, TRUE);
+  if (HandleAllocated()) SendItemsUpdating(FHandle, Updating);
 }
 
 void TCustomListBox::SetWindowItemHeight(Integer Index) {
   Integer H = FItemHeight;
   if (FStyle == lbOwnerDrawVariable) MeasureItem(Index, H);
-  // The window keeps heights in a byte.
-  H = std::clamp(H, 1, 255);
-  SendMessageW(FHandle, LB_SETITEMHEIGHT, Index, H);
+  SendItemHeight(FHandle, ListBoxItemMessages, Index, H);
 }
 
 // --- selection ----------------------------------------------------------------
@@ -285,7 +277,7 @@ void TCustomListBox::Dispatch(TMessage& M) {
       MEASUREITEMSTRUCT* MI = MsgAs<TWMMeasureItem>(M).MeasureItemStruct;
       Integer H = FItemHeight;
       if (FStyle == lbOwnerDrawVariable) MeasureItem(static_cast<Integer>(MI->itemID), H);
-      MI->itemHeight = std::clamp(H, 1, 255);
+      MI->itemHeight = NativeItemHeight(H);
       M.Result = 1;
       return;
     }

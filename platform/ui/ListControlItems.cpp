@@ -19,6 +19,35 @@ TOwnerDrawState OwnerDrawStateOf(UINT ItemState) {
   return State;
 }
 
+Integer NativeItemHeight(Integer Height) { return std::clamp(Height, 1, 255); }
+
+void SendItemHeight(HWND Window, const TNativeItemMessages& Messages, Integer Index, Integer Height) {
+  SendMessageW(Window, Messages.SetItemHeight, Index, NativeItemHeight(Height));
+}
+
+void SendItemInsert(HWND Window, const TNativeItemMessages& Messages, Integer Index, const String& S) {
+  SendMessageW(Window, Messages.InsertString, Index, reinterpret_cast<LPARAM>(S.c_str()));
+}
+
+void SendItemDelete(HWND Window, const TNativeItemMessages& Messages, Integer Index) {
+  SendMessageW(Window, Messages.DeleteString, Index, 0);
+}
+
+void SendItemsReload(HWND Window, const TNativeItemMessages& Messages, const TStrings& Items,
+                     const std::function<void(Integer Index)>& Added) {
+  SendMessageW(Window, Messages.ResetContent, 0, 0);
+  for (Integer I = 0; I < Items.Count(); ++I) {
+    const String S = Items.Strings(I);
+    SendMessageW(Window, Messages.AddString, 0, reinterpret_cast<LPARAM>(S.c_str()));
+    if (Added) Added(I);
+  }
+}
+
+void SendItemsUpdating(HWND Window, bool Updating) {
+  SendMessageW(Window, WM_SETREDRAW, !Updating, 0);
+  if (!Updating) InvalidateRect(Window, nullptr, TRUE);
+}
+
 TOwnerDrawScope::TOwnerDrawScope(TCanvas* Canvas, HDC DC)
     : FCanvas(Canvas), FDC(DC), FSaved(SaveDC(DC)) {
   FCanvas->SetHandle(DC);

@@ -42,6 +42,31 @@ using TDrawItemEvent =
     std::function<void(TWinControl* Control, Integer Index, TRect Rect, TOwnerDrawState State)>;
 using TMeasureItemEvent = std::function<void(TWinControl* Control, Integer Index, Integer& Height)>;
 
+// What a list box and a combo box send their native window for the items:
+// the same steps, each control with its own messages.
+struct TNativeItemMessages {
+  UINT AddString = 0;
+  UINT InsertString = 0;
+  UINT DeleteString = 0;
+  UINT ResetContent = 0;
+  UINT SetItemHeight = 0;
+};
+inline constexpr TNativeItemMessages ListBoxItemMessages{LB_ADDSTRING, LB_INSERTSTRING, LB_DELETESTRING,
+                                                         LB_RESETCONTENT, LB_SETITEMHEIGHT};
+inline constexpr TNativeItemMessages ComboBoxItemMessages{CB_ADDSTRING, CB_INSERTSTRING, CB_DELETESTRING,
+                                                          CB_RESETCONTENT, CB_SETITEMHEIGHT};
+
+// The window keeps an item's height in a byte.
+Integer NativeItemHeight(Integer Height);
+void SendItemHeight(HWND Window, const TNativeItemMessages& Messages, Integer Index, Integer Height);
+void SendItemInsert(HWND Window, const TNativeItemMessages& Messages, Integer Index, const String& S);
+void SendItemDelete(HWND Window, const TNativeItemMessages& Messages, Integer Index);
+// Empties the window and adds Items again; Added hears each new index.
+void SendItemsReload(HWND Window, const TNativeItemMessages& Messages, const TStrings& Items,
+                     const std::function<void(Integer Index)>& Added);
+// No drawing while the items change; one repaint when they are done.
+void SendItemsUpdating(HWND Window, bool Updating);
+
 // The window side of a list control's items.
 class TItemWindow {
  public:

@@ -1,7 +1,9 @@
 #include "platform/ui/RichEdit.h"
 #include <richedit.h>
 #include <algorithm>
+#include "platform/gfx/DCScope.h"
 #include "platform/rtl/Encoding.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Streams.h"
 
 namespace jorv {
@@ -426,52 +428,46 @@ Integer TCustomRichEdit::PrintRange(HDC DC, const TRect& Rect, Integer FirstChar
   const UINT Flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW;
   Integer Next = FirstChar;
   FControlState += csPaintCopy;
-  try {
-    SetWindowPos(H, nullptr, 0, 0, Rect.Width() + FrameW, Rect.Height() + FrameH, Flags);
-    Integer Line = static_cast<Integer>(SendMessageW(H, EM_LINEFROMCHAR, FirstChar, 0));
-    Integer Top = static_cast<Integer>(SendMessageW(H, EM_GETFIRSTVISIBLELINE, 0, 0));
-    SendMessageW(H, EM_LINESCROLL, 0, Line - Top);
-    if (Render) {
-      int Saved = SaveDC(DC);
-      OffsetViewportOrgEx(DC, Rect.Left, Rect.Top, nullptr);
-      IntersectClipRect(DC, 0, 0, Rect.Width(), Rect.Height());
-      SendMessageW(H, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT);
-      RestoreDC(DC, Saved);
+  auto Restore = ScopeExit([&] { FControlState -= csPaintCopy; });
+  SetWindowPos(H, nullptr, 0, 0, Rect.Width() + FrameW, Rect.Height() + FrameH, Flags);
+  Integer Line = static_cast<Integer>(SendMessageW(H, EM_LINEFROMCHAR, FirstChar, 0));
+  Integer Top = static_cast<Integer>(SendMessageW(H, EM_GETFIRSTVISIBLELINE, 0, 0));
+  SendMessageW(H, EM_LINESCROLL, 0, Line - Top);
+  if (Render) {
+    TSavedDC Saved(DC);
+    OffsetViewportOrgEx(DC, Rect.Left, Rect.Top, nullptr);
+    IntersectClipRect(DC, 0, 0, Rect.Width(), Rect.Height());
+    SendMessageW(H, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(DC), PRF_CLIENT);
+  }
+  // The first line that is not whole inside the rectangle comes next.
+  Integer Count = static_cast<Integer>(SendMessageW(H, EM_GETLINECOUNT, 0, 0));
+  auto LineTop = [H](Integer L) {
+    POINTL P{};
+    SendMessageW(H, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&P), SendMessageW(H, EM_LINEINDEX, L, 0));
+    return static_cast<Integer>(P.y);
+  };
+  Next = GetWindowTextLengthW(H);
+  Integer PrevTop = LineTop(Line);
+  Integer LineH = 0;
+  for (Integer L = Line; L < Count; ++L) {
+    Integer T = LineTop(L);
+    Integer Bottom;
+    if (L + 1 < Count) {
+      Bottom = LineTop(L + 1);
+      LineH = Bottom - T;
+    } else {
+      Bottom = T + (LineH > 0 ? LineH : T - PrevTop);
     }
-    // The first line that is not whole inside the rectangle comes next.
-    Integer Count = static_cast<Integer>(SendMessageW(H, EM_GETLINECOUNT, 0, 0));
-    auto LineTop = [H](Integer L) {
-      POINTL P{};
-      SendMessageW(H, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&P), SendMessageW(H, EM_LINEINDEX, L, 0));
-      return static_cast<Integer>(P.y);
-    };
-    Next = GetWindowTextLengthW(H);
-    Integer PrevTop = LineTop(Line);
-    Integer LineH = 0;
-    for (Integer L = Line; L < Count; ++L) {
-      Integer T = LineTop(L);
-      Integer Bottom;
-      if (L + 1 < Count) {
-        Bottom = LineTop(L + 1);
-        LineH = Bottom - T;
-      } else {
-        Bottom = T + (LineH > 0 ? LineH : T - PrevTop);
-      }
-      PrevTop = T;
-      if (Bottom > Rect.Height()) {
-        Next = L == Line ? FirstChar : static_cast<Integer>(SendMessageW(H, EM_LINEINDEX, L, 0));
-        break;
-      }
+    PrevTop = T;
+    if (Bottom > Rect.Height()) {
+      Next = L == Line ? FirstChar : static_cast<Integer>(SendMessageW(H, EM_LINEINDEX, L, 0));
+      break;
     }
-  } catch (...) {
-    FControlState -= csPaintCopy;
-    throw;
   }
   SetWindowPos(H, nullptr, 0, 0, OldW, OldH, Flags);
   Integer NowTop = static_cast<Integer>(SendMessageW(H, EM_GETFIRSTVISIBLELINE, 0, 0));
   SendMessageW(H, EM_LINESCROLL, 0, OldTop - NowTop);
   SendMessageW(H, EM_SETSEL, SelS, SelE);
-  FControlState -= csPaintCopy;
   return Next;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/ui/ScrollingWinControl.h"
 #include <algorithm>
+#include "platform/rtl/ScopeExit.h"
 
 namespace jorv {
 
@@ -134,37 +135,29 @@ void TScrollingWinControl::CalcAutoRange() {
 void TScrollingWinControl::UpdateScrollBars() {
   if (FUpdatingScrollBars) return;
   FUpdatingScrollBars = true;
-  try {
-    if (FAutoScroll) CalcAutoRange();
-    // Showing one bar narrows the client area under the other: twice
-    // settles both.
-    for (int Pass = 0; Pass < 2; ++Pass)
-      for (TControlScrollBar* B : {FHorzScrollBar.get(), FVertScrollBar.get()}) {
-        Integer Pos = B->FVisible ? std::clamp(B->FPosition, 0, B->MaxPosition()) : 0;
-        if (Pos != B->FPosition) B->SetPosition(Pos);
-        else B->Update();
-      }
-  } catch (...) {
-    FUpdatingScrollBars = false;
-    throw;
-  }
-  FUpdatingScrollBars = false;
+  auto Restore = ScopeExit([&] { FUpdatingScrollBars = false; });
+  if (FAutoScroll) CalcAutoRange();
+  // Showing one bar narrows the client area under the other: twice
+  // settles both.
+  for (int Pass = 0; Pass < 2; ++Pass)
+    for (TControlScrollBar* B : {FHorzScrollBar.get(), FVertScrollBar.get()}) {
+      Integer Pos = B->FVisible ? std::clamp(B->FPosition, 0, B->MaxPosition()) : 0;
+      if (Pos != B->FPosition) B->SetPosition(Pos);
+      else B->Update();
+    }
 }
 
 void TScrollingWinControl::ScrollBy(Integer DeltaX, Integer DeltaY) {
   if (!DeltaX && !DeltaY) return;
   DisableAlign();
-  try {
+  {
+    auto Restore = ScopeExit([&] { EnableAlign(); });
     for (Integer I = 0; I < ControlCount(); ++I) {
       TControl* C = Controls(I);
       if (C->Align() != alNone && C->Align() != alCustom) continue;
       C->SetBounds(C->Left() + DeltaX, C->Top() + DeltaY, C->Width(), C->Height());
     }
-  } catch (...) {
-    EnableAlign();
-    throw;
   }
-  EnableAlign();
   Invalidate();
 }
 

@@ -1,6 +1,7 @@
 #include "platform/ui/StatusBar.h"
 #include <commctrl.h>
 #include <vector>
+#include "platform/ui/ListControlItems.h"
 
 namespace jorv {
 
@@ -170,19 +171,10 @@ void TStatusBar::Dispatch(TMessage& M) {
     const DRAWITEMSTRUCT* DI = MsgAs<TWMDrawItem>(M).DrawItemStruct;
     Integer I = static_cast<Integer>(DI->itemID);
     if (I >= 0 && I < FPanels->Count()) {
-      int Saved = SaveDC(DI->hDC);
-      FCanvas->SetHandle(DI->hDC);
+      TOwnerDrawScope Scope(FCanvas.get(), DI->hDC);
       FCanvas->Font()->Assign(FFont.get());
       FCanvas->Brush()->Assign(FBrush.get());
-      try {
-        DrawPanel(FPanels->Items(I), Rect(DI->rcItem.left, DI->rcItem.top, DI->rcItem.right, DI->rcItem.bottom));
-      } catch (...) {
-        FCanvas->SetHandle(nullptr);
-        RestoreDC(DI->hDC, Saved);
-        throw;
-      }
-      FCanvas->SetHandle(nullptr);
-      RestoreDC(DI->hDC, Saved);
+      DrawPanel(FPanels->Items(I), Rect(DI->rcItem.left, DI->rcItem.top, DI->rcItem.right, DI->rcItem.bottom));
     }
     M.Result = 1;
     return;

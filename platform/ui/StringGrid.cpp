@@ -1,6 +1,7 @@
 #include "platform/ui/StringGrid.h"
 #include <algorithm>
 #include <utility>
+#include "platform/rtl/ScopeExit.h"
 
 namespace jorv {
 
@@ -183,13 +184,10 @@ String TStringGrid::GetEditText(Integer ACol, Integer ARow) {
 
 void TStringGrid::SetEditText(Integer ACol, Integer ARow, const String& Value) {
   FWritingEditText = true;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FWritingEditText = false; });
     StoreCell(ACol, ARow, Value);
-  } catch (...) {
-    FWritingEditText = false;
-    throw;
   }
-  FWritingEditText = false;
   TDrawGrid::SetEditText(ACol, ARow, Value);
 }
 

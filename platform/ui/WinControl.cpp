@@ -1,5 +1,7 @@
 #include "platform/ui/WinControl.h"
 #include <algorithm>
+#include "platform/gfx/DCScope.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Screen.h"
@@ -117,13 +119,10 @@ void TWinControl::CreateHandle() {
   if (FParent) FParent->HandleNeeded();
   if (FHandle) return;
   FControlState += csCreating;
-  try {
+  {
+    auto Restore = ScopeExit([&] { FControlState -= csCreating; });
     CreateWnd();
-  } catch (...) {
-    FControlState -= csCreating;
-    throw;
   }
-  FControlState -= csCreating;
   CreateChildHandles();
   Realign();
 }
@@ -275,14 +274,9 @@ void TWinControl::AlignControl(TControl* AControl) {
   }
   FControlState -= csAlignmentNeeded;
   FControlState += csAligning;
-  try {
-    TRect R = ClientRect();
-    AlignControls(AControl, R);
-  } catch (...) {
-    FControlState -= csAligning;
-    throw;
-  }
-  FControlState -= csAligning;
+  auto Restore = ScopeExit([&] { FControlState -= csAligning; });
+  TRect R = ClientRect();
+  AlignControls(AControl, R);
 }
 
 void TWinControl::AdjustClientRect(TRect& R) {
@@ -363,13 +357,8 @@ void TWinControl::AlignControls(TControl* AControl, TRect& R) {
     else if (AB) T += DY;
     else if (!AT) T += DY / 2;
     C->FAnchorMoving = true;
-    try {
-      C->SetBounds(L, T, std::max(0, W), std::max(0, H));
-    } catch (...) {
-      C->FAnchorMoving = false;
-      throw;
-    }
-    C->FAnchorMoving = false;
+    auto Restore = ScopeExit([&] { C->FAnchorMoving = false; });
+    C->SetBounds(L, T, std::max(0, W), std::max(0, H));
   }
 }
 
@@ -510,11 +499,10 @@ void TWinControl::UpdateShowing() {
   bool Now = FVisible && (FParent ? FParent->FShowing : true);
   if (Now != FShowing) {
     FShowing = Now;
-    try {
+    {
+      auto Undo = ScopeExit([&] { FShowing = !Now; });
       Perform(CM_SHOWINGCHANGED);
-    } catch (...) {
-      FShowing = !Now;
-      throw;
+      Undo.Dismiss();
     }
     for (TControl* C : std::vector<TControl*>(FControls))
       if (auto* W = dynamic_cast<TWinControl*>(C)) W->UpdateShowing();
@@ -685,17 +673,9 @@ void TWinControl::PaintControls(HDC DC, TControl* First) {
 }
 
 void TWinControl::PaintHandler(TWMPaint& M) {
-  HDC DC = M.DC;
-  PAINTSTRUCT PS{};
-  if (!DC) DC = BeginPaint(FHandle, &PS);
-  try {
-    PaintWindow(DC);
-    PaintControls(DC, nullptr);
-  } catch (...) {
-    if (!M.DC) EndPaint(FHandle, &PS);
-    throw;
-  }
-  if (!M.DC) EndPaint(FHandle, &PS);
+  TPaintDC DC(FHandle, M.DC);
+  PaintWindow(DC);
+  PaintControls(DC, nullptr);
 }
 
 void TWinControl::WMPaint(TWMPaint& M) {
@@ -704,29 +684,16 @@ void TWinControl::WMPaint(TWMPaint& M) {
     return;
   }
   // Painted into a memory bitmap and copied at once, so nothing flickers.
-  PAINTSTRUCT PS{};
-  HDC DC = BeginPaint(FHandle, &PS);
+  TPaintDC DC(FHandle, nullptr);
   RECT R;
   GetClientRect(FHandle, &R);
-  HDC Mem = CreateCompatibleDC(DC);
-  HBITMAP Bmp = CreateCompatibleBitmap(DC, std::max<LONG>(1, R.right), std::max<LONG>(1, R.bottom));
-  HGDIOBJ Old = SelectObject(Mem, Bmp);
-  try {
-    Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Mem), reinterpret_cast<LPARAM>(Mem));
-    TWMPaint P{WM_PAINT, Mem, 0, 0};
-    PaintHandler(P);
-    BitBlt(DC, 0, 0, R.right, R.bottom, Mem, 0, 0, SRCCOPY);
-  } catch (...) {
-    SelectObject(Mem, Old);
-    DeleteObject(Bmp);
-    DeleteDC(Mem);
-    EndPaint(FHandle, &PS);
-    throw;
-  }
-  SelectObject(Mem, Old);
-  DeleteObject(Bmp);
-  DeleteDC(Mem);
-  EndPaint(FHandle, &PS);
+  TMemoryDC Mem(DC);
+  TGdiObject<HBITMAP> Bmp(CreateCompatibleBitmap(DC, std::max<LONG>(1, R.right), std::max<LONG>(1, R.bottom)));
+  TSelectObject Select(Mem, Bmp);
+  Perform(WM_ERASEBKGND, reinterpret_cast<WPARAM>(Mem.Handle()), reinterpret_cast<LPARAM>(Mem.Handle()));
+  TWMPaint P{WM_PAINT, Mem, 0, 0};
+  PaintHandler(P);
+  BitBlt(DC, 0, 0, R.right, R.bottom, Mem, 0, 0, SRCCOPY);
 }
 
 void TWinControl::PaintClientTo(HDC DC, Integer X, Integer Y) {

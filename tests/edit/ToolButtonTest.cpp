@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include "edit/ToolButton.h"
+#include "platform/ui/SpeedButton.h"
 #include "tests/support/ui/Gui.h"
 
 namespace jorv {
@@ -93,6 +94,24 @@ TEST(ExToolButton, GroupKeepsOneButtonDown) {
   EXPECT_EQ(C->State(), bsDown);
   test::Click(C, 5, 5);
   EXPECT_FALSE(C->Down());
+}
+
+// A speed button of the same group index is another kind of button: the
+// two do not take each other's state.
+TEST(ExToolButton, GroupIgnoresSpeedButtonsOfTheSameIndex) {
+  TTestForm F(200, 60);
+  auto* Speed = new TSpeedButton(F.Get());
+  Speed->SetParent(F.Get());
+  Speed->SetBounds(110, 10, 40, 24);
+  Speed->SetGroupIndex(1);
+  Speed->SetDown(true);
+  TExToolButton* Tool = MakeButton(F.Get(), 10);
+  Tool->SetGroupIndex(1);
+  Tool->SetAllowAllUp(true);
+  Tool->SetDown(true);
+  EXPECT_TRUE(Tool->Down());
+  EXPECT_TRUE(Speed->Down());
+  EXPECT_FALSE(Speed->AllowAllUp());
 }
 
 TEST(ExToolButton, SplitDropDownOpensOnlyFromTheArrow) {
