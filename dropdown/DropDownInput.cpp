@@ -48,7 +48,20 @@ String TExCustomDropDown::GetText() const {
 
 void TExCustomDropDown::SetTextValue(const String& Value) { SetText(Value); }
 
-void TExCustomDropDown::SetRawText(const String& S) { TCustomMaskEdit::SetTextValue(S); }
+// The edit window is multi-line (so that a formatting rectangle keeps the
+// text clear of the button), and a multi-line edit does not announce text
+// set by WM_SETTEXT: the change is announced here instead, once, when the
+// text differs.
+void TExCustomDropDown::SetRawText(const String& S) {
+  if (!HandleAllocated()) {
+    TCustomMaskEdit::SetTextValue(S);
+    return;
+  }
+  const String Before = RawText();
+  const Cardinal ChangesBefore = FChangeCount;
+  TCustomMaskEdit::SetTextValue(S);
+  if (FChangeCount == ChangesBefore && RawText() != Before) Change();
+}
 
 void TExCustomDropDown::SetText(const String& Value) {
   String V = Value;
@@ -82,6 +95,7 @@ void TExCustomDropDown::SetModifiedState(bool Value) {
 }
 
 void TExCustomDropDown::Change() {
+  ++FChangeCount;
   if (FBlockChange) {
     FBlockChange = false;
     return;

@@ -107,7 +107,11 @@ void TExCustomDropDown::SizeDropDownButton() {
 
 void TExCustomDropDown::PlaceDropDownControl() {
   if (!FDropDownForm || !FControl) return;
-  if (FControl->Parent() != FDropDownForm) FControlSize = TSize{FControl->Width(), FControl->Height()};
+  // The size the control was given, before the pop-up aligns it to its
+  // client area; a descendant that sizes its control anew for an opening
+  // takes the alignment off first.
+  if (FControl->Parent() != FDropDownForm || FControl->Align() != alClient)
+    FControlSize = TSize{FControl->Width(), FControl->Height()};
   FControl->SetParent(FDropDownForm);
   if (FDropDownHeader->Visible())
     FControl->SetTop(FDropDownHeader->Height() + 2);

@@ -346,6 +346,9 @@ class TExCustomDropDown : public TCustomMaskEdit, public IZVQStyle, public IZVQT
   TDropDownForm* FDropDownForm = nullptr;
   TDropDownEditButton* FButton = nullptr;
   String FOldText;
+  // Counts change notifications, so that SetRawText can tell whether the
+  // window announced its text itself.
+  Cardinal FChangeCount = 0;
 
  private:
   bool Designing() const { return ComponentState().Contains(csDesigning); }

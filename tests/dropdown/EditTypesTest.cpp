@@ -99,6 +99,15 @@ TEST_F(EditTypesTest, MoneyGroupsThousandsAndTakesTheSeparatorAfterAGroup) {
   EXPECT_DOUBLE_EQ(Edit->GetFloatValue(), 1234);
 }
 
+TEST_F(EditTypesTest, GroupingIsNoChangeOfItsOwn) {
+  Setup(etMoney, 2, false, L"");
+  Integer Changes = 0;
+  Edit->OnChange = [&](TObject*) { ++Changes; };
+  Type(L"12345");
+  EXPECT_EQ(Edit->Text(), L"12,345");
+  EXPECT_EQ(Changes, 5) << "one change per key: the grouping's rewrite neither counts nor swallows the next";
+}
+
 TEST_F(EditTypesTest, PastedTextByEditType) {
   struct TPasteCase {
     TDropDownEditType Type;
@@ -211,6 +220,10 @@ TEST_F(EditTypesTest, TypingOverTheWholeValueReportsTheChange) {
   Type(L"x");
   EXPECT_EQ(Edit->Text(), L"x");
   EXPECT_EQ(Changes, 1);
+  Edit->SetText(L"y");
+  EXPECT_EQ(Changes, 2) << "a written value is reported like a typed one";
+  Edit->SetText(L"y");
+  EXPECT_EQ(Changes, 2) << "but only when it differs";
 }
 
 }  // namespace
