@@ -254,6 +254,8 @@ class TExCustomDropDown : public TCustomMaskEdit, public IZVQStyle, public IZVQT
   void CreateWnd() override;
   void Dispatch(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Adds "SelectionColorStyle" and "ZVQStyle" to the form stream.
+  void DefineProperties(TFiler* Filer) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(Char& Key) override;
   void DoEnter() override;

@@ -15,6 +15,8 @@ namespace jorv::dropdown {
 class TExMemoDropDown : public TExCustomDropDown {
  public:
   explicit TExMemoDropDown(TComponent* AOwner);
+  using TExCustomDropDown::DisabledBorder;
+  using TExCustomDropDown::SetDisabledBorder;
   ~TExMemoDropDown() override;
 
   bool AutoDrop() const { return FAutoDrop; }

@@ -10,6 +10,8 @@ namespace jorv::dropdown {
 class TExTrackBarDropDown : public TExCustomDropDown {
  public:
   explicit TExTrackBarDropDown(TComponent* AOwner);
+  using TExCustomDropDown::DisabledBorder;
+  using TExCustomDropDown::SetDisabledBorder;
 
   Integer Min() const { return FMin; }
   void SetMin(Integer Value);
