@@ -1,6 +1,8 @@
 // Published properties of the drop-down editors, and the two look values
 // every drop-down keeps in its form stream beside them.
+#include "dropdown/DetailDropDown.h"
 #include "dropdown/ExDropDown.h"
+#include "dropdown/ImagePickerDropDown.h"
 #include "dropdown/MemoDropDown.h"
 #include "dropdown/TrackBarDropDown.h"
 #include "platform/gfx/Bitmap.h"
@@ -83,6 +85,55 @@ void PublishDropDown(TPublishedClass<T>& Class, std::initializer_list<const wcha
 }
 
 }  // namespace
+
+const TEnumInfo ItemLayoutNames{{L"ilCaptionLeft", L"ilCaptionRight", L"ilCaptionTop", L"ilCaptionBottom"}};
+
+JORV_PUBLISH(TSelectorItem, TPersistent) {
+  Class.Text(L"Caption", &TSelectorItem::Caption, &TSelectorItem::SetCaption)
+      .Color(L"Color", &TSelectorItem::Color, &TSelectorItem::SetColor, clNone)
+      .Integer(L"ImageIndex", &TSelectorItem::ImageIndex, &TSelectorItem::SetImageIndex, -1)
+      .Object(L"Image", &TSelectorItem::Image)
+      .Text(L"Hint", &TSelectorItem::Hint, &TSelectorItem::SetHint);
+}
+
+JORV_PUBLISH(TImageItem, TPersistent) {
+  Class.Text(L"Caption", &TImageItem::Caption, &TImageItem::SetCaption)
+      .Integer(L"ImageIndex", &TImageItem::ImageIndex, &TImageItem::SetImageIndex, -1)
+      .Object(L"Image", &TImageItem::Image)
+      .Text(L"Hint", &TImageItem::Hint, &TImageItem::SetHint);
+}
+
+JORV_PUBLISH(TDetailItem, TPersistent) {
+  Class.Text(L"Caption", &TDetailItem::Caption, &TDetailItem::SetCaption)
+      .Integer(L"ImageIndex", &TDetailItem::ImageIndex, &TDetailItem::SetImageIndex, -1)
+      .Object(L"Image", &TDetailItem::Image)
+      .Text(L"Notes", &TDetailItem::Notes, &TDetailItem::SetNotes)
+      .Integer(L"Tag", &TDetailItem::Tag, &TDetailItem::SetTag, 0);
+}
+
+JORV_PUBLISH(TExImagePickerDropDown, TControl) {
+  PublishDropDown(Class, {L"DropDownColorTo", L"DropDownEnabled", L"EditorEnabled", L"Text"});
+  Class.Boolean(L"DisabledBorder", &TExImagePickerDropDown::DisabledBorder,
+                &TExImagePickerDropDown::SetDisabledBorder, true)
+      .Integer(L"Columns", &TExImagePickerDropDown::Columns, &TExImagePickerDropDown::SetColumns, 1)
+      .Object(L"Items", &TExImagePickerDropDown::Items)
+      .Integer(L"ItemIndex", &TExImagePickerDropDown::ItemIndex, &TExImagePickerDropDown::SetItemIndex, -1)
+      .Enum(L"Layout", &TExImagePickerDropDown::Layout, &TExImagePickerDropDown::SetLayout, ItemLayoutNames,
+            std::optional<TItemLayout>(ilCaptionRight));
+}
+
+JORV_PUBLISH(TExDetailDropDown, TControl) {
+  PublishDropDown(Class, {L"DropDownColorTo", L"DropDownEnabled", L"Text"});
+  Class.Boolean(L"DisabledBorder", &TExDetailDropDown::DisabledBorder, &TExDetailDropDown::SetDisabledBorder,
+                true)
+      .Object(L"Items", &TExDetailDropDown::Items)
+      .Integer(L"ItemIndex", &TExDetailDropDown::ItemIndex, &TExDetailDropDown::SetItemIndex, -1)
+      .Integer(L"ItemHeight", &TExDetailDropDown::ItemHeight, &TExDetailDropDown::SetItemHeight, 22)
+      .Enum(L"Layout", &TExDetailDropDown::Layout, &TExDetailDropDown::SetLayout, ItemLayoutNames,
+            std::optional<TItemLayout>(ilCaptionRight))
+      .Object(L"CaptionFont", &TExDetailDropDown::CaptionFont)
+      .Object(L"NotesFont", &TExDetailDropDown::NotesFont);
+}
 
 JORV_PUBLISH(TExDropDown, TControl) { PublishDropDown(Class); }
 

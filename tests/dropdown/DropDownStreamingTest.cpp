@@ -3,6 +3,8 @@
 // read back without applying their look again.
 #include <string>
 
+#include "dropdown/DetailDropDown.h"
+#include "dropdown/ImagePickerDropDown.h"
 #include "dropdown/MemoDropDown.h"
 #include "dropdown/TrackBarDropDown.h"
 #include "platform/rtl/Filer.h"
@@ -85,6 +87,36 @@ TEST(DropDownStreaming, HostedDropDownsKeepTheirOwnSettings) {
   ASSERT_EQ(MemoCopy.MemoText()->Count(), 2);
   EXPECT_EQ(MemoCopy.MemoText()->Strings(1), L"two");
   EXPECT_EQ(MemoCopy.MemoScrollBars(), ssVertical);
+}
+
+TEST(DropDownStreaming, ListDropDownsKeepTheirItemsAndChoice) {
+  TExDetailDropDown Detail(nullptr);
+  for (const wchar_t* Caption : {L"One", L"Two"}) {
+    TDetailItem* Item = Detail.Items()->Add();
+    Item->SetCaption(Caption);
+    Item->SetNotes(String(L"<b>") + Caption + L"</b>");
+  }
+  Detail.SetItemIndex(1);
+  Detail.SetItemHeight(30);
+  TExDetailDropDown DetailCopy(nullptr);
+  ReadBytesInto(WrittenBytes(&Detail), &DetailCopy);
+  ASSERT_EQ(DetailCopy.Items()->Count(), 2);
+  EXPECT_EQ(DetailCopy.Items()->Items(1)->Notes(), L"<b>Two</b>");
+  EXPECT_EQ(DetailCopy.ItemIndex(), 1);
+  EXPECT_EQ(DetailCopy.Text(), L"Two");
+  EXPECT_EQ(DetailCopy.ItemHeight(), 30);
+
+  TExImagePickerDropDown Picker(nullptr);
+  Picker.Items()->Add()->SetImageIndex(4);
+  Picker.Items()->Add()->SetCaption(L"second");
+  Picker.SetColumns(3);
+  Picker.SetItemIndex(0);
+  TExImagePickerDropDown PickerCopy(nullptr);
+  ReadBytesInto(WrittenBytes(&Picker), &PickerCopy);
+  ASSERT_EQ(PickerCopy.Items()->Count(), 2);
+  EXPECT_EQ(PickerCopy.ImageIndex(), 4);
+  EXPECT_EQ(PickerCopy.Items()->Items(1)->Caption(), L"second");
+  EXPECT_EQ(PickerCopy.Columns(), 3);
 }
 
 }  // namespace
