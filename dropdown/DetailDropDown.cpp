@@ -132,19 +132,11 @@ void TExDetailDropDown::SelectLast() {
 }
 
 void TExDetailDropDown::SelectNext() {
-  if (FItems->Count() == 0) return;
-  if (FItemIndex < 0)
-    SetItemIndex(0);
-  else if (FItemIndex + 1 < FItems->Count())
-    SetItemIndex(FItemIndex + 1);
+  if (const Integer Target = StepTarget(FItemIndex, FItems->Count(), true); Target >= 0) SetItemIndex(Target);
 }
 
 void TExDetailDropDown::SelectPrevious() {
-  if (FItems->Count() == 0) return;
-  if (FItemIndex < 0)
-    SetItemIndex(0);
-  else if (FItemIndex > 0)
-    SetItemIndex(FItemIndex - 1);
+  if (const Integer Target = StepTarget(FItemIndex, FItems->Count(), false); Target >= 0) SetItemIndex(Target);
 }
 
 // --- the pop-up -------------------------------------------------------------------------------------------

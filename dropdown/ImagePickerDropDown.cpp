@@ -166,19 +166,11 @@ void TExImagePickerDropDown::SelectLast() {
 }
 
 void TExImagePickerDropDown::SelectNext() {
-  if (FItems->Count() == 0) return;
-  if (FItemIndex < 0)
-    SetItemIndex(0);
-  else if (FItemIndex + 1 < FItems->Count())
-    SetItemIndex(FItemIndex + 1);
+  if (const Integer Target = StepTarget(FItemIndex, FItems->Count(), true); Target >= 0) SetItemIndex(Target);
 }
 
 void TExImagePickerDropDown::SelectPrevious() {
-  if (FItems->Count() == 0) return;
-  if (FItemIndex < 0)
-    SetItemIndex(0);
-  else if (FItemIndex > 0)
-    SetItemIndex(FItemIndex - 1);
+  if (const Integer Target = StepTarget(FItemIndex, FItems->Count(), false); Target >= 0) SetItemIndex(Target);
 }
 
 // --- the pop-up -------------------------------------------------------------------------------------------

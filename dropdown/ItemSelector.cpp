@@ -118,6 +118,13 @@ void TItemAppearance::Assign(TPersistent* Source) {
   BorderColorSelected = From->BorderColorSelected;
 }
 
+Integer StepTarget(Integer Current, Integer Count, bool Forward) {
+  if (Count <= 0) return -1;
+  if (Current < 0) return 0;
+  const Integer Target = Forward ? Current + 1 : Current - 1;
+  return Target >= 0 && Target < Count ? Target : -1;
+}
+
 const String& TTypeAheadText::Add(Char Key) {
   const Cardinal Now = jorv::GetTickCount();
   if (!FText.empty() && Cardinal(Now - FStart) >= WindowMs) FText.clear();
@@ -645,35 +652,19 @@ void TCustomItemSelector::SelectLast() {
 }
 
 void TCustomItemSelector::SelectNext() {
-  if (Items()->Count() == 0) return;
-  if (FItemIndex < 0)
-    SetItemIndex(0);
-  else if (FItemIndex + 1 < Items()->Count())
-    SetItemIndex(FItemIndex + 1);
+  if (const Integer Target = StepTarget(FItemIndex, Items()->Count(), true); Target >= 0) SetItemIndex(Target);
 }
 
 void TCustomItemSelector::SelectPrevious() {
-  if (Items()->Count() == 0) return;
-  if (FItemIndex < 0)
-    SetItemIndex(0);
-  else if (FItemIndex > 0)
-    SetItemIndex(FItemIndex - 1);
+  if (const Integer Target = StepTarget(FItemIndex, Items()->Count(), false); Target >= 0) SetItemIndex(Target);
 }
 
 void TCustomItemSelector::HotNext() {
-  if (Items()->Count() == 0) return;
-  if (FItemHot < 0)
-    SetItemHot(0);
-  else if (FItemHot + 1 < Items()->Count())
-    SetItemHot(FItemHot + 1);
+  if (const Integer Target = StepTarget(FItemHot, Items()->Count(), true); Target >= 0) SetItemHot(Target);
 }
 
 void TCustomItemSelector::HotPrevious() {
-  if (Items()->Count() == 0) return;
-  if (FItemHot < 0)
-    SetItemHot(0);
-  else if (FItemHot > 0)
-    SetItemHot(FItemHot - 1);
+  if (const Integer Target = StepTarget(FItemHot, Items()->Count(), false); Target >= 0) SetItemHot(Target);
 }
 
 // The search goes on from the selected item to the end, skipping the

@@ -127,6 +127,10 @@ class TItemAppearance : public TPersistent {
   TSelectionColorStyle FColorStyle = scCustom;
 };
 
+// Where a step from Current lands among Count items: the first item when
+// none is chosen; -1 (no step) past either end or without items.
+Integer StepTarget(Integer Current, Integer Count, bool Forward);
+
 // The type-ahead text of a list: keys pressed within half a second of a
 // burst's first key search together. The window is measured on the
 // library's clock, so that it does not hang on when a timer runs.
