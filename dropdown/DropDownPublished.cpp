@@ -88,6 +88,42 @@ void PublishDropDown(TPublishedClass<T>& Class, std::initializer_list<const wcha
 
 const TEnumInfo ItemLayoutNames{{L"ilCaptionLeft", L"ilCaptionRight", L"ilCaptionTop", L"ilCaptionBottom"}};
 
+// The colours are plain values of the appearance; all but the two hot and
+// selected borders are always stored.
+JORV_PUBLISH(TItemAppearance, TPersistent) {
+  struct TEntry {
+    const wchar_t* Name;
+    TColor TItemAppearance::*Field;
+    bool DefaultNone;
+  };
+  static const TEntry Entries[] = {
+      {L"BorderColor", &TItemAppearance::BorderColor, false},
+      {L"BorderColorTop", &TItemAppearance::BorderColorTop, false},
+      {L"BorderColorBottom", &TItemAppearance::BorderColorBottom, false},
+      {L"BorderColorHot", &TItemAppearance::BorderColorHot, true},
+      {L"BorderColorSelected", &TItemAppearance::BorderColorSelected, true},
+      {L"ColorHot", &TItemAppearance::ColorHot, false},
+      {L"ColorHotTo", &TItemAppearance::ColorHotTo, false},
+      {L"ColorHotText", &TItemAppearance::ColorHotText, false},
+      {L"ColorMirrorHot", &TItemAppearance::ColorMirrorHot, false},
+      {L"ColorMirrorHotTo", &TItemAppearance::ColorMirrorHotTo, false},
+      {L"ColorSelected", &TItemAppearance::ColorSelected, false},
+      {L"ColorSelectedTo", &TItemAppearance::ColorSelectedTo, false},
+      {L"ColorMirrorSelected", &TItemAppearance::ColorMirrorSelected, false},
+      {L"ColorMirrorSelectedTo", &TItemAppearance::ColorMirrorSelectedTo, false},
+      {L"ColorSelectedText", &TItemAppearance::ColorSelectedText, false},
+      {L"EdgeColor", &TItemAppearance::EdgeColor, false},
+  };
+  for (const TEntry& E : Entries) {
+    const auto Field = E.Field;
+    Class.Color(
+        E.Name, [Field](const TItemAppearance* A) { return A->*Field; },
+        [Field](TItemAppearance* A, TColor Value) { A->*Field = Value; },
+        E.DefaultNone ? std::optional<TColor>(clNone) : std::nullopt);
+  }
+  Class.Object(L"Font", &TItemAppearance::Font);
+}
+
 JORV_PUBLISH(TSelectorItem, TPersistent) {
   Class.Text(L"Caption", &TSelectorItem::Caption, &TSelectorItem::SetCaption)
       .Color(L"Color", &TSelectorItem::Color, &TSelectorItem::SetColor, clNone)
@@ -119,7 +155,8 @@ JORV_PUBLISH(TExImagePickerDropDown, TControl) {
       .Object(L"Items", &TExImagePickerDropDown::Items)
       .Integer(L"ItemIndex", &TExImagePickerDropDown::ItemIndex, &TExImagePickerDropDown::SetItemIndex, -1)
       .Enum(L"Layout", &TExImagePickerDropDown::Layout, &TExImagePickerDropDown::SetLayout, ItemLayoutNames,
-            std::optional<TItemLayout>(ilCaptionRight));
+            std::optional<TItemLayout>(ilCaptionRight))
+      .Object(L"ItemAppearance", &TExImagePickerDropDown::ItemAppearance);
 }
 
 JORV_PUBLISH(TExDetailDropDown, TControl) {
@@ -131,6 +168,7 @@ JORV_PUBLISH(TExDetailDropDown, TControl) {
       .Integer(L"ItemHeight", &TExDetailDropDown::ItemHeight, &TExDetailDropDown::SetItemHeight, 22)
       .Enum(L"Layout", &TExDetailDropDown::Layout, &TExDetailDropDown::SetLayout, ItemLayoutNames,
             std::optional<TItemLayout>(ilCaptionRight))
+      .Object(L"ItemAppearance", &TExDetailDropDown::ItemAppearance)
       .Object(L"CaptionFont", &TExDetailDropDown::CaptionFont)
       .Object(L"NotesFont", &TExDetailDropDown::NotesFont);
 }

@@ -98,6 +98,8 @@ TEST(DropDownStreaming, ListDropDownsKeepTheirItemsAndChoice) {
   }
   Detail.SetItemIndex(1);
   Detail.SetItemHeight(30);
+  Detail.ItemAppearance()->ColorHot = 0x102030;
+  Detail.ItemAppearance()->BorderColorHot = 0x405060;
   TExDetailDropDown DetailCopy(nullptr);
   ReadBytesInto(WrittenBytes(&Detail), &DetailCopy);
   ASSERT_EQ(DetailCopy.Items()->Count(), 2);
@@ -105,6 +107,9 @@ TEST(DropDownStreaming, ListDropDownsKeepTheirItemsAndChoice) {
   EXPECT_EQ(DetailCopy.ItemIndex(), 1);
   EXPECT_EQ(DetailCopy.Text(), L"Two");
   EXPECT_EQ(DetailCopy.ItemHeight(), 30);
+  EXPECT_EQ(DetailCopy.ItemAppearance()->ColorHot, TColor(0x102030));
+  EXPECT_EQ(DetailCopy.ItemAppearance()->BorderColorHot, TColor(0x405060));
+  EXPECT_EQ(FirstDifference(&Detail, &DetailCopy), String());
 
   TExImagePickerDropDown Picker(nullptr);
   Picker.Items()->Add()->SetImageIndex(4);
