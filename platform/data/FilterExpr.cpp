@@ -140,8 +140,15 @@ class TFilterParser {
       }
     }
     if (!e->IsNullTest && !(std::holds_alternative<String>(e->Constant) &&
-                            std::get<String>(e->Constant).find(L'*') != String::npos))
-      e->Constant = e->Field->Convert(e->Constant);
+                            std::get<String>(e->Constant).find(L'*') != String::npos)) {
+      // A constant the field cannot hold ("'31.02.x'" for a date) is a
+      // fault of the filter text, reported as such.
+      try {
+        e->Constant = e->Field->Convert(e->Constant);
+      } catch (const EConvertError&) {
+        Fail();
+      }
+    }
     return e;
   }
 
