@@ -324,9 +324,9 @@ bool TwelveHourAhead(const String& f, size_t i) {
 
 void AppendDateTime(String& out, const String& f, const TParts& p, const TFormatSettings& fs,
                     int depth) {
-  // Formats that name each other (a short date format holding "c") must not
-  // recurse without end.
-  if (depth > 3) return;
+  // Formats that name each other (a short date format holding "c") expand
+  // one level deep: more would multiply the text with every level.
+  if (depth > 1) return;
   Char last = 0;  // the previous token's letter, for "m" after "h"
   bool twelve = false;
   size_t i = 0;
