@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <unordered_set>
 #include <vector>
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/WinApi.h"
@@ -39,7 +40,7 @@ void TRangeList::Show() const {
   for (Integer I = 0; I < Count(); ++I) OutputDebugStringW(IntToStr(GetItems(I)).c_str());
 }
 
-bool TRangeList::AddRange(const String& R) {
+bool TRangeList::AddRange(const String& R, std::unordered_set<Integer>& Have) {
   const Integer M = Pos(L"-", R);
   Integer Lo = 0;
   Integer Hi = 0;
@@ -47,39 +48,39 @@ bool TRangeList::AddRange(const String& R) {
     return false;
   if (Hi < Lo) return true;
   if (static_cast<int64_t>(Hi) - Lo >= MaxRangeSpan) return false;
-  // Values already present are skipped through a sorted copy, so a wide
-  // range does not cost a linear search per value.
-  std::vector<Integer> Have;
-  Have.reserve(Count());
-  for (Integer I = 0; I < Count(); ++I) Have.push_back(GetItems(I));
-  std::sort(Have.begin(), Have.end());
-  for (int64_t V = Lo; V <= Hi; ++V)
-    if (!std::binary_search(Have.begin(), Have.end(), static_cast<Integer>(V)))
-      TList::Add(AsPtr(static_cast<Integer>(V)));
+  for (int64_t V = Lo; V <= Hi; ++V) {
+    if (!AddOnce(static_cast<Integer>(V), Have)) return false;
+  }
+  return true;
+}
+
+bool TRangeList::AddOnce(Integer Value, std::unordered_set<Integer>& Have) {
+  if (Have.count(Value)) return true;
+  // Many ranges together may not fill memory either.
+  if (Count() >= MaxRangeSpan) return false;
+  Have.insert(Value);
+  TList::Add(AsPtr(Value));
   return true;
 }
 
 bool TRangeList::StrToList(String S) {
   Clear();
   bool Result = true;
-  while (!S.empty()) {
-    const Integer C = Pos(L",", S);
-    const Integer SC = Pos(L";", S);
-    Integer P = (C > 0 && SC > 0) ? std::min(C, SC) : std::max(C, SC);
-    const String Item = P > 0 ? Copy(S, 1, P - 1) : S;
-    if (Pos(L"-", Item) > 0) {
-      if (!AddRange(Item)) Result = false;
+  // One pass over the text and a set of the values taken: a long list
+  // costs its length, not its length squared.
+  std::unordered_set<Integer> Have;
+  size_t From = 0;
+  while (From < S.size()) {
+    size_t To = S.find_first_of(L",;", From);
+    if (To == String::npos) To = S.size();
+    const String Item = S.substr(From, To - From);
+    if (Item.find(L'-') != String::npos) {
+      if (!AddRange(Item, Have)) Result = false;
     } else {
       Integer V = 0;
-      if (ToInt(Item, V))
-        Add(V);
-      else
-        Result = false;
+      if (!ToInt(Item, V) || !AddOnce(V, Have)) Result = false;
     }
-    if (P > 0)
-      jorv::Delete(S, 1, P);
-    else
-      S.clear();
+    From = To + 1;
   }
   return Result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 // A set of integers behind a page-list text such as "1-3,5;7".
+#include <unordered_set>
 #include "platform/rtl/List.h"
 #include "platform/rtl/Types.h"
 
@@ -25,12 +26,14 @@ class TRangeList : public TList {
   // Sorts the list and gives its compact text form ("1-3,5,7").
   String ToRangeStr();
 
-  // A range spanning more values than this is refused as invalid rather
-  // than filling memory for minutes.
+  // A range spanning more values than this, or a text naming more values in
+  // all, is refused as invalid rather than filling memory for minutes.
   static constexpr Integer MaxRangeSpan = 1 << 20;
 
  private:
-  bool AddRange(const String& R);
+  bool AddRange(const String& R, std::unordered_set<Integer>& Have);
+  // Appends Value unless Have holds it; false when the list is full.
+  bool AddOnce(Integer Value, std::unordered_set<Integer>& Have);
 };
 
 }  // namespace jorv::edit
