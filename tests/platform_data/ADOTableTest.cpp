@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <cstdio>
+#include <functional>
+#include <memory>
 #include "platform/data/data.h"
 #include "platform/data/Odbc.h"
 #include "platform/rtl/DateUtils.h"
@@ -297,6 +299,127 @@ TEST_F(HolidayDb, FailuresRaiseClearErrorsAndLeaveTheFileAlone) {
     if (std::string(c.what) != "row gone") { EXPECT_EQ(FileBytes(c.file), before); }
   }
   EXPECT_FALSE(FileExists(Dir.Path(L"Nope.mdb")));
+}
+
+// A change the file or the driver refuses: a clear error naming the
+// table and the file, the file as it was, and the record still in edit,
+// so the user can cancel and go on browsing the rows as they were.
+TEST_F(HolidayDb, AWriteTheFileOrTheDriverRefusesLeavesTableAndFileUsable) {
+  struct Case {
+    const char* what;
+    std::function<void()> spoil;
+    const wchar_t* reason;
+  };
+  std::unique_ptr<TRawDb> holder;
+  std::vector<Case> cases = {
+      {"driver refuses the write",
+       [&] {
+         TRawDb(File).Run(L"CREATE TRIGGER Refuse BEFORE UPDATE ON Feiertage "
+                          L"BEGIN SELECT RAISE(ABORT, 'Feiertage sind gesperrt'); END");
+       },
+       L"Feiertage sind gesperrt"},
+      {"locked by another connection",
+       [&] {
+         holder = std::make_unique<TRawDb>(File);
+         holder->Lock();
+       },
+       L"locked"},
+      {"deleted while open", [&] { ASSERT_TRUE(DeleteFileW(File.c_str())); }, L"readonly"},
+  };
+  for (auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    TRawDb(File).Run(L"DROP TABLE IF EXISTS Feiertage");
+    SetUp();
+    Table t(ConnectionString);
+    c.spoil();
+    const std::string before = FileBytes(File);
+    t.Ado->First();
+    t.Ado->Edit();
+    t.Text->SetAsString(L"Ge\u00e4ndert");
+    try {
+      t.Ado->Post();
+      ADD_FAILURE() << "the change was taken";
+    } catch (const EDatabaseError& e) {
+      const String message = e.Message();
+      EXPECT_NE(message.find(L"Cannot change a row in table 'Feiertage' of '" + File + L"'"), String::npos)
+          << UTF8Encode(message);
+      EXPECT_NE(message.find(c.reason), String::npos) << UTF8Encode(message);
+    }
+    EXPECT_EQ(t.Ado->State(), dsEdit);
+    EXPECT_EQ(FileBytes(File), before);
+    t.Ado->Cancel();
+    EXPECT_EQ(t.Text->AsString(), L"Neujahr");
+    EXPECT_EQ(t.Rows(), (std::vector<String>{L"2016-01-01 00:00:00.000 Neujahr",
+                                             L"2016-03-27 00:00:00.000 Ostern",
+                                             L"2016-05-01 00:00:00.000 Tag der Arbeit"}));
+    holder.reset();
+  }
+}
+
+// An insert the driver refuses writes nothing; one it takes is there whole.
+TEST_F(HolidayDb, AnInsertIsWrittenWholeOrNotAtAll) {
+  TRawDb(File).Run(L"CREATE TRIGGER Refuse BEFORE INSERT ON Feiertage WHEN NEW.Tagestext = 'Sperre' "
+                   L"BEGIN SELECT RAISE(ABORT, 'kein neuer Feiertag'); END");
+  Table t(ConnectionString);
+  t.Ado->Append();
+  t.Datum->SetAsDateTime(EncodeDate(2016, 10, 3));
+  t.Text->SetAsString(L"Sperre");
+  EXPECT_THROW(t.Ado->Post(), EDatabaseError);
+  EXPECT_EQ(t.Ado->State(), dsInsert);
+  t.Text->SetAsString(L"Einheit");
+  t.Ado->Post();
+  Table again(ConnectionString);
+  EXPECT_EQ(again.Rows(), (std::vector<String>{L"2016-01-01 00:00:00.000 Neujahr",
+                                               L"2016-03-27 00:00:00.000 Ostern",
+                                               L"2016-05-01 00:00:00.000 Tag der Arbeit",
+                                               L"2016-10-03 00:00:00.000 Einheit"}));
+}
+
+// A file cut short is reported when the table opens or reads, and left as
+// it is: never repaired or written over.
+TEST_F(HolidayDb, ATruncatedFileIsReportedAndLeftAlone) {
+  const std::string whole = FileBytes(File);
+  for (size_t length : {size_t(0), size_t(100), whole.size() / 2}) {
+    SCOPED_TRACE(length);
+    FILE* f = _wfopen(File.c_str(), L"wb");
+    fwrite(whole.data(), 1, length, f);
+    fclose(f);
+    try {
+      Table t(ConnectionString);
+      t.Rows();
+      ADD_FAILURE() << "a file of " << length << " bytes was read as a table";
+    } catch (const EDatabaseError& e) {
+      EXPECT_NE(e.Message().find(File), String::npos) << UTF8Encode(e.Message());
+    }
+    EXPECT_EQ(FileBytes(File), whole.substr(0, length));
+  }
+}
+
+// A file marked read-only: opening reads it, a change is refused.
+TEST_F(HolidayDb, AReadOnlyFileIsReadAndAChangeRefused) {
+  ASSERT_TRUE(SetFileAttributesW(File.c_str(), FILE_ATTRIBUTE_READONLY));
+  struct TRestore {
+    const String& File;
+    ~TRestore() { SetFileAttributesW(File.c_str(), FILE_ATTRIBUTE_NORMAL); }
+  } restore{File};
+  bool writable = true;
+  try {
+    TRawDb(File).Run(L"CREATE TABLE Probe (x INTEGER)");
+    TRawDb(File).Run(L"DROP TABLE Probe");
+  } catch (const EDatabaseError&) {
+    writable = false;
+  }
+  if (writable) GTEST_SKIP() << "this user may write files marked read-only (an administrator on this system)";
+  Table t(ConnectionString);
+  const std::string before = FileBytes(File);
+  t.Ado->First();
+  t.Ado->Edit();
+  t.Text->SetAsString(L"x");
+  EXPECT_THROW(t.Ado->Post(), EDatabaseError);
+  EXPECT_EQ(t.Ado->State(), dsEdit);
+  t.Ado->Cancel();
+  EXPECT_EQ(t.Text->AsString(), L"Neujahr");
+  EXPECT_EQ(FileBytes(File), before);
 }
 
 }  // namespace
