@@ -223,16 +223,22 @@ String DecodeHTMLSpecialChars(const String& Text) {
       {L"&PERMIL;", L"\u2030"},  {L"&REG;", L"\u00AE"},    {L"&COPY;", L"\u00A9"},
       {L"&PARA;", L"\u00B6"},    {L"&TRADE;", L"\u2122"},  {L"&EURO;", L"\u20AC"},
   };
-  String r = Text;
-  // Each sweep replaces only the first of each, so that a replacement that
-  // forms a new entity is seen by the next sweep.
-  for (bool changed = true; changed;) {
-    changed = false;
+  // Replacing entities until none is left gives one result in whatever
+  // order (names hold no "&" or ";" between their ends, so two never
+  // overlap), and a replacement can only form a new entity that ends
+  // further on: one pass that decodes each entity as its ";" arrives gives
+  // what sweeps that each replace the first of each give, in linear time.
+  String r;
+  r.reserve(Text.size());
+  for (Char c : Text) {
+    r += c;
+    if (c != L';') continue;
     for (const auto& s : sweep) {
-      size_t p = FindNoCase(s.Name, r);
-      if (p == String::npos) continue;
-      r.replace(p, std::wcslen(s.Name), s.Text);
-      changed = true;
+      const size_t n = std::wcslen(s.Name);
+      if (r.size() >= n && FindNoCase(s.Name, r, r.size() - n) != String::npos) {
+        r.replace(r.size() - n, n, s.Text);
+        break;
+      }
     }
   }
   return r;

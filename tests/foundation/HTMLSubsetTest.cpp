@@ -58,6 +58,7 @@ TEST(HTMLSubset, EntitiesBeforeLayoutAndWithinRuns) {
       {L"&sect;&permil;&para;&trade;&euro;", L"\u00A7\u2030\u00B6\u2122\u20AC"},
       // A replacement that forms an entity is seen by the next sweep.
       {L"&amp;quot;", L"&\""},
+      {L"&amp;amp;AMP;", L"&&&&"},
       {L"&Eacute;&nbsp;", L"&Eacute;&nbsp;"},
       {L"a & b", L"a & b"},
   };
