@@ -743,8 +743,10 @@ String RenderSection(const String& sec, const TSectionInfo& a, const TFloatRec& 
       i = j;
     } else if ((c == L'0' || c == L'#') && !pointSeen) {
       emitExcess();
+      // Placeholders after an exponent were not counted among the
+      // integer digits: they have no digit to show.
       int fromRight = a.IntCount - 1 - intSeen++;
-      if (fromRight < L) emitInt(L - 1 - fromRight);
+      if (fromRight >= 0 && fromRight < L) emitInt(L - 1 - fromRight);
     } else if ((c == L'0' || c == L'#')) {
       if (fracSeen < int(fracDigits.size())) out += Char(fracDigits[size_t(fracSeen)]);
       ++fracSeen;
