@@ -265,6 +265,13 @@ struct TWatch {
 };
 TWatch* Watch = nullptr;
 
+DWORD WINAPI PrintRunnerStack(void*) {
+  CONTEXT Context{};
+  Context.ContextFlags = CONTEXT_FULL;
+  if (SuspendThread(Watch->Runner) != DWORD(-1) && GetThreadContext(Watch->Runner, &Context)) PrintStack(Context);
+  return 0;
+}
+
 DWORD WINAPI WatchdogThread(void*) {
   for (;;) {
     Sleep(50);
@@ -276,10 +283,12 @@ DWORD WINAPI WatchdogThread(void*) {
       char Why[64];
       std::snprintf(Why, sizeof Why, "hang: input still running after %u ms", Target->TimeLimitMs);
       Report(*Target, Why, Saved);
-      CONTEXT Context{};
-      Context.ContextFlags = CONTEXT_FULL;
-      if (SuspendThread(Watch->Runner) != DWORD(-1) && GetThreadContext(Watch->Runner, &Context))
-        PrintStack(Context);
+      // The hung thread may hold a lock the printing needs: the stack gets
+      // two seconds, the process ends either way.
+      if (HANDLE Printer = CreateThread(nullptr, 0, PrintRunnerStack, nullptr, 0, nullptr)) {
+        WaitForSingleObject(Printer, 2000);
+        CloseHandle(Printer);
+      }
       TerminateProcess(GetCurrentProcess(), ExitHang);
     }
     LeaveCriticalSection(&Watch->Lock);
