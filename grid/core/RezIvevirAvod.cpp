@@ -1,0 +1,547 @@
+// The grid as an object: what it owns, the values it starts with, and what
+// it adds when its window is made, when it is loaded and when it goes.
+#include "grid/core/RezIvevirAvod.h"
+#include "foundation/HTMLPicture.h"
+#include "foundation/PictureContainer.h"
+#include "foundation/ThemeNotifier.h"
+#include "foundation/XPTheme.h"
+#include "grid/base/GridAlphaMask.h"
+#include "grid/base/GridFocusWindow.h"
+#include "grid/core/GridUnit.h"
+#include "platform/gfx/ImageList.h"
+#include "platform/rtl/List.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Menus.h"
+#include "platform/ui/ScrollBar.h"
+
+namespace jorv::grid {
+
+namespace {
+
+bool OwnerReadingForm(TComponent* AOwner) {
+  return AOwner && (AOwner->ComponentState().Contains(csReading) ||
+                    AOwner->ComponentState().Contains(csLoading));
+}
+
+}  // namespace
+
+TRezIvevirAvod::TRezIvevirAvod(TComponent* AOwner) : TBaseGrid(AOwner) {
+  // Hidden columns keep their cells beyond the column count.
+  SetKeepCellsBeyondCount(true);
+  SetControlStyle(TBaseGrid::ControlStyle() + csAcceptsControls);
+  const bool InitDesign = Designing() && !OwnerReadingForm(AOwner);
+  SetDrawingStyle(gdsClassic);
+  for (TColorTone* Tone : {&FColorTones.Background, &FColorTones.Foreground, &FColorTones.Selected,
+                           &FColorTones.Hover, &FColorTones.Disabled}) {
+    Tone->BrushColor = clNone;
+    Tone->BorderColor = clNone;
+  }
+  MakeSettings();
+  FSearchFooter = std::make_unique<TSearchFooter>(this, InitDesign);
+  MakeLists();
+  SetRowCount(10);
+  SetBounds(Left(), Top(), 400, 250);
+  SetColourDefaults();
+  SetDefaultRowHeight(22);
+  FFixedRowHeight = 22;
+  ReadSystemFlags();
+  FFilterDropDown = std::make_unique<TFilterDropDown>();
+  FFilterDropDown->OnChange = [this](TObject*) { Invalidate(); };
+  if (InitDesign) {
+    FFilterDropDown->SetTextChecked(L"Checked");
+    FFilterDropDown->SetTextUnChecked(L"Unchecked");
+  }
+  FFilterEdit = std::make_unique<TFilterEdit>(this);
+  FHoverButtons = std::make_unique<THoverButtons>(this);
+  if (!Designing()) MakeRunTimeControls();
+  GridUnit().AnchorCursor = crHandPoint;
+}
+
+// The settings objects, in the order the grid has always made them, each
+// wired to the grid as it is made.
+void TRezIvevirAvod::MakeSettings() {
+  FAutoColor = std::make_unique<TAutoColor>();
+  FWorkFont = std::make_unique<TFont>();
+  FFocusHelper = std::make_unique<TFocusHelper>(this);
+  FFloatingFooter = std::make_unique<TFloatingFooter>(this);
+  FPrintSettings = std::make_unique<TPrintSettings>(this);
+  FHTMLSettings = std::make_unique<THTMLSettings>();
+  FSortSettings = std::make_unique<TSortSettings>(this);
+  FDragDropSettings = std::make_unique<TDragDropSettings>(this);
+  FDragScrollOptions = std::make_unique<TDragScrollOptions>();
+  FControlLook = std::make_unique<TControlLook>(this);
+  FNavigation = std::make_unique<TNavigation>();
+  FNavigation->OnChange = [this](TObject*) { NavigationChanged(); };
+  FColumnSize = std::make_unique<TColumnSize>(this);
+  FCellNode = std::make_unique<TCellNode>(this);
+  FBands = std::make_unique<TBands>();
+  FBands->OnChange = [this](TObject*) { BandsChanged(); };
+  FSizeWhileTyping = std::make_unique<TSizeWhileTyping>();
+  FMouseActions = std::make_unique<TMouseActions>(this);
+  FMouseActions->OnChange = [this](TObject*) { MouseActionsChanged(); };
+  FMouseActions->OnIsDesigning = [this](TObject*, bool& IsDesigning) { MouseActionsIsDesigning(IsDesigning); };
+  FMouseActions->OnInvalidate = [this](TObject*) { MouseActionsInvalidate(); };
+  FGrouping = std::make_unique<TGrouping>();
+  FColumnHeaders = std::make_unique<TStringList>();
+  FColumnHeaders->OnChange = [this](TObject*) {
+    ColumnHeadersChanged();
+    ShowColumnHeaders();
+  };
+  FPictureCache = std::make_unique<THTMLPictureCache>();
+}
+
+void TRezIvevirAvod::MakeLists() {
+  FOrigColSizes = std::make_unique<TIntList>(0, 0);
+  FFixedFont = std::make_unique<TFont>();
+  FFixedFont->SetName(L"Tahoma");
+  FFixedFont->SetStyle(TFontStyles{fsBold});
+  FFixedFont->OnChange = [this](TObject*) { Invalidate(); };
+  FActiveCellFont = std::make_unique<TFont>();
+  FActiveCellFont->SetStyle(TFontStyles{fsBold});
+  if (Designing()) FActiveCellFont->SetName(L"Tahoma");
+  FActiveCellFont->OnChange = [this](TObject*) { Invalidate(); };
+  FRowHeaders = std::make_unique<TStringList>();
+  FRowHeaders->OnChange = [this](TObject*) { ShowRowHeaders(); };
+  FSortWorkList = std::make_unique<TStringList>();
+  FLookupItems = std::make_unique<TStringList>();
+  FRowSelectList = std::make_unique<TList>();
+  FColSelectList = std::make_unique<TList>();
+  FSortIndexes = std::make_unique<TSortIndexList>(0, 0);
+  FSortList = std::make_unique<TIntList>(0, 0);
+  FUnSortList = std::make_unique<TIntList>(0, 0);
+  FMergedColumns = std::make_unique<TIntList>(0, 0);
+  FSelectedCells = std::make_unique<TIntList>(0, 0);
+  FSelectedRows = std::make_unique<TIntList>(0, 0);
+  FModifiedRows = std::make_unique<TIntList>(0, 0);
+  FEnabledRows = std::make_unique<TIntList>(0, 0);
+  FRowIndicator = std::make_unique<TBitmap>();
+  FBackGround = std::make_unique<TBackGround>(this);
+  FControlList = std::make_unique<TControlList>();
+  FProgressAppearance = std::make_unique<TGridProgressAppearance>();
+  FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
+  FSyncGrid = std::make_unique<TSyncGrid>(this);
+  FGridItems = std::make_unique<TGridItems>();
+  FGridItems->OnChanged = [this] { ClearHiddenRowLookup(); };
+  FFilter = std::make_unique<TFilter>(this);
+  FBalloon = std::make_unique<TBalloonSettings>();
+  FShowModified = std::make_unique<TShowModified>();
+  FShowModified->OnChange = [this](TObject*) { ShowModifiedChanged(); };
+  FNotifierList = std::make_unique<TList>();
+  FColumnOrder = std::make_unique<TIntList>(0, 0);
+  FOfficeHint = std::make_unique<TExHintInfo>();
+  FIgnoredColumns = std::make_unique<TIntList>(0, 0);
+  FFilterList = std::make_unique<TStringList>();
+  FFilterList->SetSorted(true);
+  FFilterList->SetDuplicates(dupIgnore);
+}
+
+void TRezIvevirAvod::SetColourDefaults() {
+  FZVQGradientFrom = 0xFFFFFF;
+  FZVQGradientTo = ColorToRGB(clBtnFace);
+  FZVQGradientMirrorFrom = clNone;
+  FZVQGradientMirrorTo = clNone;
+}
+
+void TRezIvevirAvod::ReadSystemFlags() {
+  OSVERSIONINFOW Info{};
+  Info.dwOSVersionInfoSize = sizeof(Info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExW(&Info);
+#pragma GCC diagnostic pop
+  FIsWinXP = Info.dwMajorVersion > 5 || (Info.dwMajorVersion == 5 && Info.dwMinorVersion > 0);
+  FIsWin7 = Info.dwMajorVersion > 6 || (Info.dwMajorVersion == 6 && Info.dwMinorVersion > 0);
+  Integer ComCtl = GetFileVersionMS(L"COMCTL32.DLL");
+  FIsComCtl6 = ComCtl != -1 && ((static_cast<uint32_t>(ComCtl) >> 16) & 0xFF) > 5;
+  FBorderColor = FIsWinXP ? 0xB99D7F : clGray;
+  FScrollType = ssNormal;
+  FScrollColor = clNone;
+  FScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+  FIsVista = IsVistaOrNewer();
+}
+
+void TRezIvevirAvod::MakeRunTimeControls() {
+  FFocusWindow = new TGridFocusWindow(this);
+  FAuxScrollV = new TScrollBar(this);
+  FAuxScrollH = new TScrollBar(this);
+}
+
+TRezIvevirAvod::~TRezIvevirAvod() {
+  FFilter->Clear();
+  FColumnSize.reset();
+  ClearOwnedCells();
+  TCursor Restore = FOldCursor;
+  if (!Designing()) FreeRunTimeControls();
+  if (Cursor() != Restore) TBaseGrid::SetCursor(Restore);
+  if (GridUnit().FocusGrid == this) GridUnit().FocusGrid = nullptr;
+}
+
+// Cells of hidden rows live in their items, beside the base grid's own
+// cells, which the base grid frees.
+void TRezIvevirAvod::ClearOwnedCells() {
+  for (Integer i = 0; i < FGridItems->Count(); ++i) {
+    TStringList* Cells = FGridItems->Items(i)->Items();
+    for (Integer c = 0; c < Cells->Count(); ++c) {
+      auto* Props = dynamic_cast<TCellProperties*>(Cells->Objects(c));
+      if (!Props) continue;
+      delete Props->GraphicObject();
+      delete Props;
+      Cells->PutObject(c, nullptr);
+    }
+  }
+  FGridItems->Clear();
+}
+
+void TRezIvevirAvod::FreeRunTimeControls() {
+  HideFocusWindow();
+  delete FFocusWindow;
+  FFocusWindow = nullptr;
+  delete FAuxScrollV;
+  FAuxScrollV = nullptr;
+  delete FAuxScrollH;
+  FAuxScrollH = nullptr;
+}
+
+HRESULT STDMETHODCALLTYPE TRezIvevirAvod::QueryInterface(REFIID iid, void** obj) {
+  return QueryComponentInterface<IZVQStyle, IZVQTones>(this, iid, obj);
+}
+
+void TRezIvevirAvod::Notification(TComponent* AComponent, TOperation Operation) {
+  TBaseGrid::Notification(AComponent, Operation);
+  if (Operation != opRemove) return;
+  if (AComponent == FGridImagesRef) FGridImagesRef = nullptr, FGridImages = nullptr;
+  if (AComponent == FPictureContainerRef) FPictureContainerRef = nullptr, FPictureContainer = nullptr;
+  if (AComponent == FFixedDropDownMenuRef) FFixedDropDownMenuRef = nullptr, FFixedDropDownMenu = nullptr;
+  if (AComponent == FFocusWindow) FFocusWindow = nullptr;
+  if (AComponent == FAuxScrollV) FAuxScrollV = nullptr;
+  if (AComponent == FAuxScrollH) FAuxScrollH = nullptr;
+}
+
+void TRezIvevirAvod::SetReference(TComponent*& Field, TComponent* Value) {
+  if (Field) Field->RemoveFreeNotification(this);
+  Field = Value;
+  if (Value) Value->FreeNotification(this);
+}
+
+void TRezIvevirAvod::SetGridImages(TCustomImageList* Value) {
+  SetReference(FGridImagesRef, Value);
+  FGridImages = Value;
+}
+
+void TRezIvevirAvod::SetPictureContainer(TPictureContainer* Value) {
+  SetReference(FPictureContainerRef, Value);
+  FPictureContainer = Value;
+}
+
+void TRezIvevirAvod::SetFixedDropDownMenu(TPopupMenu* Value) {
+  SetReference(FFixedDropDownMenuRef, Value);
+  FFixedDropDownMenu = Value;
+}
+
+void TRezIvevirAvod::MouseActionsIsDesigning(bool& IsDesigning) { IsDesigning = Designing(); }
+
+void TRezIvevirAvod::ShowModifiedChanged() {
+  if (RowCount() > 0) InvalidateCol(0);
+}
+
+// The Office colour scheme changed (the theme notifier tells every window
+// registered with it).
+void TRezIvevirAvod::WndProc(TMessage& Message) {
+  if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ApplyOfficeTheme();
+  TBaseGrid::WndProc(Message);
+}
+
+// --- window, loading --------------------------------------------------------------
+
+void TRezIvevirAvod::CreateWnd() {
+  if (Destroying()) return;
+  TBaseGrid::CreateWnd();
+  if (!Parent()) return;
+  for (TScrollBar* Bar : {FAuxScrollV, FAuxScrollH}) {
+    if (!Bar) continue;
+    Bar->SetParent(this);
+    Bar->SetVisible(false);
+    Bar->SetTabStop(false);
+    Bar->SetKind(sbVertical);
+    Bar->SetCtl3D(false);
+  }
+  SetTimer(Handle(), FGridTimerID, 500, nullptr);
+  if (Designing() && !FLoaded && !Loading()) Font()->SetName(L"Tahoma");
+  if (FIsWinXP && !(IsThemeActive && IsThemeActive())) FIsWinXP = false;
+}
+
+void TRezIvevirAvod::Loaded() {
+  TBaseGrid::Loaded();
+  FOldCursor = Cursor();
+  ShowColumnHeaders();
+  ShowRowHeaders();
+  if (FLook == glZVQ) {
+    FLook = glCustom;
+    SetLook(glZVQ);
+  }
+  FFixedRowsMin = FixedRows();
+  FFixedColsMin = FixedCols();
+  FMaxColCount = ColCount();
+  FMaxRowCount = RowCount();
+  FLoaded = true;
+  if (Options().Contains(goAlwaysShowEditor)) {
+    FNavigation->SetAlwaysEdit(true);
+    SetOptions(Options() - goAlwaysShowEditor);
+  }
+  if (!FIsWinXP && FControlLook->ControlStyle() == csTheme && !Designing())
+    FControlLook->SetControlStyle(csClassic);
+  FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  UpdateScrollBarAlways(false);
+  if (FAutoThemeAdapt && !Designing()) {
+    ApplyOfficeTheme();
+    if (HandleAllocated()) GetThemeNotifier(this)->RegisterWindow(Handle());
+  }
+  FOrigColSizes->Clear();
+  for (Integer c = 0; c < ColCount(); ++c) FOrigColSizes->Add(GetColWidths(c));
+  FOrigWidth = Width();
+}
+
+// --- assigning ------------------------------------------------------------------------
+
+void TRezIvevirAvod::Assign(TPersistent* Source) {
+  auto* Grid = dynamic_cast<TRezIvevirAvod*>(Source);
+  if (!Grid) return;
+  Font()->Assign(Grid->Font());
+  FActiveCellColor = Grid->FActiveCellColor;
+  FActiveCellColorTo = Grid->FActiveCellColorTo;
+  FActiveCellFont->Assign(Grid->FActiveCellFont.get());
+  FActiveCellShow = Grid->FActiveCellShow;
+  AssignSettings(Grid);
+  AssignSizes(Grid);
+  AssignFields(Grid);
+  AssignCells(Grid);
+}
+
+void TRezIvevirAvod::AssignSettings(TRezIvevirAvod* Grid) {
+  FAutoColor->Assign(Grid->FAutoColor.get());
+  SetActiveRowShow(Grid->ActiveRowShow());
+  SetAlign(Grid->Align());
+  FFilterDropDown->Assign(Grid->FFilterDropDown.get());
+  FAnchorHint = Grid->FAnchorHint;
+  FAutoSize = Grid->FAutoSize;
+  FMouseActions->Assign(Grid->FMouseActions.get());
+  FNavigation->Assign(Grid->FNavigation.get());
+  FGrouping->Assign(Grid->FGrouping.get());
+  FSearchFooter->Assign(Grid->FSearchFooter.get());
+  FPrintSettings->Assign(Grid->FPrintSettings.get());
+  FFilter->Assign(Grid->FFilter.get());
+  FHTMLSettings->Assign(Grid->FHTMLSettings.get());
+  FBands->Assign(Grid->FBands.get());
+  FBackGround->Assign(Grid->FBackGround.get());
+  FCellNode->Assign(Grid->FCellNode.get());
+  FSortSettings->Assign(Grid->FSortSettings.get());
+  FDragScrollOptions->Assign(Grid->FDragScrollOptions.get());
+  FDragDropSettings->Assign(Grid->FDragDropSettings.get());
+  FProgressAppearance->Assign(Grid->FProgressAppearance.get());
+  FColumnSize->Assign(Grid->FColumnSize.get());
+  FSyncGrid->Assign(Grid->FSyncGrid.get());
+  FFocusHelper->Assign(Grid->FFocusHelper.get());
+  FFilterEdit->Assign(Grid->FFilterEdit.get());
+  FHoverButtons->Assign(Grid->FHoverButtons.get());
+  FShowModified->Assign(Grid->FShowModified.get());
+  FControlLook->Assign(Grid->FControlLook.get());
+  FBalloon->Assign(Grid->FBalloon.get());
+  FOfficeHint->Assign(Grid->FOfficeHint.get());
+  FFixedRowAlways = Grid->FFixedRowAlways;
+}
+
+void TRezIvevirAvod::AssignSizes(TRezIvevirAvod* Grid) {
+  SetColCount(Grid->ColCount());
+  SetRowCount(Grid->RowCount());
+  SetFixedRows(Grid->FixedRows());
+  SetFixedCols(Grid->FixedCols());
+  SetDefaultColWidth(Grid->DefaultColWidth());
+  SetDefaultRowHeight(Grid->DefaultRowHeight());
+  SetFixedRowHeight(Grid->FixedRowHeight());
+  SetFixedColWidth(Grid->FixedColWidth());
+  FInvalidEntryTitle = Grid->FInvalidEntryTitle;
+  FInvalidEntryIcon = Grid->FInvalidEntryIcon;
+  FInvalidEntryText = Grid->FInvalidEntryText;
+  SetOptions(Grid->Options());
+  for (Integer c = 0; c < ColCount(); ++c) SetColWidths(c, Grid->GetColWidths(c));
+  FColumnHeaders->Assign(Grid->FColumnHeaders.get());
+  for (Integer r = 0; r < RowCount(); ++r) SetRowHeights(r, Grid->GetRowHeights(r));
+  FScrollProportional = Grid->FScrollProportional;
+  FScrollSynch = Grid->FScrollSynch;
+  FScrollHints = Grid->FScrollHints;
+  FScrollBarAlways = Grid->FScrollBarAlways;
+  SetScrollBars(Grid->ScrollBars());
+  FScrollColor = Grid->FScrollColor;
+  SetScrollType(Grid->FScrollType);
+  FScrollWidth = Grid->FScrollWidth;
+  SetLook(Grid->FLook);
+}
+
+void TRezIvevirAvod::AssignFields(TRezIvevirAvod* Grid) {
+  FBorderColor = Grid->FBorderColor;
+  FSelectionColor = Grid->FSelectionColor;
+  FSelectionColorTo = Grid->FSelectionColorTo;
+  FSelectionMirrorColor = Grid->FSelectionMirrorColor;
+  FSelectionMirrorColorTo = Grid->FSelectionMirrorColorTo;
+  FSelectionTextColor = Grid->FSelectionTextColor;
+  FSelectionColorMixer = Grid->FSelectionColorMixer;
+  FSelectionColorMixerFactor = Grid->FSelectionColorMixerFactor;
+  FSelectionRTFKeep = Grid->FSelectionRTFKeep;
+  FSelectionResizer = Grid->FSelectionResizer;
+  FAutoFilterUpdate = Grid->FAutoFilterUpdate;
+  FAutoHideSelection = Grid->FAutoHideSelection;
+  FAutoNumAlign = Grid->FAutoNumAlign;
+  FAutoThemeAdapt = Grid->FAutoThemeAdapt;
+  FDefaultEditor = Grid->FDefaultEditor;
+  FDisabledFontColor = Grid->FDisabledFontColor;
+  FEditWithTags = Grid->FEditWithTags;
+  FEnableHTML = Grid->FEnableHTML;
+  FEnableBlink = Grid->FEnableBlink;
+  FEnhRowColMove = Grid->FEnhRowColMove;
+  FEnhTextSize = Grid->FEnhTextSize;
+  FExcelStyleDecimalSeparator = Grid->FExcelStyleDecimalSeparator;
+  FFilterDropDownAuto = Grid->FFilterDropDownAuto;
+  FFilterDropDownCheck = Grid->FFilterDropDownCheck;
+  FFilterDropDownCheckUnCheckAll = Grid->FFilterDropDownCheckUnCheckAll;
+  FFilterDropDownClear = Grid->FFilterDropDownClear;
+  FFilterDropDownColumns = Grid->FFilterDropDownColumns;
+  FFilterDropDownMultiCol = Grid->FFilterDropDownMultiCol;
+  SetFilterDropDownRow(Grid->FFilterDropDownRow);
+  FFixedAsButtons = Grid->FFixedAsButtons;
+  FFixedFooters = Grid->FFixedFooters;
+  FFixedRightCols = Grid->FFixedRightCols;
+  SetGridLineColor(Grid->GridLineColor());
+  SetGridLineWidth(Grid->GridLineWidth());
+  FHighlightColor = Grid->FHighlightColor;
+  FHighlightTextColor = Grid->FHighlightTextColor;
+  FHintColor = Grid->FHintColor;
+  FHintShowCells = Grid->FHintShowCells;
+  FHintShowLargeText = Grid->FHintShowLargeText;
+  FHintShowLargeTextPos = Grid->FHintShowLargeTextPos;
+  FHovering = Grid->FHovering;
+  SetHoverRow(Grid->HoverRow());
+  SetHoverRowColor(Grid->HoverRowColor());
+  SetHoverRowColorTo(Grid->HoverRowColorTo());
+  FIntelliZoom = Grid->FIntelliZoom;
+  FIntelliPan = Grid->FIntelliPan;
+  FIntegralHeight = Grid->FIntegralHeight;
+  FHTMLHint = Grid->FHTMLHint;
+  FLookupHistory = Grid->FLookupHistory;
+  FLookup = Grid->FLookup;
+  FLookupItems->Assign(Grid->FLookupItems.get());
+  FLookupCaseSensitive = Grid->FLookupCaseSensitive;
+  FMaxComboLength = Grid->FMaxComboLength;
+  FMaxEditLength = Grid->FMaxEditLength;
+  FMultilinecells = Grid->FMultilinecells;
+}
+
+// Cells go as the grid's native text; that format comes with the grid's
+// file exchange, and until then the texts are copied cell by cell.
+void TRezIvevirAvod::AssignCells(TPersistent* Source) {
+  auto* Grid = dynamic_cast<TRezIvevirAvod*>(Source);
+  if (!Grid) return;
+  const Integer Rows = std::min(RowCount(), Grid->RowCount());
+  const Integer Cols = std::min(AllColCount(), Grid->AllColCount());
+  for (Integer r = 0; r < Rows; ++r)
+    for (Integer c = 0; c < Cols; ++c) SetGridCell(c, r, Grid->GetGridCell(c, r));
+}
+
+// --- size, paint -----------------------------------------------------------------------
+
+void TRezIvevirAvod::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
+  if (FIntegralHeight && FUpdateCount == 0 && DefaultRowHeight() > 0) {
+    Integer Scroll = VisibleColCount() + FixedCols() < ColCount() ? GetSystemMetrics(SM_CYHSCROLL) : 0;
+    Integer Border = BorderStyle() == bsSingle ? 2 : 0;
+    Integer Rows = AHeight - Scroll - Border;
+    Rows -= Rows % DefaultRowHeight();
+    AHeight = Scroll + Rows + 2 * Border;
+  }
+  TBaseGrid::SetBounds(ALeft, ATop, AWidth, AHeight);
+}
+
+void TRezIvevirAvod::Resize() {
+  TBaseGrid::Resize();
+  if (OnResize) OnResize(this);
+  if ((FBackGround->Display() == bdGradientHorz || FBackGround->Display() == bdGradientVert) &&
+      FBackGround->ColorTo() != clNone)
+    Invalidate();
+  UpdateScrollBarAlways(false);
+  if (Designing()) Invalidate();
+}
+
+void TRezIvevirAvod::Invalidate() {
+  // The editing option just switched for the newly selected cell; the
+  // repaint of the whole grid it asks for is not needed.
+  if (FEditChange) {
+    FEditChange = false;
+    return;
+  }
+  TBaseGrid::Invalidate();
+}
+
+// --- version, forms ------------------------------------------------------------------------
+
+Integer TRezIvevirAvod::GetVersionNr() const { return 0x07040702; }
+
+String TRezIvevirAvod::VersionText() const {
+  const uint32_t Nr = static_cast<uint32_t>(GetVersionNr());
+  return IntToStr(Integer(Nr >> 24)) + L"." + IntToStr(Integer((Nr >> 16) & 0xFF)) + L"." +
+         IntToStr(Integer((Nr >> 8) & 0xFF)) + L"." + IntToStr(Integer(Nr & 0xFF));
+}
+
+String TRezIvevirAvod::GetVersionString() const { return VersionText() + L" Nov, 2014"; }
+
+TCustomForm* TRezIvevirAvod::FindParentForm(TControl* AControl) {
+  for (TControl* C = AControl; C; C = C->Parent())
+    if (auto* Form = dynamic_cast<TCustomForm*>(C)) return Form;
+  return nullptr;
+}
+
+// --- focus overlay --------------------------------------------------------------------------
+
+void TRezIvevirAvod::ShowFocusWindow(const TRect& R) {
+  if (!FFocusWindow) return;
+  const Integer W = R.Width() + 9, H = R.Height() + 9;
+  TBitmap Frame, Fill;
+  DrawBlurredRoundRectMask(&Frame, W, H, 4, 5, 3);
+  Fill.SetPixelFormat(pf24bit);
+  Fill.SetSize(W, H);
+  Fill.Canvas()->Brush()->SetColor(0xFDD397);
+  Fill.Canvas()->FillRect(TRect{0, 0, W, H});
+  TGridAlphaMask Mask;
+  Mask.MergeMask(&Frame, &Fill, 0xFDD397);
+  Mask.SetOpacity(230);
+  TPoint At = ClientToScreen(TPoint{R.Left - 4, R.Top - 4});
+  FFocusWindow->ApplyLayeredMask(&Mask, At);
+  HRGN Outer = CreateRectRgn(0, 0, W, H);
+  HRGN Inner = CreateRectRgn(4, 4, 4 + R.Width(), 4 + R.Height());
+  CombineRgn(Outer, Outer, Inner, RGN_DIFF);
+  DeleteObject(Inner);
+  // The window takes the region over.
+  SetWindowRgn(FFocusWindow->Handle(), Outer, TRUE);
+  SetWindowPos(FFocusWindow->Handle(), HWND_TOP, At.X, At.Y, W, H, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  GridUnit().FocusGrid = this;
+}
+
+void TRezIvevirAvod::UpdateFocusWindow() {
+  if (!FFocusWindow || !HandleAllocated()) return;
+  const bool Visible = LeftCol() <= Col() && Col() < LeftCol() + VisibleColCount() && TopRow() <= Row() &&
+                       Row() < TopRow() + VisibleRowCount();
+  if (!Visible) {
+    HideFocusWindow();
+    return;
+  }
+  TRect R = CellRect(Col(), Row());
+  TPoint At = ClientToScreen(TPoint{R.Left - 4, R.Top - 4});
+  SetWindowPos(FFocusWindow->Handle(), HWND_TOP, At.X, At.Y, R.Width() + 9, R.Height() + 9,
+               SWP_NOACTIVATE);
+  FFocusWindow->Invalidate();
+}
+
+void TRezIvevirAvod::HideFocusWindow() {
+  if (GridUnit().FocusGrid == this) GridUnit().FocusGrid = nullptr;
+  if (FFocusWindow && FFocusWindow->HandleAllocated()) ShowWindow(FFocusWindow->Handle(), SW_HIDE);
+}
+
+}  // namespace jorv::grid

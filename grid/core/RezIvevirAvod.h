@@ -1,0 +1,843 @@
+#pragma once
+// The extended string grid: one class over the base grid whose features
+// live in grid/core (the object, settings, typed cells, looks), grid/
+// interaction (editing, keys, mouse, scrolling) and grid/exchange (sorting,
+// filtering, files, printing). Behind its members, each concern with state
+// or an algorithm of its own is a class in its own file.
+#include <memory>
+#include <vector>
+#include "foundation/ExHintInfo.h"
+#include "foundation/ZVQStyle.h"
+#include "grid/base/BaseGrid.h"
+#include "grid/base/ControlList.h"
+#include "grid/base/GridOptions.h"
+#include "grid/base/IntList.h"
+#include "grid/core/GridAppearance.h"
+#include "grid/core/GridCoreTypes.h"
+#include "grid/core/GridDataSettings.h"
+#include "grid/core/GridInteractionSettings.h"
+
+namespace jorv {
+class TCustomForm;
+class TCustomImageList;
+class TScrollBar;
+class TList;
+namespace foundation {
+class THTMLPictureCache;
+class TPictureContainer;
+}  // namespace foundation
+}  // namespace jorv
+namespace jorv::grid {
+
+class TGridFocusWindow;
+
+#define JORV_XGRID_PLAIN(Type, Name, Default)        \
+ public:                                             \
+  Type Name() const { return F##Name; }              \
+  void Set##Name(Type Value) { F##Name = Value; }    \
+                                                     \
+ protected:                                          \
+  Type F##Name = Default;                            \
+                                                     \
+ public:
+
+// Changing the value repaints the grid.
+#define JORV_XGRID_REPAINT(Type, Name, Default)                   \
+ public:                                                          \
+  Type Name() const { return F##Name; }                           \
+  void Set##Name(Type Value) { RepaintOnChange(F##Name, Value); } \
+                                                                  \
+ protected:                                                       \
+  Type F##Name = Default;                                         \
+                                                                  \
+ public:
+
+class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
+ public:
+  explicit TRezIvevirAvod(TComponent* AOwner);
+  ~TRezIvevirAvod() override;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** obj) override;
+  ULONG STDMETHODCALLTYPE AddRef() override { return ULONG(-1); }
+  ULONG STDMETHODCALLTYPE Release() override { return ULONG(-1); }
+
+  // Another grid's settings, sizes and cells; any other source is ignored.
+  void Assign(TPersistent* Source) override;
+  virtual void AssignCells(TPersistent* Source);
+  void Loaded() override;
+  void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+  void Invalidate() override;
+  virtual Integer GetVersionNr() const;
+  virtual String GetVersionString() const;
+  String Version() const { return VersionText(); }
+  void SetVersion(const String&) {}
+  TCustomForm* FindParentForm(TControl* AControl);
+  // The glow around the current cell while it is edited (FocusHelper).
+  void ShowFocusWindow(const TRect& R);
+  // Follows the current cell, or hides the glow when the cell scrolled away.
+  void UpdateFocusWindow();
+  void HideFocusWindow();
+
+  // Counts, sizes and the current cell.
+  void SetRowCount(Integer Value) override;
+  void SetColCount(Integer Value) override;
+  Integer FixedRows() const override;
+  void SetFixedRows(Integer Value) override;
+  Integer FixedCols() const override;
+  void SetFixedCols(Integer Value) override;
+  Integer DefaultRowHeight() const { return TBaseGrid::DefaultRowHeight(); }
+  void SetDefaultRowHeight(Integer Value);
+  Integer FixedRowHeight() const { return FFixedRowHeight; }
+  void SetFixedRowHeight(Integer Value);
+  Integer FixedColWidth() const { return GetColWidths(0); }
+  void SetFixedColWidth(Integer Value);
+  void SetCol(Integer Value) override;
+  TCursor Cursor() const { return TBaseGrid::Cursor(); }
+  void SetCursor(TCursor Value);
+  Integer AllColCount() const { return ColCount() + FNumHidden; }
+  Integer NumHiddenColumns() const { return FNumHidden; }
+  Integer TotalColCount() const override { return AllColCount(); }
+  Integer MaxRowCount() const { return FMaxRowCount; }
+  Integer MaxColCount() const { return FMaxColCount; }
+
+  // Index spaces. Columns are real (stored) or displayed; rows are
+  // displayed, or real when hidden rows are counted in.
+  Integer RealToDisplCol(Integer ACol) const;
+  Integer DisplToRealCol(Integer ACol) const;
+  Integer RealToDisplRow(Integer ARow) const;
+  Integer DisplToRealRow(Integer ARow) const;
+  Integer RealColIndex(Integer ACol) const override { return DisplToRealCol(ACol); }
+  Integer DisplColIndex(Integer ACol) const override { return RealToDisplCol(ACol); }
+  Integer RealRowIndex(Integer ARow) const { return DisplToRealRow(ARow); }
+  Integer DisplRowIndex(Integer ARow) const { return RealToDisplRow(ARow); }
+  bool IsHiddenColumn(Integer ColIndex) const;
+  bool IsHiddenRow(Integer RowIndex) const { return FindHiddenRowCells(RowIndex) != nullptr; }
+  Integer NumHiddenRows() const { return FGridItems->Count(); }
+  Integer AllRowCount() const { return RowCount() + NumHiddenRows(); }
+  // Hidden columns keep their cells; only widths and counts change.
+  void HideColumns(Integer FromCol, Integer ToCol);
+  void HideColumn(Integer ColIndex) { HideColumns(ColIndex, ColIndex); }
+  void UnHideColumns(Integer FromCol, Integer ToCol);
+  void UnHideColumn(Integer ColIndex) { UnHideColumns(ColIndex, ColIndex); }
+  void UnHideColumnsAll() { UnHideColumns(0, ColCount() + FNumHidden); }
+  // The item of a hidden row by its real index, nullptr when it is shown.
+  TGridItem* FindHiddenRowCells(Integer ARow) const;
+  // A column's present position in the recorded order, -1 when unrecorded.
+  Integer ColumnPosition(Integer ACol) const;
+  void SetColumnOrder();
+
+  // Cells by real row, reaching hidden rows.
+  String GetAllCells(Integer ACol, Integer ARow);
+  void SetAllCells(Integer ACol, Integer ARow, const String& Value);
+  String GetAllGridCells(Integer ACol, Integer ARow) const;
+  void SetAllGridCells(Integer ACol, Integer ARow, const String& Value);
+  String GetAllWideCells(Integer ACol, Integer ARow) { return GetAllCells(ACol, ARow); }
+  void SetAllWideCells(Integer ACol, Integer ARow, const String& Value) { SetAllCells(ACol, ARow, Value); }
+  String GetWideCells(Integer ACol, Integer ARow) { return GetCells(ACol, ARow); }
+  void SetWideCells(Integer ACol, Integer ARow, const String& Value) { SetCells(ACol, ARow, Value); }
+  TObject* GetAllObjects(Integer ACol, Integer ARow) const;
+  void SetAllObjects(Integer ACol, Integer ARow, TObject* Value);
+  String GetOriginalCells(Integer ACol, Integer ARow);
+  void SetOriginalCells(Integer ACol, Integer ARow, const String& Value);
+  String GetUnSortedCells(Integer ACol, Integer ARow);
+  void SetUnSortedCells(Integer ACol, Integer ARow, const String& Value);
+  Integer SortedRowIndex(Integer ARow) const;
+  Integer UnSortedRowIndex(Integer ARow) const;
+  String GetStrippedCells(Integer ACol, Integer ARow);
+  Integer GetLinesInCell(Integer ACol, Integer ARow);
+  Integer GetAllColWidths(Integer ACol) const;
+  void SetAllColWidths(Integer ACol, Integer Value);
+
+  // Per-cell look, kept in the cell's property object.
+  TColor GetColors(Integer ACol, Integer ARow) const;
+  void SetColors(Integer ACol, Integer ARow, TColor Value);
+  TColor GetColorsTo(Integer ACol, Integer ARow) const;
+  void SetColorsTo(Integer ACol, Integer ARow, TColor Value);
+  TCellGradientDirection GetGradients(Integer ACol, Integer ARow) const;
+  void SetGradients(Integer ACol, Integer ARow, TCellGradientDirection Value);
+  TColor GetFontColors(Integer ACol, Integer ARow) const;
+  void SetFontColors(Integer ACol, Integer ARow, TColor Value);
+  TFontStyles GetFontStyles(Integer ACol, Integer ARow) const;
+  void SetFontStyles(Integer ACol, Integer ARow, TFontStyles Value);
+  Integer GetFontSizes(Integer ACol, Integer ARow) const;
+  void SetFontSizes(Integer ACol, Integer ARow, Integer Value);
+  String GetFontNames(Integer ACol, Integer ARow) const;
+  void SetFontNames(Integer ACol, Integer ARow, const String& Value);
+  TFont* GetCellFont(Integer ACol, Integer ARow);
+  void SetFonts(Integer ACol, Integer ARow, TFont* Value);
+  TAlignment GetAlignments(Integer ACol, Integer ARow) const;
+  void SetAlignments(Integer ACol, Integer ARow, TAlignment Value);
+  bool GetReadOnly(Integer ACol, Integer ARow) const;
+  void SetReadOnly(Integer ACol, Integer ARow, bool Value);
+  bool GetWordWraps(Integer ACol, Integer ARow);
+  void SetWordWraps(Integer ACol, Integer ARow, bool Value);
+  TControl* GetCellControls(Integer ACol, Integer ARow) const;
+  void SetCellControls(Integer ACol, Integer ARow, TControl* Value);
+  Integer NumCellControls() const { return FNumCellControls; }
+  void SetRowColor(Integer ARow, TColor Value);
+  void SetRowColorTo(Integer ARow, TColor Value);
+  void SetRowFontColor(Integer ARow, TColor Value);
+
+  // The current cell is the base cell of the merged area holding it.
+  String CurrentCell() { String S; GetCurrentCell(S); return S; }
+  void SetCurrentCellText(const String& Value) { SetCurrentCell(Value); }
+  virtual void GetCurrentCell(String& Value);
+  virtual void SetCurrentCell(const String& Value);
+  virtual void GetVirtualCurrentCell(String& Value);
+  virtual void GetStoredCell(Integer ACol, Integer ARow, String& Value);
+  virtual void SetCurrentCellEditText(const String& Value);
+  virtual void ApplyEditText(Integer ACol, Integer ARow, const String& Value);
+  virtual void Zoom(Integer Step);
+  void InitOrigColSizes();
+  TIntList* OrigColSizes() const { return FOrigColSizes.get(); }
+  bool VirtualCells() const { return FVirtualCells; }
+  void SetVirtualCells(bool Value) { FVirtualCells = Value; }
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  // The grid's own errors for an index outside the grid's cells (hidden
+  // columns included).
+  void CheckGridCell(Integer ACol, Integer ARow) const;
+
+  // Looks and style presets.
+  TGridLook Look() const { return FLook; }
+  void SetLook(TGridLook Value);
+  virtual void SetStyle(TExGridStyle AStyle);
+  void STDMETHODCALLTYPE SetComponentStyle(TZVQStyle AStyle) override;
+  void STDMETHODCALLTYPE SetColorTones(TColorTones ATones) override;
+  void ApplyOfficeTheme();
+  void SetTheme(TXPColorScheme Scheme);
+  Integer GridStyle() const { return FGridStyle; }
+  TOfficeTheme LastOfficeTheme() const { return FLastOfficeTheme; }
+  const TColorTones& ColorTones() const { return FColorTones; }
+  // Fixed-cell gradients; the first four store RGB and repaint.
+  TColor ZVQGradientFrom() const { return FZVQGradientFrom; }
+  void SetZVQGradientFrom(TColor Value) { SetGradientColor(FZVQGradientFrom, Value); }
+  TColor ZVQGradientTo() const { return FZVQGradientTo; }
+  void SetZVQGradientTo(TColor Value) { SetGradientColor(FZVQGradientTo, Value); }
+  TColor ZVQGradientMirrorFrom() const { return FZVQGradientMirrorFrom; }
+  void SetZVQGradientMirrorFrom(TColor Value) { SetGradientColor(FZVQGradientMirrorFrom, Value); }
+  TColor ZVQGradientMirrorTo() const { return FZVQGradientMirrorTo; }
+  void SetZVQGradientMirrorTo(TColor Value) { SetGradientColor(FZVQGradientMirrorTo, Value); }
+  JORV_XGRID_PLAIN(TColor, ZVQGradientHoverFrom, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientHoverTo, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientHoverMirrorFrom, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientHoverMirrorTo, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientHoverBorder, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientDownFrom, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientDownTo, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientDownMirrorFrom, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientDownMirrorTo, clNone)
+  JORV_XGRID_PLAIN(TColor, ZVQGradientDownBorder, clNone)
+
+  // Owned settings objects; writing one copies the given object.
+  TSortSettings* SortSettings() const { return FSortSettings.get(); }
+  void SetSortSettings(TSortSettings* Value) { FSortSettings->Assign(Value); }
+  TPrintSettings* PrintSettings() const { return FPrintSettings.get(); }
+  void SetPrintSettings(TPrintSettings* Value) { FPrintSettings->Assign(Value); }
+  THTMLSettings* HTMLSettings() const { return FHTMLSettings.get(); }
+  void SetHTMLSettings(THTMLSettings* Value) { FHTMLSettings->Assign(Value); }
+  TControlLook* ControlLook() const { return FControlLook.get(); }
+  void SetControlLook(TControlLook* Value) { FControlLook->Assign(Value); }
+  TGrouping* Grouping() const { return FGrouping.get(); }
+  void SetGrouping(TGrouping* Value) { FGrouping->Assign(Value); }
+  TFloatingFooter* FloatingFooter() const { return FFloatingFooter.get(); }
+  void SetFloatingFooter(TFloatingFooter* Value) { FFloatingFooter->Assign(Value); }
+  TSearchFooter* SearchFooter() const { return FSearchFooter.get(); }
+  void SetSearchFooter(TSearchFooter* Value) { FSearchFooter->Assign(Value); }
+  TFilterDropDown* FilterDropDown() const { return FFilterDropDown.get(); }
+  void SetFilterDropDown(TFilterDropDown* Value) { FFilterDropDown->Assign(Value); }
+  TFilterEdit* FilterEdit() const { return FFilterEdit.get(); }
+  void SetFilterEdit(TFilterEdit* Value) { FFilterEdit->Assign(Value); }
+  TFilter* Filter() const { return FFilter.get(); }
+  void SetFilter(TFilter* Value) { FFilter->Assign(Value); }
+  TColumnSize* ColumnSize() const { return FColumnSize.get(); }
+  void SetColumnSize(TColumnSize* Value) { FColumnSize->Assign(Value); }
+  TCellNode* CellNode() const { return FCellNode.get(); }
+  void SetCellNode(TCellNode* Value) { FCellNode->Assign(Value); }
+  TSizeWhileTyping* SizeWhileTyping() const { return FSizeWhileTyping.get(); }
+  void SetSizeWhileTyping(TSizeWhileTyping* Value) { FSizeWhileTyping->Assign(Value); }
+  TBalloonSettings* Balloon() const { return FBalloon.get(); }
+  void SetBalloon(TBalloonSettings* Value) { FBalloon->Assign(Value); }
+  TDragDropSettings* DragDropSettings() const { return FDragDropSettings.get(); }
+  void SetDragDropSettings(TDragDropSettings* Value) { FDragDropSettings->Assign(Value); }
+  TDragScrollOptions* DragScrollOptions() const { return FDragScrollOptions.get(); }
+  void SetDragScrollOptions(TDragScrollOptions* Value) { FDragScrollOptions->Assign(Value); }
+  TBackGround* BackGround() const { return FBackGround.get(); }
+  void SetBackGround(TBackGround* Value);
+  TGridProgressAppearance* ProgressAppearance() const { return FProgressAppearance.get(); }
+  void SetProgressAppearance(TGridProgressAppearance* Value) { FProgressAppearance->Assign(Value); }
+  TAutoColor* AutoColor() const { return FAutoColor.get(); }
+  void SetAutoColor(TAutoColor* Value) { FAutoColor->Assign(Value); }
+  TFocusHelper* FocusHelper() const { return FFocusHelper.get(); }
+  void SetFocusHelper(TFocusHelper* Value) { FFocusHelper->Assign(Value); }
+  TNavigation* Navigation() const { return FNavigation.get(); }
+  void SetNavigation(TNavigation* Value) { FNavigation->Assign(Value); }
+  TMouseActions* MouseActions() const { return FMouseActions.get(); }
+  void SetMouseActions(TMouseActions* Value) { FMouseActions->Assign(Value); }
+  TBands* Bands() const { return FBands.get(); }
+  void SetBands(TBands* Value) { FBands->Assign(Value); }
+  TSyncGrid* SyncGrid() const { return FSyncGrid.get(); }
+  void SetSyncGrid(TSyncGrid* Value) { FSyncGrid->Assign(Value); }
+  THoverButtons* HoverButtons() const { return FHoverButtons.get(); }
+  void SetHoverButtons(THoverButtons* Value) { FHoverButtons->Assign(Value); }
+  TShowModified* ShowModified() const { return FShowModified.get(); }
+  void SetShowModified(TShowModified* Value) { FShowModified->Assign(Value); }
+  TExHintInfo* OfficeHint() const { return FOfficeHint.get(); }
+  void SetOfficeHint(TExHintInfo* Value) { FOfficeHint->Assign(Value); }
+  TFont* FixedFont() const { return FFixedFont.get(); }
+  void SetFixedFont(TFont* Value);
+  TFont* ActiveCellFont() const { return FActiveCellFont.get(); }
+  void SetActiveCellFont(TFont* Value);
+  TBitmap* RowIndicator() const { return FRowIndicator.get(); }
+  void SetRowIndicator(TBitmap* Value);
+  TStringList* ColumnHeaders() const { return FColumnHeaders.get(); }
+  void SetColumnHeaders(TStrings* Value);
+  TStringList* RowHeaders() const { return FRowHeaders.get(); }
+  void SetRowHeaders(TStrings* Value);
+  TStringList* LookupItems() const { return FLookupItems.get(); }
+  void SetLookupItems(TStrings* Value);
+  TSortIndexList* SortIndexes() const { return FSortIndexes.get(); }
+  TIntList* MergedColumns() const { return FMergedColumns.get(); }
+  TIntList* IgnoredColumns() const { return FIgnoredColumns.get(); }
+  TIntList* ColumnOrder() const { return FColumnOrder.get(); }
+  TIntList* SortedRowList() const { return FSortList.get(); }
+  TGridItems* GridItems() const { return FGridItems.get(); }
+  THTMLPictureCache* PictureCache() const { return FPictureCache.get(); }
+  TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
+
+  // References to other components, cleared when they go.
+  TCustomImageList* GridImages() const { return FGridImages; }
+  void SetGridImages(TCustomImageList* Value);
+  TPictureContainer* PictureContainer() const { return FPictureContainer; }
+  void SetPictureContainer(TPictureContainer* Value);
+  TPopupMenu* FixedDropDownMenu() const { return FFixedDropDownMenu; }
+  void SetFixedDropDownMenu(TPopupMenu* Value);
+
+  // Properties whose writers do more than store.
+  TColor HighlightColor() const { return FHighlightColor; }
+  void SetHighlightColor(TColor Value);
+  TColor HighlightTextColor() const { return FHighlightTextColor; }
+  void SetHighlightTextColor(TColor Value);
+  bool AutoSize() const { return FAutoSize; }
+  void SetAutoSize(bool Value);
+  bool AutoThemeAdapt() const { return FAutoThemeAdapt; }
+  void SetAutoThemeAdapt(bool Value);
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+  bool Flat() const { return FFlat; }
+  void SetFlat(bool Value);
+  Integer MaxEditLength() const { return FMaxEditLength; }
+  void SetMaxEditLength(Integer Value);
+  TScrollBarAlways ScrollBarAlways() const { return FScrollBarAlways; }
+  void SetScrollBarAlways(TScrollBarAlways Value);
+  TScrollType ScrollType() const { return FScrollType; }
+  void SetScrollType(TScrollType Value);
+  Integer SelectionColorMixerFactor() const { return FSelectionColorMixerFactor; }
+  void SetSelectionColorMixerFactor(Integer Value);
+  bool ShowSelection() const { return FShowSelection; }
+  void SetShowSelection(bool Value);
+  bool SizeWithForm() const { return FSizeWithForm; }
+  void SetSizeWithForm(bool Value);
+  bool SpreadSheet() const { return FSpreadSheet; }
+  void SetSpreadSheet(bool Value);
+  TVAlignment VAlignment() const { return FVAlignment; }
+  void SetVAlignment(TVAlignment Value);
+  bool WordWrap() const { return TBaseGrid::WordWrap(); }
+  void SetWordWrap(bool Value);
+  bool URLShow() const { return FURLShow; }
+  void SetURLShow(bool Value) { RepaintOnChange(FURLShow, Value); }
+  bool URLShowInText() const { return FURLShowInText; }
+  void SetURLShowInText(bool Value) { RepaintOnChange(FURLShowInText, Value); }
+  TColor URLColor() const { return FURLColor; }
+  void SetURLColor(TColor Value);
+  bool URLFull() const { return FURLFull; }
+  void SetURLFull(bool Value);
+  // Applies ScrollBarAlways; Force also hides bars that nothing needs.
+  void UpdateScrollBarAlways(bool Force);
+  // The cell text inset, without repainting.
+  void UpdateXYOffset(Integer X, Integer Y) { FXYOffset = TPoint{X, Y}; }
+  TPoint XYOffset() const { return FXYOffset; }
+  bool IsWinXP() const { return FIsWinXP; }
+  bool IsComCtl6() const { return FIsComCtl6; }
+  Integer ZoomFactor() const { return FZoomFactor; }
+  bool IsLoaded() const { return FLoaded; }
+
+  JORV_XGRID_PLAIN(TColor, HintColor, clInfoBk)
+  JORV_XGRID_PLAIN(bool, HintShowCells, false)
+  JORV_XGRID_PLAIN(bool, HintShowLargeText, false)
+  JORV_XGRID_PLAIN(THintShowLargeTextPos, HintShowLargeTextPos, hpCell)
+  JORV_XGRID_PLAIN(bool, HintShowSizing, false)
+  JORV_XGRID_PLAIN(bool, HTMLHint, false)
+  JORV_XGRID_PLAIN(bool, OemConvert, false)
+  JORV_XGRID_PLAIN(bool, AnchorHint, false)
+  JORV_XGRID_REPAINT(bool, ActiveCellShow, false)
+  JORV_XGRID_REPAINT(TColor, ActiveCellColor, clGray)
+  JORV_XGRID_REPAINT(TColor, ActiveCellColorTo, clNone)
+  JORV_XGRID_PLAIN(bool, AutoHideSelection, false)
+  JORV_XGRID_PLAIN(bool, AutoNumAlign, false)
+  JORV_XGRID_PLAIN(bool, AutoFilterUpdate, true)
+  JORV_XGRID_REPAINT(TAlignment, DefaultAlignment, taLeftJustify)
+  JORV_XGRID_PLAIN(TEditorType, DefaultEditor, edNormal)
+  JORV_XGRID_PLAIN(TColor, DisabledFontColor, clSilver)
+  JORV_XGRID_PLAIN(bool, EditWithTags, false)
+  JORV_XGRID_PLAIN(bool, EnableBlink, false)
+  JORV_XGRID_PLAIN(bool, EnableHTML, true)
+  JORV_XGRID_PLAIN(bool, EnableWheel, true)
+  JORV_XGRID_PLAIN(bool, EnhTextSize, false)
+  JORV_XGRID_PLAIN(bool, EnhRowColMove, true)
+  JORV_XGRID_PLAIN(bool, ExcelStyleDecimalSeparator, false)
+  JORV_XGRID_PLAIN(bool, FilterActive, false)
+  JORV_XGRID_PLAIN(bool, FilterDropDownAuto, false)
+  JORV_XGRID_PLAIN(bool, FilterDropDownMultiCol, true)
+  JORV_XGRID_PLAIN(String, FilterDropDownClear, L"(All)")
+  JORV_XGRID_PLAIN(bool, FilterDropDownCheck, false)
+  JORV_XGRID_PLAIN(String, FilterDropDownCheckUnCheckAll, L"")
+  JORV_XGRID_PLAIN(TFilterDropDownColumns, FilterDropDownColumns, fdNormal)
+  JORV_XGRID_PLAIN(Integer, FilterDropDownRow, 0)
+  JORV_XGRID_PLAIN(bool, FilterNormalCellsOnly, true)
+  JORV_XGRID_PLAIN(bool, FixedAsButtons, false)
+  JORV_XGRID_REPAINT(Integer, FixedFooters, 0)
+  JORV_XGRID_REPAINT(Integer, FixedRightCols, 0)
+  JORV_XGRID_PLAIN(bool, FixedRowAlways, false)
+  JORV_XGRID_PLAIN(bool, FixedColAlways, false)
+  JORV_XGRID_PLAIN(String, FloatFormat, L"%.2f")
+  JORV_XGRID_REPAINT(TFormatType, FormatType, ftVCL)
+  JORV_XGRID_PLAIN(bool, HideFocusRect, false)
+  JORV_XGRID_PLAIN(bool, Hovering, false)
+  JORV_XGRID_PLAIN(THoverFixedCells, HoverFixedCells, hfNone)
+  JORV_XGRID_PLAIN(bool, IntegralHeight, false)
+  JORV_XGRID_PLAIN(TIntelliPan, IntelliPan, ipVertical)
+  JORV_XGRID_PLAIN(bool, IntelliZoom, true)
+  JORV_XGRID_PLAIN(String, InvalidEntryTitle, L"")
+  JORV_XGRID_PLAIN(TInvalidEntryIcon, InvalidEntryIcon, ieWarning)
+  JORV_XGRID_PLAIN(String, InvalidEntryText, L"")
+  JORV_XGRID_PLAIN(bool, Lookup, false)
+  JORV_XGRID_PLAIN(bool, LookupCaseSensitive, false)
+  JORV_XGRID_PLAIN(bool, LookupHistory, false)
+  JORV_XGRID_PLAIN(Integer, MaxComboLength, 0)
+  JORV_XGRID_PLAIN(bool, Multilinecells, false)
+  JORV_XGRID_PLAIN(TColor, ScrollColor, clNone)
+  JORV_XGRID_PLAIN(bool, ScrollProportional, false)
+  JORV_XGRID_PLAIN(bool, ScrollSynch, false)
+  JORV_XGRID_PLAIN(Integer, ScrollWidth, 17)
+  JORV_XGRID_PLAIN(TScrollHintType, ScrollHints, shNone)
+  JORV_XGRID_REPAINT(TColor, SelectionColor, 0xEACAB6)
+  JORV_XGRID_REPAINT(TColor, SelectionColorTo, clNone)
+  JORV_XGRID_REPAINT(bool, SelectionColorMixer, false)
+  JORV_XGRID_REPAINT(TColor, SelectionMirrorColor, clNone)
+  JORV_XGRID_REPAINT(TColor, SelectionMirrorColorTo, clNone)
+  JORV_XGRID_REPAINT(bool, SelectionRectangle, false)
+  JORV_XGRID_REPAINT(bool, SelectionResizer, false)
+  JORV_XGRID_PLAIN(bool, SelectionRTFKeep, false)
+  JORV_XGRID_REPAINT(TColor, SelectionTextColor, clBlack)
+  JORV_XGRID_REPAINT(bool, ShowDesignHelper, true)
+  JORV_XGRID_PLAIN(bool, URLUnderlineOnHover, false)
+  JORV_XGRID_PLAIN(bool, URLEdit, false)
+  JORV_XGRID_PLAIN(bool, UseInternalHintClass, true)
+  JORV_XGRID_PLAIN(String, ValidChars, L"")
+  JORV_XGRID_PLAIN(bool, ShowNullDates, true)
+  JORV_XGRID_PLAIN(bool, SaveVirtCells, true)
+  JORV_XGRID_PLAIN(bool, SaveWithHTML, true)
+  JORV_XGRID_PLAIN(bool, SaveWithRTF, false)
+  JORV_XGRID_PLAIN(bool, SaveFixedCells, true)
+  JORV_XGRID_PLAIN(bool, SaveFixedRows, false)
+  JORV_XGRID_PLAIN(bool, SaveFixedCols, false)
+  JORV_XGRID_PLAIN(bool, SaveHiddenCells, false)
+  JORV_XGRID_PLAIN(bool, QuoteEmptyCells, true)
+  JORV_XGRID_PLAIN(bool, AlwaysQuotes, false)
+  JORV_XGRID_PLAIN(bool, LoadFirstRow, true)
+  JORV_XGRID_PLAIN(String, XMLEncoding, L"ISO-8859-1")
+  JORV_XGRID_PLAIN(String, CheckTrue, L"Y")
+  JORV_XGRID_PLAIN(String, CheckFalse, L"N")
+  JORV_XGRID_PLAIN(Char, PasswordChar, L'*')
+
+  // Published events.
+  TAutoAdvanceEvent OnAutoAdvance;
+  TCustomCellDrawEvent OnCustomCellBkgDraw;
+  TCustomCellDrawEvent OnCustomCellDraw;
+  TCustomCellSizeEvent OnCustomCellSize;
+  TCustomFilterEvent OnCustomFilter;
+  TGridColorEvent OnGetCellColor;
+  TCellCursorEvent OnGetCellCursor;
+  TGridGradientEvent OnGetCellGradient;
+  TGridColorEvent OnGetCellPrintColor;
+  TGridBorderEvent OnGetCellPrintBorder;
+  TGridBorderEvent OnGetCellBorder;
+  TGridBorderPropEvent OnGetCellBorderProp;
+  TGridAlignEvent OnGetAlignment;
+  TWordWrapEvent OnGetWordWrap;
+  TGetColumnFilterEvent OnGetColumnFilter;
+  TNotifyEvent OnFilterDone;
+  TFilterSelectEvent OnFilterSelect;
+  TFilterCheckEvent OnFilterCheck;
+  TFilterCheckClickEvent OnFilterCheckClick;
+  TFilterShowEvent OnFilterShow;
+  TFilterCloseEvent OnFilterClose;
+  TGridFormatEvent OnGetFormat;
+  TGetCheckEvent OnGetCheckTrue;
+  TGetCheckEvent OnGetCheckFalse;
+  TGridHintEvent OnGridHint;
+  TGridWideHintEvent OnGridWideHint;
+  TGroupCalcEvent OnColumnCalc;
+  TGroupCalcEvent OnGroupCalc;
+  TOfficeHintEvent OnOfficeHint;
+  TRowChangedEvent OnRowUpdate;
+  TRowChangingEvent OnRowChanging;
+  TColChangingEvent OnColChanging;
+  TCellChangingEvent OnCellChanging;
+  TGridBalloonEvent OnCellBalloon;
+  TCustomStrToDateEvent OnCustomStrToDate;
+  TGridPrintPageEvent OnPrintPage;
+  TGridPrintPageNumEvent OnPrintGetPageNum;
+  TGridPrintPageDoneEvent OnPrintPageDone;
+  TNotifyEvent OnPrintDone;
+  TGridPrintStartEvent OnPrintStart;
+  TGridPrintCancelEvent OnPrintCancel;
+  TDoFitToPageEvent OnFitToPage;
+  TGridPrintNewPageEvent OnPrintNewPage;
+  TGridPrintColumnWidthEvent OnPrintSetColumnWidth;
+  TGridPrintRowHeightEvent OnPrintSetRowHeight;
+  TCanAddColEvent OnCanAddCol;
+  TCanAddRowEvent OnCanAddRow;
+  TAutoAddRowEvent OnAutoAddRow;
+  TCanInsertRowEvent OnCanInsertRow;
+  TAutoInsertRowEvent OnAutoInsertRow;
+  TAutoInsertColEvent OnAutoInsertCol;
+  TCanDeleteRowEvent OnCanDeleteRow;
+  TAutoDeleteRowEvent OnAutoDeleteRow;
+  TClickSortEvent OnClickSort;
+  TCanSortEvent OnCanSort;
+  TNodeClickEvent OnExpandNode;
+  TNodeClickEvent OnContractNode;
+  TDropDownButtonClickEvent OnDropDownHeaderButtonClick;
+  TDropDownButtonClickEvent OnDropDownFooterButtonClick;
+  TNodeAllowEvent OnBeforeExpandNode;
+  TNodeAllowEvent OnBeforeContractNode;
+  TCustomCompareEvent OnCustomCompare;
+  TRawCompareEvent OnRawCompare;
+  TSearchEditChangeEvent OnSearchEditChange;
+  TSearchFooterActionEvent OnSearchFooterAction;
+  TNotifyEvent OnSearchFooterClose;
+  TCanShowFixedDropDownEvent OnCanShowFixedDropDown;
+  TFixedDropDownEvent OnFixedDropDownClick;
+  TClickCellEvent OnClickCell;
+  TClickCellEvent OnRightClickCell;
+  TDblClickCellEvent OnDblClickCell;
+  TCanClickCellEvent OnCanClickCell;
+  TCanEditCellEvent OnCanEditCell;
+  TFixedEditEvent OnFixedEdit;
+  TIsFixedCellEvent OnIsFixedCell;
+  TIsPasswordCellEvent OnIsPasswordCell;
+  TAnchorClickEvent OnAnchorClick;
+  TAnchorEvent OnAnchorEnter;
+  TAnchorEvent OnAnchorExit;
+  TAnchorHintEvent OnAnchorHint;
+  TCellControlEvent OnControlClick;
+  TCellControlEvent OnControlEditDone;
+  TCellComboControlEvent OnControlComboList;
+  TCellComboControlSelectEvent OnControlComboSelect;
+  TClipboardEvent OnClipboardPaste;
+  TClipboardPasteDoneEvent OnClipboardPasteDone;
+  TClipboardEvent OnClipboardCopy;
+  TClipboardPasteDoneEvent OnClipboardCopyDone;
+  TClipboardEvent OnClipboardCut;
+  TClipboardPasteDoneEvent OnClipboardCutDone;
+  TAfterCellPasteEvent OnClipboardAfterPasteCell;
+  TAfterCellPasteWideEvent OnClipboardAfterPasteWideCell;
+  TBeforeCellPasteEvent OnClipboardBeforePasteCell;
+  TBeforeCellPasteWideEvent OnClipboardBeforePasteWideCell;
+  TCellValidateEvent OnCellValidate;
+  TCellValidateWideEvent OnCellValidateWide;
+  TCellsChangedEvent OnCellsChanged;
+  TGridProgressEvent OnFileProgress;
+  TGridProgressEvent OnFilterProgress;
+  TFilterEditUpdateEvent OnFilterEditUpdate;
+  THasComboEvent OnHasComboBox;
+  THasEditBtnEvent OnHasEditBtn;
+  THasFilterEditEvent OnHasFilterEdit;
+  THasSpinEditEvent OnHasSpinEdit;
+  TGetEditorTypeEvent OnGetEditorType;
+  TGetEditorPropEvent OnGetEditorProp;
+  TFloatFormatEvent OnGetFloatFormat;
+  TEllipsClickEvent OnEllipsClick;
+  TNotifyEvent OnIntelliZoom;
+  TButtonClickEvent OnButtonClick;
+  TCheckBoxClickEvent OnCheckBoxChange;
+  TCheckBoxClickEvent OnCheckBoxClick;
+  TCheckBoxClickEvent OnCheckBoxMouseUp;
+  TColorSelectedEvent OnColorSelected;
+  TColorSelectEvent OnColorSelect;
+  TExpandClickEvent OnExpandClick;
+  TImageSelectedEvent OnImageSelected;
+  TImageSelectEvent OnImageSelect;
+  TRadioClickEvent OnRadioClick;
+  TRadioClickEvent OnRadioMouseUp;
+  TRadioButtonClickEvent OnRadioButtonClick;
+  TClickCellEvent OnDatePickerCloseUp;
+  TClickCellEvent OnDatePickerDropDown;
+  TComboChangeEvent OnComboChange;
+  TClickCellEvent OnComboCloseUp;
+  TClickCellEvent OnComboDropDown;
+  TComboObjectChangeEvent OnComboObjectChange;
+  TSpinClickEvent OnSpinClick;
+  TFloatSpinClickEvent OnFloatSpinClick;
+  TDateTimeSpinClickEvent OnTimeSpinClick;
+  TDateTimeSpinClickEvent OnDateSpinClick;
+  TNotifyEvent OnRichEditSelectionChange;
+  TDragScrollEvent OnDragScroll;
+  TNotifyEvent OnEditingDone;
+  TEditCellDoneEvent OnEditCellDone;
+  TEditChangeEvent OnEditChange;
+  TDateTimeChangeEvent OnDateTimeChange;
+  TFooterPaintEvent OnFooterPaint;
+  TCalcFooterEvent OnFooterCalc;
+  THoverButtonClickEvent OnHoverButtonClick;
+  TNotifyEvent OnResize;
+  TRowDisjunctSelectEvent OnRowDisjunctSelect;
+  TAutoInsertRowEvent OnRowDisjunctSelected;
+  TSelectionChanged OnSelectionChanged;
+  TUnitChangedEvent OnUnitChanged;
+  TOleDragDropEvent OnOleDrop;
+  TOleDroppedEvent OnOleDropped;
+  TOleDragDropEvent OnOleDrag;
+  TOleDragOverEvent OnOleDragOver;
+  TOleDragStartEvent OnOleDragStart;
+  TOleDragStopEvent OnOleDragStop;
+  TOleDropColEvent OnOleDropCol;
+  TOleDropFileEvent OnOleDropFile;
+  TOleDropURLEvent OnOleDropURL;
+  TNotifyEvent OnPainted;
+  TRatingChangeEvent OnRatingChange;
+  TScrollHintEvent OnScrollHint;
+  TColumnSizeEvent OnColumnSize;
+  TColumnSizingEvent OnColumnSizing;
+  TColumnSizeEvent OnColumnMove;
+  TColumnSizeEvent OnColumnMoving;
+  TRowSizeEvent OnRowSize;
+  TRowSizingEvent OnRowSizing;
+  TRowSizeEvent OnRowMove;
+  TRowSizeEvent OnRowMoving;
+  TEndColumnSizeEvent OnEndColumnSize;
+  TUpdateColumnSizeEvent OnUpdateColumnSize;
+  TEndRowSizeEvent OnEndRowSize;
+  TScrollCellEvent OnScrollCell;
+  TSelectionResizeEvent OnSelectionResize;
+  TSelectionResizeEvent OnSelectionResized;
+  TNotifyEvent OnCreatedFloatingFooter;
+  TNotifyEvent OnCreatedSearchFooter;
+  TCellSaveLoadEvent OnSaveCell;
+  TCellSaveLoadEvent OnLoadCell;
+
+ protected:
+  void WndProc(TMessage& Message) override;
+  void CreateWnd() override;
+  void Resize() override;
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Handlers of the settings objects' notices.
+  virtual void MouseActionsChanged() {}
+  virtual void MouseActionsIsDesigning(bool& IsDesigning);
+  virtual void MouseActionsInvalidate() { Invalidate(); }
+  virtual void NavigationChanged() {}
+  void BandsChanged() { Invalidate(); }
+  void ShowModifiedChanged();
+  virtual void ColumnHeadersChanged() {}
+  void ShowColumnHeaders();
+  void ShowRowHeaders();
+  void ClearColumnHeaders();
+  void ClearRowHeaders();
+
+  template <class T>
+  void RepaintOnChange(T& Field, T Value) {
+    if (Field == Value) return;
+    Field = Value;
+    Invalidate();
+  }
+  // Follows the component referred to, so that the reference is cleared
+  // when it goes.
+  void SetReference(TComponent*& Field, TComponent* Value);
+  bool Designing() const { return ComponentState().Contains(csDesigning); }
+  bool Loading() const { return ComponentState().Contains(csLoading); }
+  bool Destroying() const { return ComponentState().Contains(csDestroying); }
+  String VersionText() const;
+
+  // State that the other Parts of the grid share.
+  bool FLoaded = false;
+  bool FVirtualCells = false;
+  Integer FUpdateCount = 0;
+  bool FEditChange = false;
+  bool FEditDisable = false;
+  bool FScrollLock = false;
+  Integer FZoomFactor = 0;
+  // Visibility and remembered width of every real column; grows with the
+  // columns, so a column of any index can be hidden.
+  std::vector<uint8_t> FVisibleCol;
+  std::vector<Integer> FAllColWidths;
+  Integer FNumHidden = 0;
+  Integer FNumNodes = 0;
+  Integer FFixedRowsMin = 0;
+  Integer FFixedColsMin = 0;
+  Integer FMaxRowCount = 0;
+  Integer FMaxColCount = 0;
+  Integer FNumCellControls = 0;
+  TPoint FLastHintPos{-1, -1};
+  String FLastAnchorHint;
+  TPoint FLastBalloonPos{-1, -1};
+  HWND FHToolTip = nullptr;
+  UINT_PTR FGridTimerID = 111;
+  bool FIsWinXP = false;
+  bool FIsWin7 = false;
+  bool FIsVista = false;
+  bool FIsComCtl6 = false;
+  Integer FHoverFixedX = -1;
+  Integer FHoverFixedY = -1;
+  Integer FLastTabCol = -1;
+  Integer FLastTabRow = -1;
+  Integer FAECol = -1;
+  Integer FAERow = -1;
+  Integer FGroupColumn = -1;
+  Integer FFilterCol = -1;
+  Integer FClickedCol = -1;
+  Integer FClickedRow = -1;
+  Integer FComboIdx = -1;
+  Integer FLastDesignChoice = -1;
+  Integer FHoveredAnchor = -1;
+  TGridRect FOldRowSelection{-1, -1, -1, -1};
+  Integer FOleDragCol = -1;
+  Integer FPrintPageFrom = 1;
+  Integer FPrintPageTo = 1;
+  Integer FPrintPageNum = 0;
+  bool FGroupingActive = false;
+  bool FPrintPreviewActive = false;
+  bool FIncrementalFilter = false;
+  bool FShowColumnNumbersAtDesign = true;
+  bool FUseDisabledFont = true;
+  TCursor FOldCursor = crDefault;
+  Integer FOrigWidth = 0;
+  Integer FNormalRowCountSet = 0;
+  TPoint FXYOffset{2, 2};
+  UINT FVerticalTextFlag = DT_TOP;
+  TGridFocusWindow* FFocusWindow = nullptr;
+  TScrollBar* FAuxScrollV = nullptr;
+  TScrollBar* FAuxScrollH = nullptr;
+
+ private:
+  void MakeSettings();
+  void MakeLists();
+  void SetColourDefaults();
+  void ReadSystemFlags();
+  void MakeRunTimeControls();
+  void FreeRunTimeControls();
+  void ClearOwnedCells();
+  void AssignSettings(TRezIvevirAvod* Grid);
+  void AssignSizes(TRezIvevirAvod* Grid);
+  void AssignFields(TRezIvevirAvod* Grid);
+  void SetGradientColor(TColor& Field, TColor Value);
+  void EnsureColumnTable(Integer ACol);
+  void BuildHiddenRowLookup() const;
+  void ClearHiddenRowLookup() { FHiddenRowLookup.reset(); }
+  TCellProperties* ExistingProps(Integer ACol, Integer ARow) const { return PropsAt(ACol, ARow); }
+  TCellProperties* WritableProps(Integer ACol, Integer ARow);
+  void RepaintCellUnlessUpdating(Integer ACol, Integer ARow);
+  // A row's property objects may go when they carry nothing but colours.
+  bool PropsCarryMore(TCellProperties* Props) const;
+  void ApplyLookColors(TGridLook Value);
+  void ApplyStyleColors(TExGridStyle AStyle);
+  void ApplyStyleLines(TExGridStyle AStyle);
+  void ApplyStyleHoverDown(TExGridStyle AStyle);
+  void ApplyStyleDirect(TExGridStyle AStyle);
+  void PassStyleToDropDowns(TZVQStyle AStyle);
+
+  TGridLook FLook = glXP;
+  Integer FGridStyle = gsWindowsXP;
+  TOfficeTheme FLastOfficeTheme = otUnknown;
+  TColorTones FColorTones{};
+  TColor FZVQGradientFrom = 0xFFFFFF;
+  TColor FZVQGradientTo = clBtnFace;
+  TColor FZVQGradientMirrorFrom = clNone;
+  TColor FZVQGradientMirrorTo = clNone;
+  TColor FHighlightColor = clHighlight;
+  TColor FHighlightTextColor = clHighlightText;
+  bool FAutoSize = false;
+  bool FAutoThemeAdapt = false;
+  TColor FBorderColor = 0xB99D7F;
+  bool FFlat = false;
+  Integer FMaxEditLength = 0;
+  TScrollBarAlways FScrollBarAlways = saNone;
+  TScrollType FScrollType = ssNormal;
+  Integer FSelectionColorMixerFactor = 50;
+  bool FShowSelection = true;
+  bool FSizeWithForm = false;
+  bool FSpreadSheet = false;
+  TVAlignment FVAlignment = vtaTop;
+  bool FURLShow = false;
+  bool FURLShowInText = false;
+  TColor FURLColor = clBlue;
+  bool FURLFull = false;
+  Integer FFixedRowHeight = 22;
+  TComponent* FGridImagesRef = nullptr;
+  TComponent* FPictureContainerRef = nullptr;
+  TComponent* FFixedDropDownMenuRef = nullptr;
+  TCustomImageList* FGridImages = nullptr;
+  TPictureContainer* FPictureContainer = nullptr;
+  TPopupMenu* FFixedDropDownMenu = nullptr;
+
+  std::unique_ptr<TAutoColor> FAutoColor;
+  std::unique_ptr<TFont> FWorkFont;
+  std::unique_ptr<TFocusHelper> FFocusHelper;
+  std::unique_ptr<TSearchFooter> FSearchFooter;
+  std::unique_ptr<TFloatingFooter> FFloatingFooter;
+  std::unique_ptr<TPrintSettings> FPrintSettings;
+  std::unique_ptr<THTMLSettings> FHTMLSettings;
+  std::unique_ptr<TSortSettings> FSortSettings;
+  std::unique_ptr<TDragDropSettings> FDragDropSettings;
+  std::unique_ptr<TDragScrollOptions> FDragScrollOptions;
+  std::unique_ptr<TControlLook> FControlLook;
+  std::unique_ptr<TNavigation> FNavigation;
+  std::unique_ptr<TColumnSize> FColumnSize;
+  std::unique_ptr<TCellNode> FCellNode;
+  std::unique_ptr<TBands> FBands;
+  std::unique_ptr<TSizeWhileTyping> FSizeWhileTyping;
+  std::unique_ptr<TMouseActions> FMouseActions;
+  std::unique_ptr<TGrouping> FGrouping;
+  std::unique_ptr<TStringList> FColumnHeaders;
+  std::unique_ptr<THTMLPictureCache> FPictureCache;
+  std::unique_ptr<TIntList> FOrigColSizes;
+  std::unique_ptr<TFont> FFixedFont;
+  std::unique_ptr<TFont> FActiveCellFont;
+  std::unique_ptr<TStringList> FRowHeaders;
+  std::unique_ptr<TStringList> FSortWorkList;
+  std::unique_ptr<TStringList> FLookupItems;
+  std::unique_ptr<TList> FRowSelectList;
+  std::unique_ptr<TList> FColSelectList;
+  std::unique_ptr<TSortIndexList> FSortIndexes;
+  std::unique_ptr<TIntList> FSortList;
+  std::unique_ptr<TIntList> FUnSortList;
+  std::unique_ptr<TIntList> FMergedColumns;
+  std::unique_ptr<TIntList> FSelectedCells;
+  std::unique_ptr<TIntList> FSelectedRows;
+  std::unique_ptr<TIntList> FModifiedRows;
+  std::unique_ptr<TIntList> FEnabledRows;
+  std::unique_ptr<TBitmap> FRowIndicator;
+  std::unique_ptr<TBackGround> FBackGround;
+  std::unique_ptr<TControlList> FControlList;
+  std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
+  std::unique_ptr<TSyncGrid> FSyncGrid;
+  std::unique_ptr<TGridItems> FGridItems;
+  mutable std::unique_ptr<TIntList> FHiddenRowLookup;
+  std::unique_ptr<TFilter> FFilter;
+  std::unique_ptr<TBalloonSettings> FBalloon;
+  std::unique_ptr<TShowModified> FShowModified;
+  std::unique_ptr<TList> FNotifierList;
+  std::unique_ptr<TIntList> FColumnOrder;
+  std::unique_ptr<TExHintInfo> FOfficeHint;
+  std::unique_ptr<TIntList> FIgnoredColumns;
+  std::unique_ptr<TFilterDropDown> FFilterDropDown;
+  std::unique_ptr<TStringList> FFilterList;
+  std::unique_ptr<TFilterEdit> FFilterEdit;
+  std::unique_ptr<THoverButtons> FHoverButtons;
+};
+
+#undef JORV_XGRID_PLAIN
+#undef JORV_XGRID_REPAINT
+
+}  // namespace jorv::grid
