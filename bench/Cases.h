@@ -16,6 +16,7 @@ void CalendarCase(TTable& Table);
 // filled million-row grid leaves the heap fragmented for the next.
 void StringGridCase(TTable& Table);
 void BaseGridCase(TTable& Table);
+void ExtendedGridCase(TTable& Table);
 void DatabaseCase(TTable& Table);
 void SortCase(TTable& Table);
 void HtmlCase(TTable& Table);

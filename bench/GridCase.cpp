@@ -3,6 +3,7 @@
 #include "bench/Cases.h"
 #include "bench/Forms.h"
 #include "grid/base/BaseGrid.h"
+#include "grid/core/RezIvevirAvod.h"
 
 namespace jorv::bench {
 
@@ -177,5 +178,7 @@ void StringGridCase(TTable& Table) {
 }
 
 void BaseGridCase(TTable& Table) { GridLines<TBaseGrid>(Table, "base grid"); }
+
+void ExtendedGridCase(TTable& Table) { GridLines<TRezIvevirAvod>(Table, "extended grid"); }
 
 }  // namespace jorv::bench

@@ -3,8 +3,8 @@
 //   jorvbench [--program Jorvensaal.exe] [--bare BareWindow.exe]
 //             [--database Tarvok.mdb] [--lines] [case ...]
 // --lines prints the measured lines only, without header and table.
-// A case is its number; "2s" and "2b" are the string grid and the base grid
-// of case 2 alone.
+// A case is its number; "2s", "2b" and "2x" are the string grid, the base
+// grid and the extended grid of case 2 alone.
 #include <cstdio>
 #include <cwchar>
 #include <exception>
@@ -34,7 +34,7 @@ int wmain(int argc, wchar_t** argv) {
   programs.Bare = ProgramFolder() + L"\\BareWindow.exe";
   bool linesOnly = false;
   std::set<std::wstring> chosen;
-  const std::set<std::wstring> known = {L"1", L"2", L"2s", L"2b", L"3", L"4", L"5", L"6"};
+  const std::set<std::wstring> known = {L"1", L"2", L"2s", L"2b", L"2x", L"3", L"4", L"5", L"6"};
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
     if (i + 1 < argc && arg == L"--program")
@@ -46,7 +46,7 @@ int wmain(int argc, wchar_t** argv) {
     else if (arg == L"--lines")
       linesOnly = true;
     else if (arg == L"2")
-      chosen.insert({L"2s", L"2b"});
+      chosen.insert({L"2s", L"2b", L"2x"});
     else if (known.count(arg))
       chosen.insert(arg);
     else {
@@ -74,6 +74,7 @@ int wmain(int argc, wchar_t** argv) {
   run(L"1", [&] { CalendarCase(table); });
   run(L"2s", [&] { StringGridCase(table); });
   run(L"2b", [&] { BaseGridCase(table); });
+  run(L"2x", [&] { ExtendedGridCase(table); });
   run(L"3", [&] { DatabaseCase(table); });
   run(L"4", [&] { SortCase(table); });
   run(L"5", [&] { HtmlCase(table); });

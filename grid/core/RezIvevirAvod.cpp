@@ -8,6 +8,7 @@
 #include "grid/base/GridAlphaMask.h"
 #include "grid/base/GridFocusWindow.h"
 #include "grid/core/GridUnit.h"
+#include "platform/gfx/DCScope.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/List.h"
 #include "platform/rtl/SysUtils.h"
@@ -152,8 +153,7 @@ void TRezIvevirAvod::ReadSystemFlags() {
 #pragma GCC diagnostic pop
   FIsWinXP = Info.dwMajorVersion > 5 || (Info.dwMajorVersion == 5 && Info.dwMinorVersion > 0);
   FIsWin7 = Info.dwMajorVersion > 6 || (Info.dwMajorVersion == 6 && Info.dwMinorVersion > 0);
-  Integer ComCtl = GetFileVersionMS(L"COMCTL32.DLL");
-  FIsComCtl6 = ComCtl != -1 && ((static_cast<uint32_t>(ComCtl) >> 16) & 0xFF) > 5;
+  FIsComCtl6 = CommonControlsThemed();
   FBorderColor = FIsWinXP ? 0xB99D7F : clGray;
   FScrollType = ssNormal;
   FScrollColor = clNone;
@@ -514,12 +514,11 @@ void TRezIvevirAvod::ShowFocusWindow(const TRect& R) {
   Mask.SetOpacity(230);
   TPoint At = ClientToScreen(TPoint{R.Left - 4, R.Top - 4});
   FFocusWindow->ApplyLayeredMask(&Mask, At);
-  HRGN Outer = CreateRectRgn(0, 0, W, H);
-  HRGN Inner = CreateRectRgn(4, 4, 4 + R.Width(), 4 + R.Height());
+  TGdiObject<HRGN> Outer(CreateRectRgn(0, 0, W, H));
+  TGdiObject<HRGN> Inner(CreateRectRgn(4, 4, 4 + R.Width(), 4 + R.Height()));
   CombineRgn(Outer, Outer, Inner, RGN_DIFF);
-  DeleteObject(Inner);
   // The window takes the region over.
-  SetWindowRgn(FFocusWindow->Handle(), Outer, TRUE);
+  if (SetWindowRgn(FFocusWindow->Handle(), Outer, TRUE)) Outer.Release();
   SetWindowPos(FFocusWindow->Handle(), HWND_TOP, At.X, At.Y, W, H, SWP_NOACTIVATE | SWP_SHOWWINDOW);
   GridUnit().FocusGrid = this;
 }

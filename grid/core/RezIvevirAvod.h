@@ -198,6 +198,112 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // columns included).
   void CheckGridCell(Integer ACol, Integer ARow) const;
 
+  // Query and event hooks: each raises its event when assigned, after the
+  // grid's own answer; descendants override the hooks, never the events.
+  virtual void DoGridHint(Integer ACol, Integer ARow, String& HintText, String& WideHintText);
+  virtual void GetCellColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+  virtual void GetCellPrintColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
+  virtual void GetCellBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders);
+  virtual void GetCellPrintBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders);
+  virtual void DoGetAlignment(Integer ACol, Integer ARow, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void DoGetFormat(Integer ACol, TSortStyle& AStyle, String& Prefix, String& Suffix);
+  virtual void DoGetEditorType(Integer ACol, Integer ARow, TEditorType& AEditor);
+  virtual void DoGetColumnEditorType(Integer ACol, Integer ARow, TEditorType& AEditor);
+  virtual bool HasNoCellEditor(Integer ACol, Integer ARow);
+  // edNone as the kind: start from DefaultEditor and ask the editor hook.
+  virtual bool HasComboBox(Integer ACol, Integer ARow, TEditorType AEditor);
+  virtual bool HasEditBtn(Integer ACol, Integer ARow, TEditorType AEditor);
+  virtual bool HasSpinEdit(Integer ACol, Integer ARow, TEditorType AEditor);
+  virtual bool HasFilterEdit(Integer ACol, Integer ARow);
+  virtual void DoFilterEditUpdate(Integer ACol, const String& Condition, TFilterType FilterType);
+  virtual void IsFixedCell(Integer ACol, Integer ARow, bool& IsFixed);
+  bool IsFixed(Integer ACol, Integer ARow) override;
+  virtual void CanEditCell(Integer ACol, Integer ARow, bool& CanEdit);
+  virtual void DoCanEditCell(Integer ACol, Integer ARow, bool& CanEdit);
+  virtual void DoIsPasswordCell(Integer ACol, Integer ARow, bool& IsPassword);
+  virtual void GetCellWordWrap(Integer ACol, Integer ARow, bool& WordWrap);
+  virtual void GetCellCheckTrue(Integer ACol, Integer ARow, String& Value);
+  virtual void GetCellCheckFalse(Integer ACol, Integer ARow, String& Value);
+  virtual void GetCellCursor(Integer ACol, Integer ARow, Integer X, Integer Y);
+  virtual void DoCanSort(Integer ACol, bool& DoSort);
+  virtual void DoSearchFooterAction(const String& Value, Integer ACol, Integer ARow, TSearchAction Action);
+  virtual void DoButtonClick(Integer ACol, Integer ARow);
+  void DoCurrentButtonClick();
+  virtual void DoComboCloseUp(Integer ARow, Integer ACol);
+  virtual void DoComboDropDown(Integer ARow, Integer ACol);
+  virtual void PrepareKeySelectAll(TGridRect&) {}
+  virtual void DisableEditing();
+  virtual void AppendRow();
+  virtual void SetupMouseWheel(bool Flag);
+  Integer WheelScrollLines() const { return FWheelScrollLines; }
+
+  // Typed cells and cell text hooks.
+  virtual TCellType GetCellType(Integer ACol, Integer ARow);
+  virtual bool GetCellEmpty(Integer ACol, Integer ARow);
+  virtual String GetCellFloatFormat(Integer ACol, Integer ARow);
+  Integer GetInts(Integer ACol, Integer ARow);
+  void SetInts(Integer ACol, Integer ARow, Integer Value);
+  Integer GetAllInts(Integer ACol, Integer ARow);
+  void SetAllInts(Integer ACol, Integer ARow, Integer Value);
+  double GetFloats(Integer ACol, Integer ARow);
+  void SetFloats(Integer ACol, Integer ARow, double Value);
+  double GetAllFloats(Integer ACol, Integer ARow);
+  void SetAllFloats(Integer ACol, Integer ARow, double Value);
+  TDateTime GetDates(Integer ACol, Integer ARow);
+  void SetDates(Integer ACol, Integer ARow, TDateTime Value);
+  TDateTime GetTimes(Integer ACol, Integer ARow);
+  void SetTimes(Integer ACol, Integer ARow, TDateTime Value);
+  String GetCtrlVal(Integer ACol, Integer ARow, const String& ID);
+  void SetCtrlVal(Integer ACol, Integer ARow, const String& ID, const String& Value);
+  void GetDisplText(Integer ACol, Integer ARow, String& Value) override;
+  virtual String ReadCellText(Integer ACol, Integer ARow);
+  virtual void LoadCell(Integer ACol, Integer ARow, const String& Value);
+
+  // Highlighting ("hi") and marking ("e") of search text in cells.
+  static String HilightText(bool DoCase, const String& S, const String& Text);
+  static String UnHilightText(const String& S);
+  static String MarkText(bool DoCase, const String& S, const String& Text);
+  static String UnMarkText(const String& S);
+  void HilightInCell(bool DoCase, Integer Col, Integer Row, const String& HiText, bool FullText);
+  void HilightInCol(bool DoFixed, bool DoCase, Integer Col, const String& HiText, bool FullText);
+  void HilightInRow(bool DoFixed, bool DoCase, Integer Row, const String& HiText, bool FullText);
+  void HilightInGrid(bool DoFixed, bool DoCase, const String& HiText, bool FullText);
+  void MarkInCell(bool DoCase, Integer Col, Integer Row, const String& HiText);
+  void MarkInCol(bool DoFixed, bool DoCase, Integer Col, const String& HiText);
+  void MarkInRow(bool DoFixed, bool DoCase, Integer Row, const String& HiText);
+  void MarkInGrid(bool DoFixed, bool DoCase, const String& HiText);
+  void UnHilightInCell(Integer Col, Integer Row);
+  void UnHilightInCol(bool DoFixed, Integer Col);
+  void UnHilightInRow(bool DoFixed, Integer Row);
+  void UnHilightInGrid(bool DoFixed);
+  void UnMarkInCell(Integer Col, Integer Row);
+  void UnMarkInCol(bool DoFixed, Integer Col);
+  void UnMarkInRow(bool DoFixed, Integer Row);
+  void UnMarkInGrid(bool DoFixed);
+  // Test data over the grid's cells (the normal ones unless DoFixed).
+  void TextFill(bool DoFixed, const String& Txt);
+  void FormatFill(bool DoFixed, const String& Fmt);
+  void RandomFill(bool DoFixed, Integer Rnd);
+  void LinearFill(bool DoFixed);
+  // Event dispatch a descendant may change.
+  virtual bool HasColumnAlignment() { return false; }
+  virtual void DoFixedEdit(Integer ACol, Integer ARow, TGridFixedCellEditor& AEditor, TStrings* Values);
+  virtual void DoSelectionChanged(Integer ALeft, Integer ATop, Integer ARight, Integer ABottom);
+  virtual void InplaceEditKeyUp(const String&, TPoint, Integer) {}
+  virtual void DoFilterDone();
+  virtual void DoFilterShow(Integer ACol, bool& Allow);
+  virtual void DoFilterClose(Integer ACol);
+  virtual void DoCanAddRow(bool& CanAdd);
+  virtual void DoCanAddCol(bool& CanAdd);
+  virtual void DoCanInsertRow(Integer ARow, bool& CanInsert);
+  virtual void DoIntelliZoom();
+  virtual void ExportNotification(TGridExportState, Integer) {}
+  virtual void ImportNotification(TGridImportState, Integer) {}
+  bool ShowsSortIndicator(Integer ACol, Integer ARow);
+  Integer GetRowIndent(Integer ARow) override;
+  bool HasNodes() override { return FNumNodes > 0; }
+  bool SelectionChanged() const { return FSelectionChanged; }
+
   // Looks and style presets.
   TGridLook Look() const { return FLook; }
   void SetLook(TGridLook Value);
@@ -630,6 +736,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
 
  protected:
   void WndProc(TMessage& Message) override;
+  void CalcSizingState(Integer X, Integer Y, TGridState& State, Integer& Index, Integer& SizingPos,
+                       Integer& SizingOfs, TGridDrawInfo& FixedInfo) override;
   void CreateWnd() override;
   void Resize() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -663,6 +771,10 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // State that the other Parts of the grid share.
   bool FLoaded = false;
   bool FVirtualCells = false;
+  bool FSelectionChanged = false;
+  UINT FWheelMessage = 0;
+  Integer FWheelScrollLines = 0;
+  bool FWheelPan = false;
   Integer FUpdateCount = 0;
   bool FEditChange = false;
   bool FEditDisable = false;
@@ -733,6 +845,11 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void AssignFields(TRezIvevirAvod* Grid);
   void SetGradientColor(TColor& Field, TColor Value);
   void EnsureColumnTable(Integer ACol);
+  TGridRect NormalRange(bool DoFixed, Integer AddColumns) const;
+  String TextForTags(Integer ACol, Integer ARow);
+  void WrapInRange(const TGridRect& R, const String& Search, const String& Tag, bool FullText, bool DoCase);
+  void UnwrapInRange(const TGridRect& R, const String& Tag);
+  void FillRange(bool DoFixed, const std::function<void(Integer, Integer)>& FillCell);
   void BuildHiddenRowLookup() const;
   void ClearHiddenRowLookup() { FHiddenRowLookup.reset(); }
   TCellProperties* ExistingProps(Integer ACol, Integer ARow) const { return PropsAt(ACol, ARow); }
