@@ -3,6 +3,7 @@
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
 #include "platform/data/Field.h"
+#include "platform/rtl/ScopeExit.h"
 
 namespace jorv::edit {
 
@@ -73,23 +74,18 @@ void TDBAgendaCalendar::UpdateCalendar() {
   Events()->Clear();
   D->DisableControls();
   TBookmark Mark = D->GetBookmark();
-  try {
-    LoadRecords(D);
-  } catch (...) {
-    // The data set goes back to its record and its controls, and the
-    // calendar can reload again; the load's own failure is what is reported.
-    try {
-      D->GotoBookmark(Mark);
-    } catch (...) {
-    }
+  // However the load ends, the data set goes back to its record and its
+  // controls, and the calendar can reload again; a failed load's own
+  // failure is what is reported.
+  auto Reenable = ScopeExit([&] {
     D->EnableControls();
     FUpdating = false;
-    throw;
-  }
-  D->GotoBookmark(Mark);
-  D->FreeBookmark(Mark);
-  D->EnableControls();
-  FUpdating = false;
+  });
+  auto BackToMark = ScopeExit([&] {
+    D->GotoBookmark(Mark);
+    D->FreeBookmark(Mark);
+  });
+  LoadRecords(D);
 }
 
 void TDBAgendaCalendar::LoadRecords(TDataSet* D) {

@@ -8,6 +8,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/DateUtils.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Screen.h"
 
@@ -115,13 +116,8 @@ bool TDBAgendaDatePicker::EnterFieldEdit() {
 
 void TDBAgendaDatePicker::SetInternalText(const String& Value) {
   FInternalChange = true;
-  try {
-    SetText(Value);
-  } catch (...) {
-    FInternalChange = false;
-    throw;
-  }
-  FInternalChange = false;
+  auto Restore = ScopeExit([this] { FInternalChange = false; });
+  SetText(Value);
 }
 
 TDateTime TDBAgendaDatePicker::Date() const {
@@ -156,19 +152,16 @@ void TDBAgendaDatePicker::Change() {
 void TDBAgendaDatePicker::DateDataChange(TObject*) {
   TField* F = FDataLink->Field();
   if (!FDataLink->DataSet() || !F) return;
-  FInternalChange = true;
-  try {
+  {
+    FInternalChange = true;
+    auto Restore = ScopeExit([this] { FInternalChange = false; });
     if (AllowNumericNullValue() && F->AsDateTime() == 0)
       SetText(String());
     else if (!F->DisplayText().empty())
       SetDate(F->AsDateTime());
     else
       SetText(String());
-  } catch (...) {
-    FInternalChange = false;
-    throw;
   }
-  FInternalChange = false;
   SetEditorEnabled(!F->ReadOnly());
 }
 

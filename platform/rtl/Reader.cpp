@@ -4,6 +4,7 @@
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/Collection.h"
 #include "platform/rtl/Filer.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace jorv {
@@ -258,24 +259,24 @@ TComponent* TReader::ReadRootComponent(TComponent* Root) {
   FRoot = Root;
   FLoaded.clear();
   FFixups.clear();
-  try {
-    if (!name.empty() && name != Root->Name()) {
-      if (FChecking && !TComponent::IsValidIdent(name)) PropertyValueError();
-      if (!FChecking) CallSetter(className + L".Name", [&] { Root->SetName(name); });
-    }
-    ReadComponentData(Root);
-    if (!FChecking) {
-      ResolveFixups();
-      for (TComponent* c : FLoaded) c->FComponentState.Exclude(csReading);
-      for (TComponent* c : FLoaded) CallSetter(c->ClassName(), [&] { c->Loaded(); });
-    }
-  } catch (...) {
+  // A read that fails leaves no component marked as still being read.
+  auto Unmark = ScopeExit([&] {
     for (TComponent* c : FLoaded) {
       c->FComponentState.Exclude(csReading);
       c->FComponentState.Exclude(csLoading);
     }
-    throw;
+  });
+  if (!name.empty() && name != Root->Name()) {
+    if (FChecking && !TComponent::IsValidIdent(name)) PropertyValueError();
+    if (!FChecking) CallSetter(className + L".Name", [&] { Root->SetName(name); });
   }
+  ReadComponentData(Root);
+  if (!FChecking) {
+    ResolveFixups();
+    for (TComponent* c : FLoaded) c->FComponentState.Exclude(csReading);
+    for (TComponent* c : FLoaded) CallSetter(c->ClassName(), [&] { c->Loaded(); });
+  }
+  Unmark.Dismiss();
   return made ? made.release() : Root;
 }
 
@@ -458,13 +459,12 @@ void TReader::ReadCollection(TCollection* Value) {
     Value->BeginUpdate();
     Value->Clear();
   }
-  try {
+  {
+    auto EndUpdate = ScopeExit([&] {
+      if (!FChecking) Value->EndUpdate();
+    });
     ReadCollectionItems(Value);
-  } catch (...) {
-    if (!FChecking) Value->EndUpdate();
-    throw;
   }
-  if (!FChecking) Value->EndUpdate();
   FPropName = savedName;
   Leave();
 }

@@ -65,15 +65,12 @@ void TStrings::DefineProperties(TFiler* Filer) {
       L"Strings",
       [this](TReader* Reader) {
         Reader->ReadListBegin();
-        BeginUpdate();
-        try {
+        {
+          BeginUpdate();
+          auto Finish = ScopeExit([this] { EndUpdate(); });
           Clear();
           while (!Reader->EndOfList()) Add(Reader->ReadString());
-        } catch (...) {
-          EndUpdate();
-          throw;
         }
-        EndUpdate();
         Reader->ReadListEnd();
       },
       [this](TWriter* Writer) {
