@@ -10,94 +10,45 @@
 
 namespace jorv::foundation {
 
-IStream* ImageBytesStream(const void* Data, size_t Size) {
-  HGLOBAL Block = GlobalAlloc(GMEM_MOVEABLE, Size);
-  if (!Block) throw Exception(L"Could not allocate memory for image");
-  IStream* Stream = nullptr;
-  if (FAILED(CreateStreamOnHGlobal(Block, TRUE, &Stream)) || !Stream) {
-    GlobalFree(Block);
-    return nullptr;
-  }
-  ULONG Written = 0;
-  Stream->Write(Data, static_cast<ULONG>(Size), &Written);
-  if (Written != Size) {
-    Stream->Release();
-    return nullptr;
-  }
-  // GDI+ reads from where the stream stands.
-  LARGE_INTEGER Start{};
-  Stream->Seek(Start, STREAM_SEEK_SET, nullptr);
-  return Stream;
-}
-
-namespace {
-
-// Keeps the COM stream alive as long as the image decoded from it: GDI+
-// may read the stream lazily.
-struct TStreamImage {
-  explicit TStreamImage(IStream* AStream) : Stream{AStream}, Image(AStream) {}
-  struct TRelease {
-    IStream* S;
-    ~TRelease() { S->Release(); }
-  } Stream;
-  TGPImage Image;
-};
-
-}  // namespace
-
 TGDIPPicture::TGDIPPicture() : FDatastream(std::make_unique<TMemoryStream>()) {}
 
 TGDIPPicture::~TGDIPPicture() = default;
 
-IStream* TGDIPPicture::OpenBytes() {
-  if (FIsEmpty || FDatastream->Size() == 0) return nullptr;
-  return ImageBytesStream(FDatastream->Memory(), static_cast<size_t>(FDatastream->Size()));
+TDecodedImage TGDIPPicture::Decode() const {
+  const size_t Size = FIsEmpty ? 0 : static_cast<size_t>(FDatastream->Size());
+  return TDecodedImage(FDatastream->Memory(), Size);
 }
 
 bool TGDIPPicture::GetImageSizes() {
-  IStream* Stream = OpenBytes();
-  if (!Stream) return false;
-  TStreamImage Decoded(Stream);
-  FWidth = static_cast<Integer>(Decoded.Image.GetWidth());
-  FHeight = static_cast<Integer>(Decoded.Image.GetHeight());
+  const TDecodedImage Decoded = Decode();
+  if (!Decoded.Handed()) return false;
+  FWidth = Decoded.Width();
+  FHeight = Decoded.Height();
   return true;
 }
 
 void TGDIPPicture::Draw(TCanvas* ACanvas, const TRect& Rect) {
-  IStream* Stream = OpenBytes();
-  if (!Stream) return;
-  TStreamImage Decoded(Stream);
-  if (Decoded.Image.GetFormat() == ifBMP && FTransparentBitmap) {
-    TBitmap Bitmap;
-    Bitmap.LoadFromBytes(static_cast<const Byte*>(FDatastream->Memory()),
-                         static_cast<size_t>(FDatastream->Size()));
-    Bitmap.SetTransparentMode(tmAuto);
-    Bitmap.SetTransparent(true);
-    ACanvas->StretchDraw(Rect, &Bitmap);
-    return;
+  const TDecodedImage Decoded = Decode();
+  if (!Decoded.Handed()) return;
+  // Drawing measures too, except for a bitmap drawn with its transparency.
+  if (!FTransparentBitmap || Decoded.Image()->GetFormat() != ifBMP) {
+    FWidth = Decoded.Width();
+    FHeight = Decoded.Height();
   }
-  FWidth = static_cast<Integer>(Decoded.Image.GetWidth());
-  FHeight = static_cast<Integer>(Decoded.Image.GetHeight());
-  TGPGraphics Graphics(ACanvas->Handle());
-  Graphics.DrawImageRect(&Decoded.Image, Rect.Left, Rect.Top, Rect.Right - Rect.Left,
-                         Rect.Bottom - Rect.Top);
+  Decoded.Draw(ACanvas, Rect, FTransparentBitmap);
 }
 
 void TGDIPPicture::DrawImage(TGPGraphics* Graphics, Integer X, Integer Y) {
   if (!Graphics) return;
-  IStream* Stream = OpenBytes();
-  if (!Stream) return;
-  TStreamImage Decoded(Stream);
-  Graphics->DrawImage(&Decoded.Image, X, Y);
+  const TDecodedImage Decoded = Decode();
+  if (Decoded.Handed()) Graphics->DrawImage(Decoded.Image(), X, Y);
 }
 
 void TGDIPPicture::DrawImageRect(TGPGraphics* Graphics, Integer X, Integer Y, Integer W,
                                  Integer H) {
   if (!Graphics) return;
-  IStream* Stream = OpenBytes();
-  if (!Stream) return;
-  TStreamImage Decoded(Stream);
-  Graphics->DrawImageRect(&Decoded.Image, X, Y, W, H);
+  const TDecodedImage Decoded = Decode();
+  if (Decoded.Handed()) Graphics->DrawImageRect(Decoded.Image(), X, Y, W, H);
 }
 
 void TGDIPPicture::TakeBytes(TStream* Stream) {
@@ -125,18 +76,14 @@ void TGDIPPicture::SaveToStream(TStream* Stream) {
 void TGDIPPicture::WriteData(TStream* Stream) { SaveToStream(Stream); }
 
 void TGDIPPicture::LoadFromFile(const String& FileName) {
-  try {
-    // Read aside first, so that a file that cannot be read leaves the
-    // bytes held so far as they were.
-    auto Bytes = std::make_unique<TMemoryStream>();
-    Bytes->LoadFromFile(FileName);
-    FDatastream = std::move(Bytes);
-    FIsEmpty = false;
-    FFileName = FileName;
-  } catch (...) {
+  std::unique_ptr<TMemoryStream> Bytes = ReadImageFile(FileName);
+  if (!Bytes) {
     FIsEmpty = true;
     return;
   }
+  FDatastream = std::move(Bytes);
+  FIsEmpty = false;
+  FFileName = FileName;
   if (OnClear) OnClear(this);
   try {
     GetImageSizes();
@@ -148,23 +95,21 @@ void TGDIPPicture::LoadFromFile(const String& FileName) {
 }
 
 void TGDIPPicture::LoadFromResourceName(HINSTANCE Instance, const String& ResName) {
-  if (!FindResourceW(Instance, ResName.c_str(), RT_RCDATA)) return;
-  TResourceStream Stream(Instance, ResName, RT_RCDATA);
-  LoadFromStream(&Stream);
+  LoadImageResource(*this, Instance, ResName);
 }
 
 void TGDIPPicture::LoadFromResourceID(HINSTANCE Instance, Integer ResID) {
-  TResourceStream Stream(Instance, ResID, RT_RCDATA);
-  LoadFromStream(&Stream);
+  LoadImageResource(*this, Instance, ResID);
 }
 
 void TGDIPPicture::LoadFromURL(const String& URL) {
-  const String Upper = UpperCase(URL);
-  if (Pos(L"RES://", Upper) == 1) {
-    if (URL.size() > 6) LoadFromResourceName(GetModuleHandleW(nullptr), URL.substr(6));
-  } else if (Pos(L"FILE://", Upper) == 1) {
-    if (URL.size() > 7) LoadFromFile(URL.substr(7));
-  }
+  String Rest;
+  const TImageAddress Address = SplitImageAddress(URL, Rest);
+  if (Rest.empty()) return;
+  if (Address == iaResource)
+    LoadFromResourceName(GetModuleHandleW(nullptr), Rest);
+  else if (Address == iaFile)
+    LoadFromFile(Rest);
 }
 
 void TGDIPPicture::Cleared() {

@@ -3,22 +3,12 @@
 // them through GDI+ whenever it is measured or drawn, so it holds any format
 // GDI+ reads (alpha included) and saving gives the file back byte for byte.
 #include <memory>
+#include "foundation/ImageBytes.h"
 #include "platform/gfx/Graphic.h"
 
-struct IStream;
-
-namespace jorv {
-class TMemoryStream;
-}
 namespace jorv::foundation {
 
 class TGPGraphics;
-
-// A COM stream over a new movable global block holding Size bytes of Data,
-// positioned at its start; the block goes with the stream's last release.
-// Raises "Could not allocate memory for image" when no block can be had;
-// nullptr when the stream cannot be made or filled.
-IStream* ImageBytesStream(const void* Data, size_t Size);
 
 class TGDIPPicture : public TGraphic {
  public:
@@ -75,8 +65,8 @@ class TGDIPPicture : public TGraphic {
   Integer GetHeight() const override { return FHeight; }
 
  private:
-  // The bytes as a COM stream, or nullptr when there are none to hand over.
-  IStream* OpenBytes();
+  // The bytes decoded; nothing handed over when there are none.
+  TDecodedImage Decode() const;
   void TakeBytes(TStream* Stream);
   void AssignGraphic(TGraphic* Source);
   void Cleared();

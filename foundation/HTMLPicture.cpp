@@ -1,7 +1,7 @@
 #include "foundation/HTMLPicture.h"
 
 #include <objbase.h>
-#include "foundation/GDIPPicture.h"
+#include "foundation/ImageBytes.h"
 #include "foundation/GDIPlusGraphics.h"
 #include "foundation/GDIPlusImage.h"
 #include "platform/gfx/Bitmap.h"
@@ -25,17 +25,6 @@ Word WordAt(const Byte* B, size_t N, size_t P) {
   const Word Hi = P + 1 < N ? B[P + 1] : 0;
   return static_cast<Word>(Lo | (Hi << 8));
 }
-
-// Releases the COM stream only after the image decoded from it is gone:
-// GDI+ may read the stream lazily.
-struct TStreamImage {
-  explicit TStreamImage(IStream* AStream) : Stream{AStream}, Image(AStream) {}
-  struct TRelease {
-    IStream* S;
-    ~TRelease() { S->Release(); }
-  } Stream;
-  TGPImage Image;
-};
 
 }  // namespace
 
@@ -107,12 +96,9 @@ void THTMLPicture::LoadPicture() {
   FFrameXPos = X;
   FFrameYPos = Y;
   // Nothing of an image left (a frame past the last) measures 0 x 0.
-  if (Bytes.empty()) return;
-  IStream* Stream = ImageBytesStream(Bytes.data(), Bytes.size());
-  if (!Stream) return;
-  TStreamImage Decoded(Stream);
-  FWidth = static_cast<Integer>(Decoded.Image.GetWidth());
-  FHeight = static_cast<Integer>(Decoded.Image.GetHeight());
+  const TDecodedImage Decoded(Bytes.data(), Bytes.size());
+  FWidth = Decoded.Width();
+  FHeight = Decoded.Height();
 }
 
 void THTMLPicture::Draw(TCanvas* ACanvas, const TRect& Rect) {
@@ -121,21 +107,7 @@ void THTMLPicture::Draw(TCanvas* ACanvas, const TRect& Rect) {
   // file's first image.
   Word X = 0, Y = 0;
   const TBytes Bytes = FrameBytes(FFrame, X, Y);
-  if (Bytes.empty()) return;
-  IStream* Stream = ImageBytesStream(Bytes.data(), Bytes.size());
-  if (!Stream) return;
-  TStreamImage Decoded(Stream);
-  if (Decoded.Image.GetFormat() == ifBMP) {
-    TBitmap Bitmap;
-    Bitmap.LoadFromBytes(Bytes.data(), Bytes.size());
-    Bitmap.SetTransparentMode(tmAuto);
-    Bitmap.SetTransparent(true);
-    ACanvas->StretchDraw(Rect, &Bitmap);
-    return;
-  }
-  TGPGraphics Graphics(ACanvas->Handle());
-  Graphics.DrawImageRect(&Decoded.Image, Rect.Left, Rect.Top, Rect.Right - Rect.Left,
-                         Rect.Bottom - Rect.Top);
+  TDecodedImage(Bytes.data(), Bytes.size()).Draw(ACanvas, Rect, true);
 }
 
 void THTMLPicture::TakeBytes(TStream* Stream) {
@@ -166,13 +138,16 @@ void THTMLPicture::SaveToStream(TStream* Stream) {
 void THTMLPicture::WriteData(TStream* Stream) { SaveToStream(Stream); }
 
 void THTMLPicture::LoadFromFile(const String& FileName) {
+  std::unique_ptr<TMemoryStream> Bytes = ReadImageFile(FileName);
+  if (!Bytes) {
+    FIsEmpty = true;
+    return;
+  }
   try {
-    // Read aside first, so that a file that cannot be read leaves the
-    // bytes held so far as they were.
-    TMemoryStream Bytes;
-    Bytes.LoadFromFile(FileName);
-    TakeBytes(&Bytes);
+    TakeBytes(Bytes.get());
   } catch (...) {
+    // Bytes that cannot be decoded leave the picture empty, as an
+    // unreadable file does, and no one is told of a change.
     FIsEmpty = true;
     return;
   }
@@ -180,24 +155,22 @@ void THTMLPicture::LoadFromFile(const String& FileName) {
 }
 
 void THTMLPicture::LoadFromResourceName(HINSTANCE Instance, const String& ResName) {
-  if (!FindResourceW(Instance, ResName.c_str(), RT_RCDATA)) return;
-  TResourceStream Stream(Instance, ResName, RT_RCDATA);
-  LoadFromStream(&Stream);
+  LoadImageResource(*this, Instance, ResName);
 }
 
 void THTMLPicture::LoadFromResourceID(HINSTANCE Instance, Integer ResID) {
-  TResourceStream Stream(Instance, ResID, RT_RCDATA);
-  LoadFromStream(&Stream);
+  LoadImageResource(*this, Instance, ResID);
 }
 
 void THTMLPicture::LoadFromURL(const String& url) {
-  const String Upper = UpperCase(url);
-  if (Pos(L"RES://", Upper) == 1) {
+  String Rest;
+  const TImageAddress Address = SplitImageAddress(url, Rest);
+  if (Address == iaResource) {
     FID = url;
-    if (url.size() > 6) LoadFromResourceName(GetModuleHandleW(nullptr), url.substr(6));
-  } else if (Pos(L"FILE://", Upper) == 1) {
+    if (!Rest.empty()) LoadFromResourceName(GetModuleHandleW(nullptr), Rest);
+  } else if (Address == iaFile) {
     FID = url;
-    if (url.size() > 7) LoadFromFile(url.substr(7));
+    if (!Rest.empty()) LoadFromFile(Rest);
   } else if (!FAsynch) {
     FURL = url;
     FID = url;
