@@ -164,12 +164,14 @@ void TADOTable::ReadRows() {
   std::vector<Int64> rowIds;
   while (st.Fetch(context)) {
     auto rec = std::make_shared<TDataRecord>();
+    // One block for the row's values, not one per value as they come.
+    rec->Values.reserve(static_cast<size_t>(FieldDefs().Count()));
     for (Integer i = 0; i < FieldDefs().Count(); ++i)
       rec->Values.push_back(st.Get(static_cast<SQLUSMALLINT>(i + 1), FieldDefs().Items(i).DataType, context));
     rowIds.push_back(FUseRowId ? std::get<Int64>(st.Get(static_cast<SQLUSMALLINT>(FieldDefs().Count() + 1),
                                                         ftLargeint, context))
                                : 0);
-    rows.push_back(rec);
+    rows.push_back(std::move(rec));
   }
   SQLEndTran(SQL_HANDLE_DBC, conn.Handles().Dbc, SQL_COMMIT);
   FRowIds.clear();

@@ -104,7 +104,13 @@ TStringGrid::TCell* TStringGrid::CellToWrite(Integer ACol, Integer ARow, bool Cl
   CheckStorableCell(ACol, ARow);
   if (ARow >= static_cast<Integer>(FData.size())) FData.resize(ARow + 1);
   std::unique_ptr<TCellRow>& R = FData[ARow];
-  if (!R) R = std::make_unique<TCellRow>();
+  if (!R) {
+    R = std::make_unique<TCellRow>();
+    // Rows are mostly written whole: room for every column at once spares
+    // the copies and frees of a row grown cell by cell, which a big grid
+    // pays for in time and in heap blocks left behind.
+    R->reserve(std::max(ACol + 1, ColCount()));
+  }
   if (ACol >= static_cast<Integer>(R->size())) R->resize(ACol + 1);
   return &(*R)[ACol];
 }
