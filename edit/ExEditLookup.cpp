@@ -1,6 +1,9 @@
 #include "edit/ExEditLookup.h"
 
+#include <map>
+#include <string>
 #include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Strings.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace jorv::edit {
@@ -128,16 +131,46 @@ std::unique_ptr<TCustomIniFile> OpenPersistStore(const TPersistence& P, const St
   return std::make_unique<TIniFile>(Key);
 }
 
-String ReadPersisted(TCustomIniFile& Ini, const String& Section, const String& Name, TLookupSettings& Lookup) {
-  if (Lookup.Enabled() && Lookup.History()) {
-    const Integer N = Ini.ReadInteger(Section, L"LOOKUPCOUNT", 0);
-    for (Integer K = 1; K <= N; ++K) {
-      const String V = Ini.ReadString(Section, L"LOOKUPVAL" + IntToStr(K), L"");
-      if (!V.empty()) Lookup.ValueList()->Add(V);
-      const String D = Ini.ReadString(Section, L"LOOKUPDISPL" + IntToStr(K), L"");
-      if (!D.empty()) Lookup.DisplayList()->Add(D);
-    }
+namespace {
+
+// The number K of an entry named Prefix + K (as written, without sign or
+// leading zeros) when 1 <= K <= Count; 0 otherwise.
+Integer HistoryNumber(const String& Ident, const String& Prefix, Integer Count) {
+  if (Ident.size() <= Prefix.size() || !SameText(Ident.substr(0, Prefix.size()), Prefix)) return 0;
+  const String Digits = Ident.substr(Prefix.size());
+  if (Digits.size() > 10 || Digits.find_first_not_of(L"0123456789") != String::npos) return 0;
+  const Int64 K = std::stoll(Digits);
+  if (K < 1 || K > Count || IntToStr(Integer(K)) != Digits) return 0;
+  return Integer(K);
+}
+
+// Reads the numbered entries that are there, in the order of their numbers
+// up to the stored count, rather than asking for every number up to it: a
+// count far beyond the entries (a damaged or foreign store) would otherwise
+// keep the edit reading for minutes.
+void ReadHistory(TCustomIniFile& Ini, const String& Section, TLookupSettings& Lookup) {
+  const Integer Count = Ini.ReadInteger(Section, L"LOOKUPCOUNT", 0);
+  if (Count < 1) return;
+  TStringList Idents;
+  Ini.ReadSection(Section, &Idents);
+  std::map<Integer, String> Values, Displays;
+  for (Integer I = 0; I < Idents.Count(); ++I) {
+    const String& Ident = Idents.Strings(I);
+    if (const Integer K = HistoryNumber(Ident, L"LOOKUPVAL", Count))
+      Values.emplace(K, Ini.ReadString(Section, Ident, L""));
+    else if (const Integer K = HistoryNumber(Ident, L"LOOKUPDISPL", Count))
+      Displays.emplace(K, Ini.ReadString(Section, Ident, L""));
   }
+  for (const auto& [K, V] : Values)
+    if (!V.empty()) Lookup.ValueList()->Add(V);
+  for (const auto& [K, D] : Displays)
+    if (!D.empty()) Lookup.DisplayList()->Add(D);
+}
+
+}  // namespace
+
+String ReadPersisted(TCustomIniFile& Ini, const String& Section, const String& Name, TLookupSettings& Lookup) {
+  if (Lookup.Enabled() && Lookup.History()) ReadHistory(Ini, Section, Lookup);
   return Ini.ReadString(Section, Name, L"@");
 }
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <unordered_set>
+#include <iterator>
 #include <vector>
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/WinApi.h"
@@ -40,7 +40,7 @@ void TRangeList::Show() const {
   for (Integer I = 0; I < Count(); ++I) OutputDebugStringW(IntToStr(GetItems(I)).c_str());
 }
 
-bool TRangeList::AddRange(const String& R, std::unordered_set<Integer>& Have) {
+bool TRangeList::AddRange(const String& R, TTaken& Taken) {
   const Integer M = Pos(L"-", R);
   Integer Lo = 0;
   Integer Hi = 0;
@@ -48,37 +48,62 @@ bool TRangeList::AddRange(const String& R, std::unordered_set<Integer>& Have) {
     return false;
   if (Hi < Lo) return true;
   if (static_cast<int64_t>(Hi) - Lo >= MaxRangeSpan) return false;
-  for (int64_t V = Lo; V <= Hi; ++V) {
-    if (!AddOnce(static_cast<Integer>(V), Have)) return false;
-  }
-  return true;
+  return AddSpan(Lo, Hi, Taken);
 }
 
-bool TRangeList::AddOnce(Integer Value, std::unordered_set<Integer>& Have) {
-  if (Have.count(Value)) return true;
-  // Many ranges together may not fill memory either.
-  if (Count() >= MaxRangeSpan) return false;
-  Have.insert(Value);
-  TList::Add(AsPtr(Value));
-  return true;
+bool TRangeList::AddSpan(int64_t Lo, int64_t Hi, TTaken& Taken) {
+  // Start from the run that may hold Lo, then fill the gaps between runs.
+  auto Run = Taken.upper_bound(Lo);
+  if (Run != Taken.begin() && std::prev(Run)->second >= Lo - 1) --Run;
+  int64_t Next = Lo;
+  bool Full = false;
+  while (Next <= Hi && !Full) {
+    const int64_t GapEnd = Run == Taken.end() ? Hi : std::min(Hi, Run->first - 1);
+    for (; Next <= GapEnd; ++Next) {
+      // Many ranges together may not fill memory either.
+      if (Count() >= MaxRangeSpan) {
+        Full = true;
+        break;
+      }
+      TList::Add(AsPtr(static_cast<Integer>(Next)));
+    }
+    if (Full || Run == Taken.end()) break;
+    Next = std::max(Next, Run->second + 1);
+    ++Run;
+  }
+  // Join what was added (Lo..Next-1) with the runs it touches.
+  if (Next > Lo) {
+    int64_t First = Lo, Last = Next - 1;
+    auto From = Taken.upper_bound(First);
+    if (From != Taken.begin() && std::prev(From)->second >= First - 1) --From;
+    auto To = From;
+    while (To != Taken.end() && To->first <= Last + 1) {
+      First = std::min(First, To->first);
+      Last = std::max(Last, To->second);
+      ++To;
+    }
+    Taken.erase(From, To);
+    Taken.emplace(First, Last);
+  }
+  return !Full;
 }
 
 bool TRangeList::StrToList(String S) {
   Clear();
   bool Result = true;
-  // One pass over the text and a set of the values taken: a long list
-  // costs its length, not its length squared.
-  std::unordered_set<Integer> Have;
+  // One pass over the text and the runs of values taken: a long list costs
+  // its length, and a range named again costs nothing per value.
+  TTaken Taken;
   size_t From = 0;
   while (From < S.size()) {
     size_t To = S.find_first_of(L",;", From);
     if (To == String::npos) To = S.size();
     const String Item = S.substr(From, To - From);
     if (Item.find(L'-') != String::npos) {
-      if (!AddRange(Item, Have)) Result = false;
+      if (!AddRange(Item, Taken)) Result = false;
     } else {
       Integer V = 0;
-      if (!ToInt(Item, V) || !AddOnce(V, Have)) Result = false;
+      if (!ToInt(Item, V) || !AddSpan(V, V, Taken)) Result = false;
     }
     From = To + 1;
   }

@@ -1,6 +1,7 @@
 #pragma once
 // A set of integers behind a page-list text such as "1-3,5;7".
-#include <unordered_set>
+#include <cstdint>
+#include <map>
 #include "platform/rtl/List.h"
 #include "platform/rtl/Types.h"
 
@@ -31,9 +32,13 @@ class TRangeList : public TList {
   static constexpr Integer MaxRangeSpan = 1 << 20;
 
  private:
-  bool AddRange(const String& R, std::unordered_set<Integer>& Have);
-  // Appends Value unless Have holds it; false when the list is full.
-  bool AddOnce(Integer Value, std::unordered_set<Integer>& Have);
+  // The values a text has named so far, as disjoint runs (first -> last),
+  // so that a range named again costs its runs, not its values.
+  using TTaken = std::map<int64_t, int64_t>;
+  bool AddRange(const String& R, TTaken& Taken);
+  // Appends Lo..Hi less the values taken, in rising order; false when the
+  // list is full.
+  bool AddSpan(int64_t Lo, int64_t Hi, TTaken& Taken);
 };
 
 }  // namespace jorv::edit

@@ -2,6 +2,7 @@
 
 #include <olectl.h>
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/Metafile.h"
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/Math.h"
 #include "platform/rtl/ScopeExit.h"
@@ -30,7 +31,12 @@ void TExImage::LoadPicture() {
     }
     FDatastream->SetPosition(0);
     FDatastream->ReadBuffer(Data, static_cast<Integer>(Size));
+    const bool Playable = MetafileRecordsFit(static_cast<const Byte*>(Data), Size);
     GlobalUnlock(Block);
+    if (!Playable) {
+      GlobalFree(Block);
+      throw Exception(L"Could not load image. Invalid format");
+    }
   }
   IStream* Stream = nullptr;
   if (FAILED(CreateStreamOnHGlobal(Block, TRUE, &Stream))) {

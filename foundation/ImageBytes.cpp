@@ -5,6 +5,7 @@
 #include "foundation/GDIPlusImage.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/Metafile.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -33,7 +34,10 @@ IStream* ImageBytesStream(const void* Data, size_t Size) {
 void TDecodedImage::TReleaseStream::operator()(IStream* Stream) const { Stream->Release(); }
 
 TDecodedImage::TDecodedImage(const void* Data, size_t Size)
-    : FData(Data), FSize(Size), FStream(Size ? ImageBytesStream(Data, Size) : nullptr) {
+    : FData(Data),
+      FSize(Size),
+      FStream(Size && MetafileRecordsFit(static_cast<const Byte*>(Data), Size) ? ImageBytesStream(Data, Size)
+                                                                               : nullptr) {
   if (FStream) FImage = std::make_unique<TGPImage>(FStream.get());
 }
 

@@ -109,6 +109,58 @@ void TMetafile::Draw(TCanvas* ACanvas, const TRect& Rect) {
   PlayEnhMetaFile(ACanvas->Handle(), FHandle, &R);
 }
 
+namespace {
+
+// Whether the records of an enhanced metafile lie end to end inside its
+// Size bytes up to its end-of-file record. The system's player trusts each
+// record's size: one of 0 keeps it on the same record for good, and one
+// reaching past the data has it read beyond it.
+bool EnhancedRecordsFit(const Byte* Data, size_t Size) {
+  size_t Offset = 0;
+  while (Offset + 8 <= Size) {
+    DWORD Type = 0, RecordSize = 0;
+    std::memcpy(&Type, Data + Offset, 4);
+    std::memcpy(&RecordSize, Data + Offset + 4, 4);
+    if (RecordSize < 8 || RecordSize % 4 != 0 || RecordSize > Size - Offset) return false;
+    if (Type == EMR_EOF) return true;
+    Offset += RecordSize;
+  }
+  return false;
+}
+
+// The same for a Windows metafile: a header of nine words, then records
+// whose sizes count words, up to the record of function 0.
+bool WindowsRecordsFit(const Byte* Data, size_t Size) {
+  if (Size < 18) return false;
+  WORD HeaderWords = 0;
+  std::memcpy(&HeaderWords, Data + 2, 2);
+  if (HeaderWords != 9) return false;
+  size_t Offset = 18;
+  while (Offset + 6 <= Size) {
+    DWORD Words = 0;
+    WORD Function = 0;
+    std::memcpy(&Words, Data + Offset, 4);
+    std::memcpy(&Function, Data + Offset + 4, 2);
+    if (Words < 3 || Words > (Size - Offset) / 2) return false;
+    if (Function == 0) return true;
+    Offset += size_t(Words) * 2;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool MetafileRecordsFit(const Byte* Data, size_t Size) {
+  DWORD First = 0, Signature = 0;
+  if (Size >= 4) std::memcpy(&First, Data, 4);
+  if (First == PlaceableKey) return Size >= 22 && WindowsRecordsFit(Data + 22, Size - 22);
+  if (Size >= sizeof(ENHMETAHEADER)) std::memcpy(&Signature, Data + offsetof(ENHMETAHEADER, dSignature), 4);
+  if (First != EMR_HEADER || Signature != ENHMETA_SIGNATURE) return true;
+  DWORD Bytes = 0;
+  std::memcpy(&Bytes, Data + offsetof(ENHMETAHEADER, nBytes), 4);
+  return Bytes <= Size && EnhancedRecordsFit(Data, Bytes);
+}
+
 void TMetafile::LoadFromBytes(const Byte* Data, size_t Size) {
   DWORD D0 = 0;
   if (Size >= 4) std::memcpy(&D0, Data, 4);
@@ -117,7 +169,8 @@ void TMetafile::LoadFromBytes(const Byte* Data, size_t Size) {
     if (Size < sizeof H + 18) throw EInvalidGraphic(SInvalidMetafile);
     std::memcpy(&H, Data, sizeof H);
     Integer W = H.Right - H.Left, Ht = H.Bottom - H.Top;
-    if (H.Inch == 0 || W <= 0 || Ht <= 0) throw EInvalidGraphic(SInvalidMetafile);
+    if (H.Inch == 0 || W <= 0 || Ht <= 0 || !WindowsRecordsFit(Data + sizeof H, Size - sizeof H))
+      throw EInvalidGraphic(SInvalidMetafile);
     // The bounds in the header's own units become the frame in 0.01 mm.
     Integer MMW = MulDiv(W, 2540, H.Inch), MMH = MulDiv(Ht, 2540, H.Inch);
     METAFILEPICT Pict{MM_ANISOTROPIC, MMW, MMH, nullptr};
@@ -135,7 +188,8 @@ void TMetafile::LoadFromBytes(const Byte* Data, size_t Size) {
   ENHMETAHEADER Head;
   std::memcpy(&Head, Data, sizeof Head);
   // The header's own size must fit the data before the system reads it.
-  if (Head.nBytes < sizeof Head || Head.nBytes > Size) throw EInvalidGraphic(SInvalidMetafile);
+  if (Head.nBytes < sizeof Head || Head.nBytes > Size || !EnhancedRecordsFit(Data, Head.nBytes))
+    throw EInvalidGraphic(SInvalidMetafile);
   HENHMETAFILE E = SetEnhMetaFileBits(Head.nBytes, Data);
   if (!E) throw EInvalidGraphic(SInvalidMetafile);
   Take(E, Head.rclFrame.right - Head.rclFrame.left, Head.rclFrame.bottom - Head.rclFrame.top);

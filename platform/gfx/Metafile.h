@@ -6,6 +6,12 @@
 
 namespace jorv {
 
+// False when Data starts as an enhanced or a placeable metafile whose
+// records do not lie end to end inside it. Every player of the system
+// trusts those sizes (one of 0 keeps it on the same record for good), so
+// whoever hands picture bytes to a system decoder asks this first.
+bool MetafileRecordsFit(const Byte* Data, size_t Size);
+
 class TMetafile : public TGraphic {
  public:
   TMetafile() = default;

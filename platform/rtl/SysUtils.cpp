@@ -823,6 +823,8 @@ namespace {
   throw EConvertError(L"Format '" + format + L"' invalid or incompatible with argument");
 }
 
+constexpr Int64 MaxFormatWidth = 1 << 20;
+
 String PadDigits(String digits, int precision) {
   if (precision > 0 && int(digits.size()) < precision)
     digits.insert(0, size_t(precision) - digits.size(), L'0');
@@ -842,19 +844,21 @@ String FormatArgs(const String& format, const TVarRec* args, size_t count,
       throw EConvertError(L"No argument for format '" + format + L"'");
     return args[argIndex++];
   };
-  // A number or "*" (taken from the arguments); -1 when absent.
+  // A number or "*" (taken from the arguments); -1 when absent. A width or
+  // precision beyond MaxFormatWidth cannot be meant for a text and would
+  // have the call fill memory: it is a bad format.
   auto number = [&]() -> int {
     if (i < n && format[i] == L'*') {
       ++i;
       const TVarRec& a = nextArg();
-      if (a.Kind != TVarRec::vtInteger) RaiseFormat(format);
+      if (a.Kind != TVarRec::vtInteger || a.I > MaxFormatWidth) RaiseFormat(format);
       return int(a.I);
     }
     if (i >= n || format[i] < L'0' || format[i] > L'9') return -1;
     Int64 v = 0;
     while (i < n && format[i] >= L'0' && format[i] <= L'9') {
       v = v * 10 + (format[i++] - L'0');
-      if (v > 0x7FFFFFFF) RaiseFormat(format);
+      if (v > MaxFormatWidth) RaiseFormat(format);
     }
     return int(v);
   };

@@ -230,6 +230,42 @@ TEST(EditPersistence, IniKeepsTextAndHistoryBetweenRuns) {
   EXPECT_EQ(Rows(E->Lookup()->ValueList()), std::vector<String>{L"BER"});
 }
 
+TEST(EditPersistence, HistoryReadsTheNumberedEntriesThatAreThere) {
+  TTempDir Dir;
+  const String File = Dir.Path(L"h.ini");
+  {
+    TIniFile Ini(File);
+    // A count far beyond the entries, gaps, and names that only look numbered.
+    Ini.WriteInteger(L"Town", L"LOOKUPCOUNT", 2000000000);
+    Ini.WriteString(L"Town", L"LOOKUPDISPL10", L"b");
+    Ini.WriteString(L"Town", L"lookupdispl2", L"a");
+    Ini.WriteString(L"Town", L"LOOKUPDISPL02", L"zero-padded");
+    Ini.WriteString(L"Town", L"LOOKUPDISPL-1", L"negative");
+    Ini.WriteString(L"Town", L"LOOKUPVAL3", L"v");
+    Ini.WriteInteger(L"Small", L"LOOKUPCOUNT", 1);
+    Ini.WriteString(L"Small", L"LOOKUPDISPL1", L"one");
+    Ini.WriteString(L"Small", L"LOOKUPDISPL2", L"beyond the count");
+  }
+  const struct {
+    const wchar_t* Name;
+    std::vector<String> Displays, Values;
+  } Cases[] = {{L"Town", {L"a", L"b"}, {L"v"}}, {L"Small", {L"one"}, {}}};
+  for (const auto& C : Cases) {
+    TTestForm Form;
+    auto* E = new TExEdit(Form.Get());
+    E->SetName(C.Name);
+    E->SetParent(Form.Get());
+    E->Persistence()->SetEnable(true);
+    E->Persistence()->SetKey(File);
+    E->Lookup()->SetEnabled(true);
+    E->Lookup()->SetHistory(true);
+    E->LoadPersist();
+    EXPECT_EQ(Rows(E->Lookup()->DisplayList()), C.Displays) << C.Name;
+    EXPECT_EQ(Rows(E->Lookup()->ValueList()), C.Values) << C.Name;
+    E->Persistence()->SetEnable(false);
+  }
+}
+
 TEST(EditPersistence, MissingOrAtSignLeavesTheText) {
   TTempDir Dir;
   const String File = Dir.Path(L"e.ini");

@@ -31,6 +31,11 @@ TEST(RangeList, ParsesItemsRangesAndReportsBadOnes) {
       {L"2;1-3", {2, 1, 3}, true},
       {L"1-x,8", {8}, false},
       {L"0-2000000000", {}, false},
+      // Values named again keep their first place; the rest follow in order.
+      {L"5-7,1-9", {5, 6, 7, 1, 2, 3, 4, 8, 9}, true},
+      {L"2-3,5-6,1-7", {2, 3, 5, 6, 1, 4, 7}, true},
+      {L"1-2,3-4,2-5,4", {1, 2, 3, 4, 5}, true},
+      {L"9,1-9,5-12", {9, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12}, true},
   };
   for (const auto& C : Cases) {
     TRangeList L;

@@ -122,7 +122,17 @@ TEST(Metafile, RefusesMalformedDataAndKeepsItsPicture) {
   NoInch[14] = NoInch[15] = 0;
   TBytes Short(Wmf.begin(), Wmf.begin() + 30);
   TBytes Text(64, 'x');
-  for (const TBytes& Bad : {Truncated, NoInch, Short, Text, TBytes{}}) {
+  // Records the system's player would loop on or read past: the enhanced
+  // metafile's second record sized 0 or reaching beyond the data, and the
+  // placeable one's first record sized 0 words.
+  DWORD HeaderSize = 0;
+  std::memcpy(&HeaderSize, Emf.data() + 4, 4);
+  TBytes ZeroRecord = Emf, LongRecord = Emf, ZeroWords = Wmf;
+  const DWORD Zero = 0, Beyond = DWORD(Emf.size());
+  std::memcpy(ZeroRecord.data() + HeaderSize + 4, &Zero, 4);
+  std::memcpy(LongRecord.data() + HeaderSize + 4, &Beyond, 4);
+  std::memcpy(ZeroWords.data() + 22 + 18, &Zero, 4);
+  for (const TBytes& Bad : {Truncated, NoInch, Short, Text, TBytes{}, ZeroRecord, LongRecord, ZeroWords}) {
     TMetafile M;
     M.SetHandle(MakeRedBlue());
     Integer W = M.Width();

@@ -119,6 +119,10 @@ TEST(Format, RejectsBadDirectivesAndMissingArguments) {
       {L"abc %", {1}, L"Format 'abc %' invalid or incompatible with argument"},
       {L"%d %d", {1}, L"No argument for format '%d %d'"},
       {L"%2:d", {1}, L"No argument for format '%2:d'"},
+      // Widths and precisions no text needs, which would fill memory.
+      {L"%2147483647d", {1}, L"Format '%2147483647d' invalid or incompatible with argument"},
+      {L"%*s", {2000000, L"x"}, L"Format '%*s' invalid or incompatible with argument"},
+      {L"%.1048577d", {1}, L"Format '%.1048577d' invalid or incompatible with argument"},
   };
   for (auto& c : cases) {
     try {
