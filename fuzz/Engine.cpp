@@ -107,11 +107,20 @@ TRunReport FuzzTarget(const TFuzzTarget& Target, const TFuzzOptions& Options) {
       std::memcpy(Shared->Data, Input.data(), Input.size());
       Shared->Iteration = static_cast<LONG64>(I);
     }
-    ArmWatchdog(&Target, &Input, Options.FailureRoot);
+    ArmWatchdog(&Target, &Input, Options.FailureRoot, Options.SystemFaultRoot);
     const std::string Why = RunInput(Target, Input, Options.CheckLeaks);
     DisarmWatchdog();
     ++Result.Tried;
-    if (!Why.empty()) {
+    if (!Why.empty() && Target.SystemDecoders && Why.rfind("leak:", 0) == 0) {
+      // The system's decoders under Wine keep objects of their own for
+      // some pictures; ours are counted by the targets of our own readers.
+      ++Result.SystemFaults;
+      const String Saved =
+          Options.SystemFaultRoot.empty() ? String() : SaveFailure(Options.SystemFaultRoot, Target, Input, "leak");
+      std::printf("SYSTEM %s: %s inside the system's decoders%s%s\n", Target.Name, Why.c_str(),
+                  Saved.empty() ? "" : " -> ", Narrow(Saved).c_str());
+      std::fflush(stdout);
+    } else if (!Why.empty()) {
       ++Result.Failures;
       const String Saved = Options.FailureRoot.empty() ? String() : SaveFailure(Options.FailureRoot, Target, Input, "fail");
       Report(Target, Why, Saved);
@@ -119,6 +128,7 @@ TRunReport FuzzTarget(const TFuzzTarget& Target, const TFuzzOptions& Options) {
     if (TSharedState* Shared = Options.Shared) {
       Shared->Tried = static_cast<LONG64>(Result.Tried);
       Shared->Failures = static_cast<LONG>(Result.Failures);
+      Shared->SystemFaults = static_cast<LONG>(Result.SystemFaults);
     }
   }
   return Result;
@@ -260,16 +270,58 @@ struct TWatch {
   const TFuzzTarget* Target = nullptr;
   const TInput* Input = nullptr;
   String FailureRoot;
+  String SystemFaultRoot;
   ULONGLONG Started = 0;
   HANDLE Runner = nullptr;  // the thread that runs the inputs
+  String Blamed;            // where the hung thread stands, once printed
 };
 TWatch* Watch = nullptr;
 
 DWORD WINAPI PrintRunnerStack(void*) {
   CONTEXT Context{};
   Context.ContextFlags = CONTEXT_FULL;
-  if (SuspendThread(Watch->Runner) != DWORD(-1) && GetThreadContext(Watch->Runner, &Context)) PrintStack(Context);
+  if (SuspendThread(Watch->Runner) == DWORD(-1)) return 0;
+  const bool Read = GetThreadContext(Watch->Runner, &Context);
+  // Held still only for its registers: suspended, it might keep a lock of
+  // the heap or the loader that the printing and the saving need.
+  ResumeThread(Watch->Runner);
+  if (Read) Watch->Blamed = PrintStack(Context);
   return 0;
+}
+
+// The module the hung thread stands in; empty when its stack could not be
+// read within two seconds (the hung thread may hold a lock the printing
+// needs).
+String HungModule() {
+  HANDLE Printer = CreateThread(nullptr, 0, PrintRunnerStack, nullptr, 0, nullptr);
+  if (!Printer) return String();
+  const bool Printed = WaitForSingleObject(Printer, 2000) == WAIT_OBJECT_0;
+  CloseHandle(Printer);
+  return Printed ? Watch->Blamed : String();
+}
+
+[[noreturn]] void EndHungInput(const TFuzzTarget& Target) {
+  char Why[64];
+  std::snprintf(Why, sizeof Why, "input still running after %u ms", Target.TimeLimitMs);
+  if (Target.SystemDecoders) {
+    // Printed first, to tell a system decoder's own slowness from ours.
+    std::printf("%s: %s\n", Target.Name, Why);
+    const String Module = HungModule();
+    if (!Module.empty() && !SameText(Module, ExtractFileName(ParamStr(0)))) {
+      const String Saved =
+          Watch->SystemFaultRoot.empty() ? String() : SaveFailure(Watch->SystemFaultRoot, Target, *Watch->Input, "hang");
+      std::printf("SYSTEM %s: hang inside %s%s%s\n", Target.Name, Narrow(Module).c_str(), Saved.empty() ? "" : " -> ",
+                  Narrow(Saved).c_str());
+      std::fflush(stdout);
+      TerminateProcess(GetCurrentProcess(), ExitSystemHang);
+    }
+  }
+  String Saved;
+  if (!Watch->FailureRoot.empty()) Saved = SaveFailure(Watch->FailureRoot, Target, *Watch->Input, "hang");
+  Report(Target, std::string("hang: ") + Why, Saved);
+  if (!Target.SystemDecoders) HungModule();
+  TerminateProcess(GetCurrentProcess(), ExitHang);
+  for (;;) Sleep(INFINITE);
 }
 
 DWORD WINAPI WatchdogThread(void*) {
@@ -277,20 +329,7 @@ DWORD WINAPI WatchdogThread(void*) {
     Sleep(50);
     EnterCriticalSection(&Watch->Lock);
     const TFuzzTarget* Target = Watch->Target;
-    if (Target && GetTickCount64() - Watch->Started > Target->TimeLimitMs) {
-      String Saved;
-      if (!Watch->FailureRoot.empty()) Saved = SaveFailure(Watch->FailureRoot, *Target, *Watch->Input, "hang");
-      char Why[64];
-      std::snprintf(Why, sizeof Why, "hang: input still running after %u ms", Target->TimeLimitMs);
-      Report(*Target, Why, Saved);
-      // The hung thread may hold a lock the printing needs: the stack gets
-      // two seconds, the process ends either way.
-      if (HANDLE Printer = CreateThread(nullptr, 0, PrintRunnerStack, nullptr, 0, nullptr)) {
-        WaitForSingleObject(Printer, 2000);
-        CloseHandle(Printer);
-      }
-      TerminateProcess(GetCurrentProcess(), ExitHang);
-    }
+    if (Target && GetTickCount64() - Watch->Started > Target->TimeLimitMs) EndHungInput(*Target);
     LeaveCriticalSection(&Watch->Lock);
   }
 }
@@ -306,12 +345,14 @@ void StartWatchdog() {
   CloseHandle(CreateThread(nullptr, 0, WatchdogThread, nullptr, 0, nullptr));
 }
 
-void ArmWatchdog(const TFuzzTarget* Target, const TInput* Input, const String& FailureRoot) {
+void ArmWatchdog(const TFuzzTarget* Target, const TInput* Input, const String& FailureRoot,
+                 const String& SystemFaultRoot) {
   if (!Watch) return;
   EnterCriticalSection(&Watch->Lock);
   Watch->Target = Target;
   Watch->Input = Input;
   Watch->FailureRoot = FailureRoot;
+  Watch->SystemFaultRoot = SystemFaultRoot;
   Watch->Started = GetTickCount64();
   LeaveCriticalSection(&Watch->Lock);
 }

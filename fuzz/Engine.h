@@ -15,6 +15,7 @@ struct TSharedState {
   volatile LONG64 Iteration = 0;
   volatile LONG64 Tried = 0;
   volatile LONG Failures = 0;
+  volatile LONG SystemFaults = 0;  // leaks and hangs inside the system's own decoders
   volatile LONG Size = 0;
   // The module a crash is blamed on, written by the dying worker.
   volatile wchar_t Blamed[64] = {};
@@ -24,11 +25,12 @@ struct TSharedState {
 // Exit codes a worker ends with besides 0.
 constexpr UINT ExitHang = 97;
 constexpr UINT ExitSetup = 98;
+constexpr UINT ExitSystemHang = 99;  // hung inside a system module, reported already
 
 struct TFuzzOptions {
   String CorpusRoot;
   String FailureRoot;  // empty: failures are reported, not saved
-  String SystemFaultRoot;  // where crashes inside system modules are kept
+  String SystemFaultRoot;  // where crashes, hangs and leaks inside system modules are kept
   uint64_t Seed = 1;
   uint64_t FirstIteration = 0;
   double Seconds = 10;
@@ -41,6 +43,7 @@ struct TFuzzOptions {
 struct TRunReport {
   uint64_t Tried = 0;
   unsigned Failures = 0;
+  unsigned SystemFaults = 0;
 };
 
 // Loads the samples of the target's corpus folder and those made in code.
@@ -67,9 +70,12 @@ void InstallCrashReport(TSharedState* Shared = nullptr);
 
 // Watches the input that runs now from a thread of its own and ends the
 // process with ExitHang when it takes longer than its limit, after saving
-// it where the run saves failures.
+// it where the run saves failures. A target of the system's decoders that
+// hangs inside a system module ends with ExitSystemHang instead, its input
+// saved below SystemFaultRoot.
 void StartWatchdog();
-void ArmWatchdog(const TFuzzTarget* Target, const TInput* Input, const String& FailureRoot);
+void ArmWatchdog(const TFuzzTarget* Target, const TInput* Input, const String& FailureRoot,
+                 const String& SystemFaultRoot = String());
 void DisarmWatchdog();
 
 // Whether the C runtime's heap blocks carry guard bytes (a per-program

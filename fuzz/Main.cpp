@@ -3,9 +3,10 @@
 //            [--system-faults DIR]
 //       every target (or those named) in worker processes, S seconds shared
 //       among them; prints the inputs tried per target and every failure.
-//       A crash inside a system module (a picture decoder of the system)
-//       is kept apart in the second folder: it is not ours to mend, and
-//       replaying it would only crash the test.
+//       A crash inside a system module (a picture decoder or metafile
+//       player of the system), and for those targets a hang inside one or
+//       objects left behind, is kept apart in the second folder: it is not
+//       ours to mend, and replaying it would only crash or stall the test.
 //   jorvfuzz --replay DIR [--inputs N] --corpus DIR
 //       in this one process: every saved input below DIR/<target>/, then N
 //       generated inputs of each target; fails when any input fails.
@@ -89,13 +90,13 @@ int Fuzz(const std::vector<const TFuzzTarget*>& Chosen, const TFuzzOptions& Opti
   unsigned Failures = 0, SystemFaults = 0;
   for (const TFuzzTarget* Target : Chosen) {
     const TTargetTotals Totals = SuperviseTarget(*Target, Each);
-    std::printf("%-18s %10llu inputs, %u failures, %u crashes inside system modules\n", Target->Name,
+    std::printf("%-18s %10llu inputs, %u failures, %u faults inside system modules\n", Target->Name,
                 static_cast<unsigned long long>(Totals.Tried), Totals.Failures, Totals.SystemFaults);
     std::fflush(stdout);
     Failures += Totals.Failures;
     SystemFaults += Totals.SystemFaults;
   }
-  std::printf("%u failures; %u crashes inside system modules\n", Failures, SystemFaults);
+  std::printf("%u failures; %u faults inside system modules\n", Failures, SystemFaults);
   return Failures ? 1 : 0;
 }
 

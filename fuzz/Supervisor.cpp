@@ -51,7 +51,8 @@ String WorkerCommand(const TFuzzTarget& Target, const TFuzzOptions& Options, con
                 static_cast<unsigned long long>(Options.Seed),
                 static_cast<unsigned long long>(Options.FirstIteration), Seconds);
   return Quoted(ParamStr(0)) + L" --worker " + UTF8Decode(Target.Name) + L" --shared " + SharedName +
-         L" --corpus " + Quoted(Options.CorpusRoot) + L" --failures " + Quoted(Options.FailureRoot) + Numbers;
+         L" --corpus " + Quoted(Options.CorpusRoot) + L" --failures " + Quoted(Options.FailureRoot) +
+         (Options.SystemFaultRoot.empty() ? String() : L" --system-faults " + Quoted(Options.SystemFaultRoot)) + Numbers;
 }
 
 // Starts one worker and waits for it; its exit code, or STILL_ACTIVE when
@@ -95,6 +96,7 @@ TTargetTotals SuperviseTarget(const TFuzzTarget& Target, const TFuzzOptions& Opt
     TSharedState& State = *Shared.State();
     Totals.Tried += static_cast<uint64_t>(State.Tried);
     Totals.Failures += static_cast<unsigned>(State.Failures);
+    Totals.SystemFaults += static_cast<unsigned>(State.SystemFaults);
     if (Code == 0) break;
     if (Code == ExitSetup) {
       std::printf("FAIL %s: the worker could not start\n", Target.Name);
@@ -103,7 +105,11 @@ TTargetTotals SuperviseTarget(const TFuzzTarget& Target, const TFuzzOptions& Opt
     }
     ++Totals.Tried;
     ++Totals.Failures;
-    if (Code != ExitHang && IsSystemFault(State)) {
+    if (Code == ExitSystemHang) {
+      // The worker saved and reported it: not ours to mend either.
+      --Totals.Failures;
+      ++Totals.SystemFaults;
+    } else if (Code != ExitHang && IsSystemFault(State)) {
       // Not ours to mend: kept apart, out of the replay, and counted apart.
       --Totals.Failures;
       ++Totals.SystemFaults;
