@@ -280,7 +280,9 @@ class TRenderer {
     return nullptr;
   }
 
-  bool Pass(TPassState& S, String& Text, const TRect& R, bool Measuring, bool Drawing,
+  // Lays out (and draws) one line of Text from position From on; From
+  // moves to where the next line starts.
+  bool Pass(TPassState& S, const String& Text, Integer& From, const TRect& R, bool Measuring, bool Drawing,
             TLineMetrics& M, String* Source);
   void ApplyTag(TPassState& S, const String& Tag, const TRect& R, bool Drawing, TLineMetrics& M);
   void InlineBox(TPassState& S, Integer W, Integer H, TLineMetrics& M,
@@ -913,8 +915,8 @@ void TRenderer::ApplyTag(TPassState& S, const String& Tag, const TRect& R, bool 
   }
 }
 
-bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring, bool Drawing,
-                     TLineMetrics& M, String* Source) {
+bool TRenderer::Pass(TPassState& S, const String& Text, Integer& From, const TRect& R, bool Measuring,
+                     bool Drawing, TLineMetrics& M, String* Source) {
   M.Width = 0;
   M.Full = M.Ends = false;
   CurX = R.Left + (PV && Drawing ? S.LineOffset : 0);
@@ -932,7 +934,7 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
   Integer TrailingSpace = 0;
   String Visible;
   bool FirstRun = true;
-  Integer Pos1 = 1;
+  Integer Pos1 = From;
   while (Pos1 <= Integer(Text.size()) && !M.Ends && !M.Full) {
     String Token;
     Integer Start = Pos1;
@@ -1031,7 +1033,7 @@ bool TRenderer::Pass(TPassState& S, String& Text, const TRect& R, bool Measuring
     TrailingSpace = Run.back() == L' ' ? C->TextWidth(L" ") : 0;
     if (Source) *Source += Token;
   }
-  Text.erase(0, Pos1 - 1);
+  From = Pos1;
   if (M.Width - TrailingSpace + (PV ? 2 : 0) > MaxWidth)
     MaxWidth = M.Width - TrailingSpace + (PV ? 2 : 0);
   if (Drawing && S.InAnchor && FocusStartX >= 0 && S.AnchorNo - 1 == FocusAnchor) {
@@ -1133,14 +1135,17 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
   Line.Left += 1;
   bool Result = false;
   Integer TotalH = 0;
+  // Lines are read on from a position rather than cut off the front of the
+  // text, so a text of many lines costs its length, not length times lines.
+  Integer From = 1;
   while (true) {
     if (E.PV) {
-      size_t a = 0, b = S.size();
-      while (a < b && IsTrimmed(S[a])) ++a;
-      while (b > a && IsTrimmed(S[b - 1])) --b;
-      S = S.substr(a, b - a);
+      while (From <= Integer(S.size()) && IsTrimmed(S[size_t(From - 1)])) ++From;
+      size_t b = S.size();
+      while (b >= size_t(From) && b > 0 && IsTrimmed(S[b - 1])) --b;
+      S.resize(b);
     }
-    if (S.empty()) break;
+    if (From > Integer(S.size())) break;
     // 4.1
     Canvas->Font()->Assign(Font1.get());
     TPassState Saved = P1;
@@ -1152,7 +1157,7 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
     // 4.2 measuring pass
     String Source;
     E.FirstPass = true;
-    E.Pass(P1, S, Line, true, false, M, &Source);
+    E.Pass(P1, S, From, Line, true, false, M, &Source);
     Font1->Assign(Canvas->Font());
     P1.InAnchor = Saved.InAnchor;
     P1.AnchorURL = Saved.AnchorURL;
@@ -1181,9 +1186,9 @@ bool DrawHTMLText(TCanvas* Canvas, const String& Text, const TRect& Rect,
       M2.TextAnchorHit = false;
       M2.DropRest = false;
       M2.Raise = 0;  // the raise applies from the aligned picture on
-      String Src = Source;
+      Integer SourceFrom = 1;
       Integer Keep = E.MaxWidth;
-      E.Pass(P2, Src, Placed, TestOnly, !TestOnly, M2, nullptr);
+      E.Pass(P2, Source, SourceFrom, Placed, TestOnly, !TestOnly, M2, nullptr);
       E.MaxWidth = Keep;
       Font2->Assign(Canvas->Font());
       if (E.ControlOrImageHit) Result = true;
