@@ -236,8 +236,10 @@ void TExWatch::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Intege
   SetHour(static_cast<Byte>(XYToHour(X, Y)));
 }
 
+// The label and the half that dial clicks mean change also without
+// animation, which only decides whether the label rolls.
 void TExWatch::ToggleHalfDay() {
-  if (FAnimation) SetAM(!FAM);
+  SetAM(!FAM);
   Word H = 0, M = 0, S = 0, MS = 0;
   DecodeTime(FTime, H, M, S, MS);
   FCurrentHourTo = static_cast<Byte>(H < 12 ? H + 12 : H - 12);

@@ -259,6 +259,9 @@ class TExWatch : public TCustomControl {
   bool FReadOnly = false;
 };
 
+// The clock colours of a library look, applied to A.
+void ApplyWatchLook(TWatchAppearance* A, foundation::TZVQStyle AStyle);
+
 // The time separator of the process's locale settings.
 Char TimePickerTimeSeparator();
 
