@@ -3,6 +3,7 @@
 #include "dropdown/CalculatorDropDown.h"
 #include "dropdown/DropDownPublishing.h"
 #include "dropdown/ExWatch.h"
+#include "dropdown/TimePickerDropDown.h"
 
 namespace jorv::dropdown {
 
@@ -119,6 +120,21 @@ JORV_PUBLISH(TExWatch, TControl) {
       .Boolean(L"ShowNumbers", &W::ShowNumbers, &W::SetShowNumbers, true)
       .Enum(L"Style", &W::Style, &W::SetStyle, WatchStyleNames, std::optional<TWatchStyle>(wsClassic))
       .Text(L"Version", &W::Version, &W::SetVersion);
+}
+
+JORV_PUBLISH(TExTimePickerDropDown, TControl) {
+  using P = TExTimePickerDropDown;
+  PublishDropDown(Class, {L"DropDownColorTo", L"DropDownEnabled", L"Text"});
+  Class.Boolean(L"DisabledBorder", &P::DisabledBorder, &P::SetDisabledBorder, true)
+      .Boolean(L"Animation", &P::Animation, &P::SetAnimation, true)
+      .Integer(L"AnimationFactor", &P::AnimationFactor, &P::SetAnimationFactor, 10)
+      .Object(L"WatchSettings", &P::WatchSettings)
+      .DateTime(L"Time", &P::Time, &P::SetTime)
+      .Boolean(L"ShowWatchAMPM", &P::ShowWatchAMPM, &P::SetShowWatchAMPM, true)
+      .Boolean(L"ShowWatchNumbers", &P::ShowWatchNumbers, &P::SetShowWatchNumbers, true)
+      .Boolean(L"ShowTimePicker", &P::ShowTimePicker, &P::SetShowTimePicker, false)
+      .Object(L"WatchAppearance", &P::WatchAppearance)
+      .Boolean(L"ShowSeconds", &P::ShowSeconds, &P::SetShowSeconds, true);
 }
 
 }  // namespace jorv::dropdown

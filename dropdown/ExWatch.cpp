@@ -271,6 +271,11 @@ void TExWatch::Dispatch(TMessage& M) {
 
 // --- setting the time ----------------------------------------------------------------------------------
 
+// A change is complete when it reaches the target of a running animation,
+// and at once when none runs: a clock without animation reports every
+// hour and minute it is set to.
+bool TExWatch::ChangeCompleted(bool AtTarget) const { return AtTarget || !FAnimationTimer->Enabled(); }
+
 void TExWatch::SetHour(Byte Value) {
   Word H = 0, M = 0, S = 0, MS = 0;
   DecodeTime(CurrentWatchTime(), H, M, S, MS);
@@ -283,7 +288,7 @@ void TExWatch::SetHour(Byte Value) {
   }
   StoreTime(EncodeTime(Value, M, S, MS));
   RepaintPointers();
-  if (Value == FCurrentHourTo && OnChange) OnChange(this);
+  if (ChangeCompleted(Value == FCurrentHourTo) && OnChange) OnChange(this);
 }
 
 void TExWatch::SetMinute(Byte Value) {
@@ -305,7 +310,7 @@ void TExWatch::SetMinute(Byte Value) {
   }
   StoreTime(EncodeTime(H, Value, S, MS));
   RepaintPointers();
-  if (Value == FCurrentMinuteTo && OnChange) OnChange(this);
+  if (ChangeCompleted(Value == FCurrentMinuteTo) && OnChange) OnChange(this);
 }
 
 namespace {

@@ -228,6 +228,7 @@ class TExWatch : public TCustomControl {
   void DrawPolygonPointers(foundation::TGPGraphics& G, double HourAngle, double MinuteAngle);
   void DrawCenterPoint(foundation::TGPGraphics& G);
   void StoreTime(TDateTime Value);
+  bool ChangeCompleted(bool AtTarget) const;
   void SetAM(bool Value);
   void RollAMPM(bool ToAM);
   void AnimationTimerTick(TObject* Sender);

@@ -3,6 +3,7 @@
 
 #include "dropdown/CalculatorDropDown.h"
 #include "dropdown/ExWatch.h"
+#include "dropdown/TimePickerDropDown.h"
 #include "platform/rtl/DateUtils.h"
 #include "tests/support/StreamCheck.h"
 
@@ -35,6 +36,19 @@ TEST(CalcClockStreaming, CalculatorAndClockKeepTheirSettings) {
   EXPECT_EQ(WatchCopy.Style(), wsTower);
   EXPECT_EQ(WatchCopy.Appearance()->Shape(), wsRect);
   EXPECT_EQ(WatchCopy.Settings()->TimeOffset(), 90);
+
+  TExTimePickerDropDown Picker(nullptr);
+  Picker.SetShowSeconds(false);
+  Picker.SetTime(EncodeTime(7, 45, 0, 0));
+  Picker.SetShowTimePicker(true);
+  Picker.WatchAppearance()->SetShape(wsRoundRect);
+  TExTimePickerDropDown PickerCopy(nullptr);
+  ReadBytesInto(WrittenBytes(&Picker), &PickerCopy);
+  EXPECT_FALSE(PickerCopy.ShowSeconds());
+  EXPECT_EQ(PickerCopy.Time(), EncodeTime(7, 45, 0, 0));
+  EXPECT_EQ(PickerCopy.Text(), L"07:45");
+  EXPECT_TRUE(PickerCopy.ShowTimePicker());
+  EXPECT_EQ(PickerCopy.WatchAppearance()->Shape(), wsRoundRect);
 }
 
 }  // namespace
