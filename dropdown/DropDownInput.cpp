@@ -176,6 +176,9 @@ void TExCustomDropDown::ApplyThousandSeparators() {
   const String NewValue = Sign + IntegerPart + DecimalPart;
   FBlockChange = Text() != NewValue;
   SetRawText(FPrefix + NewValue + FSuffix);
+  // An editor without a window yet (one being read from a stream) has no
+  // caret to keep.
+  if (!HandleAllocated()) return;
   SetSelStart(Max(0, Caret + static_cast<Integer>(NewValue.size()) - OldLength));
   SetSelLength(0);
 }
