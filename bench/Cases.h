@@ -21,5 +21,8 @@ void DatabaseCase(TTable& Table);
 void SortCase(TTable& Table);
 void HtmlCase(TTable& Table);
 void StartupCase(TTable& Table, const TStartupPrograms& Programs);
+// The multi-column drop-down with 10,000 items: opening, and a typed
+// character's completion, against the same with 100 items.
+void DropDownCase(TTable& Table);
 
 }  // namespace jorv::bench

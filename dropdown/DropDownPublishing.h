@@ -1,6 +1,6 @@
 #pragma once
-// The published properties every drop-down editor starts from, shared by
-// the files that publish the drop-downs.
+// What every drop-down publishes of the base, for the files that publish
+// the drop-downs' properties.
 #include <initializer_list>
 #include "dropdown/ExDropDown.h"
 #include "platform/gfx/Bitmap.h"
@@ -9,6 +9,8 @@
 #include "platform/ui/ControlPublished.h"
 
 namespace jorv::dropdown {
+
+extern const TEnumInfo ItemLayoutNames;
 
 inline const TEnumInfo DropPositionNames{{L"dpAuto", L"dpDown", L"dpUp"}};
 inline const TEnumInfo LabelPositionNames{

@@ -124,6 +124,23 @@ TColor ColorToRGB(TColor Color) {
   return Color;
 }
 
+String ColorToWebColorName(TColor Color) {
+  struct TWebColor {
+    TColor Value;
+    const wchar_t* Name;
+  };
+  static constexpr TWebColor WebColors[] = {
+#define JORV_WEB(name, rrggbb) {clWeb##name, L"clWeb" #name},
+#include "platform/gfx/WebColors.inc"
+#undef JORV_WEB
+  };
+  for (const TWebColor& Entry : WebColors)
+    if (Entry.Value == Color) return Entry.Name;
+  wchar_t Text[8];
+  swprintf(Text, 8, L"#%02X%02X%02X", GetRValue(Color), GetGValue(Color), GetBValue(Color));
+  return Text;
+}
+
 bool ColorToIdent(Integer Color, String& Ident) {
   for (const auto& e : Colors)
     if (e.Value == Color) {

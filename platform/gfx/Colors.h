@@ -92,6 +92,8 @@ TColor ColorToRGB(TColor Color);
 // regard to case.
 bool ColorToIdent(Integer Color, String& Ident);
 bool IdentToColor(const String& Ident, Integer& Color);
+// The web colour name of an RGB colour ("clWebSnow"), else "#RRGGBB".
+String ColorToWebColorName(TColor Color);
 // A name when the colour has one, else "$00BBGGRR".
 String ColorToString(TColor Color);
 // A name, or an integer in decimal or "$" / "0x" hexadecimal;
