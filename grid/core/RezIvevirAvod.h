@@ -804,7 +804,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   String VersionText() const;
 
   // Rows moved whole, with every stored column (grid/interaction).
-  std::unique_ptr<TStringList> TakeRowCells(Integer ARow);
+  void TakeRowCells(Integer ARow, TStringList* Cells);
   void PutRowCells(Integer ARow, TStringList* Cells);
   void CloseRows(Integer ARow, Integer Count, bool MoveHeights);
   void RestoreHiddenRows(std::vector<std::pair<Integer, TGridItem*>> Targets);

@@ -33,12 +33,10 @@ void TRezIvevirAvod::SetFilterLevel(Integer Value) { FHiddenRows->SetFilterLevel
 
 // --- moving whole rows ----------------------------------------------------------------------
 
-std::unique_ptr<TStringList> TRezIvevirAvod::TakeRowCells(Integer ARow) {
-  auto Cells = std::make_unique<TStringList>();
+void TRezIvevirAvod::TakeRowCells(Integer ARow, TStringList* Cells) {
   const Integer Columns = std::max(TotalColCount(), StoredColCount(ARow));
   for (Integer c = 0; c < Columns; ++c) Cells->AddObject(GetGridCell(c, ARow), GetGridObject(c, ARow));
   DropRowData(ARow);
-  return Cells;
 }
 
 void TRezIvevirAvod::PutRowCells(Integer ARow, TStringList* Cells) {
@@ -123,7 +121,7 @@ void TRezIvevirAvod::HideRows(Integer FromRow, Integer ToRow) {
     if (FHiddenRows->IsHidden(r)) continue;
     const Integer Row = D + Taken++;
     ShowRowControls(r, false);
-    FHiddenRows->Add(r, GetRowHeights(Row), 0, TakeRowCells(Row), Place++);
+    TakeRowCells(Row, FHiddenRows->Add(r, GetRowHeights(Row), 0, Place++)->Items());
   }
   CloseRows(D, Shown, true);
 }
@@ -142,7 +140,7 @@ void TRezIvevirAvod::HideRowsEx(Integer FromRow, Integer ToRow) {
   for (Integer r = FromRow; r <= ToRow && Taken < Shown; ++r) {
     if (FHiddenRows->IsHidden(r)) continue;
     const Integer Row = D + Taken++;
-    FHiddenRows->Add(r, GetRowHeights(Row), 0, TakeRowCells(Row));
+    TakeRowCells(Row, FHiddenRows->Add(r, GetRowHeights(Row), 0)->Items());
   }
   CloseRows(D, Shown, true);
 }
@@ -164,7 +162,7 @@ void TRezIvevirAvod::HideRowList(TIntList* RowList) {
   FGridItems->BeginUpdate();
   for (size_t i = 0; i < Rows.size(); ++i) {
     ShowRowControls(Reals[i], false);
-    FHiddenRows->Add(Reals[i], GetRowHeights(Rows[i]), Level, TakeRowCells(Rows[i]));
+    TakeRowCells(Rows[i], FHiddenRows->Add(Reals[i], GetRowHeights(Rows[i]), Level)->Items());
   }
   FGridItems->EndUpdate();
   // Close up: every row not in the list moves to the next free place.

@@ -74,10 +74,8 @@ std::vector<TGridItem*> THiddenRowStore::OfLevel(Integer Level) const {
   return Result;
 }
 
-TGridItem* THiddenRowStore::Add(Integer Idx, Integer Height, Integer Level, std::unique_ptr<TStringList> Cells,
-                                Integer Place) {
+TGridItem* THiddenRowStore::Add(Integer Idx, Integer Height, Integer Level, Integer Place) {
   auto* Item = static_cast<TGridItem*>(FItems->Add());
-  Item->SetItems(Cells.release());
   Item->SetHeight(Height);
   Item->SetLevel(Level);
   Item->SetIdx(Idx);

@@ -47,9 +47,8 @@ class THiddenRowStore {
   // Items of one level, in the order they were made.
   std::vector<TGridItem*> OfLevel(Integer Level) const;
 
-  // A new item at the end, or at Place in the collection; it takes Cells.
-  TGridItem* Add(Integer Idx, Integer Height, Integer Level, std::unique_ptr<TStringList> Cells,
-                 Integer Place = -1);
+  // A new item, with no cells yet, at the end or at Place in the collection.
+  TGridItem* Add(Integer Idx, Integer Height, Integer Level, Integer Place = -1);
   // Frees items whose cells went back to the grid.
   void Remove(const std::vector<TGridItem*>& Gone);
 

@@ -66,7 +66,7 @@ TIntList* ListOf(TIntList& L, std::initializer_list<Integer> Values) {
 TEST(HiddenRowStore, MapsBothWaysByItsStoredIndexes) {
   TGridItems Items;
   THiddenRowStore Store(&Items);
-  for (Integer Idx : {5, 2}) Store.Add(Idx, 20, 0, std::make_unique<TStringList>());
+  for (Integer Idx : {5, 2}) Store.Add(Idx, 20, 0);
   struct {
     Integer Displayed, Real;
   } Cases[] = {{-1, -1}, {0, 0}, {1, 1}, {2, 3}, {3, 4}, {4, 6}, {9, 11}};
