@@ -17,6 +17,8 @@ void CalendarCase(TTable& Table);
 void StringGridCase(TTable& Table);
 void BaseGridCase(TTable& Table);
 void ExtendedGridCase(TTable& Table);
+// Hiding and showing rows of a million-row extended grid.
+void HiddenRowsCase(TTable& Table);
 void DatabaseCase(TTable& Table);
 void SortCase(TTable& Table);
 void HtmlCase(TTable& Table);

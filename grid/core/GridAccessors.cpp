@@ -96,43 +96,6 @@ void TRezIvevirAvod::SetColumnOrder() {
   for (Integer c = 0; c < AllColCount(); ++c) FColumnOrder->Add(c);
 }
 
-// --- rows -----------------------------------------------------------------------------------
-
-void TRezIvevirAvod::BuildHiddenRowLookup() const {
-  if (FHiddenRowLookup) return;
-  FHiddenRowLookup = std::make_unique<TIntList>(0, 0);
-  for (Integer i = 0; i < FGridItems->Count(); ++i)
-    FHiddenRowLookup->Insert(FGridItems->Items(i)->Idx());
-}
-
-Integer TRezIvevirAvod::DisplToRealRow(Integer ARow) const {
-  if (FGridItems->Count() == 0) return ARow;
-  if (ARow < 0) return -1;
-  BuildHiddenRowLookup();
-  // Each hidden row before the answer pushes it one further.
-  Integer Real = ARow;
-  for (Integer i = 0; i < FHiddenRowLookup->Count(); ++i) {
-    if (FHiddenRowLookup->Items(i) > Real) break;
-    ++Real;
-  }
-  return Real;
-}
-
-Integer TRezIvevirAvod::RealToDisplRow(Integer ARow) const {
-  Integer Below = 0;
-  for (Integer i = 0; i < FGridItems->Count(); ++i)
-    if (FGridItems->Items(i)->Idx() < ARow) ++Below;
-  return ARow - Below;
-}
-
-TGridItem* TRezIvevirAvod::FindHiddenRowCells(Integer ARow) const {
-  for (Integer i = 0; i < FGridItems->Count(); ++i) {
-    auto* Item = FGridItems->Items(i);
-    if (Item->Idx() == ARow) return Item;
-  }
-  return nullptr;
-}
-
 // --- cells by real row ------------------------------------------------------------------------
 
 namespace {
@@ -302,12 +265,6 @@ void TRezIvevirAvod::InitOrigColSizes() {
   FOrigColSizes->Clear();
   for (Integer c = 0; c < ColCount(); ++c) FOrigColSizes->Add(GetColWidths(c));
   FOrigWidth = Width();
-}
-
-void TRezIvevirAvod::EndUpdate() {
-  if (FUpdateCount == 0) return;
-  if (--FUpdateCount > 0) return;
-  Invalidate();
 }
 
 }  // namespace jorv::grid

@@ -8,6 +8,7 @@
 #include "grid/base/GridAlphaMask.h"
 #include "grid/base/GridFocusWindow.h"
 #include "grid/core/GridUnit.h"
+#include "grid/interaction/HiddenRowStore.h"
 #include "platform/gfx/DCScope.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/List.h"
@@ -124,6 +125,7 @@ void TRezIvevirAvod::MakeLists() {
   FSyncGrid = std::make_unique<TSyncGrid>(this);
   FGridItems = std::make_unique<TGridItems>();
   FGridItems->OnChanged = [this] { ClearHiddenRowLookup(); };
+  FHiddenRows = std::make_unique<THiddenRowStore>(FGridItems.get());
   FFilter = std::make_unique<TFilter>(this);
   FBalloon = std::make_unique<TBalloonSettings>();
   FShowModified = std::make_unique<TShowModified>();
@@ -249,6 +251,7 @@ void TRezIvevirAvod::ShowModifiedChanged() {
 // registered with it).
 void TRezIvevirAvod::WndProc(TMessage& Message) {
   if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ApplyOfficeTheme();
+  if (HandleInteractionMessage(Message)) return;
   TBaseGrid::WndProc(Message);
 }
 

@@ -5,6 +5,7 @@
 // filtering, files, printing). Behind its members, each concern with state
 // or an algorithm of its own is a class in its own file.
 #include <memory>
+#include <utility>
 #include <vector>
 #include "foundation/ExHintInfo.h"
 #include "foundation/ZVQStyle.h"
@@ -30,6 +31,7 @@ class TPictureContainer;
 namespace jorv::grid {
 
 class TGridFocusWindow;
+class THiddenRowStore;
 
 #define JORV_XGRID_PLAIN(Type, Name, Default)        \
  public:                                             \
@@ -113,6 +115,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool IsHiddenColumn(Integer ColIndex) const;
   bool IsHiddenRow(Integer RowIndex) const { return FindHiddenRowCells(RowIndex) != nullptr; }
   Integer NumHiddenRows() const { return FGridItems->Count(); }
+  Integer TotalRowCount() const { return AllRowCount(); }
   Integer AllRowCount() const { return RowCount() + NumHiddenRows(); }
   // Hidden columns keep their cells; only widths and counts change.
   void HideColumns(Integer FromCol, Integer ToCol);
@@ -192,8 +195,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TIntList* OrigColSizes() const { return FOrigColSizes.get(); }
   bool VirtualCells() const { return FVirtualCells; }
   void SetVirtualCells(bool Value) { FVirtualCells = Value; }
-  void BeginUpdate() { ++FUpdateCount; }
-  void EndUpdate();
   // The grid's own errors for an index outside the grid's cells (hidden
   // columns included).
   void CheckGridCell(Integer ACol, Integer ARow) const;
@@ -557,6 +558,40 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   JORV_XGRID_PLAIN(String, CheckFalse, L"N")
   JORV_XGRID_PLAIN(Char, PasswordChar, L'*')
 
+  // Hiding and showing rows (grid/interaction). Rows are taken out of the
+  // display into the hidden-row store with all their cells and put back
+  // where their stored index stands; list hidings stack as levels.
+  void HideRows(Integer FromRow, Integer ToRow);
+  void HideRow(Integer RowIndex) { HideRows(RowIndex, RowIndex); }
+  void HideRowsEx(Integer FromRow, Integer ToRow);
+  void HideRowList(TIntList* RowList);
+  void UnHideRows(Integer FromRow, Integer ToRow);
+  void UnHideRow(Integer RowIndex);
+  void UnHideRowsAll();
+  void UnHideRowList();
+  Integer FilterLevel() const;
+  void SetFilterLevel(Integer Value);
+  THiddenRowStore* HiddenRows() const { return FHiddenRows.get(); }
+
+  // The update counter, focus, the grid timer, painting and sizing
+  // (grid/interaction).
+  void BeginUpdate();
+  void EndUpdate();
+  void StartUpdate() { ++FUpdateCount; }
+  void ResetUpdate();
+  bool LockUpdate() const { return FUpdateCount > 0; }
+  void SetLockUpdate(bool Value) { Value ? BeginUpdate() : EndUpdate(); }
+  Integer UpdateCount() const { return FUpdateCount; }
+  Integer TimerTicks() const { return FTimerTicks; }
+  bool GridBlink() const { return FGridBlink; }
+  const String& SearchInc() const { return FSearchInc; }
+  void SetSearchInc(const String& Value) { FSearchInc = Value; }
+  Integer SearchTics = 0;
+  bool InvokedFocusChange = false;
+  // The coloured window border of the looks that have one (grid/core).
+  void PaintColoredBorder();
+  JORV_XGRID_PLAIN(bool, FitCellsInGrid, false)
+
   // Published events.
   TAutoAdvanceEvent OnAutoAdvance;
   TCustomCellDrawEvent OnCustomCellBkgDraw;
@@ -768,6 +803,32 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool Destroying() const { return ComponentState().Contains(csDestroying); }
   String VersionText() const;
 
+  // Rows moved whole, with every stored column (grid/interaction).
+  void TakeRowCells(Integer ARow, TStringList* Cells);
+  void PutRowCells(Integer ARow, TStringList* Cells);
+  void CloseRows(Integer ARow, Integer Count, bool MoveHeights);
+  void RestoreHiddenRows(std::vector<std::pair<Integer, TGridItem*>> Targets);
+  void ShowRowControls(Integer RealRow, bool Show);
+  // Window messages of focus, cursor, timer, painting and sizing
+  // (grid/interaction).
+  // True when the message was handled here (the inherited step included).
+  bool HandleInteractionMessage(TMessage& Message);
+  void HandleTimerMessage(TMessage& Message);
+  void HandlePaintMessage(TMessage& Message);
+  void HandleKillFocusMessage(TMessage& Message);
+  void HandleNCPaintMessage(TMessage& Message);
+  void RepaintBlinkingCells();
+  void HoverToCell();
+  bool FSelChange = false;
+  bool FBlockFocus = false;
+  bool FBlockKill = false;
+  Integer FTimerTicks = 0;
+  bool FGridBlink = false;
+  Integer FPaintCount = 0;
+  // A paint asked for while drawing was off, given back when it is on.
+  bool FPaintDeferred = false;
+  String FSearchInc;
+
   // State that the other Parts of the grid share.
   bool FLoaded = false;
   bool FVirtualCells = false;
@@ -851,7 +912,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void UnwrapInRange(const TGridRect& R, const String& Tag);
   void FillRange(bool DoFixed, const std::function<void(Integer, Integer)>& FillCell);
   void BuildHiddenRowLookup() const;
-  void ClearHiddenRowLookup() { FHiddenRowLookup.reset(); }
+  void ClearHiddenRowLookup();
   TCellProperties* ExistingProps(Integer ACol, Integer ARow) const { return PropsAt(ACol, ARow); }
   TCellProperties* WritableProps(Integer ACol, Integer ARow);
   void RepaintCellUnlessUpdating(Integer ACol, Integer ARow);
@@ -940,7 +1001,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
   std::unique_ptr<TSyncGrid> FSyncGrid;
   std::unique_ptr<TGridItems> FGridItems;
-  mutable std::unique_ptr<TIntList> FHiddenRowLookup;
+  std::unique_ptr<THiddenRowStore> FHiddenRows;
   std::unique_ptr<TFilter> FFilter;
   std::unique_ptr<TBalloonSettings> FBalloon;
   std::unique_ptr<TShowModified> FShowModified;

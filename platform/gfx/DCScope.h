@@ -51,6 +51,24 @@ class TWindowDC {
   HDC FDC = nullptr;
 };
 
+// The device context of a whole window, non-client area included
+// (GetWindowDC).
+class TNonClientDC {
+ public:
+  explicit TNonClientDC(HWND Window) : FWindow(Window), FDC(GetWindowDC(Window)) {}
+  ~TNonClientDC() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+  }
+  TNonClientDC(const TNonClientDC&) = delete;
+  TNonClientDC& operator=(const TNonClientDC&) = delete;
+  HDC Handle() const { return FDC; }
+  operator HDC() const { return FDC; }
+
+ private:
+  HWND FWindow = nullptr;
+  HDC FDC = nullptr;
+};
+
 // A memory device context compatible with Reference (the screen for nullptr).
 class TMemoryDC {
  public:

@@ -1,5 +1,6 @@
 #include "platform/rtl/Collection.h"
 #include <algorithm>
+#include <iterator>
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/ScopeExit.h"
 
@@ -156,8 +157,10 @@ void TCollection::InsertItem(TCollectionItem* Item) {
 
 void TCollection::RemoveItem(TCollectionItem* Item) {
   Notify(Item, cnExtracting);
-  auto it = std::find(FItems.begin(), FItems.end(), Item);
-  if (it != FItems.end()) FItems.erase(it);
+  // From the back: clearing removes the last item each time, and a big
+  // collection is cleared at the cost of its size.
+  auto it = std::find(FItems.rbegin(), FItems.rend(), Item);
+  if (it != FItems.rend()) FItems.erase(std::next(it).base());
   Item->FCollection = nullptr;
   Changed();
 }

@@ -120,6 +120,19 @@ Integer TStringGrid::StoredColCount(Integer ARow) const {
   return static_cast<Integer>(FData[ARow]->size());
 }
 
+void TStringGrid::TransferRowData(Integer From, Integer To) {
+  if (From == To || From < 0 || To < 0) return;
+  const Integer Stored = static_cast<Integer>(FData.size());
+  std::unique_ptr<TCellRow> Moved = From < Stored ? std::move(FData[From]) : nullptr;
+  if (!Moved && To >= Stored) return;
+  if (To >= Stored) FData.resize(To + 1);
+  FData[To] = std::move(Moved);
+}
+
+void TStringGrid::DropRowData(Integer ARow) {
+  if (ARow >= 0 && ARow < static_cast<Integer>(FData.size())) FData[ARow].reset();
+}
+
 String TStringGrid::StoredCell(Integer ACol, Integer ARow) const {
   const TCell* C = FindCell(ACol, ARow);
   return C ? C->Text : String();

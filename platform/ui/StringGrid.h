@@ -89,6 +89,13 @@ class TStringGrid : public TDrawGrid {
   // held in one row (0 for a row never written).
   Integer StoredRowCount() const { return static_cast<Integer>(FData.size()); }
   Integer StoredColCount(Integer ARow) const;
+  // Whole stored rows, every cell with its object, kept ones beyond the
+  // column count included: row To takes row From's cells and From is left
+  // empty; DropRowData empties a row. Neither frees an object nor touches
+  // the counts, the sizes or the current cell: they are the caller's, who
+  // moves many rows at the cost of moving each once.
+  void TransferRowData(Integer From, Integer To);
+  void DropRowData(Integer ARow);
 
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
   String GetEditText(Integer ACol, Integer ARow) override;
