@@ -10,6 +10,18 @@ enum TLabelPosition : uint8_t {
   lpBottomRight
 };
 
+// The top-left corner of a label of size Label beside a control at Control,
+// Margin apart; CaptionWidth is the caption's measured width, and Border
+// (2 for a single border) lifts the centred places by half of it.
+TPoint EditLabelPlace(TLabelPosition Position, const TRect& Control, TSize Label, Integer CaptionWidth,
+                      Integer Margin, Integer Border);
+// Bounds of a control aligned to its parent made to leave room for its
+// label at Position.
+void EditLabelRoom(TLabelPosition Position, TAlign Align, TSize Label, Integer Margin, Integer& Left,
+                   Integer& Top, Integer& Width);
+// The caption's width in Font, measured as the placing of a label measures it.
+Integer EditLabelCaptionWidth(const String& Caption, TFont* Font);
+
 class TEditLabel : public TLabel {
  public:
   explicit TEditLabel(TComponent* AOwner) : TLabel(AOwner) {}

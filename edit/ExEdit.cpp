@@ -190,38 +190,11 @@ void TExEdit::UpdateLabel() {
 
 void TExEdit::UpdateLabelPosition() {
   if (!FLabel || !FLabel->Parent()) return;
-  const String Cap = FLabel->Caption();
-  RECT R{0, 0, 1000, 255};
-  HDC DC = GetDC(nullptr);
-  HGDIOBJ Old = SelectObject(DC, FLabel->Font()->Handle());
-  DrawTextW(DC, Cap.c_str(), Len(Cap), &R, DT_CALCRECT | DT_HIDEPREFIX);
-  SelectObject(DC, Old);
-  ReleaseDC(nullptr, DC);
-  const Integer w = R.right - R.left;
-  const Integer L = Left(), T = Top(), W = Width(), H = Height();
-  const Integer LW = FLabel->Width(), LH = FLabel->Height(), M = FLabelMargin;
+  const Integer w = EditLabelCaptionWidth(FLabel->Caption(), FLabel->Font());
+  const TSize LabelSize{FLabel->Width(), FLabel->Height()};
   const Integer b = BorderStyle() == bsSingle ? 2 : 0;
-  const Integer vc = H > LH ? T + (H - b - LH) / 2 : T - (LH - H + b) / 2;
-  const Integer hc = W > LW ? L + (W - LW) / 2 : L - (LW - W) / 2;
-  Integer NT = T, NL = L;
-  switch (FLabelPosition) {
-    case lpLeftTop: NT = T; NL = L - w - M; break;
-    case lpLeftCenter: NT = vc; NL = L - w - M; break;
-    case lpLeftBottom: NT = T + H - LH; NL = L - w - M; break;
-    case lpTopLeft: NT = T - LH - M; NL = L; break;
-    case lpBottomLeft: NT = T + H + M; NL = L; break;
-    case lpLeftTopLeft: NT = T; NL = L - M; break;
-    case lpLeftCenterLeft: NT = vc; NL = L - M; break;
-    case lpLeftBottomLeft: NT = T + H - LH; NL = L - M; break;
-    case lpTopCenter: NT = T - LH - M; NL = hc; break;
-    case lpBottomCenter: NT = T + H + M; NL = hc; break;
-    case lpRightTop: NT = T; NL = L + W + M; break;
-    case lpRightCenter: NT = vc; NL = L + W + M; break;
-    case lpRighBottom: NT = T + H - LH; NL = L + W + M; break;
-    case lpTopRight: NT = T - LH - M; NL = L + W - LW; break;
-    case lpBottomRight: NT = T + H + M; NL = L + W - LW; break;
-  }
-  FLabel->SetBounds(NL, NT, LW, LH);
+  const TPoint At = EditLabelPlace(FLabelPosition, BoundsRect(), LabelSize, w, FLabelMargin, b);
+  FLabel->SetBounds(At.X, At.Y, LabelSize.cx, LabelSize.cy);
   FLabel->SetVisible(Visible());
 }
 
@@ -282,25 +255,9 @@ void TExEdit::SetVisible(bool Value) {
 }
 
 void TExEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
-  if (FLabel) {
-    const Integer LW = FLabel->Width(), LH = FLabel->Height();
-    const TAlign A = Align();
-    switch (FLabelPosition) {
-      case lpLeftTop: case lpLeftCenter: case lpLeftBottom:
-        if (A == alTop || A == alBottom || A == alClient) {
-          ALeft += LW + FLabelMargin;
-          AWidth -= LW + FLabelMargin;
-        }
-        break;
-      case lpTopLeft: case lpTopCenter: case lpTopRight:
-        if (A == alTop || A == alLeft || A == alRight || A == alClient) ATop += LH;
-        break;
-      case lpRightTop: case lpRightCenter: case lpRighBottom:
-        if (A == alTop || A == alBottom || A == alClient) AWidth -= LW + FLabelMargin;
-        break;
-      default: break;
-    }
-  }
+  if (FLabel)
+    EditLabelRoom(FLabelPosition, Align(), TSize{FLabel->Width(), FLabel->Height()}, FLabelMargin, ALeft, ATop,
+                  AWidth);
   TCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (FLabel && FLabel->Parent()) UpdateLabel();
   UpdateEditRect(FFlat);

@@ -34,10 +34,12 @@ class TPaintDC {
   bool FBegun = false;
 };
 
-// A window's (or, for nullptr, the screen's) device context from GetDC.
+// A window's (or, for nullptr, the screen's) device context from GetDC;
+// with Whole, of the whole window, frame included (GetWindowDC).
 class TWindowDC {
  public:
-  explicit TWindowDC(HWND Window) : FWindow(Window), FDC(GetDC(Window)) {}
+  explicit TWindowDC(HWND Window, bool Whole = false)
+      : FWindow(Window), FDC(Whole ? GetWindowDC(Window) : GetDC(Window)) {}
   ~TWindowDC() {
     if (FDC) ReleaseDC(FWindow, FDC);
   }
