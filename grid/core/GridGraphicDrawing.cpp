@@ -194,8 +194,38 @@ void TRezIvevirAvod::DrawCellGraphics(TRect Rect, TCellGraphic* Graphic, TVAlign
   Box.Right = HA == haFull ? R.Right : Box.Left + W;
   Box.Top = VerticalBox(GA, R, H);
   Box.Bottom = GA == vaFull ? R.Bottom : Box.Top + H;
-  TCustomImageList* Images = GetCellImageList(Context.Col, Context.Row);
   switch (Kind) {
+    case ctBitmap:
+    case ctIcon:
+    case ctImageList:
+    case ctDataImage:
+    case ctImages:
+    case ctPicture:
+    case ctFilePicture: DrawImageKinds(C, Graphic, Box, Context); break;
+    case ctRadio:
+    case ctProgressPie:
+    case ctShape:
+    case ctRating:
+    case ctInterface: DrawValueKinds(C, Graphic, Box, Rect, Context); break;
+    case ctRotated: DrawRotatedText(C, Graphic, Rect, VA, Context); break;
+    case ctNode: DrawNodeGlyph(C, Graphic, Rect, Context); break;
+    case ctProgress:
+    case ctRangeIndicator:
+    case ctXPProgress: DrawProgressKinds(C, Graphic, Rect, Context); break;
+    case ctButton:
+    case ctBitButton:
+    case ctExpand: DrawButtonKinds(C, Graphic, Box, R, Context); break;
+    default:
+      if (IsCheckKind(Kind)) DrawCheckKinds(C, Graphic, Box, R, T, Context);
+      break;
+  }
+  if (Kind != ctNode) DrawCommentMarker(C, Graphic, R);
+}
+
+void TRezIvevirAvod::DrawImageKinds(TCanvas* C, TCellGraphic* Graphic, const TRect& Box,
+                                    const TCellGraphicContext& Context) {
+  TCustomImageList* Images = GetCellImageList(Context.Col, Context.Row);
+  switch (Graphic->CellType()) {
     case ctBitmap:
       if (TBitmap* B = Graphic->Bitmap(); B && !B->Empty()) {
         if (Graphic->CellTransparent())
@@ -243,6 +273,13 @@ void TRezIvevirAvod::DrawCellGraphics(TRect Rect, TCellGraphic* Graphic, TVAlign
     case ctFilePicture:
       if (TFilePicture* P = Graphic->FilePicture()) P->DrawPicture(C, Box);
       break;
+    default: break;
+  }
+}
+
+void TRezIvevirAvod::DrawValueKinds(TCanvas* C, TCellGraphic* Graphic, const TRect& Box, const TRect& Rect,
+                                    const TCellGraphicContext& Context) {
+  switch (Graphic->CellType()) {
     case ctRadio: {
       bool Enabled = true;
       CanEditCell(Context.Col, Context.Row, Enabled);
@@ -282,19 +319,8 @@ void TRezIvevirAvod::DrawCellGraphics(TRect Rect, TCellGraphic* Graphic, TVAlign
         I->Draw(C, TRect(Box.Left - 1, Box.Top - 1, Box.Right, Box.Bottom), Context.Col, Context.Row,
                 Context.State.Contains(gdSelected), this);
       break;
-    case ctRotated: DrawRotatedText(C, Graphic, Rect, VA, Context); break;
-    case ctNode: DrawNodeGlyph(C, Graphic, Rect, Context); break;
-    case ctProgress:
-    case ctRangeIndicator:
-    case ctXPProgress: DrawProgressKinds(C, Graphic, Rect, Context); break;
-    case ctButton:
-    case ctBitButton:
-    case ctExpand: DrawButtonKinds(C, Graphic, Box, R, Context); break;
-    default:
-      if (IsCheckKind(Kind)) DrawCheckKinds(C, Graphic, Box, R, T, Context);
-      break;
+    default: break;
   }
-  if (Kind != ctNode) DrawCommentMarker(C, Graphic, R);
 }
 
 void TRezIvevirAvod::DrawCheckKinds(TCanvas* Canvas, TCellGraphic* G, TRect Box, const TRect& R, Integer T,

@@ -1065,6 +1065,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // Steps of the cell graphics' drawing.
   void DrawCheckKinds(TCanvas* Canvas, TCellGraphic* G, TRect Box, const TRect& R, Integer T,
                       const TCellGraphicContext& Context);
+  void DrawImageKinds(TCanvas* Canvas, TCellGraphic* G, const TRect& Box, const TCellGraphicContext& Context);
+  void DrawValueKinds(TCanvas* Canvas, TCellGraphic* G, const TRect& Box, const TRect& Rect,
+                      const TCellGraphicContext& Context);
   void DrawButtonKinds(TCanvas* Canvas, TCellGraphic* G, TRect Box, const TRect& R, const TCellGraphicContext& Context);
   void DrawProgressKinds(TCanvas* Canvas, TCellGraphic* G, TRect R, const TCellGraphicContext& Context);
   void DrawRotatedText(TCanvas* Canvas, TCellGraphic* G, const TRect& R, TVAlignment VA,
