@@ -4,6 +4,7 @@
 // the style.
 #include "foundation/Gradients.h"
 #include "foundation/ZVQStyle.h"
+#include "grid/core/GridGlyphs.h"
 #include "grid/core/RezIvevirAvod.h"
 
 namespace jorv::grid {
@@ -367,9 +368,7 @@ void TRezIvevirAvod::SetColorTones(TColorTones ATones) {
                              std::pair{FControlLook->UnCheckedGlyph(), L"metrocheckoff"},
                              std::pair{FControlLook->RadioOffGlyph(), L"metroradiooff"},
                              std::pair{FControlLook->RadioOnGlyph(), L"metroradioon"}})
-    // A program without the flat glyphs keeps the glyphs it has.
-    if (FindResourceW(GetModuleHandleW(nullptr), Name, MAKEINTRESOURCEW(2)))
-      Glyph->LoadFromResourceName(GetModuleHandleW(nullptr), Name);
+    LoadGridGlyph(Glyph, Name);
   FControlLook->SetFlatButton(true);
   FFloatingFooter->SetColor(ATones.Foreground.BrushColor);
   FSearchFooter->SetColor(ATones.Foreground.BrushColor);

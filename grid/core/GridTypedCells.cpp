@@ -69,10 +69,14 @@ double ParseFloat(const String& Text) {
 TCellType TRezIvevirAvod::GetCellType(Integer ACol, Integer ARow) {
   if (ACol < 0 || ARow < 0) return ctEmpty;
   if (ACol == 0 && FMouseActions->HotmailRowSelect()) return ctRowCheckBox;
-  return ctEmpty;
+  TCellGraphic* G = GetCellGraphic(ACol, ARow);
+  return G ? G->CellType() : ctEmpty;
 }
 
-bool TRezIvevirAvod::GetCellEmpty(Integer ACol, Integer ARow) { return GetCellType(ACol, ARow) == ctEmpty; }
+bool TRezIvevirAvod::GetCellEmpty(Integer ACol, Integer ARow) {
+  TCellGraphic* G = GetCellGraphic(ACol, ARow);
+  return !G || (G->CellType() == ctNone && G->CellComment().empty());
+}
 
 String TRezIvevirAvod::GetCellFloatFormat(Integer, Integer) { return FFloatFormat; }
 

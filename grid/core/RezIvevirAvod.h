@@ -13,6 +13,7 @@
 #include "grid/base/ControlList.h"
 #include "grid/base/GridOptions.h"
 #include "grid/base/IntList.h"
+#include "grid/core/CellGraphic.h"
 #include "grid/core/GridAppearance.h"
 #include "grid/core/GridCoreTypes.h"
 #include "grid/core/GridDataSettings.h"
@@ -304,6 +305,202 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   Integer GetRowIndent(Integer ARow) override;
   bool HasNodes() override { return FNumNodes > 0; }
   bool SelectionChanged() const { return FSelectionChanged; }
+
+  // Cell graphics and controls: one graphic object per cell, added, asked
+  // for, changed and removed (GridCellGraphics.cpp). ACol is a real column
+  // and ARow a display row unless a comment says otherwise; writes outside
+  // the grid raise the grid's errors, reads answer "none".
+  virtual TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow);
+  virtual TPoint GetCellGraphicSize(Integer ACol, Integer ARow);
+  virtual TPoint CalcCellGraphicSize(Integer ACol, Integer ARow, Integer ExtraHeight);
+  virtual TPoint CalcPrintGraphicSize(Integer ACol, Integer ARow, Integer CW, Integer CH, double Scale);
+  TCellGraphic* CreateCellGraphic(Integer ACol, Integer ARow);
+  bool RemoveCellGraphic(Integer ACol, Integer ARow);
+  bool RemoveCellGraphicOfType(Integer ACol, Integer ARow, TCellType ACellType);
+  void AddBitmap(Integer ACol, Integer ARow, TBitmap* ABmp, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitmap(Integer ACol, Integer ARow, bool Transparent, TCellHAlign hal, TCellVAlign val);
+  bool HasBitmap(Integer ACol, Integer ARow) { return GetBitmap(ACol, ARow) != nullptr; }
+  TBitmap* GetBitmap(Integer ACol, Integer ARow);
+  void RemoveBitmap(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitmap); }
+  void AddPicture(Integer ACol, Integer ARow, TPicture* APicture, bool Transparent, TStretchMode StretchMode,
+                  Integer Padding, TCellHAlign hal, TCellVAlign val);
+  TPicture* CreatePicture(Integer ACol, Integer ARow, bool Transparent, TStretchMode StretchMode, Integer Padding,
+                          TCellHAlign hal, TCellVAlign val);
+  bool HasPicture(Integer ACol, Integer ARow) { return GetPicture(ACol, ARow) != nullptr; }
+  TPicture* GetPicture(Integer ACol, Integer ARow);
+  void RemovePicture(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctPicture); }
+  void AddFilePicture(Integer ACol, Integer ARow, TFilePicture* AFilePicture, bool Transparent,
+                      TStretchMode StretchMode, Integer Padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* CreateFilePicture(Integer ACol, Integer ARow, bool Transparent, TStretchMode StretchMode,
+                                  Integer Padding, TCellHAlign hal, TCellVAlign val);
+  TFilePicture* GetFilePicture(Integer ACol, Integer ARow);
+  void RemoveFilePicture(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctFilePicture); }
+  void AddIcon(Integer ACol, Integer ARow, TIcon* AIcon, TCellHAlign hal, TCellVAlign val);
+  TIcon* CreateIcon(Integer ACol, Integer ARow, TCellHAlign hal, TCellVAlign val);
+  void RemoveIcon(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctIcon); }
+  void AddInterfacedCell(Integer ACol, Integer ARow, TInterfacedPersistent* AObject);
+  TInterfacedPersistent* GetInterfacedCell(Integer ACol, Integer ARow);
+  void RemoveInterfacedCell(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctInterface); }
+  void AddRotated(Integer ACol, Integer ARow, SmallInt AAngle, const String& s);
+  void SetRotated(Integer ACol, Integer ARow, SmallInt AAngle);
+  bool IsRotated(Integer ACol, Integer ARow, Integer& aAngle);
+  void RemoveRotated(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRotated); }
+  virtual TCustomImageList* GetCellImageList(Integer ACol, Integer ARow);
+  void AddImageIdx(Integer ACol, Integer ARow, Integer Aidx, TCellHAlign hal, TCellVAlign val);
+  bool GetImageIdx(Integer ACol, Integer ARow, Integer& idx);
+  void SetImageIdx(Integer ACol, Integer ARow, Integer Idx);
+  void RemoveImageIdx(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImageList); }
+  void AddDataImage(Integer ACol, Integer ARow, Integer Aidx, TCellHAlign hal, TCellVAlign val);
+  bool HasDataImage(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctDataImage}); }
+  void RemoveDataImage(Integer ACol, Integer ARow);
+  void AddMultiImage(Integer ACol, Integer ARow, Integer Dir, TCellHAlign hal, TCellVAlign val);
+  TIntList* GetCellImages(Integer ACol, Integer ARow);
+  void RemoveMultiImage(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctImages); }
+  void AddProgress(Integer ACol, Integer ARow, TColor FGColor, TColor BKColor);
+  void AddProgressEx(Integer ACol, Integer ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                     TColor BKTextColor);
+  void AddProgressFormatted(Integer ACol, Integer ARow, TColor FGColor, TColor FGTextColor, TColor BKColor,
+                            TColor BKTextColor, const String& Fmt, Integer Min, Integer Max);
+  bool HasProgress(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctProgress}); }
+  void RemoveProgress(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgress); }
+  void AddExProgress(Integer ACol, Integer ARow, Integer Min, Integer Max);
+  void RemoveExProgress(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctXPProgress); }
+  void AddProgressPie(Integer ACol, Integer ARow, TColor Color, Integer Value);
+  void SetProgressPie(Integer ACol, Integer ARow, Integer Value);
+  void RemoveProgressPie(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctProgressPie); }
+  void AddRangeIndicator(Integer ACol, Integer ARow, Integer Range, TColor NegColor, TColor PosColor,
+                         bool ShowValue);
+  void RemoveRangeIndicator(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRangeIndicator); }
+  void AddShape(Integer ACol, Integer ARow, TCellShape Shape, TColor FillColor, TColor LineColor, TCellHAlign hal,
+                TCellVAlign val);
+  bool HasShape(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctShape}); }
+  void RemoveShape(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctShape); }
+  void SetShapeColor(Integer ACol, Integer ARow, TColor FillColor);
+  TColor GetShapeColor(Integer ACol, Integer ARow);
+  void AddRating(Integer ACol, Integer ARow, Integer Scale, TColor FillColor, TColor EmptyColor);
+  bool HasRating(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctRating}); }
+  void RemoveRating(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRating); }
+  virtual bool DoRatingChange(Integer ACol, Integer ARow, double& NewRate);
+  void AddScrollBar(Integer ACol, Integer ARow, bool AutoRange);
+  bool HasScrollBar(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctScrollbar}); }
+  void RemoveScrollBar(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctScrollbar); }
+  bool HasAutoRangeScrollBar(Integer ACol, Integer ARow);
+  void SetScrollPosition(Integer ACol, Integer ARow, Integer Pos);
+  Integer GetScrollPosition(Integer ACol, Integer ARow);
+  void SetScrollProp(Integer ACol, Integer ARow, const TScrollProp& Prop);
+  TScrollProp GetScrollProp(Integer ACol, Integer ARow);
+  void AddButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption, TCellHAlign hal,
+                 TCellVAlign val);
+  void AddBitButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption, TBitmap* Glyph,
+                    TCellHAlign hal, TCellVAlign val);
+  TBitmap* CreateBitButton(Integer ACol, Integer ARow, Integer bw, Integer bh, const String& Caption,
+                           TCellHAlign hal, TCellVAlign val);
+  // These three take a display column.
+  void SetButtonText(Integer ACol, Integer ARow, const String& Caption);
+  String GetButtonText(Integer ACol, Integer ARow);
+  void PushButton(Integer ACol, Integer ARow, bool Push);
+  bool HasButton(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctButton, ctBitButton}); }
+  void RemoveBitButton(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctBitButton); }
+  void RemoveButton(Integer ACol, Integer ARow);
+  void RemoveAllButtons();
+  // Display column; for mouse hit tests.
+  TRect GetCellButtonRect(Integer ACol, Integer ARow);
+  TRect GetExpandButtonRect(Integer ACol, Integer ARow);
+  void AddComment(Integer ACol, Integer ARow, const String& Comment);
+  void AddColorComment(Integer ACol, Integer ARow, const String& Comment, TColor Color);
+  void SetComment(Integer ACol, Integer ARow, const String& Value);
+  bool IsComment(Integer ACol, Integer ARow, String& Comment);
+  String GetComment(Integer ACol, Integer ARow);
+  void RemoveComment(Integer ACol, Integer ARow);
+  void RemoveAllComments();
+  void AddMarker(Integer ACol, Integer ARow, Integer ErrPos, Integer ErrLen);
+  void RemoveMarker(Integer ACol, Integer ARow);
+  void RemoveAllMarkers();
+  void GetMarker(Integer ACol, Integer ARow, Integer& ErrPos, Integer& ErrLen);
+  void AddBalloon(Integer ACol, Integer ARow, const String& Title, const String& Text, TBalloonIcon Icon);
+  void RemoveBalloon(Integer ACol, Integer ARow);
+  bool HasBalloon(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctBalloon}); }
+  bool IsBalloon(Integer ACol, Integer ARow, String& Title, String& Text, TBalloonIcon& Icon);
+  bool IsDataGraphicCell(Integer ACol, Integer ARow) {
+    return BaseCellIs(ACol, ARow, {ctDataCheckBox, ctDataImage, ctVirtCheckBox, ctRowCheckBox});
+  }
+  bool HasClickableGraphic(Integer ACol, Integer ARow);
+  intptr_t GetCellGraphicKey(Integer ACol, Integer ARow);
+  // Whether the base cell of (ACol, ARow) holds one of the kinds.
+  bool BaseCellIs(Integer ACol, Integer ARow, std::initializer_list<TCellType> Kinds);
+
+  // Check boxes, radio buttons and radio groups (GridCheckRadio.cpp).
+  static TCheckBoxState BoolToCheckBoxState(bool bChecked) { return bChecked ? cbChecked : cbUnchecked; }
+  void AddCheckBox(Integer ACol, Integer ARow, bool State, bool Data);
+  void AddCheckBox(Integer ACol, Integer ARow, TCheckBoxState State);
+  void AddCheckBoxColumn(Integer ACol, bool DefaultState, bool DataCheckBox);
+  void AddTriStateCheckBoxColumn(Integer ACol, TCheckBoxState State);
+  void RemoveCheckBoxColumn(Integer ACol);
+  void RemoveCheckBox(Integer ACol, Integer ARow);
+  bool HasCheckBox(Integer ACol, Integer ARow) {
+    return BaseCellIs(ACol, ARow, {ctCheckBox, ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox, ctTriStateCheckBox});
+  }
+  bool HasDataCheckBox(Integer ACol, Integer ARow) {
+    return BaseCellIs(ACol, ARow, {ctDataCheckBox, ctVirtCheckBox, ctRowCheckBox});
+  }
+  bool IsDataCheckBoxColumn(Integer ACol);
+  bool IsInCheckBox(Integer ACol, Integer ARow, Integer XPos, Integer YPos);
+  bool GetCheckBoxState(Integer ACol, Integer ARow, bool& State);
+  bool GetCheckBoxState(Integer ACol, Integer ARow, TCheckBoxState& State);
+  bool IsChecked(Integer ACol, Integer ARow);
+  bool SetCheckBoxState(Integer ACol, Integer ARow, bool State);
+  bool SetCheckBoxState(Integer ACol, Integer ARow, TCheckBoxState State);
+  void CheckAll(Integer ACol);
+  void UnCheckAll(Integer ACol);
+  bool ChangeCheckBoxState(Integer ACol, Integer ARow, bool State);
+  virtual bool ToggleCheckBoxEx(Integer ACol, Integer ARow, bool User);
+  bool ToggleCheckBox(Integer ACol, Integer ARow) { return ToggleCheckBoxEx(ACol, ARow, false); }
+  virtual void DoCheckBoxChange(Integer ACol, Integer ARow, bool State);
+  void AddRadioButton(Integer ACol, Integer ARow, bool State);
+  void AddRadioButtonGroup(Integer ACol, Integer ARow, TRadioButtonGroup Group, bool State);
+  void AddRadioButtonColumn(Integer ACol);
+  void AddRadioButtonGroupColumn(Integer ACol);
+  void RemoveRadioButton(Integer ACol, Integer ARow);
+  void RemoveRadioButtonColumn(Integer ACol);
+  bool HasRadioButton(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctRadioButton}); }
+  bool HasRadioButtonGroup(Integer ACol, Integer ARow, TRadioButtonGroup Group);
+  bool IsRadioButtonChecked(Integer ACol, Integer ARow);
+  bool SetRadioButtonState(Integer ACol, Integer ARow, bool State);
+  void SetRadioButtonColumnIndex(Integer ACol, Integer Index);
+  Integer GetRadioButtonColumnIndex(Integer ACol);
+  virtual bool ToggleRadioButton(Integer ACol, Integer ARow, bool User);
+  void AddRadio(Integer ACol, Integer ARow, Integer DirRadio, Integer IdxRadio, TStrings* sl);
+  TStrings* CreateRadio(Integer ACol, Integer ARow, Integer DirRadio, Integer IdxRadio);
+  bool GetRadioIdx(Integer ACol, Integer ARow, Integer& IdxRadio);
+  bool SetRadioIdx(Integer ACol, Integer ARow, Integer IdxRadio);
+  TStrings* GetRadioStrings(Integer ACol, Integer ARow);
+  bool IsRadio(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctRadio}); }
+  void RemoveRadio(Integer ACol, Integer ARow) { RemoveCellGraphicOfType(ACol, ARow, ctRadio); }
+  void SelectNextRadio(Integer ACol, Integer ARow, bool User);
+
+  // Node rows as far as the cell graphics read them (grid/exchange/GridNodeRows.cpp).
+  bool IsNode(Integer ARow);
+  bool IsSummary(Integer ARow);
+  bool GetNodeState(Integer ARow);
+  Integer GetNodeSpan(Integer ARow);
+  Integer GetSubNodeCount(Integer ARow);
+  Integer GetParentRow(Integer ARow);
+
+  // Drawing of cell graphics and glyphs (GridGraphicDrawing.cpp). Rect is the
+  // cell's content rectangle; the context says where the text stands.
+  void GetCellGraphicInfo(Integer ACol, Integer ARow, TCellGraphic*& Graphic, Integer& W, Integer& H,
+                          TCellHAlign& HA, TCellVAlign& VA, bool& AllowText);
+  void DrawCellGraphics(TRect Rect, TCellGraphic* Graphic, TVAlignment VA, const TCellGraphicContext& Context);
+  // On the canvas the cell is drawn on (the grid's own, a bitmap's, the printer's).
+  void DrawCheckBoxGlyph(TCanvas* Canvas, TRect Rect, bool Checked, TCheckBoxState State, bool UseState,
+                         TControlStyle Style, bool Grayed, bool Enabled);
+  void DrawRadioGlyph(TCanvas* Canvas, TRect Rect, bool Upwards, double Scale, TControlStyle Style, Integer ARow,
+                      Integer ACol, bool Selected, TStrings* Items, bool Disabled, bool Horizontal,
+                      Integer CheckedIndex, Integer Count);
+  void DrawSortIndicator(TCanvas* Canvas, Integer ACol, Integer Y, Integer X);
+  static Integer Limit(Integer Value) { return Value < 0 ? 0 : Value > 100 ? 100 : Value; }
+  // The text inset counts once (true) or on both sides of a cell.
+  JORV_XGRID_PLAIN(bool, XYOffsetTopLeftOnly, false)
 
   // Looks and style presets.
   TGridLook Look() const { return FLook; }
@@ -924,6 +1121,21 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void ApplyStyleHoverDown(TExGridStyle AStyle);
   void ApplyStyleDirect(TExGridStyle AStyle);
   void PassStyleToDropDowns(TZVQStyle AStyle);
+  // Check boxes of a node row and of its child rows follow each other.
+  void FollowCheckGroup(Integer ACol, Integer ARow, bool NodeRow, bool NewState);
+  // Steps of the cell graphics' drawing.
+  void DrawCheckKinds(TCanvas* Canvas, TCellGraphic* G, TRect Box, const TRect& R, Integer T,
+                      const TCellGraphicContext& Context);
+  void DrawImageKinds(TCanvas* Canvas, TCellGraphic* G, const TRect& Box, const TCellGraphicContext& Context);
+  void DrawValueKinds(TCanvas* Canvas, TCellGraphic* G, const TRect& Box, const TRect& Rect,
+                      const TCellGraphicContext& Context);
+  void DrawButtonKinds(TCanvas* Canvas, TCellGraphic* G, TRect Box, const TRect& R, const TCellGraphicContext& Context);
+  void DrawProgressKinds(TCanvas* Canvas, TCellGraphic* G, TRect R, const TCellGraphicContext& Context);
+  void DrawRotatedText(TCanvas* Canvas, TCellGraphic* G, const TRect& R, TVAlignment VA,
+                       const TCellGraphicContext& Context);
+  void DrawNodeGlyph(TCanvas* Canvas, TCellGraphic* G, const TRect& R, const TCellGraphicContext& Context);
+  void DrawCommentMarker(TCanvas* Canvas, TCellGraphic* G, const TRect& R);
+  bool VisualStylesOn() const;
 
   TGridLook FLook = glXP;
   Integer FGridStyle = gsWindowsXP;
@@ -1013,6 +1225,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   std::unique_ptr<TStringList> FFilterList;
   std::unique_ptr<TFilterEdit> FFilterEdit;
   std::unique_ptr<THoverButtons> FHoverButtons;
+  // The button cell under the mouse, drawn hot.
+  Integer FHoveredButtonCol = -1;
+  Integer FHoveredButtonRow = -1;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -49,6 +49,11 @@ class TPersistent : public TObject {
   friend class TReader;
 };
 
+// A persistent object that offers interfaces of its own (C++ base
+// classes, found by dynamic_cast), without a reference count: its owner
+// frees it.
+class TInterfacedPersistent : public TPersistent {};
+
 // Reference counting shared by our COM objects. The count starts at zero;
 // the first AddRef comes from whoever takes the interface.
 class TInterfacedObject : public TObject {
