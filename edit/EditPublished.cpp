@@ -70,7 +70,8 @@ JORV_PUBLISH(TPersistence, TPersistent) {
 }
 
 JORV_PUBLISH(TExEdit, TControl) {
-  Class.Add(ControlProperty(L"Align"))
+  Class.Integer(L"Height", &TExEdit::Height, &TExEdit::SetHeight)
+      .Add(ControlProperty(L"Align"))
       .Add(ControlProperty(L"Anchors"))
       .Add(ControlProperty(L"Constraints"))
       .Add(ControlProperty(L"Cursor"))

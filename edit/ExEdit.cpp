@@ -4,6 +4,7 @@
 #include <cmath>
 #include <shellapi.h>
 #include "edit/RangeList.h"
+#include "edit/VersionText.h"
 #include "edit/exeddd.h"
 #include "foundation/XPTheme.h"
 #include "platform/gfx/Colors.h"
@@ -41,8 +42,23 @@ void FrameIn(HDC DC, const RECT& R, TColor Color) {
 
 }  // namespace
 
+namespace {
+
+bool WindowsXPOrLater() {
+  OSVERSIONINFOW Info{};
+  Info.dwOSVersionInfoSize = sizeof(Info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExW(&Info)) return false;
+#pragma GCC diagnostic pop
+  return Info.dwMajorVersion > 5 || (Info.dwMajorVersion == 5 && Info.dwMinorVersion > 0);
+}
+
+}  // namespace
+
 TExEdit::TExEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   FDefaultHandling = ExEditDefaultHandling;
+  FIsWinXP = WindowsXPOrLater();
   FIsThemed = foundation::CommonControlsThemed();
   FFontColor = Font()->Color();
   FLabelFont->OnChange = [this](TObject* Sender) { LabelFontChanged(Sender); };
@@ -217,6 +233,38 @@ void TExEdit::SetVisible(bool Value) {
   if (FLabel) FLabel->SetVisible(Value);
 }
 
+void TExEdit::LabelFollowsEdit() {
+  if (!FLabel) return;
+  FLabel->SetParent(Parent());
+  FLabel->SetVisible(Visible());
+}
+
+void TExEdit::CMVisibleChanged(TMessage& M) {
+  TCustomEdit::CMVisibleChanged(M);
+  LabelFollowsEdit();
+}
+
+void TExEdit::CMShowingChanged(TMessage& M) {
+  TCustomEdit::CMShowingChanged(M);
+  LabelFollowsEdit();
+}
+
+void TExEdit::SetHeight(Integer Value) {
+  if (Loading()) FLoadedHeight = Value;
+  TCustomEdit::SetHeight(Value);
+}
+
+void TExEdit::ChangeScale(Integer M, Integer D) {
+  TCustomEdit::ChangeScale(M, D);
+  // The label keeps the size of the edit's text.
+  if (!Loading()) FLabelFont->SetSize(Font()->Size());
+}
+
+void TExEdit::NudgeWidth(Integer First) {
+  SetWidth(Width() + First);
+  SetWidth(Width() - First);
+}
+
 void TExEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
   if (FLabel) {
     const Integer LW = FLabel->Width(), LH = FLabel->Height();
@@ -240,6 +288,7 @@ void TExEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHe
   TCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (FLabel && FLabel->Parent()) UpdateLabel();
   UpdateEditRect(FFlat);
+  if (FFlat) SetFlat(true);
 }
 
 void TExEdit::CMParentFontChanged(TMessage& M) {
@@ -271,6 +320,8 @@ void TExEdit::Init() {
 void TExEdit::Loaded() {
   TCustomEdit::Loaded();
   if (!Designing()) Init();
+  // What the stream gave, whatever the font's height made of it meanwhile.
+  if (FLoadedHeight > 0) SetHeight(FLoadedHeight);
   SetBounds(Left(), Top(), Width(), Height());
   if (!Designing()) LoadPersist();
   if (FLabel) {
@@ -282,6 +333,8 @@ void TExEdit::Loaded() {
   }
   FParentFnt = ParentFont();
   UpdateLabel();
+  TFont* LookupFont = FLookup->Font();
+  LookupFont->SetSize(MulDiv(LookupFont->Size(), Screen ? Screen->PixelsPerInch() : 96, 96));
 }
 
 void TExEdit::CreateParams(TCreateParams& P) {
@@ -299,6 +352,7 @@ void TExEdit::CreateWnd() {
   // A recreated window is a drop target again, as the old one was.
   if (FOleDropTarget && !FOleDropTargetAssigned) SetOleDropTarget(true);
   UpdateEditRect(FFlat);
+  if (FLabel && FLabel->Parent() && FLabel->Parent()->HandleAllocated()) UpdateLabelPosition();
   FIsError = !ValidateValue(Text());
   if (FIsError && Enabled() && FShowError) ApplyErrorColors();
 }
@@ -494,11 +548,7 @@ void TExEdit::DoValueValidate(const String& Value, bool& IsValid) {
   if (OnValueValidate) OnValueValidate(this, Value, IsValid);
 }
 
-String TExEdit::Version() const {
-  Cardinal V = GetVersionNr();
-  return IntToStr(V >> 24) + L"." + IntToStr((V >> 16) & 0xFF) + L"." + IntToStr((V >> 8) & 0xFF) + L"." +
-         IntToStr(V & 0xFF);
-}
+String TExEdit::Version() const { return VersionText(GetVersionNr()); }
 
 bool TExEdit::IsURL() { return TExEditModel::LooksLikeURL(Text()); }
 
@@ -567,6 +617,7 @@ void TExEdit::SetCanUndo(bool Value) {
   if (FCanUndo == Value) return;
   FCanUndo = Value && FModel.EditType != etPassword;
   if (HandleAllocated()) RecreateWnd();
+  NudgeWidth(+1);
 }
 
 void TExEdit::SetAutoThousandSeparator(bool Value) {
@@ -602,6 +653,7 @@ void TExEdit::SetEditAlign(TEditAlign Value) {
   if (FEditAlign == Value) return;
   FEditAlign = Value;
   if (HandleAllocated()) RecreateWnd();
+  NudgeWidth(+1);
 }
 
 void TExEdit::SetIsError(bool Value) {
@@ -635,6 +687,7 @@ void TExEdit::SetEnabled(bool Value) {
     if (!FIsError) FNormalColor = TCustomEdit::Color();
     TCustomEdit::SetColor(FDisabledColor);
   }
+  NudgeWidth(+1);
 }
 
 // --- messages ----------------------------------------------------------------
@@ -776,7 +829,10 @@ void TExEdit::WMSetFocus(TWMSetFocus& M) {
   if (Loading()) return;
   String V = Text();
   FOrigText = V;
-  if (FFocusColor != clNone && ValidateValue(V)) TCustomEdit::SetColor(FFocusColor);
+  if (FFocusColor != clNone && ValidateValue(V)) {
+    TCustomEdit::SetColor(FFocusColor);
+    if (FIsWinXP) NudgeWidth(-1);
+  }
   if ((!FIsError || !FShowError) && !FShowModified) {
     if (Font()->Color() != FFontColor && !FIsUrl) FFontColor = Font()->Color();
     if (!(FShowURL && IsURL()) && FFocusFontColor != clNone) Font()->SetColor(FFocusFontColor);
@@ -809,7 +865,10 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
                                                           IsChild(FListBox->Handle(), M.FocusedWnd))))
     HideLookup();
   // An error that is not shown holds no colour of its own to keep.
-  if (!(FIsError && FShowError) && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
+  if (!(FIsError && FShowError) && TCustomEdit::Color() != FNormalColor) {
+    TCustomEdit::SetColor(FNormalColor);
+    if (FIsWinXP) NudgeWidth(-1);
+  }
   if ((!FIsError || !FShowError) && !FShowModified && !(FShowURL && IsURL())) Font()->SetColor(FFontColor);
   if (FFocusLabel && FLabel) {
     FLabel->Font()->SetStyle(FLabel->Font()->Style() - fsBold);
@@ -830,6 +889,7 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
   if (const auto Clamped = FModel.ClampedOnExit(Text())) SetText(*Clamped);
   ValidateValue(Text());
   TCustomEdit::WMKillFocus(M);
+  if (FFocusBorder) NudgeWidth(-1);
   if (!FAlignChanging) AddToHistory();
   if (!FAlignChanging) {
     if (FFocusWidthInc > 0) SetBounds(Left(), Top(), Width() - FFocusWidthInc, Height());
@@ -1008,6 +1068,8 @@ void TExEdit::WMEraseBkgnd(TWMEraseBkgnd& M) {
   SetWindowOrgEx(M.DC, Org.x + Left(), Org.y + Top(), nullptr);
   SendMessageW(Parent()->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(M.DC), 0);
   SendMessageW(Parent()->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(M.DC), 0);
+  // The graphic controls under the edit show through it as well.
+  Parent()->PaintControls(M.DC, nullptr);
   RestoreDC(M.DC, Saved);
   M.Result = 1;
 }

@@ -176,6 +176,10 @@ class TExEdit : public TCustomEdit {
   void SetVisible(bool Value) override;
   void SetParent(TWinControl* AParent) override;
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+  // The height a form stream gives is kept, for the end of loading.
+  Integer Height() const { return TCustomEdit::Height(); }
+  void SetHeight(Integer Value);
+  void ChangeScale(Integer M, Integer D) override;
 
   // The attached label, made on the first caption written.
   TEditLabel* EditLabel() const { return FLabel; }
@@ -276,6 +280,13 @@ class TExEdit : public TCustomEdit {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void CMFontChanged(TMessage& Message) override;
   void CMParentFontChanged(TMessage& Message) override;
+  void CMVisibleChanged(TMessage& Message) override;
+  void CMShowingChanged(TMessage& Message) override;
+  // The label sits on the edit's parent and shows when the edit does.
+  void LabelFollowsEdit();
+  // Narrows (or widens) the edit by one pixel and back, which makes the
+  // system redraw its frame in the new colours.
+  void NudgeWidth(Integer First);
   // Descendants reserve room for their buttons with these.
   Integer FIndentR = 0;
   Integer FIndentL = 0;
@@ -348,6 +359,8 @@ class TExEdit : public TCustomEdit {
   Integer FErrorMarkerLen = 0;
   TBorderStyle FOldBorder = bsSingle;
   bool FMouseInControl = false;
+  Integer FLoadedHeight = 0;
+  bool FIsWinXP = false;
   bool FIsThemed = false;
   TEditLabel* FLabel = nullptr;
   std::unique_ptr<TFont> FLabelFont = std::make_unique<TFont>();

@@ -5,6 +5,7 @@
 // the glyph and a drop-down arrow that opens a pop-up menu.
 #include <functional>
 #include <memory>
+#include "edit/VersionText.h"
 #include "foundation/ZVQStyle.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/ui/CustomControl.h"
@@ -100,7 +101,8 @@ class TExToolButton : public TGraphicControl, public IZVQStyle {
   void SetStyle(TExToolButtonStyle Value);
   Integer Look() const { return FLook; }
   void SetLook(Integer Value);
-  String Version() const { return L"1.6.1.1"; }
+  Cardinal GetVersionNr() const { return 0x01060101; }
+  String Version() const { return VersionText(GetVersionNr()); }
   void SetVersion(const String&) {}
 
   TButtonState State() const { return FState; }

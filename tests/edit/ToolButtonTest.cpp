@@ -240,7 +240,8 @@ TEST(ExToolButton, GlyphShadowWhenHotAndGreyWhenDisabled) {
   B->SetShaded(false);
   {
     TRendered P(B);
-    EXPECT_EQ(ColorToRGB(P.Pixel(22, 14)), ColorToRGB(B->ColorHot()));
+    // The hot face of a new button: CAC7C7 hexadecimal.
+    EXPECT_EQ(ColorToRGB(P.Pixel(22, 14)), TColor(RGB(0xC7, 0xC7, 0xCA)));
   }
   B->SetEnabled(false);
   {
