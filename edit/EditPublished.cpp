@@ -188,7 +188,8 @@ JORV_PUBLISH(TDBExEdit, TExEdit) {
 }
 
 JORV_PUBLISH(TExToolButton, TControl) {
-  Class.Add(ControlProperty(L"Align"))
+  Class.Reference<TBasicAction>(L"Action", &TExToolButton::Action, &TExToolButton::SetAction)
+      .Add(ControlProperty(L"Align"))
       .Add(ControlProperty(L"Anchors"))
       .Add(ControlProperty(L"Constraints"))
       .Add(ControlProperty(L"Enabled"))
