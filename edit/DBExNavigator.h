@@ -74,7 +74,7 @@ class TDBExNavigator : public TCustomPanel {
   explicit TDBExNavigator(TComponent* AOwner);
   ~TDBExNavigator() override;
 
-  virtual Cardinal GetVersionNr() { return 0x01030102; }
+  virtual Cardinal GetVersionNr() const { return 0x01030102; }
   // Runs the button's own event, or the data set's matching operation.
   virtual void BtnClick(TExNavigateBtn Index);
 
@@ -136,7 +136,7 @@ class TDBExNavigator : public TCustomPanel {
   void SetBookMark(const String& Value) { FBookmark = Value; }
   TExNavButton* Buttons(TExNavigateBtn Index) const { return FButtons[Index]; }
   TExNavigateBtn FocusedButton() const { return FFocusedButton; }
-  String Version() const { return L"1.3.1.2"; }
+  String Version() const { return VersionText(GetVersionNr()); }
   void SetVersion(const String&) {}
 
   ENavClick BeforeAction;

@@ -70,7 +70,8 @@ JORV_PUBLISH(TPersistence, TPersistent) {
 }
 
 JORV_PUBLISH(TExEdit, TControl) {
-  Class.Add(ControlProperty(L"Align"))
+  Class.Integer(L"Height", &TExEdit::Height, &TExEdit::SetHeight)
+      .Add(ControlProperty(L"Align"))
       .Add(ControlProperty(L"Anchors"))
       .Add(ControlProperty(L"Constraints"))
       .Add(ControlProperty(L"Cursor"))
@@ -187,7 +188,8 @@ JORV_PUBLISH(TDBExEdit, TExEdit) {
 }
 
 JORV_PUBLISH(TExToolButton, TControl) {
-  Class.Add(ControlProperty(L"Align"))
+  Class.Reference<TBasicAction>(L"Action", &TExToolButton::Action, &TExToolButton::SetAction)
+      .Add(ControlProperty(L"Align"))
       .Add(ControlProperty(L"Anchors"))
       .Add(ControlProperty(L"Constraints"))
       .Add(ControlProperty(L"Enabled"))

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <shellapi.h>
 #include "edit/RangeList.h"
+#include "edit/VersionText.h"
 #include "edit/exeddd.h"
 #include "foundation/XPTheme.h"
 #include "platform/gfx/Colors.h"
@@ -24,74 +25,10 @@ bool ExEditDefaultHandling = true;
 
 namespace {
 
-Char TS() { return FormatSettings().ThousandSeparator; }
 Char DS() { return FormatSettings().DecimalSeparator; }
 Integer Len(const String& S) { return static_cast<Integer>(S.size()); }
-// 1-based position of C in S, 0 when absent.
-Integer CharPos(Char C, const String& S) {
-  auto P = S.find(C);
-  return P == String::npos ? 0 : static_cast<Integer>(P) + 1;
-}
-bool IsDigit(Char C) { return C >= L'0' && C <= L'9'; }
-bool IsNumberSeparator(Char C) { return C == L',' || C == L'-' || C == L';'; }
 
 }  // namespace
-
-// --- helpers -----------------------------------------------------------------
-
-Integer ClassifyNumberText(const String& S) {
-  bool IsInt = !S.empty(), IsFloat = !S.empty(), IsHex = !S.empty();
-  Integer LastTS = -1, Minus = 0, Decimals = 0;
-  const Char T = TS(), D = DS();
-  for (Integer i = 1; i <= Len(S); ++i) {
-    Char C = S[i - 1];
-    bool Digit = IsDigit(C);
-    if (C != L'-' && !Digit) IsInt = false;
-    if (C != L'-' && !Digit && C != T && C != D) IsFloat = false;
-    if (C != L'-' && !Digit && !((C >= L'A' && C <= L'F') || (C >= L'a' && C <= L'f'))) IsHex = false;
-    if (C == T) {
-      if (i - LastTS < 3) IsFloat = false;
-      LastTS = i;
-    }
-    if (C == D) ++Decimals;
-    if (C == L'-') ++Minus;
-  }
-  Integer R = 2;
-  if (IsHex && !IsInt) R = 5;
-  if (IsInt)
-    R = 0;
-  else if (IsFloat)
-    R = 1;
-  if (Minus > 1 || Decimals > 1) R = 2;
-  return R;
-}
-
-String ToNameCase(const String& S) {
-  static const String Separators = L" \"$')*,-./:\\";
-  String R = S;
-  bool Cap = true;
-  const Integer N = Len(R);
-  for (Integer i = 1; i <= N; ++i) {
-    Char& C = R[i - 1];
-    if (Separators.find(C) != String::npos) {
-      Cap = true;
-    } else if (Cap) {
-      C = static_cast<Char>(reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(C)))));
-      Cap = false;
-    } else {
-      C = static_cast<Char>(reinterpret_cast<UINT_PTR>(CharLowerW(reinterpret_cast<LPWSTR>(static_cast<UINT_PTR>(C)))));
-    }
-    String SoFar = R.substr(0, i);
-    if (SoFar == L"Mc" || SoFar == L"Mac") Cap = true;
-    auto P = R.find(L" Mc");
-    if (i > 2 && P != String::npos && static_cast<Integer>(P) + 3 == i) Cap = true;
-    if (i > N - 3) {
-      if (i >= 2 && R.compare(i - 2, 2, L" I") == 0) Cap = true;
-      if (i >= 3 && R.compare(i - 3, 3, L" II") == 0) Cap = true;
-    }
-  }
-  return R;
-}
 
 // --- construction ------------------------------------------------------------
 
@@ -105,8 +42,23 @@ void FrameIn(HDC DC, const RECT& R, TColor Color) {
 
 }  // namespace
 
+namespace {
+
+bool WindowsXPOrLater() {
+  OSVERSIONINFOW Info{};
+  Info.dwOSVersionInfoSize = sizeof(Info);
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExW(&Info)) return false;
+#pragma GCC diagnostic pop
+  return Info.dwMajorVersion > 5 || (Info.dwMajorVersion == 5 && Info.dwMinorVersion > 0);
+}
+
+}  // namespace
+
 TExEdit::TExEdit(TComponent* AOwner) : TCustomEdit(AOwner) {
   FDefaultHandling = ExEditDefaultHandling;
+  FIsWinXP = WindowsXPOrLater();
   FIsThemed = foundation::CommonControlsThemed();
   FFontColor = Font()->Color();
   FLabelFont->OnChange = [this](TObject* Sender) { LabelFontChanged(Sender); };
@@ -254,6 +206,38 @@ void TExEdit::SetVisible(bool Value) {
   if (FLabel) FLabel->SetVisible(Value);
 }
 
+void TExEdit::LabelFollowsEdit() {
+  if (!FLabel) return;
+  FLabel->SetParent(Parent());
+  FLabel->SetVisible(Visible());
+}
+
+void TExEdit::CMVisibleChanged(TMessage& M) {
+  TCustomEdit::CMVisibleChanged(M);
+  LabelFollowsEdit();
+}
+
+void TExEdit::CMShowingChanged(TMessage& M) {
+  TCustomEdit::CMShowingChanged(M);
+  LabelFollowsEdit();
+}
+
+void TExEdit::SetHeight(Integer Value) {
+  if (Loading()) FLoadedHeight = Value;
+  TCustomEdit::SetHeight(Value);
+}
+
+void TExEdit::ChangeScale(Integer M, Integer D) {
+  TCustomEdit::ChangeScale(M, D);
+  // The label keeps the size of the edit's text.
+  if (!Loading()) FLabelFont->SetSize(Font()->Size());
+}
+
+void TExEdit::NudgeWidth(Integer First) {
+  SetWidth(Width() + First);
+  SetWidth(Width() - First);
+}
+
 void TExEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) {
   if (FLabel)
     EditLabelRoom(FLabelPosition, Align(), TSize{FLabel->Width(), FLabel->Height()}, FLabelMargin, ALeft, ATop,
@@ -261,6 +245,7 @@ void TExEdit::SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHe
   TCustomEdit::SetBounds(ALeft, ATop, AWidth, AHeight);
   if (FLabel && FLabel->Parent()) UpdateLabel();
   UpdateEditRect(FFlat);
+  if (FFlat) SetFlat(true);
 }
 
 void TExEdit::CMParentFontChanged(TMessage& M) {
@@ -292,6 +277,8 @@ void TExEdit::Init() {
 void TExEdit::Loaded() {
   TCustomEdit::Loaded();
   if (!Designing()) Init();
+  // What the stream gave, whatever the font's height made of it meanwhile.
+  if (FLoadedHeight > 0) SetHeight(FLoadedHeight);
   SetBounds(Left(), Top(), Width(), Height());
   if (!Designing()) LoadPersist();
   if (FLabel) {
@@ -303,13 +290,15 @@ void TExEdit::Loaded() {
   }
   FParentFnt = ParentFont();
   UpdateLabel();
+  TFont* LookupFont = FLookup->Font();
+  LookupFont->SetSize(MulDiv(LookupFont->Size(), Screen ? Screen->PixelsPerInch() : 96, 96));
 }
 
 void TExEdit::CreateParams(TCreateParams& P) {
   TCustomEdit::CreateParams(P);
   // Multi-line windows take a formatting rectangle, which leaves room for
   // the buttons of descendants.
-  if (FEditType != etPassword) P.Style |= ES_MULTILINE;
+  if (FModel.EditType != etPassword) P.Style |= ES_MULTILINE;
   P.Style &= ~(ES_LEFT | ES_RIGHT | ES_CENTER);
   if (FEditAlign == eaRight) P.Style |= ES_RIGHT;
   if (FEditAlign == eaCenter) P.Style |= ES_CENTER;
@@ -320,6 +309,7 @@ void TExEdit::CreateWnd() {
   // A recreated window is a drop target again, as the old one was.
   if (FOleDropTarget && !FOleDropTargetAssigned) SetOleDropTarget(true);
   UpdateEditRect(FFlat);
+  if (FLabel && FLabel->Parent() && FLabel->Parent()->HandleAllocated()) UpdateLabelPosition();
   FIsError = !ValidateValue(Text());
   if (FIsError && Enabled() && FShowError) ApplyErrorColors();
 }
@@ -344,13 +334,20 @@ void TExEdit::UpdateEditRect(bool AFlat) {
 
 // --- value -------------------------------------------------------------------
 
-String TExEdit::Text() const {
-  String S = WindowText();
-  if (!FPrefix.empty() && S.size() >= FPrefix.size() &&
-      AnsiUpperCase(S.substr(0, FPrefix.size())) == AnsiUpperCase(FPrefix))
-    S.erase(0, FPrefix.size());
-  if (!FSuffix.empty()) S.erase(S.size() - std::min(S.size(), FSuffix.size()));
-  return S;
+String TExEdit::Text() const { return FModel.Value(WindowText()); }
+
+TEditState TExEdit::State() {
+  if (!HandleAllocated()) return TEditState{WindowText(), 0, 0};
+  return TEditState{WindowText(), SelStart(), SelLength()};
+}
+
+void TExEdit::Show(const TEditState& Value) {
+  SetWindowText(Value.Text);
+  Select(TSelRange{Value.SelStart, Value.SelStart + Value.SelLength});
+}
+
+void TExEdit::Select(const TSelRange& Range) {
+  if (HandleAllocated()) SendMessageW(FHandle, EM_SETSEL, Range.From, Range.To);
 }
 
 void TExEdit::SetWindowText(const String& Value) {
@@ -371,19 +368,7 @@ void TExEdit::SetWindowText(const String& Value) {
 
 
 void TExEdit::SetText(const String& Value) {
-  String V = Value;
-  const bool NumberLike = IsNumberType() || FEditType == etHex;
-  if (V.empty() && NumberLike && !FAllowNumericNullValue) V = L"0";
-  if (FPrecisionDisplay == pdShortest) {
-    if ((FEditType == etFloat || FEditType == etMoney) && !V.empty()) V = Format(L"%g", TextToFloat(V));
-  } else if (!V.empty()) {
-    if (FEditType == etMoney && FPrecision >= 0)
-      V = Format(L"%." + IntToStr(FPrecision) + L"n", TextToFloat(V));
-    else if (FEditType == etFloat && FPrecision > 0)
-      V = Format(L"%." + IntToStr(FPrecision) + L"f", TextToFloat(V));
-  }
-  if (FEditType == etHex) V = AnsiUpperCase(V);
-  SetWindowText(FPrefix + V + FSuffix);
+  SetWindowText(FModel.Framed(FModel.Normalised(Value)));
   SetModified(false);
   if (FShowURL) ApplyURLStyle(IsURL());
 }
@@ -397,100 +382,38 @@ void TExEdit::SetEditText(const String& AValue) {
 
 void TExEdit::SetPrefix(const String& Value) {
   String V = Text();
-  FPrefix = Value;
+  FModel.Prefix = Value;
   SetText(V);
 }
 
 void TExEdit::SetSuffix(const String& Value) {
   String V = Text();
-  FSuffix = Value;
+  FModel.Suffix = Value;
   SetText(V);
 }
 
-double TExEdit::TextToFloat(const String& S) const {
-  double R = 0;
-  if (!TryStrToFloat(StripThousandSeparators(S), R, FormatSettings())) return 0;
-  return R;
-}
+double TExEdit::TextToFloat(const String& S) const { return FModel.TextToFloat(S); }
 
-Integer TExEdit::IntegerPartEnd(const String& S) const {
-  String V = StripThousandSeparators(S);
-  Integer P = CharPos(DS(), V);
-  if (P == 0) P = Len(V) + 1;
-  if (FSigned && IsNumberType() && CharPos(L'-', V) > 0) --P;
-  return P;
-}
+Integer TExEdit::IntegerPartEnd(const String& S) const { return FModel.IntegerPartEnd(S); }
 
-Integer TExEdit::DecimalSeparatorPos() {
-  String V = Text();
-  Integer P = CharPos(DS(), V);
-  if (P == 0) return Len(FPrefix) + Len(V) + Len(FSuffix) + 1;
-  return P + Len(FPrefix);
-}
+Integer TExEdit::DecimalSeparatorPos() { return FModel.DecimalSeparatorPos(Text()); }
 
-double TExEdit::FloatValue() const {
-  String V = Text();
-  switch (FEditType) {
-    case etString: return TextToFloat(V);
-    case etNumeric:
-    case etFloat: return (V.empty() || V == L"-") ? 0 : TextToFloat(V);
-    case etMoney:
-      V = StripThousandSeparators(V);
-      if (!V.empty() && V.back() == DS()) V.pop_back();
-      return (V.empty() || V == L"-") ? 0 : TextToFloat(V);
-    case etHex: return V.empty() ? 0 : HexToInt(V);
-    default: return 0;
-  }
-}
+double TExEdit::FloatValue() const { return FModel.FloatValue(Text()); }
 
 void TExEdit::SetFloatValue(double Value) {
-  const String Fixed = L"%." + IntToStr(FPrecision) + L"f";
-  switch (FEditType) {
-    case etString:
-    case etFloat: SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(Fixed, Value)); break;
-    case etNumeric:
-      // Whole and ungrouped, as the filter lets a user type it, so that
-      // it still reads back as an integer.
-      SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(L"%.0f", Value));
-      break;
-    case etMoney:
-      SetText(FPrecision < 0 ? Format(L"%g", Value) : Format(Fixed, Value));
-      UpdateThousandSeparators();
-      break;
-    case etHex: SetText(IntToHex(static_cast<Integer>(std::trunc(Value)), 0)); break;
-    default: break;
+  if (const auto T = FModel.FloatText(Value)) {
+    SetText(*T);
+    if (FModel.EditType == etMoney) UpdateThousandSeparators();
   }
   SetModified(true);
 }
 
-Integer TExEdit::IntValue() const {
-  String V = Text();
-  Integer R = 0, Code = 0;
-  switch (FEditType) {
-    case etNumeric: Val(V, R, Code); return Code == 0 ? R : 0;
-    case etFloat:
-    case etMoney: {
-      // The whole part of the number shown, not nothing for its decimals.
-      const double X = std::trunc(FloatValue());
-      if (X >= 2147483647.0) return 2147483647;
-      if (X <= -2147483648.0) return -2147483647 - 1;
-      return static_cast<Integer>(X);
-    }
-    case etHex: return V.empty() ? 0 : HexToInt(V);
-    default: return 0;
-  }
-}
+Integer TExEdit::IntValue() const { return FModel.IntValue(Text()); }
 
 void TExEdit::SetIntValue(Integer Value) {
-  switch (FEditType) {
-    case etNumeric:
-    case etFloat: SetText(IntToStr(Value)); break;
-    case etMoney:
-      SetText(IntToStr(Value));
-      UpdateThousandSeparators();
-      break;
-    case etHex: SetText(IntToHex(Value, 0)); break;
-    default: break;
+  if (const auto T = FModel.IntText(Value)) {
+    SetText(*T);
+    if (FModel.EditType == etMoney) UpdateThousandSeparators();
   }
   SetModified(true);
 }
@@ -503,55 +426,33 @@ void TExEdit::SetModified(bool Value) {
 }
 
 void TExEdit::UpdateThousandSeparators() {
-  String V = Text();
-  if (V.empty() || !HandleAllocated()) return;
-  const Integer OldLen = Len(V), OldStart = SelStart();
-  String Sign;
-  if (V[0] == L'-') Sign = L"-";
-  String DecPart;
-  if (Integer P = CharPos(DS(), V)) DecPart = V.substr(P - 1, 255);
-  double Whole = std::trunc(std::fabs(FloatValue()));
-  String IntPart = Format(FAutoThousandSeparator ? L"%n" : L"%f", Whole);
-  if (Integer P = CharPos(DS(), IntPart)) IntPart.erase(P - 1);
-  const int16_t Saved = FPrecision;
-  FPrecision = 0;
-  String NewText = FPrefix + Sign + IntPart + DecPart + FSuffix;
-  if (WindowText() != NewText) {
+  if (Text().empty() || !HandleAllocated()) return;
+  const TEditState Grouped = FModel.ThousandSeparated(State());
+  if (WindowText() != Grouped.Text) {
     // The key that led here already reported its change.
     FBlockChange = true;
-    SetWindowText(NewText);
+    SetWindowText(Grouped.Text);
   }
   FBlockChange = false;
-  FPrecision = Saved;
-  const Integer NewLen = Len(Text());
-  SendMessageW(FHandle, EM_SETSEL, OldStart + NewLen - OldLen, OldStart + NewLen - OldLen);
+  Select(TSelRange{Grouped.SelStart, Grouped.SelStart});
 }
 
 // --- selection ---------------------------------------------------------------
 
 void TExEdit::SelectAll() {
-  if (!HandleAllocated()) return;
-  String V = Text();
-  Integer Start = Len(FPrefix);
-  if (FShowURL) {
-    if (auto P = V.find(L"://"); P != String::npos)
-      Start = static_cast<Integer>(P) + 1 + 2;
-    else if (auto M = V.find(L"mailto:"); M != String::npos)
-      Start = static_cast<Integer>(M) + 1 + 6;
-  }
-  SendMessageW(FHandle, EM_SETSEL, Start, Start + Len(V));
+  if (HandleAllocated()) Select(FModel.WholeValue(Text(), FShowURL));
 }
 
 void TExEdit::SelectBeforeDecimal() {
-  Integer P = CharPos(DS(), Text());
-  Integer At = P ? Len(FPrefix) + P - 1 : Len(FPrefix);
-  SendMessageW(Handle(), EM_SETSEL, At, At);
+  HandleNeeded();
+  const Integer At = FModel.CaretBeforeDecimal(Text());
+  Select(TSelRange{At, At});
 }
 
 void TExEdit::SelectAfterDecimal() {
-  Integer P = CharPos(DS(), Text());
-  Integer At = P ? Len(FPrefix) + P : Len(FPrefix);
-  SendMessageW(Handle(), EM_SETSEL, At, At);
+  HandleNeeded();
+  const Integer At = FModel.CaretAfterDecimal(Text());
+  Select(TSelRange{At, At});
 }
 
 Integer TExEdit::CharFromPos(TPoint Pt) {
@@ -592,16 +493,7 @@ Integer TExEdit::GetTextSize() {
 bool TExEdit::ValidateValue(const String& Value) {
   if (FIsValidating) return true;
   FIsValidating = true;
-  bool Result = true;
-  if (FEditType == etNumeric && (FMinValue != 0 || FMaxValue != 0)) {
-    Integer N = 0;
-    if (!TryStrToInt(Value, N)) N = 0;
-    Result = FMinValue <= N && N <= FMaxValue;
-  }
-  if ((FEditType == etFloat || FEditType == etMoney) && (FMinFloatValue != 0 || FMaxFloatValue != 0)) {
-    double X = TextToFloat(Value);
-    Result = FMinFloatValue <= X && X <= FMaxFloatValue;
-  }
+  bool Result = FModel.InBounds(Value);
   {
     auto Restore = ScopeExit([&] { FIsValidating = false; });
     DoValueValidate(Value, Result);
@@ -613,18 +505,9 @@ void TExEdit::DoValueValidate(const String& Value, bool& IsValid) {
   if (OnValueValidate) OnValueValidate(this, Value, IsValid);
 }
 
-String TExEdit::Version() const {
-  Cardinal V = GetVersionNr();
-  return IntToStr(V >> 24) + L"." + IntToStr((V >> 16) & 0xFF) + L"." + IntToStr((V >> 8) & 0xFF) + L"." +
-         IntToStr(V & 0xFF);
-}
+String TExEdit::Version() const { return VersionText(GetVersionNr()); }
 
-bool TExEdit::IsURL() {
-  String V = Text();
-  if (V.find(L"://") != String::npos) return true;
-  if (auto P = V.find(L'@'); P != String::npos && P > 0) return true;
-  return AnsiLowerCase(V).rfind(L"www.", 0) == 0;
-}
+bool TExEdit::IsURL() { return TExEditModel::LooksLikeURL(Text()); }
 
 void TExEdit::ApplyURLStyle(bool On) {
   if (On) {
@@ -647,8 +530,8 @@ void TExEdit::ApplyURLStyle(bool On) {
 // --- property writers --------------------------------------------------------
 
 void TExEdit::SetEditType(TExEditType Value) {
-  if (FEditType == Value) return;
-  FEditType = Value;
+  if (FModel.EditType == Value) return;
+  FModel.EditType = Value;
   if (Value == etPassword) {
     FCanUndo = false;
     SetPasswordChar(L'*');
@@ -659,7 +542,7 @@ void TExEdit::SetEditType(TExEditType Value) {
     if (HandleAllocated()) RecreateWnd();
   }
   String V = Text();
-  if (V.empty() && FAllowNumericNullValue) return;
+  if (V.empty() && FModel.AllowNumericNullValue) return;
   Integer C = ClassifyNumberText(V);
   if (Value == etNumeric && C != 0) SetIntValue(0);
   if ((Value == etFloat || Value == etMoney) && C > 1) SetFloatValue(0);
@@ -668,33 +551,35 @@ void TExEdit::SetEditType(TExEditType Value) {
   const TComponent* O = Owner();
   const bool Placing = Designing() && !(O && (O->ComponentState().Contains(csReading) ||
                                               O->ComponentState().Contains(csLoading)));
-  if (Placing && Value == etFloat && FPrecision == 0) SetPrecision(2);
+  if (Placing && Value == etFloat && FModel.Precision == 0) SetPrecision(2);
 }
 
 void TExEdit::SetPrecision(int16_t Value) {
-  if (FPrecision == Value) return;
-  if (FEditType != etString && FEditType != etFloat && FEditType != etMoney) return;
-  FPrecision = Value;
+  if (FModel.Precision == Value) return;
+  const TExEditType T = FModel.EditType;
+  if (T != etString && T != etFloat && T != etMoney) return;
+  FModel.Precision = Value;
   String V = Text();
-  if (V.empty() && FAllowNumericNullValue) return;
+  if (V.empty() && FModel.AllowNumericNullValue) return;
   SetFloatValue(ClassifyNumberText(V) > 1 ? 0 : FloatValue());
 }
 
 void TExEdit::SetPrecisionDisplay(TPrecisionDisplay Value) {
-  if (FPrecisionDisplay == Value) return;
-  FPrecisionDisplay = Value;
+  if (FModel.PrecisionDisplay == Value) return;
+  FModel.PrecisionDisplay = Value;
   SetFloatValue(FloatValue());
 }
 
 void TExEdit::SetCanUndo(bool Value) {
   if (FCanUndo == Value) return;
-  FCanUndo = Value && FEditType != etPassword;
+  FCanUndo = Value && FModel.EditType != etPassword;
   if (HandleAllocated()) RecreateWnd();
+  NudgeWidth(+1);
 }
 
 void TExEdit::SetAutoThousandSeparator(bool Value) {
-  FAutoThousandSeparator = Value;
-  if (FEditType == etFloat || FEditType == etMoney) UpdateThousandSeparators();
+  FModel.AutoThousandSeparator = Value;
+  if (FModel.EditType == etFloat || FModel.EditType == etMoney) UpdateThousandSeparators();
 }
 
 void TExEdit::SetColor(TColor Value) {
@@ -725,6 +610,7 @@ void TExEdit::SetEditAlign(TEditAlign Value) {
   if (FEditAlign == Value) return;
   FEditAlign = Value;
   if (HandleAllocated()) RecreateWnd();
+  NudgeWidth(+1);
 }
 
 void TExEdit::SetIsError(bool Value) {
@@ -758,6 +644,7 @@ void TExEdit::SetEnabled(bool Value) {
     if (!FIsError) FNormalColor = TCustomEdit::Color();
     TCustomEdit::SetColor(FDisabledColor);
   }
+  NudgeWidth(+1);
 }
 
 // --- messages ----------------------------------------------------------------
@@ -869,16 +756,7 @@ void TExEdit::HandleLButtonUpMessage(TWMMouse& M) {
     return;
   }
   // Keep the selection out of the prefix and the suffix.
-  const Integer PL = Len(FPrefix), VL = Len(Text());
-  Integer S = SelStart(), L = SelLength();
-  if (PL > 0 && S < PL) {
-    SendMessageW(FHandle, EM_SETSEL, PL, PL + VL);
-  } else if (!FSuffix.empty()) {
-    if (S > PL + VL)
-      SendMessageW(FHandle, EM_SETSEL, PL + VL, PL + VL);
-    else if (S + L > PL + VL)
-      SendMessageW(FHandle, EM_SETSEL, S, PL + VL);
-  }
+  if (const auto Kept = FModel.KeptOffAffixes(State())) Select(*Kept);
 }
 
 void TExEdit::CNCommand(TWMCommand& M) {
@@ -908,7 +786,10 @@ void TExEdit::WMSetFocus(TWMSetFocus& M) {
   if (Loading()) return;
   String V = Text();
   FOrigText = V;
-  if (FFocusColor != clNone && ValidateValue(V)) TCustomEdit::SetColor(FFocusColor);
+  if (FFocusColor != clNone && ValidateValue(V)) {
+    TCustomEdit::SetColor(FFocusColor);
+    if (FIsWinXP) NudgeWidth(-1);
+  }
   if ((!FIsError || !FShowError) && !FShowModified) {
     if (Font()->Color() != FFontColor && !FIsUrl) FFontColor = Font()->Color();
     if (!(FShowURL && IsURL()) && FFocusFontColor != clNone) Font()->SetColor(FFocusFontColor);
@@ -941,32 +822,31 @@ void TExEdit::WMKillFocus(TWMKillFocus& M) {
                                                           IsChild(FListBox->Handle(), M.FocusedWnd))))
     HideLookup();
   // An error that is not shown holds no colour of its own to keep.
-  if (!(FIsError && FShowError) && TCustomEdit::Color() != FNormalColor) TCustomEdit::SetColor(FNormalColor);
+  if (!(FIsError && FShowError) && TCustomEdit::Color() != FNormalColor) {
+    TCustomEdit::SetColor(FNormalColor);
+    if (FIsWinXP) NudgeWidth(-1);
+  }
   if ((!FIsError || !FShowError) && !FShowModified && !(FShowURL && IsURL())) Font()->SetColor(FFontColor);
   if (FFocusLabel && FLabel) {
     FLabel->Font()->SetStyle(FLabel->Font()->Style() - fsBold);
     UpdateLabelPosition();
   }
   String V = Text();
-  const bool Floating = FEditType == etFloat || FEditType == etMoney;
-  if (FPrecision > 0 && Floating && (!V.empty() || !FAllowNumericNullValue)) {
+  const bool Floating = FModel.EditType == etFloat || FModel.EditType == etMoney;
+  if (FModel.Precision > 0 && Floating && (!V.empty() || !FModel.AllowNumericNullValue)) {
     bool Was = FIsModified;
     SetFloatValue(FloatValue());
     SetModified(Was);
   }
   V = Text();
-  if (V.empty() && !FAllowNumericNullValue) {
-    if (FEditType == etNumeric) SetText(L"0");
+  if (V.empty() && !FModel.AllowNumericNullValue) {
+    if (FModel.EditType == etNumeric) SetText(L"0");
     if (Floating) SetFloatValue(0);
   }
-  if (FEditType == etNumeric && (FMinValue != 0 || FMaxValue != 0)) {
-    Integer N = 0;
-    if (!TryStrToInt(Text(), N)) N = 0;
-    if (N < FMinValue) SetText(IntToStr(FMinValue));
-    if (N > FMaxValue) SetText(IntToStr(FMaxValue));
-  }
+  if (const auto Clamped = FModel.ClampedOnExit(Text())) SetText(*Clamped);
   ValidateValue(Text());
   TCustomEdit::WMKillFocus(M);
+  if (FFocusBorder) NudgeWidth(-1);
   if (!FAlignChanging) AddToHistory();
   if (!FAlignChanging) {
     if (FFocusWidthInc > 0) SetBounds(Left(), Top(), Width() - FFocusWidthInc, Height());
@@ -1145,6 +1025,8 @@ void TExEdit::WMEraseBkgnd(TWMEraseBkgnd& M) {
   SetWindowOrgEx(M.DC, Org.x + Left(), Org.y + Top(), nullptr);
   SendMessageW(Parent()->Handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(M.DC), 0);
   SendMessageW(Parent()->Handle(), WM_PAINT, reinterpret_cast<WPARAM>(M.DC), 0);
+  // The graphic controls under the edit show through it as well.
+  Parent()->PaintControls(M.DC, nullptr);
   RestoreDC(M.DC, Saved);
   M.Result = 1;
 }
@@ -1288,59 +1170,23 @@ void TExEdit::WMKeyDown(TWMKey& M) {
     TCustomEdit::WMKeyDown(M);
     return;
   }
-  const Integer PL = Len(FPrefix);
-  const String V = Text();
-  const Integer VL = Len(V);
-  DWORD SelS = 0, SelE = 0;
-  SendMessageW(Handle(), EM_GETSEL, reinterpret_cast<WPARAM>(&SelS), reinterpret_cast<LPARAM>(&SelE));
-  const Integer S = static_cast<Integer>(SelS), E = static_cast<Integer>(SelE);
   if (Key == VK_RETURN && FReturnIsTab) {
     M.CharCode = FReturnAsTabKey;
     if (IsWindowVisible(FHandle))
       if (TCustomForm* F = GetParentForm()) F->SelectNext(this, true, true);
   }
-  // Positions against the window text: the value ends at PL + VL.
-  if (Key == VK_RIGHT && !FSuffix.empty() && E >= PL + VL) return Consume();
-  if (Key == VK_DELETE && !FSuffix.empty()) {
-    if (E >= PL + VL && S == E) return Consume();
-    SetModified(true);
+  const TKeyRule Rule = FModel.KeyDown(State(), Key, Shift);
+  if (Rule.Select) Select(*Rule.Select);
+  if (Rule.FireKeyDown && OnKeyDown) {
+    Word K = Key;
+    OnKeyDown(this, K, TShiftState{});
   }
-  if (Key == VK_LEFT && PL > 0 && PL >= E) return Consume();
-  if (Key == VK_END && !FSuffix.empty()) {
-    if (Shift)
-      SendMessageW(FHandle, EM_SETSEL, S, PL + VL);
-    else
-      SendMessageW(FHandle, EM_SETSEL, PL + VL, PL + VL);
-    return Consume();
-  }
-  if (Key == VK_HOME && PL > 0) {
-    if (Shift)
-      SendMessageW(FHandle, EM_SETSEL, PL + VL, PL);
-    else
-      SendMessageW(FHandle, EM_SETSEL, PL, PL);
-    return Consume();
-  }
-  if (Key == VK_BACK && PL > 0) {
-    if (S <= PL) {
-      Word K = Key;
-      if (OnKeyDown) OnKeyDown(this, K, TShiftState{});
-      return Consume();
-    }
-    SetModified(true);
-  }
-  if (Key == VK_DELETE && S >= PL) {
-    String Pred = V;
-    const Integer B = S - PL;
-    if (E > S)
-      Pred.erase(std::min<size_t>(B, Pred.size()), E - S);
-    else if (B < VL)
-      Pred.erase(B, 1);
-    if (FLengthLimit > 0 && IntegerPartEnd(Pred) - 1 > FLengthLimit) return Consume();
-    SetModified(true);
-  }
+  if (Rule.SetModified) SetModified(true);
+  if (Rule.Consume) return Consume();
   TCustomEdit::WMKeyDown(M);
-  if (Key == VK_DELETE && FEditType == etMoney) UpdateThousandSeparators();
-  if (PL > 0 && HandleAllocated() && SelStart() < PL) SendMessageW(FHandle, EM_SETSEL, PL, PL);
+  if (Key == VK_DELETE && FModel.EditType == etMoney) UpdateThousandSeparators();
+  if (HandleAllocated())
+    if (const auto Caret = FModel.CaretOutOfPrefix(State())) Select(TSelRange{*Caret, *Caret});
 }
 
 void TExEdit::HandleWantSpecialKeyMessage(TWMKey& M) {
@@ -1375,121 +1221,29 @@ void TExEdit::HandleWantSpecialKeyMessage(TWMKey& M) {
   DefaultHandler(MsgBase(M));
 }
 
-String TExEdit::SelectedValue() {
-  const String V = Text();
-  Integer B = std::max(0, SelStart() - Len(FPrefix));
-  if (B >= Len(V)) return String();
-  return V.substr(B, std::max(0, std::min(SelLength(), Len(V) - B)));
-}
-
-namespace {
-bool AllOf(const String& S, const std::function<bool(Char)>& Ok) {
-  for (Char C : S)
-    if (!Ok(C)) return false;
-  return true;
-}
-}  // namespace
+String TExEdit::SelectedValue() { return FModel.SelectedValue(State()); }
 
 void TExEdit::HandlePasteMessage(TMessage&) {
   if (ReadOnly()) return;
-  const Integer PL = Len(FPrefix);
   if (Clipboard()->HasFormat(CF_UNICODETEXT) || Clipboard()->HasFormat(CF_TEXT)) {
-    String Pasted = Clipboard()->AsText();
-    if (auto Cr = Pasted.find(L'\r'); Cr != String::npos) Pasted.erase(Cr);
-    // A line feed alone ends the first line too.
-    if (auto Lf = Pasted.find(L'\n'); Lf != String::npos) Pasted.erase(Lf);
-    String V = Text();
-    const Integer S = std::clamp(SelStart() - PL, 0, Len(V));
-    const Integer L = std::clamp(SelLength(), 0, Len(V) - S);
-    String Cand = V.substr(0, S) + Pasted + V.substr(S + L);
-    const Integer NewStart = PL + S, NewLen = L > 0 ? Len(Pasted) : 0;
-    const Integer Caret = L > 0 ? NewStart : NewStart + Len(Pasted);
+    const TPasteRule Rule = FModel.Paste(State(), Clipboard()->AsText());
+    String Cand = Rule.Candidate;
     bool Allow = true;
     if (OnClipboardPaste) OnClipboardPaste(this, Cand, Allow);
     if (!Allow) return;
     if (MaxLength() > 0 && Len(Cand) > MaxLength()) Cand.resize(MaxLength());
-    const bool NoMinus = Cand.find(L'-') == String::npos;
-    bool Applied = false;
-    switch (FEditType) {
-      case etString:
-      case etPassword: SetText(Cand); Applied = true; break;
-      case etNumeric:
-        if (ClassifyNumberText(Cand) == 0 && (FSigned || NoMinus)) {
-          SetText(Cand);
-          SetModified(true);
-          Applied = true;
-        }
-        break;
-      case etFloat:
-      case etMoney: {
-        Cand = Trim(Cand);
-        if (ClassifyNumberText(Cand) > 1) break;
-        if (FPrecision == 0 && Pasted.find(DS()) != String::npos) break;
-        if (FSigned || Cand.find(L'-') == String::npos) {
-          SetText(Cand);
-          SetFloatValue(FloatValue());
-          SetModified(true);
-          Applied = true;
-        }
-        break;
-      }
-      case etUppercase: SetText(AnsiUpperCase(Cand)); Applied = true; break;
-      case etLowerCase: SetText(AnsiLowerCase(Cand)); Applied = true; break;
-      case etMixedCase: SetText(ToNameCase(Cand)); Applied = true; break;
-      case etHex: {
-        Integer C = ClassifyNumberText(Cand);
-        if (C == 0 || C == 5) {
-          SetText(Cand);
-          SetModified(true);
-          Applied = true;
-        }
-        break;
-      }
-      case etAlphaNumeric:
-        if (AllOf(Cand, [](Char C) { return IsDigit(C) || (C >= L'A' && C <= L'Z') || (C >= L'a' && C <= L'z'); })) {
-          SetText(Cand);
-          SetModified(true);
-          Applied = true;
-        }
-        break;
-      case etValidChars:
-        if (AllOf(Cand, [&](Char C) { return FValidChars.find(C) != String::npos; })) {
-          SetText(Cand);
-          SetModified(true);
-          Applied = true;
-        }
-        break;
-      case etRange:
-        // Numbers and ranges only, with no two separators in a row.
-        if (AllOf(Cand, [](Char C) { return IsDigit(C) || IsNumberSeparator(C) || C == L' '; })) {
-          bool Doubled = false;
-          for (size_t i = 1; i < Cand.size(); ++i)
-            if (IsNumberSeparator(Cand[i]) && IsNumberSeparator(Cand[i - 1])) Doubled = true;
-          if (!Doubled) {
-            SetText(Cand);
-            SetModified(true);
-            Applied = true;
-          }
-        }
-        break;
-    }
-    if (Applied) {
-      if (FEditType == etMoney && Len(Text()) > 3)
+    if (const auto Accepted = FModel.AcceptPaste(Cand, Rule.Pasted)) {
+      SetText(Accepted->Value);
+      if (Accepted->Reformat) SetFloatValue(FloatValue());
+      if (FModel.EditType == etMoney && Len(Text()) > 3)
         SelectAll();
-      else if (NewLen > 0)
-        SendMessageW(FHandle, EM_SETSEL, NewStart, NewStart + NewLen);
       else
-        SendMessageW(FHandle, EM_SETSEL, Caret, Caret);
-      switch (FEditType) {
-        case etString: case etUppercase: case etMixedCase: case etLowerCase: case etPassword:
-          SetModified(true);
-          break;
-        default: break;
-      }
+        Select(Rule.Selection);
+      if (Accepted->Modified) SetModified(true);
     }
   }
   // A full value moves on, as a full value typed does.
-  if (FTabOnFullLength && FLengthLimit > 0 && Len(Text()) == FLengthLimit)
+  if (FModel.TabOnFullLength && FModel.LengthLimit > 0 && Len(Text()) == FModel.LengthLimit)
     if (TCustomForm* F = GetParentForm()) F->SelectNext(this, true, true);
   UpdateLookupList();
 }
@@ -1519,11 +1273,7 @@ void TExEdit::HandleCharMessage(TWMKey& M) {
     return;
   }
   const bool Ctrl = GetKeyState(VK_CONTROL) < 0;
-  Char Ch = static_cast<Char>(M.CharCode);
-  const Char D = DS();
-  const String V = Text();
-  const Integer PL = Len(FPrefix);
-
+  const Char Ch = static_cast<Char>(M.CharCode);
   if (Ch == 13 && Ctrl) {
     M.CharCode = 0;
     M.Result = 1;
@@ -1567,210 +1317,64 @@ void TExEdit::HandleCharMessage(TWMKey& M) {
     PassChar(M);
     return;
   }
-  if (FExcelStyleDecimalSeparator && (Ch == L'.' || Ch == L',') && (M.KeyData & (1 << 22))) {
-    Ch = D;
-    M.CharCode = Ch;
-  }
-  if (Ch == 8 && PL > 0 && SelStart() <= PL && SelLength() == 0) return;
-  if (FLengthLimit > 0 && IntegerPartEnd(V) > FLengthLimit && SelLength() == 0 &&
-      SelStart() < DecimalSeparatorPos() && Ch != 8 && Ch != D &&
-      !(Ch == L'-' && FSigned && IsNumberType()))
-    return;
-  if (Ch == 8) {
-    const Integer S = SelStart(), L = SelLength();
-    const bool Changes = L > 0 || S > PL;
-    const bool NewModified = Changes || FIsModified;
-    SetModified(NewModified);
-    PassChar(M);
-    if (FEditType == etMoney) UpdateThousandSeparators();
-    SetModified(NewModified);
-    UpdateLookupList();
-    return;
-  }
-  if (Ch == 10 && Ctrl) return;
-  if (Ch == L'-' && IsNumberType() && !FSigned) return;
-
-  if (!TypeChar(M, Ch, Ctrl)) return;
+  TTypedKeys Keys;
+  Keys.Ctrl = Ctrl;
+  Keys.SideCtrl = GetKeyState(VK_LCONTROL) < 0 || GetKeyState(VK_RCONTROL) < 0;
+  Keys.KeypadDecimal = (M.KeyData & (1 << 22)) != 0;
+  if (!ApplyCharRule(M, FModel.TypeChar(State(), Ch, Keys))) return;
 
   // Tail: a full integer part moves the focus on.
-  if (FTabOnFullLength && FLengthLimit > 0 && IntegerPartEnd(Text()) > FLengthLimit && SelLength() == 0 &&
-      SelStart() - PL == FLengthLimit) {
+  if (FModel.FullLengthReached(State()))
     if (TCustomForm* F = GetParentForm()) F->SelectNext(this, true, true);
-  }
   if (TCustomEdit::Modified()) SetModified(true);
   UpdateLookupList();
 }
 
-bool TExEdit::TypeChar(TWMKey& M, Char Ch, bool Ctrl) {
-  const Char D = DS(), T = TS();
-  const String V = Text();
-  const Integer PL = Len(FPrefix);
-  const bool Plain = Ch == 8 || Ch == 9 || Ch == 13;
-  switch (FEditType) {
-    case etString:
-    case etPassword:
-      SetModified(true);
+bool TExEdit::ApplyCharRule(TWMKey& M, const TCharRule& Rule) {
+  if (Rule.ModifiedFirst) SetModified(true);
+  switch (Rule.Action) {
+    case caDiscard:
+      if (Rule.Select) Select(*Rule.Select);
+      break;
+    case caShow: Show(Rule.Shown); break;
+    case caSetValue:
+      SetText(Rule.Value);
+      if (Rule.Select) Select(*Rule.Select);
+      break;
+    case caPass: {
+      if (Rule.Select) Select(*Rule.Select);
+      const Integer CaretBefore = SelStart();
+      // The backspace counts as a change before and after the window takes it.
+      const bool BackspaceModified = Rule.BackspaceChanges || FIsModified;
+      if (Rule.After == apBackspace) SetModified(BackspaceModified);
+      M.CharCode = Rule.Ch;
       PassChar(M);
-      return true;
-    case etNumeric:
-      if (Ch == L'-') {
-        if (SelLength() == Len(V)) {
-          SetWindowText(FPrefix + L"-" + FSuffix);
-          SendMessageW(FHandle, EM_SETSEL, PL + 1, PL + 1);
-          FBlockChange = false;
-          return false;
+      switch (Rule.After) {
+        case apMoneyGroups:
+          if (FModel.MoneyRegroups(State(), Rule.Ch)) {
+            if (TCustomEdit::Modified()) SetModified(true);
+            UpdateThousandSeparators();
+          }
+          break;
+        case apNameCase: {
+          const TEditState Named = FModel.NameCased(State(), CaretBefore);
+          if (FModel.Value(Named.Text) != Text()) SetWindowText(Named.Text);
+          Select(TSelRange{Named.SelStart, Named.SelStart});
+          break;
         }
-        ToggleSign();
-        return true;
+        case apBackspace:
+          if (FModel.EditType == etMoney) UpdateThousandSeparators();
+          SetModified(BackspaceModified);
+          UpdateLookupList();
+          break;
+        case apNone: break;
       }
-      if (Plain || IsDigit(Ch) || GetKeyState(VK_LCONTROL) < 0 || GetKeyState(VK_RCONTROL) < 0) PassChar(M);
-      return true;
-    case etFloat:
-    case etMoney: {
-      const bool Money = FEditType == etMoney;
-      if (!Money && ((Ch == L',' && D != L',') || (Ch == L'.' && D != L'.'))) return false;
-      if (Money && Ch == D) {
-        if (CharPos(D, V) > 0 || FPrecision == 0) {
-          if (FPrecision > 0 && SelLength() == Len(V)) SetText(String(L"0") + D + L"0");
-          if (FPrecision > 0) SelectAfterDecimal();
-          FBlockChange = false;
-          return false;
-        }
-      }
-      const bool Accepted = Money ? (Plain || Ch == L'-' || IsDigit(Ch) || Ch == D)
-                                  : (Plain || Ch == L',' || Ch == L'-' || Ch == L'.' || IsDigit(Ch) || Ch == T || Ch == D);
-      if (!Accepted) return true;
-      if (!Money && Ch == D && CharPos(D, SelText()) == 0) {
-        if (CharPos(D, V) > 0 || FPrecision == 0) {
-          if (FPrecision > 0) SelectAfterDecimal();
-          return false;
-        }
-      }
-      if ((Ch == T || Ch == D) && SeparatorRefused()) return false;
-      if (FullDecimals() && (IsDigit(Ch) || Ch == D) && SelLength() == 0) {
-        const Integer B = SelStart() - PL;
-        const Integer DPos = CharPos(D, V);
-        if (IsDigit(Ch) && FPrecision > 0 && DPos > 0 && DPos <= B && B < Len(V)) {
-          SetSelLength(1);
-        } else {
-          return false;
-        }
-      }
-      if (V.empty() && SelStart() - PL == 0 && Ch == D) {
-        SetWindowText(FPrefix + L"0" + D + FSuffix);
-        SendMessageW(FHandle, EM_SETSEL, PL + 2, PL + 2);
-        SetModified(true);
-        return false;
-      }
-      if (Ch == L'-' && SelLength() == 0) {
-        const int16_t Saved = FPrecision;
-        FPrecision = 0;
-        ToggleSign();
-        FPrecision = Saved;
-        return false;
-      }
-      PassChar(M);
-      if (Money) {
-        String N = Text();
-        if (!N.empty() && N != L"-" && Ch != D) {
-          if (TCustomEdit::Modified()) SetModified(true);
-          UpdateThousandSeparators();
-        }
-      }
-      return true;
+      break;
     }
-    case etUppercase:
-    case etLowerCase: {
-      String One(1, Ch);
-      One = FEditType == etUppercase ? AnsiUpperCase(One) : AnsiLowerCase(One);
-      if (!One.empty()) M.CharCode = One[0];
-      PassChar(M);
-      return true;
-    }
-    case etMixedCase: {
-      const Integer P = SelStart();
-      PassChar(M);
-      if (Ch == 8 || Ch == 9 || Ch == 13) return true;
-      String N = ToNameCase(Text());
-      if (N != Text()) SetWindowText(FPrefix + N + FSuffix);
-      SendMessageW(FHandle, EM_SETSEL, P + 1, P + 1);
-      return true;
-    }
-    case etRange: {
-      const bool Accepted = Plain || IsDigit(Ch) || IsNumberSeparator(Ch);
-      if (!Accepted) return true;
-      SetModified(true);
-      if (IsNumberSeparator(Ch)) {
-        const Integer S = SelStart();
-        const String W = WindowText() + L" ";
-        if (S <= PL) return false;
-        if (S >= 1 && IsNumberSeparator(W[S - 1])) return false;
-        if (S < Len(W) && IsNumberSeparator(W[S])) return false;
-      }
-      PassChar(M);
-      return true;
-    }
-    case etHex:
-      if (Plain || Ch == L'-' || IsDigit(Ch) || (Ch >= L'A' && Ch <= L'F') || (Ch >= L'a' && Ch <= L'f')) {
-        SetModified(true);
-        PassChar(M);
-      }
-      return true;
-    case etAlphaNumeric:
-      if (Plain || IsDigit(Ch) || (Ch >= L'A' && Ch <= L'Z') || (Ch >= L'a' && Ch <= L'z')) {
-        SetModified(true);
-        PassChar(M);
-      }
-      return true;
-    case etValidChars:
-      if (Ch == 8 || FValidChars.find(Ch) != String::npos) {
-        SetModified(true);
-        PassChar(M);
-      }
-      return true;
   }
-  (void)Ctrl;
-  return true;
-}
-
-void TExEdit::ToggleSign() {
-  const Integer PL = Len(FPrefix);
-  const Integer P = SelStart();
-  String V = Text();
-  if (CharPos(L'-', V) > 0) {
-    V.erase(0, 1);
-    SetWindowText(FPrefix + V + FSuffix);
-    const Integer At = P > PL ? P - 1 : PL;
-    SendMessageW(FHandle, EM_SETSEL, At, At);
-    if (FEditType != etNumeric) SetModified(true);
-  } else {
-    SetWindowText(FPrefix + L"-" + V + FSuffix);
-    SendMessageW(FHandle, EM_SETSEL, P + 1, P + 1);
-    SetModified(true);
-  }
-}
-
-bool TExEdit::FullDecimals() {
-  const String V = Text();
-  const Integer B = SelStart() - Len(FPrefix);
-  const Integer D = CharPos(DS(), V);
-  return FPrecision > 0 && Len(V) - B <= FPrecision && D > 0 && B >= D && Len(V) - D >= FPrecision;
-}
-
-bool TExEdit::SeparatorRefused() {
-  String V = Text();
-  const Char T = TS();
-  if (CharPos(T, V) == 0) return false;
-  Integer B = SelStart() - Len(FPrefix);
-  Integer M = Len(V);
-  while (Integer Tp = CharPos(T, V)) {
-    Integer Dist = std::abs(Tp - B);
-    M = std::min(M, Dist);
-    if (Dist < 3) return true;
-    if (B > Tp) B -= Tp;
-    V.erase(0, Tp);
-  }
-  return M > 3;
+  if (Rule.ModifiedAfter) SetModified(true);
+  if (Rule.EndsBlock) FBlockChange = false;
+  return Rule.Tail;
 }
 
 // --- range text --------------------------------------------------------------
@@ -1812,7 +1416,7 @@ void TExEdit::UpdateLookupList() {
 
   const Integer Top = Origin.y + Height() - 6;
   // Under the start of the entry being typed (after the prefix).
-  const Integer CaretX = std::min(PosFromChar(Len(FPrefix) + Cut).X, Width());
+  const Integer CaretX = std::min(PosFromChar(Len(FModel.Prefix) + Cut).X, Width());
   const Integer Left = Origin.x + 8 + CaretX;
 
   TStrings* Items = FListControl->Items();
@@ -1889,7 +1493,7 @@ void TExEdit::SelectLookupItem() {
     const auto P = V.rfind(FLookup->Separator());
     const String Head = P == String::npos ? String() : V.substr(0, P + 1);
     SetText(Head + Value);
-    const Integer End = Len(FPrefix) + Len(Head + Value);
+    const Integer End = Len(FModel.Prefix) + Len(Head + Value);
     SendMessageW(Handle(), EM_SETSEL, End, End);
   } else {
     SetText(Value);
@@ -1958,7 +1562,7 @@ void TExEdit::SavePersist() {
   if (!FPersistence || !FPersistence->Enable()) return;
   String Section;
   std::unique_ptr<TCustomIniFile> Ini = OpenPersistStore(*FPersistence, Name(), Section);
-  WritePersisted(*Ini, Section, Name(), FPrefix + Text() + FSuffix, *FLookup);
+  WritePersisted(*Ini, Section, Name(), FModel.Framed(Text()), *FLookup);
 }
 
 // --- OLE drag and drop -------------------------------------------------------------

@@ -6,27 +6,16 @@
 #include <memory>
 #include "edit/EditLabel.h"
 #include "edit/ExEditLookup.h"
+#include "edit/ExEditModel.h"
 #include "platform/ui/CustomEdit.h"
 
 namespace jorv::edit {
-
-enum TExEditType : uint8_t {
-  etString, etNumeric, etFloat, etUppercase, etMixedCase, etLowerCase, etPassword,
-  etMoney, etRange, etHex, etAlphaNumeric, etValidChars
-};
-
-enum TPrecisionDisplay : uint8_t { pdNormal, pdShortest };
 
 enum TEditAlign : uint8_t { eaLeft, eaRight, eaDefault, eaCenter };
 
 using TValueValidateEvent = std::function<void(TObject* Sender, const String& Value, bool& IsValid)>;
 using TClipboardEvent = std::function<void(TObject* Sender, const String& Value, bool& Allow)>;
 using TURLClickEvent = std::function<void(TObject* Sender, const String& URL, bool& Show)>;
-
-// 0 integer, 1 decimal number, 2 invalid, 5 hexadecimal but no plain integer;
-// separators are the current locale's.
-Integer ClassifyNumberText(const String& S);
-String ToNameCase(const String& S);
 
 class TRangeList;
 class TListHintWindow;
@@ -74,38 +63,38 @@ class TExEdit : public TCustomEdit {
   // Colours of the normal look, taken again from what the edit shows now.
   void Init();
 
-  TExEditType EditType() const { return FEditType; }
+  TExEditType EditType() const { return FModel.EditType; }
   void SetEditType(TExEditType Value);
-  String Prefix() const { return FPrefix; }
+  String Prefix() const { return FModel.Prefix; }
   void SetPrefix(const String& Value);
-  String Suffix() const { return FSuffix; }
+  String Suffix() const { return FModel.Suffix; }
   void SetSuffix(const String& Value);
-  int16_t Precision() const { return FPrecision; }
+  int16_t Precision() const { return FModel.Precision; }
   void SetPrecision(int16_t Value);
-  TPrecisionDisplay PrecisionDisplay() const { return FPrecisionDisplay; }
+  TPrecisionDisplay PrecisionDisplay() const { return FModel.PrecisionDisplay; }
   void SetPrecisionDisplay(TPrecisionDisplay Value);
-  bool Signed() const { return FSigned; }
-  void SetSigned(bool Value) { FSigned = Value; }
-  bool ExcelStyleDecimalSeparator() const { return FExcelStyleDecimalSeparator; }
-  void SetExcelStyleDecimalSeparator(bool Value) { FExcelStyleDecimalSeparator = Value; }
-  bool AutoThousandSeparator() const { return FAutoThousandSeparator; }
+  bool Signed() const { return FModel.Signed; }
+  void SetSigned(bool Value) { FModel.Signed = Value; }
+  bool ExcelStyleDecimalSeparator() const { return FModel.ExcelStyleDecimalSeparator; }
+  void SetExcelStyleDecimalSeparator(bool Value) { FModel.ExcelStyleDecimalSeparator = Value; }
+  bool AutoThousandSeparator() const { return FModel.AutoThousandSeparator; }
   void SetAutoThousandSeparator(bool Value);
-  bool AllowNumericNullValue() const { return FAllowNumericNullValue; }
-  void SetAllowNumericNullValue(bool Value) { FAllowNumericNullValue = Value; }
-  int16_t LengthLimit() const { return FLengthLimit; }
-  void SetLengthLimit(int16_t Value) { FLengthLimit = Value; }
-  bool TabOnFullLength() const { return FTabOnFullLength; }
-  void SetTabOnFullLength(bool Value) { FTabOnFullLength = Value; }
-  String ValidChars() const { return FValidChars; }
-  void SetValidChars(const String& Value) { FValidChars = Value; }
-  Integer MinValue() const { return FMinValue; }
-  void SetMinValue(Integer Value) { FMinValue = Value; }
-  Integer MaxValue() const { return FMaxValue; }
-  void SetMaxValue(Integer Value) { FMaxValue = Value; }
-  double MinFloatValue() const { return FMinFloatValue; }
-  void SetMinFloatValue(double Value) { FMinFloatValue = Value; }
-  double MaxFloatValue() const { return FMaxFloatValue; }
-  void SetMaxFloatValue(double Value) { FMaxFloatValue = Value; }
+  bool AllowNumericNullValue() const { return FModel.AllowNumericNullValue; }
+  void SetAllowNumericNullValue(bool Value) { FModel.AllowNumericNullValue = Value; }
+  int16_t LengthLimit() const { return FModel.LengthLimit; }
+  void SetLengthLimit(int16_t Value) { FModel.LengthLimit = Value; }
+  bool TabOnFullLength() const { return FModel.TabOnFullLength; }
+  void SetTabOnFullLength(bool Value) { FModel.TabOnFullLength = Value; }
+  String ValidChars() const { return FModel.ValidChars; }
+  void SetValidChars(const String& Value) { FModel.ValidChars = Value; }
+  Integer MinValue() const { return FModel.MinValue; }
+  void SetMinValue(Integer Value) { FModel.MinValue = Value; }
+  Integer MaxValue() const { return FModel.MaxValue; }
+  void SetMaxValue(Integer Value) { FModel.MaxValue = Value; }
+  double MinFloatValue() const { return FModel.MinFloatValue; }
+  void SetMinFloatValue(double Value) { FModel.MinFloatValue = Value; }
+  double MaxFloatValue() const { return FModel.MaxFloatValue; }
+  void SetMaxFloatValue(double Value) { FModel.MaxFloatValue = Value; }
   bool CanUndo() const { return FCanUndo; }
   void SetCanUndo(bool Value);
   bool EditorEnabled() const { return FEditorEnabled; }
@@ -187,6 +176,10 @@ class TExEdit : public TCustomEdit {
   void SetVisible(bool Value) override;
   void SetParent(TWinControl* AParent) override;
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+  // The height a form stream gives is kept, for the end of loading.
+  Integer Height() const { return TCustomEdit::Height(); }
+  void SetHeight(Integer Value);
+  void ChangeScale(Integer M, Integer D) override;
 
   // The attached label, made on the first caption written.
   TEditLabel* EditLabel() const { return FLabel; }
@@ -287,6 +280,13 @@ class TExEdit : public TCustomEdit {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void CMFontChanged(TMessage& Message) override;
   void CMParentFontChanged(TMessage& Message) override;
+  void CMVisibleChanged(TMessage& Message) override;
+  void CMShowingChanged(TMessage& Message) override;
+  // The label sits on the edit's parent and shows when the edit does.
+  void LabelFollowsEdit();
+  // Narrows (or widens) the edit by one pixel and back, which makes the
+  // system redraw its frame in the new colours.
+  void NudgeWidth(Integer First);
   // Descendants reserve room for their buttons with these.
   Integer FIndentR = 0;
   Integer FIndentL = 0;
@@ -309,28 +309,16 @@ class TExEdit : public TCustomEdit {
   // The character handler's steps; Pass hands the character to the window.
   void HandleCharMessage(TWMKey& Message);
   void PassChar(TWMKey& Message) { TCustomEdit::WMChar(Message); }
-  bool TypeChar(TWMKey& Message, Char Ch, bool CtrlDown);
-  void ToggleSign();
-  bool FullDecimals();
-  bool SeparatorRefused();
-  bool IsNumberType() const { return FEditType == etNumeric || FEditType == etFloat || FEditType == etMoney; }
+  // Carries out what the model's rule for a typed character says; true
+  // when the common tail follows.
+  bool ApplyCharRule(TWMKey& Message, const TCharRule& Rule);
+  // The window text and selection as the model sees them, and back.
+  TEditState State();
+  void Show(const TEditState& Value);
+  void Select(const TSelRange& Range);
 
-  TExEditType FEditType = etString;
-  String FPrefix;
-  String FSuffix;
-  int16_t FPrecision = 0;
-  TPrecisionDisplay FPrecisionDisplay = pdNormal;
-  bool FSigned = false;
-  bool FExcelStyleDecimalSeparator = false;
-  bool FAutoThousandSeparator = true;
-  bool FAllowNumericNullValue = false;
-  int16_t FLengthLimit = 0;
-  bool FTabOnFullLength = false;
-  String FValidChars;
-  Integer FMinValue = 0;
-  Integer FMaxValue = 0;
-  double FMinFloatValue = 0;
-  double FMaxFloatValue = 0;
+  // Value, affixes, number settings and the typing rules.
+  TExEditModel FModel;
   bool FCanUndo = true;
   bool FEditorEnabled = true;
   bool FReturnIsTab = false;
@@ -371,6 +359,8 @@ class TExEdit : public TCustomEdit {
   Integer FErrorMarkerLen = 0;
   TBorderStyle FOldBorder = bsSingle;
   bool FMouseInControl = false;
+  Integer FLoadedHeight = 0;
+  bool FIsWinXP = false;
   bool FIsThemed = false;
   TEditLabel* FLabel = nullptr;
   std::unique_ptr<TFont> FLabelFont = std::make_unique<TFont>();

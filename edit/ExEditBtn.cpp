@@ -1,5 +1,6 @@
 #include "edit/ExEditBtn.h"
 #include "foundation/XPTheme.h"
+#include "platform/gfx/Canvas.h"
 #include "foundation/ZVQStyle.h"
 #include "platform/ui/Screen.h"
 
@@ -328,6 +329,13 @@ TExEditBtn::~TExEditBtn() {
   // may reach it through this pointer from here on.
   FButton = nullptr;
 }
+
+void TExEditBtn::PaintTo(HDC DC, Integer X, Integer Y) {
+  TExEdit::PaintTo(DC, X, Y);
+  if (FButton) FButton->PaintTo(DC, X + Width() - FButton->Width() - BorderWidth() - 2, Y + BorderWidth() + 2);
+}
+
+void TExEditBtn::PaintTo(TCanvas* Canvas, Integer X, Integer Y) { PaintTo(Canvas->Handle(), X, Y); }
 
 void TExEditBtn::DoClickBtn(TObject*) {
   if (OnClickBtn) OnClickBtn(this);

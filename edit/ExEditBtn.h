@@ -124,6 +124,9 @@ class TExEditBtn : public TExEdit {
   Integer GetMinHeight();
   void Loaded() override;
   void SetEnabled(bool Value) override;
+  // The edit, then the button window at its place inside the edit.
+  void PaintTo(HDC DC, Integer X, Integer Y) override;
+  void PaintTo(TCanvas* Canvas, Integer X, Integer Y);
 
   TEditButton* Button() const { return FButton; }
   TButtonStyle ButtonStyle() const { return FButtonStyle; }

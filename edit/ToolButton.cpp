@@ -228,6 +228,7 @@ void TExToolButton::Notification(TComponent* AComponent, TOperation Operation) {
   TGraphicControl::Notification(AComponent, Operation);
   if (Operation != opRemove) return;
   if (AComponent == FDropDownMenu) FDropDownMenu = nullptr;
+  if (FActionLink && AComponent == FActionLink->Action()) FActionLink.reset();
   if (AComponent == FImages) {
     FImages = nullptr;
     Invalidate();
@@ -360,7 +361,74 @@ void TExToolButton::CMButtonPressed(TMessage& M) {
   FAllowAllUp = Sender->FAllowAllUp;
 }
 
-void TExToolButton::Click() { TGraphicControl::Click(); }
+void TExToolButton::Click() {
+  // The button's own handler first; without one the action runs.
+  if (OnClick || !FActionLink)
+    TGraphicControl::Click();
+  else
+    FActionLink->Execute();
+}
+
+// --- action ------------------------------------------------------------------
+
+TExToolButtonActionLink::TExToolButtonActionLink(TExToolButton* AClient)
+    : TControlActionLink(AClient), FClient(AClient) {}
+
+bool TExToolButtonActionLink::IsCheckedLinked() {
+  return TControlActionLink::IsCheckedLinked() && FClient->GroupIndex() != 0 && FClient->AllowAllUp() &&
+         FClient->Down() == AsAction()->Checked();
+}
+
+bool TExToolButtonActionLink::IsGroupIndexLinked() {
+  return TControlActionLink::IsGroupIndexLinked() && FClient->GroupIndex() == AsAction()->GroupIndex();
+}
+
+bool TExToolButtonActionLink::IsImageIndexLinked() { return TControlActionLink::IsImageIndexLinked(); }
+
+void TExToolButtonActionLink::SetChecked(bool Value) { FClient->SetDown(Value); }
+
+void TExToolButtonActionLink::SetGroupIndex(Integer Value) { FClient->SetGroupIndex(Value); }
+
+void TExToolButtonActionLink::SetImageIndex(Integer Value) {
+  FImageIndex = Value;
+  FClient->Invalidate();
+  // A designer shows the image on the button itself.
+  if (!FClient->ComponentState().Contains(csDesigning)) return;
+  if (TAction* A = AsAction(); A && A->ActionList() && A->ActionList()->Images()) {
+    FClient->SetImages(A->ActionList()->Images());
+    FClient->SetImageIndex(Value);
+  }
+}
+
+void TExToolButton::SetAction(TBasicAction* Value) {
+  if (!Value) {
+    FActionLink.reset();
+    return;
+  }
+  if (!FActionLink) {
+    FActionLink = std::make_unique<TExToolButtonActionLink>(this);
+    FActionLink->OnChange = [this](TObject* Sender) { ActionChange(Sender, false); };
+  }
+  FActionLink->SetAction(Value);
+  Value->FreeNotification(this);
+  ActionChange(Value, ComponentState().Contains(csLoading));
+}
+
+void TExToolButton::ActionChange(TObject* Sender, bool CheckDefaults) {
+  auto* A = dynamic_cast<TAction*>(Sender);
+  if (!A) return;
+  if (!CheckDefaults || Caption().empty()) SetCaption(A->Caption());
+  if (!CheckDefaults || Enabled()) SetEnabled(A->Enabled());
+  if (!CheckDefaults || Hint().empty()) SetHint(A->Hint());
+  if (!CheckDefaults || Visible()) SetVisible(A->Visible());
+  if (!CheckDefaults || FGroupIndex == 0) SetGroupIndex(A->GroupIndex());
+  if (FActionLink) FActionLink->SetImageIndex(A->ImageIndex());
+  if (ComponentState().Contains(csDesigning)) {
+    if (A->ActionList() && A->ActionList()->Images() && A->ActionList()->Images()->Count() > 0)
+      SetImageIndex(A->ImageIndex());
+    SetDown(A->Checked());
+  }
+}
 
 void TExToolButton::ShowDropDownMenu() {
   if (!FDropDownMenu) return;
@@ -662,12 +730,20 @@ void TExToolButton::DrawGlyphAndCaption(TCanvas* C, TRect R, TPoint Offset, TBut
   } else if (FDown && !FGlyphDown->Empty()) {
     G = FGlyphDown.get();
   }
-  const bool UseImages = G->Empty() && FImages && FImageIndex >= 0;
+  // The action's images, when its list has any, stand for the button's.
+  TCustomImageList* List = FImages;
+  Integer Index = FImageIndex;
+  if (auto* A = dynamic_cast<TAction*>(Action()); A && A->ActionList() && A->ActionList()->Images() &&
+                                                 A->ActionList()->Images()->Count() > 0) {
+    List = A->ActionList()->Images();
+    Index = FActionLink->ImageIndex();
+  }
+  const bool UseImages = G->Empty() && List && Index >= 0;
   TSize GlyphSize;
   if (!G->Empty())
     GlyphSize = TSize(G->Width(), G->Height());
   else if (UseImages)
-    GlyphSize = TSize(FImages->Width(), FImages->Height());
+    GlyphSize = TSize(List->Width(), List->Height());
   const String Text = FShowCaption ? Caption() : String();
   TSize TextSize;
   HDC DC = C->Handle();
@@ -683,7 +759,7 @@ void TExToolButton::DrawGlyphAndCaption(TCanvas* C, TRect R, TPoint Offset, TBut
   const Integer GX = R.Left + GlyphPos.X + Offset.X, GY = R.Top + GlyphPos.Y + Offset.Y;
   const bool Pressed = State == bsDown || State == bsExclusive;
   if (UseImages) {
-    FImages->Draw(C, GX, GY, FImageIndex, State != bsDisabled);
+    List->Draw(C, GX, GY, Index, State != bsDisabled);
   } else if (!G->Empty()) {
     if (Hot && FShaded && State != bsDisabled && !Pressed && !FGlyphShade->Empty())
       C->Draw(GX + 2, GY + 2, FGlyphShade.get());

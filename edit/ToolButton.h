@@ -5,6 +5,8 @@
 // the glyph and a drop-down arrow that opens a pop-up menu.
 #include <functional>
 #include <memory>
+#include "edit/VersionText.h"
+#include "platform/ui/ActnList.h"
 #include "foundation/ZVQStyle.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/ui/CustomControl.h"
@@ -20,6 +22,27 @@ using namespace jorv::foundation;
 
 enum TExToolButtonStyle : uint8_t { tasButton, tasCheck };
 
+class TExToolButton;
+
+// The tool button's end of its action: caption, check state, group and
+// image pass to the button while it shows what the action had.
+class TExToolButtonActionLink : public TControlActionLink {
+ public:
+  explicit TExToolButtonActionLink(TExToolButton* AClient);
+  bool IsCheckedLinked() override;
+  bool IsGroupIndexLinked() override;
+  bool IsImageIndexLinked() override;
+  void SetChecked(bool Value) override;
+  void SetGroupIndex(Integer Value) override;
+  void SetImageIndex(Integer Value) override;
+  // The image the button draws from the action's image list.
+  Integer ImageIndex() const { return FImageIndex; }
+
+ private:
+  Integer FImageIndex = -1;
+  TExToolButton* FClient = nullptr;
+};
+
 // Draws a vertical gradient From -> To in Steps bands over R and, when
 // Border is not clNone, frames it with a clear brush.
 void DrawToolButtonGradient(TCanvas* Canvas, TColor From, TColor To, Integer Steps,
@@ -32,6 +55,11 @@ class TExToolButton : public TGraphicControl, public IZVQStyle {
 
   void Click() override;
   void Loaded() override;
+  // The action whose caption, state and image the button shows, and which
+  // a click executes when the button has no OnClick of its own.
+  TBasicAction* Action() const { return FActionLink ? FActionLink->Action() : nullptr; }
+  void SetAction(TBasicAction* Value);
+  TExToolButtonActionLink* ActionLink() const { return FActionLink.get(); }
   // Pops the drop-down menu up below the button's bottom-left corner.
   void ShowDropDownMenu();
   void STDMETHODCALLTYPE SetComponentStyle(TZVQStyle AStyle) override;
@@ -100,7 +128,8 @@ class TExToolButton : public TGraphicControl, public IZVQStyle {
   void SetStyle(TExToolButtonStyle Value);
   Integer Look() const { return FLook; }
   void SetLook(Integer Value);
-  String Version() const { return L"1.6.1.1"; }
+  Cardinal GetVersionNr() const { return 0x01060101; }
+  String Version() const { return VersionText(GetVersionNr()); }
   void SetVersion(const String&) {}
 
   TButtonState State() const { return FState; }
@@ -118,6 +147,9 @@ class TExToolButton : public TGraphicControl, public IZVQStyle {
   void Paint() override;
   void Dispatch(TMessage& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
+  // Takes the action's properties: all of them, or with CheckDefaults only
+  // those the button leaves at their defaults.
+  virtual void ActionChange(TObject* Sender, bool CheckDefaults);
   void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
@@ -175,6 +207,7 @@ class TExToolButton : public TGraphicControl, public IZVQStyle {
   bool FShowCaption = true;
   TCustomImageList* FImages = nullptr;
   Integer FImageIndex = -1;
+  std::unique_ptr<TExToolButtonActionLink> FActionLink;
   TButtonState FState = bsUp;
 };
 

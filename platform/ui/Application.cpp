@@ -2,6 +2,7 @@
 #include <commctrl.h>
 #include "platform/gfx/Icon.h"
 #include "platform/rtl/Thread.h"
+#include "platform/ui/ActnList.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/HintWindow.h"
 #include "platform/ui/Screen.h"
@@ -191,6 +192,9 @@ void TApplication::Idle(const MSG&) {
   bool Done = true;
   try {
     if (OnIdle) OnIdle(this, Done);
+    // Actions bring their state (enabled, checked, ...) up to date while
+    // nothing else is to be done.
+    UpdateAllActionLists();
   } catch (...) {
     HandleException(this);
   }

@@ -1,5 +1,6 @@
 #include "platform/ui/WinControl.h"
 #include <algorithm>
+#include "platform/gfx/Canvas.h"
 #include "platform/gfx/DCScope.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
@@ -728,6 +729,8 @@ void TWinControl::PaintTo(HDC DC, Integer X, Integer Y) {
   RestoreDC(DC, Saved);
   PaintClientTo(DC, X + Off.X, Y + Off.Y);
 }
+
+void TWinControl::PaintTo(TCanvas* Canvas, Integer X, Integer Y) { PaintTo(Canvas->Handle(), X, Y); }
 
 // --- messages ---------------------------------------------------------------
 

@@ -8,6 +8,8 @@
 
 namespace jorv {
 
+class TCanvas;
+
 struct TCreateParams {
   String Caption;
   DWORD Style = 0;
@@ -102,6 +104,8 @@ class TWinControl : public TControl {
   void Update() override;
   void Repaint() override;
   void PaintTo(HDC DC, Integer X, Integer Y) override;
+  // The same onto a canvas's device context.
+  void PaintTo(TCanvas* Canvas, Integer X, Integer Y);
   // Paints only the client area (no frame) at (X, Y) of DC.
   void PaintClientTo(HDC DC, Integer X, Integer Y);
   // Paints the windowless children that intersect DC's clip box, from First

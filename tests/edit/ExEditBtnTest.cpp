@@ -274,4 +274,18 @@ TEST_F(ExEditBtnPaintTest, ClassicDropDownDrawsABlackArrowWithoutGlyph) {
   if (WasLoaded) LoadXPThemeLibrary();
 }
 
+TEST_F(ExEditBtnPaintTest, PaintToDrawsTheButtonAtItsPlace) {
+  // The button's face lies 16 + 2 pixels from the edit's right edge and
+  // 2 pixels down, whether painted onto a device context or a canvas.
+  EXPECT_EQ(TRendered(Edit).Pixel(120 - 18 + 8, 2 + 8), TColor(0x00C000));
+  TBitmap Bmp;
+  Bmp.SetPixelFormat(pf24bit);
+  Bmp.SetSize(140, 30);
+  Bmp.Canvas()->Brush()->SetColor(clWhite);
+  Bmp.Canvas()->FillRect(TRect(0, 0, 140, 30));
+  Edit->PaintTo(Bmp.Canvas(), 10, 5);
+  EXPECT_EQ(Bmp.Canvas()->Pixels(10 + 120 - 18 + 8, 5 + 2 + 8), TColor(0x00C000));
+  EXPECT_EQ(Bmp.Canvas()->Pixels(135, 5 + 10), clWhite);
+}
+
 }  // namespace

@@ -3,11 +3,15 @@
 // and the looks of focus, error and links.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "edit/ExEdit.h"
 #include "foundation/ValueUtils.h"
+#include "platform/rtl/ScopeExit.h"
+#include "platform/ui/Shape.h"
 #include "tests/support/PinnedFormatSettings.h"
+#include "tests/support/StreamCheck.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv::edit;
@@ -826,6 +830,139 @@ TEST_F(ExEditTest, TransparentEditShowsItsParent) {
   Edit->SetTransparent(true);
   TRendered R(Edit);
   EXPECT_EQ(R.Pixel(Edit->Width() - 3, Edit->Height() - 3), clAqua);
+}
+
+// Records every width the edit is given, to see the frame-redrawing nudges.
+class TWidthRecordingEdit : public TExEdit {
+ public:
+  using TExEdit::TExEdit;
+  void SetBounds(Integer L, Integer T, Integer W, Integer H) override {
+    Widths.push_back(W);
+    TExEdit::SetBounds(L, T, W, H);
+  }
+  // The two widths given last: the nudge and its way back.
+  std::vector<Integer> Nudge() const {
+    return Widths.size() < 2 ? Widths : std::vector<Integer>(Widths.end() - 2, Widths.end());
+  }
+  std::vector<Integer> Widths;
+};
+
+TEST_F(ExEditTest, ColourAndStyleChangesNudgeTheWidthToRedrawTheFrame) {
+  auto* Nudged = new TWidthRecordingEdit(Form.Get());
+  Nudged->SetParent(Form.Get());
+  Nudged->SetBounds(10, 90, 120, 21);
+  Nudged->SetFocusColor(clYellow);
+  struct Case { const char* Name; std::function<void()> Act; std::vector<Integer> Widths; };
+  const std::vector<Case> Cases{
+      {"focus colour on entry", [&] {
+         Nudged->SetFocus();
+         ASSERT_TRUE(PumpUntil([&] { return Nudged->Focused(); }));
+       }, {119, 120}},
+      {"normal colour on exit", [&] { LeaveEdit(); }, {119, 120}},
+      {"disabled", [&] { Nudged->SetEnabled(false); }, {121, 120}},
+      {"enabled", [&] { Nudged->SetEnabled(true); }, {121, 120}},
+      {"alignment", [&] { Nudged->SetEditAlign(eaRight); }, {121, 120}},
+      {"undo", [&] { Nudged->SetCanUndo(false); }, {121, 120}},
+  };
+  for (const Case& C : Cases) {
+    Nudged->Widths.clear();
+    C.Act();
+    EXPECT_EQ(Nudged->Nudge(), C.Widths) << C.Name;
+    EXPECT_EQ(Nudged->Width(), 120) << C.Name;
+  }
+  // The hover border is redrawn the same way when the focus goes.
+  Nudged->SetFocusColor(clNone);
+  Nudged->SetFocusBorder(true);
+  Nudged->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return Nudged->Focused(); }));
+  Nudged->Widths.clear();
+  LeaveEdit();
+  EXPECT_EQ(Nudged->Nudge(), (std::vector<Integer>{119, 120}));
+}
+
+TEST_F(ExEditTest, LoadingKeepsTheStreamedHeight) {
+  // Written from an edit without a window, whose height nothing adjusts.
+  auto* Source = new TExEdit(Form.Get());
+  Source->SetBounds(10, 10, 120, 40);
+  Source->Font()->SetSize(30);
+  const TBytes Bytes = WrittenBytes(Source);
+  // Read into an edit with a window, whose height follows each font read.
+  ReadBytesInto(Bytes, Edit);
+  EXPECT_EQ(Edit->Font()->Size(), 30);
+  EXPECT_EQ(Edit->Height(), 40);
+}
+
+TEST_F(ExEditTest, ScalingGivesTheLabelFontTheEditFontsSize) {
+  Edit->SetLabelCaption(L"Name");
+  Edit->SetParentFont(false);
+  Edit->Font()->SetSize(10);
+  Edit->LabelFont()->SetSize(8);
+  Form->ScaleBy(3, 2);
+  EXPECT_EQ(Edit->Font()->Size(), 15);
+  EXPECT_EQ(Edit->LabelFont()->Size(), 15);
+}
+
+TEST_F(ExEditTest, LabelFollowsTheEditsVisibilityAndShowing) {
+  Edit->SetLabelCaption(L"Name");
+  TEditLabel* Label = Edit->EditLabel();
+  ASSERT_TRUE(Label->Visible());
+  Label->SetVisible(false);
+  Edit->Perform(CM_VISIBLECHANGED, 1);
+  EXPECT_TRUE(Label->Visible());
+  // Hiding and showing the form changes whether the edit shows.
+  Label->SetVisible(false);
+  Form->Hide();
+  Form->Show();
+  EXPECT_TRUE(Label->Visible());
+  Edit->SetVisible(false);
+  EXPECT_FALSE(Label->Visible());
+}
+
+TEST_F(ExEditTest, WindowCreationPlacesTheLabel) {
+  TForm* Hidden = new TForm(nullptr);
+  auto Free = ScopeExit([&] { delete Hidden; });
+  Hidden->SetBounds(40, 40, 300, 200);
+  auto* Late = new TExEdit(Hidden);
+  Late->SetParent(Hidden);
+  Late->SetBounds(100, 20, 120, 21);
+  Late->SetLabelPosition(lpTopLeft);
+  Late->SetLabelCaption(L"Name");
+  ASSERT_FALSE(Hidden->HandleAllocated());
+  Late->HandleNeeded();
+  // Above the edit by the label's height and the margin of 4.
+  EXPECT_EQ(Late->EditLabel()->Left(), 100);
+  EXPECT_EQ(Late->EditLabel()->Top(), 20 - Late->EditLabel()->Height() - 4);
+}
+
+TEST_F(ExEditTest, TransparentEditShowsTheGraphicControlsUnderIt) {
+  auto* Under = new TShape(Form.Get());
+  Under->SetParent(Form.Get());
+  Under->SetBounds(10, 10, 120, 21);
+  Under->Brush()->SetColor(TColor(0x00C000));
+  Under->Pen()->SetColor(TColor(0x00C000));
+  Under->SendToBack();
+  Edit->SetTransparent(true);
+  Pump();
+  EXPECT_EQ(ColorToRGB(TRendered(Edit).Pixel(100, 10)), TColor(0x00C000));
+  Edit->SetTransparent(false);
+  EXPECT_EQ(ColorToRGB(TRendered(Edit).Pixel(100, 10)), ColorToRGB(clWindow));
+}
+
+TEST_F(ExEditTest, FlatLayoutSurvivesNewBounds) {
+  // Made flat and then widened, the edit lays its text out as one made
+  // flat at that width (the height follows the font once the border goes,
+  // so only the sides and the top are compared).
+  Edit->SetFlat(true);
+  Edit->SetBounds(10, 10, 150, 21);
+  Other->SetBounds(10, 50, 150, 21);
+  Other->SetFlat(true);
+  RECT R{}, Expected{};
+  SendMessageW(Edit->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&R));
+  SendMessageW(Other->Handle(), EM_GETRECT, 0, reinterpret_cast<LPARAM>(&Expected));
+  EXPECT_EQ(Edit->BorderStyle(), bsNone);
+  EXPECT_EQ(R.left, Expected.left);
+  EXPECT_EQ(R.top, Expected.top);
+  EXPECT_EQ(R.right, Expected.right);
 }
 
 }  // namespace

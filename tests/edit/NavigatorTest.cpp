@@ -107,6 +107,7 @@ TEST(DBExNavigatorLayout, DefaultsGlyphsAndHints) {
   EXPECT_EQ(Nav->Width(), 240);
   EXPECT_EQ(Nav->Height(), 25);
   EXPECT_EQ(Nav->GetVersionNr(), 0x01030102u);
+  EXPECT_EQ(Nav->Version(), L"1.3.1.2");
   for (Integer i = 0; i < 13; ++i) {
     TExNavButton* B = Nav->Buttons(TExNavigateBtn(i));
     EXPECT_EQ(B->Glyph()->Width(), 16) << i;
@@ -414,5 +415,22 @@ TEST_F(Navigator, ArrowKeysMoveTheFocusedButton) {
   EXPECT_EQ(Current(), L"T2");
 }
 
+// The version text is made from the version number, so a descendant that
+// reports another number shows that one.
+class TLaterNavigator : public TDBExNavigator {
+ public:
+  using TDBExNavigator::TDBExNavigator;
+  Cardinal GetVersionNr() const override { return 0x020A0005; }
+};
+
+TEST(DBExNavigatorLayout, VersionTextFollowsTheNumber) {
+  TTestForm Form(400, 100, false);
+  auto* Nav = new TLaterNavigator(Form.Get());
+  EXPECT_EQ(Nav->Version(), L"2.10.0.5");
+  Nav->SetVersion(L"9.9.9.9");
+  EXPECT_EQ(Nav->Version(), L"2.10.0.5");
+}
+
 }  // namespace
 }  // namespace jorv
+

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include "edit/ToolButton.h"
+#include "platform/gfx/ImageList.h"
+#include "platform/ui/ActnList.h"
 #include "platform/ui/SpeedButton.h"
 #include "tests/support/ui/Gui.h"
 
@@ -240,7 +242,8 @@ TEST(ExToolButton, GlyphShadowWhenHotAndGreyWhenDisabled) {
   B->SetShaded(false);
   {
     TRendered P(B);
-    EXPECT_EQ(ColorToRGB(P.Pixel(22, 14)), ColorToRGB(B->ColorHot()));
+    // The hot face of a new button: CAC7C7 hexadecimal.
+    EXPECT_EQ(ColorToRGB(P.Pixel(22, 14)), TColor(RGB(0xC7, 0xC7, 0xCA)));
   }
   B->SetEnabled(false);
   {
@@ -274,6 +277,84 @@ TEST(ExToolButton, AutoThemeAdaptFollowsTheColourScheme) {
   const Integer Want[] = {1, 2, 3, 4};
   B->SetAutoThemeAdapt(true);
   EXPECT_EQ(B->Look(), Want[XPThemeKind()]);
+}
+
+TEST(ExToolButton, ActionGivesCaptionStateGroupAndClick) {
+  TTestForm F(200, 60);
+  TExToolButton* B = MakeButton(F.Get());
+  EXPECT_EQ(B->Version(), L"1.6.1.1");
+  auto* Action = new TAction(F.Get());
+  Action->SetCaption(L"Neu");
+  Action->SetHint(L"Neuer Eintrag");
+  Action->SetGroupIndex(3);
+  Integer Runs = 0;
+  Action->OnExecute = [&](TObject*) { ++Runs; };
+  B->SetAction(Action);
+  EXPECT_EQ(B->Caption(), L"Neu");
+  EXPECT_EQ(B->Hint(), L"Neuer Eintrag");
+  EXPECT_EQ(B->GroupIndex(), 3);
+  // Changes of the action pass on while the button shows what it had.
+  Action->SetCaption(L"Anlegen");
+  Action->SetEnabled(false);
+  EXPECT_EQ(B->Caption(), L"Anlegen");
+  EXPECT_FALSE(B->Enabled());
+  Action->SetEnabled(true);
+  Action->SetGroupIndex(4);
+  EXPECT_EQ(B->GroupIndex(), 4);
+  // The check state passes only to a group button that may be released.
+  Action->SetChecked(true);
+  EXPECT_FALSE(B->Down());
+  Action->SetChecked(false);
+  B->SetAllowAllUp(true);
+  Action->SetChecked(true);
+  EXPECT_TRUE(B->Down());
+
+  // Without an OnClick of its own, a click runs the action.
+  B->SetDown(false);
+  B->SetAllowAllUp(false);
+  B->SetGroupIndex(0);
+  test::Click(B, 5, 5);
+  EXPECT_EQ(Runs, 1);
+  Integer Own = 0;
+  B->OnClick = [&](TObject*) { ++Own; };
+  test::Click(B, 5, 5);
+  EXPECT_EQ(Own, 1);
+  EXPECT_EQ(Runs, 1);
+  // A freed action leaves the button without one.
+  delete Action;
+  EXPECT_EQ(B->Action(), nullptr);
+}
+
+TEST(ExToolButton, ActionImagesStandForTheButtons) {
+  TTestForm F(200, 60);
+  TExToolButton* B = MakeButton(F.Get(), 10, 40, 24);
+  B->SetCaption(L"");
+  auto MakeImages = [&](TColor Ink) {
+    auto* Images = new TCustomImageList(F.Get());
+    Images->SetSize(16, 16);
+    TBitmap Square;
+    Square.SetPixelFormat(pf24bit);
+    Square.SetSize(16, 16);
+    Square.Canvas()->Brush()->SetColor(Ink);
+    Square.Canvas()->FillRect(TRect(0, 0, 16, 16));
+    Images->Add(&Square, nullptr);
+    Images->Add(&Square, nullptr);
+    return Images;
+  };
+  B->SetImages(MakeImages(TColor(0x0000C0)));
+  B->SetImageIndex(0);
+  auto* List = new TActionList(F.Get());
+  List->SetImages(MakeImages(TColor(0x00C000)));
+  auto* Action = new TAction(F.Get());
+  Action->SetActionList(List);
+  Action->SetImageIndex(1);
+  B->SetAction(Action);
+  // The centre of the 40 x 24 face holds the 16-pixel image.
+  EXPECT_EQ(ColorToRGB(TRendered(B).Pixel(20, 12)), TColor(0x00C000));
+  Action->SetImageIndex(-1);
+  EXPECT_NE(ColorToRGB(TRendered(B).Pixel(20, 12)), TColor(0x00C000));
+  B->SetAction(nullptr);
+  EXPECT_EQ(ColorToRGB(TRendered(B).Pixel(20, 12)), TColor(0x0000C0));
 }
 
 }  // namespace
