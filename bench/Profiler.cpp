@@ -130,23 +130,25 @@ std::string Demangled(std::string Name) {
   return result;
 }
 
-// The functions of the program's own symbol table, which the linker keeps
-// in the file beside the image.
-void AddProgramSymbols(const TModule& Program, std::vector<TSymbol>& Symbols) {
-  wchar_t path[MAX_PATH] = L"";
-  GetModuleFileNameW(reinterpret_cast<HMODULE>(Program.Base), path, MAX_PATH);
-  FILE* file = _wfopen(path, L"rb");
-  if (!file) return;
+// The functions of a program's symbol table, which the linker keeps in the
+// file beside the image; Base is where the image is loaded. Returns the
+// image's size (0 when the file cannot be read).
+size_t AddProgramSymbols(const std::wstring& Path, uintptr_t Base, std::vector<TSymbol>& Symbols) {
+  FILE* file = _wfopen(Path.c_str(), L"rb");
+  if (!file) return 0;
   std::vector<char> bytes;
   char buffer[65536];
   for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;) bytes.insert(bytes.end(), buffer, buffer + n);
   std::fclose(file);
-  const IMAGE_NT_HEADERS* nt = Headers(Program.Base);
+  if (bytes.size() < sizeof(IMAGE_DOS_HEADER)) return 0;
+  const size_t headers = size_t(reinterpret_cast<const IMAGE_DOS_HEADER*>(bytes.data())->e_lfanew);
+  if (headers + sizeof(IMAGE_NT_HEADERS) > bytes.size()) return 0;
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(bytes.data() + headers);
   const IMAGE_SECTION_HEADER* sections = IMAGE_FIRST_SECTION(nt);
   const size_t table = nt->FileHeader.PointerToSymbolTable;
   const size_t count = nt->FileHeader.NumberOfSymbols;
   const size_t strings = table + count * IMAGE_SIZEOF_SYMBOL;
-  if (!table || strings > bytes.size()) return;
+  if (!table || strings > bytes.size()) return nt->OptionalHeader.SizeOfImage;
   for (size_t i = 0; i < count; ++i) {
     const auto* symbol = reinterpret_cast<const IMAGE_SYMBOL*>(bytes.data() + table + i * IMAGE_SIZEOF_SYMBOL);
     const int section = symbol->SectionNumber;
@@ -155,10 +157,11 @@ void AddProgramSymbols(const TModule& Program, std::vector<TSymbol>& Symbols) {
                              ? std::string(reinterpret_cast<const char*>(symbol->N.ShortName),
                                            strnlen(reinterpret_cast<const char*>(symbol->N.ShortName), 8))
                              : std::string(bytes.data() + std::min(bytes.size() - 1, strings + symbol->N.Name.Long));
-      Symbols.push_back({Program.Base + sections[section - 1].VirtualAddress + symbol->Value, Demangled(name)});
+      Symbols.push_back({Base + sections[section - 1].VirtualAddress + symbol->Value, Demangled(name)});
     }
     i += symbol->NumberOfAuxSymbols;
   }
+  return nt->OptionalHeader.SizeOfImage;
 }
 
 // A system module's exported functions: an address inside one of its
@@ -181,13 +184,35 @@ void AddExports(const TModule& Module, std::vector<TSymbol>& Symbols) {
 
 class TResolver {
  public:
-  explicit TResolver(const std::vector<TModule>& Modules) : FModules(Modules) {
-    const uintptr_t program = reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr));
-    for (const TModule& module : Modules) {
-      if (module.Base == program)
-        AddProgramSymbols(module, FSymbols);
-      else
+  // Names addresses of this process, or, given another program's file and
+  // base, of that program; addresses of another process in the system's
+  // modules are named after this process's modules, which Wine loads at
+  // the same addresses in every process.
+  explicit TResolver(std::vector<TModule> Modules, const std::wstring& OtherProgram = L"",
+                     uintptr_t OtherBase = 0)
+      : FModules(std::move(Modules)) {
+    const uintptr_t self = reinterpret_cast<uintptr_t>(GetModuleHandleW(nullptr));
+    if (!OtherProgram.empty()) {
+      FModules.erase(std::remove_if(FModules.begin(), FModules.end(),
+                                    [&](const TModule& m) { return m.Base == self || m.Base == OtherBase; }),
+                     FModules.end());
+      TModule program;
+      program.Base = OtherBase;
+      program.End = OtherBase + AddProgramSymbols(OtherProgram, OtherBase, FSymbols);
+      program.Name = Narrow(OtherProgram.substr(OtherProgram.find_last_of(L"\\/") + 1));
+      FModules.push_back(program);
+      std::sort(FModules.begin(), FModules.end(),
+                [](const TModule& a, const TModule& b) { return a.Base < b.Base; });
+    }
+    for (const TModule& module : FModules) {
+      if (!OtherProgram.empty() && module.Base == OtherBase) continue;
+      if (module.Base == self) {
+        wchar_t path[MAX_PATH] = L"";
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        AddProgramSymbols(path, self, FSymbols);
+      } else {
         AddExports(module, FSymbols);
+      }
     }
     std::sort(FSymbols.begin(), FSymbols.end(),
               [](const TSymbol& a, const TSymbol& b) { return a.Address < b.Address; });
@@ -205,13 +230,21 @@ class TResolver {
     std::snprintf(offset, sizeof offset, "+0x%llx", static_cast<unsigned long long>(Address - (it - 1)->Address));
     return (it - 1)->Name.substr(0, 100) + offset;
   }
+  bool InProgram(uintptr_t Address, uintptr_t Base) const {
+    const TModule* module = ModuleOf(FModules, Address);
+    return module && module->Base == Base;
+  }
 
  private:
-  const std::vector<TModule>& FModules;
+  std::vector<TModule> FModules;
   std::vector<TSymbol> FSymbols;
 };
 
 }  // namespace
+
+// Each sample in Samples: its frame count, then its frames.
+void PrintReport(const std::string& Title, const std::vector<uintptr_t>& Samples, size_t SampleCount,
+                 const TResolver& resolver);
 
 void EnableProfiling() { GEnabled = true; }
 bool ProfilingEnabled() { return GEnabled; }
@@ -244,11 +277,11 @@ struct TProfile::TState {
     return 0;
   }
 
-  void Report() const;
+  void Report() const { PrintReport(Title, Samples, SampleCount, TResolver(Modules)); }
 };
 
-void TProfile::TState::Report() const {
-  const TResolver resolver(Modules);
+void PrintReport(const std::string& Title, const std::vector<uintptr_t>& Samples, size_t SampleCount,
+                 const TResolver& resolver) {
   std::map<std::string, int> self, inclusive;
   std::map<uintptr_t, int> hottest;
   for (size_t i = 0; i < Samples.size();) {
@@ -318,5 +351,100 @@ void TProfile::Pause() {
 void TProfile::Resume() {
   if (FState) FState->Active = true;
 }
+
+}  // namespace jorv::bench
+
+namespace jorv::bench {
+
+struct TProcessProfile::TState {
+  std::string Title;
+  std::wstring Program;
+  HANDLE Process = nullptr;
+  HANDLE Thread = nullptr;
+  HANDLE Sampler = nullptr;
+  std::atomic<bool> Stop{false};
+  uintptr_t Base = 0;
+  size_t Size = 0;
+  std::vector<uintptr_t> Samples;
+  size_t SampleCount = 0;
+
+  // The leaf address and every word on the stack that points into the
+  // program: another process's stack cannot be unwound from here, so its
+  // callers are guessed by what looks like a return address.
+  static DWORD WINAPI Run(void* Parameter) {
+    auto* state = static_cast<TState*>(Parameter);
+    std::vector<uintptr_t> stack(16384);
+    while (!state->Stop) {
+      Sleep(1);
+      if (!state->Base) state->FindProgram();
+      if (SuspendThread(state->Thread) == DWORD(-1)) break;
+      CONTEXT context{};
+      context.ContextFlags = CONTEXT_CONTROL;
+      size_t words = 0;
+      uintptr_t leaf = 0;
+      if (GetThreadContext(state->Thread, &context)) {
+#ifdef _WIN64
+        leaf = uintptr_t(context.Rip);
+        const uintptr_t top = uintptr_t(context.Rsp);
+#else
+        leaf = uintptr_t(context.Eip);
+        const uintptr_t top = uintptr_t(context.Esp);
+#endif
+        for (size_t want = stack.size(); want >= 512 && !words; want /= 4) {
+          SIZE_T got = 0;
+          if (ReadProcessMemory(state->Process, reinterpret_cast<void*>(top), stack.data(),
+                                want * sizeof(uintptr_t), &got))
+            words = got / sizeof(uintptr_t);
+        }
+      }
+      ResumeThread(state->Thread);
+      if (!leaf) continue;
+      const size_t at = state->Samples.size();
+      state->Samples.push_back(1);
+      state->Samples.push_back(leaf);
+      for (size_t i = 0; i < words; ++i)
+        if (state->Base && stack[i] - state->Base < state->Size) {
+          state->Samples.push_back(stack[i]);
+          ++state->Samples[at];
+        }
+      ++state->SampleCount;
+    }
+    return 0;
+  }
+
+  void FindProgram() {
+    HMODULE first = nullptr;
+    DWORD needed = 0;
+    if (!EnumProcessModules(Process, &first, sizeof first, &needed) || !first) return;
+    MODULEINFO info{};
+    if (!GetModuleInformation(Process, first, &info, sizeof info)) return;
+    Size = info.SizeOfImage;
+    Base = reinterpret_cast<uintptr_t>(info.lpBaseOfDll);
+  }
+};
+
+TProcessProfile::TProcessProfile(HANDLE Process, HANDLE Thread, std::wstring Program, std::string Title) {
+  if (!GEnabled) return;
+  FState = new TState;
+  FState->Title = std::move(Title);
+  FState->Program = std::move(Program);
+  FState->Process = Process;
+  FState->Thread = Thread;
+  FState->Samples.reserve(1 << 22);
+  FState->Sampler = CreateThread(nullptr, 0, &TState::Run, FState, 0, nullptr);
+}
+
+void TProcessProfile::Finish() {
+  if (!FState) return;
+  FState->Stop = true;
+  WaitForSingleObject(FState->Sampler, INFINITE);
+  CloseHandle(FState->Sampler);
+  PrintReport(FState->Title + " (another process: callers are guessed from its stack)", FState->Samples,
+              FState->SampleCount, TResolver(LoadedModules(), FState->Program, FState->Base));
+  delete FState;
+  FState = nullptr;
+}
+
+TProcessProfile::~TProcessProfile() { Finish(); }
 
 }  // namespace jorv::bench

@@ -7,6 +7,7 @@
 // address. Tools that sample from outside the process see none of these
 // names, so the benchmark measures itself.
 #include <string>
+#include "platform/rtl/WinApi.h"
 
 namespace jorv::bench {
 
@@ -25,6 +26,22 @@ class TProfile {
   // Time between Pause and Resume (preparing the next run) is not sampled.
   void Pause();
   void Resume();
+
+ private:
+  struct TState;
+  TState* FState = nullptr;
+};
+
+// Samples the main thread of a process the benchmark started (Program is
+// its file) until Finish, which prints what it saw; call Finish while the
+// process still runs. Does nothing unless profiling is enabled.
+class TProcessProfile {
+ public:
+  TProcessProfile(HANDLE Process, HANDLE Thread, std::wstring Program, std::string Title);
+  ~TProcessProfile();
+  TProcessProfile(const TProcessProfile&) = delete;
+  TProcessProfile& operator=(const TProcessProfile&) = delete;
+  void Finish();
 
  private:
   struct TState;
