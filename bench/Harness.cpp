@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include "bench/Profiler.h"
 #include "platform/rtl/WinApi.h"
 
 namespace {
@@ -72,9 +73,15 @@ double MedianNs(const std::function<void()>& Body, TRepeat Repeat,
   std::vector<double> runs;
   double spent = 0;
   const auto clock = Repeat.ThreadTime ? ThreadSeconds : Seconds;
+  static int measurement = 0;
+  TProfile profile(Format("measurement %d", ++measurement));
   while (int(runs.size()) < Repeat.MaxRuns &&
          (int(runs.size()) < Repeat.MinRuns || spent < Repeat.MinSeconds)) {
-    if (Prepare) Prepare();
+    if (Prepare) {
+      profile.Pause();
+      Prepare();
+      profile.Resume();
+    }
     const double start = clock();
     Body();
     const double took = clock() - start;

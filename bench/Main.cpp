@@ -1,8 +1,9 @@
 // The benchmark program: runs the cases named on the command line (all by
 // default) and prints one line per measurement, then the whole table.
 //   jorvbench [--program Jorvensaal.exe] [--bare BareWindow.exe]
-//             [--database Tarvok.mdb] [--lines] [case ...]
-// --lines prints the measured lines only, without header and table.
+//             [--database Tarvok.mdb] [--lines] [--profile] [case ...]
+// --lines prints the measured lines only, without header and table;
+// --profile prints where each measurement spends its time (bench/Profiler.h).
 // A case is its number; "2s", "2b" and "2x" are the string grid, the base
 // grid and the extended grid of case 2 alone.
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <set>
 #include <string>
 #include "bench/Cases.h"
+#include "bench/Profiler.h"
 #include "platform/ui/ui.h"
 
 using namespace jorv;
@@ -45,6 +47,8 @@ int wmain(int argc, wchar_t** argv) {
       programs.SampleDatabase = argv[++i];
     else if (arg == L"--lines")
       linesOnly = true;
+    else if (arg == L"--profile")
+      EnableProfiling();
     else if (arg == L"2")
       chosen.insert({L"2s", L"2b", L"2x"});
     else if (known.count(arg))

@@ -1,6 +1,7 @@
 #include <stdexcept>
 #include "bench/Cases.h"
 #include "bench/Database.h"
+#include "bench/Profiler.h"
 
 namespace jorv::bench {
 
@@ -58,7 +59,7 @@ void Close(const PROCESS_INFORMATION& Started, HWND Window) {
 
 // Nanoseconds from creating the process until its main window is shown,
 // painted with all its children, and the program waits for input.
-double StartOnce(const std::wstring& Program, const std::wstring& Dir) {
+double StartOnce(const std::wstring& Program, const std::wstring& Dir, bool Profile = false) {
   STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -70,6 +71,10 @@ double StartOnce(const std::wstring& Program, const std::wstring& Dir) {
                       &startup, &started))
     throw std::runtime_error("cannot start " + std::string(Program.begin(), Program.end()) + " (error " +
                              std::to_string(GetLastError()) + ")");
+  std::unique_ptr<TProcessProfile> profile;
+  if (Profile)
+    profile = std::make_unique<TProcessProfile>(started.hProcess, started.hThread, Program,
+                                                "start-up of " + std::string(Program.begin(), Program.end()));
   HWND window = nullptr;
   double took = -1;
   while (Seconds() - start < 60) {
@@ -81,6 +86,7 @@ double StartOnce(const std::wstring& Program, const std::wstring& Dir) {
     }
     Sleep(1);
   }
+  if (profile) profile->Finish();
   Close(started, window);
   if (took < 0) throw std::runtime_error("a program of the start-up case showed no painted main window");
   return took;
@@ -89,7 +95,7 @@ double StartOnce(const std::wstring& Program, const std::wstring& Dir) {
 double MedianStart(const std::wstring& Program, const std::wstring& Dir) {
   StartOnce(Program, Dir);  // the first start also fills the system's caches
   std::vector<double> runs;
-  for (int i = 0; i < 7; ++i) runs.push_back(StartOnce(Program, Dir));
+  for (int i = 0; i < 7; ++i) runs.push_back(StartOnce(Program, Dir, i == 0 && ProfilingEnabled()));
   return Median(runs);
 }
 

@@ -1,4 +1,7 @@
 #include "platform/data/ADOTable.h"
+#include <algorithm>
+#include <map>
+#include <stdexcept>
 #include "platform/data/DBConsts.h"
 #include "platform/data/Odbc.h"
 #include "platform/rtl/ScopeExit.h"
@@ -174,21 +177,24 @@ void TADOTable::ReadRows() {
     rows.push_back(std::move(rec));
   }
   SQLEndTran(SQL_HANDLE_DBC, conn.Handles().Dbc, SQL_COMMIT);
-  FRowIds.clear();
+  std::vector<std::pair<Int64, Int64>> ids;
+  if (FUseRowId) ids.reserve(rows.size());
   for (size_t i = 0; i < rows.size(); ++i) {
-    String key = FUseRowId ? IntToStr(rowIds[i]) : KeyOf(*rows[i]);
-    auto it = oldIds.find(key);
+    auto it = oldIds.end();
+    // Opening has no old rows whose key could match.
+    if (!oldIds.empty()) it = oldIds.find(FUseRowId ? IntToStr(rowIds[i]) : KeyOf(*rows[i]));
     rows[i]->Id = it != oldIds.end() ? it->second : NewRecordId();
     if (it != oldIds.end()) oldIds.erase(it);
-    if (FUseRowId) FRowIds[rows[i]->Id] = rowIds[i];
+    if (FUseRowId) ids.push_back({rows[i]->Id, rowIds[i]});
   }
+  FRowIds.Assign(std::move(ids));
   Records() = std::move(rows);
 }
 
 String TADOTable::KeyOf(const TDataRecord& Record) const {
   if (FUseRowId) {
-    auto it = FRowIds.find(Record.Id);
-    return it == FRowIds.end() ? String() : IntToStr(it->second);
+    const Int64* rowId = FRowIds.Find(Record.Id);
+    return rowId ? IntToStr(*rowId) : String();
   }
   String k;
   auto add = [&](Integer i) {
@@ -214,7 +220,7 @@ void TADOTable::InternalOpen() {
 }
 
 void TADOTable::InternalClose() {
-  FRowIds.clear();
+  FRowIds.Clear();
   FOwnConnection.reset();
 }
 
@@ -223,7 +229,7 @@ void TADOTable::InternalRefresh() { ReadRows(); }
 String TADOTable::Where(const TDataRecord& Record, std::vector<TFieldValue>& Params,
                         std::vector<TFieldType>& Types) const {
   if (FUseRowId) {
-    Params.push_back(FRowIds.at(Record.Id));
+    Params.push_back(FRowIds.At(Record.Id));
     Types.push_back(ftLargeint);
     return L" WHERE rowid = ?";
   }
@@ -284,7 +290,7 @@ void TADOTable::WriteRecord(TDataRecord& NewRecord, const TDataRecord* OldRecord
       TOdbcStatement st(ActiveConnection().Handles());
       String context = L"Cannot read the new row of table '" + FTableName + L"'";
       st.Execute(L"SELECT last_insert_rowid()", {}, {}, context);
-      if (st.Fetch(context)) FRowIds[NewRecord.Id] = std::get<Int64>(st.Get(1, ftLargeint, context));
+      if (st.Fetch(context)) FRowIds.Set(NewRecord.Id, std::get<Int64>(st.Get(1, ftLargeint, context)));
       SQLEndTran(SQL_HANDLE_DBC, ActiveConnection().Handles().Dbc, SQL_COMMIT);
     }
     return;
@@ -298,7 +304,7 @@ void TADOTable::WriteRecord(TDataRecord& NewRecord, const TDataRecord* OldRecord
   }
   String where = Where(*OldRecord, params, types);
   RunWrite(L"UPDATE " + Quote(FTableName) + L" SET " + set + where, params, types, L"change a row");
-  if (FUseRowId) FRowIds[NewRecord.Id] = FRowIds.at(OldRecord->Id);
+  if (FUseRowId) FRowIds.Set(NewRecord.Id, FRowIds.At(OldRecord->Id));
 }
 
 void TADOTable::EraseRecord(const TDataRecord& Record) {
@@ -306,7 +312,41 @@ void TADOTable::EraseRecord(const TDataRecord& Record) {
   std::vector<TFieldType> types;
   String where = Where(Record, params, types);
   RunWrite(L"DELETE FROM " + Quote(FTableName) + where, params, types, L"delete a row");
-  FRowIds.erase(Record.Id);
+  FRowIds.Erase(Record.Id);
+}
+
+void TADOTable::TRowIds::Assign(std::vector<std::pair<Int64, Int64>> Pairs) {
+  std::sort(Pairs.begin(), Pairs.end());
+  FPairs = std::move(Pairs);
+}
+
+std::vector<std::pair<Int64, Int64>>::const_iterator TADOTable::TRowIds::Position(Int64 Id) const {
+  return std::lower_bound(FPairs.begin(), FPairs.end(), Id,
+                          [](const std::pair<Int64, Int64>& Pair, Int64 Key) { return Pair.first < Key; });
+}
+
+const Int64* TADOTable::TRowIds::Find(Int64 Id) const {
+  auto it = Position(Id);
+  return it != FPairs.end() && it->first == Id ? &it->second : nullptr;
+}
+
+Int64 TADOTable::TRowIds::At(Int64 Id) const {
+  const Int64* rowId = Find(Id);
+  if (!rowId) throw std::out_of_range("no rowid for the record");
+  return *rowId;
+}
+
+void TADOTable::TRowIds::Set(Int64 Id, Int64 RowId) {
+  auto it = FPairs.begin() + (Position(Id) - FPairs.cbegin());
+  if (it != FPairs.end() && it->first == Id)
+    it->second = RowId;
+  else
+    FPairs.insert(it, {Id, RowId});
+}
+
+void TADOTable::TRowIds::Erase(Int64 Id) {
+  auto it = Position(Id);
+  if (it != FPairs.end() && it->first == Id) FPairs.erase(it);
 }
 
 }  // namespace jorv

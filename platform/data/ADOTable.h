@@ -4,7 +4,8 @@
 // through at once with a parameterised statement. A row is found again by
 // its primary key, else by SQLite's rowid, else by all its original values;
 // a write that finds no row, or more than one, changes nothing and raises.
-#include <map>
+#include <utility>
+#include <vector>
 #include "platform/data/ADOConnection.h"
 #include "platform/data/DataSet.h"
 
@@ -60,7 +61,25 @@ class TADOTable : public TDataSet {
   String FIndexFieldNames;
   std::vector<Integer> FKeyColumns;  // definitions forming the primary key
   bool FUseRowId = false;
-  std::map<Int64, Int64> FRowIds;    // record id -> rowid
+  // Record id -> rowid, sorted by record id in one block: a table of many
+  // rows then costs no heap block per row, and records made later get
+  // higher ids, so they append.
+  class TRowIds {
+   public:
+    void Clear() { FPairs.clear(); }
+    // Replaces every pair; Pairs may come in any order.
+    void Assign(std::vector<std::pair<Int64, Int64>> Pairs);
+    const Int64* Find(Int64 Id) const;
+    // Raises std::out_of_range when Id has no rowid.
+    Int64 At(Int64 Id) const;
+    void Set(Int64 Id, Int64 RowId);
+    void Erase(Int64 Id);
+
+   private:
+    std::vector<std::pair<Int64, Int64>>::const_iterator Position(Int64 Id) const;
+    std::vector<std::pair<Int64, Int64>> FPairs;
+  };
+  TRowIds FRowIds;
 };
 
 }  // namespace jorv

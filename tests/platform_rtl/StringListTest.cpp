@@ -173,7 +173,8 @@ TEST(StringList, SortAndCustomSort) {
 
 // Strings the locale orders in ways plain code units do not: case, accents,
 // ligatures, hyphens and apostrophes that word order mostly ignores, digits,
-// blanks, empty strings and many duplicates.
+// blanks, empty strings and many duplicates; every fourth string begins
+// with the same long words, so that keys often differ only far in.
 Lines LocaleTrickyStrings() {
   const String alphabet = L"aAbBcCzZ09 -'_.,\u00e4\u00c4\u00f6\u00df\u00e9\u00c9\u00f1\u00e6\u0153\u0142";
   Lines r = {L"", L"", L"co-op", L"coop", L"co op", L"co'op", L"Coop", L"-", L"'", L"\u00c4pfel", L"Apfel",
@@ -186,7 +187,7 @@ Lines LocaleTrickyStrings() {
       seed = seed * 1103515245u + 12345u;
       c = alphabet[(seed >> 16) % alphabet.size()];
     }
-    r.push_back(s);
+    r.push_back(i % 4 ? s : L"the same long beginning, then " + s);
   }
   return r;
 }
