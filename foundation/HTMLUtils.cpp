@@ -363,24 +363,37 @@ String NextEditControlID(const String& HTML, const String& AfterID) {
   return String();
 }
 
+namespace {
+
+// The control's tag written anew with Value, its other attributes kept.
+String ControlTagWithValue(const TControlTag& Control, const String& Value) {
+  String tag = L"<CONTROL ID=\"" + Control.ID + L"\" VALUE=\"" + EncodeHTMLEntities(Value, true) +
+               L"\" WIDTH=\"" + Control.Width + L"\" TYPE=\"" + Control.Type + L"\"";
+  if (!Control.Height.empty()) tag += L" HEIGHT=\"" + Control.Height + L"\"";
+  if (!Control.Prop.empty()) tag += L" PROP=\"" + EncodeHTMLEntities(Control.Prop, true) + L"\"";
+  if (!Control.MaxLen.empty()) tag += L" MAXLEN=\"" + Control.MaxLen + L"\"";
+  return tag + L">";
+}
+
+}  // namespace
+
 Integer SetControlValue(String& HTML, const String& ID, const String& Value) {
   const auto list = ScanControls(HTML);
   const TControlTag* c = FindControl(list, ID);
   if (!c) return 0;
-  String tag = L"<CONTROL ID=\"" + ID + L"\" VALUE=\"" + EncodeHTMLEntities(Value, true) +
-               L"\" WIDTH=\"" + c->Width + L"\" TYPE=\"" + c->Type + L"\"";
-  if (!c->Height.empty()) tag += L" HEIGHT=\"" + c->Height + L"\"";
-  if (!c->Prop.empty()) tag += L" PROP=\"" + EncodeHTMLEntities(c->Prop, true) + L"\"";
-  if (!c->MaxLen.empty()) tag += L" MAXLEN=\"" + c->MaxLen + L"\"";
-  tag += L">";
-  HTML.replace(c->Start, c->Length, tag);
+  HTML.replace(c->Start, c->Length, ControlTagWithValue(*c, Value));
   return 1;
 }
 
+// One scan, and every radio button rewritten from the last to the first so
+// that the places of those before it stay where the scan found them: each
+// one is cleared, also where several share an identifier, and a text of
+// many controls costs its length once rather than once per control.
 String ClearRadioControls(const String& HTML) {
   String s = HTML;
-  for (const auto& c : ScanControls(HTML))
-    if (c.Type == L"RADIO") SetControlValue(s, c.ID, L"FALSE");
+  const auto list = ScanControls(HTML);
+  for (auto c = list.rbegin(); c != list.rend(); ++c)
+    if (c->Type == L"RADIO") s.replace(c->Start, c->Length, ControlTagWithValue(*c, L"FALSE"));
   return s;
 }
 

@@ -239,4 +239,9 @@ TEST(HTMLUtils, ClearRadioControlsTouchesOnlyRadios) {
     EXPECT_EQ(v, c.Value) << testing::PrintToString(Str(c.ID));
   }
   EXPECT_EQ(ClearRadioControls(L"no controls"), L"no controls");
+  // Radio buttons sharing an identifier are each cleared, not the first again.
+  EXPECT_EQ(ClearRadioControls(L"<CONTROL TYPE=\"RADIO\" ID=\"g\" VALUE=\"TRUE\" WIDTH=\"5\">-"
+                               L"<CONTROL TYPE=\"RADIO\" ID=\"g\" VALUE=\"TRUE\" WIDTH=\"6\">"),
+            L"<CONTROL ID=\"g\" VALUE=\"FALSE\" WIDTH=\"5\" TYPE=\"RADIO\">-"
+            L"<CONTROL ID=\"g\" VALUE=\"FALSE\" WIDTH=\"6\" TYPE=\"RADIO\">");
 }
