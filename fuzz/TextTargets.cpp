@@ -12,6 +12,7 @@
 #include "platform/data/Field.h"
 #include "platform/data/MemoryDataSet.h"
 #include "platform/gfx/Bitmap.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/ui/MaskEdit.h"
@@ -137,15 +138,15 @@ void RunDataFilter(const TInput& Input) {
   if (H & 2) Options.Include(foNoPartialCompare);
   Table.SetFiltered(false);
   Table.SetFilterOptions(Options);
-  try {
-    Table.SetFilter(InputText(Input));
-    Table.SetFiltered(true);
-    for (Table.First(); !Table.Eof(); Table.Next()) Table.FieldByName(L"Tagestext")->AsString();
-  } catch (...) {
+  // A refused filter leaves the shared table unfiltered for the next input.
+  auto Unfilter = ScopeExit([&] {
     Table.SetFiltered(false);
     Table.SetFilter(String());
-    throw;
-  }
+  });
+  Table.SetFilter(InputText(Input));
+  Table.SetFiltered(true);
+  for (Table.First(); !Table.Eof(); Table.Next()) Table.FieldByName(L"Tagestext")->AsString();
+  Unfilter.Dismiss();
 }
 
 bool DatabaseError(const Exception& Error) { return dynamic_cast<const EDatabaseError*>(&Error) != nullptr; }
