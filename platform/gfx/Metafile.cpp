@@ -162,6 +162,7 @@ bool MetafileRecordsFit(const Byte* Data, size_t Size) {
 }
 
 void TMetafile::LoadFromBytes(const Byte* Data, size_t Size) {
+  if (!MetafileRecordsFit(Data, Size)) throw EInvalidGraphic(SInvalidMetafile);
   DWORD D0 = 0;
   if (Size >= 4) std::memcpy(&D0, Data, 4);
   if (D0 == PlaceableKey) {
@@ -169,8 +170,7 @@ void TMetafile::LoadFromBytes(const Byte* Data, size_t Size) {
     if (Size < sizeof H + 18) throw EInvalidGraphic(SInvalidMetafile);
     std::memcpy(&H, Data, sizeof H);
     Integer W = H.Right - H.Left, Ht = H.Bottom - H.Top;
-    if (H.Inch == 0 || W <= 0 || Ht <= 0 || !WindowsRecordsFit(Data + sizeof H, Size - sizeof H))
-      throw EInvalidGraphic(SInvalidMetafile);
+    if (H.Inch == 0 || W <= 0 || Ht <= 0) throw EInvalidGraphic(SInvalidMetafile);
     // The bounds in the header's own units become the frame in 0.01 mm.
     Integer MMW = MulDiv(W, 2540, H.Inch), MMH = MulDiv(Ht, 2540, H.Inch);
     METAFILEPICT Pict{MM_ANISOTROPIC, MMW, MMH, nullptr};
@@ -188,8 +188,7 @@ void TMetafile::LoadFromBytes(const Byte* Data, size_t Size) {
   ENHMETAHEADER Head;
   std::memcpy(&Head, Data, sizeof Head);
   // The header's own size must fit the data before the system reads it.
-  if (Head.nBytes < sizeof Head || Head.nBytes > Size || !EnhancedRecordsFit(Data, Head.nBytes))
-    throw EInvalidGraphic(SInvalidMetafile);
+  if (Head.nBytes < sizeof Head || Head.nBytes > Size) throw EInvalidGraphic(SInvalidMetafile);
   HENHMETAFILE E = SetEnhMetaFileBits(Head.nBytes, Data);
   if (!E) throw EInvalidGraphic(SInvalidMetafile);
   Take(E, Head.rclFrame.right - Head.rclFrame.left, Head.rclFrame.bottom - Head.rclFrame.top);
