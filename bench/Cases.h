@@ -26,5 +26,7 @@ void StartupCase(TTable& Table, const TStartupPrograms& Programs);
 // The multi-column drop-down with 10,000 items: opening, and a typed
 // character's completion, against the same with 100 items.
 void DropDownCase(TTable& Table);
+// Sorting a million-row extended grid by a text and by a number column.
+void GridSortCase(TTable& Table);
 
 }  // namespace jorv::bench

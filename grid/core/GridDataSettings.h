@@ -51,6 +51,12 @@ class TSortSettings : public TPersistent {
   // IgnoreCase and SortOnVirtualCells stay as they are.
   void Assign(TPersistent* Source) override;
   void ToggleDirection() { FDirection = FDirection == sdAscending ? sdDescending : sdAscending; }
+  // The sort state as text: "u" or "d" and the column, or "i;" and the
+  // sort index list; loading it sorts the grid (grid/exchange).
+  String SaveToString() const;
+  void LoadFromString(const String& Value);
+  // The grid is no longer shown sorted; its rows stay as they are.
+  void Remove();
 
   bool Show() const { return FShow; }
   void SetShow(bool Value);

@@ -188,12 +188,6 @@ void TRezIvevirAvod::SetFlat(bool Value) {
 
 void TRezIvevirAvod::SetMaxEditLength(Integer Value) { FMaxEditLength = Value; }
 
-void TRezIvevirAvod::SetScrollType(TScrollType Value) {
-  if (FScrollType == Value) return;
-  FScrollType = Value;
-  Invalidate();
-}
-
 void TRezIvevirAvod::SetSelectionColorMixerFactor(Integer Value) {
   Value = std::clamp(Value, 0, 100);
   if (FSelectionColorMixerFactor == Value) return;

@@ -270,6 +270,13 @@ void TRezIvevirAvod::CreateWnd() {
     Bar->SetCtl3D(false);
   }
   SetTimer(Handle(), FGridTimerID, 500, nullptr);
+  if (FScrollType == ssMetro) {
+    CreateMetroScrollBars();
+    SetScrollBars(ssNone);
+  } else if (FScrollType == ssFlat || FScrollType == ssEncarta) {
+    InitFlatScrollBars();
+    UpdateFlatScrollBars();
+  }
   if (Designing() && !FLoaded && !Loading()) Font()->SetName(L"Tahoma");
   if (FIsWinXP && !(IsThemeActive && IsThemeActive())) FIsWinXP = false;
 }
@@ -470,6 +477,7 @@ void TRezIvevirAvod::Resize() {
       FBackGround->ColorTo() != clNone)
     Invalidate();
   UpdateScrollBarAlways(false);
+  if (FColumnSize->Stretch() && HandleAllocated()) StretchColumn(FColumnSize->StretchColumn(), -1);
   if (Designing()) Invalidate();
 }
 

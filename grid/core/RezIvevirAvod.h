@@ -21,6 +21,8 @@
 
 namespace jorv {
 class TCustomForm;
+class THintWindow;
+class TTimer;
 class TCustomImageList;
 class TScrollBar;
 class TList;
@@ -33,6 +35,7 @@ namespace jorv::grid {
 
 class TGridFocusWindow;
 class THiddenRowStore;
+class TScrollControl;
 
 #define JORV_XGRID_PLAIN(Type, Name, Default)        \
  public:                                             \
@@ -720,10 +723,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   JORV_XGRID_PLAIN(bool, LookupHistory, false)
   JORV_XGRID_PLAIN(Integer, MaxComboLength, 0)
   JORV_XGRID_PLAIN(bool, Multilinecells, false)
-  JORV_XGRID_PLAIN(TColor, ScrollColor, clNone)
-  JORV_XGRID_PLAIN(bool, ScrollProportional, false)
   JORV_XGRID_PLAIN(bool, ScrollSynch, false)
-  JORV_XGRID_PLAIN(Integer, ScrollWidth, 17)
   JORV_XGRID_PLAIN(TScrollHintType, ScrollHints, shNone)
   JORV_XGRID_REPAINT(TColor, SelectionColor, 0xEACAB6)
   JORV_XGRID_REPAINT(TColor, SelectionColorTo, clNone)
@@ -788,6 +788,136 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // The coloured window border of the looks that have one (grid/core).
   void PaintColoredBorder();
   JORV_XGRID_PLAIN(bool, FitCellsInGrid, false)
+
+  // Sorting rows (grid/exchange): cells compared by their sort style, rows
+  // ordered stably on one column or over the sort index list, and the
+  // unsorted order restored through the row cross-reference.
+  void Sort(Integer Column, TSortDirection Direction);
+  void SortByColumn(Integer Col);
+  virtual void QSort();
+  virtual void QSortIndexed();
+  virtual void QSortGroup();
+  virtual void QSortGroupIndexed();
+  virtual void QUnSort();
+  void QuickSort(Integer Col, Integer Left, Integer Right);
+  void QuickSortIndexed(Integer Left, Integer Right);
+  bool SortLine(Integer Col, Integer ARow1, Integer ARow2);
+  // -1, 0 or 1: the first row's cell against the second's, as a sort on
+  // ACol in Direction orders them (blanks kept where BlankPos puts them).
+  Integer CompareCells(Integer ACol, Integer ARow1, TSortDirection Direction, Integer ARow2);
+  void InitSortXRef();
+  virtual void SortSwapRows(Integer ARow1, Integer ARow2);
+  // Row Left + i takes the row that stood at Left + Order[i]: every row of
+  // a sort moves once, with what SortSwapRows moves along with it.
+  virtual void SortPermuteRows(Integer Left, const std::vector<Integer>& Order);
+  // The cross-reference follows a row that another operation moves, so
+  // that the unsorted order stays restorable (a changed row count starts a
+  // new unsorted order at the next sort).
+  void SortXRefMoveRow(Integer FromIndex, Integer ToIndex);
+  TIntList* SortRowXRef() const { return FSortList.get(); }
+  Integer SortDir = 1;
+  Integer SortRow = -1;
+  Integer Compares = 0;
+  Integer Swaps = 0;
+  TRowChangedEvent OnRowChanged;
+
+  // Scrolling and scroll bars (grid/interaction): the four scroll looks,
+  // thumbs in proportion to the visible part, scroll hints, live thumb
+  // scrolling, grids scrolled along, drag auto-scroll and stepped scroll.
+  TColor ScrollColor() const { return FScrollColor; }
+  void SetScrollColor(TColor Value);
+  Integer ScrollWidth() const { return FScrollWidth; }
+  void SetScrollWidth(Integer Value);
+  bool ScrollProportional() const { return FScrollProportional; }
+  void SetScrollProportional(bool Value);
+  void InitFlatScrollBars();
+  void DoneFlatScrollBars();
+  bool IsFlat() const { return FIsFlat; }
+  void FlatSetScrollInfo(UINT Bar, const SCROLLINFO& Info, bool Redraw);
+  void FlatSetScrollProp(UINT Index, INT_PTR Value, bool Redraw);
+  void FlatShowScrollBar(UINT Bar, bool Show);
+  void ApplyScrollStyle();
+  void ApplyScrollColor();
+  void ApplyScrollWidth();
+  void SyncFlatVertBar();
+  void SyncFlatHorzBar();
+  void UpdateFlatScrollBars();
+  void UpdateVertScrollProportion();
+  void UpdateHorzScrollProportion();
+  void CreateMetroScrollBars();
+  void FreeScrollControls();
+  TScrollControl* VertScrollControl() const { return FVScrollControl; }
+  TScrollControl* HorzScrollControl() const { return FHScrollControl; }
+  // Drag-over near the edges scrolls on a timer owned by the grid's parent.
+  void ProcessDragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept);
+  TTimer* DragScrollTimer() const { return FDragTmr; }
+  // Scrolls Steps times by Delta rows, one step per tick of a 10 ms timer
+  // (the inertia of a flick).
+  void StartScrollSteps(Integer Delta, Integer Steps);
+  TTimer* ScrollStepTimer() const { return FScrollTimer; }
+  THintWindow* ScrollHintWindow() const { return FScrollHintWnd; }
+  void CellControlsUpdate(bool RebuildList);
+  void ScreenToCell(TPoint Pt, Integer& ACol, Integer& ARow);
+  bool IsOnSizingEdge(Integer X, Integer Y);
+
+  // Column stretching and size changes (grid/interaction).
+  // Index -1: the last column; AWidth -1: the client width.
+  void StretchColumn(Integer Index, Integer AWidth);
+  void StretchColumns();
+  void StretchRightColumn() { StretchColumn(ColCount() - 1, -1); }
+  virtual void DoUpdateColumnSize(Integer ACol, Integer& AWidth);
+  virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth);
+  void SetXYOffset(TPoint Value);
+  // Set by the mouse while and after the user sizes a column or a row.
+  bool ColchgFlg = true;
+  bool ColSized = false;
+  bool RowSized = false;
+  bool ColSizeFlg = false;
+  Integer Colclicked = -1;
+  Integer Rowclicked = -1;
+  Integer Colclickedsize = 0;
+  Integer Rowclickedsize = 0;
+
+ protected:
+  void WMVScroll(TWMScroll& Message) override;
+  void WMHScroll(TWMScroll& Message) override;
+  void UpdateScrollPos() override;
+  void TopLeftChanged() override;
+  void DragOver(TObject* Source, Integer X, Integer Y, TDragState State, bool& Accept) override;
+  void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
+  void ColWidthsChanged() override;
+  void RowHeightsChanged() override;
+
+ private:
+  void ShowScrollHint(const String& Prefix, Integer Index);
+  void DragScrollTimerTick(TObject* Sender);
+  void ScrollStepTimerTick(TObject* Sender);
+  void RepaintScrollControls();
+  Integer ThumbCell(bool Vertical, Integer Position);
+  TColor FScrollColor = clNone;
+  Integer FScrollWidth = 17;
+  bool FScrollProportional = false;
+  bool FIsFlat = false;
+  bool FIsColChanging = false;
+  TScrollControl* FVScrollControl = nullptr;
+  TScrollControl* FHScrollControl = nullptr;
+  THintWindow* FScrollHintWnd = nullptr;
+  TDragScrollDirection FDragScrollDirection;
+  TTimer* FDragTmr = nullptr;
+  TTimer* FScrollTimer = nullptr;
+  Integer FScrollSteps = 0;
+  Integer FScrollDelta = 0;
+  bool FScrollEnd = false;
+  TGridCoord FOldTopLeft{-1, -1};
+
+ private:
+  // Steps of the sorts (grid/exchange/GridSort.cpp).
+  void SortRowRange(Integer Col, Integer Left, Integer Right, bool Indexed);
+  void MoveSortedRows(Integer Left, const std::vector<Integer>& Order);
+  void SortGroups(bool Indexed);
+  void RunSort(bool RaiseRowChanged, const std::function<void()>& Body);
+
+ public:
 
   // Published events.
   TAutoAdvanceEvent OnAutoAdvance;

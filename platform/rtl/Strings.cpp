@@ -8,6 +8,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/List.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/rtl/SortKeys.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/WinApi.h"
@@ -535,108 +536,16 @@ Integer TStringList::CompareStrings(const String& S1, const String& S2) const {
   return FCaseSensitive ? AnsiCompareStr(S1, S2) : AnsiCompareText(S1, S2);
 }
 
-namespace {
-
-// The locale's sort keys of a list's strings, made once so that a sort
-// compares bytes instead of asking the locale per comparison (which costs
-// more than ten times as much here). Keys order strings exactly as
-// CompareStringW with the same flags does. The sort moves small entries
-// that carry the first bytes of their key, so that most comparisons read
-// only the two entries at hand; the rest of a key is read only when the
-// first bytes are equal, and the strings move once, at the end.
-class TSortKeys {
- public:
-  struct TEntry {
-    // The key's first 16 bytes, most significant first, padded with zeros.
-    uint64_t Head[2] = {0, 0};
-    uint32_t Index = 0;  // of the string in the list before the sort
-    uint32_t Size = 0;
-  };
-
-  // False when the locale cannot give a key for one of the strings.
-  template <class Items>
-  bool Make(const Items& List, DWORD Flags) {
-    FEntries.reserve(List.size());
-    FOffsets.reserve(List.size());
-    // Keys are made straight into the end of FBytes, which keeps room for
-    // the longest key seen so far beyond its used bytes; its bytes are
-    // never cleared first (clearing and copying are slow calls here).
-    size_t used = 0, room = 256;
-    Reserve(0, List.size() * 32 + room);
-    for (const auto& item : List) {
-      const String& s = item.FString;
-      // An empty source is refused; its null-terminated form gives the
-      // key of "no characters" that CompareStringW compares with.
-      const wchar_t* source = s.empty() ? L"" : s.data();
-      const int length = s.empty() ? -1 : int(s.size());
-      if (FCapacity < used + room) Reserve(used, std::max(FCapacity * 2, used + room));
-      int size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | Flags, source, length,
-                              reinterpret_cast<LPWSTR>(FBytes.get() + used), int(FCapacity - used));
-      if (size == 0) {
-        size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | Flags, source, length, nullptr, 0);
-        if (size <= 0) return false;
-        room = size_t(size);
-        if (FCapacity < used + room) Reserve(used, std::max(FCapacity * 2, used + room));
-        size = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | Flags, source, length,
-                            reinterpret_cast<LPWSTR>(FBytes.get() + used), size);
-        if (size <= 0) return false;
-      }
-      const BYTE* key = FBytes.get() + used;
-      TEntry entry;
-      for (size_t i = 0; i < sizeof entry.Head; ++i)
-        entry.Head[i / 8] = entry.Head[i / 8] << 8 | (i < size_t(size) ? key[i] : 0);
-      entry.Index = uint32_t(FEntries.size());
-      entry.Size = uint32_t(size);
-      FEntries.push_back(entry);
-      FOffsets.push_back(used);
-      used += size_t(size);
-    }
-    return true;
-  }
-  // The order of memcmp over the shorter key, then the shorter first.
-  Integer Compare(Integer A, Integer B) const {
-    const TEntry& a = FEntries[size_t(A)];
-    const TEntry& b = FEntries[size_t(B)];
-    if (a.Head[0] != b.Head[0]) return a.Head[0] < b.Head[0] ? -1 : 1;
-    if (a.Head[1] != b.Head[1]) return a.Head[1] < b.Head[1] ? -1 : 1;
-    // Equal heads: the bytes both keys have within the head are equal
-    // (zero padding against a non-zero byte would have differed).
-    const size_t common = std::min(a.Size, b.Size);
-    constexpr size_t headSize = sizeof a.Head;
-    if (common > headSize) {
-      int c = std::memcmp(FBytes.get() + FOffsets[a.Index] + headSize, FBytes.get() + FOffsets[b.Index] + headSize,
-                          common - headSize);
-      if (c != 0) return c < 0 ? -1 : 1;
-    }
-    return a.Size < b.Size ? -1 : a.Size > b.Size ? 1 : 0;
-  }
-  void Exchange(Integer A, Integer B) { std::swap(FEntries[size_t(A)], FEntries[size_t(B)]); }
-  // Index before the sort of the string now at Position.
-  uint32_t Source(size_t Position) const { return FEntries[Position].Index; }
-
- private:
-  // Capacity for Capacity bytes, keeping the first Used.
-  void Reserve(size_t Used, size_t Capacity) {
-    std::unique_ptr<BYTE[]> bytes(new BYTE[Capacity]);
-    if (Used) std::memcpy(bytes.get(), FBytes.get(), Used);
-    FBytes = std::move(bytes);
-    FCapacity = Capacity;
-  }
-  std::unique_ptr<BYTE[]> FBytes;
-  size_t FCapacity = 0;
-  std::vector<size_t> FOffsets;
-  std::vector<TEntry> FEntries;
-};
-
-}  // namespace
-
 void TStringList::Sort() {
   // A descendant may compare its own way; only the list's own locale
   // comparison is replaced by keys. The same quicksort runs either way, so
   // strings that compare equal end where they always did.
   if (!FSorted && GetCount() >= 2 && typeid(*this) == typeid(TStringList)) {
-    TSortKeys keys;
-    if (keys.Make(FList, FCaseSensitive ? 0 : NORM_IGNORECASE)) {
+    TSortKeys keys(FCaseSensitive ? 0 : NORM_IGNORECASE);
+    keys.Reserve(FList.size());
+    bool made = true;
+    for (const TStringItem& item : FList) made = made && keys.Add(item.FString);
+    if (made) {
       Changing();
       QuickSortRange(
           0, GetCount() - 1, [&](Integer a, Integer b) { return keys.Compare(a, b); },

@@ -129,6 +129,16 @@ void TStringGrid::TransferRowData(Integer From, Integer To) {
   FData[To] = std::move(Moved);
 }
 
+void TStringGrid::PermuteRowData(Integer First, const std::vector<Integer>& Order) {
+  const size_t Count = Order.size();
+  if (First < 0 || Count == 0) return;
+  const size_t Start = static_cast<size_t>(First);
+  if (FData.size() < Start + Count) FData.resize(Start + Count);
+  std::vector<std::unique_ptr<TCellRow>> Moved(Count);
+  for (size_t i = 0; i < Count; ++i) Moved[i] = std::move(FData[Start + static_cast<size_t>(Order[i])]);
+  for (size_t i = 0; i < Count; ++i) FData[Start + i] = std::move(Moved[i]);
+}
+
 void TStringGrid::DropRowData(Integer ARow) {
   if (ARow >= 0 && ARow < static_cast<Integer>(FData.size())) FData[ARow].reset();
 }

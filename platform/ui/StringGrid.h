@@ -96,6 +96,9 @@ class TStringGrid : public TDrawGrid {
   // moves many rows at the cost of moving each once.
   void TransferRowData(Integer From, Integer To);
   void DropRowData(Integer ARow);
+  // Row First + i takes the cells of row First + Order[i] (Order a
+  // permutation of 0 .. size - 1), each row moved once.
+  void PermuteRowData(Integer First, const std::vector<Integer>& Order);
 
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
   String GetEditText(Integer ACol, Integer ARow) override;

@@ -1,0 +1,346 @@
+#include "grid/exchange/GridRowSorter.h"
+#include <algorithm>
+#include <numeric>
+#include "foundation/HTMLUtils.h"
+#include "foundation/TextUtils.h"
+#include "foundation/ValueUtils.h"
+#include "grid/core/RezIvevirAvod.h"
+#include "platform/rtl/DateUtils.h"
+#include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/SysUtils.h"
+#include "platform/rtl/WinApi.h"
+
+namespace jorv::grid {
+
+namespace {
+
+// Classes of cells under the automatic style, in their ascending order: a
+// column that mixes kinds of cells is ordered class by class, so that every
+// sort of it gives the same order.
+enum TAutoRank : uint8_t { arCheckBox, arBlank, arNumber, arDate, arText };
+
+bool IsNumberText(const String& Text) {
+  const Integer Kind = NumberTextKind(Text);
+  return Kind == 0 || Kind == 1 || Kind == 5;
+}
+
+bool IsDigitAt(const String& Text, Integer Position) {
+  return Position >= 1 && Position <= Integer(Text.size()) && Text[size_t(Position - 1)] >= L'0' &&
+         Text[size_t(Position - 1)] <= L'9';
+}
+
+// Where a separator has to stand for the text to be read as a date or a
+// time: after one or two characters and before the end.
+bool SeparatorInPlace(const String& Text, Char Separator, Integer& Position) {
+  Position = Pos(String(1, Separator), Text);
+  return Position >= 2 && Position < Integer(Text.size()) && Position < 4;
+}
+
+String UpperAToZ(String Text) {
+  for (Char& C : Text)
+    if (C >= L'a' && C <= L'z') C = Char(C - 32);
+  return Text;
+}
+
+void RemoveFirst(String& Text, const String& Part) {
+  if (Part.empty()) return;
+  const size_t At = Text.find(Part);
+  if (At != String::npos) Text.erase(At, Part.size());
+}
+
+Integer Sign(double A, double B) { return A < B ? -1 : A > B ? 1 : 0; }
+
+Integer Sign(Integer Value) { return Value < 0 ? -1 : Value > 0 ? 1 : 0; }
+
+bool IsCheckBoxType(TCellType Type) {
+  return Type == ctCheckBox || Type == ctDataCheckBox || Type == ctVirtCheckBox || Type == ctRowCheckBox;
+}
+
+}  // namespace
+
+struct TGridRowSorter::TColumnKeys {
+  Integer Col = 0;
+  TSortStyle Style = ssAutomatic;
+  bool IgnoreCase = false;
+  String Prefix;
+  String Suffix;
+  std::vector<TCellKey> Keys;
+  std::vector<String> Texts;
+  std::unique_ptr<TSortKeys> Locale;
+};
+
+TGridRowSorter::TGridRowSorter(TRezIvevirAvod& Grid, std::vector<Integer> Rows) : FGrid(Grid), FRows(std::move(Rows)) {}
+
+TGridRowSorter::~TGridRowSorter() = default;
+
+String TGridRowSorter::CellText(Integer Col, Integer Row) {
+  return FGrid.SortSettings()->SortOnVirtualCells() ? FGrid.GetCellEx(Col, Row) : FGrid.GetGridCell(Col, Row);
+}
+
+TGridRowSorter::TColumnKeys& TGridRowSorter::KeysOf(Integer Col) {
+  for (auto& Keys : FColumns)
+    if (Keys->Col == Col) return *Keys;
+  auto Keys = std::make_unique<TColumnKeys>();
+  Keys->Col = Col;
+  MakeKeys(*Keys);
+  FColumns.push_back(std::move(Keys));
+  return *FColumns.back();
+}
+
+void TGridRowSorter::MakeKeys(TColumnKeys& Keys) {
+  TSortSettings* Settings = FGrid.SortSettings();
+  Keys.IgnoreCase = Settings->IgnoreCase();
+  Keys.Style = Settings->AutoFormat() ? ssAutomatic : Keys.IgnoreCase ? ssAlphaNoCase : Settings->DefaultFormat();
+  // Asked once per column and sort: the answer is the column's.
+  FGrid.DoGetFormat(Keys.Col, Keys.Style, Keys.Prefix, Keys.Suffix);
+  if (Keys.Style == ssAnsiAlphaCase || Keys.Style == ssAnsiAlphaNoCase) {
+    Keys.Locale = std::make_unique<TSortKeys>(Keys.Style == ssAnsiAlphaNoCase ? NORM_IGNORECASE : 0);
+    Keys.Locale->Reserve(FRows.size());
+  }
+  Keys.Keys.resize(FRows.size());
+  for (size_t i = 0; i < FRows.size(); ++i) MakeCellKey(Keys, Integer(i), CellText(Keys.Col, FRows[i]));
+}
+
+void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, String Text) {
+  TCellKey& Key = Keys.Keys[size_t(Position)];
+  const Integer Row = FRows[size_t(Position)];
+  const TFormatSettings& FS = FFormat;
+  auto KeepText = [&](String Kept) {
+    Key.Blank = Kept.empty();
+    Key.Text = uint32_t(Keys.Texts.size());
+    Keys.Texts.push_back(std::move(Kept));
+  };
+  auto NumberOf = [&](bool Financial) {
+    String& S = Text;
+    RemoveFirst(S, Keys.Prefix);
+    RemoveFirst(S, Keys.Suffix);
+    if (Financial) S.erase(std::remove(S.begin(), S.end(), FS.ThousandSeparator), S.end());
+    if (FS.DecimalSeparator != L'.') {
+      const size_t At = S.find(FS.DecimalSeparator);
+      if (At != String::npos) S[At] = L'.';
+    }
+    Key.Blank = S.empty();
+    // A text that is no number counts as 0, as an empty cell does.
+    double Value = 0;
+    Integer Code = 0;
+    Val(S, Value, Code);
+    return Code == 0 ? Value : 0.0;
+  };
+  auto DateOf = [&](TDateTime (*Parse)(const String&)) {
+    Key.Blank = Text.empty();
+    try {
+      return Parse(Text);
+    } catch (const EConvertError&) {
+      return TDateTime(0);
+    }
+  };
+  TDateTime Value = 0;
+  switch (Keys.Style) {
+    case ssAutomatic: MakeAutomaticKey(Keys, Key, Row, Text); break;
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssNatural:
+    case ssCustom: KeepText(std::move(Text)); break;
+    case ssAlphaNoCase: KeepText(UpperAToZ(Text)); break;
+    case ssHTML: KeepText(HTMLToPlainText(Text)); break;
+    case ssAnsiAlphaCase:
+    case ssAnsiAlphaNoCase:
+      Key.Blank = Text.empty();
+      Key.Text = uint32_t(Position);
+      // A text the locale cannot key sorts as an empty one.
+      if (!Keys.Locale->Add(Text)) Keys.Locale->Add(L"", 0);
+      break;
+    case ssNumeric: Key.Value = NumberOf(false); break;
+    case ssFinancial: Key.Value = NumberOf(true); break;
+    case ssDate:
+    case ssDateTime:
+      Key.Blank = Text.empty();
+      Key.Value = TryStrToDateTime(Text, Value, FS) ? Value : 0;
+      break;
+    case ssTime:
+      Key.Blank = Text.empty();
+      Key.Value = TryStrToTime(Text, Value, FS) ? Value : 0;
+      break;
+    case ssShortDateEU: Key.Value = DateOf(ParseDateDMY); break;
+    case ssShortDateUS: Key.Value = DateOf(ParseDateMDY); break;
+    case ssImages:
+      Key.Blank = Text.empty();
+      Key.Value = double(FGrid.GetCellGraphicKey(Keys.Col, Row));
+      break;
+    case ssCheckBox: {
+      bool Checked = false;
+      FGrid.GetCheckBoxState(Keys.Col, Row, Checked);
+      Key.Blank = Text.empty();
+      Key.Value = Checked ? 1 : 0;
+      break;
+    }
+    case ssRaw: Key.Blank = Text.empty(); break;
+    case ssAlphaNumeric:
+    case ssAlphaNumericNoCase:
+      // Numbers by value before texts.
+      if (IsNumberText(Text)) {
+        Key.Rank = arNumber;
+        Key.Value = NumberOf(false);
+      } else {
+        Key.Rank = arText;
+        KeepText(Keys.Style == ssAlphaNumericNoCase ? UpperAToZ(Text) : Text);
+      }
+      break;
+  }
+}
+
+// The cell's own kind decides, never its neighbour's: check boxes, blanks,
+// numbers, dates and times, texts.
+void TGridRowSorter::MakeAutomaticKey(TColumnKeys& Keys, TCellKey& Key, Integer Row, const String& Text) {
+  Key.Blank = Text.empty();
+  if (IsCheckBoxType(FGrid.GetCellType(Keys.Col, Row))) {
+    bool Checked = false;
+    FGrid.GetCheckBoxState(Keys.Col, Row, Checked);
+    Key.Rank = arCheckBox;
+    Key.Value = Checked ? 1 : 0;
+    return;
+  }
+  if (Text.empty()) {
+    Key.Rank = arBlank;
+    return;
+  }
+  const TFormatSettings& FS = FFormat;
+  if (IsNumberText(Text)) {
+    String S = Text;
+    RemoveFirst(S, Keys.Prefix);
+    RemoveFirst(S, Keys.Suffix);
+    if (FS.DecimalSeparator != L'.') {
+      const size_t At = S.find(FS.DecimalSeparator);
+      if (At != String::npos) S[At] = L'.';
+    }
+    double Value = 0;
+    Integer Code = 0;
+    Val(S, Value, Code);
+    Key.Rank = arNumber;
+    Key.Value = Code == 0 ? Value : 0;
+    return;
+  }
+  Integer P = 0;
+  TDateTime Value = 0;
+  if (SeparatorInPlace(Text, FS.DateSeparator, P)) {
+    const bool WithTime = Pos(String(1, FS.TimeSeparator), Text) > 0;
+    if (IsDigitAt(Text, P - 1) && IsDigitAt(Text, P + 1) &&
+        (WithTime ? TryStrToDateTime(Text, Value, FS) : TryStrToDate(Text, Value, FS))) {
+      Key.Rank = arDate;
+      Key.Value = Value;
+      return;
+    }
+  } else if (SeparatorInPlace(Text, FS.TimeSeparator, P) && TryStrToTime(Text, Value, FS)) {
+    Key.Rank = arDate;
+    Key.Value = Value;
+    return;
+  }
+  Key.Rank = arText;
+  Key.Text = uint32_t(Keys.Texts.size());
+  Keys.Texts.push_back(Keys.IgnoreCase ? UpperAToZ(Text) : Text);
+}
+
+Integer TGridRowSorter::CompareStyled(TColumnKeys& Keys, TSortStyle Style, const TCellKey& A, const TCellKey& B,
+                                      Integer RowA, Integer RowB) {
+  auto Texts = [&] { return Sign(Keys.Texts[A.Text].compare(Keys.Texts[B.Text])); };
+  switch (Style) {
+    case ssAutomatic:
+    case ssAlphaNumeric:
+    case ssAlphaNumericNoCase:
+      if (A.Rank != B.Rank) return A.Rank < B.Rank ? -1 : 1;
+      return A.Rank == arText ? Texts() : Sign(A.Value, B.Value);
+    case ssAlphabetic:
+    case ssAlphaCase:
+    case ssAlphaNoCase:
+    case ssHTML: return Texts();
+    case ssAnsiAlphaCase:
+    case ssAnsiAlphaNoCase: return Keys.Locale->Compare(Integer(A.Text), Integer(B.Text));
+    case ssNatural: return Sign(CompareNatural(Keys.Texts[A.Text].c_str(), Keys.Texts[B.Text].c_str()));
+    case ssCustom: {
+      Integer Res = 0;
+      if (FGrid.OnCustomCompare) FGrid.OnCustomCompare(&FGrid, Keys.Texts[A.Text], Keys.Texts[B.Text], Res);
+      return Sign(Res);
+    }
+    case ssRaw: {
+      Integer Res = 0;
+      if (FGrid.OnRawCompare) FGrid.OnRawCompare(&FGrid, Keys.Col, RowA, RowB, Res);
+      return Sign(Res);
+    }
+    default: return Sign(A.Value, B.Value);
+  }
+}
+
+Integer TGridRowSorter::CompareKeys(TColumnKeys& Keys, Integer A, Integer B, bool& ByBlank) {
+  ++FComparisons;
+  const TCellKey& KA = Keys.Keys[size_t(A)];
+  const TCellKey& KB = Keys.Keys[size_t(B)];
+  TSortSettings* Settings = FGrid.SortSettings();
+  ByBlank = Settings->IgnoreBlanks() && KA.Blank != KB.Blank;
+  if (ByBlank) return (KA.Blank == (Settings->BlankPos() == blFirst)) ? -1 : 1;
+  return CompareStyled(Keys, Keys.Style, KA, KB, FRows[size_t(A)], FRows[size_t(B)]);
+}
+
+Integer TGridRowSorter::CompareOn(const TSortColumn& Column, Integer A, Integer B) {
+  bool ByBlank = false;
+  const Integer Result = CompareKeys(KeysOf(Column.Col), A, B, ByBlank);
+  return Column.Descending && !ByBlank ? -Result : Result;
+}
+
+Integer TGridRowSorter::CompareRows(const std::vector<TSortColumn>& Columns, size_t From, Integer A, Integer B) {
+  for (size_t i = From; i < Columns.size(); ++i)
+    if (const Integer Result = CompareOn(Columns[i], A, B)) return Result;
+  return 0;
+}
+
+std::vector<Integer> TGridRowSorter::Order(const std::vector<TSortColumn>& Columns) {
+  std::vector<Integer> Result(FRows.size());
+  std::iota(Result.begin(), Result.end(), 0);
+  if (Columns.empty() || FRows.size() < 2) return Result;
+  TColumnKeys& First = KeysOf(Columns[0].Col);
+  const bool Descending = Columns[0].Descending;
+  auto Then = [&](Integer A, Integer B) { return Columns.size() > 1 ? CompareRows(Columns, 1, A, B) : 0; };
+  if (First.Locale) {
+    // The entries carry their keys' heads: most comparisons stay within
+    // the two entries.
+    const bool Blanks = FGrid.SortSettings()->IgnoreBlanks();
+    std::vector<TSortKeys::TEntry> Entries = First.Locale->Entries();
+    std::stable_sort(Entries.begin(), Entries.end(), [&](const TSortKeys::TEntry& A, const TSortKeys::TEntry& B) {
+      Integer Result = 0;
+      if (Blanks) {
+        Result = CompareOn(Columns[0], Integer(A.Index), Integer(B.Index));
+      } else {
+        ++FComparisons;
+        Result = First.Locale->CompareEntries(A, B);
+        if (Descending) Result = -Result;
+      }
+      return (Result != 0 ? Result : Then(Integer(A.Index), Integer(B.Index))) < 0;
+    });
+    for (size_t i = 0; i < Entries.size(); ++i) Result[i] = Integer(Entries[i].Index);
+    return Result;
+  }
+  // The first column's keys travel with the positions, so that comparing
+  // two rows reads the two slots at hand.
+  struct TSlot {
+    TCellKey Key;
+    Integer Position = 0;
+  };
+  std::vector<TSlot> Slots(FRows.size());
+  for (size_t i = 0; i < Slots.size(); ++i) Slots[i] = {First.Keys[i], Integer(i)};
+  const bool Blanks = FGrid.SortSettings()->IgnoreBlanks();
+  const bool BlankFirst = FGrid.SortSettings()->BlankPos() == blFirst;
+  std::stable_sort(Slots.begin(), Slots.end(), [&](const TSlot& A, const TSlot& B) {
+    ++FComparisons;
+    Integer Primary = 0;
+    if (Blanks && A.Key.Blank != B.Key.Blank) {
+      Primary = A.Key.Blank == BlankFirst ? -1 : 1;
+    } else {
+      Primary = CompareStyled(First, First.Style, A.Key, B.Key, FRows[size_t(A.Position)], FRows[size_t(B.Position)]);
+      if (Descending) Primary = -Primary;
+    }
+    return (Primary != 0 ? Primary : Then(A.Position, B.Position)) < 0;
+  });
+  for (size_t i = 0; i < Slots.size(); ++i) Result[i] = Slots[i].Position;
+  return Result;
+}
+
+}  // namespace jorv::grid
