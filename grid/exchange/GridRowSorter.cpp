@@ -105,10 +105,11 @@ void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, String Tex
   TCellKey& Key = Keys.Keys[size_t(Position)];
   const Integer Row = FRows[size_t(Position)];
   const TFormatSettings& FS = FFormat;
+  Key.Position = Position;
   auto KeepText = [&](String Kept) {
     Key.Blank = Kept.empty();
-    Key.Text = uint32_t(Keys.Texts.size());
-    Keys.Texts.push_back(std::move(Kept));
+    if (Keys.Texts.empty()) Keys.Texts.resize(Keys.Keys.size());
+    Keys.Texts[size_t(Position)] = std::move(Kept);
   };
   auto NumberOf = [&](bool Financial) {
     String& S = Text;
@@ -146,7 +147,6 @@ void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, String Tex
     case ssAnsiAlphaCase:
     case ssAnsiAlphaNoCase:
       Key.Blank = Text.empty();
-      Key.Text = uint32_t(Position);
       // A text the locale cannot key sorts as an empty one.
       if (!Keys.Locale->Add(Text)) Keys.Locale->Add(L"", 0);
       break;
@@ -236,13 +236,14 @@ void TGridRowSorter::MakeAutomaticKey(TColumnKeys& Keys, TCellKey& Key, Integer 
     return;
   }
   Key.Rank = arText;
-  Key.Text = uint32_t(Keys.Texts.size());
-  Keys.Texts.push_back(Keys.IgnoreCase ? UpperAToZ(Text) : Text);
+  if (Keys.Texts.empty()) Keys.Texts.resize(Keys.Keys.size());
+  Keys.Texts[size_t(Key.Position)] = Keys.IgnoreCase ? UpperAToZ(Text) : Text;
 }
 
 Integer TGridRowSorter::CompareStyled(TColumnKeys& Keys, TSortStyle Style, const TCellKey& A, const TCellKey& B,
                                       Integer RowA, Integer RowB) {
-  auto Texts = [&] { return Sign(Keys.Texts[A.Text].compare(Keys.Texts[B.Text])); };
+  const String* Text = Keys.Texts.data();
+  auto Texts = [&] { return Sign(Text[A.Position].compare(Text[B.Position])); };
   switch (Style) {
     case ssAutomatic:
     case ssAlphaNumeric:
@@ -254,11 +255,11 @@ Integer TGridRowSorter::CompareStyled(TColumnKeys& Keys, TSortStyle Style, const
     case ssAlphaNoCase:
     case ssHTML: return Texts();
     case ssAnsiAlphaCase:
-    case ssAnsiAlphaNoCase: return Keys.Locale->Compare(Integer(A.Text), Integer(B.Text));
-    case ssNatural: return Sign(CompareNatural(Keys.Texts[A.Text].c_str(), Keys.Texts[B.Text].c_str()));
+    case ssAnsiAlphaNoCase: return Keys.Locale->Compare(A.Position, B.Position);
+    case ssNatural: return Sign(CompareNatural(Text[A.Position].c_str(), Text[B.Position].c_str()));
     case ssCustom: {
       Integer Res = 0;
-      if (FGrid.OnCustomCompare) FGrid.OnCustomCompare(&FGrid, Keys.Texts[A.Text], Keys.Texts[B.Text], Res);
+      if (FGrid.OnCustomCompare) FGrid.OnCustomCompare(&FGrid, Text[A.Position], Text[B.Position], Res);
       return Sign(Res);
     }
     case ssRaw: {
@@ -298,48 +299,56 @@ std::vector<Integer> TGridRowSorter::Order(const std::vector<TSortColumn>& Colum
   if (Columns.empty() || FRows.size() < 2) return Result;
   TColumnKeys& First = KeysOf(Columns[0].Col);
   const bool Descending = Columns[0].Descending;
-  auto Then = [&](Integer A, Integer B) { return Columns.size() > 1 ? CompareRows(Columns, 1, A, B) : 0; };
+  // The first column decides again only where it said "equal" already.
+  std::vector<TSortColumn> Rest;
+  for (size_t i = 1; i < Columns.size(); ++i)
+    if (Columns[i].Col != Columns[0].Col) Rest.push_back(Columns[i]);
+  auto Then = [&](Integer A, Integer B) { return Rest.empty() ? 0 : CompareRows(Rest, 0, A, B); };
+  const bool Blanks = FGrid.SortSettings()->IgnoreBlanks();
   if (First.Locale) {
     // The entries carry their keys' heads: most comparisons stay within
     // the two entries.
-    const bool Blanks = FGrid.SortSettings()->IgnoreBlanks();
     std::vector<TSortKeys::TEntry> Entries = First.Locale->Entries();
     std::stable_sort(Entries.begin(), Entries.end(), [&](const TSortKeys::TEntry& A, const TSortKeys::TEntry& B) {
-      Integer Result = 0;
+      Integer Primary = 0;
       if (Blanks) {
-        Result = CompareOn(Columns[0], Integer(A.Index), Integer(B.Index));
+        Primary = CompareOn(Columns[0], Integer(A.Index), Integer(B.Index));
       } else {
         ++FComparisons;
-        Result = First.Locale->CompareEntries(A, B);
-        if (Descending) Result = -Result;
+        Primary = First.Locale->CompareEntries(A, B);
+        if (Descending) Primary = -Primary;
       }
-      return (Result != 0 ? Result : Then(Integer(A.Index), Integer(B.Index))) < 0;
+      return (Primary != 0 ? Primary : Then(Integer(A.Index), Integer(B.Index))) < 0;
     });
     for (size_t i = 0; i < Entries.size(); ++i) Result[i] = Integer(Entries[i].Index);
     return Result;
   }
-  // The first column's keys travel with the positions, so that comparing
-  // two rows reads the two slots at hand.
-  struct TSlot {
-    TCellKey Key;
-    Integer Position = 0;
-  };
-  std::vector<TSlot> Slots(FRows.size());
-  for (size_t i = 0; i < Slots.size(); ++i) Slots[i] = {First.Keys[i], Integer(i)};
-  const bool Blanks = FGrid.SortSettings()->IgnoreBlanks();
+  // The first column's keys are sorted where they stand: each carries its
+  // position, so comparing two rows reads the two keys at hand. They are
+  // not read by position afterwards.
   const bool BlankFirst = FGrid.SortSettings()->BlankPos() == blFirst;
-  std::stable_sort(Slots.begin(), Slots.end(), [&](const TSlot& A, const TSlot& B) {
+  // Styles whose keys are numbers alone, and the automatic style's classes
+  // other than texts, compare right here.
+  const TSortStyle Style = First.Style;
+  const bool ByValue = Style == ssNumeric || Style == ssFinancial || Style == ssDate || Style == ssDateTime ||
+                       Style == ssShortDateEU || Style == ssShortDateUS || Style == ssTime || Style == ssImages ||
+                       Style == ssCheckBox;
+  const bool ByRank = Style == ssAutomatic || Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase;
+  std::stable_sort(First.Keys.begin(), First.Keys.end(), [&](const TCellKey& A, const TCellKey& B) {
     ++FComparisons;
     Integer Primary = 0;
-    if (Blanks && A.Key.Blank != B.Key.Blank) {
-      Primary = A.Key.Blank == BlankFirst ? -1 : 1;
+    if (Blanks && A.Blank != B.Blank) {
+      Primary = A.Blank == BlankFirst ? -1 : 1;
+    } else if (ByValue || (ByRank && (A.Rank != B.Rank || A.Rank != arText))) {
+      Primary = A.Rank != B.Rank ? (A.Rank < B.Rank ? -1 : 1) : Sign(A.Value, B.Value);
+      if (Descending) Primary = -Primary;
     } else {
-      Primary = CompareStyled(First, First.Style, A.Key, B.Key, FRows[size_t(A.Position)], FRows[size_t(B.Position)]);
+      Primary = CompareStyled(First, First.Style, A, B, FRows[size_t(A.Position)], FRows[size_t(B.Position)]);
       if (Descending) Primary = -Primary;
     }
     return (Primary != 0 ? Primary : Then(A.Position, B.Position)) < 0;
   });
-  for (size_t i = 0; i < Slots.size(); ++i) Result[i] = Slots[i].Position;
+  for (size_t i = 0; i < Result.size(); ++i) Result[i] = First.Keys[i].Position;
   return Result;
 }
 
