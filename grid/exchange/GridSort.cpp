@@ -54,7 +54,7 @@ void TRezIvevirAvod::MoveSortedRows(Integer Left, const std::vector<Integer>& Or
     if (Order[size_t(i)] != i) ++Swaps;
   PermuteRowList(FSortList.get(), Left, Order);
   if (FEnabledRows->Count() > 0) PermuteRowList(FEnabledRows.get(), Left, Order);
-  if (FSortSettings->SingleColumn()) {
+  if (FSortSettings->SingleColumn() && FSortSettings->Column() >= 0) {
     // Only the sort column's cells move; the rest of each row stays.
     const Integer Col = FSortSettings->Column();
     std::vector<std::pair<String, TObject*>> Cells;
