@@ -142,7 +142,7 @@ void TRezIvevirAvod::HideRowList(TIntList* RowList) {
   Taken.reserve(Rows.size());
   for (Integer Row : Rows) Taken.emplace_back(DisplToRealRow(Row), GetRowHeights(Row), Level);
   for (size_t i = 0; i < Rows.size(); ++i) {
-    if (FNumCellControls > 0) ShowRowControls(Taken[i].Idx(), false);
+    if (FControlList->Count() > 0) ShowRowControls(Taken[i].Idx(), false);
     Taken[i].Items() = TakeRowData(Rows[i]);
   }
   FHiddenRows->Add(std::move(Taken));

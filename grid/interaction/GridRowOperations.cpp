@@ -248,32 +248,39 @@ void TRezIvevirAvod::RemoveSelectedRows() {
   if (Disjunct) ResetRowSelectFlags();
 }
 
+// The rows are chosen before any goes: removing a row moves the cursor,
+// which would move a plain selection with it.
 void TRezIvevirAvod::RemoveUnSelectedRows() {
   BeginUpdate();
   auto Done = ScopeExit([this] { EndUpdate(); });
-  for (Integer r = RowCount() - FFixedFooters - 1; r >= FixedRows(); --r)
-    if (!RowIsSelected(r)) RemoveRowBlock(r, 1);
+  std::vector<Integer> Rows;
+  for (Integer r = FixedRows(); r < RowCount() - FFixedFooters; ++r)
+    if (!RowIsSelected(r)) Rows.push_back(r);
+  for (auto It = Rows.rbegin(); It != Rows.rend(); ++It) RemoveRowBlock(*It, 1);
   if (FMouseActions->RowSelectPersistent())
     SelectRows(FixedRows(), RowCount() - FixedRows());
   else
     ResetRowSelectFlags();
 }
 
+// Rows are chosen by their stored indexes before any is hidden, as hiding
+// moves the displayed rows after it.
 void TRezIvevirAvod::HideSelectedRows() {
   BeginUpdate();
   auto Done = ScopeExit([this] { EndUpdate(); });
+  std::vector<Integer> Reals;
   for (Integer r = RowCount() - 1; r >= FixedRows(); --r)
-    if (RowIsSelected(r)) HideRow(DisplToRealRow(r));
+    if (RowIsSelected(r)) Reals.push_back(DisplToRealRow(r));
+  for (Integer Real : Reals) HideRow(Real);
 }
 
 void TRezIvevirAvod::HideUnSelectedRows() {
   BeginUpdate();
   auto Done = ScopeExit([this] { EndUpdate(); });
-  for (Integer r = FixedRows(); r < RowCount();)
-    if (RowIsSelected(r))
-      ++r;
-    else
-      HideRow(DisplToRealRow(r));
+  std::vector<Integer> Reals;
+  for (Integer r = RowCount() - 1; r >= FixedRows(); --r)
+    if (!RowIsSelected(r)) Reals.push_back(DisplToRealRow(r));
+  for (Integer Real : Reals) HideRow(Real);
 }
 
 // --- inserting rows --------------------------------------------------------------------------

@@ -128,7 +128,11 @@ void TRezIvevirAvod::SelectionToRowSelect(bool DeselectOthers) {
   const TGridRect S = Selection();
   const Integer Bottom = std::min(S.Bottom, RowCount() - FFixedFooters - 1);
   const bool Persistent = FMouseActions->RowSelectPersistent();
-  for (Integer r = FixedRows(); r < RowCount(); ++r) {
+  // Only the selection's rows unless the others are cleared: moving the
+  // cursor in a tall grid costs what the selection holds.
+  const Integer First = DeselectOthers ? FixedRows() : std::max(S.Top, FixedRows());
+  const Integer Last = DeselectOthers ? RowCount() - 1 : Bottom;
+  for (Integer r = First; r <= Last; ++r) {
     const bool Inside = r >= S.Top && r <= Bottom;
     if (DeselectOthers || Inside) SetRowSelect(Persistent ? DisplToRealRow(r) : r, Inside);
   }

@@ -298,3 +298,34 @@ TEST(GridRowOperations, CheckedRowsGoFooterRowsIncluded) {
   EXPECT_EQ(G.GetCells(1, 1), L"2");
   EXPECT_EQ(G.GetCells(1, 2), L"4");
 }
+
+TEST(GridRowOperations, SelectedAndUnselectedRowsGoOrHide) {
+  using TStep = std::function<void(TRezIvevirAvod&)>;
+  struct {
+    const char* Name;
+    bool Disjunct;
+    TStep Act;
+    std::vector<Integer> RowOrder;
+  } Cases[] = {
+      {"remove the selected range", false, [](auto& G) { G.RemoveSelectedRows(); }, {0, 1, 2, 6, 7, 8, 9, 10, 11}},
+      {"remove all but the range", false, [](auto& G) { G.RemoveUnSelectedRows(); }, {0, 3, 4, 5}},
+      {"hide all but the range", false, [](auto& G) { G.HideUnSelectedRows(); }, {0, 3, 4, 5}},
+      {"hide the range", false, [](auto& G) { G.HideSelectedRows(); }, {0, 1, 2, 6, 7, 8, 9, 10, 11}},
+      {"remove disjunct rows", true, [](auto& G) { G.RemoveSelectedRows(); }, {0, 1, 2, 4, 6, 7, 8, 9, 10, 11}},
+      {"hide all but disjunct rows", true, [](auto& G) { G.HideUnSelectedRows(); }, {0, 3, 5}},
+  };
+  for (auto& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    TFilledGrid F;
+    TRezIvevirAvod& G = F.Grid;
+    if (C.Disjunct) {
+      G.MouseActions()->SetDisjunctRowSelect(true);
+      G.SetRowSelect(3, true);
+      G.SetRowSelect(5, true);
+    } else {
+      G.SetSelection(TGridRect{1, 3, 2, 5});
+    }
+    C.Act(G);
+    F.Check(C.RowOrder, AllCols);
+  }
+}

@@ -62,6 +62,28 @@ TEST(GridSelection, ARangeDraggedWithTheMouseIsSelected) {
   EXPECT_EQ(G.SelectedRowCount(), 1);
 }
 
+TEST(GridSelection, ShiftWithArrowKeysGrowsTheRange) {
+  TGridOnForm F;
+  TRezIvevirAvod& G = *F.Grid;
+  const TPoint Start = F.Center(2, 3);
+  Click(&G, Start.X, Start.Y);
+  BYTE Keys[256] = {};
+  GetKeyboardState(Keys);
+  Keys[VK_SHIFT] = 0x80;
+  SetKeyboardState(Keys);
+  KeyPress(&G, VK_DOWN);
+  KeyPress(&G, VK_RIGHT);
+  Keys[VK_SHIFT] = 0;
+  SetKeyboardState(Keys);
+  EXPECT_EQ(G.Selection(), (TGridRect{2, 3, 3, 4}));
+  EXPECT_TRUE(G.IsSelected(3, 4));
+  EXPECT_EQ(G.SelectedCellsCount(), 4);
+  // Without Shift the range gives way to the one cell moved to.
+  KeyPress(&G, VK_DOWN);
+  EXPECT_EQ(G.Selection(), (TGridRect{3, 5, 3, 5}));
+  EXPECT_FALSE(G.IsSelected(2, 3));
+}
+
 TEST(GridSelection, DisjunctRowsRaiseTheirEventsInOrder) {
   TGridOnForm F;
   TRezIvevirAvod& G = *F.Grid;
