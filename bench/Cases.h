@@ -19,6 +19,9 @@ void BaseGridCase(TTable& Table);
 void ExtendedGridCase(TTable& Table);
 // Hiding and showing rows of a million-row extended grid.
 void HiddenRowsCase(TTable& Table);
+// Rows inserted one at a time at the top of a million-row extended grid
+// and removed again.
+void RowInsertCase(TTable& Table);
 void DatabaseCase(TTable& Table);
 void SortCase(TTable& Table);
 void HtmlCase(TTable& Table);

@@ -5,6 +5,8 @@
 #include "foundation/HTMLUtils.h"
 #include "foundation/TextUtils.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/HiddenRowStore.h"
+#include "platform/rtl/SysUtils.h"
 
 namespace jorv::grid {
 
@@ -86,9 +88,15 @@ void TRezIvevirAvod::SetAllColWidths(Integer ACol, Integer Value) {
 }
 
 Integer TRezIvevirAvod::ColumnPosition(Integer ACol) const {
-  for (Integer i = 0; i < FColumnOrder->Count(); ++i)
-    if (FColumnOrder->Items(i) == ACol) return i;
-  return -1;
+  if (FColumnOrder->Count() == 0) return ACol;
+  Integer Position = ACol;
+  for (Integer i = 0; i < std::min(TotalColCount(), FColumnOrder->Count()); ++i)
+    if (FColumnOrder->Items(i) == ACol) {
+      Position = i;
+      break;
+    }
+  if (FGroupColumn != -1 && ACol >= FGroupColumn) --Position;
+  return Position;
 }
 
 void TRezIvevirAvod::SetColumnOrder() {
@@ -98,19 +106,10 @@ void TRezIvevirAvod::SetColumnOrder() {
 
 // --- cells by real row ------------------------------------------------------------------------
 
-namespace {
-
-void ExtendTo(TStringList* Cells, Integer ACol) {
-  while (Cells->Count() <= ACol) Cells->Add(L"");
-}
-
-}  // namespace
-
 String TRezIvevirAvod::GetAllCells(Integer ACol, Integer ARow) {
   if (ACol < 0 || ARow < 0) return L"";
   if (TGridItem* Item = FindHiddenRowCells(ARow)) {
-    ExtendTo(Item->Items(), ACol);
-    String Text = Item->Items()->Strings(ACol);
+    String Text = Item->Items().Text(ACol);
     GetDisplText(ACol, ARow, Text);
     return Text;
   }
@@ -119,8 +118,7 @@ String TRezIvevirAvod::GetAllCells(Integer ACol, Integer ARow) {
 
 void TRezIvevirAvod::SetAllCells(Integer ACol, Integer ARow, const String& Value) {
   if (TGridItem* Item = FindHiddenRowCells(ARow)) {
-    ExtendTo(Item->Items(), ACol);
-    Item->Items()->Put(ACol, Value);
+    Item->Items().SetText(ACol, Value);
     return;
   }
   const Integer Row = RealToDisplRow(ARow);
@@ -129,13 +127,18 @@ void TRezIvevirAvod::SetAllCells(Integer ACol, Integer ARow, const String& Value
 }
 
 String TRezIvevirAvod::GetAllGridCells(Integer ACol, Integer ARow) const {
-  if (TGridItem* Item = FindHiddenRowCells(ARow)) return Item->Items()->Strings(ACol);
+  if (TGridItem* Item = FindHiddenRowCells(ARow)) {
+    // The grid's own words for an index outside the stored columns.
+    if (ACol < 0 || (ACol >= Item->Items().Count() && ACol >= AllColCount()))
+      throw EStringListError(L"List index out of bounds (" + IntToStr(ACol) + L")");
+    return Item->Items().Text(ACol);
+  }
   return GetGridCell(ACol, RealToDisplRow(ARow));
 }
 
 void TRezIvevirAvod::SetAllGridCells(Integer ACol, Integer ARow, const String& Value) {
   if (TGridItem* Item = FindHiddenRowCells(ARow)) {
-    Item->Items()->Put(ACol, Value);
+    Item->Items().SetText(ACol, Value);
     return;
   }
   const Integer Row = RealToDisplRow(ARow);
@@ -145,8 +148,7 @@ void TRezIvevirAvod::SetAllGridCells(Integer ACol, Integer ARow, const String& V
 
 TObject* TRezIvevirAvod::GetAllObjects(Integer ACol, Integer ARow) const {
   if (TGridItem* Item = FindHiddenRowCells(ARow)) {
-    if (ACol >= Item->Items()->Count()) return nullptr;
-    TObject* Slot = Item->Items()->Objects(ACol);
+    TObject* Slot = Item->Items().Object(ACol);
     if (auto* Props = dynamic_cast<TCellProperties*>(Slot)) return reinterpret_cast<TObject*>(Props->CellObject());
     return Slot;
   }
@@ -155,11 +157,10 @@ TObject* TRezIvevirAvod::GetAllObjects(Integer ACol, Integer ARow) const {
 
 void TRezIvevirAvod::SetAllObjects(Integer ACol, Integer ARow, TObject* Value) {
   if (TGridItem* Item = FindHiddenRowCells(ARow)) {
-    ExtendTo(Item->Items(), ACol);
-    auto* Props = dynamic_cast<TCellProperties*>(Item->Items()->Objects(ACol));
+    auto* Props = dynamic_cast<TCellProperties*>(Item->Items().Object(ACol));
     if (!Props) {
       Props = new TCellProperties(this, ACol, ARow);
-      Item->Items()->PutObject(ACol, Props);
+      Item->Items().SetObject(ACol, Props);
     }
     Props->SetCellObject(reinterpret_cast<uintptr_t>(Value));
     return;

@@ -4,6 +4,7 @@
 // (the row check box of column 0).
 #include "grid/base/GridUndo.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/HiddenRowStore.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/Strings.h"
@@ -33,8 +34,7 @@ namespace {
 TCellGraphic* GraphicByRealRow(TRezIvevirAvod& Grid, Integer ACol, Integer ARealRow) {
   if (ACol < 0 || ARealRow < 0) return nullptr;
   if (TGridItem* Item = Grid.FindHiddenRowCells(ARealRow)) {
-    if (ACol >= Item->Items()->Count()) return nullptr;
-    auto* Props = dynamic_cast<TCellProperties*>(Item->Items()->Objects(ACol));
+    auto* Props = dynamic_cast<TCellProperties*>(Item->Items().Object(ACol));
     return Props ? dynamic_cast<TCellGraphic*>(Props->GraphicObject()) : nullptr;
   }
   return Grid.GetCellGraphic(ACol, Grid.RealToDisplRow(ARealRow));

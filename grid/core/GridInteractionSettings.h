@@ -1,8 +1,6 @@
 #pragma once
 // The settings objects of the grid's editing and interaction that the grid
-// publishes (modified-row marks, sizing while typing, hover buttons), and
-// the item in which a hidden row keeps its cells.
-#include <functional>
+// publishes (modified-row marks, sizing while typing, hover buttons).
 #include <memory>
 #include "grid/core/GridCoreTypes.h"
 #include "platform/gfx/Colors.h"
@@ -99,46 +97,6 @@ class THoverButtons : public TPersistent {
  private:
   TPersistent* FOwner = nullptr;
   std::unique_ptr<THoverButtonsCollection> FButtons = std::make_unique<THoverButtonsCollection>(this);
-};
-
-// A hidden row: its index when it was hidden, its height, the filter level
-// that hid it, and its cells (texts with their cell objects).
-class TGridItem : public TCollectionItem {
- public:
-  explicit TGridItem(TCollection* Collection = nullptr) : TCollectionItem(Collection) {}
-  TStringList* Items() const { return FItems.get(); }
-  // Takes the given list over.
-  void SetItems(TStringList* Value) { FItems.reset(Value); }
-
-  Integer Idx() const { return FIdx; }
-  void SetIdx(Integer Value) {
-    FIdx = Value;
-    Changed(false);
-  }
-  JORV_XGRID_PLAIN(Integer, Height, 0)
-  JORV_XGRID_PLAIN(Integer, Level, 0)
-
- private:
-  std::unique_ptr<TStringList> FItems = std::make_unique<TStringList>();
-  Integer FIdx = 0;
-};
-
-// The hidden rows, one item each; OnChanged tells of every item added,
-// removed or changed, so that what is derived from them is made again.
-class TGridItems : public TCollection {
- public:
-  TGridItems() : TCollection(CollectionItemClass<TGridItem>()) {}
-  TGridItem* Items(Integer Index) const { return static_cast<TGridItem*>(TCollection::Items(Index)); }
-  std::function<void()> OnChanged;
-
- protected:
-  void Notify(TCollectionItem*, TCollectionNotification) override { Changed(); }
-  void Update(TCollectionItem*) override { Changed(); }
-
- private:
-  void Changed() {
-    if (OnChanged) OnChanged();
-  }
 };
 
 #undef JORV_XGRID_PLAIN

@@ -123,9 +123,7 @@ void TRezIvevirAvod::MakeLists() {
   FProgressAppearance = std::make_unique<TGridProgressAppearance>();
   FProgressAppearance->OnChange = [this](TObject*) { Invalidate(); };
   FSyncGrid = std::make_unique<TSyncGrid>(this);
-  FGridItems = std::make_unique<TGridItems>();
-  FGridItems->OnChanged = [this] { ClearHiddenRowLookup(); };
-  FHiddenRows = std::make_unique<THiddenRowStore>(FGridItems.get());
+  FHiddenRows = std::make_unique<THiddenRowStore>();
   FFilter = std::make_unique<TFilter>(this);
   FBalloon = std::make_unique<TBalloonSettings>();
   FShowModified = std::make_unique<TShowModified>();
@@ -182,17 +180,17 @@ TRezIvevirAvod::~TRezIvevirAvod() {
 // Cells of hidden rows live in their items, beside the base grid's own
 // cells, which the base grid frees.
 void TRezIvevirAvod::ClearOwnedCells() {
-  for (Integer i = 0; i < FGridItems->Count(); ++i) {
-    TStringList* Cells = FGridItems->Items(i)->Items();
-    for (Integer c = 0; c < Cells->Count(); ++c) {
-      auto* Props = dynamic_cast<TCellProperties*>(Cells->Objects(c));
+  for (Integer i = 0; i < FHiddenRows->Count(); ++i) {
+    TStringGridRow& Cells = FHiddenRows->Items(i).Items();
+    for (Integer c = 0; c < Cells.Count(); ++c) {
+      auto* Props = dynamic_cast<TCellProperties*>(Cells.Object(c));
       if (!Props) continue;
       delete Props->GraphicObject();
       delete Props;
-      Cells->PutObject(c, nullptr);
+      Cells.SetObject(c, nullptr);
     }
   }
-  FGridItems->Clear();
+  FHiddenRows->Clear();
 }
 
 void TRezIvevirAvod::FreeRunTimeControls() {

@@ -18,6 +18,7 @@
 #include "grid/core/GridCoreTypes.h"
 #include "grid/core/GridDataSettings.h"
 #include "grid/core/GridInteractionSettings.h"
+#include "grid/interaction/ScrollPosition.h"
 
 namespace jorv {
 class TCustomForm;
@@ -34,6 +35,7 @@ class TPictureContainer;
 namespace jorv::grid {
 
 class TGridFocusWindow;
+class TGridItem;
 class THiddenRowStore;
 class TScrollControl;
 
@@ -118,7 +120,10 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   Integer DisplRowIndex(Integer ARow) const { return RealToDisplRow(ARow); }
   bool IsHiddenColumn(Integer ColIndex) const;
   bool IsHiddenRow(Integer RowIndex) const { return FindHiddenRowCells(RowIndex) != nullptr; }
-  Integer NumHiddenRows() const { return FGridItems->Count(); }
+  // The same through a list of every hidden row's stored index, ascending,
+  // made when the caller's is empty and kept by the caller for the next.
+  bool IsHiddenRow(Integer RowIndex, std::unique_ptr<TIntList>& ListHidden) const;
+  Integer NumHiddenRows() const;
   Integer TotalRowCount() const { return AllRowCount(); }
   Integer AllRowCount() const { return RowCount() + NumHiddenRows(); }
   // Hidden columns keep their cells; only widths and counts change.
@@ -129,7 +134,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void UnHideColumnsAll() { UnHideColumns(0, ColCount() + FNumHidden); }
   // The item of a hidden row by its real index, nullptr when it is shown.
   TGridItem* FindHiddenRowCells(Integer ARow) const;
-  // A column's present position in the recorded order, -1 when unrecorded.
+  // Where column ACol of the recorded order stands now (ACol itself while
+  // nothing is recorded).
   Integer ColumnPosition(Integer ACol) const;
   void SetColumnOrder();
 
@@ -608,7 +614,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TIntList* IgnoredColumns() const { return FIgnoredColumns.get(); }
   TIntList* ColumnOrder() const { return FColumnOrder.get(); }
   TIntList* SortedRowList() const { return FSortList.get(); }
-  TGridItems* GridItems() const { return FGridItems.get(); }
   THTMLPictureCache* PictureCache() const { return FPictureCache.get(); }
   TGridFocusWindow* FocusWindow() const { return FFocusWindow; }
 
@@ -819,7 +824,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   Integer SortRow = -1;
   Integer Compares = 0;
   Integer Swaps = 0;
-  TRowChangedEvent OnRowChanged;
 
   // Scrolling and scroll bars (grid/interaction): the four scroll looks,
   // thumbs in proportion to the visible part, scroll hints, live thumb
@@ -918,6 +922,130 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void RunSort(bool RaiseRowChanged, const std::function<void()>& Body);
 
  public:
+  // Displayed and stored rows and columns beyond hiding: the recorded
+  // column order, moving columns and rows, the current and top row,
+  // scrolling a cell into view, hiding the selection and the extents
+  // (grid/interaction/GridRowsColumns.cpp).
+  Integer ColumnAtPosition(Integer ACol);
+  void ResetColumnOrder();
+  Integer ColumnByHeader(const String& AValue);
+  void MoveColumn(Integer FromIndex, Integer ToIndex);
+  void MoveRow(Integer FromIndex, Integer ToIndex);
+  void MoveRows(Integer FromIndex, Integer ToIndex, Integer Count);
+  Integer GetRowEx() const { return Row(); }
+  void SetRowEx(Integer Value);
+  void SetRow(Integer Value) override { SetRowEx(Value); }
+  Integer GetTopRowEx() const { return TopRow(); }
+  void SetTopRowEx(Integer Value);
+  Integer RealRow() const { return DisplToRealRow(Row()); }
+  Integer RealCol() const { return DisplToRealCol(Col()); }
+  void ScrollInView(Integer ColIndex, Integer RowIndex, TScrollPosition Position);
+  void HideSelection();
+  void UnHideSelection();
+  bool SelectionHidden() const { return FSelHidden; }
+  virtual TGridRect UsedCells();
+  Integer SaveStartCol() const;
+  Integer SaveStartRow() const;
+  Integer SaveEndCol() const;
+  Integer SaveEndRow() const;
+  Integer SaveColCount() const;
+  Integer SaveRowCount() const;
+  TRowChangedEvent OnRowChanged;
+
+  // Row and column operations: removing, inserting, swapping, clearing,
+  // trimming and merging by content (grid/interaction/GridRowOperations.cpp,
+  // GridCellClearing.cpp). Rows are displayed rows, columns stored ones.
+  virtual void RemoveRows(Integer RowIndex, Integer RCount);
+  virtual void RemoveRowsEx(Integer RowIndex, Integer RCount);
+  virtual void RemoveRowBlock(Integer RowIndex, Integer RCount);
+  void DeleteRowRange(Integer RowIndex, Integer RCount, bool DropControls);
+  void RemoveRowList(TIntList* RowList);
+  void RemoveCheckedRows(Integer CheckBoxColumn, bool RemoveChecked);
+  void RemoveDuplicates(Integer ACol, bool DoCase);
+  void RemoveSelectedRows();
+  void RemoveUnSelectedRows();
+  void HideSelectedRows();
+  void HideUnSelectedRows();
+  virtual void InsertRows(Integer RowIndex, Integer RCount, bool UpdateCellControls = false);
+  void AddRow();
+  virtual void RemoveCols(Integer ColIndex, Integer CCount);
+  virtual void InsertCols(Integer ColIndex, Integer CCount);
+  void AddColumn() { InsertCols(ColCount(), 1); }
+  void RemoveSelectedCols();
+  void RemoveUnSelectedCols();
+  void MergeCols(Integer ColIndex1, Integer ColIndex2, const String& Separator);
+  void SwapColumns(Integer ACol1, Integer ACol2);
+  void SwapRows(Integer ARow1, Integer ARow2);
+  virtual void ClearRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
+  void ClearRows(Integer RowIndex, Integer RCount);
+  void ClearCols(Integer ColIndex, Integer CCount);
+  void ClearNormalRows(Integer RowIndex, Integer RCount);
+  void ClearNormalCols(Integer ColIndex, Integer CCount);
+  void ClearNormalCells();
+  void ClearSelection();
+  void Clear();
+  void ClearAll();
+  virtual void TrimRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2);
+  void TrimColumn(Integer ACol) { TrimRect(ACol, 0, ACol, RowCount() - 1); }
+  void TrimRow(Integer ARow) { TrimRect(0, ARow, ColCount() - 1, ARow); }
+  void TrimAll() { TrimRect(0, 0, ColCount() - 1, RowCount() - 1); }
+  void ColorRect(Integer ACol1, Integer ARow1, Integer ACol2, Integer ARow2, TColor AColor);
+  void MergeColumnCells(Integer ColIndex, bool MainMerge);
+  void SplitColumnCells(Integer ColIndex);
+  void MergeRowCells(Integer RowIndex, bool MainMerge);
+  void SplitRowCells(Integer RowIndex);
+  void SplitAllCells();
+  bool IsCell(const String& SubStr, Integer& ACol, Integer& ARow);
+  bool IsWideCell(Integer ACol, Integer ARow);
+  JORV_XGRID_PLAIN(bool, OwnsObjects, false)
+  JORV_XGRID_PLAIN(bool, ClearTextOnly, false)
+
+  // Selection in every mode, the row flags kept beside it, repainting and
+  // cell helpers (grid/interaction/GridSelection.cpp).
+  bool GetRowSelect(Integer ARow);
+  void SetRowSelect(Integer ARow, bool Value);
+  bool GetColSelect(Integer ACol);
+  void SetColSelect(Integer ACol, bool Value);
+  void SelectRows(Integer RowIndex, Integer RCount);
+  void UnSelectRows(Integer RowIndex, Integer RCount);
+  void SelectCols(Integer ColIndex, Integer CCount);
+  void UnSelectCols(Integer ColIndex, Integer CCount);
+  void ResetRowSelectFlags();
+  void ClearRowSelect();
+  void ClearColSelect();
+  void SelectionToRowSelect(bool DeselectOthers);
+  void SelectionToColSelect(bool DeselectOthers);
+  Integer RowSelectCount();
+  Integer ColSelectCount();
+  void SelectCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow);
+  bool GetSelectedCells(Integer ACol, Integer ARow);
+  void SetSelectedCells(Integer ACol, Integer ARow, bool Value);
+  TGridCoord GetSelectedCell(Integer Index) const;
+  Integer SelectedCellsCount();
+  void ClearSelectedCells();
+  Integer SelectedRowCount();
+  Integer SelectedColCount();
+  Integer GetSelectedRow(Integer I);
+  bool IsSelected(Integer ACol, Integer ARow);
+  bool GetRowModified(Integer ARow) const;
+  void SetRowModified(Integer ARow, bool Value);
+  Integer ModifiedRowCount() const;
+  void ClearModifiedRows();
+  bool GetRowEnabled(Integer ARow) const;
+  void SetRowEnabled(Integer ARow, bool Value);
+  virtual String GetCheckTrueText() { return CheckTrue(); }
+  virtual String GetCheckFalseText() { return CheckFalse(); }
+  void RepaintRow(Integer ARow);
+  void RepaintCol(Integer ACol);
+  void RepaintRect(const TGridRect& R);
+  void GotoCell(Integer ACol, Integer ARow);
+  void FocusCell(Integer ACol, Integer ARow) { SetSelection(TGridRect{ACol, ARow, ACol, ARow}); }
+  void MoveCurrentCell(Integer ACol, Integer ARow) { TBaseGrid::FocusCell(ACol, ARow, true); }
+  void SelectRange(Integer FromCol, Integer ToCol, Integer FromRow, Integer ToRow);
+  void SwapCells(TGridCoord FromCell, TGridCoord ToCell);
+  // A sorted list of the column's distinct texts, the caller's to free.
+  std::unique_ptr<TStringList> DistinctValues(Integer ACol, bool CaseSensitive);
+  String SelectedText();
 
   // Published events.
   TAutoAdvanceEvent OnAutoAdvance;
@@ -1131,10 +1259,10 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   String VersionText() const;
 
   // Rows moved whole, with every stored column (grid/interaction).
-  void TakeRowCells(Integer ARow, TStringList* Cells);
-  void PutRowCells(Integer ARow, TStringList* Cells);
-  void CloseRows(Integer ARow, Integer Count, bool MoveHeights);
-  void RestoreHiddenRows(std::vector<std::pair<Integer, TGridItem*>> Targets);
+  void CloseRows(Integer ARow, Integer Count);
+  void HideRange(Integer FromRow, Integer ToRow, bool HideControls);
+  // Items go back to the displayed rows of Targets (ascending).
+  void RestoreHiddenRows(std::vector<TGridItem>& Items, const std::vector<Integer>& Targets);
   void ShowRowControls(Integer RealRow, bool Show);
   // Window messages of focus, cursor, timer, painting and sizing
   // (grid/interaction).
@@ -1155,6 +1283,44 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // A paint asked for while drawing was off, given back when it is on.
   bool FPaintDeferred = false;
   String FSearchInc;
+
+  // Rows and columns moved, opened and closed with their side lists
+  // (grid/interaction).
+  using TBaseGrid::FocusCell;
+  void ColumnMoved(Integer FromIndex, Integer ToIndex) override;
+  void InsertRowsAt(Integer RowIndex, Integer RCount, bool UpdateCellControls);
+  // Displayed rows opened (Count > 0) or closed (Count < 0) at ARow: the
+  // side lists by row follow.
+  void RowSideListsMoved(Integer ARow, Integer Real, Integer Count);
+  // Removes displayed rows with their side lists; the cell properties of
+  // the rows go with them when FreeProps is set.
+  void CloseRowRange(Integer RowIndex, Integer RCount, bool FreeProps, bool DropControls);
+  bool RowIsSelected(Integer ARow);
+  // The visibility and width of every stored column, to be rearranged and
+  // put back.
+  struct TStoredColumn {
+    bool Visible = true;
+    Integer Width = 0;
+  };
+  std::vector<TStoredColumn> StoredColumns() const;
+  void ApplyStoredColumns(const std::vector<TStoredColumn>& Columns);
+  void CellsChanged(const TRect& R);
+  // Merged areas cut by a line between ARow - 1 and ARow (or columns) split.
+  void SplitMergesAcrossRow(Integer ARow);
+  void SplitMergesAcrossCol(Integer ACol);
+  void MoveControlsInRows(Integer From, Integer Delta);
+  bool FSelHidden = false;
+  TGridRect FOldSelection{-1, -1, -1, -1};
+  bool FNilObjects = false;
+  bool FBlockCellChange = false;
+  bool FUseEnabledRows = false;
+  bool FEntered = false;
+  bool FForceSel = false;
+  // The framework's first current row.
+  Integer FLastReportedRow = 1;
+  // Disjunct row and column selection, one entry per row or column.
+  std::unique_ptr<TIntList> FRowSelect = std::make_unique<TIntList>();
+  std::unique_ptr<TIntList> FColSelect = std::make_unique<TIntList>();
 
   // State that the other Parts of the grid share.
   bool FLoaded = false;
@@ -1238,8 +1404,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void WrapInRange(const TGridRect& R, const String& Search, const String& Tag, bool FullText, bool DoCase);
   void UnwrapInRange(const TGridRect& R, const String& Tag);
   void FillRange(bool DoFixed, const std::function<void(Integer, Integer)>& FillCell);
-  void BuildHiddenRowLookup() const;
-  void ClearHiddenRowLookup();
   TCellProperties* ExistingProps(Integer ACol, Integer ARow) const { return PropsAt(ACol, ARow); }
   TCellProperties* WritableProps(Integer ACol, Integer ARow);
   void RepaintCellUnlessUpdating(Integer ACol, Integer ARow);
@@ -1342,7 +1506,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   std::unique_ptr<TControlList> FControlList;
   std::unique_ptr<TGridProgressAppearance> FProgressAppearance;
   std::unique_ptr<TSyncGrid> FSyncGrid;
-  std::unique_ptr<TGridItems> FGridItems;
   std::unique_ptr<THiddenRowStore> FHiddenRows;
   std::unique_ptr<TFilter> FFilter;
   std::unique_ptr<TBalloonSettings> FBalloon;

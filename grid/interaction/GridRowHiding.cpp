@@ -14,18 +14,29 @@ namespace jorv::grid {
 
 // --- mapping ------------------------------------------------------------------------------
 
-void TRezIvevirAvod::BuildHiddenRowLookup() const { FHiddenRows->Build(); }
-
-void TRezIvevirAvod::ClearHiddenRowLookup() {
-  // The store goes before the items when the grid is freed.
-  if (FHiddenRows) FHiddenRows->Drop();
-}
-
 Integer TRezIvevirAvod::DisplToRealRow(Integer ARow) const { return FHiddenRows->DisplToReal(ARow); }
 
 Integer TRezIvevirAvod::RealToDisplRow(Integer ARow) const { return FHiddenRows->RealToDispl(ARow); }
 
 TGridItem* TRezIvevirAvod::FindHiddenRowCells(Integer ARow) const { return FHiddenRows->Find(ARow); }
+
+Integer TRezIvevirAvod::NumHiddenRows() const { return FHiddenRows->Count(); }
+
+bool TRezIvevirAvod::IsHiddenRow(Integer RowIndex, std::unique_ptr<TIntList>& ListHidden) const {
+  if (!ListHidden) {
+    ListHidden = std::make_unique<TIntList>(0, 0);
+    for (Integer Idx : FHiddenRows->Indexes()) ListHidden->Add(Idx);
+  }
+  Integer Low = 0, High = ListHidden->Count();
+  while (Low < High) {
+    const Integer Mid = Low + (High - Low) / 2;
+    if (ListHidden->Items(Mid) < RowIndex)
+      Low = Mid + 1;
+    else
+      High = Mid;
+  }
+  return Low < ListHidden->Count() && ListHidden->Items(Low) == RowIndex;
+}
 
 Integer TRezIvevirAvod::FilterLevel() const { return FHiddenRows->FilterLevel(); }
 
@@ -33,43 +44,21 @@ void TRezIvevirAvod::SetFilterLevel(Integer Value) { FHiddenRows->SetFilterLevel
 
 // --- moving whole rows ----------------------------------------------------------------------
 
-void TRezIvevirAvod::TakeRowCells(Integer ARow, TStringList* Cells) {
-  const Integer Columns = std::max(TotalColCount(), StoredColCount(ARow));
-  for (Integer c = 0; c < Columns; ++c) Cells->AddObject(GetGridCell(c, ARow), GetGridObject(c, ARow));
-  DropRowData(ARow);
-}
-
-void TRezIvevirAvod::PutRowCells(Integer ARow, TStringList* Cells) {
-  DropRowData(ARow);
-  for (Integer c = 0; c < Cells->Count(); ++c) {
-    if (!Cells->Strings(c).empty()) SetGridCell(c, ARow, Cells->Strings(c));
-    if (TObject* Slot = Cells->Objects(c)) SetGridObject(c, ARow, Slot);
-  }
-  // The item gave its cell objects back.
-  for (Integer c = 0; c < Cells->Count(); ++c) Cells->PutObject(c, nullptr);
-}
-
-// Rows ARow + Count .. move up by Count (with every kept cell beyond the
-// counts); the emptied rows at the end leave the count.
-void TRezIvevirAvod::CloseRows(Integer ARow, Integer Count, bool MoveHeights) {
+// Rows ARow + Count .. move up by Count with their heights (and every kept
+// cell beyond the counts); the rows closed must hold nothing any more.
+void TRezIvevirAvod::CloseRows(Integer ARow, Integer Count) {
   if (Count <= 0) return;
-  const Integer Rows = RowCount();
-  const Integer Stored = std::max(StoredRowCount(), Rows);
-  for (Integer s = ARow + Count; s < Stored; ++s) {
-    TransferRowData(s, s - Count);
-    if (MoveHeights && s < Rows && GetRowHeights(s) != GetRowHeights(s - Count))
-      SetRowHeights(s - Count, GetRowHeights(s));
-  }
-  SetRowCount(Rows - Count);
+  DeleteRowData(ARow, Count);
+  ShiftRowHeights(ARow + Count, -Count);
+  SetRowCount(RowCount() - Count);
 }
 
 // Puts the items back at their displayed rows (ascending, distinct):
 // rows open from the bottom up, so every row moves once.
-void TRezIvevirAvod::RestoreHiddenRows(std::vector<std::pair<Integer, TGridItem*>> Targets) {
-  if (Targets.empty()) return;
-  std::sort(Targets.begin(), Targets.end(), [](const auto& A, const auto& B) { return A.first < B.first; });
+void TRezIvevirAvod::RestoreHiddenRows(std::vector<TGridItem>& Items, const std::vector<Integer>& Targets) {
+  if (Items.empty()) return;
   const Integer OldCount = RowCount();
-  const Integer n = static_cast<Integer>(Targets.size());
+  const Integer n = static_cast<Integer>(Items.size());
   SetRowCount(OldCount + n);
   Integer t = OldCount + n - 1, s = OldCount - 1;
   // A floating footer stays the last row.
@@ -79,10 +68,9 @@ void TRezIvevirAvod::RestoreHiddenRows(std::vector<std::pair<Integer, TGridItem*
     --t, --s;
   }
   for (Integer i = n - 1; i >= 0; --t) {
-    if (Targets[i].first >= t || s < 0) {
-      TGridItem* Item = Targets[i].second;
-      PutRowCells(t, Item->Items());
-      if (Item->Height() > 0) SetRowHeights(t, Item->Height());
+    if (Targets[i] >= t || s < 0) {
+      PutRowData(t, std::move(Items[i].Items()));
+      if (Items[i].Height() > 0 && GetRowHeights(t) != Items[i].Height()) SetRowHeights(t, Items[i].Height());
       --i;
     } else {
       TransferRowData(s, t);
@@ -90,6 +78,7 @@ void TRezIvevirAvod::RestoreHiddenRows(std::vector<std::pair<Integer, TGridItem*
       --s;
     }
   }
+  for (const TGridItem& Item : Items) ShowRowControls(Item.Idx(), true);
   Invalidate();
 }
 
@@ -103,7 +92,10 @@ void TRezIvevirAvod::ShowRowControls(Integer RealRow, bool Show) {
 
 // --- hiding -----------------------------------------------------------------------------------
 
-void TRezIvevirAvod::HideRows(Integer FromRow, Integer ToRow) {
+// Takes the shown rows of From .. To out of the display at level 0; the
+// rows of the range that are hidden already stay as they are, so no row
+// is stored twice.
+void TRezIvevirAvod::HideRange(Integer FromRow, Integer ToRow, bool HideControls) {
   FromRow = std::max(FromRow, 0);
   if (ToRow < FromRow) return;
   const Integer Hidden = FHiddenRows->CountIn(FromRow, ToRow);
@@ -112,37 +104,26 @@ void TRezIvevirAvod::HideRows(Integer FromRow, Integer ToRow) {
   // Rows beyond the last displayed one do not exist.
   const Integer Shown = std::min(ToRow - FromRow + 1 - Hidden, RowCount() - D);
   if (Shown <= 0) return;
-  Integer Place = 0;
-  for (Integer i = 0; i < FGridItems->Count(); ++i)
-    if (FGridItems->Items(i)->Idx() < FromRow) ++Place;
   HideEditor();
-  Integer Taken = 0;
-  for (Integer r = FromRow; r <= ToRow && Taken < Shown; ++r) {
+  std::vector<TGridItem> Taken;
+  Taken.reserve(Shown);
+  for (Integer r = FromRow; r <= ToRow && static_cast<Integer>(Taken.size()) < Shown; ++r) {
     if (FHiddenRows->IsHidden(r)) continue;
-    const Integer Row = D + Taken++;
-    ShowRowControls(r, false);
-    TakeRowCells(Row, FHiddenRows->Add(r, GetRowHeights(Row), 0, Place++)->Items());
+    const Integer Row = D + static_cast<Integer>(Taken.size());
+    if (HideControls) ShowRowControls(r, false);
+    Taken.emplace_back(r, GetRowHeights(Row), 0);
+    Taken.back().Items() = TakeRowData(Row);
   }
-  CloseRows(D, Shown, true);
+  FHiddenRows->Add(std::move(Taken));
+  CloseRows(D, Shown);
 }
 
-// The variant for nodes: items are appended and no cell control is
-// touched. Rows of the range that are hidden already stay as they are, so
-// no row is stored twice, and the rows below keep their own heights.
+void TRezIvevirAvod::HideRows(Integer FromRow, Integer ToRow) { HideRange(FromRow, ToRow, true); }
+
+// The variant for nodes leaves the cell controls alone.
 void TRezIvevirAvod::HideRowsEx(Integer FromRow, Integer ToRow) {
-  FromRow = std::max(FromRow, 0);
-  if (ToRow < FromRow || FHiddenRows->IsHidden(FromRow)) return;
-  const Integer D = RealToDisplRow(FromRow);
-  const Integer Shown = std::min(ToRow - FromRow + 1 - FHiddenRows->CountIn(FromRow, ToRow), RowCount() - D);
-  if (Shown <= 0) return;
-  HideEditor();
-  Integer Taken = 0;
-  for (Integer r = FromRow; r <= ToRow && Taken < Shown; ++r) {
-    if (FHiddenRows->IsHidden(r)) continue;
-    const Integer Row = D + Taken++;
-    TakeRowCells(Row, FHiddenRows->Add(r, GetRowHeights(Row), 0)->Items());
-  }
-  CloseRows(D, Shown, true);
+  if (FHiddenRows->IsHidden(std::max(FromRow, 0))) return;
+  HideRange(FromRow, ToRow, false);
 }
 
 // The rows of the list (displayed indexes) become one new level. Each
@@ -157,14 +138,14 @@ void TRezIvevirAvod::HideRowList(TIntList* RowList) {
   FHiddenRows->SetFilterLevel(Level + 1);
   if (Rows.empty()) return;
   HideEditor();
-  std::vector<Integer> Reals(Rows.size());
-  for (size_t i = 0; i < Rows.size(); ++i) Reals[i] = DisplToRealRow(Rows[i]);
-  FGridItems->BeginUpdate();
+  std::vector<TGridItem> Taken;
+  Taken.reserve(Rows.size());
+  for (Integer Row : Rows) Taken.emplace_back(DisplToRealRow(Row), GetRowHeights(Row), Level);
   for (size_t i = 0; i < Rows.size(); ++i) {
-    ShowRowControls(Reals[i], false);
-    TakeRowCells(Rows[i], FHiddenRows->Add(Reals[i], GetRowHeights(Rows[i]), Level)->Items());
+    if (FControlList->Count() > 0) ShowRowControls(Taken[i].Idx(), false);
+    Taken[i].Items() = TakeRowData(Rows[i]);
   }
-  FGridItems->EndUpdate();
+  FHiddenRows->Add(std::move(Taken));
   // Close up: every row not in the list moves to the next free place.
   const Integer Count = RowCount();
   const Integer Stored = std::max(StoredRowCount(), Count);
@@ -182,7 +163,6 @@ void TRezIvevirAvod::HideRowList(TIntList* RowList) {
     ++t;
   }
   SetRowCount(Count - static_cast<Integer>(Rows.size()));
-  FHiddenRows->Drop();
 }
 
 // --- showing ----------------------------------------------------------------------------------
@@ -194,14 +174,11 @@ void TRezIvevirAvod::UnHideRows(Integer FromRow, Integer ToRow) {
   if (!FHiddenRows->IsHidden(FromRow)) return;
   HideEditor();
   const Integer D = RealToDisplRow(FromRow);
-  std::vector<TGridItem*> Items = FHiddenRows->InRange(FromRow, ToRow);
-  std::vector<std::pair<Integer, TGridItem*>> Targets;
-  for (TGridItem* Item : Items)
-    if (Targets.empty() || Targets.back().second->Idx() != Item->Idx())
-      Targets.push_back({D + Item->Idx() - FromRow, Item});
-  RestoreHiddenRows(Targets);
-  for (auto& T : Targets) ShowRowControls(T.second->Idx(), true);
-  FHiddenRows->Remove(Items);
+  std::vector<TGridItem> Items =
+      FHiddenRows->Take([&](const TGridItem& Item) { return Item.Idx() >= FromRow && Item.Idx() <= ToRow; });
+  std::vector<Integer> Targets;
+  for (const TGridItem& Item : Items) Targets.push_back(D + Item.Idx() - FromRow);
+  RestoreHiddenRows(Items, Targets);
 }
 
 void TRezIvevirAvod::UnHideRow(Integer RowIndex) { UnHideRows(RowIndex, RowIndex); }
@@ -209,14 +186,10 @@ void TRezIvevirAvod::UnHideRow(Integer RowIndex) { UnHideRows(RowIndex, RowIndex
 void TRezIvevirAvod::UnHideRowsAll() {
   if (NumHiddenRows() == 0) return;
   HideEditor();
-  std::vector<TGridItem*> Items = FHiddenRows->InRange(std::numeric_limits<Integer>::min(),
-                                                      std::numeric_limits<Integer>::max());
-  std::vector<std::pair<Integer, TGridItem*>> Targets;
-  for (TGridItem* Item : Items)
-    if (Targets.empty() || Targets.back().second->Idx() != Item->Idx()) Targets.push_back({Item->Idx(), Item});
-  RestoreHiddenRows(Targets);
-  for (auto& T : Targets) ShowRowControls(T.second->Idx(), true);
-  FHiddenRows->Remove(Items);
+  std::vector<TGridItem> Items = FHiddenRows->Take([](const TGridItem&) { return true; });
+  std::vector<Integer> Targets;
+  for (const TGridItem& Item : Items) Targets.push_back(Item.Idx());
+  RestoreHiddenRows(Items, Targets);
 }
 
 // Brings back the rows of the latest level; the caller lowers the level.
@@ -227,19 +200,11 @@ void TRezIvevirAvod::UnHideRowList() {
   if (Level < 0) return;
   HideEditor();
   if (Row() >= RowCount()) FocusCell(FixedCols(), FixedRows(), true);
-  std::vector<TGridItem*> Latest = FHiddenRows->OfLevel(Level);
-  std::vector<Integer> Staying;
-  for (Integer i = 0; i < FGridItems->Count(); ++i)
-    if (FGridItems->Items(i)->Level() != Level) Staying.push_back(FGridItems->Items(i)->Idx());
-  std::sort(Staying.begin(), Staying.end());
-  std::vector<std::pair<Integer, TGridItem*>> Targets;
-  for (TGridItem* Item : Latest) {
-    const auto Before = std::lower_bound(Staying.begin(), Staying.end(), Item->Idx()) - Staying.begin();
-    Targets.push_back({Item->Idx() - static_cast<Integer>(Before), Item});
-  }
-  RestoreHiddenRows(Targets);
-  for (auto& T : Targets) ShowRowControls(T.second->Idx(), true);
-  FHiddenRows->Remove(Latest);
+  std::vector<TGridItem> Latest = FHiddenRows->Take([&](const TGridItem& Item) { return Item.Level() == Level; });
+  std::vector<Integer> Targets;
+  Targets.reserve(Latest.size());
+  for (const TGridItem& Item : Latest) Targets.push_back(Item.Idx() - FHiddenRows->CountBelow(Item.Idx()));
+  RestoreHiddenRows(Latest, Targets);
 }
 
 }  // namespace jorv::grid

@@ -1,100 +1,100 @@
 #include "grid/interaction/HiddenRowStore.h"
 #include <algorithm>
+#include <iterator>
 
 namespace jorv::grid {
 
-void THiddenRowStore::Build() const {
-  if (FBuilt) return;
-  FLookup.clear();
-  FLookup.reserve(FItems->Count());
-  for (Integer i = 0; i < FItems->Count(); ++i) {
-    TGridItem* Item = FItems->Items(i);
-    FLookup.push_back({Item->Idx(), Item});
-  }
-  std::stable_sort(FLookup.begin(), FLookup.end(), [](const TEntry& A, const TEntry& B) { return A.Idx < B.Idx; });
-  FDistinct.clear();
-  FShownBefore.clear();
-  for (const TEntry& E : FLookup) {
-    if (!FDistinct.empty() && FDistinct.back() == E.Idx) continue;
-    FShownBefore.push_back(E.Idx - static_cast<Integer>(FDistinct.size()));
-    FDistinct.push_back(E.Idx);
-  }
-  FBuilt = true;
-}
+namespace {
+
+bool ByIndex(const TGridItem& Item, Integer Value) { return Item.Idx() < Value; }
+
+}  // namespace
 
 Integer THiddenRowStore::CountBelow(Integer Real) const {
-  if (Count() == 0) return 0;
-  Build();
-  auto It = std::lower_bound(FLookup.begin(), FLookup.end(), Real,
-                             [](const TEntry& E, Integer Value) { return E.Idx < Value; });
-  return static_cast<Integer>(It - FLookup.begin());
+  return static_cast<Integer>(std::lower_bound(FItems.begin(), FItems.end(), Real, ByIndex) - FItems.begin());
 }
 
 Integer THiddenRowStore::CountIn(Integer From, Integer To) const {
-  if (Count() == 0 || To < From) return 0;
-  Build();
-  auto First = std::lower_bound(FDistinct.begin(), FDistinct.end(), From);
-  auto Last = std::upper_bound(FDistinct.begin(), FDistinct.end(), To);
-  return static_cast<Integer>(Last - First);
+  if (To < From) return 0;
+  return CountBelow(To) - CountBelow(From) + (IsHidden(To) ? 1 : 0);
 }
 
-TGridItem* THiddenRowStore::Find(Integer Real) const {
-  if (Count() == 0) return nullptr;
-  Build();
-  auto It = std::upper_bound(FLookup.begin(), FLookup.end(), Real,
-                             [](Integer Value, const TEntry& E) { return Value < E.Idx; });
-  if (It == FLookup.begin() || std::prev(It)->Idx != Real) return nullptr;
-  return std::prev(It)->Item;
+const TGridItem* THiddenRowStore::Find(Integer Real) const {
+  auto It = std::lower_bound(FItems.begin(), FItems.end(), Real, ByIndex);
+  return It != FItems.end() && It->Idx() == Real ? &*It : nullptr;
 }
 
-// The answer is Displ plus the hidden rows before it: those whose shown
-// rows before them number at most Displ.
+TGridItem* THiddenRowStore::Find(Integer Real) {
+  return const_cast<TGridItem*>(static_cast<const THiddenRowStore*>(this)->Find(Real));
+}
+
+// The answer is Displ plus the hidden rows before it: the items with at
+// most Displ shown rows before them.
 Integer THiddenRowStore::DisplToReal(Integer Displ) const {
-  if (Count() == 0) return Displ;
+  if (FItems.empty()) return Displ;
   if (Displ < 0) return -1;
-  Build();
-  auto It = std::upper_bound(FShownBefore.begin(), FShownBefore.end(), Displ);
-  return Displ + static_cast<Integer>(It - FShownBefore.begin());
-}
-
-std::vector<TGridItem*> THiddenRowStore::InRange(Integer From, Integer To) const {
-  std::vector<TGridItem*> Result;
-  if (Count() == 0 || To < From) return Result;
-  Build();
-  auto It = std::lower_bound(FLookup.begin(), FLookup.end(), From,
-                             [](const TEntry& E, Integer Value) { return E.Idx < Value; });
-  for (; It != FLookup.end() && It->Idx <= To; ++It) Result.push_back(It->Item);
-  return Result;
-}
-
-std::vector<TGridItem*> THiddenRowStore::OfLevel(Integer Level) const {
-  std::vector<TGridItem*> Result;
-  for (Integer i = 0; i < FItems->Count(); ++i)
-    if (FItems->Items(i)->Level() == Level) Result.push_back(FItems->Items(i));
-  return Result;
-}
-
-TGridItem* THiddenRowStore::Add(Integer Idx, Integer Height, Integer Level, Integer Place) {
-  auto* Item = static_cast<TGridItem*>(FItems->Add());
-  Item->SetHeight(Height);
-  Item->SetLevel(Level);
-  Item->SetIdx(Idx);
-  if (Place >= 0 && Place < FItems->Count() - 1) Item->SetIndex(Place);
-  Drop();
-  return Item;
-}
-
-void THiddenRowStore::Remove(const std::vector<TGridItem*>& Gone) {
-  if (static_cast<Integer>(Gone.size()) == Count()) {
-    FItems->Clear();
-  } else {
-    // Latest items sit at the end of the collection: freeing from the
-    // last made keeps each removal short.
-    std::vector<TGridItem*> Order(Gone);
-    std::sort(Order.begin(), Order.end(), [](TGridItem* A, TGridItem* B) { return A->ID() > B->ID(); });
-    for (TGridItem* Item : Order) delete Item;
+  Integer Low = 0, High = Count();
+  while (Low < High) {
+    const Integer Mid = Low + (High - Low) / 2;
+    if (FItems[Mid].Idx() - Mid <= Displ)
+      Low = Mid + 1;
+    else
+      High = Mid;
   }
-  Drop();
+  return Displ + Low;
+}
+
+std::vector<Integer> THiddenRowStore::Indexes() const {
+  std::vector<Integer> Result;
+  Result.reserve(FItems.size());
+  for (const TGridItem& Item : FItems) Result.push_back(Item.Idx());
+  return Result;
+}
+
+void THiddenRowStore::Add(std::vector<TGridItem>&& New) {
+  if (New.empty()) return;
+  std::sort(New.begin(), New.end(), [](const TGridItem& A, const TGridItem& B) { return A.Idx() < B.Idx(); });
+  // One run past every item already held (a filter over a grid without
+  // hidden rows, a range after the others) needs no merge.
+  if (FItems.empty() || FItems.back().Idx() < New.front().Idx()) {
+    FItems.reserve(FItems.size() + New.size());
+    std::move(New.begin(), New.end(), std::back_inserter(FItems));
+    return;
+  }
+  std::vector<TGridItem> Merged;
+  Merged.reserve(FItems.size() + New.size());
+  std::merge(std::make_move_iterator(FItems.begin()), std::make_move_iterator(FItems.end()),
+             std::make_move_iterator(New.begin()), std::make_move_iterator(New.end()), std::back_inserter(Merged),
+             [](const TGridItem& A, const TGridItem& B) { return A.Idx() < B.Idx(); });
+  FItems.swap(Merged);
+}
+
+std::vector<TGridItem> THiddenRowStore::Take(const std::function<bool(const TGridItem&)>& Gone) {
+  std::vector<TGridItem> Taken, Kept;
+  for (TGridItem& Item : FItems) (Gone(Item) ? Taken : Kept).push_back(std::move(Item));
+  FItems.swap(Kept);
+  return Taken;
+}
+
+// An item stands before displayed row Displ when its shown rows before it
+// number Displ or fewer; the others follow the opened rows.
+void THiddenRowStore::RowsOpened(Integer Displ, Integer Count) {
+  if (Count <= 0) return;
+  for (Integer i = 0; i < this->Count(); ++i)
+    if (FItems[i].FIdx - i > Displ) FItems[i].FIdx += Count;
+}
+
+// Each item moves up by the closed rows before it, which keeps the items
+// distinct and in order.
+void THiddenRowStore::RowsClosed(Integer Displ, Integer Count) {
+  if (Count <= 0) return;
+  for (Integer i = 0; i < this->Count(); ++i)
+    FItems[i].FIdx -= std::clamp(FItems[i].FIdx - i - Displ, 0, Count);
+}
+
+void THiddenRowStore::ShiftFrom(Integer Real, Integer Delta) {
+  for (TGridItem& Item : FItems)
+    if (Item.FIdx >= Real) Item.FIdx += Delta;
 }
 
 }  // namespace jorv::grid

@@ -125,6 +125,16 @@ void TGridAxis::Move(Integer From, Integer To) {
   FSizes.swap(Moved);
 }
 
+void TGridAxis::Shift(Integer From, Integer Delta) {
+  if (Delta == 0) return;
+  auto First = FSizes.lower_bound(Delta < 0 ? From + Delta : From);
+  if (First == FSizes.end()) return;
+  std::map<Integer, Integer> Moved(FSizes.begin(), First);
+  for (auto It = First; It != FSizes.end(); ++It)
+    if (It->first >= From) Moved.emplace_hint(Moved.end(), It->first + Delta, It->second);
+  FSizes.swap(Moved);
+}
+
 // --- TCustomGrid: construction and properties ----------------------------------
 
 TCustomGrid::TCustomGrid(TComponent* AOwner) : TCustomControl(AOwner) {
@@ -372,6 +382,12 @@ void TCustomGrid::SetSelection(const TGridRect& Value) {
     FAnchor.X = FColCount - 1;
   }
   SelectionMoved(Old);
+}
+
+void TCustomGrid::PlaceSelectionOutside() {
+  HideEditor();
+  FCurrent = FAnchor = TGridCoord{FColCount, FRowCount};
+  InvalidateGrid();
 }
 
 void TCustomGrid::SetLeftCol(Integer Value) {

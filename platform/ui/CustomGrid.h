@@ -72,6 +72,9 @@ class TGridAxis {
   Integer SumExtents(Integer From, Integer To, Integer LineWidth) const;
   // The entry at From goes to To; those between close up.
   void Move(Integer From, Integer To);
+  // The sizes from From on move by Delta places; moving back, the sizes of
+  // the Delta places before From are forgotten. The count is the caller's.
+  void Shift(Integer From, Integer Delta);
   // The sizes that differ from the default, by index.
   const std::map<Integer, Integer>& Custom() const { return FSizes; }
 
@@ -235,6 +238,11 @@ class TCustomGrid : public TCustomControl {
 
   void MoveColumn(Integer FromIndex, Integer ToIndex);
   void MoveRow(Integer FromIndex, Integer ToIndex);
+  // Row heights and column widths from From on move by Delta places, for
+  // rows or columns opened or closed before them; the counts are the
+  // caller's, who sets them afterwards.
+  void ShiftRowHeights(Integer From, Integer Delta) { FRowAxis.Shift(From, Delta); }
+  void ShiftColWidths(Integer From, Integer Delta) { FColAxis.Shift(From, Delta); }
   void DeleteColumn(Integer ACol);
   void DeleteRow(Integer ARow);
   // Moves the current cell; MoveAnchor also moves the selection's anchor
@@ -245,6 +253,10 @@ class TCustomGrid : public TCustomControl {
   // and OnClick fires.
   void FocusCell(Integer ACol, Integer ARow, bool MoveAnchor);
   void MoveTopLeft(Integer ALeft, Integer ATop);
+  // The current cell and its anchor go just past the last column and row,
+  // where no cell shows selected; the next move of the current cell brings
+  // it back.
+  void PlaceSelectionOutside();
 
   // Scroll bars. Every change the grid makes to a bar goes through
   // ShowGridScrollBar and SetGridScrollInfo, and every scroll message

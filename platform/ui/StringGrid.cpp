@@ -143,6 +143,74 @@ void TStringGrid::DropRowData(Integer ARow) {
   if (ARow >= 0 && ARow < static_cast<Integer>(FData.size())) FData[ARow].reset();
 }
 
+TStringGridCell& TStringGridRow::Cell(Integer ACol) {
+  if (ACol < 0) throw EInvalidGridOperation(SIndexOutOfRange);
+  if (!FCells) FCells = std::make_unique<std::vector<TStringGridCell>>();
+  if (ACol >= Count()) FCells->resize(ACol + 1);
+  return (*FCells)[ACol];
+}
+
+void TStringGridRow::InsertCells(Integer ACol, Integer Count) {
+  if (Count <= 0 || ACol < 0 || ACol >= this->Count()) return;
+  FCells->insert(FCells->begin() + ACol, Count, TStringGridCell{});
+}
+
+void TStringGridRow::DeleteCells(Integer ACol, Integer Count) {
+  if (ACol < 0 || ACol >= this->Count()) return;
+  Count = std::min(Count, this->Count() - ACol);
+  if (Count > 0) FCells->erase(FCells->begin() + ACol, FCells->begin() + ACol + Count);
+}
+
+void TStringGrid::InsertColData(Integer ACol, Integer Count) {
+  for (auto& R : FData) {
+    if (!R) continue;
+    TStringGridRow Row;
+    Row.FCells = std::move(R);
+    Row.InsertCells(ACol, Count);
+    R = std::move(Row.FCells);
+  }
+}
+
+void TStringGrid::DeleteColData(Integer ACol, Integer Count) {
+  for (auto& R : FData) {
+    if (!R) continue;
+    TStringGridRow Row;
+    Row.FCells = std::move(R);
+    Row.DeleteCells(ACol, Count);
+    R = std::move(Row.FCells);
+  }
+}
+
+TStringGridRow TStringGrid::TakeRowData(Integer ARow) {
+  TStringGridRow Result;
+  if (ARow >= 0 && ARow < static_cast<Integer>(FData.size())) Result.FCells = std::move(FData[ARow]);
+  return Result;
+}
+
+void TStringGrid::PutRowData(Integer ARow, TStringGridRow&& Cells) {
+  if (ARow < 0) return;
+  if (!Cells.FCells) {
+    DropRowData(ARow);
+    return;
+  }
+  if (ARow >= static_cast<Integer>(FData.size())) FData.resize(ARow + 1);
+  FData[ARow] = std::move(Cells.FCells);
+}
+
+void TStringGrid::InsertRowData(Integer ARow, Integer Count) {
+  const Integer Stored = static_cast<Integer>(FData.size());
+  if (Count <= 0 || ARow < 0 || ARow >= Stored) return;
+  FData.resize(Stored + Count);
+  std::move_backward(FData.begin() + ARow, FData.begin() + Stored, FData.end());
+}
+
+void TStringGrid::DeleteRowData(Integer ARow, Integer Count) {
+  const Integer Stored = static_cast<Integer>(FData.size());
+  if (ARow < 0 || ARow >= Stored) return;
+  Count = std::min(Count, Stored - ARow);
+  if (Count > 0) FData.erase(FData.begin() + ARow, FData.begin() + ARow + Count);
+}
+
 String TStringGrid::StoredCell(Integer ACol, Integer ARow) const {
   const TCell* C = FindCell(ACol, ARow);
   return C ? C->Text : String();

@@ -17,6 +17,34 @@ namespace jorv {
 
 class TStringGrid;
 
+struct TStringGridCell {
+  String Text;
+  TObject* Object = nullptr;
+};
+
+// The cells of one stored row taken out of a string grid, every column
+// with its object, to be put back whole later. Taking and putting back
+// move one pointer, whatever the row holds; objects stay the caller's.
+class TStringGridRow {
+ public:
+  // Columns held; 0 for a row that holds nothing.
+  Integer Count() const { return FCells ? static_cast<Integer>(FCells->size()) : 0; }
+  String Text(Integer ACol) const { return ACol >= 0 && ACol < Count() ? (*FCells)[ACol].Text : String(); }
+  TObject* Object(Integer ACol) const { return ACol >= 0 && ACol < Count() ? (*FCells)[ACol].Object : nullptr; }
+  // Writing beyond the held columns adds them.
+  void SetText(Integer ACol, const String& Value) { Cell(ACol).Text = Value; }
+  void SetObject(Integer ACol, TObject* Value) { Cell(ACol).Object = Value; }
+  // Count empty cells open at ACol, or the cells ACol .. ACol + Count - 1
+  // close (their objects are the caller's); the cells after them move.
+  void InsertCells(Integer ACol, Integer Count);
+  void DeleteCells(Integer ACol, Integer Count);
+
+ private:
+  friend class TStringGrid;
+  TStringGridCell& Cell(Integer ACol);
+  std::unique_ptr<std::vector<TStringGridCell>> FCells;
+};
+
 // A column or a row of a string grid seen as a string list; its count is
 // the grid's row or column count and it cannot grow or shrink. It holds
 // the stored texts and objects, as the cells' owner keeps them.
@@ -99,6 +127,18 @@ class TStringGrid : public TDrawGrid {
   // Row First + i takes the cells of row First + Order[i] (Order a
   // permutation of 0 .. size - 1), each row moved once.
   void PermuteRowData(Integer First, const std::vector<Integer>& Order);
+  // A stored row taken out whole (the row is left empty) and put back
+  // (what the row held is dropped, objects not freed).
+  TStringGridRow TakeRowData(Integer ARow);
+  void PutRowData(Integer ARow, TStringGridRow&& Cells);
+  // Count empty stored rows open at ARow, or the stored rows ARow ..
+  // ARow + Count - 1 close (their objects are the caller's): the rows after
+  // them move in one memory move. Counts and sizes stay the caller's.
+  void InsertRowData(Integer ARow, Integer Count);
+  void DeleteRowData(Integer ARow, Integer Count);
+  // The same with stored columns, in every stored row.
+  void InsertColData(Integer ACol, Integer Count);
+  void DeleteColData(Integer ACol, Integer Count);
 
   void DrawCell(Integer ACol, Integer ARow, const TRect& ARect, TGridDrawState AState) override;
   String GetEditText(Integer ACol, Integer ARow) override;
@@ -108,10 +148,7 @@ class TStringGrid : public TDrawGrid {
   void SizeChanged(Integer OldColCount, Integer OldRowCount) override;
 
  private:
-  struct TCell {
-    String Text;
-    TObject* Object = nullptr;
-  };
+  using TCell = TStringGridCell;
   using TCellRow = std::vector<TCell>;
   const TCell* FindCell(Integer ACol, Integer ARow) const;
   TCell* FindCell(Integer ACol, Integer ARow);

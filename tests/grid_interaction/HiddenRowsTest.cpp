@@ -64,9 +64,10 @@ TIntList* ListOf(TIntList& L, std::initializer_list<Integer> Values) {
 }  // namespace
 
 TEST(HiddenRowStore, MapsBothWaysByItsStoredIndexes) {
-  TGridItems Items;
-  THiddenRowStore Store(&Items);
-  for (Integer Idx : {5, 2}) Store.Add(Idx, 20, 0);
+  THiddenRowStore Store;
+  std::vector<TGridItem> Items;
+  for (Integer Idx : {5, 2}) Items.emplace_back(Idx, 20, 0);
+  Store.Add(std::move(Items));
   struct {
     Integer Displayed, Real;
   } Cases[] = {{-1, -1}, {0, 0}, {1, 1}, {2, 3}, {3, 4}, {4, 6}, {9, 11}};
@@ -82,11 +83,16 @@ TEST(HiddenRowStore, MapsBothWaysByItsStoredIndexes) {
   EXPECT_EQ(Store.RealToDispl(2), 2);
   EXPECT_EQ(Store.CountIn(2, 5), 2);
   EXPECT_EQ(Store.CountIn(3, 4), 0);
-  // A changed index is seen at once.
-  Items.Items(0)->SetIdx(7);
-  EXPECT_EQ(Store.DisplToReal(5), 6);
-  EXPECT_FALSE(Store.IsHidden(5));
-  EXPECT_EQ(Store.Find(7), Items.Items(0));
+  // Rows closing before and around the hidden ones: displayed rows 1 .. 2
+  // (stored 1 and 3) go, so 2 stands where 1 stood and 5 follows 4.
+  Store.RowsClosed(1, 2);
+  EXPECT_EQ(Store.Indexes(), (std::vector<Integer>{1, 3}));
+  // Two rows open at displayed row 1: the item standing there (stored 1,
+  // hidden before displayed row 1) stays, the other follows.
+  Store.RowsOpened(1, 2);
+  EXPECT_EQ(Store.Indexes(), (std::vector<Integer>{1, 5}));
+  EXPECT_EQ(Store.Find(5)->Height(), 20);
+  EXPECT_FALSE(Store.IsHidden(3));
 }
 
 // Each step hides or shows, and the whole grid is checked after it.

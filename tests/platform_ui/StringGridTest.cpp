@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
 #include <vector>
+#include "platform/rtl/SysUtils.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -23,8 +24,15 @@ void Settle() {
 class TProbeGrid : public TStringGrid {
  public:
   explicit TProbeGrid(TComponent* AOwner) : TStringGrid(AOwner) {}
+  using TStringGrid::DeleteColData;
   using TStringGrid::DeleteRow;
+  using TStringGrid::DeleteRowData;
+  using TStringGrid::InsertColData;
+  using TStringGrid::InsertRowData;
   using TStringGrid::MoveColumn;
+  using TStringGrid::PutRowData;
+  using TStringGrid::SetKeepCellsBeyondCount;
+  using TStringGrid::TakeRowData;
   using TStringGrid::MoveRow;
   Integer DrawCount = 0;
   Integer MaxRowDrawn = -1;
@@ -111,6 +119,51 @@ TEST(GridAxis, SumsCountOnlyWhatDiffersFromTheDefault) {
   A.SetCount(5);
   A.SetCount(10);
   EXPECT_EQ(A.Size(7), 20);
+}
+
+TEST(GridAxis, ShiftedSizesFollowTheirEntries) {
+  TGridAxis A;
+  A.SetCount(20);
+  A.SetDefaultSize(20);
+  for (Integer i : {2, 5, 9}) A.SetSize(i, 30 + i);
+  A.Shift(5, 3);  // three entries open before 5
+  EXPECT_EQ(A.Size(2), 32);
+  EXPECT_EQ(A.Size(5), 20);
+  EXPECT_EQ(A.Size(8), 35);
+  EXPECT_EQ(A.Size(12), 39);
+  A.Shift(8, -6);  // entries 2 .. 7 close: 2's size goes with them
+  EXPECT_EQ(A.Size(2), 35);
+  EXPECT_EQ(A.Size(6), 39);
+  EXPECT_EQ(A.Custom().size(), 2u);
+}
+
+TEST(StringGrid, StoredRowsAndColumnsOpenCloseAndTravelWhole) {
+  TProbeGrid G(nullptr);
+  G.SetKeepCellsBeyondCount(true);
+  G.SetColCount(3);
+  G.SetRowCount(5);
+  TObject Marker;
+  for (Integer r = 0; r < 5; ++r)
+    for (Integer c = 0; c < 3; ++c) G.SetCells(c, r, IntToStr(c) + L":" + IntToStr(r));
+  G.SetObjects(2, 3, &Marker);
+  TStringGridRow Row = G.TakeRowData(3);
+  EXPECT_EQ(G.GetCells(1, 3), L"");
+  EXPECT_EQ(Row.Text(1), L"1:3");
+  EXPECT_EQ(Row.Object(2), &Marker);
+  EXPECT_EQ(Row.Text(7), L"");  // beyond its cells: empty
+  G.InsertRowData(1, 2);
+  EXPECT_EQ(G.GetCells(0, 1), L"");
+  EXPECT_EQ(G.GetCells(0, 3), L"0:1");
+  G.PutRowData(1, std::move(Row));
+  EXPECT_EQ(G.GetObjects(2, 1), &Marker);
+  G.DeleteRowData(2, 1);
+  EXPECT_EQ(G.GetCells(0, 2), L"0:1");
+  G.InsertColData(1, 1);
+  EXPECT_EQ(G.GetCells(2, 0), L"1:0");
+  EXPECT_EQ(G.GetCells(1, 0), L"");
+  G.DeleteColData(0, 2);
+  EXPECT_EQ(G.GetCells(0, 0), L"1:0");
+  EXPECT_EQ(G.GetObjects(1, 1), &Marker);
 }
 
 TEST(StringGrid, KeysMoveTheCurrentCellWithinTheScrollingCells) {
