@@ -1,11 +1,14 @@
 #include "grid/base/ExDateTimePicker.h"
 
+#include <commctrl.h>
 #include <cmath>
 #include "foundation/XPTheme.h"
 #include "grid/base/GridSystem.h"
 #include "platform/gfx/DCScope.h"
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/DateUtils.h"
+#include "platform/rtl/ScopeExit.h"
+#include "platform/ui/Form.h"
 
 namespace jorv::grid {
 
@@ -18,34 +21,136 @@ UINT DTPShiftFocusMessage() {
 
 TCustomDateTimePicker::TCustomDateTimePicker(TComponent* AOwner) : jorv::TDateTimePicker(AOwner) {
   DTPShiftFocusMessage();
+  InitPickerLook(FLook);
+  FLook.BorderColor = clBlack;
   SetDoubleBuffered(true);
   SetParentCtl3D(false);
   SetCtl3D(false);
 }
 
 void TCustomDateTimePicker::SetBorderStyle(TBorderStyle Value) {
-  if (Value == FBorderStyle) return;
-  FBorderStyle = Value;
+  if (Value == FLook.BorderStyle) return;
+  FLook.BorderStyle = Value;
   Invalidate();
 }
 
 void TCustomDateTimePicker::SetBorderColor(TColor Value) {
-  if (Value == FBorderColor) return;
-  FBorderColor = Value;
+  if (Value == FLook.BorderColor) return;
+  FLook.BorderColor = Value;
   Invalidate();
 }
 
 void TCustomDateTimePicker::SetMetroStyle(bool Value) {
-  if (Value == FMetroStyle) return;
-  FMetroStyle = Value;
+  if (Value == FLook.MetroStyle) return;
+  FLook.MetroStyle = Value;
   Invalidate();
 }
 
+// --- auto-tab ---------------------------------------------------------------------------------
+
+void TCustomDateTimePicker::KeyPress(Char& Key) {
+  const bool Digit = FAutoTab && Key >= L'0' && Key <= L'9';
+  if (Digit && Kind() == dtkTime) DecodeTime(jorv::TDateTimePicker::DateTime(), Fh, Fm, Fs, Fms);
+  jorv::TDateTimePicker::KeyPress(Key);
+  // Posted, so that it is handled once the window applied the digit.
+  if (Digit && HandleAllocated()) PostMessageW(Handle(), DTPShiftFocusMessage(), 0, 0);
+}
+
+void TCustomDateTimePicker::ShiftFocus() {
+  Word Hour = 0, Minute = 0, Second = 0, Milli = 0;
+  DecodeTime(jorv::TDateTimePicker::DateTime(), Hour, Minute, Second, Milli);
+  if (Hour != Fh || Minute != Fm)
+    PostNextField();
+  else if (Second != Fs)
+    FAutoTabToNext ? FocusNextControl() : PostNextField();
+}
+
+void TCustomDateTimePicker::PostNextField() {
+  if (HandleAllocated()) PostMessageW(Handle(), WM_KEYDOWN, VK_RIGHT, 0);
+}
+
+void TCustomDateTimePicker::FocusNextControl() {
+  TCustomForm* Form = GetParentForm();
+  if (Form && HandleAllocated() && IsWindowVisible(Handle())) SendMessageW(Form->Handle(), WM_NEXTDLGCTL, 0, 0);
+}
+
+// --- messages -----------------------------------------------------------------------------------
+
 void TCustomDateTimePicker::Dispatch(TMessage& Message) {
+  if (Message.Msg == DTPShiftFocusMessage()) {
+    ShiftFocus();
+    return;
+  }
+  if (Message.Msg == WM_SETFOCUS && FAutoTab && HandleAllocated()) {
+    // A click on the first field selects it (the check box stands before it).
+    const LPARAM At = MAKELPARAM(ShowCheckbox() ? 24 : 2, 2);
+    PostMessageW(Handle(), WM_LBUTTONDOWN, MK_LBUTTON, At);
+    PostMessageW(Handle(), WM_LBUTTONUP, 0, At);
+  }
   jorv::TDateTimePicker::Dispatch(Message);
+  if (Message.Msg == WM_NCPAINT && HandleAllocated()) {
+    if (!Ctl3D()) DrawPickerFlatFrame(*this, FLook);
+    if (!Enabled() && FLook.IsThemed && VisualStylesActive() && !FLook.DisabledBorder) DrawBorders();
+    if ((FLook.FocusBorderColor != clNone && FLook.HasFocus) || FLook.BorderColor != clNone) DrawBorders();
+    Message.Result = 0;
+  }
   if (Message.Msg != WM_GETDLGCODE || !FGridTabhandling) return;
   const bool ShiftDown = GetKeyState(VK_SHIFT) < 0;
   if ((FIsTimePicker && !ShiftDown) || (!FIsTimePicker && ShiftDown)) Message.Result |= DLGC_WANTTAB;
+}
+
+// --- the metro look -------------------------------------------------------------------------------
+
+void TCustomDateTimePicker::WMPaint(TWMPaint& Message) {
+  jorv::TDateTimePicker::WMPaint(Message);
+  if ((Ctl3D() && !MetroActive()) || !IsVistaOrLater() || !HandleAllocated()) return;
+  if (MetroActive() && Kind() != dtkTime) {
+    TWindowDC DC(Handle());
+    TSavedDC Saved(DC.Handle());
+    DrawPickerButton(*this, FLook, DC.Handle(), 4);
+  }
+  if (!Ctl3D()) DrawPickerPaintFrame(*this, FLook);
+  DrawBorders();
+}
+
+void TCustomDateTimePicker::DrawBorders() {
+  if (MetroActive()) DrawPickerBorders(*this, FLook);
+}
+
+void TCustomDateTimePicker::CMEnter(TMessage& Message) {
+  jorv::TDateTimePicker::CMEnter(Message);
+  if (ComponentState().Contains(csDesigning)) return;
+  FLook.HasFocus = true;
+  DrawBorders();
+}
+
+void TCustomDateTimePicker::CMExit(TMessage& Message) {
+  jorv::TDateTimePicker::CMExit(Message);
+  if (ComponentState().Contains(csDesigning)) return;
+  FLook.HasFocus = false;
+  DrawBorders();
+}
+
+void TCustomDateTimePicker::CMMouseEnter(TMessage& Message) {
+  jorv::TDateTimePicker::CMMouseEnter(Message);
+  const bool Changed = !FLook.MouseInControl;
+  FLook.MouseInControl = true;
+  if (Changed && Enabled()) DrawBorders();
+  if (FLook.IsWinXP) Invalidate();
+}
+
+void TCustomDateTimePicker::CMMouseLeave(TMessage& Message) {
+  jorv::TDateTimePicker::CMMouseLeave(Message);
+  const bool Changed = FLook.MouseInControl;
+  FLook.MouseInControl = false;
+  FLook.ButtonHover = false;
+  if (Changed && Enabled()) DrawBorders();
+  if (FLook.IsWinXP) Invalidate();
+}
+
+void TCustomDateTimePicker::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+  jorv::TDateTimePicker::MouseMove(Shift, X, Y);
+  if (TrackPickerButtonHover(FLook, Width(), X)) Invalidate();
 }
 
 // --- TExDateTimePicker: value -------------------------------------------------------------
@@ -182,6 +287,8 @@ void TExDateTimePicker::MakeTimePicker() {
   FTimePicker->OnKeyPress = [this](TObject* Sender, Char& Key) { NoOpHook(Sender, Key); };
   FTimePicker->OnKeyDown = [this](TObject*, Word& Key, TShiftState Shift) { KeyDown(Key, Shift); };
   FTimePicker->SetAutoTabToNext(FAutoTabToNext);
+  // A time part made after AutoTab was set tabs on as well.
+  FTimePicker->SetAutoTab(FAutoTab);
   FTimePicker->FGridTabhandling = FGridTabhandling;
 }
 
@@ -216,7 +323,7 @@ void TExDateTimePicker::LayoutTimePicker() {
     FTimePicker->SetBounds(W - a - 23, -2, a, H);
   else if (!VisualStylesActive())
     FTimePicker->SetBounds(W - a - 21, 2, a, H - 4);
-  else if (FMetroStyle && !NoCustomLook())
+  else if (MetroActive())
     FTimePicker->SetBounds(W - a - 21, 1, a, H - 2);
   else
     FTimePicker->SetBounds(W - a - 34, 1, a, H - 2);
@@ -239,6 +346,10 @@ void TExDateTimePicker::Loaded() {
   if (!ComponentState().Contains(csDesigning)) {
     if (FKind == dkDateTime) MakeTimePicker();
     LayoutTimePicker();
+  }
+  if (ShowCheckbox() && !Checked()) {
+    UpdateWindow();
+    if (FTimePicker) FTimePicker->SetEnabled(false);
   }
   if (FLabel) {
     if (!FLabelAlwaysEnabled) FLabel->SetEnabled(Enabled());
@@ -283,7 +394,7 @@ void TExDateTimePicker::UpdateLabel() {
   if (!FLabel->Parent()->HandleAllocated()) return;
   const Integer w = edit::EditLabelCaptionWidth(FLabel->Caption(), FLabel->Font());
   const TSize LabelSize{FLabel->Width(), FLabel->Height()};
-  const Integer Border = FBorderStyle == bsSingle ? 2 : 0;
+  const Integer Border = FLook.BorderStyle == bsSingle ? 2 : 0;
   const TPoint At = edit::EditLabelPlace(FLabelPosition, BoundsRect(), LabelSize, w, FLabelMargin, Border);
   FLabel->SetBounds(At.X, At.Y, LabelSize.cx, LabelSize.cy);
   FLabel->SetVisible(Visible());
@@ -351,6 +462,91 @@ void TExDateTimePicker::Dispatch(TMessage& Message) {
   if (Message.Msg == WM_SETFOCUS && !Loading && FFocusLabel) SetLabelBold(true);
   if (Message.Msg == WM_KILLFOCUS) SetLabelBold(false);
   TCustomDateTimePicker::Dispatch(Message);
+  if (Message.Msg == DTM_SETSYSTEMTIME && Message.WParam == GDT_NONE && !ComponentState().Contains(csDesigning))
+    EnableTimePickerByCheck();
+}
+
+// --- TExDateTimePicker: auto-tab and the check box ------------------------------------------------
+
+void TExDateTimePicker::KeyPress(Char& Key) {
+  if (FAutoTab && Key >= L'0' && Key <= L'9') DecodeDate(jorv::TDateTimePicker::DateTime(), Fy, Fm, Fd);
+  TCustomDateTimePicker::KeyPress(Key);
+}
+
+void TExDateTimePicker::ShiftFocus() {
+  if (FKind == dkTime) {
+    TCustomDateTimePicker::ShiftFocus();
+    return;
+  }
+  Word Year = 0, Month = 0, Day = 0;
+  DecodeDate(jorv::TDateTimePicker::DateTime(), Year, Month, Day);
+  const bool DayChanged = Day != Fd, MonthChanged = Month != Fm, YearChanged = Year != Fy;
+  const auto DateDone = [this] {
+    if (FKind == dkDateTime && FTimePicker && FTimePicker->CanFocus()) FTimePicker->SetFocus();
+  };
+  if (!Format().empty()) {
+    // The last field of the format completes the date.
+    const Char Last = Format().back();
+    if ((DayChanged && (Last == L'D' || Last == L'd')) || (MonthChanged && (Last == L'M' || Last == L'm')) ||
+        (YearChanged && (Last == L'Y' || Last == L'y')))
+      DateDone();
+    else if (DayChanged || MonthChanged || YearChanged)
+      PostNextField();
+    return;
+  }
+  // The locale's order is taken as day, month, year.
+  if (DayChanged || MonthChanged)
+    PostNextField();
+  else if (YearChanged && FKind == dkDate)
+    FocusNextControl();
+  else if (YearChanged)
+    DateDone();
+}
+
+void TExDateTimePicker::EnableTimePickerByCheck() {
+  if (FTimePicker) FTimePicker->SetEnabled(Enabled() && (Checked() || !ShowCheckbox()));
+}
+
+void TExDateTimePicker::UpdateWindow() {
+  {
+    // Only a change notice that the sending itself causes is ignored: a
+    // window that reports none would otherwise leave the flag set, and the
+    // user's next untick would keep the time part enabled.
+    FIgnoreTimePickerCheck = FTimePicker && FTimePicker->Enabled();
+    TScopeExit Clear([this] { FIgnoreTimePickerCheck = false; });
+    TCustomDateTimePicker::UpdateWindow();
+  }
+  EnableTimePickerByCheck();
+}
+
+void TExDateTimePicker::CNNotify(TWMNotify& Message) {
+  if (!ShowCheckbox()) {
+    TCustomDateTimePicker::CNNotify(Message);
+    return;
+  }
+  switch (Message.NMHdr->code) {
+    case DTN_DATETIMECHANGE:
+      TCustomDateTimePicker::CNNotify(Message);
+      if (!FIgnoreTimePickerCheck) EnableTimePickerByCheck();
+      break;
+    case DTN_USERSTRINGW:
+    case DTN_USERSTRINGA:
+    case DTN_DROPDOWN:
+    case DTN_CLOSEUP:
+      TCustomDateTimePicker::CNNotify(Message);
+      break;
+    default:
+      Message.Result = 0;
+      return;
+  }
+  FIgnoreTimePickerCheck = false;
+}
+
+void TExDateTimePicker::WMPaint(TWMPaint& Message) {
+  TCustomDateTimePicker::WMPaint(Message);
+  if (!FFirstRun) return;
+  FFirstRun = false;
+  LayoutTimePicker();
 }
 
 }  // namespace jorv::grid

@@ -4,8 +4,7 @@
 // places beside it placed by the enhanced edit's rules.
 #include <memory>
 #include "edit/EditLabel.h"
-#include "grid/base/GridTypes.h"
-#include "platform/ui/DateTimePicker.h"
+#include "grid/base/PickerLook.h"
 
 namespace jorv::grid {
 using namespace jorv;
@@ -15,24 +14,29 @@ enum TExDateTimeKind : uint8_t { dkDate, dkTime, dkDateTime };
 // The window message the pickers post to themselves after a typed digit.
 UINT DTPShiftFocusMessage();
 
-// The grid's picker base: auto-tab flags, the grid's tab handling and the
-// look flags; a bare one serves as the attached time picker.
+// The grid's picker base: auto-tab, the grid's tab handling and the metro
+// look; a bare one serves as the attached time picker.
 class TCustomDateTimePicker : public jorv::TDateTimePicker {
  public:
   explicit TCustomDateTimePicker(TComponent* AOwner);
 
+  // Handles the message posted after a typed digit: moves on to the next
+  // field or control once the field typed into is complete.
+  virtual void ShiftFocus();
   bool AutoTab() const { return FAutoTab; }
   virtual void SetAutoTab(bool Value) { FAutoTab = Value; }
   bool AutoTabToNext() const { return FAutoTabToNext; }
   virtual void SetAutoTabToNext(bool Value) { FAutoTabToNext = Value; }
   // True here: a bare picker never shows the custom look.
   virtual bool NoCustomLook() { return true; }
-  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  TBorderStyle BorderStyle() const { return FLook.BorderStyle; }
   virtual void SetBorderStyle(TBorderStyle Value);
-  TColor BorderColor() const { return FBorderColor; }
+  TColor BorderColor() const { return FLook.BorderColor; }
   void SetBorderColor(TColor Value);
-  bool MetroStyle() const { return FMetroStyle; }
+  bool MetroStyle() const { return FLook.MetroStyle; }
   void SetMetroStyle(bool Value);
+  // The look's remaining state (button colours, focus border).
+  TPickerLook& Look() { return FLook; }
 
   // Set for the time picker inside a date-and-time picker.
   bool FIsTimePicker = false;
@@ -41,12 +45,30 @@ class TCustomDateTimePicker : public jorv::TDateTimePicker {
 
  protected:
   void Dispatch(TMessage& Message) override;
+  void KeyPress(Char& Key) override;
+  void WMPaint(TWMPaint& Message) override;
+  void CMEnter(TMessage& Message) override;
+  void CMExit(TMessage& Message) override;
+  void CMMouseEnter(TMessage& Message) override;
+  void CMMouseLeave(TMessage& Message) override;
+  void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+  bool MetroActive() { return FLook.MetroStyle && !NoCustomLook(); }
+  void DrawBorders();
+  // Moves to the next field of the window.
+  void PostNextField();
+  // Asks the form to move the focus to the next control.
+  void FocusNextControl();
 
-  TBorderStyle FBorderStyle = bsNone;
-  TColor FBorderColor = clBlack;
-  bool FMetroStyle = false;
+  TPickerLook FLook;
   bool FAutoTab = false;
   bool FAutoTabToNext = true;
+
+ private:
+  // The time when a digit was typed, compared once the window applied it.
+  Word Fh = 0;
+  Word Fm = 0;
+  Word Fs = 0;
+  Word Fms = 0;
 };
 
 class TExDateTimePicker : public TCustomDateTimePicker {
@@ -60,6 +82,7 @@ class TExDateTimePicker : public TCustomDateTimePicker {
   // Key presses of the time picker; nothing here.
   virtual void NoOpHook(TObject* Sender, Char& Key);
 
+  void ShiftFocus() override;
   bool NoCustomLook() override { return false; }
   void SetAutoTab(bool Value) override;
   void SetAutoTabToNext(bool Value) override;
@@ -111,6 +134,11 @@ class TExDateTimePicker : public TCustomDateTimePicker {
  protected:
   void CreateWnd() override;
   void Dispatch(TMessage& Message) override;
+  void KeyPress(Char& Key) override;
+  void WMPaint(TWMPaint& Message) override;
+  void CNNotify(TWMNotify& Message) override;
+  // After the value is sent, the time part follows the check box.
+  void UpdateWindow() override;
   void WMSize(TWMSize& Message) override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -120,6 +148,7 @@ class TExDateTimePicker : public TCustomDateTimePicker {
   void CreateLabel();
   void UpdateLabel();
   void SetLabelBold(bool Bold);
+  void EnableTimePickerByCheck();
 
   TExDateTimeKind FKind = dkDate;
   String FTimeFormat;
@@ -131,6 +160,14 @@ class TExDateTimePicker : public TCustomDateTimePicker {
   bool FLabelAlwaysEnabled = false;
   bool FFocusLabel = false;
   bool FParentFnt = false;
+  // Set while the value is sent to the window: a change notice it causes
+  // leaves the time part's enabling alone.
+  bool FIgnoreTimePickerCheck = false;
+  bool FFirstRun = true;
+  // The date when a digit was typed.
+  Word Fy = 0;
+  Word Fm = 0;
+  Word Fd = 0;
   TCustomDateTimePicker* FTimePicker = nullptr;
 };
 

@@ -2,35 +2,10 @@
 // The grid's date or time picker editor, which in the flat metro look of
 // the grid's colour tones draws its own drop-down button, frame and focus
 // border; and the base of the cell checkers a grid may call.
-#include "grid/base/GridTypes.h"
-#include "platform/ui/DateTimePicker.h"
+#include "grid/base/PickerLook.h"
 
 namespace jorv::grid {
 using namespace jorv;
-
-// Frames and the drop-down button of a picker in the metro look, shared by
-// the grid's pickers.
-struct TPickerLook {
-  TBorderStyle BorderStyle = bsNone;
-  TColor BorderColor = clNone;
-  bool MetroStyle = false;
-  bool FocusBorder = false;
-  TColor FocusBorderColor = clNone;
-  bool DisabledBorder = false;
-  Integer ButtonWidth = 0;
-  TColor ButtonColor = clNone;
-  TColor ButtonColorHot = clNone;
-  TColor ButtonColorDown = clNone;
-  TColor ButtonTextColor = clNone;
-  TColor ButtonTextColorHot = clNone;
-  TColor ButtonTextColorDown = clNone;
-  TColor ButtonBorderColor = clNone;
-  bool ButtonHover = false;
-  bool MouseInControl = false;
-  bool HasFocus = false;
-  bool IsWinXP = false;
-  bool IsThemed = false;
-};
 
 class TGrdDateTimePicker : public TDateTimePicker {
  public:
@@ -61,8 +36,6 @@ class TGrdDateTimePicker : public TDateTimePicker {
  private:
   bool MetroActive() const;
   void DrawBorders();
-  void DrawButton(HDC DC);
-  void PaintFlatFrame();
 
   TPickerLook FLook;
 };

@@ -2,6 +2,7 @@
 // objects it owns, in their declared order with the defaults a form file
 // leaves out.
 #include "foundation/PictureContainer.h"
+#include "grid/base/GrdDateTimePicker.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/TypInfo.h"
@@ -509,6 +510,7 @@ JORV_PUBLISH(TRezIvevirAvod, TControl) {
       .Object(L"BackGround", &R::BackGround)
       .Color(L"BorderColor", &R::BorderColor, &R::SetBorderColor, 0xB99D7F)
       .Object(L"CellNode", &R::CellNode)
+      .Reference<TRezIvevirAvodCheck>(L"CellChecker", &R::CellChecker, &R::SetCellChecker)
       .Object(L"ColumnHeaders", &R::ColumnHeaders)
       .Object(L"ColumnSize", &R::ColumnSize)
       .Object(L"ControlLook", &R::ControlLook)

@@ -213,6 +213,7 @@ void TRezIvevirAvod::Notification(TComponent* AComponent, TOperation Operation) 
   if (AComponent == FGridImagesRef) FGridImagesRef = nullptr, FGridImages = nullptr;
   if (AComponent == FPictureContainerRef) FPictureContainerRef = nullptr, FPictureContainer = nullptr;
   if (AComponent == FFixedDropDownMenuRef) FFixedDropDownMenuRef = nullptr, FFixedDropDownMenu = nullptr;
+  if (AComponent == FCellCheckerRef) FCellCheckerRef = nullptr, FCellChecker = nullptr;
   if (AComponent == FFocusWindow) FFocusWindow = nullptr;
   if (AComponent == FAuxScrollV) FAuxScrollV = nullptr;
   if (AComponent == FAuxScrollH) FAuxScrollH = nullptr;

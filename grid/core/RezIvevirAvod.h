@@ -38,6 +38,7 @@ class TGridFocusWindow;
 class TGridItem;
 class THiddenRowStore;
 class TScrollControl;
+class TRezIvevirAvodCheck;
 
 #define JORV_XGRID_PLAIN(Type, Name, Default)        \
  public:                                             \
@@ -1521,6 +1522,25 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // The button cell under the mouse, drawn hot.
   Integer FHoveredButtonCol = -1;
   Integer FHoveredButtonRow = -1;
+
+  // Checking cell texts with the cell checker (GridCheck.cpp).
+ public:
+  TRezIvevirAvodCheck* CellChecker() const { return FCellChecker; }
+  void SetCellChecker(TRezIvevirAvodCheck* Value);
+  // Passes the cell's text, its error marks removed, through the checker's
+  // Correct and then MarkError (as its switches ask) and writes it back;
+  // true when the text stayed the same. Without a checker: true.
+  bool CheckCell(Integer Col, Integer Row);
+  // Every cell of the range, row by row, even after one failed; true when
+  // none changed.
+  bool CheckCells(Integer FromCol, Integer FromRow, Integer ToCol, Integer ToRow);
+  bool CheckCol(bool DoFixed, Integer Col);
+  bool CheckRow(bool DoFixed, Integer Row);
+  bool CheckGrid(bool DoFixed);
+
+ private:
+  TComponent* FCellCheckerRef = nullptr;
+  TRezIvevirAvodCheck* FCellChecker = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN

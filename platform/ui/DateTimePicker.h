@@ -58,8 +58,8 @@ class TCustomDateTimePicker : public TWinControl {
   void Dispatch(TMessage& Message) override;
   virtual void CNNotify(TWMNotify& Message);
   virtual void Change();
-  // Sends the kept value (or "none") and the range to the window.
-  void UpdateWindow();
+  // Sends the kept value (or "none") to the window.
+  virtual void UpdateWindow();
   void UpdateRange();
   TDateTime Clamp(TDateTime Value) const;
 

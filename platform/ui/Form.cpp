@@ -257,6 +257,9 @@ void TCustomForm::WndProc(TMessage& M) {
     case CM_RELEASE:
       delete this;
       return;
+    case WM_NEXTDLGCTL:
+      NextDlgCtl(MsgAs<TWMNextDlgCtl>(M));
+      return;
     case WM_ACTIVATE: {
       DefaultHandler(M);
       bool Now = MsgAs<TWMActivate>(M).Active != WA_INACTIVE;
@@ -277,6 +280,18 @@ void TCustomForm::WndProc(TMessage& M) {
 }
 
 void TCustomForm::Dispatch(TMessage& M) { TScrollingWinControl::Dispatch(M); }
+
+// Controls ask their form to move the focus on as a dialog would.
+void TCustomForm::NextDlgCtl(TWMNextDlgCtl& M) {
+  M.Result = 0;
+  if (M.Handle) {
+    if (TWinControl* Control = FindControl(reinterpret_cast<HWND>(M.CtlFocus)))
+      if (Control->CanFocus()) Control->SetFocus();
+    return;
+  }
+  TWinControl* From = FindControl(GetFocus());
+  SelectNext(From ? From : FActiveControl, M.CtlFocus == 0, true);
+}
 
 // --- focus ------------------------------------------------------------------
 

@@ -111,6 +111,7 @@ class TCustomForm : public TScrollingWinControl {
   virtual void Paint();
   void CloseModal();
   void SetWindowToMonitor();
+  void NextDlgCtl(TWMNextDlgCtl& Message);
 
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};

@@ -279,6 +279,17 @@ JORV_MSG_RECORD TWMSetText {
   LRESULT Result;
 };
 
+// WM_NEXTDLGCTL: with Handle set, CtlFocus is the window to focus;
+// otherwise CtlFocus 0 means the next control, anything else the previous.
+JORV_MSG_RECORD TWMNextDlgCtl {
+  UINT Msg;
+  WPARAM CtlFocus;
+  Word Handle;
+  Word Unused;
+  JORV_MSG_FILL(Filler)
+  LRESULT Result;
+};
+
 JORV_MSG_RECORD TWMCaptureChanged {
   UINT Msg;
   WPARAM Unused;
@@ -449,6 +460,9 @@ JORV_MSG_AT(TWMGetText, TextMax, WParam, 0);
 JORV_MSG_AT(TWMGetText, Text, LParam, 0);
 JORV_MSG_CHECK(TWMSetText);
 JORV_MSG_AT(TWMSetText, Text, LParam, 0);
+JORV_MSG_CHECK(TWMNextDlgCtl);
+JORV_MSG_AT(TWMNextDlgCtl, CtlFocus, WParam, 0);
+JORV_MSG_AT(TWMNextDlgCtl, Handle, LParam, 0);
 JORV_MSG_CHECK(TWMCaptureChanged);
 JORV_MSG_AT(TWMCaptureChanged, NewCapture, LParam, 0);
 JORV_MSG_CHECK(TWMSizingRect);

@@ -143,22 +143,29 @@ TEST_F(ExPicker, InTheGridTheDateAsksForShiftTabAndTheTimeForTab) {
   SetKeyboardState(Keys);
 }
 
+// This system's picker window has no typing mode of its own, so the text is
+// handed over as the window does it: a notice to the parent window.
 TEST_F(ExPicker, TypedTextThatDoesNotParseIsRefused) {
   Picker->SetKind(dkDate);
   const auto Typed = [&](const wchar_t* Text) {
     NMDATETIMESTRINGW Note{};
     Note.nmhdr.hwndFrom = Picker->Handle();
+    Note.nmhdr.idFrom = GetDlgCtrlID(Picker->Handle());
     Note.nmhdr.code = DTN_USERSTRINGW;
     Note.pszUserString = Text;
-    SendMessageW(Picker->Handle(), CN_NOTIFY, 0, reinterpret_cast<LPARAM>(&Note));
+    SendMessageW(Form->Handle(), WM_NOTIFY, Note.nmhdr.idFrom, reinterpret_cast<LPARAM>(&Note));
     return Note.dwFlags;
   };
-  EXPECT_EQ(Typed(L"kein Datum"), static_cast<DWORD>(GDT_ERROR));
-  Picker->OnUserInput = [](TObject*, const String&, TDateTime& Value, bool& Allow) {
-    Value = EncodeDate(2020, 2, 2);
-    Allow = true;
-  };
-  EXPECT_EQ(Typed(L"kein Datum"), static_cast<DWORD>(GDT_VALID));
+  for (bool WithCheckBox : {false, true}) {
+    Picker->SetShowCheckbox(WithCheckBox);
+    Picker->OnUserInput = nullptr;
+    EXPECT_EQ(Typed(L"kein Datum"), static_cast<DWORD>(GDT_ERROR)) << WithCheckBox;
+    Picker->OnUserInput = [](TObject*, const String&, TDateTime& Value, bool& Allow) {
+      Value = EncodeDate(2020, 2, 2);
+      Allow = true;
+    };
+    EXPECT_EQ(Typed(L"kein Datum"), static_cast<DWORD>(GDT_VALID)) << WithCheckBox;
+  }
 }
 
 TEST_F(ExPicker, TheLabelStandsAtItsPlaceAndTurnsBoldWhileFocused) {
@@ -201,6 +208,151 @@ TEST_F(ExPicker, TheLabelStandsAtItsPlaceAndTurnsBoldWhileFocused) {
   EXPECT_FALSE(Label->Enabled());
   Picker->SetVisible(false);
   EXPECT_FALSE(Label->Visible());
+}
+
+}  // namespace
+
+namespace {
+
+// Digits typed on the keyboard: they go to whichever window has the focus.
+void TypeDigits(const wchar_t* Digits) {
+  for (const wchar_t* P = Digits; *P; ++P) {
+    INPUT Keys[2]{};
+    Keys[0].type = INPUT_KEYBOARD;
+    Keys[0].ki.wVk = static_cast<WORD>(*P);
+    Keys[1] = Keys[0];
+    Keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, Keys, sizeof(INPUT));
+    Pump(40);
+  }
+}
+
+class AutoTabPicker : public ExPicker {
+ protected:
+  void SetUp() override {
+    ExPicker::SetUp();
+    Next = new TEdit(Form.Get());
+    Next->SetParent(Form.Get());
+    Next->SetBounds(120, 150, 100, 22);
+    SetForegroundWindow(Form->Handle());
+    Picker->SetDateTime(EncodeDate(2024, 1, 1) + EncodeTime(1, 1, 1, 0));
+    Picker->SetTimeFormat(L"HH:mm:ss");
+    Picker->SetAutoTab(true);
+    Pump();
+  }
+  HWND Focused() { return GetFocus(); }
+  TEdit* Next = nullptr;
+};
+
+TEST_F(AutoTabPicker, TypedDigitsMoveFieldByFieldThenToTheTimeAndTheNextControl) {
+  Picker->SetFormat(L"dd.MM.yyyy");
+  Picker->SetFocus();
+  Pump();
+  TypeDigits(L"15");
+  EXPECT_EQ(Picker->Date(), EncodeDate(2024, 1, 15));
+  TypeDigits(L"03");
+  EXPECT_EQ(Picker->Date(), EncodeDate(2024, 3, 15));
+  EXPECT_EQ(Focused(), Picker->Handle());
+  // The year is the format's last field: the date is complete.
+  TypeDigits(L"2026");
+  EXPECT_EQ(Picker->Date(), EncodeDate(2026, 3, 15));
+  ASSERT_EQ(Focused(), Picker->TimePicker()->Handle());
+  Pump();
+  TypeDigits(L"0830");
+  EXPECT_EQ(Focused(), Picker->TimePicker()->Handle());
+  // The seconds complete the time.
+  TypeDigits(L"45");
+  EXPECT_EQ(Picker->DateTime(), EncodeDate(2026, 3, 15) + EncodeTime(8, 30, 45, 0));
+  EXPECT_EQ(Focused(), Next->Handle());
+}
+
+TEST_F(AutoTabPicker, AFormatEndingInTheMonthIsCompleteWithTheMonth) {
+  Picker->SetFormat(L"yyyy-MM");
+  Picker->SetFocus();
+  Pump();
+  TypeDigits(L"2030");
+  EXPECT_EQ(Focused(), Picker->Handle());
+  TypeDigits(L"07");
+  EXPECT_EQ(Picker->Date(), EncodeDate(2030, 7, 1));
+  EXPECT_EQ(Focused(), Picker->TimePicker()->Handle());
+}
+
+TEST_F(AutoTabPicker, TheLocalesYearEndsADateOnlyPickerAtTheNextControl) {
+  wchar_t Short[80] = {};
+  GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SSHORTDATE, Short, 80);
+  const String Order = Short;
+  if (Order.empty() || (Order.back() != L'y' && Order.back() != L'Y')) GTEST_SKIP() << "year not last: " << Short;
+  Picker->SetKind(dkDate);
+  Picker->SetFocus();
+  Pump();
+  Word Year = 0, Month = 0, Day = 0;
+  // Day and month in the locale's order, each changed by two digits.
+  TypeDigits(L"12");
+  TypeDigits(L"11");
+  EXPECT_EQ(Focused(), Picker->Handle());
+  TypeDigits(L"2031");
+  DecodeDate(Picker->Date(), Year, Month, Day);
+  EXPECT_EQ(Year, 2031);
+  EXPECT_EQ(Month, 11 + (Day == 11 ? 1 : 0));
+  EXPECT_EQ(Focused(), Next->Handle());
+}
+
+TEST_F(AutoTabPicker, WithoutAutoTabToNextTheSecondsStayInTheTimePart) {
+  Picker->SetAutoTabToNext(false);
+  grid::TCustomDateTimePicker* TimePart = Picker->TimePicker();
+  TimePart->SetFocus();
+  Pump();
+  TypeDigits(L"102030");
+  EXPECT_NEAR(Picker->Time(), EncodeTime(10, 20, 30, 0), 1e-9);
+  EXPECT_EQ(Focused(), TimePart->Handle());
+}
+
+TEST_F(ExPicker, TheCheckBoxEnablesTheTimePart) {
+  Picker->SetShowCheckbox(true);
+  Picker->SetDateTime(EncodeDate(2024, 6, 1) + EncodeTime(12, 0, 0, 0));
+  Pump();
+  ASSERT_NE(Picker->TimePicker(), nullptr);
+  EXPECT_TRUE(Picker->TimePicker()->Enabled());
+  // A click at the check box at the left end goes to whichever window the
+  // picker shows there.
+  const auto ClickCheckBox = [&] {
+    POINT At{8, Picker->ClientHeight() / 2};
+    HWND Target = ChildWindowFromPointEx(Picker->Handle(), At, CWP_SKIPINVISIBLE);
+    MapWindowPoints(Picker->Handle(), Target, &At, 1);
+    PostMessageW(Target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(At.x, At.y));
+    PostMessageW(Target, WM_LBUTTONUP, 0, MAKELPARAM(At.x, At.y));
+    Pump();
+  };
+  ClickCheckBox();
+  EXPECT_FALSE(Picker->Checked());
+  EXPECT_FALSE(Picker->TimePicker()->Enabled());
+  ClickCheckBox();
+  EXPECT_TRUE(Picker->Checked());
+  EXPECT_TRUE(Picker->TimePicker()->Enabled());
+  // A value cleared by the program disables it as well.
+  Picker->SetChecked(false);
+  EXPECT_FALSE(Picker->TimePicker()->Enabled());
+}
+
+TEST_F(ExPicker, TheMetroLookDrawsItsButtonAndFrame) {
+  Picker->SetKind(dkDate);
+  Picker->SetCtl3D(false);
+  Picker->Look().ButtonColor = clYellow;
+  Picker->Look().ButtonTextColor = clBlack;
+  Picker->SetBorderColor(clRed);
+  Picker->SetMetroStyle(true);
+  Picker->Invalidate();
+  Pump(100);
+  const Integer Left = Picker->ClientWidth() - Picker->Look().ButtonWidth + 2 + 1;
+  HDC Client = GetDC(Picker->Handle());
+  EXPECT_EQ(GetPixel(Client, Left + 4, 4), RGB(255, 255, 0));
+  // The arrow in the button text colour.
+  EXPECT_EQ(GetPixel(Client, Left + 8, 1 + 8), RGB(0, 0, 0));
+  ReleaseDC(Picker->Handle(), Client);
+  HDC Whole = GetWindowDC(Picker->Handle());
+  EXPECT_EQ(GetPixel(Whole, 0, 10), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(Whole, Picker->Width() - 1, 10), RGB(255, 0, 0));
+  ReleaseDC(Picker->Handle(), Whole);
 }
 
 }  // namespace
