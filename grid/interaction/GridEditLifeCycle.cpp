@@ -90,7 +90,14 @@ bool TRezIvevirAvod::CanShowInplaceEditor() {
     if (IsStandardKind(FEditControl)) {
       FShowEditProcess = true;
     } else {
+      // A kind whose control does not open leaves no edit behind, or the
+      // next key would open the standard edit on its cell.
+      FEditMode = false;
       PrepareInplaceEditor(RealToDisplCol(Base.X), Base.Y);
+      if (!FEditMode) {
+        FEditing = FSpecialEditor = FEditActive = false;
+        return false;
+      }
       FEntered = true;
       if (FocusHelper()->Enabled()) ShowFocusWindow(CellRect(Col(), Row()));
       return false;
@@ -143,8 +150,9 @@ bool TRezIvevirAvod::CanSelectCellAt(Integer ACol, Integer ARow) {
     const bool Valid = ValidateCell(Current);
     DoCellChanging(ACol, ARow, Allow);
     Answer = Valid && Allow && TBaseGrid::SelectCell(ACol, ARow);
-    if (!Answer) NewCache = FCellCache;
   }
+  // A refused move keeps the cache of the cell that stays current.
+  if (!Answer) NewCache = FCellCache;
   SelectionFollowUp(ACol, ARow, Answer);
   FCellCache = NewCache;
   return Answer;
@@ -376,9 +384,17 @@ bool TRezIvevirAvod::HandleEditingMessage(TMessage& Message) {
         FStartEditChar = Ch;
       return false;
     }
-    case WM_KEYDOWN:
-      if (MsgAs<TWMKey>(Message).CharCode == VK_F2) HandleF2Key();
+    case WM_KEYDOWN: {
+      const Word Key = MsgAs<TWMKey>(Message).CharCode;
+      if (Key == VK_F2) HandleF2Key();
+      // The button editor takes no focus: the grid's keys end its edit.
+      if (FEditMode && FEditControl == edButton && (Key == VK_RETURN || Key == VK_ESCAPE)) {
+        FEditing = false;
+        DoneInplaceEdit(Key, TShiftState{});
+        return true;
+      }
       return false;
+    }
     case WM_SETFOCUS:
       if (InvokedFocusChange) return false;
       HandleEditorFocus(Message);

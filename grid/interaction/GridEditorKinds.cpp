@@ -22,6 +22,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/DateUtils.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/SysUtils.h"
 
@@ -51,6 +52,9 @@ TDateTime TextToDateTime(const String& T) {
   if (TryStrToDate(T, D)) return D;
   return Now();
 }
+
+// The short date, a space and the short time.
+String DateTimeText(TDateTime D) { return DateToStr(D) + L" " + FormatDateTime(FormatSettings().ShortTimeFormat, D); }
 
 }  // namespace
 
@@ -216,7 +220,18 @@ void TRezIvevirAvod::WatchEditorControl(TWinControl* Control) {
 // text the cell had, the paging keys and End leave the editor; an open
 // pop-up keeps its keys.
 void TRezIvevirAvod::EditorControlKeyDown(Word& Key, TShiftState Shift) {
-  if (!FEditMode || !FEditCtrl) return;
+  if (!FEditMode) return;
+  // The check box and the button editors write nothing back: their keys
+  // only end the edit.
+  if (FEditControl == edCheckBox || FEditControl == edButton) {
+    if (Key != VK_RETURN && Key != VK_TAB && Key != VK_ESCAPE) return;
+    const Word K = Key;
+    Key = 0;
+    FEditing = false;
+    DoneInplaceEdit(K, Shift);
+    return;
+  }
+  if (!FEditCtrl) return;
   if (auto* DropDown = dynamic_cast<TExCustomDropDown*>(FEditCtrl); DropDown && DropDown->DroppedDown()) return;
   if (auto* Combo = dynamic_cast<TGrdComboBox*>(FEditCtrl); Combo && Combo->DroppedDown()) return;
   if (auto* Picker = dynamic_cast<jorv::TCustomDateTimePicker*>(FEditCtrl); Picker && Picker->DroppedDown()) return;
@@ -266,7 +281,13 @@ String TRezIvevirAvod::EditorControlText() {
     case edUnitEditBtn: case edNumericUnitEditBtn: case edFloatUnitEditBtn: return FUnitEditBtn->TextAndUnit();
     case edDateEdit: case edDateEditUpDown: return DateToStr(FEditDate->Date());
     case edTimeEdit: return TimeToStr(FEditDate->Time());
-    case edDateTimeEdit: return DateToStr(FEditDateTime->DateTime()) + L" " + TimeToStr(FEditDateTime->DateTime());
+    case edDateTimeEdit: return DateTimeText(FEditDateTime->DateTime());
+    case edImagePickerDropDown: {
+      // The picker's caption is no cell value; what it writes is an index.
+      String Current;
+      GetCurrentCell(Current);
+      return Current;
+    }
     default: return FEditCtrl ? FEditCtrl->Text() : String();
   }
 }
@@ -368,7 +389,8 @@ void TRezIvevirAvod::OpenSpinEditor(const String& T, TColor C, const TRect& R, I
       break;
     case edFloatSpinEdit: {
       double V = 0;
-      if (!TryStrToFloat(NormalizeNumberText(T), V)) V = 0;
+      // The normalised text has "." whatever the locale's separator.
+      if (!TryStrToFloat(NormalizeNumberText(T), V, TFormatSettings())) V = 0;
       Spin->SetSpinType(sptFloat);
       Spin->SetFloatValue(V);
       break;
@@ -677,7 +699,7 @@ void TRezIvevirAvod::StoreInplaceEditValue(Integer ACol, Integer ARow) {
   } else if (K == edDateTimeEdit && GridUnit().ComCtrlOK && FEditDateTime) {
     const TDateTime D = FEditDateTime->DateTime();
     const bool Checked = !FEditDateTime->ShowCheckbox() || FEditDateTime->Checked();
-    ApplyEditText(SC, ARow, Checked ? DateToStr(D) + L" " + TimeToStr(D) : String());
+    ApplyEditText(SC, ARow, Checked ? DateTimeText(D) : String());
     CloseEditor(FEditDateTime);
   } else if (IsDropDownKind(K) && FEditMode && DropDownFor(K)) {
     if (StoreDropDownValue(SC, ARow)) CloseEditor(DropDownFor(K));

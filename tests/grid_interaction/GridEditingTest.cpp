@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "dropdown/CalculatorDropDown.h"
+#include "dropdown/ColorPickerDropDown.h"
 #include "grid/base/ExCheckBox.h"
 #include "grid/base/GrdComboBox.h"
 #include "grid/base/GrdDateTimePicker.h"
@@ -15,6 +16,7 @@
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/CustomEdit.h"
+#include "tests/support/PinnedFormatSettings.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -420,51 +422,178 @@ TEST(GridEditing, PagingOutOfADropDownValidatesItsValue) {
   EXPECT_EQ(1, G.Grid->Row());
 }
 
-// Every kind opens its editor by F2 and writes back through Enter; the
-// kinds without a control yet open nothing.
+// Every kind opens its editor by F2, by a typed character and by a click
+// on the current cell, asks the application for its properties, and
+// writes back through Enter; Escape after typing gives back the text the
+// cell had. The kinds without a control yet open nothing.
 TEST(GridEditing, EveryKindOpensItsEditorAndWritesBack) {
   struct TCase {
     TEditorType Kind;
     const wchar_t* Cell;
     const wchar_t* Stored;
-    bool Opens;
   };
   const TCase Cases[] = {
-      {edNormal, L"abc", L"abc", true},
-      {edSpinEdit, L"5", L"5", true},
-      {edComboEdit, L"abc", L"abc", true},
-      {edEditBtn, L"abc", L"abc", true},
-      {edNumericEditBtn, L"12", L"12", true},
-      {edFloatEditBtn, L"12", L"12", true},
-      {edMaskEditBtn, L"abc", L"abc", true},
-      {edUnitEditBtn, L"12", L"12", true},
-      {edNumericUnitEditBtn, L"12", L"12", true},
-      {edFloatUnitEditBtn, L"12", L"12", true},
-      {edFloatSpinEdit, L"1.5", L"1.50", true},
-      {edTrackbarDropDown, L"7", L"7", true},
-      {edMemoDropDown, L"abc", L"abc\r\n", true},
-      {edCalculatorDropDown, L"12", L"12.00", true},
-      {edTimePickerDropDown, L"10:30:00", L"10:30:00", true},
-      {edDetailDropDown, L"abc", L"abc", true},
-      {edGridDropDown, L"abc", L"abc", true},
-      {edControlDropDown, L"abc", L"abc", true},
-      {edDataCheckBox, L"abc", L"abc", false},
-      {edCustom, L"abc", L"abc", false},
-      {edRichEdit, L"abc", L"abc", false},
-      {edExGridDropDown, L"abc", L"abc", false},
+      {edNormal, L"abc", L"abc"},
+      {edSpinEdit, L"5", L"5"},
+      {edComboEdit, L"abc", L"abc"},
+      {edComboList, L"abc", L""},
+      {edEditBtn, L"abc", L"abc"},
+      {edCheckBox, L"abc", L"abc"},
+      {edDateEdit, L"15.06.2020", L"15.06.2020"},
+      {edDateEditUpDown, L"15.06.2020", L"15.06.2020"},
+      {edTimeEdit, L"10:30:00", L"10:30:00"},
+      {edButton, L"abc", L"abc"},
+      {edNumeric, L"12", L"12"},
+      {edPositiveNumeric, L"12", L"12"},
+      {edFloat, L"1,5", L"1,5"},
+      {edCapital, L"abc", L"abc"},
+      {edMixedCase, L"abc", L"abc"},
+      {edPassword, L"abc", L"abc"},
+      {edUnitEditBtn, L"12", L"12"},
+      {edLowerCase, L"abc", L"abc"},
+      {edUpperCase, L"abc", L"abc"},
+      {edFloatSpinEdit, L"1,5", L"1,50"},
+      {edTimeSpinEdit, L"10:30:00", L"10:30:00"},
+      {edDateSpinEdit, L"15.06.2020", L"15.06.2020"},
+      {edNumericEditBtn, L"12", L"12"},
+      {edFloatEditBtn, L"12", L"12"},
+      {edDateTimeEdit, L"15.06.2020 10:30", L"15.06.2020 10:30"},
+      {edValidChars, L"abc", L"abc"},
+      {edTrackbarDropDown, L"7", L"7"},
+      {edMemoDropDown, L"abc", L"abc\r\n"},
+      {edCalculatorDropDown, L"12", L"12,00"},
+      {edTimePickerDropDown, L"10:30:00", L"10:30:00"},
+      {edDetailDropDown, L"abc", L"abc"},
+      {edGridDropDown, L"abc", L"abc"},
+      {edColorPickerDropDown, L"abc", L""},
+      {edImagePickerDropDown, L"abc", L"abc"},
+      {edControlDropDown, L"abc", L"abc"},
+      {edPositiveFloat, L"1,5", L"1,5"},
+      {edNumericUnitEditBtn, L"12", L"12"},
+      {edFloatUnitEditBtn, L"12", L"12"},
+      {edMaskEditBtn, L"abc", L"abc"},
   };
+  const TFormatSettings German = GermanFormatSettings();
+  SetFormatSettingsOverride(&German);
+  enum TOpen { byF2, byClick, byTyping };
   for (const TCase& Case : Cases) {
-    TEditGrid G;
-    G.Grid->SetCells(1, 1, Case.Cell);
-    G.Kind(Case.Kind);
-    G.Key(VK_F2);
-    const bool Opened = G.Grid->EditCtrl() != nullptr || G.StandardEditShown();
-    EXPECT_EQ(Case.Opens, Opened) << int(Case.Kind);
-    if (Opened) {
-      G.Key(VK_RETURN);
-      EXPECT_FALSE(G.Grid->EditMode()) << int(Case.Kind);
-      EXPECT_TRUE(G.Done()) << int(Case.Kind);
+    for (TOpen Open : {byF2, byClick, byTyping}) {
+      const String Name = IntToStr(int(Case.Kind)) + L"/" + IntToStr(int(Open));
+      TEditGrid G;
+      G.Grid->SetCells(1, 1, Case.Cell);
+      G.Kind(Case.Kind);
+      if (Open == byF2) G.Key(VK_F2);
+      if (Open == byClick) G.ClickCell(1, 1);
+      if (Open == byTyping) G.Type(L"1");
+      ASSERT_TRUE(G.Grid->EditMode()) << Name;
+      EXPECT_EQ(Case.Kind != edCheckBox, G.Has(L"prop 1,1")) << Name;
+      if (Open == byTyping) {
+        G.Key(VK_ESCAPE);
+        EXPECT_FALSE(G.Grid->EditMode()) << Name;
+        EXPECT_EQ(Case.Cell, G.Grid->GetCells(1, 1)) << Name;
+        continue;
+      }
+      if (Case.Kind == edCheckBox || Case.Kind == edButton)
+        G.Grid->HideInplaceEdit();
+      else
+        G.Key(VK_RETURN);
+      EXPECT_FALSE(G.Grid->EditMode()) << Name;
+      EXPECT_TRUE(G.Done()) << Name;
+      EXPECT_EQ(Case.Stored, G.Grid->GetCells(1, 1)) << Name;
     }
-    EXPECT_EQ(Case.Stored, G.Grid->GetCells(1, 1)) << int(Case.Kind);
   }
+  SetFormatSettingsOverride(nullptr);
+}
+
+TEST(GridEditing, KindsWithoutAControlOpenNothing) {
+  for (TEditorType Kind : {edDataCheckBox, edCustom, edRichEdit, edExGridDropDown, edNone}) {
+    TEditGrid G;
+    G.Kind(Kind);
+    G.Key(VK_F2);
+    EXPECT_EQ(nullptr, G.Grid->EditCtrl()) << int(Kind);
+    EXPECT_FALSE(G.StandardEditShown()) << int(Kind);
+    G.Type(L"x");
+    EXPECT_EQ(L"abc", G.Grid->GetCells(1, 1)) << int(Kind);
+  }
+}
+
+TEST(GridEditing, AColourPickerOnAShapeCellColoursTheShapeAndNamesTheColour) {
+  TEditGrid G;
+  G.Grid->AddShape(1, 1, csCircle, clBlue, clBlack, haCenter, vaCenter);
+  G.Kind(edColorPickerDropDown);
+  G.Key(VK_F2);
+  EXPECT_EQ(clBlue, G.Grid->ColorPickerDropDown()->SelectedColor());
+  G.Grid->ColorPickerDropDown()->SetSelectedColor(clRed);
+  G.Key(VK_RETURN);
+  EXPECT_EQ(TColor(0x0000FF), G.Grid->GetShapeColor(1, 1));
+  EXPECT_EQ(L"Red", G.Grid->GetCells(1, 1));
+}
+
+// --- focus, moves and the end of a special editor ---------------------------------------------------
+
+TEST(GridEditing, AClickElsewhereValidatesASpecialEditorBeforeTheMove) {
+  TEditGrid G;
+  G.Kind(edSpinEdit);
+  G.Grid->SetCol(2);
+  Pump();
+  G.Grid->OnCellChanging = [&G](TObject*, Integer, Integer, Integer NewRow, Integer NewCol, bool&) {
+    G.Log(L"changing", NewCol, NewRow);
+  };
+  G.Key(VK_F2);
+  G.Key(VK_UP);
+  G.ClickCell(1, 3);
+  EXPECT_EQ(L"6", G.Grid->GetCells(2, 1));
+  const auto Validate = std::find(G.Events.begin(), G.Events.end(), L"validate 2,1 6");
+  const auto Changing = std::find(G.Events.begin(), G.Events.end(), L"changing 1,3");
+  ASSERT_NE(G.Events.end(), Validate);
+  ASSERT_NE(G.Events.end(), Changing);
+  EXPECT_LT(Validate, Changing);
+  EXPECT_EQ(3, G.Grid->Row());
+}
+
+TEST(GridEditing, AMoveRefusedWhileASpecialEditorIsOpenKeepsTheCellAndItsCache) {
+  TEditGrid G;
+  G.Kind(edSpinEdit);
+  G.Grid->SetCol(2);
+  Pump();
+  G.Grid->OnCellChanging = [](TObject*, Integer, Integer, Integer, Integer, bool& Allow) { Allow = false; };
+  G.Key(VK_F2);
+  G.ClickCell(1, 3);
+  EXPECT_EQ(1, G.Grid->Row());
+  EXPECT_EQ(2, G.Grid->Col());
+  EXPECT_EQ(L"5", G.Grid->CellCache());
+}
+
+TEST(GridEditing, EnteringTheGridRemembersTheCurrentCellAndAlwaysEditReopens) {
+  TEditGrid G;
+  Integer Enters = 0;
+  G.Grid->OnEnter = [&](TObject*) { ++Enters; };
+  G.Grid->Navigation()->SetAlwaysEdit(true);
+  G.Key(VK_F2);
+  G.Key(VK_RETURN);
+  G.Other->SetFocus();
+  Pump(20);
+  G.Grid->SetCells(1, 1, L"later");
+  G.Grid->SetFocus();
+  Pump(20);
+  EXPECT_EQ(1, Enters);
+  EXPECT_EQ(L"later", G.Grid->OldCellText());
+  EXPECT_TRUE(G.StandardEditShown());
+}
+
+TEST(GridEditing, EditOnDblClickOnlyKeepsASingleClickFromEditing) {
+  TEditGrid G;
+  G.Grid->MouseActions()->SetEditOnDblClickOnly(true);
+  G.ClickCell(1, 2);
+  G.ClickCell(1, 2);
+  EXPECT_FALSE(G.StandardEditShown());
+  EXPECT_FALSE(G.Grid->Options().Contains(goEditing));
+}
+
+TEST(GridEditing, SelectingACoveredCellMovesToTheBaseCell) {
+  TEditGrid G;
+  G.Grid->MergeCells(1, 2, 2, 2);
+  G.ClickCell(2, 3);
+  EXPECT_EQ(1, G.Grid->Col());
+  EXPECT_EQ(2, G.Grid->Row());
 }
