@@ -597,3 +597,33 @@ TEST(GridEditing, SelectingACoveredCellMovesToTheBaseCell) {
   EXPECT_EQ(1, G.Grid->Col());
   EXPECT_EQ(2, G.Grid->Row());
 }
+
+TEST(GridEditing, ARefusedValueOfASpecialEditorKeepsTheCurrentCell) {
+  TEditGrid G;
+  G.Kind(edSpinEdit);
+  G.Grid->SetCol(2);
+  Pump();
+  G.Grid->OnCellValidate = [](TObject*, Integer, Integer, String&, bool& Valid) { Valid = false; };
+  G.Key(VK_F2);
+  G.Key(VK_UP);
+  G.ClickCell(1, 3);
+  EXPECT_EQ(1, G.Grid->Row());
+  EXPECT_EQ(2, G.Grid->Col());
+  EXPECT_EQ(L"5", G.Grid->GetCells(2, 1));
+  EXPECT_TRUE(G.Grid->EditMode());
+}
+
+TEST(GridEditing, OnlyATakenMoveReportsTheRowChange) {
+  TEditGrid G;
+  std::vector<Integer> NewRows;
+  bool Refuse = true;
+  G.Grid->OnRowChanged = [&](TObject*, Integer, Integer NewRow) { NewRows.push_back(NewRow); };
+  G.Grid->OnRowChanging = [&](TObject*, Integer, Integer, bool& Allow) { Allow = !Refuse; };
+  G.Key(VK_DOWN);
+  EXPECT_EQ(1, G.Grid->Row());
+  EXPECT_TRUE(NewRows.empty());
+  Refuse = false;
+  G.Key(VK_DOWN);
+  EXPECT_EQ(2, G.Grid->Row());
+  EXPECT_EQ(std::vector<Integer>{2}, NewRows);
+}
