@@ -165,6 +165,7 @@ void TRezIvevirAvod::MakeRunTimeControls() {
   FFocusWindow = new TGridFocusWindow(this);
   FAuxScrollV = new TScrollBar(this);
   FAuxScrollH = new TScrollBar(this);
+  MakeEditorControls();
 }
 
 TRezIvevirAvod::~TRezIvevirAvod() {
@@ -250,6 +251,7 @@ void TRezIvevirAvod::ShowModifiedChanged() {
 // registered with it).
 void TRezIvevirAvod::WndProc(TMessage& Message) {
   if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ApplyOfficeTheme();
+  if (HandleEditingMessage(Message)) return;
   if (HandleInteractionMessage(Message)) return;
   TBaseGrid::WndProc(Message);
 }

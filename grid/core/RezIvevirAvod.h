@@ -31,6 +31,18 @@ namespace foundation {
 class THTMLPictureCache;
 class TPictureContainer;
 }  // namespace foundation
+namespace dropdown {
+class TExCustomDropDown;
+class TExTrackBarDropDown;
+class TExMemoDropDown;
+class TExCalculatorDropdown;
+class TExTimePickerDropDown;
+class TExDetailDropDown;
+class TExMultiColumnDropDown;
+class TExColorPickerDropDown;
+class TExImagePickerDropDown;
+class TExControlDropDown;
+}  // namespace dropdown
 }  // namespace jorv
 namespace jorv::grid {
 
@@ -38,6 +50,16 @@ class TGridFocusWindow;
 class TGridItem;
 class THiddenRowStore;
 class TScrollControl;
+class TExInplaceEdit;
+class TGridChangeNotifier;
+class TGrdComboBox;
+class TExCheckBox;
+class TGrdEditBtn;
+class TGrdUnitEditBtn;
+class TExGridButton;
+class TGrdSpinEdit;
+class TGrdDateTimePicker;
+class TExDateTimePicker;
 class TRezIvevirAvodCheck;
 
 #define JORV_XGRID_PLAIN(Type, Name, Default)        \
@@ -1224,6 +1246,183 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TNotifyEvent OnCreatedSearchFooter;
   TCellSaveLoadEvent OnSaveCell;
   TCellSaveLoadEvent OnLoadCell;
+
+  // Inplace editing: when a cell may be edited, which editor opens for it,
+  // how its value is written back, validated and announced
+  // (grid/interaction: GridEditLifeCycle, GridEditorKinds, GridValidation,
+  // ExInplaceEdit).
+ public:
+  bool IsEditable(Integer ACol, Integer ARow);
+  void ShowInplaceEdit();
+  void ShowCellEdit();
+  void HideInplaceEdit();
+  void HideCellEdit();
+  bool EditorHandlesTab();
+  // A special editor's key ended its edit: store, hand the key on, focus
+  // the grid.
+  virtual void DoneInplaceEdit(Word Key, TShiftState Shift);
+  virtual void RestoreCellFromCache();
+  bool CanSelectCellAt(Integer ACol, Integer ARow);
+  bool CanShowInplaceEditor();
+  virtual void DoGetEditorProp(Integer ACol, Integer ARow, TEditLink* AEditLink);
+  virtual void DoCellChanging(Integer ANewCol, Integer ANewRow, bool& Allow);
+  virtual void HandleF2Key() {}
+  virtual bool IsPasswordCell(Integer ACol, Integer ARow);
+  virtual bool IsDataEditing() { return false; }
+  // The advance after a special editor ended with Enter; the cursor
+  // advance fills it in.
+  virtual void AdvanceAfterEditor() {}
+  TEditorType EditControl() const { return FEditControl; }
+  bool EditMode() const { return FEditMode; }
+  bool Editing() const { return FEditing; }
+  TWinControl* EditCtrl() const { return FEditCtrl; }
+  const String& CellCache() const { return FCellCache; }
+  Char StartEditChar() const { return FStartEditChar; }
+  void SetStartEditChar(Char Value) { FStartEditChar = Value; }
+  // The editor controls: the first five are made with the grid, the others
+  // when first read.
+  TExInplaceEdit* NormalEdit() const;
+  TGrdComboBox* Combobox() const { return FEditCombo; }
+  TExCheckBox* EditCheck() const { return FEditCheck; }
+  TGrdEditBtn* EditBtn() const { return FEditBtn; }
+  TGrdUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
+  TExGridButton* GridButton() const { return FGridButton; }
+  TGrdSpinEdit* SpinEdit();
+  TGrdDateTimePicker* DateTimePicker();
+  TExDateTimePicker* DateAndTimePicker();
+  TExTrackBarDropDown* TrackbarDropDown();
+  TExMemoDropDown* MemoDropDown();
+  TExCalculatorDropdown* CalculatorDropDown();
+  TExTimePickerDropDown* TimePickerDropDown();
+  TExDetailDropDown* DetailPickerDropDown();
+  TExMultiColumnDropDown* GridDropDown();
+  TExColorPickerDropDown* ColorPickerDropDown();
+  TExImagePickerDropDown* ImagePickerDropDown();
+  TExControlDropDown* ControlDropDown();
+  // The one list every combo cell shares.
+  void ClearComboString();
+  void AddComboString(const String& S);
+  void AddComboStringObject(const String& S, TObject* AObject);
+  bool RemoveComboString(const String& S);
+  bool SetComboSelectionString(const String& S);
+  void SetComboSelection(Integer Index);
+  Integer GetComboCount();
+  void SetComboIndex(Integer ACol, Integer ARow, Integer Index);
+  Integer GetComboIndex(Integer ACol, Integer ARow);
+  // Validation of the remembered cell and the change announcements.
+  virtual bool ValidateCell(const String& NewValue);
+  virtual bool ValidateCellWide(const String& NewValue);
+  virtual void RememberOldCell(Integer ACol, Integer ARow);
+  virtual void NotifyCellsChanged(TRect R);
+  virtual void DoCellsLoaded();
+  // The footer calculation fills this in; -1 for every column.
+  virtual void RecalcColumnFooter(Integer ACol) { (void)ACol; }
+  void RegisterNotifier(TGridChangeNotifier* Notifier);
+  void UnRegisterNotifier(TGridChangeNotifier* Notifier);
+  const String& NewCellText() const { return FNewCellText; }
+  const String& OldCellText() const { return FOldCellText; }
+  void SetOldCellText(const String& Value) { FOldCellText = Value; }
+  bool GridModified() const { return FGridModified; }
+  bool LastValidation() const { return FLastValidation; }
+  bool Validating() const { return FValidating; }
+  void SetValidating(bool Value) { FValidating = Value; }
+  bool IsRowModified(Integer ARow) const;
+  JORV_XGRID_PLAIN(bool, AlwaysValidate, false)
+
+ protected:
+  friend class TExInplaceEdit;
+  TInplaceEdit* CreateEditor() override;
+  bool SelectCell(Integer ACol, Integer ARow) override;
+  bool CanEditShow() override { return CanShowInplaceEditor(); }
+  String GetEditText(Integer ACol, Integer ARow) override;
+  void SetEditText(Integer ACol, Integer ARow, const String& Value) override;
+  Integer GetEditLimit() override { return FMaxEditLength; }
+  void DoEnter() override;
+  void DoExit() override;
+  void Click() override;
+  virtual void FinishCellEdit(Integer ACol, Integer ARow);
+  virtual void PrepareInplaceEditor(Integer ACol, Integer ARow);
+  virtual void StoreInplaceEditValue(Integer ACol, Integer ARow);
+  // The footers keep the target row in view; false refuses the move.
+  virtual bool KeepRowClearOfFooters(Integer ACol, Integer ARow) { (void)ACol; (void)ARow; return true; }
+  // The registered editing messages and the keys that open an editor;
+  // true when the message was handled here.
+  bool HandleEditingMessage(TMessage& Message);
+  void HandleEditorFocus(TMessage& Message);
+  TEditorType FEditControl = edNormal;
+  bool FEditMode = false;
+  TWinControl* FEditCtrl = nullptr;
+  bool FEditing = false;
+  bool FSpecialEditor = false;
+  bool FEditActive = false;
+  bool FEntered = false;
+  bool FValidating = false;
+  String FCellCache;
+  String FEditText;
+  Char FStartEditChar = 0;
+  bool FLastValidation = true;
+  bool FNoEditChange = false;
+  bool FShowEditProcess = false;
+  bool FForceComboSel = false;
+  bool FSpinUpClick = false;
+  bool FSpinDnClick = false;
+  TDateTime FOriginalDateTime = 0;
+  Integer FOldCol = -1;
+  Integer FOldRow = -1;
+  String FOldCellText;
+  String FOldCellTextWide;
+  bool FOldModifiedValue = false;
+  String FNewCellText;
+  bool FGridModified = false;
+  bool FModified = false;
+  Integer FOldRowSel = -1;
+  bool FGotoBackPending = false;
+
+ private:
+  void MakeEditorControls();
+  // Editors that end by their keys or lose the focus end their edit here
+  // until they carry that behaviour themselves.
+  void WatchEditorControl(TWinControl* Control);
+  void EditorControlKeyDown(Word& Key, TShiftState Shift);
+  void EditorControlExit();
+  String EditorControlText();
+  void SwitchEditingForCell(Integer ADisplCol, Integer ARealCol, Integer ARow, String& NewCache);
+  void SelectionFollowUp(Integer ACol, Integer ARow, bool Answer);
+  void ShowInvalidEntryBalloon();
+  void RefuseValue(const String& NewValue, const String& V);
+  void CellEditLook(Integer ACol, Integer ARow, TColor& Color);
+  void PlaceEditor(TControl* Control, const TRect& R, Integer W, Integer H);
+  void PostStartChar(TWinControl* Control);
+  void OpenSpinEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC, Integer ARow);
+  void OpenComboEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC, Integer ARow);
+  void OpenEditBtnEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC, Integer ARow);
+  void OpenUnitEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC, Integer ARow);
+  void OpenDateEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC, Integer ARow);
+  void OpenDateTimeEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC, Integer ARow);
+  void OpenDropDownEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC, Integer ARow);
+  void SetDropDownValue(const String& T, Integer SC, Integer ARow);
+  bool StoreDropDownValue(Integer SC, Integer ARow);
+  void CloseEditor(TControl* Control);
+  TExCustomDropDown* DropDownFor(TEditorType Kind);
+  TGrdComboBox* FEditCombo = nullptr;
+  TExCheckBox* FEditCheck = nullptr;
+  TGrdEditBtn* FEditBtn = nullptr;
+  TGrdUnitEditBtn* FUnitEditBtn = nullptr;
+  TExGridButton* FGridButton = nullptr;
+  TGrdSpinEdit* FEditSpin = nullptr;
+  TGrdDateTimePicker* FEditDate = nullptr;
+  TExDateTimePicker* FEditDateTime = nullptr;
+  TExTrackBarDropDown* FEditTrackBar = nullptr;
+  TExMemoDropDown* FEditMemo = nullptr;
+  TExCalculatorDropdown* FEditCalculator = nullptr;
+  TExTimePickerDropDown* FEditTimePicker = nullptr;
+  TExDetailDropDown* FEditDetailPicker = nullptr;
+  TExMultiColumnDropDown* FEditGridPicker = nullptr;
+  TExColorPickerDropDown* FEditColorPicker = nullptr;
+  TExImagePickerDropDown* FEditImagePicker = nullptr;
+  TExControlDropDown* FEditControlPicker = nullptr;
+
+ public:
 
  protected:
   void WndProc(TMessage& Message) override;
