@@ -26,5 +26,8 @@ void StartupCase(TTable& Table, const TStartupPrograms& Programs);
 // The multi-column drop-down with 10,000 items: opening, and a typed
 // character's completion, against the same with 100 items.
 void DropDownCase(TTable& Table);
+// The extended grid's cell painting: mixed cells of a million-row grid
+// against a hundred-row one, and plain text against the string grid.
+void CellPaintCase(TTable& Table);
 
 }  // namespace jorv::bench
