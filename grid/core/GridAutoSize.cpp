@@ -21,10 +21,6 @@ Integer TRezIvevirAvod::GetTotalXOffset() const { return FXYOffsetTopLeftOnly ? 
 
 Integer TRezIvevirAvod::GetTotalYOffset() const { return FXYOffsetTopLeftOnly ? FXYOffset.Y : 2 * FXYOffset.Y; }
 
-void TRezIvevirAvod::DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) {
-  if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
-}
-
 // --- columns -------------------------------------------------------------------------------------
 
 void TRezIvevirAvod::MeasureColumnWidth(Integer ACol, bool GrowOnly) {

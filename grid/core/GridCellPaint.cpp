@@ -76,7 +76,7 @@ void TRezIvevirAvod::DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer 
   GetCellGraphicInfo(P.RCol, ARow, P.Graphic, P.GraphicW, P.GraphicH, P.GraphicHA, P.GraphicVA, P.AllowText);
   if (P.RCol == 0 && P.Graphic && P.Graphic->CellType() == ctNode)
     if (TCellProperties* Props = ExistingProps(0, ARow)) P.GraphicW = Props->NodeLevel() * 12 + 4;
-  const bool HasFocus = HandleAllocated() && ::GetFocus() == Handle();
+  const bool HasFocus = GridHasFocus(this);
   if (P.State.Contains(gdSelected) && !HasFocus && FSelectionColor == clNone) Canvas->Brush()->SetColor(clHighlight);
   ZoomFont(Canvas->Font());
   P.KeptBrush = Canvas->Brush()->Color();

@@ -32,4 +32,18 @@ struct TCellPaint {
   TColor URLColor = clNone;
 };
 
+// The keyboard focus, asked of the window system once per paint pass: each
+// question is a trip to it, and a screen of cells asks thousands of times.
+struct TPaintFocus {
+  const TRezIvevirAvod* Grid = nullptr;
+  bool Focused = false;
+};
+inline TPaintFocus& PaintFocus() {
+  static TPaintFocus Focus;
+  return Focus;
+}
+// Whether the grid's window has the focus; during the grid's own paint
+// pass, as it was when the pass began.
+bool GridHasFocus(TRezIvevirAvod* Grid);
+
 }  // namespace jorv::grid

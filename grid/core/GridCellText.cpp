@@ -42,7 +42,7 @@ TSize TRezIvevirAvod::DrawCellHTML(TCanvas* Canvas, const String& Text, const TR
 
 void TRezIvevirAvod::DrawCellText(TCellPaint& P) {
   TCanvas* C = P.Canvas;
-  const bool HasFocus = HandleAllocated() && ::GetFocus() == Handle();
+  const bool HasFocus = GridHasFocus(this);
   P.URLColor = FURLColor;
   const bool RowSelected = Options().Contains(goRowSelect) && Selection().Top <= P.ARow &&
                            P.ARow <= Selection().Bottom && P.RCol >= FixedCols() &&

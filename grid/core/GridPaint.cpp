@@ -3,7 +3,7 @@
 // follow the mouse while a column or row is sized.
 #include <algorithm>
 #include "dropdown/DropDownPaint.h"
-#include "grid/core/RezIvevirAvod.h"
+#include "grid/core/GridCellPaintState.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Brush.h"
 #include "platform/gfx/Canvas.h"
@@ -13,7 +13,15 @@
 
 namespace jorv::grid {
 
+bool GridHasFocus(TRezIvevirAvod* Grid) {
+  if (PaintFocus().Grid == Grid) return PaintFocus().Focused;
+  return Grid->HandleAllocated() && ::GetFocus() == Grid->Handle();
+}
+
 void TRezIvevirAvod::Paint() {
+  const TPaintFocus Outer = PaintFocus();
+  PaintFocus() = TPaintFocus{this, HandleAllocated() && ::GetFocus() == Handle()};
+  TScopeExit Restore([Outer] { PaintFocus() = Outer; });
   TCanvas* C = Canvas();
   C->Pen()->SetStyle(psSolid);
   C->Brush()->SetStyle(bsSolid);

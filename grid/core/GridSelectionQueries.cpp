@@ -1,16 +1,17 @@
 // The questions about selection and row flags that painting asks for every
 // cell it draws: whether a cell, a disjunct row or column is selected,
 // whether the selection shows at all, and whether a row is modified or
-// enabled; and the small answers of the fixed-cell hover look.
+// enabled; the small answers of the fixed-cell hover look; and the width
+// hook of automatic column sizing.
 #include <algorithm>
-#include "grid/core/RezIvevirAvod.h"
+#include "grid/core/GridCellPaintState.h"
 #include "platform/rtl/List.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace jorv::grid {
 
 bool TRezIvevirAvod::IsSelectionVisible() {
-  return FShowSelection && (!FAutoHideSelection || (HandleAllocated() && ::GetFocus() == Handle()));
+  return FShowSelection && (!FAutoHideSelection || GridHasFocus(this));
 }
 
 bool TRezIvevirAvod::GetRowSelect(Integer ARow) {
@@ -40,11 +41,11 @@ bool TRezIvevirAvod::IsSelected(Integer ACol, Integer ARow) {
   return Selection().Contains(ACol, ARow);
 }
 
-bool TRezIvevirAvod::GetRowModified(Integer ARow) {
+bool TRezIvevirAvod::GetRowModified(Integer ARow) const {
   return ARow >= 0 && ARow < FModifiedRows->Count() && FModifiedRows->Items(ARow) == 1;
 }
 
-bool TRezIvevirAvod::GetRowEnabled(Integer ARow) {
+bool TRezIvevirAvod::GetRowEnabled(Integer ARow) const {
   return ARow < 0 || ARow >= FEnabledRows->Count() || FEnabledRows->Items(ARow) == 0;
 }
 
@@ -61,6 +62,10 @@ bool TRezIvevirAvod::DoCanShowFixedDropDown(Integer ACol) {
   bool CanShow = true;
   if (OnCanShowFixedDropDown) OnCanShowFixedDropDown(this, ACol, CanShow);
   return CanShow;
+}
+
+void TRezIvevirAvod::DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) {
+  if (OnUpdateColumnSize) OnUpdateColumnSize(this, ACol, AWidth);
 }
 
 }  // namespace jorv::grid

@@ -988,7 +988,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // Draws or erases (XOR) the line that follows a sized column or row.
   void DrawColSizingLine(Integer X);
   void DrawRowSizingLine(Integer Y);
-  virtual bool IsDataEditing() { return false; }
   // ACol is a real column; VS measures the wrapped height inside the cell,
   // SB leaves room for a scroll bar or button.
   TSize GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB);
@@ -1019,16 +1018,18 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   static void PlaceRotatedText(TRect& Rect, TAlignment HAlign, TVAlignment VAlign, Integer A, Integer B,
                                Integer C, Integer D, Integer Angle);
   static void InvalidateCellRange(TRezIvevirAvod* Grid, const TGridRect& Cells);
-  virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth);
-  // Selection and row flags as painting reads them.
   bool IsSelectionVisible();
+  bool IsHoverFixedCell(Integer ACol, Integer ARow);
+  virtual bool DoCanShowFixedDropDown(Integer ACol);
+  // Members of the selection, the editing and the column sizing that the
+  // painting needs (GridSelectionQueries.cpp); with those built, these go.
   bool GetRowSelect(Integer ARow);
   bool GetColSelect(Integer ACol);
   bool IsSelected(Integer ACol, Integer ARow);
-  bool GetRowModified(Integer ARow);
-  bool GetRowEnabled(Integer ARow);
-  bool IsHoverFixedCell(Integer ACol, Integer ARow);
-  virtual bool DoCanShowFixedDropDown(Integer ACol);
+  bool GetRowModified(Integer ARow) const;
+  bool GetRowEnabled(Integer ARow) const;
+  virtual bool IsDataEditing() { return false; }
+  virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth);
   JORV_XGRID_PLAIN(Integer, MinColWidth, 0)
   JORV_XGRID_PLAIN(Integer, MaxColWidth, 0)
   JORV_XGRID_PLAIN(Integer, MinRowHeight, 0)
@@ -1081,11 +1082,12 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   String RichPlainText(const String& Text, TFont* AFont);
   void MeasureColumnWidth(Integer ACol, bool GrowOnly);
   void MeasureRowHeight(Integer ARow, bool GrowOnly);
-  // A mouse selection is under way; an inplace edit is open; the fixed
-  // cell's drop-down button is pressed; rows can be disabled.
+  // A mouse selection is under way; the fixed cell's drop-down button is
+  // pressed.
   bool FMouseDown = false;
-  bool FEditing = false;
   bool FDropDownDown = false;
+  // An inplace edit is open; rows can be disabled (GridSelectionQueries.cpp).
+  bool FEditing = false;
   bool FUseEnabledRows = false;
   TRichEdit* FPaintRichEdit = nullptr;
   std::unique_ptr<TBitmap> FMeasureBitmap;

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <vector>
+#include "grid/base/GridFocusWindow.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Brush.h"
@@ -406,5 +407,50 @@ TEST(GridPaint, SizingLineReachesTheBottomAndErasesItself) {
   S.Grid->DrawColSizingLine(50);
   GdiFlush();
   EXPECT_EQ(GetPixel(DC, 50, S.Grid->ClientHeight() - 4), Before);
+  ReleaseDC(S.Grid->Handle(), DC);
+}
+
+// The overlay frames the current cell 4 pixels out at the left and top and
+// 5 at the right and bottom, and goes when the cell scrolls out of view.
+TEST(GridPaint, FocusOverlayFramesTheCell) {
+  TShownGrid S;
+  S.Grid->SetRowCount(40);
+  S.Grid->SetRow(2);
+  S.Grid->SetCol(2);
+  Pump();
+  const TRect Cell = S.Cell(2, 2);
+  S.Grid->ShowFocusWindow(Cell);
+  HWND Overlay = S.Grid->FocusWindow()->Handle();
+  RECT W{};
+  GetWindowRect(Overlay, &W);
+  const TPoint At = S.Grid->ClientToScreen(TPoint{Cell.Left, Cell.Top});
+  EXPECT_EQ(W.left, At.X - 4);
+  EXPECT_EQ(W.top, At.Y - 4);
+  EXPECT_EQ(W.right - W.left, Cell.Width() + 9);
+  EXPECT_EQ(W.bottom - W.top, Cell.Height() + 9);
+  S.Grid->SetTopRow(20);
+  S.Grid->UpdateFocusWindow();
+  EXPECT_FALSE(IsWindowVisible(Overlay));
+  S.Grid->HideFocusWindow();
+}
+
+// The looks with a coloured border draw it over the window frame, and no
+// flat grid does unless its look is the custom one.
+TEST(GridPaint, ColouredBorderOverTheFrame) {
+  TShownGrid S;
+  S.Grid->SetLook(glXP);
+  S.Grid->SetFitCellsInGrid(true);
+  S.Grid->SetBorderColor(0x0000FF);
+  RedrawWindow(S.Grid->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump();
+  HDC DC = GetWindowDC(S.Grid->Handle());
+  EXPECT_EQ(GetPixel(DC, 1, 10), 0x0000FFu);
+  ReleaseDC(S.Grid->Handle(), DC);
+  S.Grid->SetFlat(true);
+  S.Grid->SetBorderColor(0x00FF00);
+  RedrawWindow(S.Grid->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  Pump();
+  DC = GetWindowDC(S.Grid->Handle());
+  EXPECT_NE(GetPixel(DC, 1, 10), 0x00FF00u);
   ReleaseDC(S.Grid->Handle(), DC);
 }
