@@ -13,6 +13,23 @@
 
 namespace jorv::grid {
 
+namespace {
+
+// A font that already is what it would become keeps its system object:
+// each assignment makes a new one, and a cell's look is worked out more
+// than once per paint.
+void AssignFont(TFont* Target, TFont* Source) {
+  if (Target->Name() == Source->Name() && Target->Height() == Source->Height() &&
+      Target->PixelsPerInch() == Source->PixelsPerInch() && Target->Style() == Source->Style() &&
+      Target->Color() == Source->Color() && Target->Charset() == Source->Charset() &&
+      Target->Pitch() == Source->Pitch() && Target->Orientation() == Source->Orientation() &&
+      Target->Quality() == Source->Quality())
+    return;
+  Target->Assign(Source);
+}
+
+}  // namespace
+
 TColor TRezIvevirAvod::MixSelectionColor(TColor Sel, TColor Base, Integer Factor) {
   if (Factor >= 100) return Sel;
   if (Factor < 1 || Sel == clNone) return Base;
@@ -94,7 +111,7 @@ bool TRezIvevirAvod::CellBaseLook(Integer ACol, Integer RCol, Integer ARow, TGri
   const bool PrintFonts = Print && !FPrintSettings->UseDisplayFont();
   TFont* Normal = PrintFonts ? FPrintSettings->Font() : Font();
   TFont* FixedF = PrintFonts ? FPrintSettings->FixedFont() : FFixedFont.get();
-  AFont->Assign(FixedArea ? FixedF : Normal);
+  AssignFont(AFont, FixedArea ? FixedF : Normal);
   ABrush->SetColor(clNone);
   AColorTo = AMirrorColor = AMirrorColorTo = clNone;
   bool OwnBrush = false;
@@ -118,7 +135,7 @@ bool TRezIvevirAvod::CellBaseLook(Integer ACol, Integer RCol, Integer ARow, TGri
   const bool Fixed = IsFixed(ACol, ARow) || FixedArea;
   if (Fixed && !OwnBrush && !Print) {
     ABrush->SetColor(FixedColor());
-    AFont->Assign(FixedF);
+    AssignFont(AFont, FixedF);
     AState.Include(gdFixed);
   }
   if (Fixed && !OwnBrush && FLook > glClassic && FLook != glListView) {
