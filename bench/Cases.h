@@ -31,5 +31,8 @@ void StartupCase(TTable& Table, const TStartupPrograms& Programs);
 void DropDownCase(TTable& Table);
 // Sorting a million-row extended grid by a text and by a number column.
 void GridSortCase(TTable& Table);
+// The extended grid's cell painting: mixed cells of a million-row grid
+// against a hundred-row one, and plain text against the string grid.
+void CellPaintCase(TTable& Table);
 
 }  // namespace jorv::bench

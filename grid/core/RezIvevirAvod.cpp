@@ -295,6 +295,9 @@ void TRezIvevirAvod::Loaded() {
   FFixedColsMin = FixedCols();
   FMaxColCount = ColCount();
   FMaxRowCount = RowCount();
+  // A grid from a form never sizes its rows or columns below these.
+  FMinRowHeight = DefaultRowHeight();
+  FMinColWidth = 10;
   FLoaded = true;
   if (Options().Contains(goAlwaysShowEditor)) {
     FNavigation->SetAlwaysEdit(true);

@@ -26,6 +26,7 @@ class THintWindow;
 class TTimer;
 class TCustomImageList;
 class TScrollBar;
+class TRichEdit;
 class TList;
 namespace foundation {
 class THTMLPictureCache;
@@ -61,6 +62,7 @@ class TGrdSpinEdit;
 class TGrdDateTimePicker;
 class TExDateTimePicker;
 class TRezIvevirAvodCheck;
+struct TCellPaint;
 
 #define JORV_XGRID_PLAIN(Type, Name, Default)        \
  public:                                             \
@@ -1421,6 +1423,117 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TExColorPickerDropDown* FEditColorPicker = nullptr;
   TExImagePickerDropDown* FEditImagePicker = nullptr;
   TExControlDropDown* FEditControlPicker = nullptr;
+  // Cell painting, text extents and automatic sizing (GridVisualProps.cpp,
+  // GridCellPaint.cpp, GridCellText.cpp, GridPaint.cpp, GridTextExtent.cpp,
+  // GridAutoSize.cpp, GridSelectionQueries.cpp).
+  void GetVisualProperties(Integer ACol, Integer ARow, TGridDrawState& AState, bool Print, bool Select, bool Remap,
+                           TBrush* ABrush, TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo,
+                           TFont* AFont, TAlignment& HA, TVAlignment& VA, bool& WW,
+                           TCellGradientDirection& GD) override;
+  void GetFontProperties(Integer ACol, Integer RCol, Integer ARow, TGridDrawState& AState, TFont* AFont,
+                         TBrush* ABrush, bool Remap);
+  // ACol is a real column.
+  void GetCellAlignment(Integer ACol, Integer ARow, TAlignment& HA, TVAlignment& VA);
+  static TColor MixSelectionColor(TColor Sel, TColor Base, Integer Factor);
+  static TColor MixSelectionColorIf(TColor Sel, TColor Base, bool Mixer, Integer Factor);
+  virtual String GetFormattedCell(Integer ACol, Integer ARow);
+  void DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect,
+                           TGridDrawState AState) override;
+  void DrawCellBorders(TCanvas* Canvas, Integer RCol, Integer ARow, TRect ARect);
+  // Draws or erases (XOR) the line that follows a sized column or row.
+  void DrawColSizingLine(Integer X);
+  void DrawRowSizingLine(Integer Y);
+  // ACol is a real column; VS measures the wrapped height inside the cell,
+  // SB leaves room for a scroll bar or button.
+  TSize GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB);
+  void MeasureCellText(Integer RCol, Integer DCol, TSize& Size, bool SB, bool VS, bool Unbounded, Integer ARow);
+  void RenderRichTextCell(Integer RCol, Integer ARow, TRect Rect, TCanvas* Canvas);
+  // Draws, or with Measure only measures, a cell's HTML text.
+  TSize DrawCellHTML(TCanvas* Canvas, const String& Text, const TRect& Rect, bool Measure, TColor URLColor,
+                     Integer HoverAnchor);
+  void AutoSizeColumns(bool DoFixedCols, Integer Padding);
+  void AutoGrowColumns(bool DoFixedCols, Integer Padding);
+  void AutoSizeCol(Integer ACol, Integer Padding);
+  void AutoGrowCol(Integer ACol, Integer Padding);
+  void AutoSizeRows(bool DoFixedRows, Integer Padding);
+  void AutoSizeRow(Integer ARow, Integer Padding);
+  void AutoSizeCells(bool DoFixedCells, Integer PaddingX, Integer PaddingY);
+  void AutoFitColumns(bool DoFixedCells);
+  void SizeToCols();
+  void SizeToRows();
+  void SizeToCells();
+  void AutoNumberCol(Integer ACol);
+  void AutoNumberRow(Integer ARow);
+  void SizeRowToLines(Integer ARow, Integer Lines, Integer Extra);
+  Integer MaxLinesInRow(Integer ARow);
+  Integer GetTotalXOffset() const;
+  Integer GetTotalYOffset() const;
+  void CalcRotatedTextRect(TRect& Rect, TSize& Size, TVAlignment VAlign, TAlignment HAlign, const String& Text,
+                           Integer Angle);
+  static void PlaceRotatedText(TRect& Rect, TAlignment HAlign, TVAlignment VAlign, Integer A, Integer B,
+                               Integer C, Integer D, Integer Angle);
+  static void InvalidateCellRange(TRezIvevirAvod* Grid, const TGridRect& Cells);
+  bool IsSelectionVisible();
+  bool IsHoverFixedCell(Integer ACol, Integer ARow);
+  virtual bool DoCanShowFixedDropDown(Integer ACol);
+  JORV_XGRID_PLAIN(Integer, MinColWidth, 0)
+  JORV_XGRID_PLAIN(Integer, MaxColWidth, 0)
+  JORV_XGRID_PLAIN(Integer, MinRowHeight, 0)
+  JORV_XGRID_PLAIN(Integer, MaxRowHeight, 0)
+  JORV_XGRID_PLAIN(bool, SizeGrowOnly, false)
+  JORV_XGRID_PLAIN(Integer, AutoNumberStart, 0)
+  JORV_XGRID_PLAIN(Integer, AutoNumberOffset, 0)
+  JORV_XGRID_PLAIN(TSortDirection, AutoNumberDirection, sdAscending)
+  JORV_XGRID_REPAINT(bool, NoDefaultDraw, false)
+  JORV_XGRID_REPAINT(bool, NoImageAndText, false)
+  JORV_XGRID_REPAINT(TColor, SelectionRectangleColor, clBlack)
+
+ protected:
+  void Paint() override;
+  void PaintEmptyArea();
+  void ApplyCellFont(TCellProperties* P, TFont* AFont);
+  bool CellBaseLook(Integer ACol, Integer RCol, Integer ARow, TGridDrawState& AState, bool Print, TBrush* ABrush,
+                    TColor& AColorTo, TColor& AMirrorColor, TColor& AMirrorColorTo, TFont* AFont, bool& WW,
+                    TCellGradientDirection& GD);
+  TColor DefaultCellBrush(Integer ACol, Integer ARow, bool Print);
+  void ApplyAutoColors(Integer RCol, Integer ARow, TBrush* ABrush, TFont* AFont);
+  void ZoomFont(TFont* AFont);
+  void DrawFixedCellLook(TCellPaint& P);
+  void DrawHoveredFixedCell(TCellPaint& P, bool Moving);
+  Integer DrawRowIndicator(TCellPaint& P);
+  void DrawListViewHeader(TCellPaint& P);
+  void DrawEditorButtons(TCellPaint& P);
+  void DrawFixedCellEdges(TCellPaint& P);
+  void DrawCellGraphicLayer(TCellPaint& P);
+  void DrawCellFocus(TCellPaint& P, bool HasFocus);
+  void DrawDesignColumnNumber(TCellPaint& P);
+  void DrawCellText(TCellPaint& P);
+  void DisjunctTextColors(TCellPaint& P);
+  void DrawCellBackground(TCellPaint& P, const TRect& TextRect, bool HasFocus);
+  void DrawSelectionRectangle(TCellPaint& P);
+  void PlaceTextRect(TCellPaint& P, TRect& R);
+  bool IsSortHeaderCell(Integer RCol, Integer ARow);
+  static Integer SortIndicatorY(const TRect& R, TVAlignment VA);
+  void DrawHTMLCellText(TCellPaint& P, TRect R, const String& Text);
+  TTextFormat PlainTextFlags(const TCellPaint& P, String& Text);
+  void DrawPlainCellText(TCellPaint& P, TRect R, String Text, Integer ErrFrom, Integer ErrLen);
+  void DrawTextLines(TCanvas* C, const TRect& R, const String& Text, Integer Lines, TTextFormat Flags);
+  TCanvas* MeasureCanvas();
+  TRect MeasureCellRect(Integer DCol, Integer ARow);
+  TSize MeasureWrapped(TCanvas* C, String Text, TRect R, bool Rotated, bool Unbounded, Integer DCol, Integer ARow);
+  TSize MeasureLines(TCanvas* C, const String& Text, Integer Kind);
+  static TSize RotatedExtent(TSize Size, Integer Angle);
+  TRichEdit* PaintRichEdit();
+  void LoadRichCell(const String& Text);
+  String RichPlainText(const String& Text, TFont* AFont);
+  void MeasureColumnWidth(Integer ACol, bool GrowOnly);
+  void MeasureRowHeight(Integer ARow, bool GrowOnly);
+  // A mouse selection is under way; the fixed cell's drop-down button is
+  // pressed.
+  bool FMouseDown = false;
+  bool FDropDownDown = false;
+  TRichEdit* FPaintRichEdit = nullptr;
+  std::unique_ptr<TBitmap> FMeasureBitmap;
 
  public:
 
