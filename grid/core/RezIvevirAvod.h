@@ -1627,7 +1627,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool FNilObjects = false;
   bool FBlockCellChange = false;
   bool FUseEnabledRows = false;
-  bool FEntered = false;
   bool FForceSel = false;
   // The framework's first current row.
   Integer FLastReportedRow = 1;
