@@ -870,6 +870,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void ForCalcRows(Integer ACol, Integer FromRow, Integer ToRow, bool NodeRule, TVisit&& Visit);
   void CalcFooterCell(Integer ACol, TColumnCalcType Kind);
   void ApplyTickedValues(Integer Col, TDropCheckList* List);
+  Integer FilterEntryIndex(const String& Shown, Integer Fallback);
   static bool IsChosenValue(const TFilterData* Chosen, const String& Shown, const void* Carried);
   // The text of a row that a filter item tests.
   String FilterCellText(const TFilterData* Item, Integer ARow);

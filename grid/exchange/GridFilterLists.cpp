@@ -101,15 +101,18 @@ bool TRezIvevirAvod::FilterDropDownValues(Integer ACol, bool AQuick) {
   return List->Count() > 0;
 }
 
-void TRezIvevirAvod::FilterListSelect(TObject*, Integer ItemIndex) {
+void TRezIvevirAvod::FilterListSelect(TObject* Sender, Integer ItemIndex) {
   const Integer Col = FFilterCol;
   FFilterCol = -1;
   if (Col < 0 || ItemIndex < 0) return;
   if (HandleAllocated() && CanFocus()) SetFocus();
+  auto* List = dynamic_cast<TCustomListBox*>(Sender);
+  const String Picked = List && ItemIndex < List->Count() ? List->Items()->Strings(ItemIndex) : String();
   FilterDropDownValues(Col, false);
-  if (ItemIndex >= FFilterList->Count()) return;
-  const String Entry = FFilterList->Strings(ItemIndex);
-  const TFilterListValue* Carried = CarriedValue(FFilterList.get(), ItemIndex);
+  const Integer At = List ? FilterEntryIndex(Picked, ItemIndex) : ItemIndex;
+  if (At < 0 || At >= FFilterList->Count()) return;
+  const String Entry = FFilterList->Strings(At);
+  const TFilterListValue* Carried = CarriedValue(FFilterList.get(), At);
   String Shown = Carried ? Carried->Value : ShownPart(Entry);
   String Condition = ConditionPart(Entry);
   String Literal = Carried ? Carried->Value : String();
@@ -140,6 +143,22 @@ void TRezIvevirAvod::FilterListSelect(TObject*, Integer ItemIndex) {
   DoFilterDone();
 }
 
+// The entry of the refilled value list that a list item shows: the value
+// lists of one column may differ between fills (hidden rows' values join
+// once the column has a condition), so items are found by what they show;
+// Fallback when the item is gone.
+Integer TRezIvevirAvod::FilterEntryIndex(const String& Shown, Integer Fallback) {
+  if (Fallback >= 0 && Fallback < FFilterList->Count()) {
+    const TFilterListValue* Carried = CarriedValue(FFilterList.get(), Fallback);
+    if ((Carried ? Carried->Value : ShownPart(FFilterList->Strings(Fallback))) == Shown) return Fallback;
+  }
+  for (Integer i = 0; i < FFilterList->Count(); ++i) {
+    const TFilterListValue* Carried = CarriedValue(FFilterList.get(), i);
+    if ((Carried ? Carried->Value : ShownPart(FFilterList->Strings(i))) == Shown) return i;
+  }
+  return -1;
+}
+
 void TRezIvevirAvod::FilterCheckListClick(TObject* Sender, Integer ItemIndex) {
   const Integer Col = FFilterCol;
   auto* List = dynamic_cast<TDropCheckList*>(Sender);
@@ -167,10 +186,12 @@ void TRezIvevirAvod::ApplyTickedValues(Integer Col, TDropCheckList* List) {
   String Joined, Shown;
   std::vector<String> Values;
   bool AllLiteral = true;
-  for (Integer i = 0; i < List->Count() && i < FFilterList->Count(); ++i) {
+  for (Integer i = 0; i < List->Count(); ++i) {
     if (!List->Checked(i)) continue;
-    const String Entry = FFilterList->Strings(i);
-    const TFilterListValue* Carried = CarriedValue(FFilterList.get(), i);
+    const Integer At = FilterEntryIndex(List->Items()->Strings(i), i);
+    if (At < 0) continue;
+    const String Entry = FFilterList->Strings(At);
+    const TFilterListValue* Carried = CarriedValue(FFilterList.get(), At);
     String Condition;
     if (Entry != FFilterDropDownClear && Entry != FFilterDropDownCheckUnCheckAll) {
       if (Entry.find(L'=') != String::npos) Condition = ConditionPart(Entry);
