@@ -26,5 +26,9 @@ void StartupCase(TTable& Table, const TStartupPrograms& Programs);
 // The multi-column drop-down with 10,000 items: opening, and a typed
 // character's completion, against the same with 100 items.
 void DropDownCase(TTable& Table);
+// Filtering a million-row grid and the distinct values of a column.
+void FilterCase(TTable& Table);
+// Column calculations and the footer row over a million rows.
+void CalculationsCase(TTable& Table);
 
 }  // namespace jorv::bench

@@ -2,6 +2,7 @@
 // and removing filters as levels of the hidden-row store. A level comes
 // back whole, with the cells its rows took along.
 #include <cmath>
+#include <utility>
 #include "foundation/FilterMatch.h"
 #include "foundation/TextUtils.h"
 #include "foundation/ValueUtils.h"
@@ -15,11 +16,13 @@ using namespace jorv::foundation;
 namespace {
 
 // Blanks and control characters at both ends go.
-String TrimmedCellText(const String& Text) {
+String TrimmedCellText(String Text) {
   size_t First = 0, Last = Text.size();
   while (First < Last && Text[First] <= L' ') ++First;
   while (Last > First && Text[Last - 1] <= L' ') --Last;
-  return First == 0 && Last == Text.size() ? Text : Text.substr(First, Last - First);
+  if (Last < Text.size()) Text.erase(Last);
+  if (First > 0) Text.erase(0, First);
+  return Text;
 }
 
 String UpperAToZ(String Text) {
@@ -41,7 +44,8 @@ bool MatchCellText(const TFilterData* Item, String Text) {
   if (At != String::npos && At + Suffix.size() == Text.size()) Text.erase(At);
   if (Item->Condition().empty()) return true;
   if (Item->HasLiteral()) return Item->MatchesLiteral(Text);
-  String Condition = Item->RemoveAccented() ? FoldAccents(Item->Condition()) : Item->Condition();
+  const String Folded = Item->RemoveAccented() ? FoldAccents(Item->Condition()) : String();
+  const String& Condition = Item->RemoveAccented() ? Folded : Item->Condition();
   if (Item->Method() == fmLiteral) return Condition == L"\"\"" ? Text.empty() : Condition == Text;
   try {
     return MatchFilterExpression(Condition, Text, Item->CaseSensitive());
@@ -76,7 +80,7 @@ bool TRezIvevirAvod::MatchFilterRow(Integer ARow) {
     String Text = TrimmedCellText(FilterCellText(Item, ARow));
     if (Item->RemoveAccented()) Text = FoldAccents(Text);
     if (Text.find(L"|\\") != String::npos) Text = MarkedTextToWide(Text);
-    const bool Match = Item->Data() == fcRow ? MatchWholeRow(Item, Text) : MatchCellText(Item, Text);
+    const bool Match = Item->Data() == fcRow ? MatchWholeRow(Item, Text) : MatchCellText(Item, std::move(Text));
     switch (Item->Operation()) {
       case foAND: Result = Result && Match; break;
       case foXOR: Result = Result != Match; break;

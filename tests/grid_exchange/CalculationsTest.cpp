@@ -5,6 +5,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/exchange/FooterPanel.h"
 #include "platform/rtl/SysUtils.h"
+#include "tests/support/ui/Gui.h"
 
 using namespace jorv;
 using namespace jorv::grid;
@@ -131,6 +132,43 @@ TEST(GridFooter, TemplatesTakeTheCurrentRowsTexts) {
   EXPECT_EQ(ExpandFooterTemplate(&G.Grid, L"Total: <#2>", 1), L"Total: 42");
   EXPECT_EQ(ExpandFooterTemplate(&G.Grid, L"<#x>|<#1>", 2), L"|pears");
   EXPECT_EQ(ExpandFooterTemplate(&G.Grid, L"open <#1", 1), L"open <#1");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(GridFooter, AClickOnTheFooterReportsTheColumnUnderIt) {
+  test::TTestForm Form(420, 240);
+  auto* Grid = new TRezIvevirAvod(Form.Get());
+  Grid->SetParent(Form.Get());
+  Grid->SetBounds(0, 0, 400, 220);
+  Grid->SetColCount(4);
+  Grid->SetRowCount(6);
+  Grid->SetFixedRows(1);
+  Grid->SetFixedCols(1);
+  for (Integer r = 1; r < 5; ++r) Grid->SetCells(2, r, IntToStr(r));
+  Grid->FloatingFooter()->SetHeight(Grid->DefaultRowHeight());
+  Grid->FloatingFooter()->SetColor(TColor(0x00D0F0));
+  Grid->FloatingFooter()->SetVisible(true);
+  Grid->FloatingFooter()->SetColumnCalc(2, acSUM);
+  test::Pump();
+  TFooterPanel* Panel = Grid->FooterPanel();
+  ASSERT_TRUE(Panel->Visible());
+  EXPECT_EQ(Panel->Top() + Panel->Height(), Grid->ClientHeight());
+  EXPECT_EQ(Grid->GetCells(2, 5), L"10.00");
+  Integer ClickedRow = -1, ClickedCol = -1;
+  Grid->OnClickCell = [&](TObject*, Integer ARow, Integer ACol) { ClickedRow = ARow, ClickedCol = ACol; };
+  const Integer X = Grid->GetColWidths(0) + Grid->GetColWidths(1) + 5;
+  test::Click(Panel, X, Panel->Height() / 2);
+  test::Pump();
+  EXPECT_EQ(ClickedRow, 5);
+  EXPECT_EQ(ClickedCol, 2);
+  // A look at it: JORV_SNAPSHOTS names a folder for the picture.
+  if (const wchar_t* Dir = _wgetenv(L"JORV_SNAPSHOTS")) {
+    test::TRendered Whole(Form.Get());
+    Whole.Bitmap().SaveToFile(String(Dir) + L"\\footer.bmp");
+  }
 }
 
 }  // namespace
