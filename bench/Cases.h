@@ -34,5 +34,9 @@ void GridSortCase(TTable& Table);
 // The extended grid's cell painting: mixed cells of a million-row grid
 // against a hundred-row one, and plain text against the string grid.
 void CellPaintCase(TTable& Table);
+// Filtering a million-row grid and the distinct values of a column.
+void FilterCase(TTable& Table);
+// Column calculations and the footer row over a million rows.
+void CalculationsCase(TTable& Table);
 
 }  // namespace jorv::bench

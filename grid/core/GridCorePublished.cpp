@@ -35,7 +35,7 @@ const TEnumInfo PenStyleNames{{L"psSolid", L"psDash", L"psDot", L"psDashDot", L"
                                L"psInsideFrame"}};
 const TEnumInfo OrientationNames{{L"poPortrait", L"poLandscape"}};
 const TEnumInfo FitToPageNames{{L"fpNever", L"fpGrow", L"fpShrink", L"fpAlways", L"fpCustom"}};
-const TEnumInfo FooterStyleNames{{L"fsFixedLastRow", L"fsColumnPreview", L"fsCustomPreview"}};
+const TEnumInfo FooterStyleNames{{L"fsFixedLastRow", L"fsColumnPreview", L"fsCustomPreview", L"fsCustomPaint"}};
 const TEnumInfo FilterCellsNames{{L"fcVirtual", L"fcNormal", L"fcStripHTML", L"fcCalculated", L"fcRow"}};
 const TEnumInfo FilterOperationNames{{L"foSHORT", L"foNONE", L"foAND", L"foXOR", L"foOR"}};
 const TEnumInfo FilterMethodNames{{L"fmExpression", L"fmLiteral"}};

@@ -258,6 +258,9 @@ void TFilterData::Assign(TPersistent* Source) {
   FSuffix = F->FSuffix;
   FOperation = F->FOperation;
   FRemoveAccented = F->FRemoveAccented;
+  FLiteralValues = F->FLiteralValues;
+  FLiteralKind = F->FLiteralKind;
+  FLiteralKeys.clear();
   Changed(false);
 }
 

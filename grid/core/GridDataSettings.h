@@ -4,6 +4,7 @@
 // edit row, column sizes, node rows and drag and drop. They hold values;
 // what the values steer lives in the grid.
 #include <memory>
+#include <vector>
 #include "grid/core/GridCoreTypes.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Colors.h"
@@ -28,7 +29,7 @@ enum TPrintBorders : uint8_t {
 };
 enum TFitToPage : uint8_t { fpNever, fpGrow, fpShrink, fpAlways, fpCustom };
 enum TPrinterOrientation : uint8_t { poPortrait, poLandscape };
-enum TFooterStyle : uint8_t { fsFixedLastRow, fsColumnPreview, fsCustomPreview };
+enum TFooterStyle : uint8_t { fsFixedLastRow, fsColumnPreview, fsCustomPreview, fsCustomPaint };
 enum TFilterCells : uint8_t { fcVirtual, fcNormal, fcStripHTML, fcCalculated, fcRow };
 enum TFilterOperation : uint8_t { foSHORT, foNONE, foAND, foXOR, foOR };
 enum TFilterMethod : uint8_t { fmExpression, fmLiteral };
@@ -216,16 +217,33 @@ class TFloatingFooter : public TPersistent {
   explicit TFloatingFooter(TRezIvevirAvod* AGrid) : FGrid(AGrid) {}
   void Assign(TPersistent* Source) override;
 
-  JORV_XGRID_PLAIN(TColor, BorderColor, clNone)
+  // The writers that repaint, show or size the panel live with the footer
+  // panel (grid/exchange/FooterPanel.cpp).
+  TColor BorderColor() const { return FBorderColor; }
+  void SetBorderColor(TColor Value);
+  TColor Color() const { return FColor; }
+  void SetColor(TColor Value);
+  Integer Column() const { return FColumn; }
+  void SetColumn(Integer Value);
+  const String& CustomTemplate() const { return FCustomTemplate; }
+  void SetCustomTemplate(const String& Value);
+  TFooterStyle FooterStyle() const { return FFooterStyle; }
+  void SetFooterStyle(TFooterStyle Value);
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool Value);
+  Integer Height() const { return FHeight; }
+  void SetHeight(Integer Value);
+  // The calculation kind of a column's footer cell.
+  TColumnCalcType ColumnCalc(Integer ACol) const;
+  void SetColumnCalc(Integer ACol, TColumnCalcType Value);
+  void Invalidate();
+  // The extra row of the preview styles was added.
+  bool DidInc() const { return FDidInc; }
+
   JORV_XGRID_PLAIN(bool, CalculateHiddenRows, true)
-  JORV_XGRID_PLAIN(TColor, Color, clBtnFace)
-  JORV_XGRID_PLAIN(Integer, Column, 0)
-  JORV_XGRID_PLAIN(String, CustomTemplate, L"")
-  JORV_XGRID_PLAIN(TFooterStyle, FooterStyle, fsFixedLastRow)
-  JORV_XGRID_PLAIN(bool, ShowHint, false)
-  JORV_XGRID_PLAIN(bool, Visible, false)
   JORV_XGRID_PLAIN(bool, EnableCalculation, true)
-  JORV_XGRID_PLAIN(Integer, Height, 0)
 
  public:
   TCalcFooterEvent OnCalcFooter;
@@ -234,7 +252,18 @@ class TFloatingFooter : public TPersistent {
   TPersistent* GetOwner() const override;
 
  private:
+  // Adds or removes the extra row of the preview styles.
+  void FollowExtraRow();
   TRezIvevirAvod* FGrid = nullptr;
+  TColor FBorderColor = clNone;
+  TColor FColor = clBtnFace;
+  Integer FColumn = 0;
+  String FCustomTemplate;
+  TFooterStyle FFooterStyle = fsFixedLastRow;
+  bool FShowHint = false;
+  bool FVisible = false;
+  Integer FHeight = 0;
+  bool FDidInc = false;
 };
 
 class TFilterDropDown : public TPersistent {
@@ -313,7 +342,12 @@ class TFilterData : public TCollectionItem {
   SmallInt Column() const { return FColumn; }
   void SetColumn(SmallInt Value) { Store(FColumn, Value); }
   const String& Condition() const { return FCondition; }
-  void SetCondition(const String& Value) { Store(FCondition, Value); }
+  // A new condition drops the literal values it was made from.
+  void SetCondition(const String& Value) {
+    FLiteralValues.clear();
+    FLiteralKeys.clear();
+    Store(FCondition, Value);
+  }
   bool CaseSensitive() const { return FCaseSensitive; }
   void SetCaseSensitive(bool Value) { Store(FCaseSensitive, Value); }
   TFilterCells Data() const { return FData; }
@@ -334,6 +368,20 @@ class TFilterData : public TCollectionItem {
   String FriendlyName;
   TFilterType FilterType = ftNone;
 
+  // Sets Condition from Value and FilterType (grid/exchange).
+  void BuildCondition(const String& Value);
+  // The values a condition was built from (a typed value and its filter
+  // type, or values picked from a list, which are ftEqual), matched as
+  // they are: no wildcard, operator or quote in them is syntax. Set after
+  // Condition, which they stand for, and dropped by any later change of it.
+  const std::vector<String>& LiteralValues() const { return FLiteralValues; }
+  TFilterType LiteralKind() const { return FLiteralKind; }
+  void SetLiteral(TFilterType Kind, std::vector<String> Values);
+  bool HasLiteral() const { return !FLiteralValues.empty(); }
+  // Text prepared as the row test prepares it (trimmed, accents folded
+  // when asked): whether it meets the literal values.
+  bool MatchesLiteral(const String& Text) const;
+
  private:
   template <class T>
   void Store(T& Field, const T& Value) {
@@ -350,6 +398,13 @@ class TFilterData : public TCollectionItem {
   TFilterOperation FOperation = foSHORT;
   TFilterMethod FMethod = fmExpression;
   bool FRemoveAccented = false;
+  std::vector<String> FLiteralValues;
+  TFilterType FLiteralKind = ftEqual;
+  // The literal values as compared: folded and cased as the flags were
+  // when they were made, sorted.
+  mutable std::vector<String> FLiteralKeys;
+  mutable bool FKeysCaseSensitive = true;
+  mutable bool FKeysRemoveAccented = false;
 };
 
 // The filter's conditions; a change of any repaints the header row, where
@@ -359,6 +414,9 @@ class TFilter : public TOwnedCollection {
   explicit TFilter(TRezIvevirAvod* AGrid);
   // The only item joins with foNONE, every later one with foAND.
   TFilterData* Add();
+  // Appends like the collection's own Add: the index is not used and no
+  // operation is set (callers have always relied on appending).
+  TFilterData* Insert(Integer Index);
   TFilterData* Items(Integer Index) const { return static_cast<TFilterData*>(TCollection::Items(Index)); }
   // The first item of Col, made by Add when there is none.
   TFilterData* GetColFilter(Integer Col);

@@ -63,6 +63,12 @@ class TGrdDateTimePicker;
 class TExDateTimePicker;
 class TRezIvevirAvodCheck;
 struct TCellPaint;
+class TDropList;
+class TDropCheckList;
+class TFooterPanel;
+
+// The operation of RectCalc.
+enum TCalcType : uint8_t { ctSum, ctAvg, ctMin, ctMax };
 
 #define JORV_XGRID_PLAIN(Type, Name, Default)        \
  public:                                             \
@@ -723,8 +729,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   JORV_XGRID_PLAIN(bool, EnhTextSize, false)
   JORV_XGRID_PLAIN(bool, EnhRowColMove, true)
   JORV_XGRID_PLAIN(bool, ExcelStyleDecimalSeparator, false)
-  JORV_XGRID_PLAIN(bool, FilterActive, false)
-  JORV_XGRID_PLAIN(bool, FilterDropDownAuto, false)
   JORV_XGRID_PLAIN(bool, FilterDropDownMultiCol, true)
   JORV_XGRID_PLAIN(String, FilterDropDownClear, L"(All)")
   JORV_XGRID_PLAIN(bool, FilterDropDownCheck, false)
@@ -1071,6 +1075,104 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // A sorted list of the column's distinct texts, the caller's to free.
   std::unique_ptr<TStringList> DistinctValues(Integer ACol, bool CaseSensitive);
   String SelectedText();
+  // Row filtering, the filter value lists and the filter-edit row
+  // (grid/exchange). Each applied filter hides its failing rows as one
+  // level of the hidden-row store; removing a filter brings back its level.
+  bool FilterActive() const { return FFilterActive; }
+  void SetFilterActive(bool Value);
+  bool FilterDropDownAuto() const { return FFilterDropDownAuto; }
+  void SetFilterDropDownAuto(bool Value);
+  bool FilterIncremental() const { return FIncrementalFilter; }
+  void SetFilterIncremental(bool Value) { FIncrementalFilter = Value; }
+  virtual bool MatchFilterRow(Integer ARow);
+  void FilterRow(Integer ARow);
+  void ApplyFilter();
+  bool RemoveLastFilter();
+  void RemoveAllFilters();
+  void NarrowDown(const String& ACondition, Integer AColumn = -1) { NarrowDown(ACondition, false, AColumn); }
+  void NarrowDown(const String& ACondition, bool DoRemoveAccented, Integer AColumn);
+  bool IsNarrowDown() const { return FIsNarrowDown; }
+  virtual bool FilterDropDownValues(Integer ACol, bool AQuick);
+  virtual void FilterListSelect(TObject* Sender, Integer ItemIndex);
+  virtual void FilterCheckListClick(TObject* Sender, Integer ItemIndex);
+  void SetFilterEditCondition(Integer ACol, TFilterType AFilterType);
+  void FilterTypeMenuClick(TObject* Sender);
+  // Opens the value list of a column (a real column) under its cell in the
+  // filter drop-down row, as a click on the header's filter button does;
+  // false when the column has no values or OnFilterShow refused.
+  bool ShowFilterList(Integer ACol);
+  // Hides an open list, telling OnFilterClose.
+  void HideFilterLists();
+  Integer FilterCol() const { return FFilterCol; }
+  TStringList* FilterList() const { return FFilterList.get(); }
+  TDropList* FilterDropList();
+  TDropCheckList* FilterDropCheckList();
+  TPopupMenu* FilterTypeMenu();
+
+  // Column, row and range calculations, the footer row and the floating
+  // footer (grid/exchange).
+  double ColumnSum(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnAvg(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnMin(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnMax(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnStdDev(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnDistinct(Integer ACol, Integer FromRow, Integer ToRow);
+  Integer ColumnCount(Integer ACol, Integer FromRow, Integer ToRow);
+  double ColumnCustomCalc(Integer ACol, Integer FromRow, Integer ToRow);
+  double RowSum(Integer ARow, Integer FromCol, Integer ToCol);
+  double RowAvg(Integer ARow, Integer FromCol, Integer ToCol);
+  double RowMin(Integer ARow, Integer FromCol, Integer ToCol);
+  double RowMax(Integer ARow, Integer FromCol, Integer ToCol);
+  double RectCalc(TGridRect GR, TCalcType CalcType);
+  double RectSum(const TGridRect& GR) { return RectCalc(GR, ctSum); }
+  double RectAvg(const TGridRect& GR) { return RectCalc(GR, ctAvg); }
+  double RectMin(const TGridRect& GR) { return RectCalc(GR, ctMin); }
+  double RectMax(const TGridRect& GR) { return RectCalc(GR, ctMax); }
+  double SelectionSum() { return RectSum(Selection()); }
+  double SelectionAvg() { return RectAvg(Selection()); }
+  double SelectionMin() { return RectMin(Selection()); }
+  double SelectionMax() { return RectMax(Selection()); }
+  double CellToReal(Integer ACol, Integer ARow);
+  virtual void CalcFooter(Integer ACol);
+  virtual void CalcFooterRows(Integer ACol);
+  void UpdateFooter();
+  void FooterRowChanged() override;
+  virtual TFooterPanel* CreateFooterPanel();
+  // Made on first need through CreateFooterPanel, owned by the grid.
+  TFooterPanel* FooterPanel();
+  bool FooterPanelMade() const { return FFooterPanel != nullptr; }
+  // Follows the floating footer's visibility and style.
+  void FloatingFooterChanged();
+  // The text a footer cell shows when its calculation cannot be made.
+  static const wchar_t* const FooterCalcError;
+
+ protected:
+  // Rows of a column range as the calculations read them (GridCalculations.cpp).
+  template <class TVisit>
+  void ForCalcRows(Integer ACol, Integer FromRow, Integer ToRow, bool NodeRule, TVisit&& Visit);
+  void CalcFooterCell(Integer ACol, TColumnCalcType Kind);
+  void ApplyTickedValues(Integer Col, TDropCheckList* List);
+  Integer FilterEntryIndex(const String& Shown, Integer Fallback);
+  static bool IsChosenValue(const TFilterData* Chosen, const String& Shown, const void* Carried);
+  // The text of a row that a filter item tests.
+  String FilterCellText(const TFilterData* Item, Integer ARow);
+  void RestoreFilterFixedRows();
+  void UnHideLatestLevel();
+  void PlaceFilterList(TWinControl* List, Integer ACol, Integer Widest);
+  bool FFilterActive = false;
+  bool FFilterDropDownAuto = false;
+  Integer FFilterFixedRows = 0;
+  bool FIsNarrowDown = false;
+  String FLastFilter;
+  TDropList* FDropList = nullptr;
+  TDropCheckList* FDropCheckList = nullptr;
+  TPopupMenu* FFltrPopup = nullptr;
+  TFooterPanel* FFooterPanel = nullptr;
+  bool FInFooterCalc = false;
+  // The values behind the entries of FFilterList that the grid made.
+  std::vector<std::unique_ptr<TObject>> FFilterListValues;
+
+ public:
 
   // Published events.
   TAutoAdvanceEvent OnAutoAdvance;
