@@ -128,6 +128,7 @@ void TRezIvevirAvod::MakeLists() {
   FHiddenRows = std::make_unique<THiddenRowStore>(FGridItems.get());
   FFilter = std::make_unique<TFilter>(this);
   FBalloon = std::make_unique<TBalloonSettings>();
+  FBalloon->OnEnableChange = [this](TObject*) { BalloonEnableChanged(); };
   FShowModified = std::make_unique<TShowModified>();
   FShowModified->OnChange = [this](TObject*) { ShowModifiedChanged(); };
   FNotifierList = std::make_unique<TList>();
@@ -170,6 +171,7 @@ void TRezIvevirAvod::MakeRunTimeControls() {
 }
 
 TRezIvevirAvod::~TRezIvevirAvod() {
+  BalloonDone();
   FFilter->Clear();
   FColumnSize.reset();
   ClearOwnedCells();
@@ -247,14 +249,6 @@ void TRezIvevirAvod::ShowModifiedChanged() {
   if (RowCount() > 0) InvalidateCol(0);
 }
 
-// The Office colour scheme changed (the theme notifier tells every window
-// registered with it).
-void TRezIvevirAvod::WndProc(TMessage& Message) {
-  if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ApplyOfficeTheme();
-  if (HandleInteractionMessage(Message)) return;
-  TBaseGrid::WndProc(Message);
-}
-
 // --- window, loading --------------------------------------------------------------
 
 void TRezIvevirAvod::CreateWnd() {
@@ -269,9 +263,11 @@ void TRezIvevirAvod::CreateWnd() {
     Bar->SetKind(sbVertical);
     Bar->SetCtl3D(false);
   }
+  if (!Designing() && FBalloon->Enable()) BalloonInit();
   SetTimer(Handle(), FGridTimerID, 500, nullptr);
   if (Designing() && !FLoaded && !Loading()) Font()->SetName(L"Tahoma");
   if (FIsWinXP && !(IsThemeActive && IsThemeActive())) FIsWinXP = false;
+  SetupMouseWheel(true);
 }
 
 void TRezIvevirAvod::Loaded() {
@@ -288,6 +284,7 @@ void TRezIvevirAvod::Loaded() {
   FMaxColCount = ColCount();
   FMaxRowCount = RowCount();
   FLoaded = true;
+  if (FBalloon->Enable()) BalloonInit();
   if (Options().Contains(goAlwaysShowEditor)) {
     FNavigation->SetAlwaysEdit(true);
     SetOptions(Options() - goAlwaysShowEditor);
