@@ -93,9 +93,13 @@ TEST(GridWheel, ScrollingMovesTheTopRowAndNotTheCurrentRow) {
   // The step is cut at the first normal row.
   F.Wheel(true);
   EXPECT_EQ(G.TopRow(), 1);
-  G.SetTopRow(50 - G.VisibleRowCount());
+  // A notch near the end stops at the last full page.
+  const Integer MaxTop = 50 - G.VisibleRowCount();
+  G.SetTopRow(MaxTop - 1);
   F.Wheel();
-  EXPECT_EQ(G.TopRow(), 50 - G.VisibleRowCount());
+  EXPECT_EQ(G.TopRow(), MaxTop);
+  F.Wheel();
+  EXPECT_EQ(G.TopRow(), MaxTop);
 }
 
 TEST(GridWheel, RowsThatCannotBeSelectedArePassedOver) {
@@ -157,6 +161,9 @@ TEST(GridIntelliPan, AMiddlePressAnchorsAndTicksMoveTowardsTheMouse) {
   F.PanTick();
   F.PanTick();
   EXPECT_EQ(G.Row(), 4);
+  // Only the pan timer steps; the grid timer keeps its own work.
+  SendMessageW(G.Handle(), WM_TIMER, 111, 0);
+  EXPECT_EQ(G.Row(), 4);
   EXPECT_EQ(GetCursor(), SystemCursor(IDC_SIZENS));
   F.CursorAt(100, 60);
   F.PanTick();
@@ -215,6 +222,11 @@ TEST(GridIntelliPan, APressOrAKeyEndsPanningAndStillActs) {
   F.CursorAt(100, 200);
   F.PanTick();
   EXPECT_EQ(G.Row(), 2);
+  // A grid without hints gets none after panning either.
+  G.SetShowHint(false);
+  MouseDown(&G, 100, 100, mbMiddle);
+  MouseDown(&G, 100, 100, mbMiddle);
+  EXPECT_FALSE(G.ShowHint());
 }
 
 TEST(GridIntelliPan, DoesNotStartWhenSwitchedOff) {
