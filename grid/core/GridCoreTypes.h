@@ -21,6 +21,8 @@ JORV_EXCEPTION(DAvoDeveDeviz, Exception)
 enum TGridLook : uint8_t {
   glStandard, glSoft, glClassic, glZVQ, glXP, glListView, glVista, glWin7, glOffice2007, glCustom
 };
+// The name the design-time panel shows for a look; empty for glCustom.
+String LookToDisplayName(TGridLook Look);
 // Value for value the order of TZVQStyle.
 enum TExGridStyle : uint8_t {
   gsOffice2003Blue, gsOffice2003Silver, gsOffice2003Olive, gsOffice2003Classic, gsOffice2007Luna,

@@ -35,6 +35,7 @@ void TRezIvevirAvod::Paint() {
   }
   C->Pen()->SetColor(clBlack);
   if (!FBackGround->Bitmap()->Empty() || FBackGround->ColorTo() != clNone) PaintEmptyArea();
+  PaintDesignHelper();
   if (OnPainted) OnPainted(this);
 }
 

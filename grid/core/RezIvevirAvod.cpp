@@ -126,6 +126,7 @@ void TRezIvevirAvod::MakeLists() {
   FHiddenRows = std::make_unique<THiddenRowStore>();
   FFilter = std::make_unique<TFilter>(this);
   FBalloon = std::make_unique<TBalloonSettings>();
+  FBalloon->OnEnableChange = [this](TObject*) { BalloonEnableChanged(); };
   FShowModified = std::make_unique<TShowModified>();
   FShowModified->OnChange = [this](TObject*) { ShowModifiedChanged(); };
   FNotifierList = std::make_unique<TList>();
@@ -169,6 +170,7 @@ void TRezIvevirAvod::MakeRunTimeControls() {
 }
 
 TRezIvevirAvod::~TRezIvevirAvod() {
+  BalloonDone();
   FFilter->Clear();
   FColumnSize.reset();
   ClearOwnedCells();
@@ -247,15 +249,6 @@ void TRezIvevirAvod::ShowModifiedChanged() {
   if (RowCount() > 0) InvalidateCol(0);
 }
 
-// The Office colour scheme changed (the theme notifier tells every window
-// registered with it).
-void TRezIvevirAvod::WndProc(TMessage& Message) {
-  if (Message.Msg == WM_OFFICETHEMECHANGED && FAutoThemeAdapt) ApplyOfficeTheme();
-  if (HandleEditingMessage(Message)) return;
-  if (HandleInteractionMessage(Message)) return;
-  TBaseGrid::WndProc(Message);
-}
-
 // --- window, loading --------------------------------------------------------------
 
 void TRezIvevirAvod::CreateWnd() {
@@ -270,6 +263,7 @@ void TRezIvevirAvod::CreateWnd() {
     Bar->SetKind(sbVertical);
     Bar->SetCtl3D(false);
   }
+  if (!Designing() && FBalloon->Enable()) BalloonInit();
   SetTimer(Handle(), FGridTimerID, 500, nullptr);
   if (FScrollType == ssMetro) {
     CreateMetroScrollBars();
@@ -280,6 +274,7 @@ void TRezIvevirAvod::CreateWnd() {
   }
   if (Designing() && !FLoaded && !Loading()) Font()->SetName(L"Tahoma");
   if (FIsWinXP && !(IsThemeActive && IsThemeActive())) FIsWinXP = false;
+  SetupMouseWheel(true);
 }
 
 void TRezIvevirAvod::Loaded() {
@@ -299,6 +294,7 @@ void TRezIvevirAvod::Loaded() {
   FMinRowHeight = DefaultRowHeight();
   FMinColWidth = 10;
   FLoaded = true;
+  if (FBalloon->Enable()) BalloonInit();
   if (Options().Contains(goAlwaysShowEditor)) {
     FNavigation->SetAlwaysEdit(true);
     SetOptions(Options() - goAlwaysShowEditor);

@@ -21,6 +21,7 @@
 #include "grid/interaction/ScrollPosition.h"
 
 namespace jorv {
+struct THintInfo;
 class TCustomForm;
 class THintWindow;
 class TTimer;
@@ -1451,7 +1452,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   virtual bool KeepRowClearOfFooters(Integer ACol, Integer ARow) { (void)ACol; (void)ARow; return true; }
   // The registered editing messages and the keys that open an editor;
   // true when the message was handled here.
-  bool HandleEditingMessage(TMessage& Message);
+  void HandleEditingChar(TMessage& Message);
+  bool HandleEditingKey(TMessage& Message);
   void HandleEditorFocus(TMessage& Message);
   TEditorType FEditControl = edNormal;
   bool FEditMode = false;
@@ -1681,8 +1683,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void ShowRowControls(Integer RealRow, bool Show);
   // Window messages of focus, cursor, timer, painting and sizing
   // (grid/interaction).
-  // True when the message was handled here (the inherited step included).
-  bool HandleInteractionMessage(TMessage& Message);
   void HandleTimerMessage(TMessage& Message);
   void HandlePaintMessage(TMessage& Message);
   void HandleKillFocusMessage(TMessage& Message);
@@ -1954,6 +1954,68 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
  private:
   TComponent* FCellCheckerRef = nullptr;
   TRezIvevirAvodCheck* FCellChecker = nullptr;
+  // Hints, balloon tool tips, the design-time panel, the window procedure, wheel and IntelliPan.
+ public:
+  // Fills the hint of the cell under HintInfo's cursor (CM_HINTSHOW).
+  virtual void BuildCellHint(String& HintStr, THintInfo& HintInfo);
+  // The hint window class of the whole application: the grid's HTML one or the platform's.
+  bool UseHTMLHints() const { return FUseHTMLHints; }
+  void SetUseHTMLHints(bool Value);
+  TPoint LastHintCell() const { return FLastHintPos; }
+  const String& LastAnchorHint() const { return FLastAnchorHint; }
+  void BalloonInit();
+  void BalloonDone();
+  bool BalloonStarted() const { return FBalloonStarted; }
+  HWND ToolTipHandle() const { return FHToolTip; }
+  // The design-time quick configuration panel at the client's bottom right.
+  virtual void PaintDesignHelper();
+  virtual void DesignHelperClick(Integer X, Integer Y);
+  // The panel's choice under a client point: 1 editing, 2 column numbers, 3 look, 4 close; -1 none.
+  Integer DesignHitTest(Integer X, Integer Y);
+  TRect DesignHelperRect();
+  bool ShowColumnNumbersAtDesign() const { return FShowColumnNumbersAtDesign; }
+  virtual void CanHandleWheel(Integer Delta, bool& Handled);
+  bool IntelliPanActive() const { return FWheelPan; }
+  TPoint IntelliPanOrigin() const { return FWheelPanPos; }
+  static constexpr UINT_PTR IntelliPanTimerID = 999;
+
+ protected:
+  void DestroyWnd() override;
+  bool DoMouseWheelDown(TShiftState Shift, TPoint MousePos) override;
+  bool DoMouseWheelUp(TShiftState Shift, TPoint MousePos) override;
+  void BalloonEnableChanged();
+  void HandleDesignHitTestMessage(TMessage& Message);
+  void HandleSetCursorMessage(TMessage& Message);
+  void HandleSizeMessage(TMessage& Message);
+  bool HandleRegisteredMessage(TMessage& Message);
+  void HandleDestroyMessage();
+  void HandleCancelMode();
+  void HandleWheelMessage(TMessage& Message);
+  void DrawIntelliPanMark();
+  void InvalidateIntelliPanMark();
+
+ private:
+  void PlaceCellHint(String& HintStr, THintInfo& HintInfo, Integer ACol, Integer ARow);
+  TSize HintTextSize(Integer RealCol, Integer ARow, const String& Text);
+  void CreateToolTipWindow();
+  void DestroyToolTipWindow();
+  void AddToolTipTool(Integer Icon, const String& Title);
+  void PopupLookMenu(Integer X, Integer Y);
+  void NudgeParentForm();
+  bool WheelScrollStep(bool Down, TShiftState Shift, TPoint MousePos);
+  void WheelMoveRow(Integer Target);
+  void StartIntelliPan(TPoint Where);
+  void StopIntelliPan();
+  void IntelliPanStep();
+  void StretchOnSize(Integer NewWidth);
+  bool FUseHTMLHints = false;
+  bool FBalloonStarted = false;
+  TPoint FWheelPanPos{0, 0};
+  HCURSOR FPrevCursor = nullptr;
+  HCURSOR FICursor = nullptr;
+  bool FPanShowHint = false;
+  bool FInWMSize = false;
+  bool FDisableSize = false;
 };
 
 #undef JORV_XGRID_PLAIN

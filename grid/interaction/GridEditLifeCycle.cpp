@@ -359,49 +359,26 @@ void TRezIvevirAvod::HandleEditorFocus(TMessage& Message) {
 
 // --- messages -------------------------------------------------------------------------------------
 
-bool TRezIvevirAvod::HandleEditingMessage(TMessage& Message) {
-  const TGridUnitState& Unit = GridUnit();
-  if (Message.Msg == Unit.EditDoneMessage && Unit.EditDoneMessage) {
-    if (OnEditCellDone) OnEditCellDone(this, Integer(Message.WParam), Integer(Message.LParam));
-    if (MouseActions()->EditOnDblClickOnly()) {
-      HideEditor();
-      FEditMode = false;
-      SetOptions(Options() - goEditing);
-    }
+// A typed character opens the editor with it: the standard edit gets it
+// from the platform, a special editor when it is placed.
+void TRezIvevirAvod::HandleEditingChar(TMessage& Message) {
+  const Char Ch = static_cast<Char>(MsgAs<TWMKey>(Message).CharCode);
+  if (Options().Contains(goEditing) && !Options().Contains(goRowSelect) && (Ch == L'\b' || Ch >= L' ') &&
+      !FEditMode && !HasClickableGraphic(RealColIndex(Col()), Row()))
+    FStartEditChar = Ch;
+}
+
+// True when the key ended the edit and needs no further handling.
+bool TRezIvevirAvod::HandleEditingKey(TMessage& Message) {
+  const Word Key = MsgAs<TWMKey>(Message).CharCode;
+  if (Key == VK_F2) HandleF2Key();
+  // The button editor takes no focus: the grid's keys end its edit.
+  if (FEditMode && FEditControl == edButton && (Key == VK_RETURN || Key == VK_ESCAPE)) {
+    FEditing = false;
+    DoneInplaceEdit(Key, TShiftState{});
     return true;
   }
-  if (Message.Msg == Unit.EditShowMessage && Unit.EditShowMessage) {
-    ShowInplaceEdit();
-    return true;
-  }
-  switch (Message.Msg) {
-    case WM_CHAR: {
-      // A typed character opens the editor with it: the standard edit gets
-      // it from the platform, a special editor when it is placed.
-      const Char Ch = static_cast<Char>(MsgAs<TWMKey>(Message).CharCode);
-      if (Options().Contains(goEditing) && !Options().Contains(goRowSelect) && (Ch == L'\b' || Ch >= L' ') &&
-          !FEditMode && !HasClickableGraphic(RealColIndex(Col()), Row()))
-        FStartEditChar = Ch;
-      return false;
-    }
-    case WM_KEYDOWN: {
-      const Word Key = MsgAs<TWMKey>(Message).CharCode;
-      if (Key == VK_F2) HandleF2Key();
-      // The button editor takes no focus: the grid's keys end its edit.
-      if (FEditMode && FEditControl == edButton && (Key == VK_RETURN || Key == VK_ESCAPE)) {
-        FEditing = false;
-        DoneInplaceEdit(Key, TShiftState{});
-        return true;
-      }
-      return false;
-    }
-    case WM_SETFOCUS:
-      if (InvokedFocusChange) return false;
-      HandleEditorFocus(Message);
-      return true;
-    default:
-      return false;
-  }
+  return false;
 }
 
 }  // namespace jorv::grid

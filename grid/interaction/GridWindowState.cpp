@@ -35,32 +35,6 @@ void TRezIvevirAvod::ResetUpdate() {
 
 // --- messages -----------------------------------------------------------------------------------
 
-bool TRezIvevirAvod::HandleInteractionMessage(TMessage& Message) {
-  switch (Message.Msg) {
-    case WM_TIMER:
-      if (MsgAs<TWMTimer>(Message).TimerID != FGridTimerID) return false;
-      HandleTimerMessage(Message);
-      return true;
-    case WM_PAINT:
-      HandlePaintMessage(Message);
-      return true;
-    case WM_SETFOCUS:
-      // The grid moves the focus itself; nothing of the focus handling runs.
-      return InvokedFocusChange;
-    case WM_KILLFOCUS:
-      HandleKillFocusMessage(Message);
-      return true;
-    case WM_NCPAINT:
-      HandleNCPaintMessage(Message);
-      return true;
-    case WM_DESTROY:
-      KillTimer(Handle(), FGridTimerID);
-      return false;
-    default:
-      return false;
-  }
-}
-
 void TRezIvevirAvod::HandlePaintMessage(TMessage& Message) {
   if (FUpdateCount >= 1) {
     // Nothing is drawn; the request is settled (else the system asks

@@ -386,8 +386,14 @@ void TApplication::ActivateHint(const TPoint& CursorPos) {
   if (CanShow && OnShowHint) OnShowHint(HI.HintStr, CanShow, HI);
   FHintCursorRect = HI.CursorRect;
   if (CanShow && !HI.HintStr.empty()) {
+    // A hint of another class gets a window of its own class.
+    if (FHintWindow && FHintWindowClass != HI.HintWindowClass) {
+      delete FHintWindow;
+      FHintWindow = nullptr;
+    }
     if (!FHintWindow) {
       FHintWindow = HI.HintWindowClass ? HI.HintWindowClass(nullptr) : new THintWindow(nullptr);
+      FHintWindowClass = HI.HintWindowClass;
     }
     FHintWindow->SetColor(HI.HintColor);
     TRect R = FHintWindow->CalcHintRect(HI.HintMaxWidth, HI.HintStr, HI.HintData);

@@ -12,10 +12,13 @@ namespace jorv {
 class THintWindow;
 class TIcon;
 
+// Makes a hint window of one class; nullptr stands for THintWindow.
+using THintWindowClass = THintWindow* (*)(TComponent* AOwner);
+
 struct THintInfo {
   TControl* HintControl = nullptr;
-  // Builds the hint window; nullptr means the application's.
-  std::function<THintWindow*(TComponent* AOwner)> HintWindowClass;
+  // The class of the window this hint is shown in; the application's unless a control changes it.
+  THintWindowClass HintWindowClass = nullptr;
   TPoint HintPos;          // screen point of the hint's top-left corner
   Integer HintMaxWidth = 0;
   TColor HintColor = clInfoBk;
@@ -87,7 +90,8 @@ class TApplication : public TComponent {
   void HideHint();
   THintWindow* HintWindow() const { return FHintWindow; }
   bool HintActive() const { return FHintActive; }
-  std::function<THintWindow*(TComponent* AOwner)> HintWindowClass;
+  // The class of every hint's window unless the hint asks for another.
+  THintWindowClass HintWindowClass = nullptr;
 
   // To be called inside a catch block: hands the exception to OnException
   // or shows it. EAbort stays silent.
@@ -142,6 +146,8 @@ class TApplication : public TComponent {
   bool FHintActive = false;
   bool FHintTimerShows = true;
   THintWindow* FHintWindow = nullptr;
+  // The class FHintWindow was made of.
+  THintWindowClass FHintWindowClass = nullptr;
 };
 
 extern TApplication* Application;
