@@ -1527,6 +1527,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TExColorPickerDropDown* FEditColorPicker = nullptr;
   TExImagePickerDropDown* FEditImagePicker = nullptr;
   TExControlDropDown* FEditControlPicker = nullptr;
+
+ public:
   // Cell painting, text extents and automatic sizing (GridVisualProps.cpp,
   // GridCellPaint.cpp, GridCellText.cpp, GridPaint.cpp, GridTextExtent.cpp,
   // GridAutoSize.cpp, GridSelectionQueries.cpp).
@@ -1954,6 +1956,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
  private:
   TComponent* FCellCheckerRef = nullptr;
   TRezIvevirAvodCheck* FCellChecker = nullptr;
+
   // Hints, balloon tool tips, the design-time panel, the window procedure, wheel and IntelliPan.
  public:
   // Fills the hint of the cell under HintInfo's cursor (CM_HINTSHOW).

@@ -7,6 +7,7 @@
 #include "grid/core/GridGlyphs.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/exchange/FilterLists.h"
+#include "grid/interaction/HiddenRowStore.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Menus.h"
@@ -82,10 +83,8 @@ bool TRezIvevirAvod::FilterDropDownValues(Integer ACol, bool AQuick) {
       for (Integer r = FixedRows(); r < RowCount() - FFixedFooters && !(AQuick && Sorted.Count() > 0); ++r)
         if (!IsNode(r)) Take(GetCells(ACol, r));
       const bool Hidden = !FIncrementalFilter && !(FFilterDropDownMultiCol && !FFilter->HasFilter(ACol));
-      for (Integer i = 0; Hidden && i < FGridItems->Count() && !(AQuick && Sorted.Count() > 0); ++i) {
-        TStringList* Cells = FGridItems->Items(i)->Items();
-        Take(ACol < Cells->Count() ? Cells->Strings(ACol) : String());
-      }
+      for (Integer i = 0; Hidden && i < FHiddenRows->Count() && !(AQuick && Sorted.Count() > 0); ++i)
+        Take(FHiddenRows->Items(i).Items().Text(ACol));
     }
     Sorted.Sort();
     for (Integer i = 0; i < Sorted.Count(); ++i) {
