@@ -1481,7 +1481,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   String FNewCellText;
   bool FGridModified = false;
   bool FModified = false;
-  Integer FOldRowSel = -1;
   bool FGotoBackPending = false;
 
  private:

@@ -226,9 +226,11 @@ void TRezIvevirAvod::SelectionFollowUp(Integer ACol, Integer ARow, bool Answer) 
     InvalidateRow(Row());
   }
   // A refused move leaves the row where it was: no row change to report.
-  if (Answer && !Loading() && ARow != FOldRowSel && OnRowChanged) {
-    const Integer OldRow = FOldRowSel;
-    FOldRowSel = ARow;
+  // The same last reported row as SetRowEx's, so that a move through both
+  // is reported once.
+  if (Answer && !Loading() && ARow != FLastReportedRow && OnRowChanged) {
+    const Integer OldRow = FLastReportedRow;
+    FLastReportedRow = ARow;
     OnRowChanged(this, OldRow, ARow);
   }
 }

@@ -1,8 +1,22 @@
 #include "tests/support/ui/Gui.h"
+#include <gtest/gtest.h>
 #include <algorithm>
 #include "platform/ui/WindowProc.h"
 
 namespace jorv::test {
+
+namespace {
+// A message box nobody in the test expects (an exception a window
+// procedure caught, say) would wait for a click that never comes: it fails
+// the running test instead and is answered at once.
+const bool UnexpectedBoxesFail = [] {
+  SetMessageBoxHandler([](const String& Text, const String& Caption, UINT) -> Integer {
+    ADD_FAILURE() << "unexpected message box \"" << Caption.c_str() << "\": " << Text.c_str();
+    return IDOK;
+  });
+  return true;
+}();
+}  // namespace
 
 // The real system clock: tests may fix the runtime's clock, and pumping must
 // still end.
