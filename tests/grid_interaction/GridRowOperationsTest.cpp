@@ -6,35 +6,18 @@
 
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/rtl/SysUtils.h"
+#include "tests/grid_interaction/FilledGrid.h"
 
 using namespace jorv;
 using namespace jorv::grid;
 
 namespace {
 
-constexpr Integer Cols = 6;
-constexpr Integer Rows = 12;
+constexpr Integer Cols = jorv::test::TFilledGrid::Cols;
+constexpr Integer Rows = jorv::test::TFilledGrid::Rows;
+constexpr auto* Text = &jorv::test::TFilledGrid::Text;
 
-String Text(Integer Col, Integer Row) { return IntToStr(Col) + L":" + IntToStr(Row); }
-
-// Rows 0..11, columns 0..5 (one fixed row and column). Every cell holds
-// "column:row" of its first place, every cell of column 4 an object of its
-// own, every cell of column 5 a font colour made of its row, and every row
-// a height of 20 plus its row.
-struct TFilledGrid {
-  TRezIvevirAvod Grid{nullptr};
-  std::vector<std::unique_ptr<TObject>> Objects;
-  TFilledGrid() {
-    Grid.SetColCount(Cols);
-    Grid.SetRowCount(Rows);
-    for (Integer r = 0; r < Rows; ++r) {
-      for (Integer c = 0; c < Cols; ++c) Grid.SetCells(c, r, Text(c, r));
-      Objects.push_back(std::make_unique<TObject>());
-      Grid.SetObjects(4, r, Objects.back().get());
-      Grid.SetFontColors(5, r, TColor(0x10000 + r));
-      Grid.SetRowHeights(r, 20 + r);
-    }
-  }
+struct TCheckedGrid : jorv::test::TFilledGrid {
   // RowOrder names, per displayed row, the row it held first (-1: a new
   // row); ColOrder the same per stored column.
   void Check(const std::vector<Integer>& RowOrder, const std::vector<Integer>& ColOrder) {
@@ -131,14 +114,14 @@ TEST(GridRowOperations, EveryCellFollowsItsRow) {
   };
   for (auto& C : Cases) {
     SCOPED_TRACE(C.Name);
-    TFilledGrid F;
+    TCheckedGrid F;
     C.Steps(F.Grid);
     F.Check(C.RowOrder, C.ColOrder);
   }
 }
 
 TEST(GridRowOperations, RemovingColumnsAcrossHiddenOnesCountsWhatIsLeft) {
-  TFilledGrid F;
+  TCheckedGrid F;
   TRezIvevirAvod& G = F.Grid;
   G.HideColumn(2);
   G.HideColumn(4);
@@ -154,7 +137,7 @@ TEST(GridRowOperations, RemovingColumnsAcrossHiddenOnesCountsWhatIsLeft) {
 }
 
 TEST(GridRowOperations, MergedAreasAndGraphicsStayWhole) {
-  TFilledGrid F;
+  TCheckedGrid F;
   TRezIvevirAvod& G = F.Grid;
   G.MergeCells(1, 2, 2, 3);  // rows 2..4
   G.MergeCells(2, 8, 1, 2);  // rows 8..9
@@ -179,7 +162,7 @@ TEST(GridRowOperations, MergedAreasAndGraphicsStayWhole) {
 }
 
 TEST(GridRowOperations, ListsKeptByRowFollowTheRows) {
-  TFilledGrid F;
+  TCheckedGrid F;
   TRezIvevirAvod& G = F.Grid;
   G.ShowModified()->SetEnabled(true);
   G.MouseActions()->SetDisjunctRowSelect(true);
@@ -204,7 +187,7 @@ TEST(GridRowOperations, ListsKeptByRowFollowTheRows) {
 }
 
 TEST(GridRowOperations, TheCursorStaysOnANormalRow) {
-  TFilledGrid F;
+  TCheckedGrid F;
   TRezIvevirAvod& G = F.Grid;
   // The header row stays while no normal row is left.
   G.SetFixedRowAlways(true);
@@ -221,7 +204,7 @@ TEST(GridRowOperations, TheCursorStaysOnANormalRow) {
 }
 
 TEST(GridRowOperations, ChangesAreReportedWithTheirRange) {
-  TFilledGrid F;
+  TCheckedGrid F;
   std::vector<TRect> Seen;
   F.Grid.OnCellsChanged = [&](TObject*, TRect R) { Seen.push_back(R); };
   F.Grid.InsertRows(2, 3);
@@ -234,7 +217,7 @@ TEST(GridRowOperations, ChangesAreReportedWithTheirRange) {
 }
 
 TEST(GridRowOperations, ClearingKeepsWhatItIsToldToKeep) {
-  TFilledGrid F;
+  TCheckedGrid F;
   TRezIvevirAvod& G = F.Grid;
   G.SetColors(2, 3, 0x123456);
   G.AddCheckBox(3, 3, true, false);
@@ -316,7 +299,7 @@ TEST(GridRowOperations, SelectedAndUnselectedRowsGoOrHide) {
   };
   for (auto& C : Cases) {
     SCOPED_TRACE(C.Name);
-    TFilledGrid F;
+    TCheckedGrid F;
     TRezIvevirAvod& G = F.Grid;
     if (C.Disjunct) {
       G.MouseActions()->SetDisjunctRowSelect(true);

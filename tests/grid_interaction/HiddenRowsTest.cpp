@@ -7,34 +7,18 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/HiddenRowStore.h"
 #include "platform/rtl/SysUtils.h"
+#include "tests/grid_interaction/FilledGrid.h"
 
 using namespace jorv;
 using namespace jorv::grid;
 
 namespace {
 
-constexpr Integer Cols = 6;
-constexpr Integer Rows = 12;
+constexpr Integer Cols = jorv::test::TFilledGrid::Cols;
+constexpr Integer Rows = jorv::test::TFilledGrid::Rows;
+constexpr auto* Text = &jorv::test::TFilledGrid::Text;
 
-String Text(Integer Col, Integer Row) { return IntToStr(Col) + L":" + IntToStr(Row); }
-
-// Rows 0..11, columns 0..5. Every cell holds "column:row" of its stored
-// place, every cell of column 4 an object of its own, and every cell of
-// column 5 a font colour made of its row.
-struct TFilledGrid {
-  TRezIvevirAvod Grid{nullptr};
-  std::vector<std::unique_ptr<TObject>> Objects;
-  TFilledGrid() {
-    Grid.SetColCount(Cols);
-    Grid.SetRowCount(Rows);
-    for (Integer r = 0; r < Rows; ++r) {
-      for (Integer c = 0; c < Cols; ++c) Grid.SetCells(c, r, Text(c, r));
-      Objects.push_back(std::make_unique<TObject>());
-      Grid.SetObjects(4, r, Objects.back().get());
-      Grid.SetFontColors(5, r, TColor(0x10000 + r));
-      Grid.SetRowHeights(r, 20 + r);
-    }
-  }
+struct TCheckedGrid : jorv::test::TFilledGrid {
   // Every stored row is where the mapping says, with all it held.
   void Check(const std::set<Integer>& HiddenRows) {
     Integer Displayed = 0;
@@ -146,7 +130,7 @@ TEST(GridHiddenRows, HideAndShowInEveryOrder) {
   };
   for (auto& C : Cases) {
     SCOPED_TRACE(C.Name);
-    TFilledGrid F;
+    TCheckedGrid F;
     Integer StepNo = 0;
     for (auto& [Step, Hidden] : C.Steps) {
       SCOPED_TRACE(testing::Message() << "after step " << ++StepNo);
@@ -157,7 +141,7 @@ TEST(GridHiddenRows, HideAndShowInEveryOrder) {
 }
 
 TEST(GridHiddenRows, RowsMoveWithTheCellsOfHiddenColumns) {
-  TFilledGrid F;
+  TCheckedGrid F;
   TRezIvevirAvod& G = F.Grid;
   G.HideColumns(1, 2);
   G.HideColumn(4);
@@ -176,7 +160,7 @@ TEST(GridHiddenRows, RowsMoveWithTheCellsOfHiddenColumns) {
 }
 
 TEST(GridHiddenRows, ListsAndBadIndexesAreTakenSafely) {
-  TFilledGrid F;
+  TCheckedGrid F;
   TIntList L;
   // Out of range and repeated entries are passed over.
   F.Grid.HideRowList(ListOf(L, {-1, 6, 6, 2, 40}));
