@@ -38,5 +38,8 @@ void CellPaintCase(TTable& Table);
 void FilterCase(TTable& Table);
 // Column calculations and the footer row over a million rows.
 void CalculationsCase(TTable& Table);
+// Grouping a million-row grid and undoing it; contracting and expanding
+// 10,000 nodes over it.
+void GroupingCase(TTable& Table);
 
 }  // namespace jorv::bench

@@ -91,6 +91,7 @@ int wmain(int argc, wchar_t** argv) {
   run(L"11", [&] { FilterCase(table); });
   run(L"12", [&] { CalculationsCase(table); });
   run(L"13", [&] { CellPaintCase(table); });
+  run(L"14", [&] { GroupingCase(table); });
   if (!linesOnly) table.PrintSummary();
   return failed ? 1 : 0;
 }

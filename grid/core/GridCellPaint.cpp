@@ -1,7 +1,7 @@
 // The content of one cell, drawn in a fixed order of layers after the base
 // grid has filled its background and lines: fixed-cell looks, the row
 // indicator, the modified mark, always-visible editor buttons, the text
-// (plain, HTML, rich), borders, the cell graphic, the user's drawing events
+// (plain, HTML, rich), borders, tree lines, the cell graphic, the user's drawing events
 // and the focus rectangle. Every colour the layers change is put back.
 #include <algorithm>
 #include "dropdown/DropDownPaint.h"
@@ -103,6 +103,7 @@ void TRezIvevirAvod::DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer 
   DrawCellBorders(Canvas, P.RCol, ARow, P.Rect);
   P.Rect.Left -= IndicatorWidth;
   DrawFixedCellEdges(P);
+  DrawTreeLines(P);
   DrawCellGraphicLayer(P);
   if (OnDrawCell)
     OnDrawCell(this, P.RCol, ARow,

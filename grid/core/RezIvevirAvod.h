@@ -2018,6 +2018,81 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool FPanShowHint = false;
   bool FInWMSize = false;
   bool FDisableSize = false;
+
+  // Node rows, expand cells and grouping (grid/exchange/GridNodeOps.cpp, GridExpandCells.cpp, GridGrouping.cpp).
+ public:
+  // ARow is a stored row; the node covers Span rows from its display row.
+  void AddNode(Integer ARow, Integer Span);
+  void RemoveNode(Integer ARow);
+  void RemoveAllNodes();
+  void SetNodeState(Integer ARow, bool Value);
+  Integer GetNodeLevel(Integer ARow);
+  void SetNodeSpan(Integer ARow, Integer Span);
+  void UpdateNodeSpan(Integer ARow, Integer Delta);
+  void UpdateSubNodeCount(Integer ARow, Integer Delta);
+  // ARow is a stored row.
+  void ExpandNode(Integer ARow);
+  void ContractNode(Integer ARow);
+  void ExpandAll();
+  void ContractAll();
+  // ARow is a stored row.
+  void InsertChildRow(Integer ARow, Integer InsertAt);
+  void RemoveChildRow(Integer ARow);
+  void InsertNormalRow(Integer ARow);
+  void RemoveNormalRow(Integer ARow);
+  // 0 node row; 2 when the next row goes on at this row's level or deeper; else 1.
+  Integer GetNodeSpanType(Integer ARow);
+  bool IsNodeGlyphHit(Integer ARow, Integer X);
+  void MarkSummaryRow(Integer ARow);
+  Integer NumNodes() const { return FNumNodes; }
+  void AddExpand(Integer ACol, Integer ARow, Integer ExpandedHeight);
+  bool RemoveExpand(Integer ACol, Integer ARow);
+  bool HasExpand(Integer ACol, Integer ARow) { return BaseCellIs(ACol, ARow, {ctExpand}); }
+  // The new state; false for a cell without an expand graphic.
+  bool ToggleExpand(Integer ACol, Integer ARow);
+  bool GetExpandState(Integer ACol, Integer ARow);
+  Integer GetExpandHeight(Integer ACol, Integer ARow, bool Expanded);
+  virtual void SubGroup(Integer ColIndex);
+  virtual void SubUnGroup(Integer ColIndex);
+  virtual void Group(Integer ColIndex);
+  virtual void UnGroup();
+  Integer GroupColumn() const { return FGroupColumn; }
+  void SetGroupColumn(Integer Value);
+  // The column SubGroup split the groups on; -1 when there is none.
+  Integer SubGroupColumn() const { return FSubGroupColumn; }
+  bool IsGrouping() const { return FIsGrouping; }
+  void GroupSum(Integer ColIndex) { GroupCalc(ColIndex, 1); }
+  void GroupAvg(Integer ColIndex) { GroupCalc(ColIndex, 2); }
+  void GroupMin(Integer ColIndex) { GroupCalc(ColIndex, 3); }
+  void GroupMax(Integer ColIndex) { GroupCalc(ColIndex, 4); }
+  void GroupCount(Integer ColIndex) { GroupCalc(ColIndex, 5); }
+  void GroupCustomCalc(Integer ColIndex) { GroupCalc(ColIndex, 6); }
+  void GroupDistinct(Integer ColIndex) { GroupCalc(ColIndex, 7); }
+  void GroupStdDev(Integer ColIndex) { GroupCalc(ColIndex, 8); }
+  void GroupCalc(Integer ACol, Integer Method);
+
+ protected:
+  void DrawTreeLines(TCellPaint& P);
+
+ private:
+  // Stored end (exclusive) of the node at display row D, stored row Real.
+  Integer NodeStoredEnd(Integer D, Integer Real);
+  void RaiseNodeLevels(Integer From, Integer To, Integer Delta);
+  void ExpandContractedNodes(bool WithFlags);
+  void ApplyHeaderLook(Integer ARow, Integer FromCol, bool Merge);
+  void ApplySummaryLook(Integer ARow, bool Merge);
+  void BuildGroups(Integer C);
+  void HideRowSet(const std::vector<Integer>& Rows, Integer Level);
+  bool FIsGrouping = false;
+  Integer FGroupWidth = 0;
+  String FGroupCaption;
+  String FGroupFooter;
+  // Summary as the grouping was made with: undoing it must find the same rows.
+  bool FGroupSummary = false;
+  Integer FSubGroupColumn = -1;
+  // Column-0 property objects that grouping made only to hold node levels;
+  // undoing the grouping frees them again.
+  std::vector<TCellProperties*> FGroupMadeProps;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -191,6 +191,8 @@ void TRezIvevirAvod::ClearNormalCols(Integer ColIndex, Integer CCount) {
 
 void TRezIvevirAvod::ClearNormalCells() {
   if (RowCount() == 0 || ColCount() == 0) return;
+  // Column 0 holds the node glyphs only when it is cleared with the rest.
+  if (FixedCols() == 0 && FNumNodes > 0) RemoveAllNodes();
   ClearRect(FixedCols(), FixedRows(), AllColCount() - FFixedRightCols - 1, RowCount() - FFixedFooters - 1);
 }
 
@@ -207,8 +209,11 @@ void TRezIvevirAvod::ClearSelection() {
   }
 }
 
+// Nodes go first: their contracted rows come back and are cleared too,
+// rather than staying hidden under a glyph that is gone.
 void TRezIvevirAvod::Clear() {
   if (RowCount() == 0 || ColCount() == 0) return;
+  if (!Destroying()) RemoveAllNodes();
   FSearchInc.clear();
   ClearRect(0, 0, AllColCount() - 1, RowCount() - 1);
   if (FNumHidden > 0) Invalidate();
@@ -216,6 +221,7 @@ void TRezIvevirAvod::Clear() {
 
 void TRezIvevirAvod::ClearAll() {
   if (RowCount() == 0 || ColCount() == 0) return;
+  if (!Destroying()) RemoveAllNodes();
   FSearchInc.clear();
   ClearRect(0, 0, std::max(FMaxColCount, AllColCount()) - 1, std::max(FMaxRowCount, RowCount()) - 1);
   // Hidden rows come back empty.

@@ -136,6 +136,12 @@ void TRezIvevirAvod::HideRowList(TIntList* RowList) {
   Rows.erase(std::unique(Rows.begin(), Rows.end()), Rows.end());
   const Integer Level = FHiddenRows->FilterLevel();
   FHiddenRows->SetFilterLevel(Level + 1);
+  HideRowSet(Rows, Level);
+}
+
+// Rows (displayed, ascending, distinct) leave the display in one pass at
+// the given level: contracting many nodes costs one move of the rows.
+void TRezIvevirAvod::HideRowSet(const std::vector<Integer>& Rows, Integer Level) {
   if (Rows.empty()) return;
   HideEditor();
   std::vector<TGridItem> Taken;

@@ -99,4 +99,22 @@ double TSqliteTable::Number(const String& Sql, bool* Null) {
   return Value;
 }
 
+std::vector<std::vector<double>> TSqliteTable::Numbers(const String& Sql) {
+  TStatement St(FDbc);
+  Check(SQLExecDirectW(St.H, (SQLWCHAR*)Sql.c_str(), SQL_NTS), SQL_HANDLE_STMT, St.H, "query");
+  SQLSMALLINT Columns = 0;
+  SQLNumResultCols(St.H, &Columns);
+  std::vector<std::vector<double>> Result;
+  while (SQL_SUCCEEDED(SQLFetch(St.H))) {
+    std::vector<double> Row(static_cast<size_t>(Columns));
+    for (SQLSMALLINT c = 0; c < Columns; ++c) {
+      SQLLEN Ind = 0;
+      SQLGetData(St.H, static_cast<SQLUSMALLINT>(c + 1), SQL_C_DOUBLE, &Row[c], 0, &Ind);
+      if (Ind == SQL_NULL_DATA) Row[c] = 0;
+    }
+    Result.push_back(std::move(Row));
+  }
+  return Result;
+}
+
 }  // namespace jorv::test

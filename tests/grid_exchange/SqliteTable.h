@@ -24,6 +24,8 @@ class TSqliteTable {
   // The single number a query answers (an aggregate), or Null when it
   // answers NULL.
   double Number(const String& Sql, bool* Null = nullptr);
+  // Every row a query answers, each of its columns as a number (0 for NULL).
+  std::vector<std::vector<double>> Numbers(const String& Sql);
   void Run(const String& Sql);
 
  private:
