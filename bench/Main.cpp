@@ -37,7 +37,7 @@ int wmain(int argc, wchar_t** argv) {
   bool linesOnly = false;
   std::set<std::wstring> chosen;
   const std::set<std::wstring> known = {L"1", L"2", L"2s", L"2b", L"2x", L"3", L"4", L"5", L"6", L"7", L"8",
-                                       L"9", L"10", L"11", L"12", L"13"};
+                                       L"9", L"10", L"11", L"12", L"13", L"14"};
   for (int i = 1; i < argc; ++i) {
     const std::wstring arg = argv[i];
     if (i + 1 < argc && arg == L"--program")
