@@ -220,7 +220,7 @@ void TRezIvevirAvod::WatchEditorControl(TWinControl* Control) {
 // text the cell had, the paging keys and End leave the editor; an open
 // pop-up keeps its keys.
 void TRezIvevirAvod::EditorControlKeyDown(Word& Key, TShiftState Shift) {
-  if (!FEditMode) return;
+  if (!FEditMode || Destroying()) return;
   // The check box and the button editors write nothing back: their keys
   // only end the edit.
   if (FEditControl == edCheckBox || FEditControl == edButton) {
@@ -293,7 +293,7 @@ String TRezIvevirAvod::EditorControlText() {
 }
 
 void TRezIvevirAvod::EditorControlExit() {
-  if (!FEditMode || FBlockKill || FBlockFocus || FValidating) return;
+  if (!FEditMode || FBlockKill || FBlockFocus || FValidating || Destroying()) return;
   HideInplaceEdit();
 }
 

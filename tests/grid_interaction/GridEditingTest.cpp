@@ -358,7 +358,7 @@ TEST(GridEditing, AComboListOnAnUnknownTextRaisesTheComboEventsForItsFirstItem) 
   EXPECT_EQ(L"none", G.Grid->GetCells(1, 1));
 }
 
-TEST(GridEditing, DISABLED_SetComboSelectionWinsOverTheMatchingItem) {
+TEST(GridEditing, SetComboSelectionWinsOverTheMatchingItem) {
   TEditGrid G;
   G.Kind(edComboList);
   G.Grid->OnGetEditorProp = [&G](TObject*, Integer, Integer, TEditLink*) {
@@ -407,7 +407,7 @@ TEST(GridEditing, ADateOutsideThePickersBoundsOpensAtTheNearestBound) {
 
 // A drop-down editor left by a paging key still has its value validated:
 // a refused value stays in the open editor and never reaches the cell.
-TEST(GridEditing, DISABLED_PagingOutOfADropDownValidatesItsValue) {
+TEST(GridEditing, PagingOutOfADropDownValidatesItsValue) {
   TEditGrid G;
   G.Kind(edCalculatorDropDown);
   G.Grid->SetCol(2);
