@@ -238,6 +238,9 @@ void TRezIvevirAvod::EditorControlKeyDown(Word& Key, TShiftState Shift) {
   switch (Key) {
     case VK_RETURN:
     case VK_TAB: {
+      // Without a validation handler and without goTabs, Tab belongs to
+      // the form, which moves the focus on; leaving stores the value.
+      if (Key == VK_TAB && !EditorHandlesTab()) return;
       const String Text = EditorControlText();
       SetCurrentCell(Text);
       if (!ValidateCell(Text)) {
@@ -247,6 +250,11 @@ void TRezIvevirAvod::EditorControlKeyDown(Word& Key, TShiftState Shift) {
       }
       const Word K = Key;
       Key = 0;
+      // Without goTabs the grid does not step on Tab: the key goes on to
+      // the grid's window, where the form moves the focus to the next
+      // control.
+      if (K == VK_TAB && !Options().Contains(goTabs) && HandleAllocated())
+        PostMessageW(Handle(), WM_KEYDOWN, VK_TAB, 0);
       DoneInplaceEdit(K, Shift);
       return;
     }
