@@ -170,6 +170,9 @@ void TRezIvevirAvod::MakeRunTimeControls() {
 }
 
 TRezIvevirAvod::~TRezIvevirAvod() {
+  // From here on the grid is no longer whole: an open editor that loses the
+  // focus while the windows go must not end its edit into it.
+  TComponent::Destroying();
   BalloonDone();
   FFilter->Clear();
   FColumnSize.reset();

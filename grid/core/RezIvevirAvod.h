@@ -2093,6 +2093,14 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // Column-0 property objects that grouping made only to hold node levels;
   // undoing the grouping frees them again.
   std::vector<TCellProperties*> FGroupMadeProps;
+  // Editing a cell from the program (GridEditCell.cpp).
+ public:
+  // The current cell is checked again as if it had just been selected:
+  // editing is switched on or off for it, an edit under way is validated.
+  void UpdateEditMode();
+  // The grid takes the focus, the cell becomes current and its editor opens.
+  void EditCell(Integer ACol, Integer ARow);
+  TExInplaceEdit* GetNormalEdit() const { return NormalEdit(); }
 };
 
 #undef JORV_XGRID_PLAIN

@@ -1,4 +1,5 @@
 #include "grid/interaction/ExInplaceEdit.h"
+#include "foundation/TextUtils.h"
 #include "foundation/ValueUtils.h"
 #include "grid/core/GridUnit.h"
 #include "grid/core/RezIvevirAvod.h"
@@ -32,7 +33,9 @@ void TExInplaceEdit::CreateParams(TCreateParams& Params) {
     Params.Style |= ES_PASSWORD;
     Params.Style &= ~ES_MULTILINE;
   }
-  if (FWordWrap) Params.Style &= ~ES_AUTOHSCROLL;
+  // A wrapped text scrolls down once it fills the cell: without it the
+  // edit would refuse every character past the cell's last line.
+  if (FWordWrap) Params.Style = (Params.Style & ~ES_AUTOHSCROLL) | ES_AUTOVSCROLL;
   Params.Style |= ES_WANTRETURN;
 }
 
@@ -81,6 +84,12 @@ void TExInplaceEdit::WndProc(TMessage& Message) {
   if (Message.Msg == WM_SYSKEYDOWN && Message.WParam == VK_BACK) FAltBack = true;
   if (Message.Msg == WM_SYSKEYUP && Message.WParam == VK_BACK) FAltBack = false;
   TInplaceEdit::WndProc(Message);
+  if (Message.Msg == WM_CHAR && FRewriteMixedCase && HandleAllocated()) {
+    FRewriteMixedCase = false;
+    const Integer Caret = SelStart();
+    SetText(CapitalizeName(Text()));
+    SendMessageW(Handle(), EM_SETSEL, WPARAM(Caret), LPARAM(Caret));
+  }
 }
 
 void TExInplaceEdit::BoundsChanged() {
@@ -121,6 +130,8 @@ Integer TExInplaceEdit::CaretPos() {
 void TExInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
   TRezIvevirAvod* G = Grid();
   if (!G) return TInplaceEdit::KeyDown(Key, Shift);
+  FSelKeyDown = CaretPos();
+  FWorkmode = Key != VK_BACK && Key != VK_DELETE;
   if (Key == VK_ESCAPE) {
     SetTextQuietly(G->CellCache());
     TInplaceEdit::KeyDown(Key, Shift);
@@ -139,13 +150,60 @@ void TExInplaceEdit::KeyDown(Word& Key, TShiftState Shift) {
     if (G->OnKeyDown) G->OnKeyDown(G, K, TShiftState{ssCtrl});
     return;
   }
+  if (WalkOnShiftKey(Key, Shift)) return;
   if (!ValidateOnKey(Key, Shift)) return;
   if (Key == VK_RETURN && Shift.Contains(ssCtrl) && G->Navigation()->LineFeedOnEnter()) {
     Char CR = L'\r';
     TInplaceEdit::KeyPress(CR);
     return;
   }
+  if (Key == VK_RETURN && (Shift.Contains(ssCtrl) || Shift.Contains(ssShift))) SizeRowForLineBreak();
+  // Up and Down move between the lines of a multi-line text before they
+  // leave the cell.
+  const Integer Line = Integer(SendMessageW(Handle(), EM_LINEFROMCHAR, WPARAM(-1), 0));
+  const Integer Lines = Integer(SendMessageW(Handle(), EM_GETLINECOUNT, 0, 0));
+  if ((Key == VK_UP && Line > 0) || (Key == VK_DOWN && Line < Lines - 1)) return;
   TInplaceEdit::KeyDown(Key, Shift);
+}
+
+bool TExInplaceEdit::WalkOnShiftKey(Word& Key, TShiftState Shift) {
+  TRezIvevirAvod* G = Grid();
+  if (!G->Navigation()->CursorWalkEditor() || !Shift.Contains(ssShift)) return false;
+  const String T = Text();
+  const bool AtStart = Key == VK_LEFT && CaretPos() == 0 && SelLength() == 0;
+  const bool AtEnd = Key == VK_RIGHT && CaretPos() == Integer(T.size()) && SelLength() == 0;
+  if (!AtStart && !AtEnd) return false;
+  const String O = G->OldCellText();
+  G->SetValidating(true);
+  G->SetCurrentCell(T);
+  G->SetValidating(false);
+  Key = 0;
+  if (G->ValidateCell(T)) {
+    SetTextQuietly(G->NewCellText());
+    G->HideInplaceEdit();
+    if (G->CanFocus()) G->SetFocus();
+    WalkToCell(AtEnd, false);
+    return true;
+  }
+  SetTextQuietly(G->NewCellText());
+  if (G->Navigation()->EditSelectAll())
+    SelectAll();
+  else
+    SendMessageW(Handle(), EM_SETSEL, WPARAM(T.size()), LPARAM(T.size()));
+  Invalidate();
+  G->SetOldCellText(O);
+  return true;
+}
+
+void TExInplaceEdit::SizeRowForLineBreak() {
+  TRezIvevirAvod* G = Grid();
+  if (!G->SizeWhileTyping()->Height() || !G->Multilinecells()) return;
+  const Integer Lines = foundation::CountTextLines(Text() + L"\r\n ", true);
+  if (Lines < G->MaxLinesInRow(G->Row()))
+    G->AutoSizeRow(G->Row(), 0);
+  else
+    G->SizeRowToLines(G->Row(), Lines, G->XYOffset().Y);
+  if (G->OnEndRowSize) G->OnEndRowSize(G, G->Row());
 }
 
 // Enter, Tab and Up or Down at the edge of the text take the value only
@@ -218,6 +276,7 @@ void TExInplaceEdit::KeyPress(Char& Key) {
     Key = 0;
     return;
   }
+  FRewriteMixedCase = G->EditControl() == edMixedCase && Key >= L' ';
   if (Key == L'\r' && !G->Navigation()->LineFeedOnEnter() && !G->ValidateCell(Text())) {
     String Current;
     G->GetCurrentCell(Current);
@@ -226,6 +285,98 @@ void TExInplaceEdit::KeyPress(Char& Key) {
     return;
   }
   TInplaceEdit::KeyPress(Key);
+}
+
+// --- leaving the cell with the cursor keys, completion and growing --------------------------------
+
+void TExInplaceEdit::KeyUp(Word& Key, TShiftState Shift) {
+  TRezIvevirAvod* G = Grid();
+  if (!G) return TInplaceEdit::KeyUp(Key, Shift);
+  if (WalkOnKeyUp(Key, Shift)) return;
+  TInplaceEdit::KeyUp(Key, Shift);
+  CompleteFromLookup();
+  SizeWhileTyping();
+}
+
+bool TExInplaceEdit::WalkOnKeyUp(Word& Key, TShiftState Shift) {
+  if (Key != VK_LEFT && Key != VK_RIGHT) return false;
+  TRezIvevirAvod* G = Grid();
+  const String T = Text();
+  const bool Plain = Shift.Empty() && SelLength() == 0 && G->Navigation()->CursorWalkEditor();
+  const bool AtStart = Key == VK_LEFT && FSelKeyDown == 0 && CaretPos() == 0;
+  const bool AtEnd = Key == VK_RIGHT && FSelKeyDown == Integer(T.size());
+  if (!Plain || (!AtStart && !AtEnd)) return true;
+  Key = 0;
+  const Integer Span = AtEnd ? G->CellSpan(G->RealColIndex(G->Col()), G->Row()).X : 0;
+  const Integer Next = AtEnd ? G->Col() + Span + 1 : G->Col() - 1;
+  const bool NextInRow = AtEnd ? G->Col() < G->ColCount() - G->FixedRightCols() - 1 : G->Col() > G->FixedCols();
+  // A check box or button next door is stepped onto, not edited.
+  if (NextInRow && G->HasClickableGraphic(G->RealColIndex(Next), G->Row())) {
+    if (G->ValidateCell(T)) {
+      G->HideInplaceEdit();
+      G->SetCol(Next);
+    }
+    return true;
+  }
+  if (!G->ValidateCell(T)) {
+    SetTextQuietly(T);
+    SelectAll();
+    return true;
+  }
+  G->HideInplaceEdit();
+  WalkToCell(AtEnd, G->Navigation()->CursorWalkAlwaysEdit());
+  return true;
+}
+
+// Steps left to right through the row, on to the next row at its end (or
+// back to the previous row at its start), and opens the editor there when
+// asked.
+void TExInplaceEdit::WalkToCell(bool Forward, bool OpenEditor) {
+  TRezIvevirAvod* G = Grid();
+  const Integer FirstCol = G->FixedCols(), LastCol = G->ColCount() - G->FixedRightCols() - 1;
+  const Integer FirstRow = G->FixedRows(), LastRow = G->RowCount() - G->FixedFooters() - 1;
+  Integer C = G->Col(), R = G->Row();
+  if (Forward) {
+    C += G->CellSpan(G->RealColIndex(C), R).X + 1;
+    if (C > LastCol && R < LastRow) C = FirstCol, ++R;
+  } else {
+    --C;
+    if (C < FirstCol && R > FirstRow) C = LastCol, --R;
+  }
+  if (C < FirstCol || C > LastCol) return;
+  if (G->CanFocus()) G->SetFocus();
+  G->MoveCurrentCell(C, R);
+  if (OpenEditor && G->Col() == C && G->Row() == R) G->ShowInplaceEdit();
+}
+
+void TExInplaceEdit::CompleteFromLookup() {
+  TRezIvevirAvod* G = Grid();
+  if (!FWorkmode || SelLength() > 0 || !G->Lookup() || G->LookupItems()->Count() == 0) return;
+  const String T = Text();
+  const Integer Caret = std::min<Integer>(CaretPos(), Integer(T.size()));
+  // Nothing typed yet completes nothing.
+  if (Caret == 0) return;
+  const bool Exact = G->LookupCaseSensitive();
+  const String Typed = T.substr(0, size_t(Caret));
+  const String Prefix = Exact ? Typed : UpperCase(Typed);
+  for (Integer i = 0; i < G->LookupItems()->Count(); ++i) {
+    const String Item = G->LookupItems()->Strings(i);
+    const String Compared = Exact ? Item : UpperCase(Item);
+    if (Compared.compare(0, Prefix.size(), Prefix) != 0) continue;
+    const String Completed = Typed + Item.substr(std::min(Item.size(), Typed.size()), 255);
+    SetText(Completed);
+    SendMessageW(Handle(), EM_SETSEL, WPARAM(Caret), LPARAM(Completed.size()));
+    return;
+  }
+}
+
+void TExInplaceEdit::SizeWhileTyping() {
+  TRezIvevirAvod* G = Grid();
+  if (G->SizeWhileTyping()->Width()) G->MeasureColumnWidth(G->Col(), true);
+  if (G->SizeWhileTyping()->Height() && G->WordWrap()) {
+    G->AutoSizeRow(G->Row(), 0);
+    if (G->OnEndRowSize) G->OnEndRowSize(G, G->Row());
+  }
 }
 
 bool TExInplaceEdit::FilterChar(Char& Key) {
@@ -300,6 +451,7 @@ void TExInplaceEdit::WMSetFocus(TWMSetFocus& Message) {
 void TExInplaceEdit::WMKillFocus(TWMKillFocus& Message) {
   TRezIvevirAvod* G = Grid();
   if (G) G->SetStartEditChar(0);
+  if (G && G->LookupHistory() && G->LookupItems()->IndexOf(Text()) < 0) G->LookupItems()->Add(Text());
   TInplaceEdit::WMKillFocus(Message);
   // Alt+Backspace undoes, and a refused value re-places the edit: neither
   // ends the edit.

@@ -28,6 +28,7 @@ class TExInplaceEdit : public TInplaceEdit {
   void Dispatch(TMessage& Message) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(Char& Key) override;
+  void KeyUp(Word& Key, TShiftState Shift) override;
   void Change() override;
   void WMSetFocus(TWMSetFocus& Message) override;
   void WMKillFocus(TWMKillFocus& Message) override;
@@ -45,6 +46,18 @@ class TExInplaceEdit : public TInplaceEdit {
   // Enter, Tab and the vertical keys leave the cell only with a valid value.
   bool ValidateOnKey(Word& Key, TShiftState Shift);
   void RefusedOnKey(const String& OldText);
+  // Shift+Left at the start or Shift+Right at the end of the text leaves
+  // the cell with a valid value; true when the key was taken.
+  bool WalkOnShiftKey(Word& Key, TShiftState Shift);
+  // Left at the start or Right at the end of the text steps to the next
+  // cell; true when the key ends here.
+  bool WalkOnKeyUp(Word& Key, TShiftState Shift);
+  void WalkToCell(bool Forward, bool OpenEditor);
+  // Completes the typed start from the grid's lookup list.
+  void CompleteFromLookup();
+  // The column and row grow with the text when the grid asks for it.
+  void SizeWhileTyping();
+  void SizeRowForLineBreak();
   void HandlePaste();
   String TakePastedText(const String& Pasted);
   Integer CaretPos();
@@ -59,6 +72,13 @@ class TExInplaceEdit : public TInplaceEdit {
   Integer FRowE = -1;
   bool FAltBack = false;
   bool FDropEnterChar = false;
+  // Caret position when the last key went down.
+  Integer FSelKeyDown = 0;
+  // Completion follows typing, not Backspace or Delete.
+  bool FWorkmode = true;
+  // A character of a mixed-case cell was let through: the whole text is
+  // rewritten once the edit has taken it.
+  bool FRewriteMixedCase = false;
 };
 
 }  // namespace jorv::grid

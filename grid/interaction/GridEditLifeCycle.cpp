@@ -238,7 +238,7 @@ void TRezIvevirAvod::SelectionFollowUp(Integer ACol, Integer ARow, bool Answer) 
 // --- closing --------------------------------------------------------------------------------------
 
 void TRezIvevirAvod::HideInplaceEdit() {
-  if (!FEditMode) return;
+  if (!FEditMode || Destroying()) return;
   HideEditor();
   StoreInplaceEditValue(Col(), Row());
   FEditMode = false;

@@ -220,7 +220,7 @@ void TRezIvevirAvod::WatchEditorControl(TWinControl* Control) {
 // text the cell had, the paging keys and End leave the editor; an open
 // pop-up keeps its keys.
 void TRezIvevirAvod::EditorControlKeyDown(Word& Key, TShiftState Shift) {
-  if (!FEditMode) return;
+  if (!FEditMode || Destroying()) return;
   // The check box and the button editors write nothing back: their keys
   // only end the edit.
   if (FEditControl == edCheckBox || FEditControl == edButton) {
@@ -238,6 +238,9 @@ void TRezIvevirAvod::EditorControlKeyDown(Word& Key, TShiftState Shift) {
   switch (Key) {
     case VK_RETURN:
     case VK_TAB: {
+      // Without a validation handler and without goTabs, Tab belongs to
+      // the form, which moves the focus on; leaving stores the value.
+      if (Key == VK_TAB && !EditorHandlesTab()) return;
       const String Text = EditorControlText();
       SetCurrentCell(Text);
       if (!ValidateCell(Text)) {
@@ -247,6 +250,11 @@ void TRezIvevirAvod::EditorControlKeyDown(Word& Key, TShiftState Shift) {
       }
       const Word K = Key;
       Key = 0;
+      // Without goTabs the grid does not step on Tab: the key goes on to
+      // the grid's window, where the form moves the focus to the next
+      // control.
+      if (K == VK_TAB && !Options().Contains(goTabs) && HandleAllocated())
+        PostMessageW(Handle(), WM_KEYDOWN, VK_TAB, 0);
       DoneInplaceEdit(K, Shift);
       return;
     }
@@ -293,7 +301,7 @@ String TRezIvevirAvod::EditorControlText() {
 }
 
 void TRezIvevirAvod::EditorControlExit() {
-  if (!FEditMode || FBlockKill || FBlockFocus || FValidating) return;
+  if (!FEditMode || FBlockKill || FBlockFocus || FValidating || Destroying()) return;
   HideInplaceEdit();
 }
 
