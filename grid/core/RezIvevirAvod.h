@@ -1755,8 +1755,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   std::vector<Integer> FAllColWidths;
   Integer FNumHidden = 0;
   Integer FNumNodes = 0;
-  Integer FFixedRowsMin = 0;
-  Integer FFixedColsMin = 0;
+  // As many as the grid starts with, until FixedRows or FixedCols is set.
+  Integer FFixedRowsMin = 1;
+  Integer FFixedColsMin = 1;
   Integer FMaxRowCount = 0;
   Integer FMaxColCount = 0;
   Integer FNumCellControls = 0;

@@ -87,6 +87,7 @@ void CALLBACK LookAtMenu(HWND, UINT, UINT_PTR Id, DWORD) {
   KillTimer(nullptr, Id);
   HWND Menu = FindWindowW(L"#32768", nullptr);
   MenuShown = Menu && IsWindowVisible(Menu);
+  if (Menu) UpdateWindow(Menu);
   SaveScreen(L"filter-type-menu.bmp");
   EndMenu();
 }
@@ -99,8 +100,9 @@ TEST(GridFilterListClick, TheFilterButtonOpensTheListAndAClickOnItAgainCloses) {
   TDropList* List = G.Grid->FilterDropList();
   ASSERT_TRUE(List->Visible());
   EXPECT_EQ(G.Grid->FilterCol(), 1);
-  EXPECT_EQ(List->Items()->Count(), 3);
-  EXPECT_EQ(List->Items()->Strings(0), L"apple");
+  EXPECT_EQ(List->Items()->Count(), 4);
+  EXPECT_EQ(List->Items()->Strings(0), L"(All)");
+  EXPECT_EQ(List->Items()->Strings(1), L"apple");
   // Below the header cell, its right edge 16 pixels left of the cell's.
   EXPECT_EQ(List->Top(), G.Grid->CellRect(1, 0).Top + 16);
   SaveScreen(L"filter-list.bmp");
@@ -125,6 +127,7 @@ TEST(GridFilterListClick, APickFiltersAtOnceAndTheNextButtonSwitchesColumns) {
   EXPECT_EQ(G.Grid->FilterCol(), 2);
   G.ClickGrid(G.Button(1));
   EXPECT_EQ(G.Grid->FilterCol(), 1);
+  KeyPress(G.Grid->FilterDropList(), VK_DOWN);
   KeyPress(G.Grid->FilterDropList(), VK_DOWN);
   KeyPress(G.Grid->FilterDropList(), VK_RETURN);
   Pump();
