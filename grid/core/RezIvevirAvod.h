@@ -1755,8 +1755,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   std::vector<Integer> FAllColWidths;
   Integer FNumHidden = 0;
   Integer FNumNodes = 0;
-  Integer FFixedRowsMin = 0;
-  Integer FFixedColsMin = 0;
+  // As many as the grid starts with, until FixedRows or FixedCols is set.
+  Integer FFixedRowsMin = 1;
+  Integer FFixedColsMin = 1;
   Integer FMaxRowCount = 0;
   Integer FMaxColCount = 0;
   Integer FNumCellControls = 0;
@@ -2101,6 +2102,108 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // The grid takes the focus, the cell becomes current and its editor opens.
   void EditCell(Integer ACol, Integer ARow);
   TExInplaceEdit* GetNormalEdit() const { return NormalEdit(); }
+  // Mouse presses, releases, double clicks and moves over the cells (grid/interaction/GridMouse*.cpp).
+ public:
+  // What a press over the fixed cells selects, decided by the move before it.
+  enum TMouseSelectMode : uint8_t { msNormal, msColumn, msRow, msAll, msURL, msResize };
+  using TFixedCellClickEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow)>;
+  // Raised after a release on a fixed cell, column first.
+  TFixedCellClickEvent OnFixedCellClick;
+  // A left press and release inside the cell's top-left corner, as the user
+  // makes them, without OnMouseDown and OnMouseUp.
+  void EmulateCellClick(Integer ACol, Integer ARow);
+  TMouseSelectMode MouseSelectMode() const { return FMouseSelectMode; }
+  // The cell whose button is held down; (-1, -1) when none.
+  TPoint PushedCellButton() const { return FPushedCellButton; }
+  // Ticks the last sort by a header click took.
+  Cardinal SortTime() const { return FSortTime; }
+
+ protected:
+  void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+  void RowMoved(Integer FromIndex, Integer ToIndex) override;
+  virtual void DoClickCell(Integer ARow, Integer ACol);
+  virtual void DoCheckBoxClick(Integer ACol, Integer ARow, bool State);
+  // The rectangle a click on the top-left corner is about to select.
+  virtual void AdjustSelectAllRect(TGridRect& R) { (void)R; }
+  void RadioGroupClick(Integer ACol, Integer ARow, Integer X, Integer Y);
+  void HandleLButtonDownMessage(TMessage& Message);
+  void HandleLButtonUpMessage(TMessage& Message);
+  void HandleLButtonDblClkMessage(TMessage& Message);
+  void HandleRButtonDownMessage(TMessage& Message);
+  void HandleRButtonUpMessage(TMessage& Message);
+  void HandleMouseLeaveMessage(TMessage& Message);
+  // The sort column, the sort indexes and the current column follow a
+  // moved column.
+  void FollowMovedColumn(Integer DisplFrom, Integer DisplTo, Integer RealFrom, Integer RealTo);
+  // WM_COMMAND of the inplace combo and of custom editors' combos.
+  void HandleEditorCommand(TMessage& Message);
+
+ private:
+  bool PressOnGadget(TMessage& Message, Integer ACol, Integer ARow, Integer RealCol, const TRect& CellR);
+  bool PressOnDisjunctRowsCols(TMessage& Message, Integer ACol, Integer ARow, TShiftState Shift);
+  bool PressOnAnchor(Integer ACol, Integer ARow, Integer RealCol, Integer X, Integer Y);
+  void OpenAnchor(const String& Anchor);
+  void PressNormal(TMessage& Message, Integer ACol, Integer ARow, Integer RealCol, const TRect& CellR,
+                   TShiftState Shift);
+  bool SelectByFixedCells(Integer ACol, Integer ARow, TShiftState Shift);
+  bool ToggleBoxByClick(Integer ACol, Integer ARow, Integer RealCol, TShiftState Shift);
+  String AnchorUnderPoint(Integer ACol, Integer ARow, Integer X, Integer Y, String* Title);
+  void ReleasePushedButton(Integer C, Integer R, Integer X, Integer Y);
+  void ReleaseDisjunct(Integer C, Integer R);
+  void SortByHeaderClick(Integer C, Integer R, Integer X, Integer Y, TShiftState Shift);
+  void SortClickedColumn(Integer RC, TShiftState Shift);
+  bool AutoSizeOnDblClick(TMessage& Message, Integer C, Integer R, Integer X);
+  bool FilterListOnRelease(TMouseButton Button, Integer C, Integer R, Integer X, Integer Y);
+  bool SelectDisjunctCellOnRelease(TMouseButton Button, TShiftState Shift, Integer C, Integer R);
+  void FollowMouseOver(TShiftState Shift, Integer C, Integer R, Integer X, Integer Y);
+  void DragSelectByFixedCells(Integer C, Integer R);
+  void UpdateMouseSelectMode(Integer C, Integer R, Integer X, Integer Y);
+  void SetHoverFixedCell(Integer C, Integer R);
+  bool IsNormalCell(Integer ACol, Integer ARow);
+  void NoteSizedCell(Integer ACol, Integer ARow, Integer X, Integer Y);
+  bool StartTouchScroll(Integer ACol, Integer ARow, Integer X, Integer Y);
+  void FollowTouchScroll(Integer Y);
+  bool EndTouchScroll(Integer X, Integer Y);
+  void TouchTap(Integer X, Integer Y);
+  // The cursor of the select mode the mouse is in; false in none.
+  bool SetSelectModeCursor();
+  bool PressOnFilterEdit(Integer C, Integer R, Integer X, Integer Y);
+  void InplaceComboNotification(Word Code);
+  void RaiseComboChange();
+  bool FilterTypeMenuOnRelease(Integer C, Integer R, Integer X, Integer Y);
+  bool FDoOnClick = false;
+  bool FMouseDownMove = false;
+  bool FMouseKeepDown = false;
+  bool FDeselectState = false;
+  bool FSelectionClick = false;
+  bool FColMoveFlg = false;
+  bool FDblClk = false;
+  bool FFixedCellPushed = false;
+  bool FEditStart = false;
+  bool FSuppressMouseEvents = false;
+  TMouseSelectMode FMouseSelectMode = msNormal;
+  Integer FMouseSelectStart = -1;
+  // The select mode a drag over the fixed cells started in.
+  TMouseSelectMode FMouseSelectDrag = msNormal;
+  // The column whose filter list was open when the button went down.
+  Integer FFilterPressCol = -1;
+  // The column whose filter-type button (a filter-edit cell's top-left corner) was pressed.
+  Integer FFltrPopPressCol = -1;
+  Integer FMovecell = -1;
+  TPoint FClickPos{-1, -1};
+  TPoint FPushedCellButton{-1, -1};
+  TRect FPushedFixedCell{};
+  TGridRect FOrigSelection{};
+  Integer FOldKeepLeftCol = 0;
+  Cardinal FSortTime = 0;
+  // A touch-scroll gesture: its start, the press point and the top row then.
+  bool FScrollStart = false;
+  Cardinal FTimeStart = 0;
+  TPoint FTouchDown{-1, -1};
+  Integer FTopDown = 0;
+  String FMouseAnchor;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -68,6 +68,7 @@ void TRezIvevirAvod::ColumnMoved(Integer FromIndex, Integer ToIndex) {
     FColumnOrder->Delete(RealFrom);
     FColumnOrder->Insert(RealTo, Entry);
   }
+  FollowMovedColumn(FromIndex, ToIndex, RealFrom, RealTo);
 }
 
 namespace {

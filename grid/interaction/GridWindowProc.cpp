@@ -48,9 +48,16 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
         StartIntelliPan(MsgAs<TWMMouse>(Message).Pos());
       break;
     case WM_LBUTTONDOWN:
+      if (FWheelPan) StopIntelliPan();
+      return HandleLButtonDownMessage(Message);
     case WM_RBUTTONDOWN:
       if (FWheelPan) StopIntelliPan();
-      break;
+      return HandleRButtonDownMessage(Message);
+    case WM_LBUTTONUP: return HandleLButtonUpMessage(Message);
+    case WM_LBUTTONDBLCLK: return HandleLButtonDblClkMessage(Message);
+    case WM_RBUTTONUP: return HandleRButtonUpMessage(Message);
+    case CM_MOUSELEAVE: return HandleMouseLeaveMessage(Message);
+    case WM_COMMAND: HandleEditorCommand(Message); break;
     case WM_KEYDOWN:
       if (FWheelPan) StopIntelliPan();
       if (HandleEditingKey(Message)) return;
@@ -109,6 +116,10 @@ void TRezIvevirAvod::HandleCancelMode() {
 // --- cursor ----------------------------------------------------------------------------------
 
 void TRezIvevirAvod::HandleSetCursorMessage(TMessage& Message) {
+  if (MsgAs<TWMSetCursor>(Message).HitTest == HTCLIENT && SetSelectModeCursor()) {
+    Message.Result = 1;
+    return;
+  }
   TBaseGrid::WndProc(Message);
   const auto& SetCursor = MsgAs<TWMSetCursor>(Message);
   if (SetCursor.CursorWnd != Handle() || SetCursor.HitTest != HTCLIENT) return;
