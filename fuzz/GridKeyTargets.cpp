@@ -130,7 +130,7 @@ void RunGridKeys(const TInput& Input) {
   Form.Show();
   G->SetFocus();
   Integer Keys = 0;
-  while (In.More() && Keys++ < 200) {
+  while (In.More() && Keys++ < 100) {
     SendKey(*G, In.Next());
     if (!Raised.empty()) break;
     if (G->Col() < 0 || G->Row() < 0 || G->Col() >= G->ColCount() || G->Row() >= G->RowCount()) {

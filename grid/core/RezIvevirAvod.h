@@ -2086,7 +2086,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool TabForwardInRow(Integer Right, TPoint Span, bool& Again);
   bool TabForwardAtRowEnd();
   bool TabHandOn();
-  void TabToCell(Integer ACol, Integer ARow);
+  // Moves the cursor there when the cell lies inside the grid.
+  void MoveToCellInGrid(Integer ACol, Integer ARow);
   TGridRect FMoveSelection{};
   TGridCoord FLastKeyCell{-1, -1};
   bool FDisableChange = false;

@@ -265,7 +265,7 @@ bool TRezIvevirAvod::AdvanceOnTab(bool Backward) {
     Repeated = true;
   }
   if (!Found) {
-    TabToCell(Start.X, Start.Y);
+    MoveToCellInGrid(Start.X, Start.Y);
     return true;
   }
   if (!Repeated && Navigation()->AdvanceAutoEdit() && !HasClickableGraphic(RealColIndex(Col()), Row()) &&
@@ -281,10 +281,10 @@ bool TRezIvevirAvod::TabStep(bool Backward, bool& Again) {
   const Integer Right = ColCount() - ShownRightFixedCols();
   if (Backward && Dir != adLeftRight) {
     if (Row() > FixedRows()) {
-      TabToCell(Col(), Row() - 1);
+      MoveToCellInGrid(Col(), Row() - 1);
     } else {
       const Integer NewCol = Col() <= FirstNormalCol() ? Right - 1 : Col() - 1;
-      TabToCell(NewCol, RowCount() - FFixedFooters - 1);
+      MoveToCellInGrid(NewCol, RowCount() - FFixedFooters - 1);
     }
     return true;
   }
@@ -295,15 +295,15 @@ bool TRezIvevirAvod::TabStep(bool Backward, bool& Again) {
   const TPoint Span = CellSpan(RealColIndex(Col()), Row());
   if (Dir != adLeftRight) {
     if (Row() + Span.Y + 1 < RowCount() - FFixedFooters) {
-      TabToCell(Col(), Row() + Span.Y + 1);
+      MoveToCellInGrid(Col(), Row() + Span.Y + 1);
       return true;
     }
     WrapToFirstRow();
     if (Col() < Right - 1) {
-      TabToCell(Col() + 1, Row());
+      MoveToCellInGrid(Col() + 1, Row());
       return true;
     }
-    TabToCell(FirstNormalCol(), Row());
+    MoveToCellInGrid(FirstNormalCol(), Row());
     return TabHandOn();
   }
   if (Col() + Span.X + 1 < Right) return TabForwardInRow(Right, Span, Again);
@@ -315,11 +315,11 @@ void TRezIvevirAvod::TabBackward() {
   if (Col() > FirstNormalCol()) {
     Integer Step = 1;
     while (Col() - Step >= FirstNormalCol() && !IsSelectableBaseCell(Col() - Step, Row())) ++Step;
-    if (Col() - Step >= FirstNormalCol()) return TabToCell(Col() - Step, Row());
+    if (Col() - Step >= FirstNormalCol()) return MoveToCellInGrid(Col() - Step, Row());
     const Integer PrevRow = Row() > FixedRows() ? Row() - 1 : LastRow;
     const Integer C = LastSelectableCol(PrevRow);
     if (C < 0) return;
-    TabToCell(C, PrevRow);
+    MoveToCellInGrid(C, PrevRow);
     if (PrevRow == LastRow) ScrollInView(Col(), Row(), spMiddle);
     return;
   }
@@ -327,7 +327,7 @@ void TRezIvevirAvod::TabBackward() {
   const Integer Right = ColCount() - ShownRightFixedCols();
   Integer C = Right - 1;
   while (C > FixedCols() && !IsSelectableBaseCell(C, PrevRow)) --C;
-  TabToCell(C, PrevRow);
+  MoveToCellInGrid(C, PrevRow);
   if (PrevRow == LastRow) ScrollInView(Col(), Row(), spMiddle);
 }
 
@@ -335,7 +335,7 @@ bool TRezIvevirAvod::TabForwardInRow(Integer Right, TPoint Span, bool& Again) {
   Integer Step = 1;
   while (Col() + Span.X + Step < Right && !IsSelectableBaseCell(Col() + Span.X + Step, Row())) ++Step;
   if (Col() + Span.X + Step < Right) {
-    TabToCell(Col() + Span.X + Step, Row());
+    MoveToCellInGrid(Col() + Span.X + Step, Row());
     Again = !IsBaseCell(RealColIndex(Col()), Row());
     return true;
   }
@@ -344,11 +344,11 @@ bool TRezIvevirAvod::TabForwardInRow(Integer Right, TPoint Span, bool& Again) {
   if (Row() < RowCount() - FFixedFooters - 1) {
     if (!CanTabToNextRow()) return true;
     const Integer C = FirstSelectableCol(Row() + 1);
-    TabToCell(C < 0 ? FixedCols() : C, Row() + 1);
+    MoveToCellInGrid(C < 0 ? FixedCols() : C, Row() + 1);
     return true;
   }
   const Integer C = FirstSelectableCol(FixedRows());
-  if (C >= 0) TabToCell(C, FixedRows());
+  if (C >= 0) MoveToCellInGrid(C, FixedRows());
   return TabHandOn();
 }
 
@@ -359,7 +359,7 @@ bool TRezIvevirAvod::TabForwardAtRowEnd() {
     for (Integer r = Row() + 1; r <= LastRow; ++r)
       for (Integer c = FirstNormalCol(); c < ColCount(); ++c)
         if (IsSelectableBaseCell(c, r)) {
-          if (CanTabToNextRow()) TabToCell(c, r);
+          if (CanTabToNextRow()) MoveToCellInGrid(c, r);
           return true;
         }
   } else if (!Nav->TabToNextAtEnd() && Nav->AdvanceInsert()) {
@@ -367,17 +367,17 @@ bool TRezIvevirAvod::TabForwardAtRowEnd() {
     DoCanAddRow(Allow);
     if (Allow) {
       AddRow();
-      TabToCell(Col(), FFloatingFooter->Visible() ? RowCount() - 2 : RowCount() - 1);
+      MoveToCellInGrid(Col(), FFloatingFooter->Visible() ? RowCount() - 2 : RowCount() - 1);
       if (OnAutoAddRow) OnAutoAddRow(this, RowCount() - FFixedFooters - 1);
       const Integer C = FirstSelectableCol(Row());
-      TabToCell(C < 0 ? FirstNormalCol() : C, Row());
+      MoveToCellInGrid(C < 0 ? FirstNormalCol() : C, Row());
       return TabHandOn();
     }
   }
   // No selectable cell below: round to the first row.
   WrapToFirstRow();
   const Integer C = FirstSelectableCol(Row());
-  TabToCell(C < 0 ? FirstNormalCol() : C, Row());
+  MoveToCellInGrid(C < 0 ? FirstNormalCol() : C, Row());
   return TabHandOn();
 }
 
@@ -387,7 +387,7 @@ bool TRezIvevirAvod::TabHandOn() {
   return false;
 }
 
-void TRezIvevirAvod::TabToCell(Integer ACol, Integer ARow) {
+void TRezIvevirAvod::MoveToCellInGrid(Integer ACol, Integer ARow) {
   if (ACol < 0 || ARow < 0 || ACol >= ColCount() || ARow >= RowCount()) return;
   if (ACol == Col() && ARow == Row()) return;
   MoveCurrentCell(ACol, ARow);

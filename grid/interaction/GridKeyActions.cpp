@@ -54,8 +54,10 @@ bool TRezIvevirAvod::HomeEndKey(Word Key, TShiftState Shift) {
   const Integer LastCol = ColCount() - FFixedRightCols - 1;
   const Integer LastRow = RowCount() - FFixedFooters - 1;
   const bool Home = Key == VK_HOME;
+  // A grid of fixed cells only has nowhere to go.
+  if (LastCol < FirstNormalCol() || LastRow < FixedRows()) return true;
   if (Mode == heFirstLastCell && !Ctrl) {
-    MoveCurrentCell(Home ? FirstNormalCol() : LastCol, Home ? FixedRows() : LastRow);
+    MoveToCellInGrid(Home ? FirstNormalCol() : LastCol, Home ? FixedRows() : LastRow);
     return true;
   }
   if (Mode == heFirstLastRow && !Ctrl) {
@@ -67,7 +69,7 @@ bool TRezIvevirAvod::HomeEndKey(Word Key, TShiftState Shift) {
   if (Mode != heFirstLastColumn || (RowSelect && !Ctrl) || (Ctrl && !Home)) return false;
   if (Ctrl) {
     const Integer C = FirstSelectableCol(FixedRows());
-    MoveCurrentCell(C < 0 ? FirstNormalCol() : C, FixedRows());
+    MoveToCellInGrid(C < 0 ? FirstNormalCol() : C, FixedRows());
     SetLeftCol(FirstNormalCol());
     return true;
   }
@@ -78,10 +80,10 @@ bool TRezIvevirAvod::HomeEndKey(Word Key, TShiftState Shift) {
   }
   if (Home) {
     const Integer C = FirstSelectableCol(Row());
-    MoveCurrentCell(C < 0 ? FirstNormalCol() : C, Row());
+    MoveToCellInGrid(C < 0 ? FirstNormalCol() : C, Row());
     SetLeftCol(FirstNormalCol());
   } else {
-    MoveCurrentCell(LastCol, Row());
+    MoveToCellInGrid(LastCol, Row());
     SetLeftCol(std::max(FixedCols(), ColCount() - VisibleColCount()));
   }
   return true;
@@ -102,7 +104,7 @@ bool TRezIvevirAvod::HomeEndToRow(Integer NewRow, TShiftState Shift) {
       SetSelection(TGridRect{FixedCols(), OldRow, LastCol, NewRow});
     if (Disjunct) SelectionToRowSelect(true);
   } else {
-    MoveCurrentCell(Col(), NewRow);
+    MoveToCellInGrid(Col(), NewRow);
     if (Disjunct) SelectionToRowSelect(true);
   }
   if (Options().Contains(goRowSelect) && Navigation()->KeepHorizScroll()) SetLeftCol(Left);
@@ -122,13 +124,13 @@ bool TRezIvevirAvod::SkipFixedCellsKey(Word Key) {
       if (C <= FixedCols() || !IsFixed(C - 1, R)) return false;
       for (Target = C - 1; Target >= FixedCols() && IsFixed(Target, R); --Target) {}
       if (Target < FixedCols()) return false;
-      MoveCurrentCell(Target, R);
+      MoveToCellInGrid(Target, R);
       return true;
     case VK_RIGHT:
       if (C + 1 >= RightEnd || !IsFixed(C + 1, R)) return false;
       for (Target = C + 1; Target < RightEnd && IsFixed(Target, R); ++Target) {}
       if (Target >= RightEnd) return false;
-      MoveCurrentCell(Target, R);
+      MoveToCellInGrid(Target, R);
       return true;
     case VK_UP:
       if (R <= FixedRows() || !IsFixed(C, R - 1)) return false;
@@ -136,7 +138,7 @@ bool TRezIvevirAvod::SkipFixedCellsKey(Word Key) {
       if (!RowSelect)
         while (Target >= FixedRows() && IsFixed(C, Target)) --Target;
       if (Target < FixedRows()) return false;
-      MoveCurrentCell(C, Target);
+      MoveToCellInGrid(C, Target);
       return true;
     case VK_DOWN:
       if (R + 1 >= BottomEnd || !IsFixed(C, R + 1)) return false;
@@ -144,7 +146,7 @@ bool TRezIvevirAvod::SkipFixedCellsKey(Word Key) {
       if (!RowSelect)
         while (Target < BottomEnd && IsFixed(C, Target)) ++Target;
       if (Target >= BottomEnd) return false;
-      MoveCurrentCell(C, Target);
+      MoveToCellInGrid(C, Target);
       return true;
     default:
       return false;
@@ -187,7 +189,7 @@ void TRezIvevirAvod::InsertRowByKey() {
   InsertNavigationRow(At);
   if (OnAutoInsertRow) OnAutoInsertRow(this, At);
   FGridModified = true;
-  if (NewRow >= FixedRows() && NewRow < RowCount()) MoveCurrentCell(Col(), NewRow);
+  if (NewRow >= FixedRows() && NewRow < RowCount()) MoveToCellInGrid(Col(), NewRow);
   CalcFooter(-1);
 }
 
@@ -202,7 +204,7 @@ bool TRezIvevirAvod::DeleteRowByKey() {
   if (OnCanDeleteRow) OnCanDeleteRow(this, R, Allow);
   if (!Allow) return false;
   RemoveNavigationRow(R);
-  if (FFloatingFooter->Visible() && Row() == RowCount() - 1 && RowCount() >= 2) MoveCurrentCell(Col(), RowCount() - 2);
+  if (FFloatingFooter->Visible() && Row() == RowCount() - 1 && RowCount() >= 2) MoveToCellInGrid(Col(), RowCount() - 2);
   RememberOldCell(Col(), Row());
   FGridModified = true;
   CalcFooter(-1);

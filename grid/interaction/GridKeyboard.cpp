@@ -135,7 +135,7 @@ void TRezIvevirAvod::KeyDownAfterFramework(Word Key, TShiftState Shift, TGridCoo
       OldCell.X == ColCount() - FFixedRightCols - 1) {
     const Integer LastRow = RowCount() - FFixedFooters - 1;
     const Integer NewRow = OldCell.Y >= LastRow ? FixedRows() : std::min(OldCell.Y + 1, RowCount() - 1);
-    MoveCurrentCell(FirstNormalCol(), NewRow);
+    MoveToCellInGrid(FirstNormalCol(), NewRow);
   }
   if (Key == VK_RETURN || Key == VK_F2) RememberOldCell(Col(), Row());
   SelectionChangeNotice();
@@ -209,7 +209,7 @@ void TRezIvevirAvod::CursorAdvanceWrap(Word Key) {
   } else {
     return;
   }
-  if (C != Col() || R != Row()) MoveCurrentCell(C, R);
+  if (C != Col() || R != Row()) MoveToCellInGrid(C, R);
 }
 
 void TRezIvevirAvod::CursorMoveRowsKey(Word Key) {
@@ -221,7 +221,7 @@ void TRezIvevirAvod::CursorMoveRowsKey(Word Key) {
   if (Shift == 0) return;
   if (Count == 1) {
     MoveRow(S.Top, S.Top + Shift);
-    MoveCurrentCell(Col(), S.Top + Shift);
+    MoveToCellInGrid(Col(), S.Top + Shift);
     return;
   }
   // Moving up takes the row above the block to below it.
@@ -238,8 +238,8 @@ void TRezIvevirAvod::SkipDisabledRowsKey(Word Key, Integer OldRow) {
   if (GetRowEnabled(RealRowIndex(Row()))) return;
   const Integer Step = Key == VK_UP || Key == VK_PRIOR || Key == VK_HOME ? -1 : 1;
   for (Integer r = Row() + Step; r >= FixedRows() && r < RowCount(); r += Step)
-    if (GetRowEnabled(RealRowIndex(r))) return MoveCurrentCell(Col(), r);
-  if (OldRow != Row()) MoveCurrentCell(Col(), OldRow);
+    if (GetRowEnabled(RealRowIndex(r))) return MoveToCellInGrid(Col(), r);
+  if (OldRow != Row()) MoveToCellInGrid(Col(), OldRow);
 }
 
 // --- characters --------------------------------------------------------------------------------

@@ -9,7 +9,9 @@
 #include <functional>
 
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/ExInplaceEdit.h"
 #include "platform/rtl/SysUtils.h"
+#include "tests/support/PinnedFormatSettings.h"
 #include "tests/support/ui/Gui.h"
 
 namespace jorv {
@@ -198,6 +200,23 @@ TEST(GridKeyboard, ArrowsWalkOverAHiddenColumnAsIfItWereNotThere) {
   EXPECT_EQ(5, K.Grid->RealCol());
 }
 
+// A raise inside the window procedure would show a message box, which
+// fails the test.
+TEST(GridKeyboard, KeysOnAGridOfFixedCellsOnlyGoNowhere) {
+  for (THomeEndAction Mode : {heFirstLastColumn, heFirstLastRow, heFirstLastCell}) {
+    TKeyGrid K;
+    K.Grid->SetColCount(1);
+    K.Grid->SetRowCount(1);
+    K.Grid->SetFixedRightCols(1);
+    K.Grid->SetOptions(K.Grid->Options() + goTabs + goRangeSelect);
+    K.Grid->Navigation()->SetHomeEndKey(Mode);
+    K.Grid->Navigation()->SetCursorAdvance(caSnake);
+    Pump();
+    K.Keys({{VK_END}, {VK_HOME}, Shifted(VK_END), {VK_RIGHT}, {VK_DOWN}, {VK_TAB}, Ctrled('A')});
+    EXPECT_EQ((TGridCoord{0, 0}), K.Current());
+  }
+}
+
 TEST(GridKeyboard, MoveScrollOnlyScrollsAndLeavesTheCellAlone) {
   TKeyGrid K;
   K.Grid->SetRowCount(40);
@@ -383,6 +402,23 @@ TEST(GridKeyboard, SpaceTogglesACheckBoxOnlyWhereItMayBeEdited) {
   EXPECT_EQ(std::vector<String>{L"2,3 on"}, Clicks);
   // The space opened no editor.
   EXPECT_FALSE(K.Grid->EditorMode());
+}
+
+// --- characters ----------------------------------------------------------------------------------
+
+TEST(GridKeyboard, TheKeypadPointTypesTheLocalesSeparator) {
+  PinnedFormatSettings German(GermanFormatSettings());
+  for (bool Keypad : {true, false}) {
+    SCOPED_TRACE(Keypad ? "keypad" : "main keyboard");
+    TKeyGrid K;
+    K.Grid->SetOptions(K.Grid->Options() + goEditing);
+    K.Grid->SetExcelStyleDecimalSeparator(true);
+    K.GoTo(2, 2);
+    PostMessageW(K.Grid->Handle(), WM_CHAR, L'.', 1 | (Keypad ? 0x400000 : 0));
+    Pump(30);
+    ASSERT_TRUE(K.Grid->NormalEdit() && K.Grid->NormalEdit()->EditVisible());
+    EXPECT_EQ(Keypad ? L"," : L".", K.Grid->NormalEdit()->Text());
+  }
 }
 
 // --- rows by key ---------------------------------------------------------------------------------
