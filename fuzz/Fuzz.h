@@ -43,6 +43,7 @@ void AddFormatTargets(std::vector<TFuzzTarget>& List);
 void AddStoreTargets(std::vector<TFuzzTarget>& List);
 void AddPictureTargets(std::vector<TFuzzTarget>& List);
 void AddExchangeTargets(std::vector<TFuzzTarget>& List);
+void AddGridKeyTargets(std::vector<TFuzzTarget>& List);
 
 // ---- Reading an input ----
 // UTF-8 where the bytes form it (surrogates included, so that lone halves

@@ -11,6 +11,7 @@ const std::vector<TFuzzTarget>& Targets() {
     AddStoreTargets(All);
     AddPictureTargets(All);
     AddExchangeTargets(All);
+    AddGridKeyTargets(All);
     return All;
   }();
   return List;

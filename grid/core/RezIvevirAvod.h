@@ -1376,7 +1376,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   virtual bool IsDataEditing() { return false; }
   // The advance after a special editor ended with Enter; the cursor
   // advance fills it in.
-  virtual void AdvanceAfterEditor() {}
+  virtual void AdvanceAfterEditor();
   TEditorType EditControl() const { return FEditControl; }
   bool EditMode() const { return FEditMode; }
   bool Editing() const { return FEditing; }
@@ -2204,6 +2204,81 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TPoint FTouchDown{-1, -1};
   Integer FTopDown = 0;
   String FMouseAnchor;
+  // Keyboard navigation and the cursor advance on Enter and Tab
+  // (grid/interaction/GridKeyboard.cpp, GridKeyActions.cpp, GridCursorAdvance.cpp).
+ public:
+  void AdvanceCell(Integer ACol, Integer ARow, bool EditorWasOpen, bool Repeated, bool Forward, bool AutoEdit,
+                   bool Force);
+  // False when the focus was handed on to the next control.
+  bool AdvanceOnTab(bool Backward);
+  void AppendAutoRow();
+  virtual void WrapToFirstRow();
+  virtual bool CanTabToNextRow() { return true; }
+  bool IsSelectableCell(Integer ACol, Integer ARow);
+  Integer FirstSelectableCol(Integer ARow);
+  Integer LastSelectableCol(Integer ARow);
+  TGridCoord FindNextSelectableCell(Integer ACol, Integer ARow);
+  Integer FirstNormalCol() const;
+  Integer ShownRightFixedCols() const;
+  bool IsLastEditRow() const;
+  // First row whose sort-column text starts with S (upper case); -1 when none.
+  Integer Search(const String& S);
+
+ protected:
+  void KeyDown(Word& Key, TShiftState Shift) override;
+  void KeyPress(Char& Key) override;
+  void KeyUp(Word& Key, TShiftState Shift) override;
+  virtual void ProcessKeyDown(Word& Key, TShiftState Shift);
+  virtual void ProcessKeyPress(Char& Key);
+  virtual void ProcessKeyUp(Word& Key, TShiftState Shift);
+  virtual void InsertNavigationRow(Integer ARow);
+  virtual void RemoveNavigationRow(Integer ARow);
+  virtual void EditorKeyDownHook(Word& Key, TShiftState Shift) { (void)Key; (void)Shift; }
+  virtual void EditorKeyMessageHook(TMessage& Message) { (void)Message; }
+  void HandleKeyDownMessage(TMessage& Message);
+  void HandleCharMessage(TMessage& Message);
+  void HandleKeyUpMessage(TMessage& Message);
+
+ private:
+  bool KeyDownBeforeFramework(Word Key, TShiftState Shift);
+  bool EditKeyConsumed(Word Key);
+  bool RowSelectScrollConsumed(Word Key, TShiftState Shift);
+  void KeyDownAfterFramework(Word Key, TShiftState Shift, TGridCoord OldCell);
+  bool MoveScrollOnlyKey(Word Key);
+  void ClickableCellKey(Word Key);
+  bool HomeEndKey(Word Key, TShiftState Shift);
+  bool HomeEndToRow(Integer NewRow, TShiftState Shift);
+  bool SkipFixedCellsKey(Word Key);
+  void DisjunctSelectionKey(Word Key, TShiftState Shift);
+  void InsertRowByKey();
+  bool DeleteRowByKey();
+  void SelectAllByKey();
+  void CursorAdvanceWrap(Word Key);
+  void CursorMoveRowsKey(Word Key);
+  void SkipDisabledRowsKey(Word Key, Integer OldRow);
+  void DisjunctCellsByKey(Word Key, TShiftState Shift, const TGridRect& Before);
+  bool TypedPrefixJump(Char Key);
+  void RaiseKeyDown(Word Key, TShiftState Shift);
+  void SelectionChangeNotice();
+  bool EditingOn() const;
+  bool IsSelectableBaseCell(Integer ACol, Integer ARow);
+  bool AdvanceStep(Integer& ACol, Integer& ARow, bool Forward, TPoint Span);
+  bool AdvanceAppendRow(Integer& ARow, Integer LastRow);
+  bool AdvanceToTarget(Integer ACol, Integer ARow, TGridCoord Start);
+  void AdvanceEditOnArrival(TGridCoord Start, bool EditorWasOpen, bool AutoEdit);
+  bool TabStep(bool Backward, bool& Again);
+  void TabBackward();
+  bool TabForwardInRow(Integer Right, TPoint Span, bool& Again);
+  bool TabForwardAtRowEnd();
+  bool TabHandOn();
+  // Moves the cursor there when the cell lies inside the grid.
+  void MoveToCellInGrid(Integer ACol, Integer ARow);
+  TGridRect FMoveSelection{};
+  TGridCoord FLastKeyCell{-1, -1};
+  bool FDisableChange = false;
+  // The key-down message handler runs: the framework's key processing
+  // leaves Tab to it.
+  bool FInKeyDownMessage = false;
 };
 
 #undef JORV_XGRID_PLAIN

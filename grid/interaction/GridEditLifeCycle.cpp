@@ -203,6 +203,8 @@ void TRezIvevirAvod::SwitchEditingForCell(Integer ADisplCol, Integer ARealCol, I
 }
 
 void TRezIvevirAvod::DoCellChanging(Integer ANewCol, Integer ANewRow, bool& Allow) {
+  // The cursor advance asked the application itself before it moves.
+  if (FDisableChange) return;
   if (ANewRow != Row() && OnRowChanging) OnRowChanging(this, Row(), ANewRow, Allow);
   if (ANewCol != Col() && OnColChanging) OnColChanging(this, Col(), ANewCol, Allow);
   if ((ANewRow != Row() || ANewCol != Col()) && OnCellChanging)

@@ -31,7 +31,8 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
       // The grid moves the focus itself; nothing of the focus handling runs.
       if (InvokedFocusChange) return;
       return HandleEditorFocus(Message);
-    case WM_CHAR: HandleEditingChar(Message); break;
+    case WM_CHAR: HandleEditingChar(Message); return HandleCharMessage(Message);
+    case WM_KEYUP: return HandleKeyUpMessage(Message);
     case WM_KILLFOCUS: return HandleKillFocusMessage(Message);
     case WM_NCPAINT: return HandleNCPaintMessage(Message);
     case WM_SETCURSOR: return HandleSetCursorMessage(Message);
@@ -61,7 +62,7 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
     case WM_KEYDOWN:
       if (FWheelPan) StopIntelliPan();
       if (HandleEditingKey(Message)) return;
-      break;
+      return HandleKeyDownMessage(Message);
     case WM_MOUSEWHEEL:
       if (FWheelPan || FWheelMessage != WM_MOUSEWHEEL) break;
       return HandleWheelMessage(Message);
