@@ -170,6 +170,9 @@ void TRezIvevirAvod::MakeRunTimeControls() {
 }
 
 TRezIvevirAvod::~TRezIvevirAvod() {
+  // The editor controls it owns outlive this part of the grid; losing the
+  // focus as they go must not end an edit here.
+  TComponent::Destroying();
   BalloonDone();
   FFilter->Clear();
   FColumnSize.reset();
