@@ -103,6 +103,7 @@ TEST(GridSpinEditor, LeavingClampsOnlyWhenTheBoundsDiffer) {
     G.Open(1, 2);
     G.Spin()->SelectAll();
     G.Type(L"150");
+    ASSERT_TRUE(PumpUntil([&G] { return G.Spin()->Text() == L"150"; })) << Max;
     G.Other->SetFocus();
     Pump(30);
     EXPECT_FALSE(G.Grid->EditMode());
