@@ -2279,6 +2279,39 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // The key-down message handler runs: the framework's key processing
   // leaves Tab to it.
   bool FInKeyDownMessage = false;
+  // The grid's own inplace editor controls and the keys that end their edit
+  // (GridEditorControls.cpp).
+ public:
+  // Text goes into the current cell and is validated; false when refused.
+  bool CommitEditorText(const String& Text);
+  // Ends the edit by Key as DoneInplaceEdit does, then opens the editor of
+  // the new current cell when AdvanceOnEnter and AdvanceAutoEdit ask it.
+  void EndEditorByKey(Word Key, TShiftState Shift, bool Reopen);
+  // Escape: the edit ends without validating what the editor shows.
+  void CancelEditorEdit(TShiftState Shift);
+  // Tab with goTabs: the editor closes and the current cell steps on.
+  void LeaveEditorByTab(TShiftState Shift);
+  // The focus left an editor control: its edit ends unless the grid moves
+  // the focus itself.
+  void EditorLostFocus();
+  // The grid takes the focus back with AlwaysEdit off meanwhile.
+  void FocusFromEditor();
+  void NotifyEditorChange(Integer ACol, const String& Text, bool AskModify);
+  // The grid's key-down processing, for the keys an editor hands over.
+  void HandKeyToGrid(Word Key, TShiftState Shift);
+  // OnEllipsClick with the stored column; answers the text it leaves.
+  String EllipsClickText(const String& Text);
+  // True while the last editor was opened by a press of the left button.
+  bool LButFlg = false;
+  // The application's editor of edCustom cells (GridCustomEditor.cpp).
+  TEditLink* EditLink() const { return FEditLink; }
+  void SetEditLink(TEditLink* Value);
+
+ private:
+  friend class TEditLink;
+  void OpenCustomEditor(const String& T, TColor C, const TRect& R, Integer SC, Integer ARow);
+  void StoreCustomEditor(Integer SC, Integer ARow);
+  TEditLink* FEditLink = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -20,6 +20,10 @@
 #include "grid/base/GrdSpinEdit.h"
 #include "grid/core/GridUnit.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/GridCombo.h"
+#include "grid/interaction/GridDropDownEditors.h"
+#include "grid/interaction/GridEditBtn.h"
+#include "grid/interaction/GridSpin.h"
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/FormatSettings.h"
@@ -69,25 +73,23 @@ static T* MakeEditor(TRezIvevirAvod* Grid) {
 }
 
 void TRezIvevirAvod::MakeEditorControls() {
-  FEditCombo = MakeEditor<TGrdComboBox>(this);
+  FEditCombo = MakeEditor<TGridCombo>(this);
   FEditCheck = MakeEditor<TExCheckBox>(this);
-  FEditBtn = MakeEditor<TGrdEditBtn>(this);
-  FUnitEditBtn = MakeEditor<TGrdUnitEditBtn>(this);
+  FEditBtn = MakeEditor<TGridEditBtn>(this);
+  FUnitEditBtn = MakeEditor<TGridUnitEditBtn>(this);
   FUnitEditBtn->OnUnitChanged = [this](TObject*, const String& NewUnit) {
     if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
   };
   FGridButton = MakeEditor<TExGridButton>(this);
-  for (TWinControl* C : std::initializer_list<TWinControl*>{FEditCombo, FEditCheck, FEditBtn, FUnitEditBtn})
-    WatchEditorControl(C);
+  WatchEditorControl(FEditCheck);
 }
 
 TGrdSpinEdit* TRezIvevirAvod::SpinEdit() {
   if (!FEditSpin) {
-    FEditSpin = MakeEditor<TGrdSpinEdit>(this);
+    FEditSpin = MakeEditor<TGridSpin>(this);
     FEditSpin->SetEnabled(false);
     FEditSpin->SetBorderStyle(bsNone);
     FEditSpin->SetIsWinXP(FIsWinXP);
-    WatchEditorControl(FEditSpin);
   }
   return FEditSpin;
 }
@@ -131,10 +133,10 @@ TExDateTimePicker* TRezIvevirAvod::DateAndTimePicker() {
 }
 
 // Every drop-down editor takes the grid's look when it is made.
-template <class T>
+template <class Wrapper, class T>
 static T* MakeDropDown(TRezIvevirAvod* Grid, T*& Field) {
   if (!Field) {
-    Field = MakeEditor<T>(Grid);
+    Field = MakeEditor<Wrapper>(Grid);
     Field->SetComponentStyle(TZVQStyle(Grid->GridStyle()));
     Field->SetColorTones(Grid->ColorTones());
   }
@@ -142,13 +144,13 @@ static T* MakeDropDown(TRezIvevirAvod* Grid, T*& Field) {
 }
 
 TExTrackBarDropDown* TRezIvevirAvod::TrackbarDropDown() {
-  if (!FEditTrackBar) WatchEditorControl(MakeDropDown(this, FEditTrackBar));
+  if (!FEditTrackBar) MakeDropDown<TGridTrackbarDropDown>(this, FEditTrackBar);
   return FEditTrackBar;
 }
 
 TExMemoDropDown* TRezIvevirAvod::MemoDropDown() {
   if (!FEditMemo) {
-    WatchEditorControl(MakeDropDown(this, FEditMemo));
+    MakeDropDown<TGridMemoDropDown>(this, FEditMemo);
     FEditMemo->OnChange = [this](TObject*) {
       if (FEditMode && FEditControl == edMemoDropDown) SetEditText(Col(), Row(), FEditMemo->Text());
     };
@@ -157,40 +159,40 @@ TExMemoDropDown* TRezIvevirAvod::MemoDropDown() {
 }
 
 TExCalculatorDropdown* TRezIvevirAvod::CalculatorDropDown() {
-  if (!FEditCalculator) WatchEditorControl(MakeDropDown(this, FEditCalculator));
+  if (!FEditCalculator) MakeDropDown<TGridCalculatorDropDown>(this, FEditCalculator);
   return FEditCalculator;
 }
 
 TExTimePickerDropDown* TRezIvevirAvod::TimePickerDropDown() {
-  if (!FEditTimePicker) WatchEditorControl(MakeDropDown(this, FEditTimePicker));
+  if (!FEditTimePicker) MakeDropDown<TGridTimepickerDropDown>(this, FEditTimePicker);
   return FEditTimePicker;
 }
 
 TExDetailDropDown* TRezIvevirAvod::DetailPickerDropDown() {
-  if (!FEditDetailPicker) WatchEditorControl(MakeDropDown(this, FEditDetailPicker));
+  if (!FEditDetailPicker) MakeDropDown<TGridDetailPickerDropDown>(this, FEditDetailPicker);
   return FEditDetailPicker;
 }
 
 TExMultiColumnDropDown* TRezIvevirAvod::GridDropDown() {
-  if (!FEditGridPicker) WatchEditorControl(MakeDropDown(this, FEditGridPicker));
+  if (!FEditGridPicker) MakeDropDown<TGridGridDropDown>(this, FEditGridPicker);
   return FEditGridPicker;
 }
 
 TExColorPickerDropDown* TRezIvevirAvod::ColorPickerDropDown() {
   if (!FEditColorPicker) {
-    WatchEditorControl(MakeDropDown(this, FEditColorPicker));
+    MakeDropDown<TGridColorDropDown>(this, FEditColorPicker);
     FEditColorPicker->AddDefaultColors();
   }
   return FEditColorPicker;
 }
 
 TExImagePickerDropDown* TRezIvevirAvod::ImagePickerDropDown() {
-  if (!FEditImagePicker) WatchEditorControl(MakeDropDown(this, FEditImagePicker));
+  if (!FEditImagePicker) MakeDropDown<TGridImageDropDown>(this, FEditImagePicker);
   return FEditImagePicker;
 }
 
 TExControlDropDown* TRezIvevirAvod::ControlDropDown() {
-  if (!FEditControlPicker) WatchEditorControl(MakeDropDown(this, FEditControlPicker));
+  if (!FEditControlPicker) MakeDropDown<TGridControlDropDown>(this, FEditControlPicker);
   return FEditControlPicker;
 }
 
@@ -374,9 +376,10 @@ void TRezIvevirAvod::PrepareInplaceEditor(Integer ACol, Integer ARow) {
     OpenDateTimeEditor(T, C, R, W, H, SC, ARow);
   } else if (IsDropDownKind(K) && DropDownFor(K)) {
     OpenDropDownEditor(T, C, R, W, H, SC, ARow);
+  } else if (K == edCustom) {
+    OpenCustomEditor(T, C, R, SC, ARow);
   }
-  // The custom editor link, the rich text editor and the grid drop-down
-  // open nothing yet.
+  // The rich text editor and the grid drop-down open nothing yet.
   FStartEditChar = 0;
 }
 
@@ -711,6 +714,8 @@ void TRezIvevirAvod::StoreInplaceEditValue(Integer ACol, Integer ARow) {
     CloseEditor(FEditDateTime);
   } else if (IsDropDownKind(K) && FEditMode && DropDownFor(K)) {
     if (StoreDropDownValue(SC, ARow)) CloseEditor(DropDownFor(K));
+  } else if (K == edCustom) {
+    StoreCustomEditor(SC, ARow);
   }
   if (K != edNormal && K != edCapital && K != edValidChars && FEditActive) FinishCellEdit(SC, ARow);
 }

@@ -431,7 +431,7 @@ TEST(GridEditing, ASpinCellStepsWithItsKeysAndStoresItsValue) {
   ASSERT_EQ(static_cast<TWinControl*>(G.Grid->SpinEdit()), G.Grid->EditCtrl());
   EXPECT_TRUE(G.Grid->SpinEdit()->Visible());
   EXPECT_EQ(GetFocus(), G.Grid->SpinEdit()->Handle());
-  G.Key(VK_UP);
+  G.Key(VK_PRIOR);
   G.Key(VK_RETURN);
   EXPECT_FALSE(G.Grid->SpinEdit()->Visible());
   EXPECT_EQ(L"6", G.Grid->GetCells(2, 1));
@@ -712,7 +712,7 @@ TEST(GridEditing, AClickElsewhereValidatesASpecialEditorBeforeTheMove) {
     G.Log(L"changing", NewCol, NewRow);
   };
   G.Key(VK_F2);
-  G.Key(VK_UP);
+  G.Key(VK_PRIOR);
   G.ClickCell(1, 3);
   EXPECT_EQ(L"6", G.Grid->GetCells(2, 1));
   const auto Validate = std::find(G.Events.begin(), G.Events.end(), L"validate 2,1 6");
@@ -794,7 +794,7 @@ TEST(GridEditing, ARefusedValueOfASpecialEditorKeepsTheCurrentCell) {
   Pump();
   G.Grid->OnCellValidate = [](TObject*, Integer, Integer, String&, bool& Valid) { Valid = false; };
   G.Key(VK_F2);
-  G.Key(VK_UP);
+  G.Key(VK_PRIOR);
   G.ClickCell(1, 3);
   EXPECT_EQ(1, G.Grid->Row());
   EXPECT_EQ(2, G.Grid->Col());

@@ -1,0 +1,73 @@
+// What the grid's own editor controls ask of it when a key or the focus
+// ends their edit: commit and validate, hand keys to the grid, give the
+// focus back and reopen the editor on the next cell.
+#include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/EditorOwner.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/ScopeExit.h"
+
+namespace jorv::grid {
+
+TRezIvevirAvod* EditorGrid(TComponent* AOwner) {
+  auto* Grid = dynamic_cast<TRezIvevirAvod*>(AOwner);
+  if (!Grid) throw EInvalidCast(L"Invalid class typecast");
+  return Grid;
+}
+
+bool TRezIvevirAvod::CommitEditorText(const String& Text) {
+  SetCurrentCell(Text);
+  return ValidateCell(Text);
+}
+
+void TRezIvevirAvod::EndEditorByKey(Word Key, TShiftState Shift, bool Reopen) {
+  DoneInplaceEdit(Key, Shift);
+  if (Reopen && Navigation()->AdvanceOnEnter() && Navigation()->AdvanceAutoEdit()) ShowInplaceEdit();
+}
+
+void TRezIvevirAvod::CancelEditorEdit(TShiftState Shift) {
+  // Nothing is validated; storing moves the cache on to what the editor
+  // held, and the cell gets back the very text the edit started with (an
+  // editor may show it in its own format, or not at all).
+  FEditing = false;
+  const String Cache = FCellCache;
+  DoneInplaceEdit(VK_ESCAPE, Shift);
+  FCellCache = Cache;
+  RestoreCellFromCache();
+}
+
+void TRezIvevirAvod::LeaveEditorByTab(TShiftState Shift) {
+  HideInplaceEdit();
+  FocusFromEditor();
+  HandKeyToGrid(VK_TAB, Shift);
+}
+
+void TRezIvevirAvod::EditorLostFocus() {
+  if (static_cast<TComponent*>(this)->ComponentState().Contains(csDestroying)) return;
+  if (!FEditMode || FBlockKill || FBlockFocus || FValidating) return;
+  HideInplaceEdit();
+}
+
+void TRezIvevirAvod::FocusFromEditor() {
+  const bool AlwaysEdit = Navigation()->AlwaysEdit();
+  Navigation()->SetAlwaysEdit(false);
+  auto Restore = ScopeExit([this, AlwaysEdit] { Navigation()->SetAlwaysEdit(AlwaysEdit); });
+  FBlockFocus = true;
+  auto Unblock = ScopeExit([this] { FBlockFocus = false; });
+  if (CanFocus()) SetFocus();
+}
+
+void TRezIvevirAvod::NotifyEditorChange(Integer ACol, const String& Text, bool AskModify) {
+  // The answer is not used: a data-aware grid starts editing its record here.
+  if (AskModify) CanEditModify();
+  if (OnEditChange) OnEditChange(this, ACol, Row(), Text);
+}
+
+void TRezIvevirAvod::HandKeyToGrid(Word Key, TShiftState Shift) { KeyDown(Key, Shift); }
+
+String TRezIvevirAvod::EllipsClickText(const String& Text) {
+  String Result = Text;
+  if (OnEllipsClick) OnEllipsClick(this, RealColIndex(Col()), Row(), Result);
+  return Result;
+}
+
+}  // namespace jorv::grid
