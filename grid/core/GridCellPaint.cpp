@@ -71,11 +71,13 @@ void TRezIvevirAvod::DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer 
   P.State = AState;
   P.Rect = ARect;
   P.WW = WordWrap();
+  P.FilterButton = ARow == FFilterDropDownRow && ShowsFilterButton(P.RCol);
   GetVisualProperties(ACol, ARow, P.State, false, false, true, Canvas->Brush(), P.ColorTo, P.Mirror, P.MirrorTo,
                       Canvas->Font(), P.HA, P.VA, P.WW, P.GD);
   GetCellGraphicInfo(P.RCol, ARow, P.Graphic, P.GraphicW, P.GraphicH, P.GraphicHA, P.GraphicVA, P.AllowText);
   if (P.RCol == 0 && P.Graphic && P.Graphic->CellType() == ctNode)
     if (TCellProperties* Props = ExistingProps(0, ARow)) P.GraphicW = Props->NodeLevel() * 12 + 4;
+  DrawCellScrollBar(P);
   const bool HasFocus = GridHasFocus(this);
   if (P.State.Contains(gdSelected) && !HasFocus && FSelectionColor == clNone) Canvas->Brush()->SetColor(clHighlight);
   ZoomFont(Canvas->Font());
@@ -203,6 +205,10 @@ Integer TRezIvevirAvod::DrawRowIndicator(TCellPaint& P) {
 
 void TRezIvevirAvod::DrawListViewHeader(TCellPaint& P) {
   TCanvas* C = P.Canvas;
+  if (VisualStylesOn()) {
+    DrawThemedListViewHeader(P);
+    return;
+  }
   C->Brush()->SetColor(clBtnFace);
   C->Pen()->SetColor(clWhite);
   C->Rectangle(P.Rect);
