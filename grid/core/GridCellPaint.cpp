@@ -12,6 +12,7 @@
 #include "foundation/TextUtils.h"
 #include "foundation/ValueUtils.h"
 #include "grid/base/grdxlsfmt.h"
+#include "grid/base/SameGdiObjects.h"
 #include "grid/core/GridCellPaintState.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Brush.h"
@@ -251,7 +252,7 @@ void TRezIvevirAvod::DrawCellBorders(TCanvas* Canvas, Integer RCol, Integer ARow
   TCellBorders Borders;
   TPen Kept;
   Kept.Assign(Canvas->Pen());
-  TScopeExit Restore([&] { Canvas->Pen()->Assign(&Kept); });
+  TScopeExit Restore([&] { AssignPenIfDifferent(Canvas->Pen(), &Kept); });
   GetCellBorder(RCol, ARow, Canvas->Pen(), Borders);
   if (Borders.Empty() && !OnGetCellBorderProp) return;
   TPen Left, Top, Right, Bottom;

@@ -282,7 +282,14 @@ void TRezIvevirAvod::DrawPlainCellText(TCellPaint& P, TRect R, String Text, Inte
   } else {
     if (Flags.Contains(tfSingleLine) && Text.size() > size_t(kSingleLineCut)) Text.resize(kSingleLineCut);
     TRect Box = R;
-    C->TextRect(Box, Text, Flags);
+    // One line at the top left, nothing to expand or shorten: the system's
+    // text drawing would only measure it and write it there, clipped.
+    const bool Plain = Flags.Contains(tfSingleLine) && Flags.Contains(tfLeft) && Flags.Contains(tfTop) &&
+                       !Flags.Contains(tfEndEllipsis) && Text.find(L'\t') == String::npos;
+    if (Plain)
+      C->TextRect(Box, Box.Left, Box.Top, Text);
+    else
+      C->TextRect(Box, Text, Flags);
   }
   C->Brush()->SetStyle(KeptBrush);
   if (ErrFrom >= 0 && ErrLen > 0 && (!P.Graphic || P.Graphic->CellType() == ctEmpty ||
