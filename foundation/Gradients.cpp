@@ -10,9 +10,13 @@ namespace {
 
 Byte ClampChannel(Int64 Value) { return Byte(EnsureRange<Int64>(Value, 0, 255)); }
 
+// A pen or brush that already paints in Color keeps its colour value (a
+// system colour stays one): a changed value throws the system object away,
+// and cells fill with the same colour one after another.
 void SolidFill(TCanvas* Canvas, TColor Color, const TRect& Rect) {
-  Canvas->Pen()->SetColor(Color);
-  Canvas->Brush()->SetColor(Color);
+  if (ColorToRGB(Canvas->Pen()->Color()) != Color) Canvas->Pen()->SetColor(Color);
+  if (ColorToRGB(Canvas->Brush()->Color()) != Color || Canvas->Brush()->Style() != bsSolid)
+    Canvas->Brush()->SetColor(Color);
   Canvas->FillRect(Rect);
 }
 

@@ -4,6 +4,7 @@
 #include <cwchar>
 #include "platform/rtl/WinApi.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/NumberSeparators.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/DateUtils.h"
 
@@ -130,8 +131,8 @@ bool IsDigitCode(Integer Code) { return IsDigitChar(Char(Code)); }
 
 Integer NumberTextKind(const String& Text) {
   if (Text.empty()) return 2;
-  TFormatSettings fs = FormatSettings();
-  const Char dec = fs.DecimalSeparator, th = fs.ThousandSeparator;
+  const TNumberSeparators Separators = NumberSeparators();
+  const Char dec = Separators.Decimal, th = Separators.Thousand;
   size_t digits = 0, minus = 0, decs = 0, es = 0;
   bool intChars = true, floatChars = true, expChars = true, thClose = false;
   size_t lastTh = 0;

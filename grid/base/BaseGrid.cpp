@@ -4,6 +4,7 @@
 #include "foundation/Gradients.h"
 #include "foundation/ValueUtils.h"
 #include "grid/base/GridUndo.h"
+#include "grid/base/SameGdiObjects.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Pen.h"
 
@@ -711,7 +712,7 @@ void TBaseGrid::DrawGridCell(TCanvas* Canvas, Integer ACol, Integer ARow, TRect 
   }
 
   Canvas->Pen()->SetWidth(1);
-  Canvas->Font()->Assign(Font());
+  AssignFontIfDifferent(Canvas->Font(), Font());
   // The base grid's own visual properties leave the brush alone; start
   // from the grid's colours so a plain base grid paints plain cells.
   Canvas->Brush()->SetStyle(bsSolid);

@@ -12,6 +12,7 @@
 #include "foundation/TextUtils.h"
 #include "foundation/ValueUtils.h"
 #include "grid/base/grdxlsfmt.h"
+#include "grid/base/SameGdiObjects.h"
 #include "grid/core/GridCellPaintState.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Brush.h"
@@ -71,11 +72,13 @@ void TRezIvevirAvod::DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer 
   P.State = AState;
   P.Rect = ARect;
   P.WW = WordWrap();
+  P.FilterButton = ARow == FFilterDropDownRow && ShowsFilterButton(P.RCol);
   GetVisualProperties(ACol, ARow, P.State, false, false, true, Canvas->Brush(), P.ColorTo, P.Mirror, P.MirrorTo,
                       Canvas->Font(), P.HA, P.VA, P.WW, P.GD);
   GetCellGraphicInfo(P.RCol, ARow, P.Graphic, P.GraphicW, P.GraphicH, P.GraphicHA, P.GraphicVA, P.AllowText);
   if (P.RCol == 0 && P.Graphic && P.Graphic->CellType() == ctNode)
     if (TCellProperties* Props = ExistingProps(0, ARow)) P.GraphicW = Props->NodeLevel() * 12 + 4;
+  DrawCellScrollBar(P);
   const bool HasFocus = GridHasFocus(this);
   if (P.State.Contains(gdSelected) && !HasFocus && FSelectionColor == clNone) Canvas->Brush()->SetColor(clHighlight);
   ZoomFont(Canvas->Font());
@@ -204,6 +207,10 @@ Integer TRezIvevirAvod::DrawRowIndicator(TCellPaint& P) {
 
 void TRezIvevirAvod::DrawListViewHeader(TCellPaint& P) {
   TCanvas* C = P.Canvas;
+  if (VisualStylesOn()) {
+    DrawThemedListViewHeader(P);
+    return;
+  }
   C->Brush()->SetColor(clBtnFace);
   C->Pen()->SetColor(clWhite);
   C->Rectangle(P.Rect);
@@ -246,7 +253,7 @@ void TRezIvevirAvod::DrawCellBorders(TCanvas* Canvas, Integer RCol, Integer ARow
   TCellBorders Borders;
   TPen Kept;
   Kept.Assign(Canvas->Pen());
-  TScopeExit Restore([&] { Canvas->Pen()->Assign(&Kept); });
+  TScopeExit Restore([&] { AssignPenIfDifferent(Canvas->Pen(), &Kept); });
   GetCellBorder(RCol, ARow, Canvas->Pen(), Borders);
   if (Borders.Empty() && !OnGetCellBorderProp) return;
   TPen Left, Top, Right, Bottom;

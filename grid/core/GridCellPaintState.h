@@ -30,6 +30,13 @@ struct TCellPaint {
   bool Fixed = false;
   Integer TextWidth = 0;
   TColor URLColor = clNone;
+  // The header cell shows a filter button at its right.
+  bool FilterButton = false;
+  // The filter-edit cell's placeholder: the name of the column's filter type.
+  String Placeholder;
+  bool FilterEditCell = false;
+  // The cell's own scroll bar's position: the text moves up by as many pixels.
+  Integer ScrollPos = 0;
 };
 
 // The keyboard focus, asked of the window system once per paint pass: each

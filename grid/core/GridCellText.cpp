@@ -3,6 +3,7 @@
 // the text itself as HTML, rich text or plain text with the placement
 // flags the cell's alignment and wrapping ask for.
 #include <algorithm>
+#include <optional>
 #include "dropdown/DropDownPaint.h"
 #include "foundation/CellButtons.h"
 #include "foundation/Gradients.h"
@@ -70,11 +71,21 @@ void TRezIvevirAvod::DrawCellText(TCellPaint& P) {
   if (Password) foundation::FillWithChar(Text, FPasswordChar);
   TRect R = P.Rect;
   if (IsFixed(P.ACol, P.ARow)) R.Left += GridLineWidth(), R.Top += GridLineWidth();
+  std::optional<TSavedDC> ScrolledClip;
+  if (P.ScrollPos > 0) {
+    ScrolledClip.emplace(C->Handle());
+    IntersectClipRect(C->Handle(), R.Left, R.Top, R.Right, R.Bottom);
+    R.Top -= P.ScrollPos;
+  }
   DisjunctTextColors(P);
   DrawCellBackground(P, R, HasFocus);
   DrawSelectionRectangle(P);
+  // Drawn over the background picture, which would otherwise hide it.
+  if (P.FilterButton) DrawFilterButton(P, R);
   if (!P.AllowText) return;
   PlaceTextRect(P, R);
+  P.FilterEditCell = HasFilterEdit(P.RCol, P.ARow);
+  if (P.FilterEditCell) P.Placeholder = DrawFilterEditIcon(P, R);
   if (Kind == 1) {
     DrawHTMLCellText(P, R, Text);
   } else if (Kind == 2) {
@@ -204,6 +215,7 @@ Integer TRezIvevirAvod::SortIndicatorY(const TRect& R, TVAlignment VA) {
 }
 
 void TRezIvevirAvod::DrawHTMLCellText(TCellPaint& P, TRect R, const String& Text) {
+  if (P.FilterButton) R.Right -= 18;
   R.Left -= 1;
   const bool SortHeader = IsSortHeaderCell(P.RCol, P.ARow);
   if (SortHeader) R.Right -= 10;
@@ -255,6 +267,14 @@ void TRezIvevirAvod::DrawPlainCellText(TCellPaint& P, TRect R, String Text, Inte
   const TTextFormat Flags = PlainTextFlags(P, Text);
   const TBrushStyle KeptBrush = C->Brush()->Style();
   C->Brush()->SetStyle(bsClear);
+  if (P.FilterButton) R.Right -= 16;
+  const TColor KeptColor = C->Font()->Color();
+  if (P.FilterEditCell) {
+    // An empty filter cell names its filter type, greyed; a typed value shows plain.
+    C->Font()->SetStyle(Text.empty() ? TFontStyles{fsItalic} : TFontStyles{});
+    if (Text.empty()) C->Font()->SetColor(0x808080);
+    if (Text.empty()) Text = P.Placeholder;
+  }
   if (P.Graphic) P.TextWidth = C->TextWidth(Text) + 2;
   const Integer Lines = FMultilinecells ? foundation::CountTextLines(Text, true) : 1;
   if (FMultilinecells && Lines > 1) {
@@ -262,7 +282,14 @@ void TRezIvevirAvod::DrawPlainCellText(TCellPaint& P, TRect R, String Text, Inte
   } else {
     if (Flags.Contains(tfSingleLine) && Text.size() > size_t(kSingleLineCut)) Text.resize(kSingleLineCut);
     TRect Box = R;
-    C->TextRect(Box, Text, Flags);
+    // One line at the top left, nothing to expand or shorten: the system's
+    // text drawing would only measure it and write it there, clipped.
+    const bool Plain = Flags.Contains(tfSingleLine) && Flags.Contains(tfLeft) && Flags.Contains(tfTop) &&
+                       !Flags.Contains(tfEndEllipsis) && Text.find(L'\t') == String::npos;
+    if (Plain)
+      C->TextRect(Box, Box.Left, Box.Top, Text);
+    else
+      C->TextRect(Box, Text, Flags);
   }
   C->Brush()->SetStyle(KeptBrush);
   if (ErrFrom >= 0 && ErrLen > 0 && (!P.Graphic || P.Graphic->CellType() == ctEmpty ||
@@ -276,7 +303,8 @@ void TRezIvevirAvod::DrawPlainCellText(TCellPaint& P, TRect R, String Text, Inte
                                                                                                : R.Left + 8;
     DrawSortIndicator(C, P.RCol, SortIndicatorY(R, P.VA), X);
   }
-  if (URL) C->Font()->SetStyle(KeptStyle);
+  if (URL || P.FilterEditCell) C->Font()->SetStyle(KeptStyle);
+  C->Font()->SetColor(KeptColor);
 }
 
 // Several lines placed as a block by the vertical alignment, each drawn on

@@ -3,10 +3,14 @@
 // indicator.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 #include "foundation/CellButtons.h"
 #include "foundation/ValueBars.h"
 #include "foundation/XPTheme.h"
 #include "platform/gfx/Colors.h"
+#include "foundation/TextUtils.h"
+#include "platform/gfx/Font.h"
+#include "platform/rtl/ScopeExit.h"
 #include "grid/core/GridGlyphs.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/Bitmap.h"
@@ -354,34 +358,55 @@ void TRezIvevirAvod::DrawProgressKinds(TCanvas* Canvas, TCellGraphic* G, TRect R
 // is placed in the cell by the text's alignment.
 void TRezIvevirAvod::DrawRotatedText(TCanvas* Canvas, TCellGraphic* G, const TRect& R, TVAlignment VA,
                                      const TCellGraphicContext& Context) {
-  const String Text = GetCells(Context.Col, Context.Row);
+  const String Text = GetFormattedCell(Context.Col, Context.Row);
   if (Text.empty()) return;
+  // A turn the other way round is the same turn counted from 0 to 359, which
+  // the placement expects; left negative, the text would start outside the cell.
+  const Integer Angle = (G->CellAngle() % 360 + 360) % 360;
+  std::vector<String> Lines{Text};
+  if ((Angle == 90 || Angle == 270) && (FMultilinecells || WordWrap())) {
+    Lines.clear();
+    String Rest = Text;
+    do {
+      String Line;
+      foundation::TakeFirstLine(Rest, true, Line);
+      Lines.push_back(Line);
+    } while (!Rest.empty());
+  }
+  const String Longest = *std::max_element(Lines.begin(), Lines.end(), [&](const String& A, const String& B) {
+    return Canvas->TextWidth(A) < Canvas->TextWidth(B);
+  });
+  TRect Place = R;
+  TSize Extent{0, 0};
+  {
+    TCanvas* Measure = MeasureCanvas();
+    TFont KeptFont;
+    KeptFont.Assign(Measure->Font());
+    TScopeExit RestoreFont([&] { Measure->Font()->Assign(&KeptFont); });
+    Measure->Font()->Assign(Canvas->Font());
+    CalcRotatedTextRect(Place, Extent, VA, Context.TextAlign, Longest, Angle);
+  }
+  // Lines stand side by side, one line height apart, as a group aligned as the text is.
+  const Integer Count = Integer(Lines.size()), Step = Extent.cy;
+  const Integer Group = Context.TextAlign == taRightJustify ? (Count - 1) * Step
+                        : Context.TextAlign == taCenter   ? (Count - 1) * Step / 2
+                                                          : 0;
   LOGFONTW LF{};
   GetObjectW(Canvas->Font()->Handle(), sizeof(LF), &LF);
-  LF.lfEscapement = LF.lfOrientation = G->CellAngle() * 10;
+  LF.lfEscapement = LF.lfOrientation = Angle * 10;
   TGdiObject<HFONT> Turned(CreateFontIndirectW(&LF));
   TSavedDC Saved(Canvas->Handle());
-  const TSize Extent = Canvas->TextExtent(Text);
   SelectObject(Canvas->Handle(), Turned);
-  const double A = G->CellAngle() * 3.14159265358979 / 180.0;
-  const double Cx[] = {0, double(Extent.cx), 0, double(Extent.cx)}, Cy[] = {0, 0, double(Extent.cy), double(Extent.cy)};
-  double MinX = 0, MinY = 0, MaxX = 0, MaxY = 0;
-  for (int i = 0; i < 4; ++i) {
-    const double X = Cx[i] * std::cos(A) + Cy[i] * std::sin(A), Y = -Cx[i] * std::sin(A) + Cy[i] * std::cos(A);
-    MinX = std::min(MinX, X), MaxX = std::max(MaxX, X), MinY = std::min(MinY, Y), MaxY = std::max(MaxY, Y);
-  }
-  const Integer BoxW = Integer(MaxX - MinX), BoxH = Integer(MaxY - MinY);
-  Integer Left = R.Left + 1, Top = R.Top + 1;
-  if (Context.TextAlign == taRightJustify) Left = R.Right - 1 - BoxW;
-  if (Context.TextAlign == taCenter) Left = R.Left + (R.Right - R.Left - BoxW) / 2;
-  if (VA == vtaBottom) Top = R.Bottom - 1 - BoxH;
-  if (VA == vtaCenter) Top = R.Top + (R.Bottom - R.Top - BoxH) / 2;
   SetTextAlign(Canvas->Handle(), TA_LEFT | TA_TOP);
   SetBkMode(Canvas->Handle(), TRANSPARENT);
   SetTextColor(Canvas->Handle(), ColorToRGB(Canvas->Font()->Color()));
   RECT Clip{R.Left + 1, R.Top + 1, R.Right - 1, R.Bottom - 1};
-  ExtTextOutW(Canvas->Handle(), Left - Integer(MinX), Top - Integer(MinY), ETO_CLIPPED, &Clip, Text.c_str(),
-              UINT(Text.size()), nullptr);
+  for (Integer i = 0; i < Count; ++i) {
+    const Integer Slot = Angle == 270 ? Count - 1 - i : i;
+    const String& Line = Lines[size_t(i)];
+    ExtTextOutW(Canvas->Handle(), Place.Left - Group + Slot * Step, Place.Top, ETO_CLIPPED, &Clip, Line.c_str(),
+                UINT(Line.size()), nullptr);
+  }
 }
 
 // --- node glyphs ---------------------------------------------------------------------------------

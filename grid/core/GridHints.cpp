@@ -10,6 +10,7 @@
 #include "grid/core/HTMLHintWindow.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/DCScope.h"
+#include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Application.h"
 
 namespace jorv::grid {
@@ -73,7 +74,7 @@ void TRezIvevirAvod::PlaceCellHint(String& HintStr, THintInfo& HintInfo, Integer
     Pos.Y = R.Top;
     HintStr = Kind == tkMarkedWide ? GetWideCells(RC, ARow) : FHTMLHint ? Text : GetStrippedCells(RC, ARow);
   }
-  const TSize Size = HintTextSize(RC, ARow, Text);
+  const TSize Size = HintTextSize(RC, ARow);
   if (FHintShowLargeText && (Size.cx > R.Width() || Size.cy > R.Height())) {
     if (FHintShowLargeTextPos == hpCell) Pos = R.TopLeft();
     HintStr = Kind == tkMarkedWide || FHTMLHint || Kind != tkHTML ? Text : GetStrippedCells(RC, ARow);
@@ -88,27 +89,13 @@ void TRezIvevirAvod::PlaceCellHint(String& HintStr, THintInfo& HintInfo, Integer
   HintInfo.HintPos = ClientToScreen(Pos);
 }
 
-// The room a cell's text takes in the cell's font, as drawn: lines of
-// plain text, or the laid-out HTML text.
-TSize TRezIvevirAvod::HintTextSize(Integer RealCol, Integer ARow, const String& Text) {
-  TMemoryDC Memory(nullptr);
-  TCanvas Measure;
-  TCanvasDC Bind(&Measure, Memory);
-  Measure.Font()->Assign(GetCellFont(RealCol, ARow));
-  if (ClassifyCellText(Text, FEnableHTML) == tkHTML) {
-    String URL, Plain, Focused, Title, ControlID, ControlType, ControlValue;
-    Integer W = 0, H = 0, AnchorCount = 0, Anchor = -1;
-    TRect AnchorRect, ControlRect;
-    DrawHTMLText(&Measure, Text, Rect(0, 0, 4096, 4096), FGridImages, 0, 0, -1, -1, 0, false, true, false, false,
-                 false, false, false, false, L"", 1.0, FURLColor, clNone, clNone, clGray, URL, Plain, Focused, Title,
-                 W, H, AnchorCount, Anchor, AnchorRect, ControlRect, ControlID, ControlType, ControlValue,
-                 FPictureCache.get(), FPictureContainer, nullptr, 0);
-    return {W + 2 * FXYOffset.X, H + 2 * FXYOffset.Y};
-  }
-  const String Shown = ClassifyCellText(Text, false) == tkMarkedWide ? MarkedTextToWide(Text) : Text;
-  RECT Extent{0, 0, 0, 0};
-  DrawTextW(Measure.Handle(), Shown.c_str(), static_cast<int>(Shown.size()), &Extent, DT_CALCRECT | DT_NOPREFIX);
-  return {Extent.right + 2 * FXYOffset.X, Extent.bottom + 2 * FXYOffset.Y};
+// The room a cell's text takes as the cell measures it, without the
+// ellipsis a cut text would draw.
+TSize TRezIvevirAvod::HintTextSize(Integer RealCol, Integer ARow) {
+  const bool KeptEnhTextSize = FEnhTextSize;
+  FEnhTextSize = false;
+  TScopeExit Restore([&] { FEnhTextSize = KeptEnhTextSize; });
+  return GetCellTextSize(RealCol, ARow, false, false);
 }
 
 // --- balloon tool tips -----------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <cmath>
 #include "foundation/TextUtils.h"
 #include "foundation/ValueUtils.h"
+#include "grid/core/GridCellPaintState.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Brush.h"
@@ -159,10 +160,28 @@ String TRezIvevirAvod::RichPlainText(const String& Text, TFont* AFont) {
   return Plain;
 }
 
+bool TRezIvevirAvod::RichCellShowsSelected(Integer RCol, Integer ARow) {
+  TMouseActions* MA = FMouseActions.get();
+  const Integer DCol = RealToDisplCol(RCol);
+  const bool FocusedCurrent = DCol == Col() && ARow == Row() && GridHasFocus(this) &&
+                              !Options().Contains(goDrawFocusSelected);
+  if (!MA->DisjunctRowSelect() && IsSelected(DCol, ARow) && !FocusedCurrent) return true;
+  if (MA->DisjunctRowSelect() && ARow >= FixedRows() &&
+      GetRowSelect(MA->RowSelectPersistent() ? DisplToRealRow(ARow) : ARow))
+    return true;
+  return MA->DisjunctColSelect() && DCol >= FixedCols() && GetColSelect(DCol);
+}
+
 void TRezIvevirAvod::RenderRichTextCell(Integer RCol, Integer ARow, TRect Rect, TCanvas* Canvas) {
   if (Designing()) return;
   LoadRichCell(GetCells(RCol, ARow));
   HDC DC = Canvas->Handle();
+  // Selected cells show their text in the selection's text colour on the
+  // screen; the printer never shows a selection.
+  if (!FSelectionRTFKeep && GetMapMode(DC) == MM_TEXT && RichCellShowsSelected(RCol, ARow)) {
+    FPaintRichEdit->SelectAll();
+    if (FSelectionTextColor != clNone) FPaintRichEdit->SelAttributes()->SetColor(FSelectionTextColor);
+  }
   Integer DpiX = GetDeviceCaps(DC, LOGPIXELSX), DpiY = GetDeviceCaps(DC, LOGPIXELSY);
   if (DpiX == 0) DpiX = 96;
   if (DpiY == 0) DpiY = 96;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include "foundation/Gradients.h"
 #include "foundation/ValueUtils.h"
+#include "grid/base/SameGdiObjects.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/Brush.h"
 #include "platform/gfx/Colors.h"
@@ -12,23 +13,6 @@
 #include "platform/rtl/SysUtils.h"
 
 namespace jorv::grid {
-
-namespace {
-
-// A font that already is what it would become keeps its system object:
-// each assignment makes a new one, and a cell's look is worked out more
-// than once per paint.
-void AssignFont(TFont* Target, TFont* Source) {
-  if (Target->Name() == Source->Name() && Target->Height() == Source->Height() &&
-      Target->PixelsPerInch() == Source->PixelsPerInch() && Target->Style() == Source->Style() &&
-      Target->Color() == Source->Color() && Target->Charset() == Source->Charset() &&
-      Target->Pitch() == Source->Pitch() && Target->Orientation() == Source->Orientation() &&
-      Target->Quality() == Source->Quality())
-    return;
-  Target->Assign(Source);
-}
-
-}  // namespace
 
 TColor TRezIvevirAvod::MixSelectionColor(TColor Sel, TColor Base, Integer Factor) {
   if (Factor >= 100) return Sel;
@@ -111,19 +95,21 @@ bool TRezIvevirAvod::CellBaseLook(Integer ACol, Integer RCol, Integer ARow, TGri
   const bool PrintFonts = Print && !FPrintSettings->UseDisplayFont();
   TFont* Normal = PrintFonts ? FPrintSettings->Font() : Font();
   TFont* FixedF = PrintFonts ? FPrintSettings->FixedFont() : FFixedFont.get();
-  AssignFont(AFont, FixedArea ? FixedF : Normal);
-  ABrush->SetColor(clNone);
+  AssignFontIfDifferent(AFont, FixedArea ? FixedF : Normal);
+  // Worked out aside and given to the brush once: each change of the
+  // brush's colour throws its system object away.
+  TColor Brush = clNone;
   AColorTo = AMirrorColor = AMirrorColorTo = clNone;
   bool OwnBrush = false;
   if (TCellProperties* P = ExistingProps(RCol, ARow)) {
     const TCellType Kind = GetCellType(RCol, ARow);
     if (Kind == ctNone || Kind == ctRotated || Kind == ctEmpty) {
       if (P->BrushColor() != clNone) {
-        ABrush->SetColor(P->BrushColor());
+        Brush = P->BrushColor();
         OwnBrush = true;
       }
     } else {
-      ABrush->SetColor(P->BrushColor());
+      Brush = P->BrushColor();
     }
     ApplyCellFont(P, AFont);
     WW = P->WordWrap();
@@ -131,23 +117,24 @@ bool TRezIvevirAvod::CellBaseLook(Integer ACol, Integer RCol, Integer ARow, TGri
     GD = P->GradientDirection();
   }
   if (AState.Contains(gdSelected)) GD = GradientVertical;
-  if (ABrush->Color() == clNone) ABrush->SetColor(DefaultCellBrush(ACol, ARow, Print));
+  if (Brush == clNone) Brush = DefaultCellBrush(ACol, ARow, Print);
   const bool Fixed = IsFixed(ACol, ARow) || FixedArea;
   if (Fixed && !OwnBrush && !Print) {
-    ABrush->SetColor(FixedColor());
-    AssignFont(AFont, FixedF);
+    Brush = FixedColor();
+    AssignFontIfDifferent(AFont, FixedF);
     AState.Include(gdFixed);
   }
   if (Fixed && !OwnBrush && FLook > glClassic && FLook != glListView) {
-    ABrush->SetColor(FZVQGradientFrom);
+    Brush = FZVQGradientFrom;
     AColorTo = FZVQGradientTo;
     AMirrorColor = FZVQGradientMirrorFrom;
     AMirrorColorTo = FZVQGradientMirrorTo;
   }
   if (ARow == FFilterEdit->Row() && HasFilterEdit(ACol, ARow)) {
-    ABrush->SetColor(FFilterEdit->Color());
+    Brush = FFilterEdit->Color();
     AColorTo = AMirrorColor = AMirrorColorTo = FFilterEdit->Color();
   }
+  ABrush->SetColor(Brush);
   ApplyAutoColors(RCol, ARow, ABrush, AFont);
   return Fixed;
 }

@@ -20,6 +20,8 @@
 #include "grid/core/GridInteractionSettings.h"
 #include "grid/interaction/ScrollPosition.h"
 
+struct tagNMTTDISPINFOW;
+
 namespace jorv {
 struct THintInfo;
 class TCustomForm;
@@ -1999,7 +2001,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
 
  private:
   void PlaceCellHint(String& HintStr, THintInfo& HintInfo, Integer ACol, Integer ARow);
-  TSize HintTextSize(Integer RealCol, Integer ARow, const String& Text);
+  TSize HintTextSize(Integer RealCol, Integer ARow);
   void CreateToolTipWindow();
   void DestroyToolTipWindow();
   void AddToolTipTool(Integer Icon, const String& Title);
@@ -2312,6 +2314,33 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void OpenCustomEditor(const String& T, TColor C, const TRect& R, Integer SC, Integer ARow);
   void StoreCustomEditor(Integer SC, Integer ARow);
   TEditLink* FEditLink = nullptr;
+  // Painting remainder: balloon texts, notifications, selected-text conversions, themed and filter looks.
+ public:
+  // Multi-line cells are copied in spreadsheet form (quoted, lines split by vertical tabs).
+  JORV_XGRID_PLAIN(bool, ExcelClipboardFormat, false)
+  // Where the last balloon text was asked for (real column, row; -1 when outside the cells).
+  TPoint LastBalloonCell() const { return FLastBalloonPos; }
+
+ protected:
+  void HandleNotifyMessage(TMessage& Message);
+  // The header's filter button and the filter-edit row's type icon (GridFilterPaint.cpp).
+  bool ShowsFilterButton(Integer RCol);
+  void DrawFilterButton(TCellPaint& P, const TRect& R);
+  // Draws the icon at R's left, moves R past it and answers the type's name.
+  String DrawFilterEditIcon(TCellPaint& P, TRect& R);
+  // A cell's own scroll bar at its right edge, when its text is taller than its page (GridCellScrollBar.cpp).
+  void DrawCellScrollBar(TCellPaint& P);
+  // The list-view look's header cell as the visual style's header item (GridThemedHeader.cpp).
+  void DrawThemedListViewHeader(TCellPaint& P);
+
+ private:
+  void AnswerBalloonText(tagNMTTDISPINFOW* Info);
+  String BalloonCellText(Integer RCol, Integer ARow);
+  String SelectedCellText(Integer RCol, Integer ARow);
+  // A rich cell drawn as selected: in the selection, not the focused current cell.
+  bool RichCellShowsSelected(Integer RCol, Integer ARow);
+  // The balloon's text, read by the tool tip after the answer returns.
+  String FToolTipBuffer;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -4,7 +4,9 @@
 // column or a range; and the cell helpers built on the selection.
 #include <algorithm>
 #include <set>
+#include "foundation/TextUtils.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "platform/gfx/Font.h"
 #include "platform/rtl/SysUtils.h"
 
 namespace jorv::grid {
@@ -371,6 +373,19 @@ std::unique_ptr<TStringList> TRezIvevirAvod::DistinctValues(Integer ACol, bool C
   return List;
 }
 
+// A rich cell gives its plain text; a cell of several lines keeps them in
+// one spreadsheet cell when the spreadsheet form is asked for.
+String TRezIvevirAvod::SelectedCellText(Integer RCol, Integer ARow) {
+  String Text = GetCells(RCol, ARow);
+  if (Text.find(L"{\\") != String::npos) {
+    TFont Unused;
+    Text = RichPlainText(Text, &Unused);
+  }
+  if (FExcelClipboardFormat && foundation::CountTextLines(Text, FMultilinecells) > 1)
+    foundation::QuoteWithVTabBreaks(Text);
+  return Text;
+}
+
 String TRezIvevirAvod::SelectedText() {
   const TGridRect S = Selection();
   const Integer Left = FDragDropSettings->OleEntireRows() ? 0 : S.Left;
@@ -379,7 +394,7 @@ String TRezIvevirAvod::SelectedText() {
     String Text;
     for (Integer c = Left; c <= Right; ++c) {
       if (c > Left) Text += L'\t';
-      Text += GetCells(DisplToRealCol(c), r);
+      Text += SelectedCellText(DisplToRealCol(c), r);
     }
     return Text;
   };

@@ -71,6 +71,7 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
       Message.Result = 0;
       return;
     case CM_DESIGNHITTEST: return HandleDesignHitTestMessage(Message);
+    case WM_NOTIFY: return HandleNotifyMessage(Message);
     default: break;
   }
   const Integer OldRow = Row();

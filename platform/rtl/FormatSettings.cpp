@@ -1,4 +1,5 @@
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/NumberSeparators.h"
 #include "platform/rtl/WinApi.h"
 
 namespace jorv {
@@ -128,6 +129,13 @@ TFormatSettings TFormatSettings::Create(uint32_t locale) {
 TFormatSettings FormatSettings() {
   if (GOverride) return *GOverride;
   return TFormatSettings::Create(LOCALE_USER_DEFAULT);
+}
+
+TNumberSeparators NumberSeparators() {
+  if (GOverride) return {GOverride->DecimalSeparator, GOverride->ThousandSeparator};
+  const TNumberSeparators Defaults;
+  return {LocaleChar(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, Defaults.Decimal),
+          LocaleChar(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, Defaults.Thousand)};
 }
 
 void SetFormatSettingsOverride(const TFormatSettings* settings) { GOverride = settings; }

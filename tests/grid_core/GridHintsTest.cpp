@@ -128,6 +128,19 @@ TEST(GridCellHint, ATextLargerThanItsCellShowsWhole) {
   EXPECT_EQ(F.Shown(), nullptr);
 }
 
+// The hint measures a cell as the cell draws it: only the first line of a
+// text counts unless the grid shows several lines in a cell.
+TEST(GridCellHint, OnlyLinesTheCellShowsCountAsLarge) {
+  for (bool Multiline : {false, true}) {
+    THintGrid F;
+    F.Grid->SetHintShowLargeText(true);
+    F.Grid->SetMultilinecells(Multiline);
+    F.Grid->SetCells(1, 1, L"ok\r\nA second line far wider than its narrow cell");
+    F.MoveTo(1, 1);
+    EXPECT_EQ(F.Shown() != nullptr, Multiline);
+  }
+}
+
 TEST(GridCellHint, ACommentShowsAtTheCellsTopRightCorner) {
   THintGrid F;
   F.Grid->AddComment(2, 3, L"Checked by hand");
