@@ -103,9 +103,7 @@ void TRezIvevirAvod::SortRowRange(Integer Col, Integer Left, Integer Right, bool
       for (Integer C = Col + 1; C < AllColCount(); ++C)
         if (!Ignored(C)) Columns.push_back({C, Descending});
   }
-  std::vector<Integer> Rows(size_t(Right - Left + 1));
-  std::iota(Rows.begin(), Rows.end(), Left);
-  TGridRowSorter Sorter(*this, std::move(Rows));
+  TGridRowSorter Sorter(*this, Left, Right - Left + 1);
   const std::vector<Integer> Order = Sorter.Order(Columns);
   Compares += Sorter.Comparisons();
   SortPermuteRows(Left, Order);
