@@ -88,7 +88,8 @@ bool TGridRowSorter::DisplaysStoredTexts() const {
 }
 
 String TGridRowSorter::CellText(Integer Col, Integer Row) {
-  if (!FGrid.SortSettings()->SortOnVirtualCells() || (FStoredShown && !FGrid.HasCellProperties(Col, Row)))
+  if (!FGrid.SortSettings()->SortOnVirtualCells() ||
+      (FStoredShown && (FGrid.MergeCount() == 0 || !FGrid.HasCellProperties(Col, Row))))
     return FGrid.GetGridCell(Col, Row);
   return FGrid.GetCellEx(Col, Row);
 }
@@ -361,14 +362,20 @@ std::vector<Integer> TGridRowSorter::Order(const std::vector<TSortColumn>& Colum
   const bool ByRank = Style == ssAutomatic || Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase;
   if (ByValue && !Blanks && Rest.empty()) {
     // A column of numbers or dates alone: the values decide, and equal
-    // values keep their order in either direction.
+    // values keep their order in either direction. Each key carries its
+    // position, so ordering equal values by it gives the stable order in
+    // place, with no second array to merge through.
     Integer Made = 0;
     if (Descending)
-      std::stable_sort(First.Keys.begin(), First.Keys.end(),
-                       [&Made](const TCellKey& A, const TCellKey& B) { return ++Made, B.Value < A.Value; });
+      std::sort(First.Keys.begin(), First.Keys.end(), [&Made](const TCellKey& A, const TCellKey& B) {
+        ++Made;
+        return B.Value < A.Value || (A.Value == B.Value && A.Position < B.Position);
+      });
     else
-      std::stable_sort(First.Keys.begin(), First.Keys.end(),
-                       [&Made](const TCellKey& A, const TCellKey& B) { return ++Made, A.Value < B.Value; });
+      std::sort(First.Keys.begin(), First.Keys.end(), [&Made](const TCellKey& A, const TCellKey& B) {
+        ++Made;
+        return A.Value < B.Value || (A.Value == B.Value && A.Position < B.Position);
+      });
     FComparisons += Made;
     for (const TCellKey& Key : First.Keys) Result.push_back(Key.Position);
     return Result;
