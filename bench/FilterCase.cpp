@@ -1,6 +1,7 @@
 #include <memory>
 #include <set>
 #include "bench/Cases.h"
+#include "bench/Profiler.h"
 #include "foundation/FilterMatch.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/rtl/SysUtils.h"
@@ -48,6 +49,7 @@ void FilterCase(TTable& Table) {
     std::vector<String> Texts;
     for (Integer r = 1; r <= KRows; ++r) Texts.push_back(FilterText(r));
     std::vector<double> Ours, Reference, Applying;
+    TProfile Profile("filter applied and removed");
     for (int Run = 0; Run < KRuns; ++Run) {
       double Start = ThreadSeconds();
       Grid->SetFilterActive(true);
@@ -55,10 +57,12 @@ void FilterCase(TTable& Table) {
       const Integer Shown = Grid->RowCount();
       Grid->SetFilterActive(false);
       Ours.push_back(ThreadSeconds() - Start);
+      Profile.Pause();
       Start = ThreadSeconds();
       Integer Matched = 0;
       for (const String& T : Texts) Matched += foundation::MatchFilterExpression(L"*abc*", T, true);
       Reference.push_back(ThreadSeconds() - Start);
+      Profile.Resume();
       if (Shown != Matched + 1 || Grid->RowCount() != KRows + 1) throw Exception(L"the filter left the wrong rows");
     }
     const double O = Median(Ours), R = Median(Reference);
@@ -72,14 +76,17 @@ void FilterCase(TTable& Table) {
     auto Grid = MillionRows(ValueText);
     Grid->SetFilterDropDownAuto(true);
     std::vector<double> Ours, Reference;
+    TProfile Profile("distinct values for the list");
     for (int Run = 0; Run < KRuns; ++Run) {
       double Start = ThreadSeconds();
       Grid->FilterDropDownValues(1, false);
       Ours.push_back(ThreadSeconds() - Start);
+      Profile.Pause();
       Start = ThreadSeconds();
       std::set<String> Sorted;
       for (Integer r = 1; r <= KRows; ++r) Sorted.insert(ValueText(r));
       Reference.push_back(ThreadSeconds() - Start);
+      Profile.Resume();
       if (Grid->FilterList()->Count() != static_cast<Integer>(Sorted.size()) + 1)
         throw Exception(L"the value list is not the distinct values");
     }

@@ -1422,8 +1422,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   virtual void RememberOldCell(Integer ACol, Integer ARow);
   virtual void NotifyCellsChanged(TRect R);
   virtual void DoCellsLoaded();
-  // The footer calculation fills this in; -1 for every column.
-  virtual void RecalcColumnFooter(Integer ACol) { (void)ACol; }
+  // The footer row's value of one stored column; -1 for every column.
+  virtual void RecalcColumnFooter(Integer ACol);
   void RegisterNotifier(TGridChangeNotifier* Notifier);
   void UnRegisterNotifier(TGridChangeNotifier* Notifier);
   const String& NewCellText() const { return FNewCellText; }
@@ -1451,7 +1451,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   virtual void PrepareInplaceEditor(Integer ACol, Integer ARow);
   virtual void StoreInplaceEditValue(Integer ACol, Integer ARow);
   // The footers keep the target row in view; false refuses the move.
-  virtual bool KeepRowClearOfFooters(Integer ACol, Integer ARow) { (void)ACol; (void)ARow; return true; }
+  virtual bool KeepRowClearOfFooters(Integer ACol, Integer ARow);
   // The registered editing messages and the keys that open an editor;
   // true when the message was handled here.
   void HandleEditingChar(TMessage& Message);
@@ -2341,6 +2341,11 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool RichCellShowsSelected(Integer RCol, Integer ARow);
   // The balloon's text, read by the tool tip after the answer returns.
   String FToolTipBuffer;
+  // The footer panel's cells: the last row's cell drawn as a fixed cell.
+ public:
+  // ACol a display column; Rect in Canvas, the panel's.
+  void PaintFooterCell(TCanvas* Canvas, Integer ACol, const TRect& Rect);
+ private:
 };
 
 #undef JORV_XGRID_PLAIN

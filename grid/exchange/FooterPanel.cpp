@@ -3,6 +3,8 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/Canvas.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Messages.h"
 
 namespace jorv::grid {
 using namespace jorv::foundation;
@@ -70,10 +72,11 @@ Integer TFooterPanel::PaintFooterCalcs() {
   auto PaintColumn = [&](Integer c) {
     const TRect R(X, Top, X + FGrid->GetColWidths(c), H);
     const Integer Real = FGrid->RealColIndex(c);
+    if (c >= FGrid->FixedCols()) FillFooterCell(Real, R);
     if (c >= FGrid->FixedCols() && FGrid->OnFooterPaint)
       FGrid->OnFooterPaint(this, Real, C, R);
-    else
-      FGrid->DrawGridCell(C, c, Last, R, TGridDrawState{gdFixed}, true);
+    else if (FGrid->IsBaseCell(Real, Last))
+      FGrid->PaintFooterCell(C, c, R);
     if (VLines) {
       C->Pen()->SetColor(FGrid->Look() == glVista ? FGrid->GridFixedLineColor() : TColor(0x808080));
       C->MoveTo(R.Right - 1, 0);
@@ -84,6 +87,24 @@ Integer TFooterPanel::PaintFooterCalcs() {
   for (Integer c = 0; c < FGrid->FixedCols(); ++c) PaintColumn(c);
   for (Integer c = std::max(FGrid->LeftCol(), FGrid->FixedCols()); c < FGrid->ColCount(); ++c) PaintColumn(c);
   return W;
+}
+
+// The colour the application gives a footer cell, or the one set on the
+// cell itself, under what is drawn in it.
+void TFooterPanel::FillFooterCell(Integer RealCol, const TRect& R) {
+  TCanvas* C = Canvas();
+  const Integer Last = FGrid->RowCount() - 1;
+  if (FGrid->OnGetCellColor) {
+    C->Brush()->SetColor(clNone);
+    FGrid->OnGetCellColor(FGrid, Last, RealCol, TGridDrawState{gdFixed}, C->Brush(), C->Font());
+    if (C->Brush()->Color() != clNone) C->FillRect(R);
+  }
+  const TCellProperties* Props =
+      FGrid->HasCellProperties(RealCol, Last) ? FGrid->GetCellProperties(RealCol, Last) : nullptr;
+  if (Props && Props->BrushColor() != clNone) {
+    C->Brush()->SetColor(Props->BrushColor());
+    C->FillRect(R);
+  }
 }
 
 void TFooterPanel::FillAndFrame(Integer W) {
@@ -140,6 +161,29 @@ void TFooterPanel::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, In
   if (FGrid->OnClick) FGrid->OnClick(FGrid);
   const Integer Col = ColumnAt(X);
   if (FGrid->OnClickCell) FGrid->OnClickCell(FGrid, FGrid->RowCount() - 1, Col);
+}
+
+void TFooterPanel::CMHintShow(TMessage& Message) {
+  THintInfo* Info = MsgAs<TCMHintShow>(Message).HintInfo;
+  const Integer Col = Info ? ColumnAt(Info->CursorPos.X) : -1;
+  if (Col >= 0 && FGrid->OnGridHint) FGrid->OnGridHint(FGrid, FGrid->RowCount() - 1, Col, Info->HintStr);
+  const bool Shows = FGrid->FloatingFooter()->ShowHint();
+  FLastHintX = Shows && Col >= 0 ? Col : -1;
+  Message.Result = Shows ? 0 : 1;
+}
+
+// A hint belongs to its column: moving to the next one takes it away, so
+// that the next pause shows that column's own.
+void TFooterPanel::MouseMove(TShiftState Shift, Integer X, Integer Y) {
+  TCustomPanel::MouseMove(Shift, X, Y);
+  if (FLastHintX == -1 || ColumnAt(X) == FLastHintX) return;
+  FLastHintX = -1;
+  if (Application) Application->CancelHint();
+}
+
+void TFooterPanel::MouseLeave() {
+  TCustomPanel::MouseLeave();
+  FLastHintX = -1;
 }
 
 String ExpandFooterTemplate(TRezIvevirAvod* Grid, const String& Template, Integer Row) {
@@ -247,6 +291,16 @@ void TFloatingFooter::SetColumnCalc(Integer ACol, TColumnCalcType Value) {
 }
 
 // --- the grid's side --------------------------------------------------------------------------
+
+// Drawn by the cell painter straight into the panel's rectangle: the
+// grid's own cell drawing would place it at the row's place in the grid,
+// and blank it, since the grid hides the row the footer shows.
+void TRezIvevirAvod::PaintFooterCell(TCanvas* Canvas, Integer ACol, const TRect& Rect) {
+  Canvas->Font()->Assign(Font());
+  Canvas->Brush()->SetStyle(bsSolid);
+  Canvas->Brush()->SetColor(FixedColor());
+  DrawGridCellContent(Canvas, ACol, RowCount() - 1, Rect, TGridDrawState{gdFixed});
+}
 
 TFooterPanel* TRezIvevirAvod::CreateFooterPanel() { return new TFooterPanel(this, this); }
 

@@ -22,6 +22,11 @@ class TFooterPanel : public TCustomPanel {
   void Paint() override;
   void CreateWnd() override;
   void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseMove(TShiftState Shift, Integer X, Integer Y) override;
+  void MouseLeave() override;
+  // The hint of the footer cell under the pointer, from the grid's
+  // OnGridHint.
+  void CMHintShow(TMessage& Message) override;
 
  private:
   Integer PaintFooterCalcs();
@@ -30,6 +35,7 @@ class TFooterPanel : public TCustomPanel {
   // The width the footer paints: fixed columns and the visible ones.
   Integer PaintedWidth() const;
   void FillAndFrame(Integer W);
+  void FillFooterCell(Integer RealCol, const TRect& R);
   TRezIvevirAvod* FGrid = nullptr;
   Integer FLastHintX = -1;
 };

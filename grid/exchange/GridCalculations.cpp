@@ -226,6 +226,8 @@ double TRezIvevirAvod::CellToReal(Integer ACol, Integer ARow) {
 
 void TRezIvevirAvod::CalcFooter(Integer ACol) { CalcFooterRows(ACol); }
 
+void TRezIvevirAvod::RecalcColumnFooter(Integer ACol) { CalcFooter(ACol); }
+
 void TRezIvevirAvod::CalcFooterRows(Integer ACol) {
   TFloatingFooter* Footer = FFloatingFooter.get();
   if (FInFooterCalc || !Footer->Visible() || Footer->FooterStyle() != fsFixedLastRow || !Footer->EnableCalculation())

@@ -16,11 +16,13 @@ namespace jorv::grid {
 
 namespace {
 
-String Trimmed(const String& Text) {
-  size_t First = 0, Last = Text.size();
-  while (First < Last && Text[First] <= L' ') ++First;
-  while (Last > First && Text[Last - 1] <= L' ') --Last;
-  return Text.substr(First, Last - First);
+void TrimInPlace(String& Text) {
+  size_t Last = Text.size();
+  while (Last > 0 && Text[Last - 1] <= L' ') --Last;
+  Text.erase(Last);
+  size_t First = 0;
+  while (First < Text.size() && Text[First] <= L' ') ++First;
+  Text.erase(0, First);
 }
 
 // The entry of a value: shown text "=" condition where the value needs
@@ -76,9 +78,12 @@ bool TRezIvevirAvod::FilterDropDownValues(Integer ACol, bool AQuick) {
       Sorted.Add(On);
       if (Off != On) Sorted.Add(Off);
     } else {
+      // One text made per row; a value is copied again only the first
+      // time it is seen.
       std::unordered_set<String> Seen;
-      auto Take = [&](const String& Text) {
-        if (Seen.insert(Trimmed(Text)).second) Sorted.Add(Trimmed(Text));
+      auto Take = [&](String Text) {
+        TrimInPlace(Text);
+        if (Seen.insert(Text).second) Sorted.Add(std::move(Text));
       };
       for (Integer r = FixedRows(); r < RowCount() - FFixedFooters && !(AQuick && Sorted.Count() > 0); ++r)
         if (!IsNode(r)) Take(GetCells(ACol, r));

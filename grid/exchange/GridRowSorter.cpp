@@ -1,6 +1,7 @@
 #include "grid/exchange/GridRowSorter.h"
 #include <algorithm>
 #include <numeric>
+#include <typeinfo>
 #include "foundation/HTMLUtils.h"
 #include "foundation/TextUtils.h"
 #include "foundation/ValueUtils.h"
@@ -69,12 +70,28 @@ struct TGridRowSorter::TColumnKeys {
   std::unique_ptr<TSortKeys> Locale;
 };
 
-TGridRowSorter::TGridRowSorter(TRezIvevirAvod& Grid, std::vector<Integer> Rows) : FGrid(Grid), FRows(std::move(Rows)) {}
+TGridRowSorter::TGridRowSorter(TRezIvevirAvod& Grid, std::vector<Integer> Rows)
+    : FGrid(Grid), FRows(std::move(Rows)), FCount(FRows.size()), FStoredShown(DisplaysStoredTexts()) {}
+
+TGridRowSorter::TGridRowSorter(TRezIvevirAvod& Grid, Integer First, Integer Count)
+    : FGrid(Grid), FFirst(First), FCount(size_t(std::max(Count, 0))), FStoredShown(DisplaysStoredTexts()) {}
 
 TGridRowSorter::~TGridRowSorter() = default;
 
+// A cell's display text is its stored text unless something stands
+// between them: a merged cell, a display-text event, links shown in the
+// text, or a descendant's own accessors. Without them the stored text is
+// read straight away, with no display text made for it.
+bool TGridRowSorter::DisplaysStoredTexts() const {
+  return typeid(FGrid) == typeid(TRezIvevirAvod) && !FGrid.OnGetDisplText && !FGrid.OnGetDisplWideText &&
+         !FGrid.URLShowInText();
+}
+
 String TGridRowSorter::CellText(Integer Col, Integer Row) {
-  return FGrid.SortSettings()->SortOnVirtualCells() ? FGrid.GetCellEx(Col, Row) : FGrid.GetGridCell(Col, Row);
+  if (!FGrid.SortSettings()->SortOnVirtualCells() ||
+      (FStoredShown && (FGrid.MergeCount() == 0 || !FGrid.HasCellProperties(Col, Row))))
+    return FGrid.GetGridCell(Col, Row);
+  return FGrid.GetCellEx(Col, Row);
 }
 
 TGridRowSorter::TColumnKeys& TGridRowSorter::KeysOf(Integer Col) {
@@ -95,20 +112,25 @@ void TGridRowSorter::MakeKeys(TColumnKeys& Keys) {
   FGrid.DoGetFormat(Keys.Col, Keys.Style, Keys.Prefix, Keys.Suffix);
   if (Keys.Style == ssAnsiAlphaCase || Keys.Style == ssAnsiAlphaNoCase) {
     Keys.Locale = std::make_unique<TSortKeys>(Keys.Style == ssAnsiAlphaNoCase ? NORM_IGNORECASE : 0);
-    Keys.Locale->Reserve(FRows.size());
+    Keys.Locale->Reserve(FCount);
   }
-  Keys.Keys.resize(FRows.size());
-  for (size_t i = 0; i < FRows.size(); ++i) MakeCellKey(Keys, Integer(i), CellText(Keys.Col, FRows[i]));
+  // Each key is written once where it is made: a million keys are no
+  // small array to clear first.
+  Keys.Keys.reserve(FCount);
+  for (size_t i = 0; i < FCount; ++i) {
+    Keys.Keys.emplace_back();
+    MakeCellKey(Keys, Integer(i), CellText(Keys.Col, RowAt(i)));
+  }
 }
 
 void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, String Text) {
   TCellKey& Key = Keys.Keys[size_t(Position)];
-  const Integer Row = FRows[size_t(Position)];
+  const Integer Row = RowAt(size_t(Position));
   const TFormatSettings& FS = FFormat;
   Key.Position = Position;
   auto KeepText = [&](String Kept) {
     Key.Blank = Kept.empty();
-    if (Keys.Texts.empty()) Keys.Texts.resize(Keys.Keys.size());
+    if (Keys.Texts.empty()) Keys.Texts.resize(FCount);
     Keys.Texts[size_t(Position)] = std::move(Kept);
   };
   auto NumberOf = [&](bool Financial) {
@@ -236,7 +258,7 @@ void TGridRowSorter::MakeAutomaticKey(TColumnKeys& Keys, TCellKey& Key, Integer 
     return;
   }
   Key.Rank = arText;
-  if (Keys.Texts.empty()) Keys.Texts.resize(Keys.Keys.size());
+  if (Keys.Texts.empty()) Keys.Texts.resize(FCount);
   Keys.Texts[size_t(Key.Position)] = Keys.IgnoreCase ? UpperAToZ(Text) : Text;
 }
 
@@ -278,7 +300,7 @@ Integer TGridRowSorter::CompareKeys(TColumnKeys& Keys, Integer A, Integer B, boo
   TSortSettings* Settings = FGrid.SortSettings();
   ByBlank = Settings->IgnoreBlanks() && KA.Blank != KB.Blank;
   if (ByBlank) return (KA.Blank == (Settings->BlankPos() == blFirst)) ? -1 : 1;
-  return CompareStyled(Keys, Keys.Style, KA, KB, FRows[size_t(A)], FRows[size_t(B)]);
+  return CompareStyled(Keys, Keys.Style, KA, KB, RowAt(size_t(A)), RowAt(size_t(B)));
 }
 
 Integer TGridRowSorter::CompareOn(const TSortColumn& Column, Integer A, Integer B) {
@@ -294,9 +316,13 @@ Integer TGridRowSorter::CompareRows(const std::vector<TSortColumn>& Columns, siz
 }
 
 std::vector<Integer> TGridRowSorter::Order(const std::vector<TSortColumn>& Columns) {
-  std::vector<Integer> Result(FRows.size());
-  std::iota(Result.begin(), Result.end(), 0);
-  if (Columns.empty() || FRows.size() < 2) return Result;
+  if (Columns.empty() || FCount < 2) {
+    std::vector<Integer> Result(FCount);
+    std::iota(Result.begin(), Result.end(), 0);
+    return Result;
+  }
+  std::vector<Integer> Result;
+  Result.reserve(FCount);
   TColumnKeys& First = KeysOf(Columns[0].Col);
   const bool Descending = Columns[0].Descending;
   // The first column decides again only where it said "equal" already.
@@ -320,7 +346,7 @@ std::vector<Integer> TGridRowSorter::Order(const std::vector<TSortColumn>& Colum
       }
       return (Primary != 0 ? Primary : Then(Integer(A.Index), Integer(B.Index))) < 0;
     });
-    for (size_t i = 0; i < Entries.size(); ++i) Result[i] = Integer(Entries[i].Index);
+    for (const TSortKeys::TEntry& Entry : Entries) Result.push_back(Integer(Entry.Index));
     return Result;
   }
   // The first column's keys are sorted where they stand: each carries its
@@ -334,6 +360,26 @@ std::vector<Integer> TGridRowSorter::Order(const std::vector<TSortColumn>& Colum
                        Style == ssShortDateEU || Style == ssShortDateUS || Style == ssTime || Style == ssImages ||
                        Style == ssCheckBox;
   const bool ByRank = Style == ssAutomatic || Style == ssAlphaNumeric || Style == ssAlphaNumericNoCase;
+  if (ByValue && !Blanks && Rest.empty()) {
+    // A column of numbers or dates alone: the values decide, and equal
+    // values keep their order in either direction. Each key carries its
+    // position, so ordering equal values by it gives the stable order in
+    // place, with no second array to merge through.
+    Integer Made = 0;
+    if (Descending)
+      std::sort(First.Keys.begin(), First.Keys.end(), [&Made](const TCellKey& A, const TCellKey& B) {
+        ++Made;
+        return B.Value < A.Value || (A.Value == B.Value && A.Position < B.Position);
+      });
+    else
+      std::sort(First.Keys.begin(), First.Keys.end(), [&Made](const TCellKey& A, const TCellKey& B) {
+        ++Made;
+        return A.Value < B.Value || (A.Value == B.Value && A.Position < B.Position);
+      });
+    FComparisons += Made;
+    for (const TCellKey& Key : First.Keys) Result.push_back(Key.Position);
+    return Result;
+  }
   std::stable_sort(First.Keys.begin(), First.Keys.end(), [&](const TCellKey& A, const TCellKey& B) {
     ++FComparisons;
     Integer Primary = 0;
@@ -343,12 +389,12 @@ std::vector<Integer> TGridRowSorter::Order(const std::vector<TSortColumn>& Colum
       Primary = A.Rank != B.Rank ? (A.Rank < B.Rank ? -1 : 1) : Sign(A.Value, B.Value);
       if (Descending) Primary = -Primary;
     } else {
-      Primary = CompareStyled(First, First.Style, A, B, FRows[size_t(A.Position)], FRows[size_t(B.Position)]);
+      Primary = CompareStyled(First, First.Style, A, B, RowAt(size_t(A.Position)), RowAt(size_t(B.Position)));
       if (Descending) Primary = -Primary;
     }
     return (Primary != 0 ? Primary : Then(A.Position, B.Position)) < 0;
   });
-  for (size_t i = 0; i < Result.size(); ++i) Result[i] = First.Keys[i].Position;
+  for (const TCellKey& Key : First.Keys) Result.push_back(Key.Position);
   return Result;
 }
 

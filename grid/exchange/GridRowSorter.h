@@ -26,6 +26,8 @@ class TGridRowSorter {
   };
   // Rows are the grid's rows to order, in their present order.
   TGridRowSorter(TRezIvevirAvod& Grid, std::vector<Integer> Rows);
+  // The rows First .. First + Count - 1.
+  TGridRowSorter(TRezIvevirAvod& Grid, Integer First, Integer Count);
   ~TGridRowSorter();
 
   // Positions into Rows in their sorted order. Later columns decide only
@@ -51,6 +53,7 @@ class TGridRowSorter {
   void MakeKeys(TColumnKeys& Keys);
   void MakeCellKey(TColumnKeys& Keys, Integer Position, String Text);
   void MakeAutomaticKey(TColumnKeys& Keys, TCellKey& Key, Integer Row, const String& Text);
+  bool DisplaysStoredTexts() const;
   String CellText(Integer Col, Integer Row);
   // Without direction; Blank reports a decision by blank position, which
   // no direction reverses.
@@ -59,8 +62,14 @@ class TGridRowSorter {
                         Integer RowB);
   Integer CompareRows(const std::vector<TSortColumn>& Columns, size_t From, Integer A, Integer B);
 
+  Integer RowAt(size_t Position) const { return FRows.empty() ? FFirst + Integer(Position) : FRows[Position]; }
+
   TRezIvevirAvod& FGrid;
+  // The rows given, or none for a range from FFirst.
   std::vector<Integer> FRows;
+  Integer FFirst = 0;
+  size_t FCount = 0;
+  bool FStoredShown = false;
   // Read once: the locale's settings are copied whole.
   TFormatSettings FFormat = FormatSettings();
   std::vector<std::unique_ptr<TColumnKeys>> FColumns;

@@ -15,9 +15,21 @@ namespace {
 void PermuteRowList(TIntList* List, Integer Left, const std::vector<Integer>& Order) {
   const Integer Count = Integer(Order.size());
   if (!List || List->Count() < Left + Count) return;
-  std::vector<Integer> Old(Order.size());
-  for (Integer i = 0; i < Count; ++i) Old[size_t(i)] = List->Items(Left + i);
-  for (Integer i = 0; i < Count; ++i) List->SetInteger(Left + i, Old[size_t(Order[size_t(i)])]);
+  // Along the cycles of the order, as the rows themselves move.
+  std::vector<bool> Done(Order.size());
+  for (Integer First = 0; First < Count; ++First) {
+    if (Done[size_t(First)]) continue;
+    const Integer Held = List->Items(Left + First);
+    Integer At = First;
+    for (;;) {
+      Done[size_t(At)] = true;
+      const Integer From = Order[size_t(At)];
+      if (From == First || From < 0 || From >= Count || Done[size_t(From)]) break;
+      List->SetInteger(Left + At, List->Items(Left + From));
+      At = From;
+    }
+    List->SetInteger(Left + At, Held);
+  }
 }
 
 }  // namespace
@@ -103,9 +115,7 @@ void TRezIvevirAvod::SortRowRange(Integer Col, Integer Left, Integer Right, bool
       for (Integer C = Col + 1; C < AllColCount(); ++C)
         if (!Ignored(C)) Columns.push_back({C, Descending});
   }
-  std::vector<Integer> Rows(size_t(Right - Left + 1));
-  std::iota(Rows.begin(), Rows.end(), Left);
-  TGridRowSorter Sorter(*this, std::move(Rows));
+  TGridRowSorter Sorter(*this, Left, Right - Left + 1);
   const std::vector<Integer> Order = Sorter.Order(Columns);
   Compares += Sorter.Comparisons();
   SortPermuteRows(Left, Order);

@@ -21,6 +21,7 @@ namespace jorv::grid {
 void TRezIvevirAvod::CellsChanged(const TRect& R) {
   if (FBlockCellChange || Destroying()) return;
   if (OnCellsChanged) OnCellsChanged(this, R);
+  RecalcColumnFooter(-1);
 }
 
 void TRezIvevirAvod::SplitMergesAcrossRow(Integer ARow) {

@@ -53,7 +53,9 @@ std::vector<Integer> THiddenRowStore::Indexes() const {
 
 void THiddenRowStore::Add(std::vector<TGridItem>&& New) {
   if (New.empty()) return;
-  std::sort(New.begin(), New.end(), [](const TGridItem& A, const TGridItem& B) { return A.Idx() < B.Idx(); });
+  const auto ByIdx = [](const TGridItem& A, const TGridItem& B) { return A.Idx() < B.Idx(); };
+  // A filter hands its rows over in order already.
+  if (!std::is_sorted(New.begin(), New.end(), ByIdx)) std::sort(New.begin(), New.end(), ByIdx);
   // One run past every item already held (a filter over a grid without
   // hidden rows, a range after the others) needs no merge.
   if (FItems.empty() || FItems.back().Idx() < New.front().Idx()) {
@@ -65,14 +67,23 @@ void THiddenRowStore::Add(std::vector<TGridItem>&& New) {
   Merged.reserve(FItems.size() + New.size());
   std::merge(std::make_move_iterator(FItems.begin()), std::make_move_iterator(FItems.end()),
              std::make_move_iterator(New.begin()), std::make_move_iterator(New.end()), std::back_inserter(Merged),
-             [](const TGridItem& A, const TGridItem& B) { return A.Idx() < B.Idx(); });
+             ByIdx);
   FItems.swap(Merged);
 }
 
+// The items kept close up where they stand; the room for the taken ones
+// is asked for once, and only what they fill of it is ever touched.
 std::vector<TGridItem> THiddenRowStore::Take(const std::function<bool(const TGridItem&)>& Gone) {
-  std::vector<TGridItem> Taken, Kept;
-  for (TGridItem& Item : FItems) (Gone(Item) ? Taken : Kept).push_back(std::move(Item));
-  FItems.swap(Kept);
+  std::vector<TGridItem> Taken;
+  Taken.reserve(FItems.size());
+  size_t Kept = 0;
+  for (TGridItem& Item : FItems) {
+    if (Gone(Item))
+      Taken.push_back(std::move(Item));
+    else if (&FItems[Kept++] != &Item)
+      FItems[Kept - 1] = std::move(Item);
+  }
+  FItems.erase(FItems.begin() + static_cast<std::ptrdiff_t>(Kept), FItems.end());
   return Taken;
 }
 

@@ -134,9 +134,22 @@ void TStringGrid::PermuteRowData(Integer First, const std::vector<Integer>& Orde
   if (First < 0 || Count == 0) return;
   const size_t Start = static_cast<size_t>(First);
   if (FData.size() < Start + Count) FData.resize(Start + Count);
-  std::vector<std::unique_ptr<TCellRow>> Moved(Count);
-  for (size_t i = 0; i < Count; ++i) Moved[i] = std::move(FData[Start + static_cast<size_t>(Order[i])]);
-  for (size_t i = 0; i < Count; ++i) FData[Start + i] = std::move(Moved[i]);
+  // Rows move along the cycles of the order, each once, with one row held
+  // aside per cycle: no second array of a million rows is made.
+  std::vector<bool> Done(Count);
+  for (size_t First = 0; First < Count; ++First) {
+    if (Done[First]) continue;
+    std::unique_ptr<TCellRow> Held = std::move(FData[Start + First]);
+    size_t At = First;
+    for (;;) {
+      Done[At] = true;
+      const size_t From = static_cast<size_t>(Order[At]);
+      if (From == First || From >= Count || Done[From]) break;
+      FData[Start + At] = std::move(FData[Start + From]);
+      At = From;
+    }
+    FData[Start + At] = std::move(Held);
+  }
 }
 
 void TStringGrid::DropRowData(Integer ARow) {
