@@ -644,7 +644,7 @@ TEST(GridEditing, EditingThroughKeysWritesBackAndAnnounces) {
       {edNormal, L"", L"xy", 0, L"xy"},
       {edNumeric, L"", L"1a2", 0, L"12"},
       {edUpperCase, L"", L"ab", 0, L"AB"},
-      {edSpinEdit, L"5", L"", VK_UP, L"6"},
+      {edSpinEdit, L"5", L"", VK_PRIOR, L"6"},
       {edComboList, L"abc", L"", VK_DOWN, L"def"},
       {edComboEdit, L"", L"xy", 0, L"xy"},
       {edEditBtn, L"", L"78", 0, L"78"},
@@ -732,7 +732,7 @@ TEST(GridEditing, TabLeavesASpecialEditorWithItsValue) {
   Pump();
   G.Key(VK_F2);
   ASSERT_EQ(static_cast<TWinControl*>(G.Grid->SpinEdit()), G.Grid->EditCtrl());
-  G.Key(VK_UP);
+  G.Key(VK_PRIOR);
   G.Key(VK_TAB);
   EXPECT_FALSE(G.Grid->EditMode());
   EXPECT_EQ(L"6", G.Grid->GetCells(2, 1));
