@@ -229,6 +229,12 @@ void TBaseGrid::SizeChanged(Integer OldColCount, Integer OldRowCount) {
 void TBaseGrid::MergeCells(Integer c, Integer r, Integer spanx, Integer spany) {
   ++FMergeCount;
   if (spanx < 1 || spany < 1) return;
+  // A cell keeps only one base: an area the new one overlaps is split
+  // first, or its cells outside the new area would point at a base whose
+  // span no longer covers them.
+  for (Integer x = c; x < c + spanx; ++x)
+    for (Integer y = r; y < r + spany; ++y)
+      if (IsMergedCell(x, y)) SplitCells(x, y);
   for (Integer x = c; x < c + spanx; ++x)
     for (Integer y = r; y < r + spany; ++y) {
       TCellProperties* P = GetCellProperties(x, y);

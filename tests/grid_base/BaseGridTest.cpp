@@ -118,6 +118,19 @@ TEST_F(BaseGrid, SpanAgreementBetweenRowsAndColumns) {
   EXPECT_TRUE(G->ColSpanIdentical(1, 2));
 }
 
+// An area merged over another replaces it: the cells of the old area that
+// the new one leaves out are plain cells again.
+TEST_F(BaseGrid, AnAreaMergedOverAnotherReplacesIt) {
+  G->MergeCells(0, 0, 1, 3);
+  G->MergeCells(0, 0, 3, 1);
+  EXPECT_FALSE(G->IsMergedCell(0, 2));
+  EXPECT_TRUE(G->IsBaseCell(0, 2));
+  EXPECT_EQ(G->CellSpan(0, 0).X, 2);
+  EXPECT_EQ(G->CellSpan(0, 0).Y, 0);
+  EXPECT_EQ(G->BaseCell(2, 0), (TPoint{0, 0}));
+  EXPECT_EQ(G->MergeCount(), 1);
+}
+
 TEST_F(BaseGrid, DisplayHooksApplyOnlyAboveNormalRowCount) {
   G->SetCells(1, 1, L"abc");
   Integer Calls = 0;

@@ -465,6 +465,24 @@ TEST(GridKeyboard, DelOnAGridWithoutNormalRowsDoesNothing) {
   EXPECT_EQ(L"1:1", K.Grid->GetCells(1, 1));
 }
 
+// Found by fuzzing: the removed row runs through merged fixed cells and the
+// grid hides a column of the merged area.
+TEST(GridKeyboard, DelRemovesARowThatCrossesMergedFixedCells) {
+  TKeyGrid K;
+  K.Grid->Navigation()->SetAllowDeleteRow(true);
+  K.Grid->SetColCount(7);
+  K.Grid->SetRowCount(9);
+  K.Grid->SetFixedCols(2);
+  K.Grid->SetFixedRightCols(1);
+  K.Grid->SetFixedFooters(1);
+  K.Grid->MergeCells(0, 0, 1, 3);
+  K.Grid->MergeCells(0, 0, 3, 1);
+  K.Grid->HideColumn(1);
+  K.GoTo(2, 1);
+  K.Press({VK_DELETE});
+  EXPECT_EQ(8, K.Grid->RowCount());
+}
+
 // --- selections by key ---------------------------------------------------------------------------
 
 TEST(GridKeyboard, CtrlASelectsEveryNormalCell) {
