@@ -42,8 +42,7 @@ void TRezIvevirAvod::LeaveEditorByTab(TShiftState Shift) {
 }
 
 void TRezIvevirAvod::EditorLostFocus() {
-  if (static_cast<TComponent*>(this)->ComponentState().Contains(csDestroying)) return;
-  if (!FEditMode || FBlockKill || FBlockFocus || FValidating) return;
+  if (!FEditMode || FBlockKill || FBlockFocus || FValidating || Destroying()) return;
   HideInplaceEdit();
 }
 
