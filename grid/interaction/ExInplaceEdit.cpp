@@ -328,25 +328,23 @@ bool TExInplaceEdit::WalkOnKeyUp(Word& Key, TShiftState Shift) {
   return true;
 }
 
-// Steps left to right through the row, on to the next row at its end (or
-// back to the previous row at its start), and opens the editor there when
-// asked.
+// The walk goes along the row whatever way Enter advances, through the same
+// advance as Enter, so it skips the cells Enter skips; the advance direction
+// is put back afterwards.
 void TExInplaceEdit::WalkToCell(bool Forward, bool OpenEditor) {
   TRezIvevirAvod* G = Grid();
-  const Integer FirstCol = G->FixedCols(), LastCol = G->ColCount() - G->FixedRightCols() - 1;
-  const Integer FirstRow = G->FixedRows(), LastRow = G->RowCount() - G->FixedFooters() - 1;
-  Integer C = G->Col(), R = G->Row();
-  if (Forward) {
-    C += G->CellSpan(G->RealColIndex(C), R).X + 1;
-    if (C > LastCol && R < LastRow) C = FirstCol, ++R;
-  } else {
-    --C;
-    if (C < FirstCol && R > FirstRow) C = LastCol, --R;
-  }
-  if (C < FirstCol || C > LastCol) return;
   if (G->CanFocus()) G->SetFocus();
-  G->MoveCurrentCell(C, R);
-  if (OpenEditor && G->Col() == C && G->Row() == R) G->ShowInplaceEdit();
+  TNavigation* Navigation = G->Navigation();
+  const TAdvanceDirection Direction = Navigation->AdvanceDirection();
+  if (Direction != adLeftRight && Direction != adLeftRightInRow) Navigation->SetAdvanceDirection(adLeftRight);
+  {
+    auto Restore = ScopeExit([&] { Navigation->SetAdvanceDirection(Direction); });
+    G->AdvanceCell(G->Col(), G->Row(), true, false, Forward, true, true);
+  }
+  if (!OpenEditor)
+    G->HideInplaceEdit();
+  else if (!G->EditorMode())
+    G->ShowInplaceEdit();
 }
 
 void TExInplaceEdit::CompleteFromLookup() {

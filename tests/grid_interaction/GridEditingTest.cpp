@@ -376,6 +376,23 @@ TEST(GridEditing, TheCursorWalkLeavesTheCellAtTheEdgesOfItsText) {
   }
 }
 
+// The walk runs along the row even when Enter advances down the columns,
+// skips what Enter skips, and leaves the advance direction as it was.
+TEST(GridEditing, TheCursorWalkStepsAlongTheRowOverCellsEnterSkips) {
+  TEditGrid G;
+  G.Grid->Navigation()->SetCursorWalkEditor(true);
+  G.Grid->Navigation()->SetAdvanceDirection(adTopBottom);
+  G.Grid->OnCanEditCell = [](TObject*, Integer, Integer ACol, bool& CanEdit) { CanEdit = ACol != 2; };
+  G.Key(VK_F2);
+  G.Type(L"x");
+  G.Key(VK_RIGHT);
+  EXPECT_EQ(3, G.Grid->Col());
+  EXPECT_EQ(1, G.Grid->Row());
+  EXPECT_TRUE(G.StandardEditShown());
+  EXPECT_EQ(L"abcx", G.Grid->GetCells(1, 1));
+  EXPECT_EQ(adTopBottom, G.Grid->Navigation()->AdvanceDirection());
+}
+
 TEST(GridEditing, TheColumnGrowsWhileTypingWhenAsked) {
   for (bool Grow : {false, true}) {
     TEditGrid G;
