@@ -23,6 +23,13 @@ constexpr UINT PropVertStyle = 0x100, PropHorzStyle = 0x200, PropVertBkColor = 0
 bool ShowsVertical(TScrollStyle Bars) { return Bars == ssVertical || Bars == ssBoth; }
 bool ShowsHorizontal(TScrollStyle Bars) { return Bars == ssHorizontal || Bars == ssBoth; }
 
+// The plain text editors move with their cell; every other editor (lists,
+// pickers, buttons) would be left floating over another cell, so it closes.
+bool FollowsTheView(TEditorType Kind) {
+  return Kind == edNormal || Kind == edCapital || Kind == edLowerCase || Kind == edUpperCase ||
+         Kind == edValidChars;
+}
+
 }  // namespace
 
 // --- scroll looks -----------------------------------------------------------------------------
@@ -303,6 +310,7 @@ void TRezIvevirAvod::TopLeftChanged() {
   if ((BackGround()->Display() == bdGradientHorz || BackGround()->Display() == bdGradientVert) &&
       BackGround()->ColorTo() != clNone)
     Invalidate();
+  if (!FollowsTheView(FEditControl)) HideInplaceEdit();
   SyncFlatVertBar();
   SyncFlatHorzBar();
   CellControlsUpdate(false);

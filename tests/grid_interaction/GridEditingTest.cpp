@@ -481,6 +481,29 @@ TEST(GridEditing, AComboListCellTakesTheItemsText) {
   EXPECT_EQ(L"def", G.Grid->GetCells(1, 1));
 }
 
+// Scrolling the view keeps a text editor open over its cell and closes any
+// other editor, which would be left over another cell.
+TEST(GridEditing, ScrollingClosesEveryEditorButTheTextEditors) {
+  for (TEditorType Kind : {edNormal, edUpperCase, edComboList, edSpinEdit}) {
+    TEditGrid G;
+    G.Grid->SetRowCount(40);
+    G.Grid->SetRow(15);
+    G.Grid->SetCells(1, 15, L"7");
+    G.Kind(Kind);
+    G.Grid->OnGetEditorProp = [&G](TObject*, Integer, Integer, TEditLink*) {
+      G.Grid->ClearComboString();
+      G.Grid->AddComboString(L"7");
+    };
+    G.Key(VK_F2);
+    ASSERT_TRUE(G.Grid->EditMode()) << Kind;
+    // The edited row stays in view.
+    G.Grid->SetTopRow(G.Grid->TopRow() + 1);
+    const bool Text = Kind == edNormal || Kind == edUpperCase;
+    EXPECT_EQ(Text, G.Grid->EditMode()) << Kind;
+    EXPECT_EQ(L"7", G.Grid->GetCells(1, 15)) << Kind;
+  }
+}
+
 TEST(GridEditing, AComboListOnAnUnknownTextRaisesTheComboEventsForItsFirstItem) {
   TEditGrid G;
   G.Grid->SetCells(1, 1, L"none");
