@@ -151,15 +151,17 @@ Integer HistoryNumber(const String& Ident, const String& Prefix, Integer Count) 
 void ReadHistory(TCustomIniFile& Ini, const String& Section, TLookupSettings& Lookup) {
   const Integer Count = Ini.ReadInteger(Section, L"LOOKUPCOUNT", 0);
   if (Count < 1) return;
-  TStringList Idents;
-  Ini.ReadSection(Section, &Idents);
+  // The section is read once: asking for each entry by name searches the
+  // whole section again per entry.
+  TStringList Lines;
+  Ini.ReadSectionValues(Section, &Lines);
   std::map<Integer, String> Values, Displays;
-  for (Integer I = 0; I < Idents.Count(); ++I) {
-    const String& Ident = Idents.Strings(I);
+  for (Integer I = 0; I < Lines.Count(); ++I) {
+    const String Ident = Lines.Names(I);
     if (const Integer K = HistoryNumber(Ident, L"LOOKUPVAL", Count))
-      Values.emplace(K, Ini.ReadString(Section, Ident, L""));
+      Values.emplace(K, Lines.ValueFromIndex(I));
     else if (const Integer K = HistoryNumber(Ident, L"LOOKUPDISPL", Count))
-      Displays.emplace(K, Ini.ReadString(Section, Ident, L""));
+      Displays.emplace(K, Lines.ValueFromIndex(I));
   }
   for (const auto& [K, V] : Values)
     if (!V.empty()) Lookup.ValueList()->Add(V);

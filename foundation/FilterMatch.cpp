@@ -1,8 +1,10 @@
 #include "foundation/FilterMatch.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cwchar>
 #include <memory>
+#include <vector>
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/rtl/DateUtils.h"
@@ -156,8 +158,12 @@ class TWildcardMatch {
 
  private:
   bool Tail(size_t pi, size_t vi);
+  bool AnyTailMatches(size_t pi, size_t vi);
   const String& FP;
   const String& FV;
+  // Past the last "!" a pattern inverts nothing, so a star there can be
+  // matched by the plain backtracking walk in time linear per character.
+  const size_t FLastInvert = FP.rfind(L'!');
   // Per pattern position: 0 unknown, 1 no match, 2 match, for each value tail.
   std::vector<std::unique_ptr<std::vector<int8_t>>> FMemo;
 };
@@ -169,6 +175,47 @@ bool TWildcardMatch::Tail(size_t pi, size_t vi) {
   int8_t& m = (*row)[vi];
   if (m == 0) m = Match(pi, vi) ? 2 : 1;
   return m == 2;
+}
+
+// Whether the pattern from pi, with no "!" left in it, matches some tail of
+// the value from vi on: the walk that returns to the last star on a
+// mismatch. A run of n quotes stands for n - 1 quotes of the value, as in
+// Match; a star starts the count afresh.
+bool TWildcardMatch::AnyTailMatches(size_t pi, size_t vi) {
+  enum TKind : uint8_t { Literal, AnyChar, Star };
+  struct TToken {
+    TKind Kind = Literal;
+    Char C = 0;
+    bool Takes(Char V) const { return Kind == AnyChar || (Kind == Literal && C == V); }
+  };
+  std::vector<TToken> Tokens{{Star}};
+  for (bool AfterQuote = false; pi < FP.size(); ++pi) {
+    const Char c = FP[pi];
+    if (c == L'"') {
+      if (AfterQuote) Tokens.push_back({Literal, L'"'});
+      AfterQuote = true;
+      continue;
+    }
+    AfterQuote = false;
+    Tokens.push_back({c == L'*' ? Star : c == L'?' ? AnyChar : Literal, c});
+  }
+  size_t Token = 0, LastStar = String::npos, Resume = vi;
+  while (vi < FV.size()) {
+    if (Token < Tokens.size() && Tokens[Token].Kind == Star) {
+      LastStar = Token++;
+      Resume = vi;
+    } else if (Token < Tokens.size() && Tokens[Token].Takes(FV[vi])) {
+      ++Token;
+      ++vi;
+    } else if (LastStar != String::npos) {
+      Token = LastStar + 1;
+      vi = ++Resume;
+    } else {
+      return false;
+    }
+  }
+  while (Token < Tokens.size() && Tokens[Token].Kind == Star) ++Token;
+  return Token == Tokens.size();
 }
 
 bool TWildcardMatch::Match(size_t pi, size_t vi) {
@@ -194,12 +241,16 @@ bool TWildcardMatch::Match(size_t pi, size_t vi) {
       ++pi;
     } else if (c == L'*') {
       while (pi < FP.size() && FP[pi] == L'*') ++pi;
-      ok = false;
-      for (size_t t = FV.size() + 1; t-- > vi;)
-        if (Tail(pi, t)) {
-          ok = true;
-          break;
-        }
+      if (FLastInvert == String::npos || FLastInvert < pi) {
+        ok = AnyTailMatches(pi, vi);
+      } else {
+        ok = false;
+        for (size_t t = FV.size() + 1; t-- > vi;)
+          if (Tail(pi, t)) {
+            ok = true;
+            break;
+          }
+      }
       pi = FP.size();
       vi = FV.size();
       break;

@@ -132,6 +132,32 @@ TEST(FilterMatch, ManyStarsStayFast) {
   EXPECT_FALSE(MatchFilterPattern(L"!" + pattern + L"*", value));
 }
 
+TEST(FilterMatch, StarsBeforeQuotesAndSingleCharacters) {
+  struct TCase {
+    const wchar_t* Pattern;
+    const wchar_t* Value;
+    bool Matches;
+  };
+  for (const TCase& Case : {TCase{L"*\"\"x", L"a\"x", true}, TCase{L"*\"\"x", L"ax", false},
+                            TCase{L"*\"\"\"", L"b\"\"", true}, TCase{L"*\"\"\"", L"b\"", false},
+                            TCase{L"\"*", L"x", true}, TCase{L"*?b", L"ab", true}, TCase{L"*?b", L"b", false},
+                            TCase{L"a*b*c", L"aXbYc", true}, TCase{L"a*b*c", L"aXcYb", false},
+                            TCase{L"*a*", L"", false}, TCase{L"!*a*b", L"xab", false},
+                            TCase{L"!*a*b", L"xba", true}})
+    EXPECT_EQ(Case.Matches, MatchFilterPattern(Case.Pattern, Case.Value)) << Case.Pattern << L" " << Case.Value;
+}
+
+// Each clause of a long expression is matched against a long value; every
+// star is matched in one walk over the value rather than one per position.
+TEST(FilterMatch, ManyClausesAgainstALongValue) {
+  String Value;
+  for (int i = 0; i < 3000; ++i) Value += L"mnF";
+  String Expression;
+  for (int i = 0; i < 200; ++i) Expression += L"!*mnFtag*mnF*mnFg* & ";
+  Expression += L"*mnF";
+  EXPECT_TRUE(MatchFilterExpression(Expression, Value, true));
+}
+
 TEST(FilterMatch, LongOperandsCompareWhole) {
   const String stem(300, L'a');
   EXPECT_TRUE(MatchFilterPattern(L">" + stem, stem + L"b"));
