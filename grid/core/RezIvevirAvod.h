@@ -51,6 +51,8 @@ class TExControlDropDown;
 namespace jorv::grid {
 
 class TGridFocusWindow;
+class TGridTransEdit;
+class TGridTransCombo;
 class TGridItem;
 class THiddenRowStore;
 class TScrollControl;
@@ -749,7 +751,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   JORV_XGRID_PLAIN(bool, HideFocusRect, false)
   JORV_XGRID_PLAIN(bool, Hovering, false)
   JORV_XGRID_PLAIN(THoverFixedCells, HoverFixedCells, hfNone)
-  JORV_XGRID_PLAIN(bool, IntegralHeight, false)
   JORV_XGRID_PLAIN(TIntelliPan, IntelliPan, ipVertical)
   JORV_XGRID_PLAIN(bool, IntelliZoom, true)
   JORV_XGRID_PLAIN(String, InvalidEntryTitle, L"")
@@ -2346,6 +2347,36 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // ACol a display column; Rect in Canvas, the panel's.
   void PaintFooterCell(TCanvas* Canvas, Integer ACol, const TRect& Rect);
  private:
+  // Fixed-cell editors (grid/interaction/GridFixedCellEdit.cpp).
+ public:
+  bool IntegralHeight() const { return FIntegralHeight; }
+  // Applies the present bounds again, so that the height is whole rows at once.
+  void SetIntegralHeight(bool Value);
+  // Opens the fixed-cell edit or combo over the display cell (ACol, ARow);
+  // FilterEdit: the edit of the filter-edit row.
+  void ShowFixedCellEditor(Integer ACol, Integer ARow, bool FilterEdit);
+  // Validates Text for the stored column ACol and stores it; false when
+  // OnCellValidate refused it.
+  bool StoreFixedCellText(Integer ACol, Integer ARow, const String& Text, bool FilterEdit);
+  TGridTransEdit* EditTrans();
+  TGridTransCombo* ComboTrans();
+  // The display cell whose fixed-cell editor opened last.
+  TPoint FixedCellEdited() const { return TPoint{FFixedColEdit, FFixedRowEdit}; }
+
+ protected:
+  // A press of Button on a fixed cell opens its editor when MouseActions
+  // ask it; true when the press ends there.
+  bool PressOnFixedCellToEdit(TMouseButton Button, Integer C, Integer R, Integer X, Integer Y);
+  void FixedCellEditOnDblClick(Integer C, Integer R);
+  void FixedCellEditChange();
+  void FixedCellComboChange();
+
+ private:
+  bool FIntegralHeight = false;
+  Integer FFixedColEdit = -1;
+  Integer FFixedRowEdit = -1;
+  TGridTransEdit* FEditTrans = nullptr;
+  TGridTransCombo* FComboTrans = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -57,6 +57,7 @@ void TRezIvevirAvod::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   }
   if (Shift.Contains(ssShift) && FSelectionRectangle) RepaintRect(Selection());
   if (PressOnFilterEdit(C, R, X, Y)) return;
+  if (PressOnFixedCellToEdit(Button, C, R, X, Y)) return;
   // A grid that follows this one takes its current cell.
   auto* Synced = FSyncGrid->Grid();
   if (!Synced) return;
@@ -115,6 +116,9 @@ bool TRezIvevirAvod::PressOnFilterEdit(Integer C, Integer R, Integer X, Integer 
   if (C < 0 || R < 0 || !HasFilterEdit(C, R)) return false;
   const TRect CR = CellRect(C, R);
   if (X < CR.Left + 16 && Y < CR.Top + 16) FFltrPopPressCol = C;
+  // Right of the type button, away from the borders, the cell's edit opens.
+  const TRect EditArea{CR.Left + 22, CR.Top + 4, CR.Right - 4, CR.Bottom - 4};
+  if (EditArea.Contains(TPoint{X, Y})) ShowFixedCellEditor(C, R, true);
   return true;
 }
 

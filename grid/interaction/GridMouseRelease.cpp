@@ -279,6 +279,7 @@ void TRezIvevirAvod::HandleLButtonDblClkMessage(TMessage& Message) {
     const TRect BaseR = CellRect(RealToDisplCol(Base.X), Base.Y);
     MouseDown(mbLeft, {}, BaseR.Left + 4, BaseR.Top + 4);
   }
+  FixedCellEditOnDblClick(C, R);
 }
 
 // A double click on a header border sizes the column left of it (or the
