@@ -53,6 +53,8 @@ namespace jorv::grid {
 class TGridFocusWindow;
 class TGridTransEdit;
 class TGridTransCombo;
+class TNoActiveForm;
+class THeaderDragButton;
 class TGridItem;
 class THiddenRowStore;
 class TScrollControl;
@@ -2347,7 +2349,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // ACol a display column; Rect in Canvas, the panel's.
   void PaintFooterCell(TCanvas* Canvas, Integer ACol, const TRect& Rect);
  private:
-  // Fixed-cell editors (grid/interaction/GridFixedCellEdit.cpp).
+  // Fixed-cell editors, hover buttons and the dragged header image
+  // (grid/interaction/GridFixedCellEdit.cpp, GridHoverButtons.cpp, GridHeaderDragImage.cpp).
  public:
   bool IntegralHeight() const { return FIntegralHeight; }
   // Applies the present bounds again, so that the height is whole rows at once.
@@ -2362,6 +2365,15 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TGridTransCombo* ComboTrans();
   // The display cell whose fixed-cell editor opened last.
   TPoint FixedCellEdited() const { return TPoint{FFixedColEdit, FFixedRowEdit}; }
+  // The borderless, never active form that carries the hover buttons; made on first use.
+  TNoActiveForm* HoverButtonsForm();
+  virtual void HideHoverButtons();
+  // The picture of a dragged header; made on first use.
+  THeaderDragButton* MoveButton();
+  // Shows the dragged header's picture with Caption at the screen point,
+  // topmost, without taking activation or the focus.
+  void ShowHeaderDragImage(const String& Caption, Integer AWidth, Integer AHeight, TPoint ScreenAt);
+  void HideHeaderDragImage();
 
  protected:
   // A press of Button on a fixed cell opens its editor when MouseActions
@@ -2370,6 +2382,14 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void FixedCellEditOnDblClick(Integer C, Integer R);
   void FixedCellEditChange();
   void FixedCellComboChange();
+  // Raises OnHoverButtonClick for the item the clicked button stands for.
+  virtual void DoHoverButtonClick(TObject* Button);
+  // The hover buttons follow the row under the mouse (C, R; -1 outside the cells).
+  void FollowHoverButtons(Integer C, Integer R);
+  // The mouse left the grid: the hover buttons go unless it went onto them.
+  void HoverButtonsMouseLeave();
+  // While a header is dragged, its picture follows the mouse.
+  void FollowHeaderDrag(Integer C, Integer R, Integer X, Integer Y);
 
  private:
   bool FIntegralHeight = false;
@@ -2377,6 +2397,10 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   Integer FFixedRowEdit = -1;
   TGridTransEdit* FEditTrans = nullptr;
   TGridTransCombo* FComboTrans = nullptr;
+  void FillHoverButtonsForm();
+  TNoActiveForm* FButtonForm = nullptr;
+  bool FHoverButtonsFilled = false;
+  THeaderDragButton* FMoveButton = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -180,6 +180,7 @@ void TRezIvevirAvod::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   Integer C = -1, R = -1;
   MouseToCell(X, Y, C, R);
   if (!Designing()) FollowMouseOver(Shift, C, R, X, Y);
+  FollowHeaderDrag(C, R, X, Y);
   // Column stretching reads these once the sizing ends.
   if (!Designing() && FGridState == gsColSizing) ColSized = true;
   if (!Designing() && FGridState == gsRowSizing) RowSized = true;
@@ -205,6 +206,7 @@ void TRezIvevirAvod::FollowMouseOver(TShiftState Shift, Integer C, Integer R, In
     if (Old >= 0 && Old < RowCount()) RepaintRow(Old);
     RepaintRow(R);
   }
+  FollowHoverButtons(Valid ? C : -1, Valid ? R : -1);
   SetHoverFixedCell(Valid ? C : -1, Valid ? R : -1);
   const TPoint At{X, Y};
   const Integer RC = Valid ? DisplToRealCol(C) : -1;
@@ -302,6 +304,7 @@ void TRezIvevirAvod::HandleMouseLeaveMessage(TMessage& Message) {
   TBaseGrid::WndProc(Message);
   FMouseSelectMode = msNormal;
   SetHoverFixedCell(-1, -1);
+  HoverButtonsMouseLeave();
   if (HoverRow() && FHoverRowIdx >= 0) {
     const Integer Old = FHoverRowIdx;
     FHoverRowIdx = -1;

@@ -30,6 +30,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
   FMouseDownMove = false;
   FMouseSelectStart = -1;
   FMouseSelectDrag = msNormal;
+  HideHeaderDragImage();
   if (EndTouchScroll(X, Y)) {
     TBaseGrid::WndProc(Message);
     return;
