@@ -51,6 +51,10 @@ class TExControlDropDown;
 namespace jorv::grid {
 
 class TGridFocusWindow;
+class TGridTransEdit;
+class TGridTransCombo;
+class TNoActiveForm;
+class THeaderDragButton;
 class TGridItem;
 class THiddenRowStore;
 class TScrollControl;
@@ -749,7 +753,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   JORV_XGRID_PLAIN(bool, HideFocusRect, false)
   JORV_XGRID_PLAIN(bool, Hovering, false)
   JORV_XGRID_PLAIN(THoverFixedCells, HoverFixedCells, hfNone)
-  JORV_XGRID_PLAIN(bool, IntegralHeight, false)
   JORV_XGRID_PLAIN(TIntelliPan, IntelliPan, ipVertical)
   JORV_XGRID_PLAIN(bool, IntelliZoom, true)
   JORV_XGRID_PLAIN(String, InvalidEntryTitle, L"")
@@ -2346,6 +2349,58 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // ACol a display column; Rect in Canvas, the panel's.
   void PaintFooterCell(TCanvas* Canvas, Integer ACol, const TRect& Rect);
  private:
+  // Fixed-cell editors, hover buttons and the dragged header image
+  // (grid/interaction/GridFixedCellEdit.cpp, GridHoverButtons.cpp, GridHeaderDragImage.cpp).
+ public:
+  bool IntegralHeight() const { return FIntegralHeight; }
+  // Applies the present bounds again, so that the height is whole rows at once.
+  void SetIntegralHeight(bool Value);
+  // Opens the fixed-cell edit or combo over the display cell (ACol, ARow);
+  // FilterEdit: the edit of the filter-edit row.
+  void ShowFixedCellEditor(Integer ACol, Integer ARow, bool FilterEdit);
+  // Validates Text for the stored column ACol and stores it; false when
+  // OnCellValidate refused it.
+  bool StoreFixedCellText(Integer ACol, Integer ARow, const String& Text, bool FilterEdit);
+  TGridTransEdit* EditTrans();
+  TGridTransCombo* ComboTrans();
+  // The display cell whose fixed-cell editor opened last.
+  TPoint FixedCellEdited() const { return TPoint{FFixedColEdit, FFixedRowEdit}; }
+  // The borderless, never active form that carries the hover buttons; made on first use.
+  TNoActiveForm* HoverButtonsForm();
+  virtual void HideHoverButtons();
+  // The picture of a dragged header; made on first use.
+  THeaderDragButton* MoveButton();
+  // Shows the dragged header's picture with Caption at the screen point,
+  // topmost, without taking activation or the focus.
+  void ShowHeaderDragImage(const String& Caption, Integer AWidth, Integer AHeight, TPoint ScreenAt);
+  void HideHeaderDragImage();
+
+ protected:
+  // A press of Button on a fixed cell opens its editor when MouseActions
+  // ask it; true when the press ends there.
+  bool PressOnFixedCellToEdit(TMouseButton Button, Integer C, Integer R, Integer X, Integer Y);
+  void FixedCellEditOnDblClick(Integer C, Integer R);
+  void FixedCellEditChange();
+  void FixedCellComboChange();
+  // Raises OnHoverButtonClick for the item the clicked button stands for.
+  virtual void DoHoverButtonClick(TObject* Button);
+  // The hover buttons follow the row under the mouse (C, R; -1 outside the cells).
+  void FollowHoverButtons(Integer C, Integer R);
+  // The mouse left the grid: the hover buttons go unless it went onto them.
+  void HoverButtonsMouseLeave();
+  // While a header is dragged, its picture follows the mouse.
+  void FollowHeaderDrag(Integer C, Integer R, Integer X, Integer Y);
+
+ private:
+  bool FIntegralHeight = false;
+  Integer FFixedColEdit = -1;
+  Integer FFixedRowEdit = -1;
+  TGridTransEdit* FEditTrans = nullptr;
+  TGridTransCombo* FComboTrans = nullptr;
+  void FillHoverButtonsForm();
+  TNoActiveForm* FButtonForm = nullptr;
+  bool FHoverButtonsFilled = false;
+  THeaderDragButton* FMoveButton = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -57,6 +57,7 @@ void TRezIvevirAvod::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
   }
   if (Shift.Contains(ssShift) && FSelectionRectangle) RepaintRect(Selection());
   if (PressOnFilterEdit(C, R, X, Y)) return;
+  if (PressOnFixedCellToEdit(Button, C, R, X, Y)) return;
   // A grid that follows this one takes its current cell.
   auto* Synced = FSyncGrid->Grid();
   if (!Synced) return;
@@ -115,6 +116,9 @@ bool TRezIvevirAvod::PressOnFilterEdit(Integer C, Integer R, Integer X, Integer 
   if (C < 0 || R < 0 || !HasFilterEdit(C, R)) return false;
   const TRect CR = CellRect(C, R);
   if (X < CR.Left + 16 && Y < CR.Top + 16) FFltrPopPressCol = C;
+  // Right of the type button, away from the borders, the cell's edit opens.
+  const TRect EditArea{CR.Left + 22, CR.Top + 4, CR.Right - 4, CR.Bottom - 4};
+  if (EditArea.Contains(TPoint{X, Y})) ShowFixedCellEditor(C, R, true);
   return true;
 }
 
@@ -176,6 +180,7 @@ void TRezIvevirAvod::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   Integer C = -1, R = -1;
   MouseToCell(X, Y, C, R);
   if (!Designing()) FollowMouseOver(Shift, C, R, X, Y);
+  FollowHeaderDrag(C, R, X, Y);
   // Column stretching reads these once the sizing ends.
   if (!Designing() && FGridState == gsColSizing) ColSized = true;
   if (!Designing() && FGridState == gsRowSizing) RowSized = true;
@@ -201,6 +206,7 @@ void TRezIvevirAvod::FollowMouseOver(TShiftState Shift, Integer C, Integer R, In
     if (Old >= 0 && Old < RowCount()) RepaintRow(Old);
     RepaintRow(R);
   }
+  FollowHoverButtons(Valid ? C : -1, Valid ? R : -1);
   SetHoverFixedCell(Valid ? C : -1, Valid ? R : -1);
   const TPoint At{X, Y};
   const Integer RC = Valid ? DisplToRealCol(C) : -1;
@@ -298,6 +304,7 @@ void TRezIvevirAvod::HandleMouseLeaveMessage(TMessage& Message) {
   TBaseGrid::WndProc(Message);
   FMouseSelectMode = msNormal;
   SetHoverFixedCell(-1, -1);
+  HoverButtonsMouseLeave();
   if (HoverRow() && FHoverRowIdx >= 0) {
     const Integer Old = FHoverRowIdx;
     FHoverRowIdx = -1;

@@ -30,6 +30,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
   FMouseDownMove = false;
   FMouseSelectStart = -1;
   FMouseSelectDrag = msNormal;
+  HideHeaderDragImage();
   if (EndTouchScroll(X, Y)) {
     TBaseGrid::WndProc(Message);
     return;
@@ -279,6 +280,7 @@ void TRezIvevirAvod::HandleLButtonDblClkMessage(TMessage& Message) {
     const TRect BaseR = CellRect(RealToDisplCol(Base.X), Base.Y);
     MouseDown(mbLeft, {}, BaseR.Left + 4, BaseR.Top + 4);
   }
+  FixedCellEditOnDblClick(C, R);
 }
 
 // A double click on a header border sizes the column left of it (or the

@@ -108,6 +108,7 @@ void TRezIvevirAvod::HandleDestroyMessage() {
 
 // A cancelled enhanced row or column move leaves no drag state behind.
 void TRezIvevirAvod::HandleCancelMode() {
+  HideHeaderDragImage();
   if (!Screen || Screen->Cursor() != crDrag || !FEnhRowColMove) return;
   if (FGridState != gsRowMoving && FGridState != gsColMoving) return;
   Screen->SetCursor(crDefault);
