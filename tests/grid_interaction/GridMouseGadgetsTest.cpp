@@ -163,6 +163,24 @@ TEST(GridMouseNodes, AGlyphClickExpandsOrContractsAsTheBeforeEventsAllow) {
   }
 }
 
+// Stored rows 1-2 and 3-4 are nodes; the header's column-0 cell holds a
+// node glyph too, which works every node at once.
+TEST(GridMouseNodes, TheHeaderGlyphContractsAndExpandsAllNodesWhenAsked) {
+  TGadgetGrid F;
+  TRezIvevirAvod* G = F.Grid;
+  G->AddNode(1, 2);
+  G->AddNode(3, 2);
+  G->CreateCellGraphic(0, 0)->SetCellType(ctNode);
+  const TPoint Glyph = F.At(0, 0, 2, 8);
+  F.ClickAt(Glyph);
+  EXPECT_EQ(F.Column(1), L"1:1 1:2 1:3 1:4");
+  G->MouseActions()->SetNodeAllExpandContract(true);
+  F.ClickAt(Glyph);
+  EXPECT_EQ(F.Column(1), L"1:1 1:3");
+  F.ClickAt(Glyph);
+  EXPECT_EQ(F.Column(1), L"1:1 1:2 1:3 1:4");
+}
+
 TEST(GridMouseClick, InCellSelectorModeAClickOnlyReachesTheSelectorHook) {
   TGadgetGrid F;
   F.Grid->OnClickCell = [&](TObject*, Integer, Integer) { F.Events.push_back(L"click"); };
