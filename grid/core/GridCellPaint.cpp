@@ -106,6 +106,7 @@ void TRezIvevirAvod::DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer 
   DrawCellBorders(Canvas, P.RCol, ARow, P.Rect);
   P.Rect.Left -= IndicatorWidth;
   DrawFixedCellEdges(P);
+  DrawPushedFixedCell(P);
   DrawTreeLines(P);
   DrawCellGraphicLayer(P);
   if (OnDrawCell)

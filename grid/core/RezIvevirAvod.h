@@ -2401,6 +2401,52 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TNoActiveForm* FButtonForm = nullptr;
   bool FHoverButtonsFilled = false;
   THeaderDragButton* FMoveButton = nullptr;
+  // Mouse gadgets: node glyphs, the cell selector, the ellipsis, fixed cells as buttons, the header drop-down,
+  // the selection-resize handle and the anchor and size hints (grid/interaction/GridMouseGadgets.cpp,
+  // GridFixedDropDown.cpp, GridSelectionResize.cpp, GridSizeHints.cpp).
+ public:
+  // While set, a click on a cell goes to CellSelectorClick and does nothing else.
+  bool FCellSelectorMode = false;
+  // A drag on the selection-resize handle is under way; the release fills the new selection.
+  bool SelectionResizing() const { return FMouseResize; }
+  // The selection as the last selection-resize drag took it.
+  TGridRect DropSelection() const { return FDropSelection; }
+  // The handle in client coordinates; empty when the grid shows none.
+  TRect SelectionResizerRect();
+  // A fixed cell is drawn sunken while the button is down on it.
+  bool FixedCellPushed() const { return FFixedCellPushed; }
+  bool SizeHintShown() const { return FScrollHintShow; }
+  // The selection's cells as tab and line separated text on the clipboard,
+  // and that text pasted back at the selection: a larger selection repeats
+  // the block, or continues a series of numbers or dates, with
+  // Navigation.AllowSmartClipboard (grid/exchange/GridSelectionClipboard.cpp).
+  void CopySelectionToClipboard();
+  void PasteSelectionFromClipboard();
+
+ protected:
+  virtual void CellSelectorClick(Integer ACol, Integer ARow) { (void)ACol; (void)ARow; }
+
+ private:
+  bool PressOnNodeGlyph(Integer ACol, Integer ARow, Integer CellX, Integer X, Integer Y, TShiftState Shift);
+  void PushFixedCell(Integer ACol, Integer ARow, Integer CellX, const TRect& CellR);
+  void ReleasePushedFixedCell();
+  void DrawPushedFixedCell(TCellPaint& P);
+  void PressOnEllipsis(Integer ACol, Integer ARow, Integer RealCol, Integer X, Integer Y, const TRect& CellR);
+  bool PressOnFixedDropDown(Integer C, Integer R, Integer X, Integer Y);
+  bool PressOnSelectionResizer(TMessage& Message, bool ByHandle);
+  void ResizeSelectionOnRelease();
+  void RaiseSizingEvents(Integer X, Integer Y);
+  void ShowSizeHint(const String& Text, TPoint CellTopLeft);
+  void HideSizeHint();
+  THintWindow* SizeHintWindow();
+  void FollowAnchorHint(Integer C, Integer R, const String& Anchor, const String& Title);
+  bool FMouseResize = false;
+  TGridRect FDropSelection{};
+  bool FScrollHintShow = false;
+  bool FNoMouseLeave = false;
+  // The press point less the right and bottom edges of the sized cell.
+  Integer FClickPosDX = 0;
+  Integer FClickPosDY = 0;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -50,6 +50,7 @@ void TRezIvevirAvod::MouseDown(TMouseButton Button, TShiftState Shift, Integer X
       return;
     }
   }
+  if (PressOnFixedDropDown(C, R, X, Y)) return;
   FEditStart = true;
   {
     auto Done = ScopeExit([this] { FEditStart = false; });
@@ -191,8 +192,7 @@ void TRezIvevirAvod::MouseMove(TShiftState Shift, Integer X, Integer Y) {
     SetLeftCol(FOldKeepLeftCol);
     ResetUpdate();
   }
-  if (FGridState == gsColSizing && OnColumnSizing && FSizingIndex >= 0)
-    OnColumnSizing(this, FSizingIndex, X - CellRect(FSizingIndex, 0).Left);
+  RaiseSizingEvents(X, Y);
   if (!(Selection() == SelAtEntry)) RaiseSelectionChanged(this, Selection());
 }
 
@@ -232,6 +232,7 @@ void TRezIvevirAvod::FollowMouseOver(TShiftState Shift, Integer C, Integer R, In
     if (HTML) {
       String Title;
       Anchor = AnchorUnderPoint(C, R, X, Y, &Title);
+      FollowAnchorHint(C, R, Anchor, Title);
       OnLink = !Anchor.empty();
     }
     if (Anchor != FMouseAnchor) {
@@ -270,8 +271,8 @@ void TRezIvevirAvod::DragSelectByFixedCells(Integer C, Integer R) {
 // The top-left corner selects all, a header cell its column and a fixed
 // column cell its row: the next press reads the mode, the cursor shows it.
 void TRezIvevirAvod::UpdateMouseSelectMode(Integer C, Integer R, Integer X, Integer Y) {
-  FMouseSelectMode = msNormal;
-  if (C < 0 || R < 0 || FGridState != gsNormal) return;
+  FMouseSelectMode = SelectionResizerRect().Contains(TPoint{X, Y}) ? msResize : msNormal;
+  if (C < 0 || R < 0 || FGridState != gsNormal || FMouseSelectMode == msResize) return;
   const bool Sizing = IsOnSizingEdge(X, Y);
   if (C < FixedCols() && R < FixedRows()) {
     if (FMouseActions->AllSelect()) FMouseSelectMode = msAll;
@@ -303,7 +304,7 @@ void TRezIvevirAvod::SetHoverFixedCell(Integer C, Integer R) {
 void TRezIvevirAvod::HandleMouseLeaveMessage(TMessage& Message) {
   TBaseGrid::WndProc(Message);
   FMouseSelectMode = msNormal;
-  SetHoverFixedCell(-1, -1);
+  if (!FNoMouseLeave) SetHoverFixedCell(-1, -1);
   HoverButtonsMouseLeave();
   if (HoverRow() && FHoverRowIdx >= 0) {
     const Integer Old = FHoverRowIdx;

@@ -45,6 +45,9 @@ void TRezIvevirAvod::NoteSizedCell(Integer ACol, Integer ARow, Integer X, Intege
     SY -= 4;
   }
   MouseToCell(SX, SY, Colclicked, Rowclicked);
+  const TRect Sized = Colclicked >= 0 && Rowclicked >= 0 ? CellRect(Colclicked, Rowclicked) : TRect{};
+  FClickPosDX = X - Sized.Right;
+  FClickPosDY = Y - Sized.Bottom;
   if (Colclicked < 0 || Rowclicked < 0) return;
   Colclickedsize = GetColWidths(Colclicked);
   Rowclickedsize = GetRowHeights(Rowclicked);
@@ -72,6 +75,7 @@ void TRezIvevirAvod::HandleLButtonDownMessage(TMessage& Message) {
   Integer ACol = -1, ARow = -1;
   MouseToCell(X, Y, ACol, ARow);
   FOrigSelection = Selection();
+  if (PressOnSelectionResizer(Message, true)) return;
   if (StartTouchScroll(ACol, ARow, X, Y)) {
     Message.Result = 1;
     return;
@@ -81,6 +85,8 @@ void TRezIvevirAvod::HandleLButtonDownMessage(TMessage& Message) {
   bool Allow = true;
   if (OnCanClickCell) OnCanClickCell(this, ARow, ACol, Allow);
   if (!Allow) return;
+  if (FCellSelectorMode) return CellSelectorClick(ACol, ARow);
+  if (PressOnSelectionResizer(Message, false)) return;
   if (FMouseActions->DisjunctCellSelect() && !Shift.Contains(ssCtrl) && ACol >= 0 && ARow >= 0 &&
       !IsFixed(ACol, ARow)) {
     FSelectedCells->Clear();
@@ -106,6 +112,8 @@ void TRezIvevirAvod::HandleLButtonDownMessage(TMessage& Message) {
   const TRect CellR = CellRect(ACol, ARow);
   const bool InFixed = ACol < FixedCols() || ARow < FixedRows();
   if (InFixed || IsFixed(ACol, ARow)) HideInplaceEdit();
+  PushFixedCell(ACol, ARow, X - CellR.Left, CellR);
+  if (!Designing() && PressOnNodeGlyph(ACol, ARow, X - CellR.Left, X, Y, Shift)) return;
   const Integer RealCol = DisplToRealCol(ACol);
   if (!Designing() && PressOnGadget(Message, ACol, ARow, RealCol, CellR)) return;
   const bool DropHit = !InFixed && FControlLook->DropDownAlwaysVisible() && HasComboBox(RealCol, ARow, edNone);
@@ -231,6 +239,7 @@ void TRezIvevirAvod::PressNormal(TMessage& Message, Integer ACol, Integer ARow, 
   if (ARow < FixedRows() && ACol >= FixedCols()) FMovecell = ACol;
   if (ACol < FixedCols() && ARow >= FixedRows()) FMovecell = ARow;
   if (ToggleBoxByClick(ACol, ARow, RealCol, Shift)) return;
+  PressOnEllipsis(ACol, ARow, RealCol, X, Y, CellR);
   const bool Normal = IsNormalCell(ACol, ARow);
   bool Editable = Options().Contains(goEditing) || FMouseActions->RangeSelectAndEdit();
   CanEditCell(RealCol, ARow, Editable);

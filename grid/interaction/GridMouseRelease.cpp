@@ -35,10 +35,12 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
     TBaseGrid::WndProc(Message);
     return;
   }
+  ReleasePushedFixedCell();
   Integer C = -1, R = -1;
   MouseToCell(X, Y, C, R);
   const bool Valid = C >= 0 && R >= 0;
   if (FPushedCellButton.X >= 0) ReleasePushedButton(C, R, X, Y);
+  HideSizeHint();
   const bool Moving = FGridState == gsColMoving || FGridState == gsRowMoving;
   if (Valid && !Moving) {
     const Integer RC = DisplToRealCol(C);
@@ -77,6 +79,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
   }
   ReleaseDisjunct(C, R);
   if (Valid && InFixed && !OnBorder && OnFixedCellClick) OnFixedCellClick(this, C, R);
+  ResizeSelectionOnRelease();
   if (FColMoveFlg || ColSizeFlg || !Valid) return;
   const Integer RC = DisplToRealCol(C);
   bool State = false;
@@ -105,7 +108,8 @@ void TRezIvevirAvod::ReleasePushedButton(Integer C, Integer R, Integer X, Intege
   }
   const bool InFixed = P.X < FixedCols() || P.Y < FixedRows();
   if (!(Enabled || FControlLook->NoDisabledButtonLook() || Expand || InFixed)) return;
-  if (!Expand) PushButton(P.X, P.Y, false);
+  // A fixed cell pushed as a button may hold a check box, whose state is no push state.
+  if (!Expand && HasButton(PRC, P.Y)) PushButton(P.X, P.Y, false);
   if (C < 0 || R < 0) return;
   const TPoint At{X, Y};
   if (!Expand && (GetCellButtonRect(P.X, P.Y).Contains(At) || (FFixedAsButtons && P.X < FixedCols()) ||

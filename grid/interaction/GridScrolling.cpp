@@ -255,8 +255,7 @@ Integer TRezIvevirAvod::ThumbCell(bool Vertical, Integer Position) {
 void TRezIvevirAvod::ShowScrollHint(const String& Prefix, Integer Index) {
   String Text = Prefix + IntToStr(Int64(Index));
   if (OnScrollHint) OnScrollHint(this, Index, Text);
-  if (!FScrollHintWnd) FScrollHintWnd = new THintWindow(this);
-  FScrollHintWnd->SetColor(HintColor());
+  SizeHintWindow()->SetColor(HintColor());
   TRect R = FScrollHintWnd->CalcHintRect(100, Text, nullptr);
   POINT Cursor{};
   GetCursorPos(&Cursor);
