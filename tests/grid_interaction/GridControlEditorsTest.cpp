@@ -298,3 +298,50 @@ TEST(GridEditorTextChange, TheSpinAndButtonEditorsTextReachesTheCellWhileTyping)
     EXPECT_EQ(L"1", G.Grid->GetCells(1, 2)) << int(Kind);
   }
 }
+
+// The picker's KeyPress, for the digit the window then applies.
+struct TProbePicker : TGridDatePicker {
+  using TGridDatePicker::TGridDatePicker;
+  using TGridDatePicker::KeyPress;
+};
+
+// A typed digit that changed a field moves the picker on to the next one,
+// unless that field is the last of its format (or, without a format, the
+// year).
+TEST(GridDatePickerEditor, AChangedFieldMovesOnUnlessItIsTheLast) {
+  struct Case {
+    TDateTimeKind Kind;
+    const wchar_t* Format;
+    TDateTime After;  // what the window holds once it took the digit
+    bool Moves;
+  };
+  const TDateTime Before = EncodeDate(2020, 6, 15) + EncodeTime(10, 30, 0, 0);
+  const Case Cases[] = {
+      {dtkDate, L"", EncodeDate(2020, 6, 3) + EncodeTime(10, 30, 0, 0), true},
+      {dtkDate, L"", EncodeDate(2020, 7, 15) + EncodeTime(10, 30, 0, 0), true},
+      {dtkDate, L"", EncodeDate(2021, 6, 15) + EncodeTime(10, 30, 0, 0), false},
+      {dtkDate, L"dd.MM.yyyy", EncodeDate(2020, 6, 3) + EncodeTime(10, 30, 0, 0), true},
+      {dtkDate, L"dd.MM.yyyy", EncodeDate(2021, 6, 15) + EncodeTime(10, 30, 0, 0), false},
+      {dtkDate, L"yyyy-MM-dd", EncodeDate(2020, 6, 3) + EncodeTime(10, 30, 0, 0), false},
+      {dtkDate, L"yyyy-MM-dd", EncodeDate(2021, 6, 15) + EncodeTime(10, 30, 0, 0), true},
+      {dtkTime, L"", EncodeDate(2020, 6, 15) + EncodeTime(11, 30, 0, 0), true},
+      {dtkTime, L"", Before, false},
+  };
+  for (const Case& C : Cases) {
+    TControlGrid G(edNormal);
+    auto* Picker = new TProbePicker(G.Grid);
+    Picker->SetParent(G.Grid);
+    Picker->SetKind(C.Kind);
+    Picker->SetFormat(C.Format);
+    Picker->SetDateTime(Before);
+    Picker->HandleNeeded();
+    std::vector<Word> Keys;
+    Picker->OnKeyDown = [&Keys](TObject*, Word& Key, TShiftState) { Keys.push_back(Key); };
+    Char Digit = L'3';
+    Picker->KeyPress(Digit);
+    Picker->SetDateTime(C.After);
+    Pump(30);
+    EXPECT_EQ(C.Moves ? std::vector<Word>{VK_RIGHT} : std::vector<Word>{}, Keys)
+        << C.Format << " " << int(C.Kind) << " " << C.After;
+  }
+}
