@@ -61,13 +61,13 @@ class TScrollControl;
 class TExInplaceEdit;
 class TGridChangeNotifier;
 class TGrdComboBox;
-class TExCheckBox;
+class TGridCheckBox;
 class TGrdEditBtn;
 class TGrdUnitEditBtn;
-class TExGridButton;
+class TGridButton;
 class TGrdSpinEdit;
-class TGrdDateTimePicker;
-class TExDateTimePicker;
+class TGridDatePicker;
+class TGridDateTimePicker;
 class TRezIvevirAvodCheck;
 struct TCellPaint;
 class TDropList;
@@ -1393,13 +1393,13 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // when first read.
   TExInplaceEdit* NormalEdit() const;
   TGrdComboBox* Combobox() const { return FEditCombo; }
-  TExCheckBox* EditCheck() const { return FEditCheck; }
+  TGridCheckBox* EditCheck() const { return FEditCheck; }
   TGrdEditBtn* EditBtn() const { return FEditBtn; }
   TGrdUnitEditBtn* UnitEditBtn() const { return FUnitEditBtn; }
-  TExGridButton* GridButton() const { return FGridButton; }
+  TGridButton* GridButton() const { return FGridButton; }
   TGrdSpinEdit* SpinEdit();
-  TGrdDateTimePicker* DateTimePicker();
-  TExDateTimePicker* DateAndTimePicker();
+  TGridDatePicker* DateTimePicker();
+  TGridDateTimePicker* DateAndTimePicker();
   TExTrackBarDropDown* TrackbarDropDown();
   TExMemoDropDown* MemoDropDown();
   TExCalculatorDropdown* CalculatorDropDown();
@@ -1490,12 +1490,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
 
  private:
   void MakeEditorControls();
-  // Editors that end by their keys or lose the focus end their edit here
-  // until they carry that behaviour themselves.
-  void WatchEditorControl(TWinControl* Control);
-  void EditorControlKeyDown(Word& Key, TShiftState Shift);
-  void EditorControlExit();
-  String EditorControlText();
   void SwitchEditingForCell(Integer ADisplCol, Integer ARealCol, Integer ARow, String& NewCache);
   void SelectionFollowUp(Integer ACol, Integer ARow, bool Answer);
   void ShowInvalidEntryBalloon();
@@ -1515,13 +1509,13 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void CloseEditor(TControl* Control);
   TExCustomDropDown* DropDownFor(TEditorType Kind);
   TGrdComboBox* FEditCombo = nullptr;
-  TExCheckBox* FEditCheck = nullptr;
+  TGridCheckBox* FEditCheck = nullptr;
   TGrdEditBtn* FEditBtn = nullptr;
   TGrdUnitEditBtn* FUnitEditBtn = nullptr;
-  TExGridButton* FGridButton = nullptr;
+  TGridButton* FGridButton = nullptr;
   TGrdSpinEdit* FEditSpin = nullptr;
-  TGrdDateTimePicker* FEditDate = nullptr;
-  TExDateTimePicker* FEditDateTime = nullptr;
+  TGridDatePicker* FEditDate = nullptr;
+  TGridDateTimePicker* FEditDateTime = nullptr;
   TExTrackBarDropDown* FEditTrackBar = nullptr;
   TExMemoDropDown* FEditMemo = nullptr;
   TExCalculatorDropdown* FEditCalculator = nullptr;
@@ -2447,6 +2441,22 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // The press point less the right and bottom edges of the sized cell.
   Integer FClickPosDX = 0;
   Integer FClickPosDY = 0;
+  // The check box, button and date editors, the caret placed at the press
+  // that opened an editor, and the editors' text followed into the cell
+  // (GridEditorControls.cpp, GridEditorCaret.cpp, GridEditorTextChange.cpp).
+ public:
+  // The button editor leaves without storing: hidden, disabled, the grid focused.
+  void DropButtonEditor();
+  // Enter ended an editor that advances itself: the step from the current cell.
+  void AdvanceFromEditor();
+  // After a press opened the editor: the caret of the edit window Edit goes
+  // to the character under the mouse; true when it did (LButFlg is cleared).
+  bool PlaceCaretAtPress(HWND Edit);
+  // Drops the date picker's calendar with its today, circle and week-number looks.
+  void DatePickerDroppedDown();
+ private:
+  // EN_CHANGE of a spin or button editor; true when the message was handled.
+  bool HandleEditorTextChange(TMessage& Message);
 };
 
 #undef JORV_XGRID_PLAIN

@@ -442,6 +442,7 @@ void TExInplaceEdit::WMSetFocus(TWMSetFocus& Message) {
   G->FNoEditChange = false;
   FLengthLimit = G->MaxEditLength();
   if (!G->Navigation()->EditSelectAll()) Deselect();
+  G->PlaceCaretAtPress(Handle());
 }
 
 // Leaving for another window validates the value; leaving in any way

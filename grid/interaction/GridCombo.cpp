@@ -98,15 +98,7 @@ void TGridCombo::CMEnter(TMessage& Message) {
     SetSelStart(static_cast<Integer>(Text().size()));
     SetSelLength(0);
   }
-  if (!FGrid->LButFlg || !EditHandle()) return;
-  POINT P{};
-  GetCursorPos(&P);
-  ::ScreenToClient(EditHandle(), &P);
-  const LRESULT Hit = SendMessageW(EditHandle(), EM_CHARFROMPOS, 0, MAKELPARAM(P.x, P.y));
-  if (Hit == -1) return;
-  SetSelStart(LOWORD(Hit));
-  SetSelLength(0);
-  FGrid->LButFlg = false;
+  FGrid->PlaceCaretAtPress(EditHandle());
 }
 
 void TGridCombo::CMExit(TMessage& Message) {

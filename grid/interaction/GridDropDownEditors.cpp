@@ -110,4 +110,6 @@ void DropDownChanged(TRezIvevirAvod* Grid, const String& Text) { Grid->NotifyEdi
 
 void DropDownExit(TRezIvevirAvod* Grid) { Grid->EditorLostFocus(); }
 
+void DropDownCaretAtPress(TRezIvevirAvod* Grid, HWND Edit) { Grid->PlaceCaretAtPress(Edit); }
+
 }  // namespace jorv::grid

@@ -38,6 +38,8 @@ class TGridDropDownLink {
   virtual bool IsHandOverKey(Word Key, TShiftState Shift);
   // False for keys that end the edit without validating the value.
   virtual bool ValidatesKey(Word Key) { (void)Key; return true; }
+  // A press that opened the editor puts its caret under the mouse.
+  virtual bool PlacesCaretAtPress() { return false; }
   bool WorkMode = true;
 };
 
@@ -48,6 +50,7 @@ void DropDownKeyPress(TGridDropDownLink* Link, TRezIvevirAvod* Grid, Char& Key);
 void DropDownWantsKey(TGridDropDownLink* Link, TRezIvevirAvod* Grid, TMessage& Message);
 void DropDownChanged(TRezIvevirAvod* Grid, const String& Text);
 void DropDownExit(TRezIvevirAvod* Grid);
+void DropDownCaretAtPress(TRezIvevirAvod* Grid, HWND Edit);
 // The grid of an owner; raises the invalid-cast error for any other.
 TRezIvevirAvod* DropDownGrid(TComponent* AOwner);
 
@@ -64,6 +67,8 @@ class TGridDropDownEditor : public Base, public TGridDropDownLink {
   void Dispatch(TMessage& Message) override {
     Base::Dispatch(Message);
     if (Message.Msg == CM_WANTSPECIALKEY) DropDownWantsKey(this, FGrid, Message);
+    if (Message.Msg == WM_SETFOCUS && PlacesCaretAtPress() && this->HandleAllocated())
+      DropDownCaretAtPress(FGrid, this->Handle());
   }
   void KeyDown(Word& Key, TShiftState Shift) override { DropDownKeyDown(this, FGrid, Key, Shift); }
   void KeyPress(Char& Key) override {
@@ -87,17 +92,20 @@ class TGridTrackbarDropDown : public TGridDropDownEditor<TExTrackBarDropDown> {
   // Written through Text, so that the position follows.
   void SetEditorText(const String& S) override { SetText(S); }
   bool WantsEnterEscape() override { return true; }
+  bool PlacesCaretAtPress() override { return true; }
 };
 
 class TGridMemoDropDown : public TGridDropDownEditor<TExMemoDropDown> {
  public:
   using TGridDropDownEditor::TGridDropDownEditor;
+  bool PlacesCaretAtPress() override { return true; }
 };
 
 class TGridCalculatorDropDown : public TGridDropDownEditor<TExCalculatorDropdown> {
  public:
   using TGridDropDownEditor::TGridDropDownEditor;
   void BeforeEnter() override { CalcResult(); }
+  bool PlacesCaretAtPress() override { return true; }
 };
 
 class TGridTimepickerDropDown : public TGridDropDownEditor<TExTimePickerDropDown> {

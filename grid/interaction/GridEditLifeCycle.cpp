@@ -376,12 +376,6 @@ void TRezIvevirAvod::HandleEditingChar(TMessage& Message) {
 bool TRezIvevirAvod::HandleEditingKey(TMessage& Message) {
   const Word Key = MsgAs<TWMKey>(Message).CharCode;
   if (Key == VK_F2) HandleF2Key();
-  // The button editor takes no focus: the grid's keys end its edit.
-  if (FEditMode && FEditControl == edButton && (Key == VK_RETURN || Key == VK_ESCAPE)) {
-    FEditing = false;
-    DoneInplaceEdit(Key, TShiftState{});
-    return true;
-  }
   return false;
 }
 

@@ -1,7 +1,10 @@
 // What the grid's own editor controls ask of it when a key or the focus
 // ends their edit: commit and validate, hand keys to the grid, give the
 // focus back and reopen the editor on the next cell.
+#include <commctrl.h>
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/GridButton.h"
+#include "grid/interaction/GridDatePicker.h"
 #include "grid/interaction/EditorOwner.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/ScopeExit.h"
@@ -67,6 +70,38 @@ String TRezIvevirAvod::EllipsClickText(const String& Text) {
   String Result = Text;
   if (OnEllipsClick) OnEllipsClick(this, RealColIndex(Col()), Row(), Result);
   return Result;
+}
+
+void TRezIvevirAvod::DropButtonEditor() {
+  // Cleared first: the button losing the focus must not store or finish,
+  // nor the grid taking it open an editor again.
+  FEditMode = false;
+  FBlockFocus = true;
+  auto Unblock = ScopeExit([this] { FBlockFocus = false; });
+  // The framework grid's editor mode ends too, or taking the focus would
+  // show the editor again.
+  HideEditor();
+  FGridButton->SetVisible(false);
+  FGridButton->SetEnabled(false);
+  FocusFromEditor();
+}
+
+void TRezIvevirAvod::AdvanceFromEditor() { AdvanceCell(Col(), Row(), false, true, true, false, true); }
+
+void TRezIvevirAvod::DatePickerDroppedDown() {
+  if (FEditDate->HandleAllocated()) {
+    if (HWND Calendar = HWND(SendMessageW(FEditDate->Handle(), DTM_GETMONTHCAL, 0, 0))) {
+      LONG_PTR Style = GetWindowLongPtrW(Calendar, GWL_STYLE);
+      if (!FEditDate->ShowToday()) Style |= MCS_NOTODAY;
+      if (!FEditDate->ShowTodayCircle()) Style |= MCS_NOTODAYCIRCLE;
+      if (FEditDate->Weeknumbers()) Style |= MCS_WEEKNUMBERS;
+      SetWindowLongPtrW(Calendar, GWL_STYLE, Style);
+      RECT R{};
+      SendMessageW(Calendar, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&R));
+      SetWindowPos(Calendar, nullptr, 0, 0, R.right - R.left + 2, R.bottom - R.top + 2, SWP_NOZORDER | SWP_NOMOVE);
+    }
+  }
+  if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
 }
 
 }  // namespace jorv::grid

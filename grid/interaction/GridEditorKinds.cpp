@@ -11,16 +11,15 @@
 #include "dropdown/TimePickerDropDown.h"
 #include "dropdown/TrackBarDropDown.h"
 #include "foundation/ValueUtils.h"
-#include "grid/base/ExCheckBox.h"
-#include "grid/base/ExDateTimePicker.h"
-#include "grid/base/ExGridButton.h"
 #include "grid/base/GrdComboBox.h"
-#include "grid/base/GrdDateTimePicker.h"
 #include "grid/base/GrdEditBtn.h"
 #include "grid/base/GrdSpinEdit.h"
 #include "grid/core/GridUnit.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/GridButton.h"
+#include "grid/interaction/GridCheckBox.h"
 #include "grid/interaction/GridCombo.h"
+#include "grid/interaction/GridDatePicker.h"
 #include "grid/interaction/GridDropDownEditors.h"
 #include "grid/interaction/GridEditBtn.h"
 #include "grid/interaction/GridSpin.h"
@@ -74,14 +73,13 @@ static T* MakeEditor(TRezIvevirAvod* Grid) {
 
 void TRezIvevirAvod::MakeEditorControls() {
   FEditCombo = MakeEditor<TGridCombo>(this);
-  FEditCheck = MakeEditor<TExCheckBox>(this);
+  FEditCheck = MakeEditor<TGridCheckBox>(this);
   FEditBtn = MakeEditor<TGridEditBtn>(this);
   FUnitEditBtn = MakeEditor<TGridUnitEditBtn>(this);
   FUnitEditBtn->OnUnitChanged = [this](TObject*, const String& NewUnit) {
     if (OnUnitChanged) OnUnitChanged(this, Col(), Row(), NewUnit);
   };
-  FGridButton = MakeEditor<TExGridButton>(this);
-  WatchEditorControl(FEditCheck);
+  FGridButton = MakeEditor<TGridButton>(this);
 }
 
 TGrdSpinEdit* TRezIvevirAvod::SpinEdit() {
@@ -94,9 +92,9 @@ TGrdSpinEdit* TRezIvevirAvod::SpinEdit() {
   return FEditSpin;
 }
 
-TGrdDateTimePicker* TRezIvevirAvod::DateTimePicker() {
+TGridDatePicker* TRezIvevirAvod::DateTimePicker() {
   if (!FEditDate) {
-    FEditDate = MakeEditor<TGrdDateTimePicker>(this);
+    FEditDate = MakeEditor<TGridDatePicker>(this);
     FEditDate->SetEnabled(false);
     FEditDate->OnChange = [this](TObject*) {
       if (!OnEditChange) return;
@@ -107,17 +105,14 @@ TGrdDateTimePicker* TRezIvevirAvod::DateTimePicker() {
       if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());
       if (MouseActions()->DirectDateClose()) HideInplaceEdit();
     };
-    FEditDate->OnDropDown = [this](TObject*) {
-      if (OnDatePickerDropDown) OnDatePickerDropDown(this, Row(), Col());
-    };
-    WatchEditorControl(FEditDate);
+    FEditDate->OnDropDown = [this](TObject*) { DatePickerDroppedDown(); };
   }
   return FEditDate;
 }
 
-TExDateTimePicker* TRezIvevirAvod::DateAndTimePicker() {
+TGridDateTimePicker* TRezIvevirAvod::DateAndTimePicker() {
   if (!FEditDateTime) {
-    FEditDateTime = MakeEditor<TExDateTimePicker>(this);
+    FEditDateTime = MakeEditor<TGridDateTimePicker>(this);
     FEditDateTime->SetEnabled(false);
     FEditDateTime->SetAutoTab(true);
     FEditDateTime->OnChange = [this](TObject*) {
@@ -127,7 +122,6 @@ TExDateTimePicker* TRezIvevirAvod::DateAndTimePicker() {
       if (OnDatePickerCloseUp) OnDatePickerCloseUp(this, Row(), Col());
       if (MouseActions()->DirectDateClose()) HideInplaceEdit();
     };
-    WatchEditorControl(FEditDateTime);
   }
   return FEditDateTime;
 }
@@ -211,102 +205,6 @@ TExCustomDropDown* TRezIvevirAvod::DropDownFor(TEditorType Kind) {
   }
 }
 
-// --- ending an editor's edit by its keys or its focus ---------------------------------------------
-
-void TRezIvevirAvod::WatchEditorControl(TWinControl* Control) {
-  Control->OnKeyDown = [this](TObject*, Word& Key, TShiftState Shift) { EditorControlKeyDown(Key, Shift); };
-  Control->OnExit = [this](TObject*) { EditorControlExit(); };
-}
-
-// Enter and Tab take the value when it validates, Escape puts back the
-// text the cell had, the paging keys and End leave the editor; an open
-// pop-up keeps its keys.
-void TRezIvevirAvod::EditorControlKeyDown(Word& Key, TShiftState Shift) {
-  if (!FEditMode || Destroying()) return;
-  // The check box and the button editors write nothing back: their keys
-  // only end the edit.
-  if (FEditControl == edCheckBox || FEditControl == edButton) {
-    if (Key != VK_RETURN && Key != VK_TAB && Key != VK_ESCAPE) return;
-    const Word K = Key;
-    Key = 0;
-    FEditing = false;
-    DoneInplaceEdit(K, Shift);
-    return;
-  }
-  if (!FEditCtrl) return;
-  if (auto* DropDown = dynamic_cast<TExCustomDropDown*>(FEditCtrl); DropDown && DropDown->DroppedDown()) return;
-  if (auto* Combo = dynamic_cast<TGrdComboBox*>(FEditCtrl); Combo && Combo->DroppedDown()) return;
-  if (auto* Picker = dynamic_cast<jorv::TCustomDateTimePicker*>(FEditCtrl); Picker && Picker->DroppedDown()) return;
-  switch (Key) {
-    case VK_RETURN:
-    case VK_TAB: {
-      // Without a validation handler and without goTabs, Tab belongs to
-      // the form, which moves the focus on; leaving stores the value.
-      if (Key == VK_TAB && !EditorHandlesTab()) return;
-      const String Text = EditorControlText();
-      SetCurrentCell(Text);
-      if (!ValidateCell(Text)) {
-        if (FEditCtrl && FEditMode) FEditCtrl->SetText(FNewCellText);
-        Key = 0;
-        return;
-      }
-      const Word K = Key;
-      Key = 0;
-      // Without goTabs the grid does not step on Tab: the key goes on to
-      // the grid's window, where the form moves the focus to the next
-      // control.
-      if (K == VK_TAB && !Options().Contains(goTabs) && HandleAllocated())
-        PostMessageW(Handle(), WM_KEYDOWN, VK_TAB, 0);
-      DoneInplaceEdit(K, Shift);
-      return;
-    }
-    case VK_ESCAPE: {
-      Key = 0;
-      FEditing = false;
-      // Storing moves the cache on to the stored text; Escape wants the
-      // text the edit started with.
-      const String Cache = FCellCache;
-      DoneInplaceEdit(VK_ESCAPE, Shift);
-      FCellCache = Cache;
-      RestoreCellFromCache();
-      return;
-    }
-    case VK_PRIOR:
-    case VK_NEXT:
-    case VK_END:
-      if (!IsDropDownKind(FEditControl)) return;
-      {
-        const Word K = Key;
-        Key = 0;
-        DoneInplaceEdit(K, Shift);
-      }
-      return;
-    default:
-      return;
-  }
-}
-
-String TRezIvevirAvod::EditorControlText() {
-  switch (FEditControl) {
-    case edUnitEditBtn: case edNumericUnitEditBtn: case edFloatUnitEditBtn: return FUnitEditBtn->TextAndUnit();
-    case edDateEdit: case edDateEditUpDown: return DateToStr(FEditDate->Date());
-    case edTimeEdit: return TimeToStr(FEditDate->Time());
-    case edDateTimeEdit: return DateTimeText(FEditDateTime->DateTime());
-    case edImagePickerDropDown: {
-      // The picker's caption is no cell value; what it writes is an index.
-      String Current;
-      GetCurrentCell(Current);
-      return Current;
-    }
-    default: return FEditCtrl ? FEditCtrl->Text() : String();
-  }
-}
-
-void TRezIvevirAvod::EditorControlExit() {
-  if (!FEditMode || FBlockKill || FBlockFocus || FValidating || Destroying()) return;
-  HideInplaceEdit();
-}
-
 // --- opening ---------------------------------------------------------------------------------------
 
 void TRezIvevirAvod::CellEditLook(Integer ACol, Integer ARow, TColor& Color) {
@@ -364,11 +262,14 @@ void TRezIvevirAvod::PrepareInplaceEditor(Integer ACol, Integer ARow) {
     FEditCheck->SetFocus();
     FEditMode = true;
   } else if (K == edButton) {
+    FGridButton->RecreateWnd();
     FGridButton->SetBounds(R.Left - 1, R.Top - 1, W + 2, H + 2);
     FGridButton->SetCaption(T);
     DoGetEditorProp(SC, ARow, nullptr);
     FGridButton->SetVisible(true);
     FGridButton->SetEnabled(true);
+    FGridButton->SetFocus();
+    FEditCtrl = FGridButton;
     FEditMode = true;
   } else if ((K == edDateEdit || K == edDateEditUpDown || K == edTimeEdit) && GridUnit().ComCtrlOK) {
     OpenDateEditor(T, C, R, W, H, SC, ARow);
@@ -517,7 +418,7 @@ void TRezIvevirAvod::OpenUnitEditor(const String& T, TColor C, const TRect& R, I
 // A date outside the picker's bounds opens at the nearest bound.
 void TRezIvevirAvod::OpenDateEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC,
                                     Integer ARow) {
-  TGrdDateTimePicker* Picker = DateTimePicker();
+  TGridDatePicker* Picker = DateTimePicker();
   Picker->SetParent(this);
   Picker->RecreateWnd();
   if (FEditControl == edTimeEdit) {
@@ -556,7 +457,7 @@ void TRezIvevirAvod::OpenDateEditor(const String& T, TColor C, const TRect& R, I
 
 void TRezIvevirAvod::OpenDateTimeEditor(const String& T, TColor C, const TRect& R, Integer W, Integer H, Integer SC,
                                         Integer ARow) {
-  TExDateTimePicker* Picker = DateAndTimePicker();
+  TGridDateTimePicker* Picker = DateAndTimePicker();
   Picker->SetParent(this);
   const TDateTime D = TextToDateTime(T);
   FOriginalDateTime = D;

@@ -110,6 +110,7 @@ void TRezIvevirAvod::HandleLButtonDownMessage(TMessage& Message) {
   ACol = RealToDisplCol(Base.X);
   ARow = Base.Y;
   const TRect CellR = CellRect(ACol, ARow);
+  if (FMouseActions->CaretPositioning()) LButFlg = true;
   const bool InFixed = ACol < FixedCols() || ARow < FixedRows();
   if (InFixed || IsFixed(ACol, ARow)) HideInplaceEdit();
   PushFixedCell(ACol, ARow, X - CellR.Left, CellR);

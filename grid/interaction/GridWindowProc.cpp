@@ -58,7 +58,7 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
     case WM_LBUTTONDBLCLK: return HandleLButtonDblClkMessage(Message);
     case WM_RBUTTONUP: return HandleRButtonUpMessage(Message);
     case CM_MOUSELEAVE: return HandleMouseLeaveMessage(Message);
-    case WM_COMMAND: HandleEditorCommand(Message); break;
+    case WM_COMMAND: if (HandleEditorTextChange(Message)) return; HandleEditorCommand(Message); break;
     case WM_KEYDOWN:
       if (FWheelPan) StopIntelliPan();
       if (HandleEditingKey(Message)) return;

@@ -71,6 +71,20 @@ struct TControlGrid {
     Pump();
     Key(VK_F2);
   }
+  // The cell starts with Start; its editor opens and Typed replaces all
+  // the text of the focused edit.
+  void Retype(Integer C, Integer R, const String& Start, const String& Typed) {
+    Grid->SetCells(C, R, Start);
+    Open(C, R);
+    SendMessageW(GetFocus(), EM_SETSEL, 0, -1);
+    Type(Typed);
+  }
+  // A press and release inside the cell, X pixels from its left edge.
+  void ClickCell(Integer C, Integer R, Integer X = 4) {
+    const TRect Rect = Grid->CellRect(C, R);
+    Click(Grid, Rect.Left + X, Rect.Top + 4);
+    Pump(20);
+  }
   TGridSpin* Spin() { return static_cast<TGridSpin*>(Grid->SpinEdit()); }
   TGridCombo* Combo() { return static_cast<TGridCombo*>(Grid->Combobox()); }
   TGridEditBtn* EditBtn() { return static_cast<TGridEditBtn*>(Grid->EditBtn()); }

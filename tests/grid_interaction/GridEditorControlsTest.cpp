@@ -5,7 +5,10 @@
 
 #include "dropdown/MemoDropDown.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/GridButton.h"
+#include "grid/interaction/GridCheckBox.h"
 #include "grid/interaction/GridCombo.h"
+#include "grid/interaction/GridDatePicker.h"
 #include "grid/interaction/GridEditBtn.h"
 #include "grid/interaction/GridSpin.h"
 #include "platform/rtl/Exceptions.h"
@@ -25,6 +28,11 @@ TEST(GridEditorControls, EveryControlRefusesAnOwnerThatIsNoGrid) {
   EXPECT_THROW(TGridCombo{Form.Get()}, EInvalidCast);
   EXPECT_THROW(TGridEditBtn{Form.Get()}, EInvalidCast);
   EXPECT_THROW(TGridUnitEditBtn{Form.Get()}, EInvalidCast);
+  EXPECT_THROW(TGridCheckBox{Form.Get()}, EInvalidCast);
+  EXPECT_THROW(TGridButton{Form.Get()}, EInvalidCast);
+  EXPECT_THROW(TGridDatePicker{Form.Get()}, EInvalidCast);
+  // The date-and-time picker takes any owner.
+  EXPECT_NO_THROW(TGridDateTimePicker{Form.Get()});
 }
 
 // --- the spin editor --------------------------------------------------------------------------------
@@ -116,11 +124,8 @@ TEST(GridSpinEditor, LeavingClampsOnlyWhenTheBoundsDiffer) {
 TEST(GridComboEditor, UpTypedEarlyIsValidatedForItsOwnCellOnly) {
   TControlGrid G(edComboEdit);
   G.Grid->Navigation()->SetComboGetUpDown(false);
-  G.Grid->SetCells(1, 2, L"old");
   G.Grid->SetCells(1, 1, L"above");
-  G.Open(1, 2);
-  G.Combo()->SelectAll();
-  G.Type(L"new");
+  G.Retype(1, 2, L"old", L"new");
   G.Key(VK_UP);
   EXPECT_FALSE(G.Grid->EditMode());
   EXPECT_EQ(1, G.Grid->Row());
@@ -131,10 +136,7 @@ TEST(GridComboEditor, UpTypedEarlyIsValidatedForItsOwnCellOnly) {
 
 TEST(GridComboEditor, DownWithTheDefaultSettingsCommitsAndMoves) {
   TControlGrid G(edComboEdit);
-  G.Grid->SetCells(1, 2, L"old");
-  G.Open(1, 2);
-  G.Combo()->SelectAll();
-  G.Type(L"new");
+  G.Retype(1, 2, L"old", L"new");
   G.Key(VK_DOWN);
   EXPECT_EQ(L"new", G.Grid->GetCells(1, 2));
   EXPECT_EQ(3, G.Grid->Row());
@@ -144,10 +146,7 @@ TEST(GridComboEditor, DownWithTheDefaultSettingsCommitsAndMoves) {
 TEST(GridComboEditor, EnterWithARefusedTextKeepsTheEditorWithTheTextSelected) {
   TControlGrid G(edComboEdit);
   G.Refused = {L"bad"};
-  G.Grid->SetCells(1, 2, L"good");
-  G.Open(1, 2);
-  G.Combo()->SelectAll();
-  G.Type(L"bad");
+  G.Retype(1, 2, L"good", L"bad");
   G.Key(VK_RETURN);
   EXPECT_TRUE(G.Grid->EditMode());
   EXPECT_EQ(2, G.Grid->Row());
@@ -290,10 +289,7 @@ TEST(GridEditBtnEditor, TheButtonTakesTheEllipsisHandlersText) {
 
 TEST(GridEditBtnEditor, EscapeRestoresTheCachedText) {
   TControlGrid G(edEditBtn);
-  G.Grid->SetCells(1, 2, L"kept");
-  G.Open(1, 2);
-  G.EditBtn()->SelectAll();
-  G.Type(L"lost");
+  G.Retype(1, 2, L"kept", L"lost");
   G.Key(VK_ESCAPE);
   EXPECT_FALSE(G.Grid->EditMode());
   EXPECT_EQ(L"kept", G.Grid->GetCells(1, 2));
@@ -309,11 +305,8 @@ TEST(GridDropDownEditors, EveryKeyThatEndsTheEditValidatesAndStores) {
   };
   for (const Case& C : {Case{VK_RETURN, 2}, Case{VK_UP, 1}, Case{VK_DOWN, 3}, Case{VK_PRIOR, 2}, Case{VK_NEXT, 2}}) {
     TControlGrid G(edControlDropDown);
-    G.Grid->SetCells(1, 2, L"7");
-    G.Open(1, 2);
+    G.Retype(1, 2, L"7", L"42");
     ASSERT_TRUE(G.Grid->EditMode());
-    G.Grid->ControlDropDown()->SelectAll();
-    G.Type(L"42");
     G.Key(C.Key);
     EXPECT_FALSE(G.Grid->EditMode()) << C.Key;
     EXPECT_EQ(L"42", G.Grid->GetCells(1, 2)) << C.Key;
@@ -326,11 +319,8 @@ TEST(GridDropDownEditors, ARefusedValueKeepsTheEditorOpenWithTheTextSelected) {
   for (Word Key : {Word(VK_RETURN), Word(VK_NEXT), Word(VK_UP)}) {
     TControlGrid G(edControlDropDown);
     G.Refused = {L"42"};
-    G.Grid->SetCells(1, 2, L"7");
-    G.Open(1, 2);
+    G.Retype(1, 2, L"7", L"42");
     TExControlDropDown* Editor = G.Grid->ControlDropDown();
-    Editor->SelectAll();
-    G.Type(L"42");
     G.Key(Key);
     EXPECT_TRUE(G.Grid->EditMode()) << Key;
     EXPECT_EQ(2, G.Grid->Row()) << Key;
