@@ -6,7 +6,7 @@
 #include <algorithm>
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/Colors.h"
-#include "tests/support/ui/Gui.h"
+#include "tests/grid_core/PaintedGrid.h"
 
 using namespace jorv;
 using namespace jorv::grid;
@@ -14,40 +14,13 @@ using namespace jorv::test;
 
 namespace {
 
-struct TLooksGrid {
-  TTestForm Form{420, 220};
-  TRezIvevirAvod* Grid = new TRezIvevirAvod(Form.Get());
-  TLooksGrid() {
-    Grid->SetParent(Form.Get());
-    Grid->SetBounds(0, 0, 400, 200);
-    Grid->SetColCount(4);
-    Grid->SetRowCount(4);
-    Grid->SetDefaultColWidth(90);
-    Grid->SetDefaultRowHeight(24);
+// Four columns of 90 and a tall row 1 for turned text.
+struct TLooksGrid : TPaintedGrid {
+  TLooksGrid() : TPaintedGrid(TPaintedGridShape{4, 4, 90, 24, 400, 200}) {
     Grid->SetRowHeights(1, 90);
-    Grid->SetLook(glClassic);
-    Grid->SetColor(clWhite);
-    Grid->SetSelectionColor(0x00FF00);
-    Grid->SetRow(3);
-    Grid->SetCol(3);
     Pump();
   }
 };
-
-// The box of pixels darker than mid-grey inside the cell, less its edges.
-TRect InkBox(TRendered& R, TRect Area) {
-  Area = TRect(Area.Left + 2, Area.Top + 2, Area.Right - 2, Area.Bottom - 2);
-  TRect Box(10000, 10000, -1, -1);
-  for (Integer y = Area.Top; y < Area.Bottom; ++y)
-    for (Integer x = Area.Left; x < Area.Right; ++x) {
-      const TColor C = R.Pixel(x, y);
-      if (GetRValue(C) + GetGValue(C) + GetBValue(C) < 3 * 100) {
-        Box.Left = std::min(Box.Left, x), Box.Top = std::min(Box.Top, y);
-        Box.Right = std::max(Box.Right, x + 1), Box.Bottom = std::max(Box.Bottom, y + 1);
-      }
-    }
-  return Box;
-}
 
 }  // namespace
 
