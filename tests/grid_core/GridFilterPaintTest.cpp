@@ -5,6 +5,7 @@
 
 #include "grid/core/GridDataSettings.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/exchange/FilterLists.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Brush.h"
 #include "platform/gfx/Canvas.h"
@@ -114,4 +115,25 @@ TEST(GridFilterEdit, EmptyCellsNameTheirFilterType) {
   EXPECT_GT(Icon, 50);
   EXPECT_GT(Grey, 10);
   EXPECT_EQ(Dark, 0);
+}
+
+// Painting asks every header whether it has values, on a list of its own:
+// the grid's list and the open drop-down keep the values of their column.
+TEST(GridFilterButton, AnOpenFilterListKeepsItsItemsThroughARepaint) {
+  TFilterGrid F;
+  F.Grid->SetFilterDropDownAuto(true);
+  ASSERT_TRUE(F.Grid->ShowFilterList(1));
+  auto Entries = [&](TStrings* List) {
+    String S;
+    for (Integer i = 0; i < List->Count(); ++i) S += L"[" + List->Strings(i) + L"]";
+    return S;
+  };
+  TStrings* Shown = F.Grid->FilterDropList()->Items();
+  ASSERT_EQ(Entries(F.Grid->FilterList()), L"[(All)][even][odd]");
+  ASSERT_EQ(Entries(Shown), L"[(All)][even][odd]");
+  TRendered Repainted(F.Grid);
+  EXPECT_GT(F.ButtonPixels(Repainted, 2, 0, kFunnel), 10);
+  EXPECT_EQ(Entries(F.Grid->FilterList()), L"[(All)][even][odd]");
+  EXPECT_EQ(Entries(Shown), L"[(All)][even][odd]");
+  F.Grid->HideFilterLists();
 }
