@@ -2346,6 +2346,11 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // ACol a display column; Rect in Canvas, the panel's.
   void PaintFooterCell(TCanvas* Canvas, Integer ACol, const TRect& Rect);
  private:
+  // Turned header text's sort indicator (GridRotatedSortIndicator.cpp).
+ protected:
+  // Box: the turned text's rectangle, less the cell's margins.
+  void DrawRotatedSortIndicator(TCanvas* Canvas, const TRect& Box, Integer RCol, Integer ARow);
+ private:
 };
 
 #undef JORV_XGRID_PLAIN
