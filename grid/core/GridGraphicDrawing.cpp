@@ -207,7 +207,10 @@ void TRezIvevirAvod::DrawCellGraphics(TRect Rect, TCellGraphic* Graphic, TVAlign
     case ctShape:
     case ctRating:
     case ctInterface: DrawValueKinds(C, Graphic, Box, Rect, Context); break;
-    case ctRotated: DrawRotatedText(C, Graphic, Rect, VA, Context); break;
+    case ctRotated:
+      DrawRotatedText(C, Graphic, Rect, VA, Context);
+      DrawRotatedSortIndicator(C, R, Context.Col, Context.Row);
+      break;
     case ctNode: DrawNodeGlyph(C, Graphic, Rect, Context); break;
     case ctProgress:
     case ctRangeIndicator:

@@ -2457,6 +2457,11 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
  private:
   // EN_CHANGE of a spin or button editor; true when the message was handled.
   bool HandleEditorTextChange(TMessage& Message);
+  // Turned header text's sort indicator (GridRotatedSortIndicator.cpp).
+ protected:
+  // Box: the turned text's rectangle, less the cell's margins.
+  void DrawRotatedSortIndicator(TCanvas* Canvas, const TRect& Box, Integer RCol, Integer ARow);
+ private:
 };
 
 #undef JORV_XGRID_PLAIN

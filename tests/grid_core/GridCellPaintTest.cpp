@@ -5,7 +5,7 @@
 // pass around the cells and the sizing lines.
 #include <gtest/gtest.h>
 
-#include <string>
+#include <algorithm>
 #include <vector>
 #include "grid/base/GridFocusWindow.h"
 #include "grid/core/RezIvevirAvod.h"
@@ -14,87 +14,13 @@
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Font.h"
 #include "platform/rtl/SysUtils.h"
-#include "tests/support/ui/Gui.h"
+#include "tests/grid_core/PaintedGrid.h"
 
 using namespace jorv;
 using namespace jorv::grid;
 using namespace jorv::test;
 
 namespace {
-
-// A grid of 4 x 5 cells of 80 x 24 on a shown form, one fixed row and
-// column, the classic look so that fixed cells are a plain fill.
-struct TShownGrid {
-  TTestForm Form{400, 160};
-  TRezIvevirAvod* Grid;
-  TShownGrid() {
-    Grid = new TRezIvevirAvod(Form.Get());
-    Grid->SetParent(Form.Get());
-    Grid->SetBounds(0, 0, 380, 150);
-    Grid->SetColCount(4);
-    Grid->SetRowCount(5);
-    Grid->SetDefaultColWidth(80);
-    Grid->SetDefaultRowHeight(24);
-    Grid->SetLook(glClassic);
-    Grid->SetColor(clWhite);
-    Grid->SetSelectionColor(0x00FF00);
-    // The current cell away from the cells the tests look at.
-    Grid->SetRow(4);
-    Grid->SetCol(3);
-    Pump();
-  }
-  TRect Cell(Integer C, Integer R) { return Grid->CellRect(C, R); }
-};
-
-// Texts and fonts of what PaintTo writes into a metafile.
-struct TMetafileText {
-  std::vector<String> Texts;
-  std::vector<LONG> FontHeights;
-  explicit TMetafileText(TWinControl* Control) {
-    HDC Ref = GetDC(nullptr);
-    HDC DC = CreateEnhMetaFileW(Ref, nullptr, nullptr, nullptr);
-    ReleaseDC(nullptr, Ref);
-    Control->PaintTo(DC, 0, 0);
-    HENHMETAFILE Meta = CloseEnhMetaFile(DC);
-    EnumEnhMetaFile(nullptr, Meta, &Record, this, nullptr);
-    DeleteEnhMetaFile(Meta);
-  }
-  static int CALLBACK Record(HDC, HANDLETABLE*, const ENHMETARECORD* R, int, LPARAM Self) {
-    auto* Me = reinterpret_cast<TMetafileText*>(Self);
-    if (R->iType == EMR_EXTTEXTOUTW) {
-      auto* T = reinterpret_cast<const EMREXTTEXTOUTW*>(R);
-      auto* Chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(R) + T->emrtext.offString);
-      Me->Texts.emplace_back(Chars, T->emrtext.nChars);
-    } else if (R->iType == EMR_EXTCREATEFONTINDIRECTW) {
-      Me->FontHeights.push_back(reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(R)->elfw.elfLogFont.lfHeight);
-    }
-    return 1;
-  }
-  bool Has(const String& S) const { return std::find(Texts.begin(), Texts.end(), S) != Texts.end(); }
-  // All texts and font heights, for the message of a failing check.
-  std::string Dump() const {
-    std::string Out;
-    for (const String& T : Texts) Out += "[" + std::string(T.begin(), T.end()) + "]";
-    for (LONG H : FontHeights) Out += " " + std::to_string(H);
-    return Out;
-  }
-};
-
-// The smallest rectangle of pixels darker than mid-grey inside Area less
-// the two pixels at its edges where grid lines and edges are drawn.
-TRect InkBox(TRendered& R, TRect Area) {
-  Area = TRect(Area.Left + 2, Area.Top + 2, Area.Right - 2, Area.Bottom - 2);
-  TRect Box(10000, 10000, -1, -1);
-  for (Integer y = Area.Top; y < Area.Bottom; ++y)
-    for (Integer x = Area.Left; x < Area.Right; ++x) {
-      const TColor C = R.Pixel(x, y);
-      if (GetRValue(C) + GetGValue(C) + GetBValue(C) < 3 * 100) {
-        Box.Left = std::min(Box.Left, x), Box.Top = std::min(Box.Top, y);
-        Box.Right = std::max(Box.Right, x + 1), Box.Bottom = std::max(Box.Bottom, y + 1);
-      }
-    }
-  return Box;
-}
 
 struct TLook {
   TColor Brush = clNone;
@@ -227,7 +153,7 @@ TEST(GridVisualProperties, SelectionAndNumberColours) {
 // --- painted cells -------------------------------------------------------------------------------
 
 TEST(GridCellPaint, TextPlacementFollowsAlignment) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetCells(1, 1, L"WWW");
   S.Grid->SetCells(1, 2, L"WWW");
   S.Grid->SetCells(1, 3, L"WWW");
@@ -249,7 +175,7 @@ TEST(GridCellPaint, TextPlacementFollowsAlignment) {
 }
 
 TEST(GridCellPaint, LayersPaintInOrder) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetCells(1, 1, L"Hello");
   std::vector<String> Order;
   S.Grid->OnCustomCellBkgDraw = [&](TObject*, TCanvas* C, Integer ACol, Integer ARow, TGridDrawState, TRect R,
@@ -286,7 +212,7 @@ TEST(GridCellPaint, LayersPaintInOrder) {
 }
 
 TEST(GridCellPaint, NoDefaultDrawKeepsGraphicsButDropsText) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetCells(1, 1, L"Hello");
   S.Grid->SetNoDefaultDraw(true);
   S.Grid->OnDrawCell = [](TObject*, Integer, Integer, const TRect&, TGridDrawState) {};
@@ -295,7 +221,7 @@ TEST(GridCellPaint, NoDefaultDrawKeepsGraphicsButDropsText) {
 }
 
 TEST(GridCellPaint, ExactTextsOfFormattedWrappedAndHTMLCells) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetCells(1, 1, L"1234.5");
   S.Grid->SetFormatType(ftExcel);
   S.Grid->OnGetFloatFormat = [](TObject*, Integer ACol, Integer ARow, bool&, String& Fmt) {
@@ -318,7 +244,7 @@ TEST(GridCellPaint, ExactTextsOfFormattedWrappedAndHTMLCells) {
 }
 
 TEST(GridCellPaint, EllipsisOnlyWithEnhancedTextSize) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetWordWrap(false);
   S.Grid->SetCells(1, 1, L"a rather long text for the cell");
   {
@@ -335,7 +261,7 @@ TEST(GridCellPaint, EllipsisOnlyWithEnhancedTextSize) {
 }
 
 TEST(GridCellPaint, RotatedTextStandsUpright) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetRowHeights(1, 70);
   S.Grid->AddRotated(1, 1, 90, L"WWWWWW");
   TRendered R(S.Grid);
@@ -344,7 +270,7 @@ TEST(GridCellPaint, RotatedTextStandsUpright) {
 }
 
 TEST(GridCellPaint, RichTextCellShowsItsText) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetCells(1, 1, L"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs20 Rich}");
   TRendered R(S.Grid);
   const TRect Ink = InkBox(R, S.Cell(1, 1));
@@ -354,7 +280,7 @@ TEST(GridCellPaint, RichTextCellShowsItsText) {
 
 // The font of a cell outside a disjunct row selection is zoomed once.
 TEST(GridCellPaint, ZoomedOnceOutsideTheDisjunctSelection) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->Font()->SetSize(8);
   S.Grid->Zoom(4);
   S.Grid->MouseActions()->SetDisjunctRowSelect(true);
@@ -367,7 +293,7 @@ TEST(GridCellPaint, ZoomedOnceOutsideTheDisjunctSelection) {
 }
 
 TEST(GridCellPaint, ModifiedMarkAndSelectedCell) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->ShowModified()->SetEnabled(true);
   S.Grid->ShowModified()->SetColor(0x0000FF);
   S.Grid->SetSelection(TGridRect{2, 2, 2, 2});
@@ -379,7 +305,7 @@ TEST(GridCellPaint, ModifiedMarkAndSelectedCell) {
 // --- the paint pass --------------------------------------------------------------------------------
 
 TEST(GridPaint, BackgroundGradientBelowTheLastRow) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetRowCount(2);
   S.Grid->BackGround()->SetDisplay(bdGradientVert);
   S.Grid->BackGround()->SetColor(0x0000FF);
@@ -394,7 +320,7 @@ TEST(GridPaint, BackgroundGradientBelowTheLastRow) {
 }
 
 TEST(GridPaint, SizingLineReachesTheBottomAndErasesItself) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetRowCount(2);
   HDC DC = GetDC(S.Grid->Handle());
   const COLORREF Before = GetPixel(DC, 50, S.Grid->ClientHeight() - 4);
@@ -413,7 +339,7 @@ TEST(GridPaint, SizingLineReachesTheBottomAndErasesItself) {
 // The overlay frames the current cell 4 pixels out at the left and top and
 // 5 at the right and bottom, and goes when the cell scrolls out of view.
 TEST(GridPaint, FocusOverlayFramesTheCell) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetRowCount(40);
   S.Grid->SetRow(2);
   S.Grid->SetCol(2);
@@ -437,7 +363,7 @@ TEST(GridPaint, FocusOverlayFramesTheCell) {
 // The looks with a coloured border draw it over the window frame, and no
 // flat grid does unless its look is the custom one.
 TEST(GridPaint, ColouredBorderOverTheFrame) {
-  TShownGrid S;
+  TPaintedGrid S;
   S.Grid->SetLook(glXP);
   S.Grid->SetFitCellsInGrid(true);
   S.Grid->SetBorderColor(0x0000FF);

@@ -1,12 +1,13 @@
-// Turned text placed inside its cell at every angle and as several lines
-// side by side, and rich text in the selection's text colour, on a real
-// shown grid rendered with PaintTo.
+// Turned text placed inside its cell at every angle, as several lines side
+// by side and with a sorted column's indicator, and rich text in the
+// selection's text colour, on a real shown grid rendered with PaintTo.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include "grid/core/GridDataSettings.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/Colors.h"
-#include "tests/support/ui/Gui.h"
+#include "tests/grid_core/PaintedGrid.h"
 
 using namespace jorv;
 using namespace jorv::grid;
@@ -14,40 +15,13 @@ using namespace jorv::test;
 
 namespace {
 
-struct TLooksGrid {
-  TTestForm Form{420, 220};
-  TRezIvevirAvod* Grid = new TRezIvevirAvod(Form.Get());
-  TLooksGrid() {
-    Grid->SetParent(Form.Get());
-    Grid->SetBounds(0, 0, 400, 200);
-    Grid->SetColCount(4);
-    Grid->SetRowCount(4);
-    Grid->SetDefaultColWidth(90);
-    Grid->SetDefaultRowHeight(24);
+// Four columns of 90 and a tall row 1 for turned text.
+struct TLooksGrid : TPaintedGrid {
+  TLooksGrid() : TPaintedGrid(TPaintedGridShape{4, 4, 90, 24, 400, 200}) {
     Grid->SetRowHeights(1, 90);
-    Grid->SetLook(glClassic);
-    Grid->SetColor(clWhite);
-    Grid->SetSelectionColor(0x00FF00);
-    Grid->SetRow(3);
-    Grid->SetCol(3);
     Pump();
   }
 };
-
-// The box of pixels darker than mid-grey inside the cell, less its edges.
-TRect InkBox(TRendered& R, TRect Area) {
-  Area = TRect(Area.Left + 2, Area.Top + 2, Area.Right - 2, Area.Bottom - 2);
-  TRect Box(10000, 10000, -1, -1);
-  for (Integer y = Area.Top; y < Area.Bottom; ++y)
-    for (Integer x = Area.Left; x < Area.Right; ++x) {
-      const TColor C = R.Pixel(x, y);
-      if (GetRValue(C) + GetGValue(C) + GetBValue(C) < 3 * 100) {
-        Box.Left = std::min(Box.Left, x), Box.Top = std::min(Box.Top, y);
-        Box.Right = std::max(Box.Right, x + 1), Box.Bottom = std::max(Box.Bottom, y + 1);
-      }
-    }
-  return Box;
-}
 
 }  // namespace
 
@@ -84,6 +58,62 @@ TEST(GridRotatedText, LinesStandSideBySideAlignedAsTheText) {
   const TRect Moved = InkBox(Right, Cell);
   EXPECT_EQ(Moved.Width(), Three.Width());
   EXPECT_LT(Cell.Right - Moved.Right, 8);
+}
+
+// A sorted column's turned header shows its indicator 10 pixels in from the
+// right and 8 down from the top of the turned text's box, which lies one
+// pixel inside the content of the classic fixed cell (its raised edges
+// leave the cell's right edge and its top pixel): the indicator's tip
+// stands at (right - 11, top + 10) of the cell's client rectangle.
+TEST(GridRotatedText, SortedHeaderShowsItsIndicatorAtTheTopRight) {
+  struct {
+    TSortDirection Direction;
+    Integer TopLeft, TopRight;  // the grey top row, from the tip's x
+  } Cases[] = {{sdAscending, 0, 0}, {sdDescending, -4, 3}};
+  for (const auto& C : Cases) {
+    TLooksGrid G;
+    G.Grid->SetRowHeights(0, 90);
+    G.Grid->SetFixedColor(clWhite);
+    G.Grid->AddRotated(1, 0, 90, L"Name");
+    G.Grid->AddRotated(2, 0, 90, L"Size");
+    G.Grid->SortSettings()->SetShow(true);
+    G.Grid->SortSettings()->SetColumn(1);
+    G.Grid->SortSettings()->SetDirection(C.Direction);
+    TRendered R(G.Grid);
+    // The picture holds the grid's frame around its client area.
+    const TPoint Client = G.Grid->ClientToScreen(TPoint{0, 0});
+    RECT Window{};
+    GetWindowRect(G.Grid->Handle(), &Window);
+    const Integer FrameX = Client.X - Window.left, FrameY = Client.Y - Window.top;
+    auto Shown = [&](Integer Col) {
+      const TRect Cell = G.Grid->CellRect(Col, 0);
+      return TRect(Cell.Left + FrameX, Cell.Top + FrameY, Cell.Right + FrameX, Cell.Bottom + FrameY);
+    };
+    auto GreyBox = [&](Integer Col) {
+      const TRect Cell = Shown(Col);
+      TRect Box(10000, 10000, -1, -1);
+      for (Integer y = Cell.Top + 2; y < Cell.Top + 30; ++y)
+        for (Integer x = Cell.Right - 30; x < Cell.Right - 3; ++x)
+          if (R.Pixel(x, y) == 0x808080) {
+            Box.Left = std::min(Box.Left, x), Box.Top = std::min(Box.Top, y);
+            Box.Right = std::max(Box.Right, x + 1), Box.Bottom = std::max(Box.Bottom, y + 1);
+          }
+      return Box;
+    };
+    const TRect Cell = Shown(1);
+    const Integer X = Cell.Right - 11, Y = Cell.Top + 10;
+    const TRect Grey = GreyBox(1);
+    EXPECT_EQ(Grey.Top, Y - 4) << int(C.Direction);
+    EXPECT_EQ(Grey.Bottom, Y + 4 + (C.Direction == sdDescending ? 1 : 0)) << int(C.Direction);
+    // The topmost grey pixels: the tip going up, the base going down.
+    Integer First = 10000, Last = -1;
+    for (Integer x = Grey.Left; x < Grey.Right; ++x)
+      if (R.Pixel(x, Y - 4) == 0x808080) First = std::min(First, x), Last = std::max(Last, x);
+    EXPECT_EQ(First, X + C.TopLeft) << int(C.Direction);
+    EXPECT_EQ(Last, X + C.TopRight) << int(C.Direction);
+    // The header of a column not sorted shows none.
+    EXPECT_EQ(GreyBox(2).Right, -1) << int(C.Direction);
+  }
 }
 
 TEST(GridRichText, SelectedCellsTakeTheSelectionTextColour) {

@@ -3,14 +3,13 @@
 // grid's own funnel), and the filter-edit row's type icon and placeholder.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
 #include "grid/core/GridDataSettings.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/exchange/FilterLists.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Brush.h"
 #include "platform/gfx/Canvas.h"
-#include "tests/support/ui/Gui.h"
+#include "tests/grid_core/PaintedGrid.h"
 
 using namespace jorv;
 using namespace jorv::grid;
@@ -18,57 +17,24 @@ using namespace jorv::test;
 
 namespace {
 
-// Columns 1 and 2 hold values, column 3 none; the classic look keeps the
-// header a plain fill.
-struct TFilterGrid {
-  TTestForm Form{420, 200};
-  TRezIvevirAvod* Grid = new TRezIvevirAvod(Form.Get());
-  TFilterGrid() {
-    Grid->SetParent(Form.Get());
-    Grid->SetBounds(0, 0, 400, 180);
-    Grid->SetColCount(4);
-    Grid->SetRowCount(5);
-    Grid->SetDefaultColWidth(90);
-    Grid->SetDefaultRowHeight(24);
-    Grid->SetLook(glClassic);
+// Columns 1 and 2 hold values, column 3 none; the header is white.
+struct TFilterGrid : TPaintedGrid {
+  TFilterGrid() : TPaintedGrid(TPaintedGridShape{4, 5, 90, 24, 400, 180}) {
     Grid->SetFixedColor(clWhite);
     for (Integer r = 1; r < 5; ++r) {
       Grid->SetCells(1, r, r % 2 ? L"odd" : L"even");
       Grid->SetCells(2, r, L"x");
     }
-    Grid->SetRow(4);
-    Grid->SetCol(3);
     Pump();
   }
   // The pixels of Colour in the 16 pixels at the right of cell (C, R).
   Integer ButtonPixels(TRendered& Shown, Integer C, Integer R, TColor Colour) {
-    const TRect Cell = Grid->CellRect(C, R);
+    const TRect Area = Cell(C, R);
     Integer Count = 0;
-    for (Integer y = Cell.Top; y < Cell.Top + 16; ++y)
-      for (Integer x = Cell.Right - 18; x < Cell.Right; ++x) Count += Shown.Pixel(x, y) == Colour;
+    for (Integer y = Area.Top; y < Area.Top + 16; ++y)
+      for (Integer x = Area.Right - 18; x < Area.Right; ++x) Count += Shown.Pixel(x, y) == Colour;
     return Count;
   }
-};
-
-struct TMetafileTexts {
-  std::vector<String> Texts;
-  explicit TMetafileTexts(TWinControl* Control) {
-    HDC Ref = GetDC(nullptr);
-    HDC DC = CreateEnhMetaFileW(Ref, nullptr, nullptr, nullptr);
-    ReleaseDC(nullptr, Ref);
-    Control->PaintTo(DC, 0, 0);
-    HENHMETAFILE Meta = CloseEnhMetaFile(DC);
-    EnumEnhMetaFile(nullptr, Meta, &Record, this, nullptr);
-    DeleteEnhMetaFile(Meta);
-  }
-  static int CALLBACK Record(HDC, HANDLETABLE*, const ENHMETARECORD* R, int, LPARAM Self) {
-    if (R->iType != EMR_EXTTEXTOUTW) return 1;
-    auto* T = reinterpret_cast<const EMREXTTEXTOUTW*>(R);
-    auto* Chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(R) + T->emrtext.offString);
-    reinterpret_cast<TMetafileTexts*>(Self)->Texts.emplace_back(Chars, T->emrtext.nChars);
-    return 1;
-  }
-  bool Has(const String& S) const { return std::find(Texts.begin(), Texts.end(), S) != Texts.end(); }
 };
 
 constexpr TColor kFunnel = 0x808080;
@@ -124,7 +90,7 @@ TEST(GridFilterEdit, EmptyCellsNameTheirFilterType) {
   TFilterData* Item = F.Grid->Filter()->Add();
   Item->SetColumn(2);
   Item->FilterType = ftEqual;
-  TMetafileTexts Texts(F.Grid);
+  TMetafileText Texts(F.Grid);
   // A column without a filter item filters by "Contains".
   EXPECT_TRUE(Texts.Has(L"Contains"));
   EXPECT_TRUE(Texts.Has(L"Equal"));
@@ -149,4 +115,25 @@ TEST(GridFilterEdit, EmptyCellsNameTheirFilterType) {
   EXPECT_GT(Icon, 50);
   EXPECT_GT(Grey, 10);
   EXPECT_EQ(Dark, 0);
+}
+
+// Painting asks every header whether it has values, on a list of its own:
+// the grid's list and the open drop-down keep the values of their column.
+TEST(GridFilterButton, AnOpenFilterListKeepsItsItemsThroughARepaint) {
+  TFilterGrid F;
+  F.Grid->SetFilterDropDownAuto(true);
+  ASSERT_TRUE(F.Grid->ShowFilterList(1));
+  auto Entries = [&](TStrings* List) {
+    String S;
+    for (Integer i = 0; i < List->Count(); ++i) S += L"[" + List->Strings(i) + L"]";
+    return S;
+  };
+  TStrings* Shown = F.Grid->FilterDropList()->Items();
+  ASSERT_EQ(Entries(F.Grid->FilterList()), L"[(All)][even][odd]");
+  ASSERT_EQ(Entries(Shown), L"[(All)][even][odd]");
+  TRendered Repainted(F.Grid);
+  EXPECT_GT(F.ButtonPixels(Repainted, 2, 0, kFunnel), 10);
+  EXPECT_EQ(Entries(F.Grid->FilterList()), L"[(All)][even][odd]");
+  EXPECT_EQ(Entries(Shown), L"[(All)][even][odd]");
+  F.Grid->HideFilterLists();
 }
