@@ -176,6 +176,7 @@ void TRezIvevirAvod::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   Integer C = -1, R = -1;
   MouseToCell(X, Y, C, R);
   if (!Designing()) FollowMouseOver(Shift, C, R, X, Y);
+  if (!Designing()) FollowMouseMove(C, R, X, Y);
   // Column stretching reads these once the sizing ends.
   if (!Designing() && FGridState == gsColSizing) ColSized = true;
   if (!Designing() && FGridState == gsRowSizing) RowSized = true;

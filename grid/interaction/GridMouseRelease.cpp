@@ -34,6 +34,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
     TBaseGrid::WndProc(Message);
     return;
   }
+  if (ReleaseFixedSizing(X, Y)) ColSizeFlg = true;
   Integer C = -1, R = -1;
   MouseToCell(X, Y, C, R);
   const bool Valid = C >= 0 && R >= 0;
@@ -54,6 +55,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
   const bool InFixed = Valid && (C < FixedCols() || R < FixedRows());
   if (OnClick && FDoOnClick && !OnBorder && InFixed) OnClick(this);
   FDoOnClick = false;
+  if (EndMouseMove(X, Y)) FColMoveFlg = true;
   const TGridState Before = FGridState;
   TBaseGrid::WndProc(Message);
   if (Before == gsColSizing || Before == gsRowSizing) ColSizeFlg = true;
@@ -332,6 +334,7 @@ void TRezIvevirAvod::FollowMovedColumn(Integer DisplFrom, Integer DisplTo, Integ
 void TRezIvevirAvod::RowMoved(Integer FromIndex, Integer ToIndex) {
   TBaseGrid::RowMoved(FromIndex, ToIndex);
   FColMoveFlg = true;
+  SyncMovedRow(FromIndex, ToIndex);
 }
 
 }  // namespace jorv::grid
