@@ -2462,6 +2462,48 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // Box: the turned text's rectangle, less the cell's margins.
   void DrawRotatedSortIndicator(TCanvas* Canvas, const TRect& Box, Integer RCol, Integer ARow);
  private:
+
+  // Sizing fixed lines, the enhanced row and column move, synced moves and the start of an OLE drag by the mouse.
+ public:
+  // A fixed column or row is being sized by its own border line.
+  bool SizingFixed() const { return FSizingFixed || FSizingFixedR; }
+  // The drop arrows of an enhanced move (up, down, left, right); nullptr before the first move.
+  TWinControl* DropArrow(TArrowDirection Direction) const;
+
+ private:
+  // Fixed sizing (GridFixedSizing.cpp): X and Y client points.
+  void DetectFixedSizing(Integer X, Integer Y);
+  bool PressOnFixedSizing(Integer X, Integer Y);
+  void MoveFixedSizing(Integer X, Integer Y);
+  bool ReleaseFixedSizing(Integer X, Integer Y);
+  bool SetFixedSizingCursor();
+  // The enhanced move (GridEnhancedMove.cpp).
+  void FollowMouseMove(Integer C, Integer R, Integer X, Integer Y);
+  void FollowEnhancedMove(Integer C, Integer R, Integer X, Integer Y);
+  void PlaceDropArrows(Integer Movecell);
+  void HideDropArrows();
+  void AutoScrollMove(Integer X, Integer Y);
+  bool EndMouseMove(Integer X, Integer Y);
+  void SyncMovedColumn(Integer FromIndex, Integer ToIndex);
+  void SyncMovedRow(Integer FromIndex, Integer ToIndex);
+  // The start of an OLE drag (GridOleDragStart.cpp).
+  bool StartOleDrag(Integer C, Integer R, Integer X, Integer Y);
+  void RemoveDraggedCells(const TGridRect& Dragged);
+  static bool IsPrimaryButtonDown();
+
+  bool FSizeFixed = false;
+  bool FSizeFixedR = false;
+  bool FSizingFixed = false;
+  bool FSizingFixedR = false;
+  Integer FSizeFixedX = 0;
+  Integer FSizeFixedY = 0;
+  Integer FSizingFixedCol = -1;
+  Integer FSizingFixedRow = -1;
+  bool FSyncedMove = false;
+  bool FEnhMoveStarted = false;
+  Integer FMoveColInd = -1;
+  Integer FMoveRowInd = -1;
+  TWinControl* FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
 };
 
 #undef JORV_XGRID_PLAIN

@@ -182,6 +182,7 @@ void TRezIvevirAvod::MouseMove(TShiftState Shift, Integer X, Integer Y) {
   MouseToCell(X, Y, C, R);
   if (!Designing()) FollowMouseOver(Shift, C, R, X, Y);
   FollowHeaderDrag(C, R, X, Y);
+  if (!Designing()) FollowMouseMove(C, R, X, Y);
   // Column stretching reads these once the sizing ends.
   if (!Designing() && FGridState == gsColSizing) ColSized = true;
   if (!Designing() && FGridState == gsRowSizing) RowSized = true;

@@ -104,6 +104,7 @@ void TRezIvevirAvod::HandleLButtonDownMessage(TMessage& Message) {
     if (!FFixedRowAlways) TBaseGrid::WndProc(Message);
     return;
   }
+  if (PressOnFixedSizing(X, Y)) return;
   // A merged area answers as its base cell.
   const TPoint Base = BaseCell(DisplToRealCol(ACol), ARow);
   const bool Merged = Base.X != DisplToRealCol(ACol) || Base.Y != ARow || IsMergedCell(Base.X, Base.Y);

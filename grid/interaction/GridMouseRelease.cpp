@@ -36,6 +36,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
     return;
   }
   ReleasePushedFixedCell();
+  if (ReleaseFixedSizing(X, Y)) ColSizeFlg = true;
   Integer C = -1, R = -1;
   MouseToCell(X, Y, C, R);
   const bool Valid = C >= 0 && R >= 0;
@@ -57,6 +58,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
   const bool InFixed = Valid && (C < FixedCols() || R < FixedRows());
   if (OnClick && FDoOnClick && !OnBorder && InFixed) OnClick(this);
   FDoOnClick = false;
+  if (EndMouseMove(X, Y)) FColMoveFlg = true;
   const TGridState Before = FGridState;
   TBaseGrid::WndProc(Message);
   if (Before == gsColSizing || Before == gsRowSizing) ColSizeFlg = true;
@@ -338,6 +340,7 @@ void TRezIvevirAvod::FollowMovedColumn(Integer DisplFrom, Integer DisplTo, Integ
 void TRezIvevirAvod::RowMoved(Integer FromIndex, Integer ToIndex) {
   TBaseGrid::RowMoved(FromIndex, ToIndex);
   FColMoveFlg = true;
+  SyncMovedRow(FromIndex, ToIndex);
 }
 
 }  // namespace jorv::grid

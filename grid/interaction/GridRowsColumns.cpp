@@ -69,6 +69,7 @@ void TRezIvevirAvod::ColumnMoved(Integer FromIndex, Integer ToIndex) {
     FColumnOrder->Insert(RealTo, Entry);
   }
   FollowMovedColumn(FromIndex, ToIndex, RealFrom, RealTo);
+  SyncMovedColumn(FromIndex, ToIndex);
 }
 
 namespace {
@@ -103,6 +104,7 @@ void TRezIvevirAvod::MoveColumn(Integer FromIndex, Integer ToIndex) {
     TControlItem* Item = FControlList->GetControl(i);
     Item->SetX(Moved(Item->X(), FromIndex, ToIndex));
   }
+  if (FControlList->Count() > 0) CellControlsUpdate(false);
   MoveEntry(*FColSelect, FromIndex, ToIndex);
 }
 
@@ -115,6 +117,7 @@ void TRezIvevirAvod::MoveRow(Integer FromIndex, Integer ToIndex) {
     TControlItem* Item = FControlList->GetControl(i);
     Item->SetY(Moved(Item->Y(), FromIndex, ToIndex));
   }
+  if (FControlList->Count() > 0) CellControlsUpdate(false);
   // The row's flags go with it.
   if (FShowModified->Enabled()) {
     while (FModifiedRows->Count() < RowCount() + 1) FModifiedRows->Add(0);

@@ -112,6 +112,7 @@ void TRezIvevirAvod::HandleCancelMode() {
   if (!Screen || Screen->Cursor() != crDrag || !FEnhRowColMove) return;
   if (FGridState != gsRowMoving && FGridState != gsColMoving) return;
   Screen->SetCursor(crDefault);
+  HideDropArrows();
   KillTimer(Handle(), 1);
   FGridState = gsNormal;
 }
@@ -132,6 +133,7 @@ void TRezIvevirAvod::HandleSetCursorMessage(TMessage& Message) {
   Integer C = -1, R = -1;
   MouseToCell(P.X, P.Y, C, R);
   if (C >= 0 && R >= 0) GetCellCursor(C, R, P.X, P.Y);
+  SetFixedSizingCursor();
 }
 
 // --- sizing ----------------------------------------------------------------------------------
