@@ -34,6 +34,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
     TBaseGrid::WndProc(Message);
     return;
   }
+  ReleaseHTMLButton();
   Integer C = -1, R = -1;
   MouseToCell(X, Y, C, R);
   const bool Valid = C >= 0 && R >= 0;
