@@ -29,14 +29,14 @@ constexpr Integer kSingleLineCut = 4096;
 }  // namespace
 
 TSize TRezIvevirAvod::DrawCellHTML(TCanvas* Canvas, const String& Text, const TRect& Rect, bool Measure,
-                                   TColor URLColor, Integer HoverAnchor) {
+                                   TColor URLColor, Integer HoverAnchor, const String& PressedID) {
   String URL, Plain, Focused, Title, ControlID, ControlType, ControlValue;
   Integer W = 0, H = 0, Count = 0, Under = -1;
   TRect AnchorRect, ControlRect;
   foundation::DrawHTMLText(Canvas, Text, Rect, GetCellImageList(0, 0), 0, 0, -1, HoverAnchor, 1, false, Measure,
-                           false, false, FGridBlink, FURLUnderlineOnHover, true, false, L"", 1.0, URLColor, clNone,
-                           clNone, 0x808080, URL, Plain, Focused, Title, W, H, Count, Under, AnchorRect,
-                           ControlRect, ControlID, ControlType, ControlValue, FPictureCache.get(),
+                           false, false, FGridBlink, FURLUnderlineOnHover, true, !PressedID.empty(), PressedID, 1.0,
+                           URLColor, clNone, clNone, 0x808080, URL, Plain, Focused, Title, W, H, Count, Under,
+                           AnchorRect, ControlRect, ControlID, ControlType, ControlValue, FPictureCache.get(),
                            FPictureContainer, HandleAllocated() ? Handle() : nullptr, 0);
   return TSize{W, H};
 }
@@ -222,7 +222,8 @@ void TRezIvevirAvod::DrawHTMLCellText(TCellPaint& P, TRect R, const String& Text
   const Integer Hover = -1;
   TBrushStyle Kept = P.Canvas->Brush()->Style();
   P.Canvas->Brush()->SetStyle(bsClear);
-  const TSize Size = DrawCellHTML(P.Canvas, Text, R, false, P.URLColor, Hover);
+  const TSize Size = DrawCellHTML(P.Canvas, Text, R, false, P.URLColor, Hover,
+                                  HTMLButtonPressedIn(P.RCol, P.ARow) ? FCtrlDownId : String());
   P.Canvas->Brush()->SetStyle(Kept);
   if (SortHeader && (P.RCol == FSortSettings->Column() || FSortSettings->IndexShow()))
     DrawSortIndicator(P.Canvas, P.RCol, SortIndicatorY(R, P.VA), R.Right + 2);

@@ -84,6 +84,14 @@ using TCellComboControlEvent = std::function<void(TObject* Sender, Integer ARow,
 using TCellComboControlSelectEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol,
                                                         Integer ItemIndex, const String& CtrlID,
                                                         const String& CtrlValue)>;
+// The form control of an HTML cell under a point, or the one found by its
+// ID: its rectangle in client coordinates and its attributes.
+struct THTMLControlHit {
+  String ID;
+  String Type;
+  String Value;
+  TRect Rect{};
+};
 using TCellControlEvent = std::function<void(TObject* Sender, Integer ARow, Integer ACol, const String& CtrlID,
                                              const String& CtrlType, const String& CtrlVal)>;
 using TCellCursorEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, Integer X, Integer Y,

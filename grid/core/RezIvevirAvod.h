@@ -73,6 +73,8 @@ struct TCellPaint;
 class TDropList;
 class TDropCheckList;
 class TFooterPanel;
+class TControlEdit;
+class TControlCombo;
 
 // The operation of RectCalc.
 enum TCalcType : uint8_t { ctSum, ctAvg, ctMin, ctMax };
@@ -1552,9 +1554,10 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TSize GetCellTextSize(Integer ACol, Integer ARow, bool VS, bool SB);
   void MeasureCellText(Integer RCol, Integer DCol, TSize& Size, bool SB, bool VS, bool Unbounded, Integer ARow);
   void RenderRichTextCell(Integer RCol, Integer ARow, TRect Rect, TCanvas* Canvas);
-  // Draws, or with Measure only measures, a cell's HTML text.
+  // Draws, or with Measure only measures, a cell's HTML text; the form
+  // control PressedID, when given, is drawn pressed.
   TSize DrawCellHTML(TCanvas* Canvas, const String& Text, const TRect& Rect, bool Measure, TColor URLColor,
-                     Integer HoverAnchor);
+                     Integer HoverAnchor, const String& PressedID = String());
   void AutoSizeColumns(bool DoFixedCols, Integer Padding);
   void AutoGrowColumns(bool DoFixedCols, Integer Padding);
   void AutoSizeCol(Integer ACol, Integer Padding);
@@ -2148,7 +2151,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
                    TShiftState Shift);
   bool SelectByFixedCells(Integer ACol, Integer ARow, TShiftState Shift);
   bool ToggleBoxByClick(Integer ACol, Integer ARow, Integer RealCol, TShiftState Shift);
-  String AnchorUnderPoint(Integer ACol, Integer ARow, Integer X, Integer Y, String* Title);
+  String AnchorUnderPoint(Integer ACol, Integer ARow, Integer X, Integer Y, String* Title,
+                          THTMLControlHit* Control = nullptr);
   void ReleasePushedButton(Integer C, Integer R, Integer X, Integer Y);
   void ReleaseDisjunct(Integer C, Integer R);
   void SortByHeaderClick(Integer C, Integer R, Integer X, Integer Y, TShiftState Shift);
@@ -2504,6 +2508,54 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   Integer FMoveColInd = -1;
   Integer FMoveRowInd = -1;
   TWinControl* FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
+  // The form controls inside HTML cells: their clicks and the edit and combo laid over them (GridHTMLControls.cpp).
+ public:
+  // Opens the edit (EDIT, PASSWORD, MASK) or the combo (COMBO) over R, the
+  // control's rectangle in client coordinates; ACol is the stored column
+  // of the cell whose HTML holds the control. Other types open nothing.
+  void ShowCellControlEditor(const String& HTML, const String& CtrlType, Integer ARow, Integer ACol,
+                             Integer EventCol, const TRect& R, const String& CtrlValue, const String& CtrlID);
+  // The editors' exit: the value goes into the control's VALUE in the cell.
+  void DoneCellControlEditor(TObject* Sender);
+  void RelayControlComboSelect(TObject* Sender);
+  // Opens the editor of the cell's next edit or combo control after
+  // AfterID (the first for an empty one); with none the grid takes the focus.
+  // ACol is a display column.
+  void EditNextCellControl(Integer ACol, Integer ARow, const String& AfterID);
+  // The two editors, made on first use.
+  TControlEdit* HTMLEditControl();
+  TControlCombo* ComboControl();
+  bool CtrlEditing() const { return FCtrlEditing; }
+  // Whether the controls of a cell (stored column) take clicks and keys.
+  bool CellControlsEditable(Integer ACol, Integer ARow);
+  // Enter or Tab in one of the two editors: the edit ends as on leaving
+  // it; Enter then focuses the grid, Tab moves on.
+  void LeaveCellControlByKey(TWinControl* Editor, bool Tab);
+
+ protected:
+  // A press on a form control of an HTML cell; true when it was one.
+  bool PressOnHTMLControl(Integer ACol, Integer ARow, Integer RealCol, const THTMLControlHit& Hit);
+  // A press beside the controls of a cell that holds some; true when it did.
+  bool PressBesideHTMLControls(Integer ACol, Integer ARow, const String& Text);
+  // The pressed HTML button comes up again.
+  void ReleaseHTMLButton();
+  // Enter or F2 on a cell with controls opens its first one; true when the cell has controls.
+  bool EditCellControlsByKey();
+  bool HTMLButtonPressedIn(Integer RCol, Integer ARow) const {
+    return FCtrlDown && FCtrlXY.X == RCol && FCtrlXY.Y == ARow;
+  }
+
+ private:
+  void OpenControlEdit(const String& HTML, const TRect& R, const String& CtrlValue);
+  void OpenControlCombo(const String& HTML, Integer ARow, Integer EventCol, const TRect& R, const String& CtrlValue);
+  TControlEdit* FHTMLEditControl = nullptr;
+  TControlCombo* FComboControl = nullptr;
+  TPoint FCtrlXY{-1, -1};
+  String FCtrlID;
+  String FCtrlType;
+  bool FCtrlEditing = false;
+  String FCtrlDownId;
+  bool FCtrlDown = false;
 };
 
 #undef JORV_XGRID_PLAIN

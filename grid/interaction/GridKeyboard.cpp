@@ -105,7 +105,8 @@ bool TRezIvevirAvod::EditKeyConsumed(Word Key) {
   const bool Editable = IsEditable(Col(), Row());
   if (MouseActions()->RangeSelectAndEdit() && !Options().Contains(goEditing) && !Editable) return true;
   if (Options().Contains(goEditing) && !Editable) return true;
-  if (EnableHTML() && HasControlTag(GetCells(RealColIndex(Col()), Row()))) return true;
+  // The cell's controls take the key.
+  if (EnableHTML() && EditCellControlsByKey()) return true;
   if (Key != VK_RETURN || Editable) return false;
   // A form that previews keys gets Enter on a cell that is not edited.
   TCustomForm* Form = GetParentForm();

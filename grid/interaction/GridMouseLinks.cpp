@@ -19,7 +19,8 @@ constexpr Integer HTMLTextKind = 1;
 
 // The anchor of the cell's HTML text under a client point, laid out as it
 // is painted; empty when the point is on no anchor.
-String TRezIvevirAvod::AnchorUnderPoint(Integer ACol, Integer ARow, Integer X, Integer Y, String* Title) {
+String TRezIvevirAvod::AnchorUnderPoint(Integer ACol, Integer ARow, Integer X, Integer Y, String* Title,
+                                        THTMLControlHit* Control) {
   const String Text = GetCells(DisplToRealCol(ACol), ARow);
   TRect R = CellRect(ACol, ARow);
   R.Left += FXYOffset.X + 1;
@@ -27,7 +28,9 @@ String TRezIvevirAvod::AnchorUnderPoint(Integer ACol, Integer ARow, Integer X, I
   R.Right -= FXYOffset.X;
   TCanvas* C = Canvas();
   C->Font()->Assign(ACol < FixedCols() || ARow < FixedRows() ? FixedFont() : Font());
-  String URL, Plain, Focused, AnchorTitle, ControlID, ControlType, ControlValue;
+  String URL, Plain, Focused, AnchorTitle, ControlType, ControlValue;
+  // A control asked for by its ID is found wherever the point lies.
+  String ControlID = Control ? Control->ID : String();
   Integer W = 0, H = 0, AnchorCount = 0, Anchor = -1;
   TRect AnchorRect, ControlRect;
   foundation::DrawHTMLText(C, Text, R, GetCellImageList(ACol, ARow), X, Y, -1, -1, 0, true, false, false, false,
@@ -35,6 +38,7 @@ String TRezIvevirAvod::AnchorUnderPoint(Integer ACol, Integer ARow, Integer X, I
                            Focused, AnchorTitle, W, H, AnchorCount, Anchor, AnchorRect, ControlRect, ControlID,
                            ControlType, ControlValue, FPictureCache.get(), FPictureContainer, Handle(), 0);
   if (Title) *Title = AnchorTitle;
+  if (Control) *Control = THTMLControlHit{ControlID, ControlType, ControlValue, ControlRect};
   return URL;
 }
 
@@ -44,9 +48,11 @@ bool TRezIvevirAvod::PressOnAnchor(Integer ACol, Integer ARow, Integer RealCol, 
   const String Text = GetCells(RealCol, ARow);
   const bool HTML = ClassifyCellText(Text, FEnableHTML) == HTMLTextKind;
   String Anchor;
+  THTMLControlHit Control;
   if (!HTML && FURLShow && IsURLText(Text)) Anchor = Text;
-  if (HTML) Anchor = AnchorUnderPoint(ACol, ARow, X, Y, nullptr);
-  if (Anchor.empty()) return false;
+  if (HTML) Anchor = AnchorUnderPoint(ACol, ARow, X, Y, nullptr, &Control);
+  if (Anchor.empty()) return HTML && PressBesideHTMLControls(ACol, ARow, Text);
+  if (!Control.ID.empty() && PressOnHTMLControl(ACol, ARow, RealCol, Control)) return true;
   bool AutoHandle = true;
   if (OnAnchorClick) OnAnchorClick(this, ARow, ACol, Anchor, AutoHandle);
   if (AutoHandle) OpenAnchor(Anchor);

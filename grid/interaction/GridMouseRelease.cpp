@@ -37,6 +37,7 @@ void TRezIvevirAvod::HandleLButtonUpMessage(TMessage& Message) {
   }
   ReleasePushedFixedCell();
   if (ReleaseFixedSizing(X, Y)) ColSizeFlg = true;
+  ReleaseHTMLButton();
   Integer C = -1, R = -1;
   MouseToCell(X, Y, C, R);
   const bool Valid = C >= 0 && R >= 0;

@@ -56,6 +56,7 @@ void TRezIvevirAvod::HandleKillFocusMessage(TMessage& Message) {
     return;
   }
   TBaseGrid::WndProc(Message);
+  ReleaseHTMLButton();
   if (IsMergedCell(DisplToRealCol(Col()), Row())) {
     TRect R = FullCell(DisplToRealCol(Col()), Row());
     InvalidateRect(TGridRect{RealToDisplCol(R.Left), R.Top, RealToDisplCol(R.Right), R.Bottom});
