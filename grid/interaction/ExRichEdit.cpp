@@ -41,6 +41,8 @@ void TExRichEdit::KeyDown(Word& Key, TShiftState Shift) {
     // Taking the focus stores the text (see WMKillFocus); the grid then
     // steps on and opens the next cell's editor.
     FGrid->SetFocus();
+    // A refused value reopened the editor on its cell: the cell stays.
+    if (!FGrid->LastValidation()) return;
     FGrid->HandKeyToGrid(VK_TAB, Shift);
     FGrid->ShowInplaceEdit();
     return;
@@ -49,7 +51,7 @@ void TExRichEdit::KeyDown(Word& Key, TShiftState Shift) {
     const Word Moved = Key;
     Key = 0;
     FGrid->SetFocus();
-    FGrid->HandKeyToGrid(Moved, Shift);
+    if (FGrid->LastValidation()) FGrid->HandKeyToGrid(Moved, Shift);
   }
 }
 

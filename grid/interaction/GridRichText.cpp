@@ -91,7 +91,8 @@ void TRezIvevirAvod::OpenRichEditor(TColor C, const TRect& R, Integer W, Integer
 }
 
 void TRezIvevirAvod::StoreRichEditor(Integer SC, Integer ARow) {
-  if (!FInplaceRichEdit) return;
+  // A stale editor of an edit that ended before writes nothing.
+  if (!FInplaceRichEdit || !FEditMode) return;
   ApplyEditText(SC, ARow, RichToString(FInplaceRichEdit));
   CloseEditor(FInplaceRichEdit);
 }

@@ -242,9 +242,7 @@ TEST(GridRichEditor, FocusGoneElsewhereLeavesTheEditorOpen) {
   EXPECT_TRUE(G.Grid->EditMode());
   EXPECT_TRUE(G.Grid->InplaceRichEdit()->Visible());
   EXPECT_EQ(G.Grid->GetCells(1, 2), L"text");
-  // Back in the editor, then to the grid: now the text is stored.
-  G.Grid->InplaceRichEdit()->SetFocus();
-  Pump();
+  // The grid taking the focus from there ends the edit: now the text is stored.
   G.Grid->SetFocus();
   Pump();
   EXPECT_FALSE(G.Grid->EditMode());
@@ -383,4 +381,22 @@ TEST(GridRichCellPaint, SelectedTextKeepsEveryCharacterOfARichCell) {
   G.Grid->SetCells(1, 1, L"{\\rtf1\\ansi Gr\u00FC\u00DFe \u03A9}");
   G.Grid->SetSelection(TGridRect{1, 1, 1, 1});
   EXPECT_EQ(G.Grid->SelectedText(), L"Gr\u00FC\u00DFe \u03A9");
+}
+
+// After the edit ended, storing again (HideCellEdit on another cell) must
+// not write the editor's old document there.
+TEST(GridRichEditor, AnEndedEditWritesNothingIntoAnotherCell) {
+  TControlGrid G(edRichEdit);
+  G.Grid->SetCells(1, 2, BoldRtf);
+  G.Open(1, 2);
+  ASSERT_TRUE(G.Grid->EditMode());
+  G.Grid->SetFocus();
+  Pump();
+  ASSERT_FALSE(G.Grid->EditMode());
+  G.Grid->SetCells(2, 3, L"keep");
+  G.Grid->SetCol(2);
+  G.Grid->SetRow(3);
+  Pump();
+  G.Grid->HideCellEdit();
+  EXPECT_EQ(G.Grid->GetCells(2, 3), L"keep");
 }
