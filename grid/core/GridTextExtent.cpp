@@ -1,12 +1,14 @@
 // How much room a cell's text takes (plain, several lines, HTML, rich or
 // rotated), for automatic sizing, hints and printing; and rich text drawn
 // into a cell through a hidden rich edit.
+#include <richedit.h>
 #include <algorithm>
 #include <cmath>
 #include "foundation/TextUtils.h"
 #include "foundation/ValueUtils.h"
 #include "grid/core/GridCellPaintState.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/ExRichEdit.h"
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Brush.h"
 #include "platform/gfx/Canvas.h"
@@ -132,30 +134,15 @@ TSize TRezIvevirAvod::RotatedExtent(TSize Size, Integer Angle) {
 
 // --- rich text -----------------------------------------------------------------------------------
 
-TRichEdit* TRezIvevirAvod::PaintRichEdit() {
-  if (!FPaintRichEdit) {
-    FPaintRichEdit = new TRichEdit(this);
-    FPaintRichEdit->SetVisible(false);
-    FPaintRichEdit->SetParent(this);
-  }
-  return FPaintRichEdit;
-}
-
-void TRezIvevirAvod::LoadRichCell(const String& Text) {
-  std::string Rtf;
-  Rtf.reserve(Text.size());
-  // RTF is seven-bit text: its other characters come as escapes.
-  for (Char Ch : Text) Rtf += Ch < 0x80 ? char(Ch) : '?';
-  PaintRichEdit()->SetRtfText(Rtf);
-}
+void TRezIvevirAvod::LoadRichCell(const String& Text) { LoadRichText(RichEdit(), Text); }
 
 String TRezIvevirAvod::RichPlainText(const String& Text, TFont* AFont) {
   LoadRichCell(Text);
-  TTextAttributes* A = FPaintRichEdit->SelAttributes();
+  TTextAttributes* A = FRichEdit->SelAttributes();
   AFont->SetName(A->Name());
   AFont->SetSize(A->Size());
   AFont->SetStyle(A->Style());
-  String Plain = FPaintRichEdit->Text();
+  String Plain = FRichEdit->Text();
   while (!Plain.empty() && (Plain.back() == L'\n' || Plain.back() == L'\r')) Plain.pop_back();
   return Plain;
 }
@@ -179,17 +166,20 @@ void TRezIvevirAvod::RenderRichTextCell(Integer RCol, Integer ARow, TRect Rect, 
   // Selected cells show their text in the selection's text colour on the
   // screen; the printer never shows a selection.
   if (!FSelectionRTFKeep && GetMapMode(DC) == MM_TEXT && RichCellShowsSelected(RCol, ARow)) {
-    FPaintRichEdit->SelectAll();
-    if (FSelectionTextColor != clNone) FPaintRichEdit->SelAttributes()->SetColor(FSelectionTextColor);
+    FRichEdit->SelectAll();
+    if (FSelectionTextColor != clNone) FRichEdit->SelAttributes()->SetColor(FSelectionTextColor);
   }
   Integer DpiX = GetDeviceCaps(DC, LOGPIXELSX), DpiY = GetDeviceCaps(DC, LOGPIXELSY);
   if (DpiX == 0) DpiX = 96;
   if (DpiY == 0) DpiY = 96;
   const Integer MX = DpiX * FXYOffset.X / 96, MY = DpiY * FXYOffset.Y / 96;
   const TRect Inner(Rect.Left + MX, Rect.Top + MY, Rect.Right - MX, Rect.Bottom - MY);
+  // Where the system lays out no ranges the control draws its own
+  // background: it takes the cell's, so no box of another colour shows.
+  SendMessageW(FRichEdit->Handle(), EM_SETBKGNDCOLOR, 0, ColorToRGB(Canvas->Brush()->Color()));
   const Integer Mode = SetMapMode(DC, MM_TEXT);
   TScopeExit RestoreMode([&] { SetMapMode(DC, Mode); });
-  FPaintRichEdit->FormatRange(DC, Inner, 0, -1, true);
+  FRichEdit->FormatRange(DC, Inner, 0, -1, true);
 }
 
 }  // namespace jorv::grid

@@ -59,6 +59,7 @@ class TGridItem;
 class THiddenRowStore;
 class TScrollControl;
 class TExInplaceEdit;
+class TExRichEdit;
 class TGridChangeNotifier;
 class TGrdComboBox;
 class TGridCheckBox;
@@ -1630,7 +1631,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TSize MeasureWrapped(TCanvas* C, String Text, TRect R, bool Rotated, bool Unbounded, Integer DCol, Integer ARow);
   TSize MeasureLines(TCanvas* C, const String& Text, Integer Kind);
   static TSize RotatedExtent(TSize Size, Integer Angle);
-  TRichEdit* PaintRichEdit();
   void LoadRichCell(const String& Text);
   String RichPlainText(const String& Text, TFont* AFont);
   void MeasureColumnWidth(Integer ACol, bool GrowOnly);
@@ -1639,7 +1639,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // pressed.
   bool FMouseDown = false;
   bool FDropDownDown = false;
-  TRichEdit* FPaintRichEdit = nullptr;
   std::unique_ptr<TBitmap> FMeasureBitmap;
 
  public:
@@ -2556,6 +2555,28 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool FCtrlEditing = false;
   String FCtrlDownId;
   bool FCtrlDown = false;
+  // Rich text cells: the converter, the inplace rich editor and the conversions (GridRichText.cpp).
+ public:
+  // The hidden converter that painting, measuring and export load cells into.
+  TExRichEdit* RichEdit();
+  // The editor of edRichEdit cells.
+  TExRichEdit* InplaceRichEdit();
+  // ACol a stored column; an empty cell clears RichEditor.
+  void CellToRich(Integer ACol, Integer ARow, TRichEdit* RichEditor);
+  // The document as RTF; empty while the grid is destroyed.
+  String RichToString(TRichEdit* RichEditor);
+  void RichToCell(Integer ACol, Integer ARow, TRichEdit* RichEditor);
+
+ private:
+  friend class TExRichEdit;
+  // An RTF document loads as such, any other text as plain text.
+  void LoadRichText(TRichEdit* RichEditor, const String& Text);
+  void OpenRichEditor(TColor C, const TRect& R, Integer W, Integer H, Integer SC, Integer ARow);
+  void StoreRichEditor(Integer SC, Integer ARow);
+  // The grid took the focus while the rich editor showed: its edit ends.
+  void CloseVisibleRichEditor();
+  TExRichEdit* FRichEdit = nullptr;
+  TExRichEdit* FInplaceRichEdit = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN

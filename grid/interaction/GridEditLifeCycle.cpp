@@ -335,6 +335,7 @@ void TRezIvevirAvod::HandleEditorFocus(TMessage& Message) {
   TBaseGrid::WndProc(Message);
   const Integer RC = RealColIndex(Col());
   if (HasCheckBox(RC, Row())) return;
+  CloseVisibleRichEditor();
   auto Visible = [this] {
     return Col() >= LeftCol() && Col() <= LeftCol() + VisibleColCount() - 1 && Row() >= TopRow() &&
            Row() <= TopRow() + VisibleRowCount() - 1;

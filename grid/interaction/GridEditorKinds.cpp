@@ -279,8 +279,10 @@ void TRezIvevirAvod::PrepareInplaceEditor(Integer ACol, Integer ARow) {
     OpenDropDownEditor(T, C, R, W, H, SC, ARow);
   } else if (K == edCustom) {
     OpenCustomEditor(T, C, R, SC, ARow);
+  } else if (K == edRichEdit) {
+    OpenRichEditor(C, R, W, H, SC, ARow);
   }
-  // The rich text editor and the grid drop-down open nothing yet.
+  // The grid drop-down opens nothing yet.
   FStartEditChar = 0;
 }
 
@@ -617,6 +619,8 @@ void TRezIvevirAvod::StoreInplaceEditValue(Integer ACol, Integer ARow) {
     if (StoreDropDownValue(SC, ARow)) CloseEditor(DropDownFor(K));
   } else if (K == edCustom) {
     StoreCustomEditor(SC, ARow);
+  } else if (K == edRichEdit) {
+    StoreRichEditor(SC, ARow);
   }
   if (K != edNormal && K != edCapital && K != edValidChars && FEditActive) FinishCellEdit(SC, ARow);
 }

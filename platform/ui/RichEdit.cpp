@@ -380,6 +380,9 @@ std::string TCustomRichEdit::RtfText() {
   C.Out = &Out;
   EDITSTREAM ES{reinterpret_cast<DWORD_PTR>(&C), 0, StreamOutCallback};
   SendMessageW(Handle(), EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&ES));
+  // The control ends the document with a zero byte, which is no part of
+  // it: kept, it would end up inside cell texts and files.
+  while (!Out.empty() && Out.back() == '\0') Out.pop_back();
   return Out;
 }
 

@@ -722,7 +722,7 @@ TEST(GridEditing, EditingThroughKeysWritesBackAndAnnounces) {
 }
 
 TEST(GridEditing, KindsWithoutAControlOpenNothing) {
-  for (TEditorType Kind : {edDataCheckBox, edCustom, edRichEdit, edExGridDropDown, edNone}) {
+  for (TEditorType Kind : {edDataCheckBox, edCustom, edExGridDropDown, edNone}) {
     TEditGrid G;
     G.Kind(Kind);
     G.Key(VK_F2);

@@ -86,6 +86,22 @@ TEST(RichEdit, SavedRtfLoadsBackWithItsFormattingAndPlainTextSavesText) {
   EXPECT_EQ(P.DataString().rfind(L"abc def", 0), 0u);
 }
 
+// The zero byte the control ends its output with is no character of the
+// document: saved into a text it would stay there.
+TEST(RichEdit, SavedDocumentsHoldNoZeroCharacter) {
+  TTestForm F;
+  TRichEdit* R = NewRich(F);
+  R->SetText(L"abc");
+  const std::string Rtf = R->RtfText();
+  EXPECT_EQ(Rtf.find('\0'), std::string::npos);
+  EXPECT_NE(Rtf.find('}'), std::string::npos);
+  TStringStream S(L"", TEncoding::ANSI());
+  R->Lines()->SaveToStream(&S);
+  const String Saved = S.DataString();
+  EXPECT_EQ(Saved.find(L'\0'), String::npos);
+  EXPECT_EQ(Saved.rfind(L"{\\rtf", 0), 0u);
+}
+
 TEST(RichEdit, FormattingSurvivesANewWindowAndParagraphsTakeTheirAttributes) {
   TTestForm F;
   TRichEdit* R = NewRich(F);
