@@ -437,6 +437,10 @@ TEST(GridMouseTouch, AQuickFlickRunsOnATapTogglesASlowDragStops) {
   F.Grid->MouseActions()->SetTouchScroll(true);
   F.Grid->SetOptions(F.Grid->Options() + goEditing);
   const TPoint Start = F.At(2, 7);
+  // The steps run only when the test fires the timer, never by themselves
+  // while messages are pumped.
+  F.Grid->StartScrollSteps(0, 0);
+  F.Grid->ScrollStepTimer()->SetInterval(3600000);
   // The finger goes up three rows within 200 ms: the rows run on.
   F.Send(WM_LBUTTONDOWN, Start, MK_LBUTTON);
   F.Send(WM_MOUSEMOVE, TPoint{Start.X, Start.Y - 69}, MK_LBUTTON);
