@@ -11,6 +11,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/Screen.h"
+#include "tests/grid_interaction/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -22,22 +23,7 @@ namespace {
 // Five columns of 64 pixels and five rows of 22 (grid lines included),
 // one fixed row and column: column c starts at x = 64 c, row r at
 // y = 22 r. Every cell holds "column:row".
-struct TDragGrid {
-  TTestForm Form{420, 260};
-  TRezIvevirAvod* Grid = new TRezIvevirAvod(Form.Get());
-  std::vector<String> Events;
-  TDragGrid() {
-    Grid->SetParent(Form.Get());
-    Grid->SetBounds(0, 0, 400, 240);
-    Grid->SetColCount(5);
-    Grid->SetRowCount(5);
-    Grid->SetDefaultColWidth(64);
-    Grid->SetDefaultRowHeight(22);
-    for (Integer r = 0; r < 5; ++r)
-      for (Integer c = 0; c < 5; ++c) Grid->SetCells(c, r, IntToStr(c) + L":" + IntToStr(r));
-    Grid->SetFocus();
-    Pump();
-  }
+struct TDragGrid : TShownMouseGrid<> {
   TPoint At(Integer C, Integer R) { return TPoint{64 * C + 10, 22 * R + 6}; }
   void Press(TPoint P) {
     MouseMove(Grid, P.X, P.Y);

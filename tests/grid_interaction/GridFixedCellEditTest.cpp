@@ -7,6 +7,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/FixedCellEditors.h"
 #include "tests/grid_interaction/EditorGrid.h"
+#include "tests/grid_interaction/MouseGrid.h"
 
 using namespace jorv;
 using namespace jorv::grid;
@@ -20,21 +21,9 @@ struct TFixedEditGrid : TControlGrid {
     for (Integer c = 1; c < 4; ++c) Grid->SetCells(c, 0, L"H" + IntToStr(c));
     for (Integer r = 1; r < 5; ++r) Grid->SetCells(0, r, L"R" + IntToStr(r));
   }
-  TPoint At(Integer C, Integer R, Integer DX = 20, Integer DY = 9) {
-    const TRect Cell = Grid->CellRect(C, R);
-    return TPoint{Cell.Left + DX, Cell.Top + DY};
-  }
-  void Send(UINT Msg, TPoint P, WPARAM Keys = 0) {
-    const TPoint S = Grid->ClientToScreen(P);
-    SetCursorPos(S.X, S.Y);
-    SendMessageW(Grid->Handle(), Msg, Keys, MAKELPARAM(static_cast<Word>(P.X), static_cast<Word>(P.Y)));
-    Pump(5);
-  }
-  void ClickAt(TPoint P) {
-    Send(WM_MOUSEMOVE, P);
-    Send(WM_LBUTTONDOWN, P, MK_LBUTTON);
-    Send(WM_LBUTTONUP, P);
-  }
+  TPoint At(Integer C, Integer R, Integer DX = 20, Integer DY = 9) { return PointInCell(Grid, C, R, DX, DY); }
+  void Send(UINT Msg, TPoint P, WPARAM Keys = 0) { SendMouse(Grid, Msg, P, Keys); }
+  void ClickAt(TPoint P) { ClickGrid(Grid, P); }
   void RightClickAt(TPoint P) {
     Send(WM_MOUSEMOVE, P);
     Send(WM_RBUTTONDOWN, P, MK_RBUTTON);

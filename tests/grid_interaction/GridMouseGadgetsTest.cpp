@@ -9,6 +9,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/HintWindow.h"
 #include "platform/ui/Menus.h"
+#include "tests/grid_interaction/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -43,37 +44,7 @@ class TNotedMenu : public TPopupMenu {
 
 // Five columns of 64 pixels, five rows of 22, one fixed row and column;
 // every cell holds "column:row".
-struct TGadgetGrid {
-  TTestForm Form{420, 260};
-  TSelectorGrid* Grid = new TSelectorGrid(Form.Get());
-  std::vector<String> Events;
-  TGadgetGrid() {
-    Grid->SetParent(Form.Get());
-    Grid->SetBounds(0, 0, 400, 240);
-    Grid->SetColCount(5);
-    Grid->SetRowCount(5);
-    Grid->SetDefaultColWidth(64);
-    Grid->SetDefaultRowHeight(22);
-    for (Integer r = 0; r < 5; ++r)
-      for (Integer c = 0; c < 5; ++c) Grid->SetCells(c, r, IntToStr(c) + L":" + IntToStr(r));
-    Grid->SetFocus();
-    Pump();
-  }
-  TPoint At(Integer C, Integer R, Integer DX = 10, Integer DY = 6) {
-    const TRect Cell = Grid->CellRect(C, R);
-    return TPoint{Cell.Left + DX, Cell.Top + DY};
-  }
-  void Send(UINT Msg, TPoint P, WPARAM Keys = 0) {
-    const TPoint S = Grid->ClientToScreen(P);
-    SetCursorPos(S.X, S.Y);
-    SendMessageW(Grid->Handle(), Msg, Keys, MAKELPARAM(static_cast<Word>(P.X), static_cast<Word>(P.Y)));
-    Pump(5);
-  }
-  void ClickAt(TPoint P) {
-    Send(WM_MOUSEMOVE, P);
-    Send(WM_LBUTTONDOWN, P, MK_LBUTTON);
-    Send(WM_LBUTTONUP, P);
-  }
+struct TGadgetGrid : TShownMouseGrid<TSelectorGrid> {
   void Drag(TPoint From, TPoint To) {
     Send(WM_MOUSEMOVE, From);
     Send(WM_LBUTTONDOWN, From, MK_LBUTTON);

@@ -7,6 +7,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/ShellOpen.h"
 #include "tests/support/FixedClock.h"
+#include "tests/grid_interaction/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -17,44 +18,16 @@ namespace {
 
 // Five columns, one fixed row and column; column 1 holds "b c a d" in
 // rows 1 to 4, the other cells "column:row".
-struct TMouseGrid {
-  TTestForm Form{420, 260};
-  TRezIvevirAvod* Grid = new TRezIvevirAvod(Form.Get());
-  std::vector<String> Events;
+struct TMouseGrid : TShownMouseGrid<> {
   TMouseGrid() {
-    Grid->SetParent(Form.Get());
-    Grid->SetBounds(0, 0, 400, 240);
-    Grid->SetColCount(5);
-    Grid->SetRowCount(5);
-    Grid->SetDefaultColWidth(64);
-    Grid->SetDefaultRowHeight(22);
     const wchar_t* Letters[] = {L"b", L"c", L"a", L"d"};
-    for (Integer r = 0; r < 5; ++r)
-      for (Integer c = 0; c < 5; ++c) Grid->SetCells(c, r, IntToStr(c) + L":" + IntToStr(r));
     for (Integer r = 1; r <= 4; ++r) Grid->SetCells(1, r, Letters[r - 1]);
-    Grid->SetFocus();
     Pump();
   }
   String Column(Integer C) {
     String S;
     for (Integer r = Grid->FixedRows(); r < Grid->RowCount(); ++r) S += Grid->GetCells(C, r);
     return S;
-  }
-  TPoint At(Integer C, Integer R, Integer DX = 10, Integer DY = 6) {
-    const TRect Cell = Grid->CellRect(C, R);
-    return TPoint{Cell.Left + DX, Cell.Top + DY};
-  }
-  // Sends the message with the cursor put where it says.
-  void Send(UINT Msg, TPoint P, WPARAM Keys = 0) {
-    const TPoint S = Grid->ClientToScreen(P);
-    SetCursorPos(S.X, S.Y);
-    SendMessageW(Grid->Handle(), Msg, Keys, MAKELPARAM(static_cast<Word>(P.X), static_cast<Word>(P.Y)));
-    Pump(5);
-  }
-  void ClickAt(TPoint P, WPARAM Keys = 0) {
-    Send(WM_MOUSEMOVE, P, Keys);
-    Send(WM_LBUTTONDOWN, P, Keys | MK_LBUTTON);
-    Send(WM_LBUTTONUP, P, Keys);
   }
   void ClickCell(Integer C, Integer R, WPARAM Keys = 0) { ClickAt(At(C, R), Keys); }
   void DoubleClickAt(TPoint P) {
