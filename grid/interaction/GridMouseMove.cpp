@@ -103,8 +103,10 @@ bool TRezIvevirAvod::FilterListOnRelease(TMouseButton Button, Integer C, Integer
     HideFilterLists();
     return false;
   }
+  // Only a header that shows a filter button opens a list: without values
+  // the list would hold nothing but its clearing entry.
   const TRect CR = CellRect(C, R);
-  if (!(X > CR.Right - 16 && X < CR.Right - 3 && Y < CR.Top + 19)) {
+  if (!(X > CR.Right - 16 && X < CR.Right - 3 && Y < CR.Top + 19) || !ShowsFilterButton(RC)) {
     HideFilterLists();
     return false;
   }

@@ -170,7 +170,7 @@ void TRezIvevirAvod::SortByHeaderClick(Integer C, Integer R, Integer X, Integer 
   // The header's drop-down and filter buttons take their own clicks.
   if (X >= CR.Right - 16) {
     if (FControlLook->FixedDropDownButton() && DoCanShowFixedDropDown(RC)) return;
-    if (R == FFilterDropDownRow && (FFilterCol == RC || FilterDropDownValues(RC, true))) return;
+    if (R == FFilterDropDownRow && (FFilterCol == RC || ShowsFilterButton(RC))) return;
   }
   bool Allow = !FIgnoredColumns->HasValue(RC);
   DoCanSort(RC, Allow);

@@ -116,6 +116,20 @@ TEST(GridFilterListClick, TheFilterButtonOpensTheListAndAClickOnItAgainCloses) {
   EXPECT_EQ(G.Events, (std::vector<String>{L"show 1", L"close 1"}));
 }
 
+// Without filter lists a header's right edge is part of the header: a
+// click there sorts and opens no list.
+TEST(GridFilterListClick, AHeaderWithoutAFilterButtonSortsOnItsRightEdge) {
+  TClickGrid G;
+  G.Grid->SetFilterDropDownAuto(false);
+  G.Grid->SortSettings()->SetShow(true);
+  G.ClickGrid(G.Button(1));
+  EXPECT_EQ(G.Grid->FilterCol(), -1);
+  EXPECT_TRUE(G.Events.empty());
+  String Column;
+  for (Integer r = 1; r <= 4; ++r) Column += G.Grid->GetCells(1, r) + L" ";
+  EXPECT_EQ(Column, L"apple apple pear plum ");
+}
+
 TEST(GridFilterListClick, APickFiltersAtOnceAndTheNextButtonSwitchesColumns) {
   TClickGrid G;
   G.ClickGrid(G.Button(1));
