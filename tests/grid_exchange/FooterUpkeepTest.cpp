@@ -38,20 +38,8 @@ struct TFooterForm {
     Pump();
   }
   String Footer(Integer Col) { return Grid->GetCells(Col, Grid->RowCount() - 1); }
-  void Key(Word VK) {
-    HWND Target = GetFocus();
-    const UINT Scan = MapVirtualKeyW(VK, 0);
-    PostMessageW(Target, WM_KEYDOWN, VK, 1 | (Scan << 16));
-    PostMessageW(Target, WM_KEYUP, VK, 1 | (Scan << 16) | 0xC0000000);
-    Pump(20);
-  }
-  void Type(const String& Text) {
-    for (Char Ch : Text) {
-      PostMessageW(GetFocus(), WM_CHAR, Ch, 1);
-      Pump(5);
-    }
-    Pump(20);
-  }
+  void Key(Word VK) { KeyToFocus(VK); }
+  void Type(const String& Text) { TypeToFocus(Text); }
 };
 
 TEST(GridFooterUpkeep, EditsInsertsAndRemovalsRecalculateTheFooter) {

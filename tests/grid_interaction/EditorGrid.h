@@ -41,29 +41,9 @@ struct TControlGrid {
     Grid->SetFocus();
     Pump();
   }
-  // Real keys go to whichever window has the focus, as the system sends them.
-  void Key(Word VK, bool Shift = false) {
-    HWND Target = GetFocus();
-    const UINT Scan = MapVirtualKeyW(VK, 0);
-    BYTE State[256] = {};
-    GetKeyboardState(State);
-    State[VK_SHIFT] = Shift ? 0x80 : 0;
-    SetKeyboardState(State);
-    PostMessageW(Target, WM_KEYDOWN, VK, 1 | (Scan << 16));
-    PostMessageW(Target, WM_KEYUP, VK, 1 | (Scan << 16) | 0xC0000000);
-    Pump(20);
-    State[VK_SHIFT] = 0;
-    SetKeyboardState(State);
-  }
+  void Key(Word VK, bool Shift = false) { KeyToFocus(VK, Shift ? TShiftState{ssShift} : TShiftState()); }
   // Each character with its key-up, which the editors' completion follows.
-  void Type(const String& Text) {
-    for (Char Ch : Text) {
-      PostMessageW(GetFocus(), WM_CHAR, Ch, 1);
-      PostMessageW(GetFocus(), WM_KEYUP, VkKeyScanW(Ch) & 0xFF, 0xC0000001);
-      Pump(5);
-    }
-    Pump(20);
-  }
+  void Type(const String& Text) { TypeToFocus(Text, true); }
   // F2 on the current cell opens its editor.
   void Open(Integer C, Integer R) {
     Grid->SetCol(C);

@@ -59,14 +59,7 @@ struct TEditGrid {
       Editor = Kind;
     };
   }
-  // Real keys go to whichever window has the focus, as the system sends them.
-  void Key(Word VK) {
-    HWND Target = GetFocus();
-    const UINT Scan = MapVirtualKeyW(VK, 0);
-    PostMessageW(Target, WM_KEYDOWN, VK, 1 | (Scan << 16));
-    PostMessageW(Target, WM_KEYUP, VK, 1 | (Scan << 16) | 0xC0000000);
-    Pump(20);
-  }
+  void Key(Word VK) { KeyToFocus(VK); }
   // A key as the keyboard makes it: its character arrives before the key
   // comes up.
   void Stroke(Word VK) {
@@ -77,13 +70,7 @@ struct TEditGrid {
     PostMessageW(Target, WM_KEYUP, VK, 1 | (Scan << 16) | 0xC0000000);
     Pump(20);
   }
-  void Type(const String& Text) {
-    for (Char Ch : Text) {
-      PostMessageW(GetFocus(), WM_CHAR, Ch, 1);
-      Pump(5);
-    }
-    Pump(20);
-  }
+  void Type(const String& Text) { TypeToFocus(Text); }
   void ClickCell(Integer C, Integer R) {
     TRect Rect = Grid->CellRect(C, R);
     Click(Grid, Rect.Left + 4, Rect.Top + 4);

@@ -5,7 +5,6 @@
 // selections made by key.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <functional>
 
 #include "grid/core/RezIvevirAvod.h"
@@ -56,30 +55,16 @@ struct TKeyGrid {
     Grid->SetFocus();
     Pump();
   }
-  // Keys go to whichever window has the focus, as the system sends them.
   void Press(TKey K) {
-    BYTE Saved[256], State[256];
-    GetKeyboardState(Saved);
-    std::memcpy(State, Saved, sizeof(State));
-    State[VK_SHIFT] = K.Shift ? 0x80 : 0;
-    State[VK_CONTROL] = K.Ctrl ? 0x80 : 0;
-    SetKeyboardState(State);
-    const UINT Scan = MapVirtualKeyW(K.VK, 0);
-    HWND Target = GetFocus();
-    PostMessageW(Target, WM_KEYDOWN, K.VK, 1 | (Scan << 16));
-    PostMessageW(Target, WM_KEYUP, K.VK, 1 | (Scan << 16) | 0xC0000000);
-    Pump(20);
-    SetKeyboardState(Saved);
+    TShiftState Shift;
+    if (K.Shift) Shift.Include(ssShift);
+    if (K.Ctrl) Shift.Include(ssCtrl);
+    KeyToFocus(K.VK, Shift);
   }
   void Keys(const std::vector<TKey>& Sequence) {
     for (const TKey& K : Sequence) Press(K);
   }
-  void Type(const String& Text) {
-    for (Char Ch : Text) {
-      PostMessageW(GetFocus(), WM_CHAR, Ch, 1);
-      Pump(10);
-    }
-  }
+  void Type(const String& Text) { TypeToFocus(Text); }
   void Tick() { SendMessageW(Grid->Handle(), WM_TIMER, 111, 0); }
   void GoTo(Integer C, Integer R) {
     Grid->MoveCurrentCell(C, R);

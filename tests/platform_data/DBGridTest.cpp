@@ -2,7 +2,6 @@
 // followed both ways, the record indicator, keys that insert and delete,
 // and editing only when the options allow it.
 #include <gtest/gtest.h>
-#include <cstring>
 #include "platform/data/data.h"
 #include "platform/rtl/DateUtils.h"
 #include "tests/support/ui/Gui.h"
@@ -12,28 +11,8 @@ using namespace jorv::test;
 
 namespace {
 
-// Key down and up through the message loop to the focused window, with
-// Shift and Ctrl held as asked.
-void SendKey(Word Key, TShiftState Shift = {}) {
-  BYTE Saved[256], State[256];
-  GetKeyboardState(Saved);
-  std::memcpy(State, Saved, sizeof(State));
-  State[VK_SHIFT] = Shift.Contains(ssShift) ? 0x80 : 0;
-  State[VK_CONTROL] = Shift.Contains(ssCtrl) ? 0x80 : 0;
-  SetKeyboardState(State);
-  HWND H = GetFocus();
-  PostMessageW(H, WM_KEYDOWN, Key, 1);
-  PostMessageW(H, WM_KEYUP, Key, 0xC0000001);
-  Pump(5);
-  SetKeyboardState(Saved);
-}
-
-void Type(const String& Text) {
-  for (Char C : Text) {
-    PostMessageW(GetFocus(), WM_CHAR, C, 1);
-    Pump(5);
-  }
-}
+void SendKey(Word Key, TShiftState Shift = {}) { KeyToFocus(Key, Shift); }
+void Type(const String& Text) { TypeToFocus(Text); }
 
 // The holiday list as the dialog shows it: a date column of default width
 // and a text column 229 pixels wide.

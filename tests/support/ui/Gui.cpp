@@ -146,6 +146,30 @@ void PostChar(TWinControl* Control, Char Ch) {
   Pump(5);
 }
 
+void KeyToFocus(Word Key, TShiftState Shift) {
+  BYTE Saved[256] = {}, State[256] = {};
+  GetKeyboardState(Saved);
+  std::copy(std::begin(Saved), std::end(Saved), std::begin(State));
+  if (Shift.Contains(ssShift)) State[VK_SHIFT] = 0x80;
+  if (Shift.Contains(ssCtrl)) State[VK_CONTROL] = 0x80;
+  SetKeyboardState(State);
+  HWND Target = GetFocus();
+  const UINT Scan = MapVirtualKeyW(Key, 0);
+  PostMessageW(Target, WM_KEYDOWN, Key, 1 | (Scan << 16));
+  PostMessageW(Target, WM_KEYUP, Key, 1 | (Scan << 16) | 0xC0000000);
+  Pump(20);
+  SetKeyboardState(Saved);
+}
+
+void TypeToFocus(const String& Text, bool KeyUps) {
+  for (Char Ch : Text) {
+    PostMessageW(GetFocus(), WM_CHAR, Ch, 1);
+    if (KeyUps) PostMessageW(GetFocus(), WM_KEYUP, VkKeyScanW(Ch) & 0xFF, 0xC0000001);
+    Pump(5);
+  }
+  Pump(20);
+}
+
 TRendered::TRendered(TControl* Control) {
   FBitmap.SetPixelFormat(pf24bit);
   FBitmap.SetSize(Control->Width(), Control->Height());

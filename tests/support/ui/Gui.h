@@ -39,6 +39,13 @@ void Click(TControl* Control, Integer X, Integer Y);
 // does.
 void KeyPress(TWinControl* Control, Word Key);
 void PostChar(TWinControl* Control, Char Ch);
+// Keys as the system sends them: to whichever window has the focus (an
+// editor over a grid, say), with Shift and Ctrl added to the keyboard state
+// while the key is handled (a key held by the test stays held).
+void KeyToFocus(Word Key, TShiftState Shift = TShiftState());
+// Characters to the focused window one by one; with KeyUps each is followed
+// by its key's release, which completion while typing follows.
+void TypeToFocus(const String& Text, bool KeyUps = false);
 
 // Timers are fired by sending WM_TIMER to their window instead of waiting
 // for them: LiveTimers lists the timers that exist now, NewTimer the one
