@@ -307,6 +307,7 @@ void TRezIvevirAvod::SetHoverFixedCell(Integer C, Integer R) {
 void TRezIvevirAvod::HandleMouseLeaveMessage(TMessage& Message) {
   TBaseGrid::WndProc(Message);
   FMouseSelectMode = msNormal;
+  FSizeFixed = FSizeFixedR = false;
   if (!FNoMouseLeave) SetHoverFixedCell(-1, -1);
   HoverButtonsMouseLeave();
   if (HoverRow() && FHoverRowIdx >= 0) {
