@@ -209,6 +209,7 @@ void TRezIvevirAvod::FollowMouseOver(TShiftState Shift, Integer C, Integer R, In
     if (Old >= 0 && Old < RowCount()) RepaintRow(Old);
     RepaintRow(R);
   }
+  FollowCellScrollBar(Valid ? C : -1, Valid ? R : -1);
   FollowHoverButtons(Valid ? C : -1, Valid ? R : -1);
   SetHoverFixedCell(Valid ? C : -1, Valid ? R : -1);
   const TPoint At{X, Y};
