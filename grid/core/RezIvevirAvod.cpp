@@ -164,7 +164,7 @@ void TRezIvevirAvod::ReadSystemFlags() {
 
 void TRezIvevirAvod::MakeRunTimeControls() {
   FFocusWindow = new TGridFocusWindow(this);
-  FAuxScrollV = new TScrollBar(this);
+  FScrollBar = new TScrollBar(this);
   FAuxScrollH = new TScrollBar(this);
   MakeEditorControls();
 }
@@ -203,8 +203,8 @@ void TRezIvevirAvod::FreeRunTimeControls() {
   HideFocusWindow();
   delete FFocusWindow;
   FFocusWindow = nullptr;
-  delete FAuxScrollV;
-  FAuxScrollV = nullptr;
+  delete FScrollBar;
+  FScrollBar = nullptr;
   delete FAuxScrollH;
   FAuxScrollH = nullptr;
 }
@@ -221,7 +221,7 @@ void TRezIvevirAvod::Notification(TComponent* AComponent, TOperation Operation) 
   if (AComponent == FFixedDropDownMenuRef) FFixedDropDownMenuRef = nullptr, FFixedDropDownMenu = nullptr;
   if (AComponent == FCellCheckerRef) FCellCheckerRef = nullptr, FCellChecker = nullptr;
   if (AComponent == FFocusWindow) FFocusWindow = nullptr;
-  if (AComponent == FAuxScrollV) FAuxScrollV = nullptr;
+  if (AComponent == FScrollBar) FScrollBar = nullptr;
   if (AComponent == FAuxScrollH) FAuxScrollH = nullptr;
 }
 
@@ -258,7 +258,7 @@ void TRezIvevirAvod::CreateWnd() {
   if (Destroying()) return;
   TBaseGrid::CreateWnd();
   if (!Parent()) return;
-  for (TScrollBar* Bar : {FAuxScrollV, FAuxScrollH}) {
+  for (TScrollBar* Bar : {FScrollBar, FAuxScrollH}) {
     if (!Bar) continue;
     Bar->SetParent(this);
     Bar->SetVisible(false);

@@ -1800,7 +1800,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TPoint FXYOffset{2, 2};
   UINT FVerticalTextFlag = DT_TOP;
   TGridFocusWindow* FFocusWindow = nullptr;
-  TScrollBar* FAuxScrollV = nullptr;
+  // The one bar laid over a cell holding an embedded scroll bar (GridCellScrollBarControl.cpp).
+  TScrollBar* FScrollBar = nullptr;
   TScrollBar* FAuxScrollH = nullptr;
 
  private:
@@ -2577,6 +2578,30 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void CloseVisibleRichEditor();
   TExRichEdit* FRichEdit = nullptr;
   TExRichEdit* FInplaceRichEdit = nullptr;
+  // The scroll bar control over a cell holding an embedded scroll bar (GridCellScrollBarControl.cpp).
+ public:
+  TScrollBar* CellScrollBar() const { return FScrollBar; }
+  // The cell the bar stands on: a stored column and a displayed row; -1 before the first.
+  Integer ScrollCol() const { return FScrollCol; }
+  Integer ScrollRow() const { return FScrollRow; }
+
+ protected:
+  // Raises OnScrollCell with the bar's cell, position and bounds.
+  virtual void DoScrollCell(Integer ACol, Integer ARow, Integer ScrollPosition, Integer ScrollMin,
+                            Integer ScrollMax);
+  // The mouse over (C, R), a displayed cell: the bar comes onto a cell
+  // whose page is less than its range and goes from every other cell.
+  void FollowCellScrollBar(Integer C, Integer R);
+  void HideCellScrollBar();
+  // The view moved: the bar stays along its cell, or shrinks to height 0 out of view.
+  void LayCellScrollBar();
+  // True when the message came from the bar; the bar and its cell have then moved.
+  bool HandleCellScrollBarMessage(TWMScroll& Message);
+
+ private:
+  void PlaceCellScrollBar(const TRect& Cell);
+  Integer FScrollCol = -1;
+  Integer FScrollRow = -1;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -209,6 +209,7 @@ void TRezIvevirAvod::FollowMouseOver(TShiftState Shift, Integer C, Integer R, In
     if (Old >= 0 && Old < RowCount()) RepaintRow(Old);
     RepaintRow(R);
   }
+  FollowCellScrollBar(Valid ? C : -1, Valid ? R : -1);
   FollowHoverButtons(Valid ? C : -1, Valid ? R : -1);
   SetHoverFixedCell(Valid ? C : -1, Valid ? R : -1);
   const TPoint At{X, Y};
@@ -307,6 +308,7 @@ void TRezIvevirAvod::SetHoverFixedCell(Integer C, Integer R) {
 void TRezIvevirAvod::HandleMouseLeaveMessage(TMessage& Message) {
   TBaseGrid::WndProc(Message);
   FMouseSelectMode = msNormal;
+  FSizeFixed = FSizeFixedR = false;
   if (!FNoMouseLeave) SetHoverFixedCell(-1, -1);
   HoverButtonsMouseLeave();
   if (HoverRow() && FHoverRowIdx >= 0) {

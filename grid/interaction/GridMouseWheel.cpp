@@ -10,6 +10,7 @@ namespace jorv::grid {
 void TRezIvevirAvod::HandleWheelMessage(TMessage& Message) {
   const auto& Wheel = MsgAs<TWMMouseWheel>(Message);
   Message.Result = 0;
+  HideCellScrollBar();
   const bool Down = Wheel.WheelDelta < 0;
   const TPoint ScreenPoint{Wheel.XPos, Wheel.YPos};
   if (FMouseActions->WheelActive() == waMouseOver) {

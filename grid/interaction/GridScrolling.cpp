@@ -264,6 +264,7 @@ void TRezIvevirAvod::ShowScrollHint(const String& Prefix, Integer Index) {
 }
 
 void TRezIvevirAvod::WMVScroll(TWMScroll& Message) {
+  if (!Designing() && HandleCellScrollBarMessage(Message)) return;
   if (Designing() || Message.ScrollBar) {
     TBaseGrid::WMVScroll(Message);
     return;
@@ -332,6 +333,7 @@ void TRezIvevirAvod::CellControlsUpdate(bool RebuildList) {
       for (Integer c = 0; c < AllColCount(); ++c)
         if (TControl* Control = GetCellControls(c, r)) FControlList->AddControl(c, r, Control);
   }
+  LayCellScrollBar();
   for (Integer i = 0; i < FControlList->Count(); ++i) {
     TControlItem* Item = FControlList->GetControl(i);
     TControl* Control = Item->Control();
