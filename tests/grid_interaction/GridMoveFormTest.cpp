@@ -4,8 +4,11 @@
 // focus, and is gone when the move or drag ends.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "grid/base/grddd.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/interaction/HeaderDragButton.h"
 #include "grid/interaction/NoActiveForm.h"
 #include "platform/ui/Image.h"
 #include "tests/grid_interaction/MouseGrid.h"
@@ -190,11 +193,65 @@ class TProbeTarget : public TGRDDropTarget {
 // A drag that never reaches the target still ends.
 void CALLBACK ReleaseButton(HWND, UINT, UINT_PTR, DWORD) { SendButton(MOUSEEVENTF_LEFTUP); }
 
+// The picture grid as a drag source, with a drop target on a form to its
+// right. Run drags from a point of the grid to the target, calls Probe
+// once while the drag is over the target, and ends the drag there by a
+// release or by Escape.
+struct TOleDrag : TPictureGrid {
+  TTestForm To{200, 150};
+  TProbeTarget* Target = new TProbeTarget;
+  TOleDrag() {
+    static const bool OleReady = SUCCEEDED(OleInitialize(nullptr));
+    EXPECT_TRUE(OleReady);
+    To->SetBounds(Form->Left() + Form->Width() + 40, Form->Top(), To->Width(), To->Height());
+    Form->SetFocus();
+    Grid->SetFocus();
+    Pump();
+    Target->AddRef();
+    EXPECT_EQ(RegisterDragDrop(To->Handle(), Target), S_OK);
+    Grid->DragDropSettings()->SetOleDropSource(true);
+    Grid->DragDropSettings()->SetOleCopyAlways(true);
+  }
+  ~TOleDrag() {
+    RevokeDragDrop(To->Handle());
+    Target->Release();
+  }
+  bool Run(TPoint From, const std::function<void()>& Probe, bool Escape) {
+    const TPoint Over = To->ClientToScreen(TPoint{60, 60});
+    Grid->OnOleDragStart = [&](TObject*, Integer, Integer) { SendButton(MOUSEEVENTF_MOVE, Over); };
+    bool Probed = false;
+    Target->OnOver = [&] {
+      if (Probed) return;
+      Probed = true;
+      Probe();
+      if (Escape) {
+        SendKey(VK_ESCAPE, 0);
+        SendKey(VK_ESCAPE, KEYEVENTF_KEYUP);
+      }
+      SendButton(MOUSEEVENTF_LEFTUP);
+    };
+    const UINT_PTR Watchdog = SetTimer(nullptr, 0, 5000, ReleaseButton);
+    const TPoint Start = ScreenOf(From);
+    SetCursorPos(Start.X, Start.Y);
+    Pump();
+    SendButton(MOUSEEVENTF_LEFTDOWN);
+    Pump();
+    SetCursorPos(Start.X + 12, Start.Y + 2);
+    PumpUntil([&] { return Probed && !Grid->MoveForm() && !(GetKeyState(VK_LBUTTON) & 0x8000); });
+    KillTimer(nullptr, Watchdog);
+    return Probed;
+  }
+};
+
+TPoint CursorNow() {
+  POINT Cursor{};
+  GetCursorPos(&Cursor);
+  return TPoint{Cursor.x, Cursor.y};
+}
+
 }  // namespace
 
 TEST(GridMoveForm, AnOleDragCarriesThePictureBesideTheCursorUntilTheDropOrEscape) {
-  static const bool OleReady = SUCCEEDED(OleInitialize(nullptr));
-  ASSERT_TRUE(OleReady);
   const struct {
     const char* Name;
     bool Escape;
@@ -204,57 +261,63 @@ TEST(GridMoveForm, AnOleDragCarriesThePictureBesideTheCursorUntilTheDropOrEscape
       {"escape", true, {}},
   };
   for (const auto& C : Cases) {
-    TPictureGrid F;
-    TTestForm To(200, 150);
-    To->SetBounds(F.Form->Left() + F.Form->Width() + 40, F.Form->Top(), To->Width(), To->Height());
-    F.Form->SetFocus();
-    F.Grid->SetFocus();
-    Pump();
-    auto* Target = new TProbeTarget;
-    Target->AddRef();
-    ASSERT_EQ(RegisterDragDrop(To->Handle(), Target), S_OK);
-    F.Grid->DragDropSettings()->SetOleDropSource(true);
-    F.Grid->DragDropSettings()->SetOleCopyAlways(true);
+    TOleDrag F;
     F.Grid->SetSelection(TGridRect{2, 2, 3, 3});
     F.Grid->SetShowSelection(false);
     TRendered Unselected(F.Grid);
     F.Grid->SetShowSelection(true);
-    const TPoint Over = To->ClientToScreen(TPoint{60, 60});
-    F.Grid->OnOleDragStart = [&](TObject*, Integer, Integer) { SendButton(MOUSEEVENTF_MOVE, Over); };
-    bool Probed = false;
-    Target->OnOver = [&] {
-      if (Probed) return;
-      Probed = true;
+    const bool Probed = F.Run(F.At(2, 2), [&] {
       TNoActiveForm* Picture = F.Grid->MoveForm();
       ASSERT_NE(Picture, nullptr) << C.Name;
-      POINT Cursor{};
-      GetCursorPos(&Cursor);
+      const TPoint Cursor = CursorNow();
       // Four pixels right of and below the cursor, the size of the four cells.
-      EXPECT_EQ(F.WindowOf(Picture), (TRect{Cursor.x + 4, Cursor.y + 4, Cursor.x + 4 + 128, Cursor.y + 4 + 44}))
+      EXPECT_EQ(F.WindowOf(Picture), (TRect{Cursor.X + 4, Cursor.Y + 4, Cursor.X + 4 + 128, Cursor.Y + 4 + 44}))
           << C.Name;
       EXPECT_TRUE(IsWindowVisible(Picture->Handle())) << C.Name;
       EXPECT_EQ(F.DifferencesFromGrid(Picture, TPoint{128, 44}, Unselected), 0) << C.Name;
       EXPECT_TRUE(F.FormKeepsTheFocus()) << C.Name;
-      if (C.Escape) {
-        SendKey(VK_ESCAPE, 0);
-        SendKey(VK_ESCAPE, KEYEVENTF_KEYUP);
-      }
-      SendButton(MOUSEEVENTF_LEFTUP);
-    };
-    const UINT_PTR Watchdog = SetTimer(nullptr, 0, 5000, ReleaseButton);
-    const TPoint Start = F.ScreenOf(F.At(2, 2));
-    SetCursorPos(Start.X, Start.Y);
-    Pump();
-    SendButton(MOUSEEVENTF_LEFTDOWN);
-    Pump();
-    SetCursorPos(Start.X + 12, Start.Y + 2);
-    PumpUntil([&] { return Probed && F.Grid->MoveForm() == nullptr && !(GetKeyState(VK_LBUTTON) & 0x8000); });
-    KillTimer(nullptr, Watchdog);
+    }, C.Escape);
     EXPECT_TRUE(Probed) << C.Name;
     EXPECT_EQ(F.Grid->MoveForm(), nullptr) << C.Name;
-    EXPECT_EQ(Target->Dropped, C.Dropped) << C.Name;
+    EXPECT_EQ(F.Target->Dropped, C.Dropped) << C.Name;
     EXPECT_TRUE(F.FormKeepsTheFocus()) << C.Name;
-    RevokeDragDrop(To->Handle());
-    Target->Release();
+  }
+}
+
+TEST(GridMoveForm, AColumnDraggedFromItsHeaderShowsTheColumnOrItsHeaderButton) {
+  const struct {
+    const char* Name;
+    bool ShowCells;
+  } Cases[] = {{"the column's cells", true}, {"the header button", false}};
+  for (const auto& C : Cases) {
+    TOleDrag F;
+    F.Grid->SetEnhRowColMove(false);
+    F.Grid->DragDropSettings()->SetOleColumnDragDrop(true);
+    F.Grid->DragDropSettings()->SetShowCells(C.ShowCells);
+    TRendered Drawn(F.Grid);
+    const bool Probed = F.Run(F.At(2, 0), [&] {
+      const TPoint Cursor = CursorNow();
+      if (C.ShowCells) {
+        TNoActiveForm* Picture = F.Grid->MoveForm();
+        ASSERT_NE(Picture, nullptr);
+        // Column 2 from the header down to the last row that shows.
+        EXPECT_EQ(F.WindowOf(Picture), (TRect{Cursor.X + 4, Cursor.Y + 4, Cursor.X + 4 + 64, Cursor.Y + 4 + 110}));
+        EXPECT_EQ(F.DifferencesFromGrid(Picture, TPoint{128, 0}, Drawn), 0);
+      } else {
+        EXPECT_EQ(F.Grid->MoveForm(), nullptr);
+        THeaderDragButton* Button = F.Grid->MoveButton();
+        ASSERT_TRUE(IsWindowVisible(Button->Handle()));
+        // Its left edge at the cursor, its bottom edge on the cursor's line.
+        RECT R{};
+        GetWindowRect(Button->Handle(), &R);
+        EXPECT_EQ((TRect{R.left, R.top, R.right, R.bottom}),
+                  (TRect{Cursor.X, Cursor.Y - 22, Cursor.X + 64, Cursor.Y}));
+        EXPECT_EQ(Button->Caption(), L"2:0");
+      }
+      EXPECT_TRUE(F.FormKeepsTheFocus());
+    }, false);
+    EXPECT_TRUE(Probed) << C.Name;
+    EXPECT_EQ(F.Grid->MoveForm(), nullptr) << C.Name;
+    EXPECT_FALSE(F.Grid->MoveButton()->Visible()) << C.Name;
   }
 }
