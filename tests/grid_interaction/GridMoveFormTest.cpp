@@ -288,9 +288,19 @@ TEST(GridMoveForm, AColumnDraggedFromItsHeaderShowsTheColumnOrItsHeaderButton) {
   const struct {
     const char* Name;
     bool ShowCells;
-  } Cases[] = {{"the column's cells", true}, {"the header button", false}};
+    Integer TopRow;
+    Integer Height;  // of the column's picture
+  } Cases[] = {
+      // Nine whole rows show under the header: rows 1 to 9, or 10 to 18;
+      // the rows scrolled away leave no gap.
+      {"the column's cells", true, 1, 220},
+      {"the cells that show of a scrolled column", true, 10, 220},
+      {"the header button", false, 1, 0},
+  };
   for (const auto& C : Cases) {
     TOleDrag F;
+    F.Grid->SetRowCount(40);
+    F.Grid->SetTopRow(C.TopRow);
     F.Grid->SetEnhRowColMove(false);
     F.Grid->DragDropSettings()->SetOleColumnDragDrop(true);
     F.Grid->DragDropSettings()->SetShowCells(C.ShowCells);
@@ -301,8 +311,9 @@ TEST(GridMoveForm, AColumnDraggedFromItsHeaderShowsTheColumnOrItsHeaderButton) {
         TNoActiveForm* Picture = F.Grid->MoveForm();
         ASSERT_NE(Picture, nullptr);
         // Column 2 from the header down to the last row that shows.
-        EXPECT_EQ(F.WindowOf(Picture), (TRect{Cursor.X + 4, Cursor.Y + 4, Cursor.X + 4 + 64, Cursor.Y + 4 + 110}));
-        EXPECT_EQ(F.DifferencesFromGrid(Picture, TPoint{128, 0}, Drawn), 0);
+        EXPECT_EQ(F.WindowOf(Picture), (TRect{Cursor.X + 4, Cursor.Y + 4, Cursor.X + 4 + 64, Cursor.Y + 4 + C.Height}))
+            << C.Name;
+        EXPECT_EQ(F.DifferencesFromGrid(Picture, TPoint{128, 0}, Drawn), 0) << C.Name;
       } else {
         EXPECT_EQ(F.Grid->MoveForm(), nullptr);
         THeaderDragButton* Button = F.Grid->MoveButton();
@@ -320,4 +331,17 @@ TEST(GridMoveForm, AColumnDraggedFromItsHeaderShowsTheColumnOrItsHeaderButton) {
     EXPECT_EQ(F.Grid->MoveForm(), nullptr) << C.Name;
     EXPECT_FALSE(F.Grid->MoveButton()->Visible()) << C.Name;
   }
+}
+
+TEST(GridMoveForm, ThePictureGoesWithItsGrid) {
+  TPictureGrid F;
+  F.Grid->SetOptions(F.Grid->Options() + goColMoving);
+  F.Send(WM_MOUSEMOVE, F.At(2, 0));
+  F.Send(WM_LBUTTONDOWN, F.At(2, 0), MK_LBUTTON);
+  F.Send(WM_MOUSEMOVE, F.At(3, 1), MK_LBUTTON);
+  ASSERT_NE(F.Grid->MoveForm(), nullptr);
+  const HWND Picture = F.Grid->MoveForm()->Handle();
+  delete F.Grid;
+  Pump();
+  EXPECT_FALSE(IsWindow(Picture));
 }
