@@ -2602,6 +2602,31 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void PlaceCellScrollBar(const TRect& Cell);
   Integer FScrollCol = -1;
   Integer FScrollRow = -1;
+  // The floating picture of dragged cells (grid/interaction/GridMoveForm.cpp).
+ public:
+  // A borderless form, owned by the grid, that never takes activation and
+  // shows the visible cells of Cells (display columns and rows) as the grid
+  // draws them with the selection hidden; made hidden.
+  TNoActiveForm* SelectionToForm(const TGridRect& Cells);
+  // The picture that follows a row or column move or an OLE drag of cells; nullptr when none shows.
+  TNoActiveForm* MoveForm() const { return FMoveForm; }
+  void FreeMoveForm();
+  // While an OLE drag runs the picture keeps off the cursor, so that the
+  // window under the cursor stays the drop target (Cursor: screen point).
+  void DragPictureFollowCursor(TPoint Cursor);
+
+ private:
+  // Shows MoveForm, made from Cells when there is none yet, with its top-left corner at the screen point.
+  void ShowMoveForm(const TGridRect& Cells, TPoint ScreenAt);
+  // Column ACol (display) from row 0 down to the last visible row.
+  TGridRect VisibleColumnCells(Integer ACol);
+  // With ShowCells: the picture of the moved column or row; false without.
+  bool FollowCellsMove(bool Columns, Integer C, Integer R, TPoint ScreenAt);
+  // At an OLE drag's start: the picture of the cells or of the column
+  // (ColumnDrag); ACol, ARow the display cell under the mouse.
+  void ShowOleDragPicture(bool ColumnDrag, Integer ACol, Integer ARow);
+  void EndOleDragPicture();
+  TNoActiveForm* FMoveForm = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -26,6 +26,7 @@ void TRezIvevirAvod::ShowHeaderDragImage(const String& Caption, Integer AWidth, 
 }
 
 void TRezIvevirAvod::HideHeaderDragImage() {
+  FreeMoveForm();
   if (!FMoveButton) return;
   FMoveButton->SetEnabled(false);
   FMoveButton->SetVisible(false);
@@ -44,6 +45,7 @@ void TRezIvevirAvod::FollowHeaderDrag(Integer C, Integer R, Integer X, Integer Y
   const TRect Pressed = CellRect(PC, PR);
   const TPoint Offset{FClickPos.X - Pressed.Left, FClickPos.Y - Pressed.Top};
   const TPoint At = ClientToScreen(TPoint{X - Offset.X, Y - Offset.Y});
+  if (FollowCellsMove(Columns, C, R, At)) return;
   if (Columns && FMovecell < ColCount()) {
     const Integer Height = GetRowHeights(R >= 0 ? R : PR);
     ShowHeaderDragImage(GetCells(DisplToRealCol(FMovecell), 0), GetColWidths(FMovecell), Height, At);

@@ -7,6 +7,7 @@
 
 #include "grid/base/grddd.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "grid/exchange/GridDropSource.h"
 
 namespace jorv::grid {
 
@@ -32,7 +33,7 @@ bool TRezIvevirAvod::StartOleDrag(Integer C, Integer R, Integer X, Integer Y) {
     if (FGridState == gsNormal) FGridState = gsSelecting;
     return true;
   }
-  auto* Source = new TGRDDropSource();
+  auto* Source = new TGridDropSource(this);
   Source->AddRef();
   if (OnOleDragStart) OnOleDragStart(this, R, RC);
   Integer PressCol = -1, PressRow = -1;
@@ -40,7 +41,10 @@ bool TRezIvevirAvod::StartOleDrag(Integer C, Integer R, Integer X, Integer Y) {
   DWORD Effect = DROPEFFECT_NONE;
   HRESULT Result = S_OK;
   const DWORD OkEffects = DROPEFFECT_COPY | DROPEFFECT_MOVE;
-  if (PressRow >= 0 && PressRow < FixedRows() && PressCol >= 0 && FDragDropSettings->OleColumnDragDrop()) {
+  const bool ColumnDrag =
+      PressRow >= 0 && PressRow < FixedRows() && PressCol >= 0 && FDragDropSettings->OleColumnDragDrop();
+  ShowOleDragPicture(ColumnDrag, C, R);
+  if (ColumnDrag) {
     Result = StartColumnDrag(Source, RC, OkEffects, Effect);
   } else {
     const TGridRect Dragged = Selection();
@@ -49,6 +53,7 @@ bool TRezIvevirAvod::StartOleDrag(Integer C, Integer R, Integer X, Integer Y) {
       RemoveDraggedCells(Dragged);
   }
   Source->Release();
+  EndOleDragPicture();
   if (Result != DRAGDROP_S_CANCEL && OnOleDragStop) OnOleDragStop(this, static_cast<Integer>(Effect));
   return true;
 }
