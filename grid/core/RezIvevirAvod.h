@@ -2577,6 +2577,17 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void CloseVisibleRichEditor();
   TExRichEdit* FRichEdit = nullptr;
   TExRichEdit* FInplaceRichEdit = nullptr;
+  // The custom editor's control while the grid takes its messages (GridCustomEditorMessages.cpp).
+ public:
+  // With goTabs the grid answers the control's dialog-code query itself;
+  // every other message goes to the control's own handler.
+  void CustomEditorWindowProc(TMessage& Message);
+
+ private:
+  // A control that outlives the grid must not call into it.
+  void ReleaseCustomEditorControl();
+  // The control's handler while the grid holds its messages; empty otherwise.
+  TWndMethod FGridControlWndProc;
 };
 
 #undef JORV_XGRID_PLAIN
