@@ -2586,6 +2586,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
  private:
   // A control that outlives the grid must not call into it.
   void ReleaseCustomEditorControl();
+  // The view moved: an open editor of a control inside an HTML cell stores
+  // its value and closes (GridHTMLControls.cpp).
+  void CloseCellControlEditor();
   // The control's handler while the grid holds its messages; empty otherwise.
   TWndMethod FGridControlWndProc;
 };

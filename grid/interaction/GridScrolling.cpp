@@ -310,6 +310,7 @@ void TRezIvevirAvod::TopLeftChanged() {
       BackGround()->ColorTo() != clNone)
     Invalidate();
   if (!FollowsTheView(FEditControl)) HideInplaceEdit();
+  CloseCellControlEditor();
   SyncFlatVertBar();
   SyncFlatHorzBar();
   CellControlsUpdate(false);
