@@ -173,6 +173,7 @@ TRezIvevirAvod::~TRezIvevirAvod() {
   // From here on the grid is no longer whole: an open editor that loses the
   // focus while the windows go must not end its edit into it.
   TComponent::Destroying();
+  ReleaseCustomEditorControl();
   BalloonDone();
   FFilter->Clear();
   FColumnSize.reset();

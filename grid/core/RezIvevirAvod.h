@@ -2627,6 +2627,20 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void ShowOleDragPicture(bool ColumnDrag, Integer ACol, Integer ARow);
   void EndOleDragPicture();
   TNoActiveForm* FMoveForm = nullptr;
+  // The custom editor's control while the grid takes its messages (GridCustomEditorMessages.cpp).
+ public:
+  // With goTabs the grid answers the control's dialog-code query itself;
+  // every other message goes to the control's own handler.
+  void CustomEditorWindowProc(TMessage& Message);
+
+ private:
+  // A control that outlives the grid must not call into it.
+  void ReleaseCustomEditorControl();
+  // The view moved: an open editor of a control inside an HTML cell stores
+  // its value and closes (GridHTMLControls.cpp).
+  void CloseCellControlEditor();
+  // The control's handler while the grid holds its messages; empty otherwise.
+  TWndMethod FGridControlWndProc;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -1,5 +1,6 @@
 // The custom editor link's key and focus protocol.
 #include "grid/interaction/EditLink.h"
+#include <utility>
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/ExInplaceEdit.h"
 #include "platform/rtl/ScopeExit.h"
@@ -30,10 +31,12 @@ void TEditLink::SetFocus(bool Value) {
     Control->SetVisible(true);
     Control->SetEnabled(true);
   }
-  // The control keeps its own window procedure: the platform has none to
-  // swap, and the keys that end the edit reach EditKeyDown through the
-  // control's key event.
-  if (FEditStyle == esInplace) FSubClassed = true;
+  if (FEditStyle == esInplace && !FSubClassed && Control && FOwner) {
+    TRezIvevirAvod* G = FOwner;
+    G->FGridControlWndProc = Control->WindowProc();
+    Control->SetWindowProc([G](TMessage& Message) { G->CustomEditorWindowProc(Message); });
+    FSubClassed = true;
+  }
   if (Value && Control) {
     if (Control->CanFocus()) Control->SetFocus();
   } else if (FOwner && FOwner->CanFocus()) {
@@ -66,8 +69,14 @@ TWinControl* TEditLink::GetParent() {
 void TEditLink::RestoreWinProc() {
   TWinControl* Control = GetEditControl();
   if (FEditStyle != esInplace || !Control) return;
-  FSubClassed = false;
+  ReleaseControl();
   if (Control->HandleAllocated()) ShowWindow(Control->Handle(), SW_HIDE);
+}
+
+void TEditLink::ReleaseControl() {
+  TWinControl* Control = GetEditControl();
+  if (FSubClassed && Control && FOwner) Control->SetWindowProc(std::exchange(FOwner->FGridControlWndProc, nullptr));
+  FSubClassed = false;
 }
 
 void TEditLink::HideEditor() {

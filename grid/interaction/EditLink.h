@@ -96,6 +96,8 @@ class TEditLink : public TComponent {
   // Follows the grid's lifetime, so that neither outlives the other's pointer.
   void AttachGrid(TRezIvevirAvod* Grid);
   bool IsActedKey(Word Key) const;
+  // The control's messages go to its own handler again.
+  void ReleaseControl();
   // The grid takes the focus back while the link knows it is the grid's doing.
   void FocusGrid();
   // What the keys that end the edit do once the value is stored.

@@ -12,6 +12,14 @@ namespace {
 constexpr Integer kSubscriptOffset = -40;
 constexpr Integer kSuperscriptOffset = 40;
 
+// The value is validated while the editor still has the keyboard: a refused
+// value reopens the editor on its cell before any focus moves, so the key
+// goes nowhere. (Validated only once the grid had the focus, the reopened
+// editor would lose it again to the grid's own focus change.)
+bool ValueTaken(TRezIvevirAvod* Grid, TExRichEdit* Editor) {
+  return Grid->CommitEditorText(Grid->RichToString(Editor));
+}
+
 }  // namespace
 
 TExRichEdit::TExRichEdit(TComponent* AOwner) : TRichEdit(AOwner), FGrid(EditorGrid(AOwner)) {}
@@ -38,11 +46,10 @@ void TExRichEdit::KeyDown(Word& Key, TShiftState Shift) {
   if (!IsOpenEditor()) return;
   if (Key == VK_TAB && FGrid->Options().Contains(goTabs)) {
     Key = 0;
+    if (!ValueTaken(FGrid, this)) return;
     // Taking the focus stores the text (see WMKillFocus); the grid then
     // steps on and opens the next cell's editor.
     FGrid->SetFocus();
-    // A refused value reopened the editor on its cell: the cell stays.
-    if (!FGrid->LastValidation()) return;
     FGrid->HandKeyToGrid(VK_TAB, Shift);
     FGrid->ShowInplaceEdit();
     return;
@@ -50,8 +57,9 @@ void TExRichEdit::KeyDown(Word& Key, TShiftState Shift) {
   if ((Key == VK_UP || Key == VK_DOWN) && !FGrid->WordWrap() && !FGrid->Multilinecells()) {
     const Word Moved = Key;
     Key = 0;
+    if (!ValueTaken(FGrid, this)) return;
     FGrid->SetFocus();
-    if (FGrid->LastValidation()) FGrid->HandKeyToGrid(Moved, Shift);
+    FGrid->HandKeyToGrid(Moved, Shift);
   }
 }
 

@@ -141,6 +141,20 @@ void TRezIvevirAvod::DoneCellControlEditor(TObject*) {
   FCtrlType.clear();
 }
 
+// The editor lies over a control's box inside the cell's text: once the view
+// moves it would float over another cell, so the edit ends as a click
+// elsewhere ends it.
+void TRezIvevirAvod::CloseCellControlEditor() {
+  if (!FCtrlEditing) return;
+  TWinControl* Editor = IsEditType(FCtrlType) ? static_cast<TWinControl*>(FHTMLEditControl) : FComboControl;
+  const HWND Focus = GetFocus();
+  // A combo's focus is in its edit field.
+  const bool HadFocus = Editor && Editor->HandleAllocated() && Focus &&
+                        (Focus == Editor->Handle() || IsChild(Editor->Handle(), Focus));
+  DoneCellControlEditor(this);
+  if (HadFocus && CanFocus()) SetFocus();
+}
+
 void TRezIvevirAvod::RelayControlComboSelect(TObject*) {
   if (!OnControlComboSelect || !FComboControl) return;
   const Integer Index = FComboControl->ItemIndex();

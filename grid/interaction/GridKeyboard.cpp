@@ -161,9 +161,17 @@ bool TRezIvevirAvod::MoveScrollOnlyKey(Word Key) {
 
 // --- the base grid's key processing, extended ---------------------------------------------------
 
-void TRezIvevirAvod::KeyDown(Word& Key, TShiftState Shift) { ProcessKeyDown(Key, Shift); }
+// An editor a key opens is opened by the keyboard: a press that opened none
+// leaves no caret position behind for it.
+void TRezIvevirAvod::KeyDown(Word& Key, TShiftState Shift) {
+  LButFlg = false;
+  ProcessKeyDown(Key, Shift);
+}
 
-void TRezIvevirAvod::KeyPress(Char& Key) { ProcessKeyPress(Key); }
+void TRezIvevirAvod::KeyPress(Char& Key) {
+  LButFlg = false;
+  ProcessKeyPress(Key);
+}
 
 void TRezIvevirAvod::KeyUp(Word& Key, TShiftState Shift) { ProcessKeyUp(Key, Shift); }
 

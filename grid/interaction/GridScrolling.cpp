@@ -311,6 +311,7 @@ void TRezIvevirAvod::TopLeftChanged() {
       BackGround()->ColorTo() != clNone)
     Invalidate();
   if (!FollowsTheView(FEditControl)) HideInplaceEdit();
+  CloseCellControlEditor();
   SyncFlatVertBar();
   SyncFlatHorzBar();
   CellControlsUpdate(false);

@@ -135,8 +135,19 @@ TControl::~TControl() {
 
 LRESULT TControl::Perform(UINT Msg, WPARAM WParam, LPARAM LParam) {
   TMessage M{Msg, WParam, LParam, 0};
-  WndProc(M);
+  if (FWindowProc) {
+    // A copy: the handler may be put back while it runs.
+    const TWndMethod Handler = FWindowProc;
+    Handler(M);
+  } else {
+    WndProc(M);
+  }
   return M.Result;
+}
+
+TWndMethod TControl::WindowProc() {
+  if (FWindowProc) return FWindowProc;
+  return [this](TMessage& Message) { WndProc(Message); };
 }
 
 void TControl::WndProc(TMessage& Message) {

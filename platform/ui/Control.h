@@ -21,6 +21,9 @@ using TShiftState = TSet<TShiftStateItem, 16>;
 
 enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 
+// A handler of a control's messages (see TControl::SetWindowProc).
+using TWndMethod = std::function<void(TMessage& Message)>;
+
 enum TAlign : uint8_t { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 using TAlignSet = TSet<TAlign, 8>;
 
@@ -169,6 +172,12 @@ class TControl : public TComponent {
   // DefaultHandler.
   virtual void Dispatch(TMessage& Message);
   virtual void DefaultHandler(TMessage& Message);
+  // The handler every message of the control goes to, from its window and
+  // from Perform: WndProc unless an object outside the control took the
+  // messages with SetWindowProc. The one who takes them keeps the handler it
+  // replaced, passes on what it does not answer, and puts it back.
+  TWndMethod WindowProc();
+  void SetWindowProc(TWndMethod Value) { FWindowProc = std::move(Value); }
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* AParent);
@@ -390,6 +399,8 @@ class TControl : public TComponent {
   friend struct TDragSession;
   void DoMouseDown(TWMMouse& Message, TMouseButton Button, TShiftState Shift);
   void DoMouseUp(TWMMouse& Message, TMouseButton Button);
+  // Empty while the control's own WndProc takes its messages.
+  TWndMethod FWindowProc;
 };
 
 // The control that has the mouse captured (a windowless control captures

@@ -23,7 +23,13 @@ bool IsOurWindow(HWND Handle) { return FindControl(Handle) != nullptr; }
 
 void TWinControl::WindowMessage(HWND Window, TMessage& Message) {
   if (!FHandle) FHandle = Window;
-  WndProc(Message);
+  if (FWindowProc) {
+    // A copy: the handler may be put back while it runs.
+    const TWndMethod Handler = FWindowProc;
+    Handler(Message);
+  } else {
+    WndProc(Message);
+  }
 }
 
 // --- construction -----------------------------------------------------------
@@ -787,7 +793,12 @@ bool TWinControl::IsControlMouseMsg(TWMMouse& M) {
   if (!C) return false;
   if (M.Msg == WM_MOUSEMOVE) TrackMouse(C);
   TMessage Local{M.Msg, M.Keys, MAKELPARAM(static_cast<Word>(M.XPos - C->FLeft), static_cast<Word>(M.YPos - C->FTop)), 0};
-  C->WndProc(Local);
+  if (C->FWindowProc) {
+    const TWndMethod Handler = C->FWindowProc;
+    Handler(Local);
+  } else {
+    C->WndProc(Local);
+  }
   M.Result = Local.Result;
   return true;
 }

@@ -281,6 +281,34 @@ TEST(GridEditorCaret, TheClickThatOpensAnEditorPlacesTheCaret) {
   }
 }
 
+// A click that opens no editor (it only moves the current cell) leaves no
+// caret position behind: the editor F2 opens afterwards has F2's own
+// selection, not a caret under the mouse still resting at the cell's left.
+TEST(GridEditorCaret, AClickThatOpensNoEditorLeavesTheNextEditorItsOwnSelection) {
+  struct Case {
+    TEditorType Kind;
+    Integer SelStart, SelEnd;
+  };
+  for (const Case C : {Case{edNormal, 4, 4}, Case{edComboEdit, 0, 4}, Case{edCalculatorDropDown, 0, 7}}) {
+    SCOPED_TRACE(int(C.Kind));
+    TControlGrid G(C.Kind);
+    G.Grid->SetColWidths(1, 100);
+    G.Grid->MouseActions()->SetCaretPositioning(true);
+    G.Grid->SetCells(1, 2, L"1234");
+    G.Grid->SetCol(1);
+    G.Grid->SetRow(1);
+    Pump();
+    G.ClickCell(1, 2, 3);
+    ASSERT_EQ(2, G.Grid->Row());
+    ASSERT_FALSE(G.Grid->EditMode() || G.Grid->EditorMode());
+    G.Key(VK_F2);
+    ASSERT_TRUE(G.Grid->EditMode() || G.Grid->EditorMode());
+    const auto Sel = Selection(GetFocus());
+    EXPECT_EQ(C.SelStart, Sel.first);
+    EXPECT_EQ(C.SelEnd, Sel.second);
+  }
+}
+
 // --- the cell follows the typed text ----------------------------------------------------------------
 
 TEST(GridEditorTextChange, TheSpinAndButtonEditorsTextReachesTheCellWhileTyping) {

@@ -157,3 +157,41 @@ TEST(GridCustomEditor, TypingOpensTheEditorWithTheTypedCharacter) {
   G.Key(VK_RETURN);
   EXPECT_EQ(L"x", G.Grid->GetCells(1, 2));
 }
+
+// While goTabs is set the grid asks for Tab, Enter, Escape and the arrows on
+// the control's behalf, so Tab reaches the link and steps to the next cell;
+// without goTabs the control's own answer stands and the form takes Tab.
+// Once the edit ends the control answers for itself again.
+TEST(GridCustomEditor, TheGridAsksForTabOnTheControlsBehalfOnlyWithGoTabs) {
+  for (bool Tabs : {true, false}) {
+    SCOPED_TRACE(Tabs ? "goTabs" : "without goTabs");
+    TLinkGrid G;
+    if (Tabs) G.Grid->SetOptions(G.Grid->Options() + goTabs);
+    G.Grid->Navigation()->SetTabToNextAtEnd(true);
+    G.Grid->SetCells(2, 2, L"next");
+    G.Open(1, 2);
+    ASSERT_TRUE(G.EditorShown());
+    const HWND Edit = G.Link->Edit->Handle();
+    const LRESULT Code = SendMessageW(Edit, WM_GETDLGCODE, 0, 0);
+    if (Tabs) {
+      EXPECT_EQ(0x87, Code);
+    } else {
+      EXPECT_EQ(0, Code & DLGC_WANTTAB);
+    }
+    G.Retype(L"typed");
+    G.Key(VK_TAB);
+    EXPECT_EQ(L"typed", G.Grid->GetCells(1, 2));
+    EXPECT_EQ(Tabs ? 2 : 1, G.Grid->Col());
+    EXPECT_EQ(2, G.Grid->Row());
+    EXPECT_EQ(Tabs, G.EditorShown());
+    if (Tabs) {
+      EXPECT_EQ(L"next", G.Link->Edit->Text());
+      EXPECT_EQ(Edit, GetFocus());
+      G.Key(VK_ESCAPE);
+      ASSERT_FALSE(G.EditorShown());
+    } else {
+      EXPECT_NE(Edit, GetFocus());
+    }
+    EXPECT_EQ(0, SendMessageW(Edit, WM_GETDLGCODE, 0, 0) & DLGC_WANTTAB);
+  }
+}

@@ -388,3 +388,25 @@ TEST(GridHTMLControlEditors, MaxLenLimitsTheTypedTextAndABadOneLimitsNothing) {
     EXPECT_EQ(C.Limit == 3 ? L"abc" : L"abcdef", G.Value(L"e")) << C.MaxLen;
   }
 }
+
+// The view scrolled under an open control editor: the editor stores its
+// value and closes rather than float over another cell, and the grid keeps
+// the keyboard.
+TEST(GridHTMLControlEditors, ScrollingTheGridStoresTheValueAndClosesTheEditor) {
+  for (bool IsCombo : {false, true}) {
+    SCOPED_TRACE(IsCombo ? "combo" : "edit");
+    THTMLGrid G(IsCombo ? Control(L"COMBO", L"name", L"abc") : TwoEdits);
+    G.Grid->SetRowCount(30);
+    G.ClickControl(0);
+    TWinControl* Editor = IsCombo ? static_cast<TWinControl*>(G.Combo()) : G.Edit();
+    ASSERT_TRUE(Editor->Visible());
+    G.Retype(L"xyz");
+    SendMessageW(G.Grid->Handle(), WM_VSCROLL, SB_LINEDOWN, 0);
+    Pump();
+    EXPECT_EQ(2, G.Grid->TopRow());
+    EXPECT_FALSE(Editor->Visible());
+    EXPECT_EQ(L"xyz", G.Value(L"name"));
+    EXPECT_EQ(L"done 1,1 name " + String(IsCombo ? L"COMBO" : L"EDIT") + L" xyz", G.Events.back());
+    EXPECT_TRUE(G.Focused(G.Grid));
+  }
+}

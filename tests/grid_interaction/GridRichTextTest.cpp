@@ -400,3 +400,41 @@ TEST(GridRichEditor, AnEndedEditWritesNothingIntoAnotherCell) {
   G.Grid->HideCellEdit();
   EXPECT_EQ(G.Grid->GetCells(2, 3), L"keep");
 }
+
+// A value the application refuses keeps the editor open on its cell with
+// the keyboard and the refused text to correct, whichever key would have
+// left it, and the cell its text.
+TEST(GridRichEditor, ARefusedValueKeepsTheEditorOnItsCell) {
+  const struct {
+    const char* Name;
+    Word Key;
+  } Cases[] = {{"Tab", VK_TAB}, {"Down", VK_DOWN}, {"Up", VK_UP}};
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(C.Name);
+    TControlGrid G(edRichEdit);
+    G.Grid->SetOptions(G.Grid->Options() + goTabs);
+    // Up and Down leave only a grid that neither wraps nor has multi-line cells.
+    G.Grid->SetWordWrap(false);
+    Integer Refusals = 0;
+    G.Grid->OnCellValidate = [&Refusals](TObject*, Integer, Integer, String& Value, bool& Valid) {
+      if (Value.find(L"bad") == String::npos) return;
+      Valid = false;
+      ++Refusals;
+    };
+    G.Grid->SetCells(1, 2, L"first");
+    G.Open(1, 2);
+    ASSERT_TRUE(G.Grid->EditMode());
+    G.Key(VK_HOME);
+    G.Type(L"bad");
+    G.Key(C.Key);
+    EXPECT_EQ(1, Refusals);
+    EXPECT_EQ(1, G.Grid->Col());
+    EXPECT_EQ(2, G.Grid->Row());
+    EXPECT_EQ(L"first", G.Grid->GetCells(1, 2));
+    TExRichEdit* Editor = G.Grid->InplaceRichEdit();
+    EXPECT_TRUE(G.Grid->EditMode());
+    EXPECT_TRUE(Editor->Visible());
+    EXPECT_EQ(GetFocus(), Editor->Handle());
+    EXPECT_EQ(L"badfirst", PlainOf(Editor));
+  }
+}
