@@ -52,6 +52,14 @@ std::vector<Integer> SplitSizes(const String& Text, Integer Count) {
   return Sizes;
 }
 
+// Whether the grid window that wrote a stream belongs to this process.
+bool WrittenHere(Integer ID) {
+  const HWND Writer = reinterpret_cast<HWND>(static_cast<intptr_t>(ID));
+  DWORD Process = 0;
+  return ID != 0 && IsWindow(Writer) && GetWindowThreadProcessId(Writer, &Process) != 0 &&
+         Process == GetCurrentProcessId();
+}
+
 void FireProgress(const TGridProgressEvent& Event, TObject* Sender, Int64 Value, Integer& Last) {
   if (!Event || Value == Last) return;
   Last = static_cast<Integer>(Value);
@@ -83,7 +91,9 @@ void TRezIvevirAvod::SaveRectToBinStream(const TRect& Rect, TStream* Stream) {
   for (Integer r = Rect.Top; r <= Rect.Bottom; ++r) {
     ExportNotification(esExportNextRow, r);
     for (Integer c = Rect.Left; c <= Rect.Right; ++c) WriteBinCell(Records, c, r, Stream);
-    FireProgress(OnFileProgress, this, Round(r * 100.0 / std::max(1, Rect.Bottom - Rect.Top)), LastProgress);
+    // Counted from the rectangle's top, so that it runs from 0 to 100.
+    FireProgress(OnFileProgress, this, Round((r - Rect.Top) * 100.0 / std::max(1, Rect.Bottom - Rect.Top)),
+                 LastProgress);
   }
   ExportNotification(esExportDone, -1);
 }
@@ -182,6 +192,7 @@ void TRezIvevirAvod::ApplyBinHeader(const TGridPropIO& Header) {
 void TRezIvevirAvod::LoadAtPointFromBinStream(TPoint Point, TStream* Stream) {
   TBinStreamRecords Records(this);
   Stream->ReadComponent(&Records.Header);
+  Records.SameProcess = WrittenHere(Records.Header.ID());
   BeginUpdate();
   auto Repaint = ScopeExit([this] { EndUpdate(); });
   const bool FullGrid = Records.Header.FullGrid();
@@ -217,7 +228,11 @@ void TRezIvevirAvod::ReadBinCell(TBinStreamRecords& Records, TPoint Target, TStr
   TCellProperties* Record = Props.CellProperties();
   Props.SetHasGraphic(false);
   if (Valid) Record->Assign(GetCellProperties(Target.X, Target.Y));
+  const uintptr_t Object = Record->CellObject();
   Stream->ReadComponent(&Props);
+  // An object reference from another process would point at nothing:
+  // the cell keeps its own.
+  if (!Records.SameProcess) Record->SetCellObject(Object);
   if (Valid) {
     Record->SetOwnerCol(Target.X);
     Record->SetOwnerRow(Target.Y);

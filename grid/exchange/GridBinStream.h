@@ -148,6 +148,9 @@ struct TBinStreamRecords {
   TGridPicIO Picture;
   TGridFilePicIO FilePicture;
   TGridSLIO Strings;
+  // The stream was written by a grid of this process, so that the cell
+  // object references it holds still mean something.
+  bool SameProcess = false;
 };
 
 }  // namespace jorv::grid

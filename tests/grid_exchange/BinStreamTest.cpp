@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "grid/base/FilePicture.h"
 #include "grid/core/RezIvevirAvod.h"
@@ -16,6 +17,7 @@
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/ui/Gui.h"
 
 using namespace jorv;
 using namespace jorv::grid;
@@ -67,6 +69,8 @@ struct TMixedGrid : TSizedGrid {
     Grid.CreateBitmap(2, 2, false, haLeft, vaTop)->SetSize(1, 1);
     Grid.AddComment(2, 2, L"note");
     Grid.AddCheckBox(3, 2, cbGrayed);
+    // A value left at 0 must not take the value of the graphic before it.
+    Grid.GetCellGraphic(0, 2)->SetCellValue(2.5);
     Grid.SetCells(3, 2, L"last");
   }
 };
@@ -182,7 +186,9 @@ TEST(GridBinStream, TheWholeGridComesBackWithEverythingItsCellsHold) {
   ASSERT_EQ(G.GetCellType(0, 2), ctRadio);
   EXPECT_EQ(G.GetCellGraphic(0, 2)->Strings()->CommaText(), L"one,two");
   EXPECT_EQ(G.GetCellGraphic(0, 2)->CellIndex(), 1);
+  EXPECT_EQ(G.GetCellGraphic(0, 2)->CellValue(), 2.5);
   ASSERT_EQ(G.GetCellType(1, 2), ctImages);
+  EXPECT_EQ(G.GetCellGraphic(1, 2)->CellValue(), 0);
   EXPECT_EQ(G.GetCellImages(1, 2)->StrValue(), L"3,1");
 
   EXPECT_EQ(G.GetCellType(2, 2), ctNone);
@@ -366,5 +372,44 @@ TEST(GridBinStream, EveryCutOfAStreamEitherLoadsOrFailsWithAReadError) {
     } else if (!Error.empty()) {
       EXPECT_EQ(Error, L"EReadError") << Length;
     }
+  }
+}
+
+TEST(GridBinStream, ProgressRunsOverTheRowsWrittenAndRead) {
+  TSizedGrid Source(3, 5);
+  std::vector<Integer> Written;
+  Source.Grid.OnFileProgress = [&](TObject*, SmallInt Progress) { Written.push_back(Progress); };
+  TMemoryStream Stream;
+  Source.Grid.SaveRectToBinStream(TRect(0, 2, 1, 4), &Stream);
+  EXPECT_EQ(Written, (std::vector<Integer>{0, 50, 100}));
+
+  Stream.SetPosition(0);
+  TSizedGrid Target(3, 5);
+  std::vector<Integer> Read;
+  Target.Grid.OnFileProgress = [&](TObject*, SmallInt Progress) { Read.push_back(Progress); };
+  Target.Grid.LoadAtPointFromBinStream(TPoint(0, 1), &Stream);
+  EXPECT_EQ(Read, (std::vector<Integer>{20, 40, 60}));
+}
+
+TEST(GridBinStream, CellObjectsTravelOnlyFromAGridWindowOfThisProcess) {
+  const struct {
+    const char* Name;
+    bool SourceHasWindow;
+    uintptr_t Expected;
+  } Cases[] = {{"from a grid window here", true, 0x1234}, {"from no known window: the target keeps its own", false, 0x77}};
+  for (const auto& C : Cases) {
+    test::TTestForm Form(200, 100, false);
+    auto* Source = new TRezIvevirAvod(Form.Get());
+    if (C.SourceHasWindow) Source->SetParent(Form.Get());
+    Source->SetColCount(2);
+    Source->SetRowCount(2);
+    Source->GetCellProperties(1, 1)->SetCellObject(0x1234);
+    TMemoryStream Stream;
+    Source->SaveRectToBinStream(TRect(1, 1, 1, 1), &Stream);
+    Stream.SetPosition(0);
+    TSizedGrid Target(2, 2);
+    Target.Grid.GetCellProperties(0, 0)->SetCellObject(0x77);
+    Target.Grid.LoadAtPointFromBinStream(TPoint(0, 0), &Stream);
+    EXPECT_EQ(Target.Grid.GetCellProperties(0, 0)->CellObject(), C.Expected) << C.Name;
   }
 }
