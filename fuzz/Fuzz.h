@@ -44,6 +44,7 @@ void AddStoreTargets(std::vector<TFuzzTarget>& List);
 void AddPictureTargets(std::vector<TFuzzTarget>& List);
 void AddExchangeTargets(std::vector<TFuzzTarget>& List);
 void AddGridKeyTargets(std::vector<TFuzzTarget>& List);
+void AddGridStreamTargets(std::vector<TFuzzTarget>& List);
 
 // ---- Reading an input ----
 // UTF-8 where the bytes form it (surrogates included, so that lone halves

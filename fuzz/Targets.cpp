@@ -12,6 +12,7 @@ const std::vector<TFuzzTarget>& Targets() {
     AddPictureTargets(All);
     AddExchangeTargets(All);
     AddGridKeyTargets(All);
+    AddGridStreamTargets(All);
     return All;
   }();
   return List;

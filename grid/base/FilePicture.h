@@ -20,7 +20,10 @@ class TFilePicture : public TPersistent {
   // Takes the size of a readable file; an unreadable one keeps the old size.
   void SetFilename(const String& Value);
   Integer Width() const { return FWidth; }
+  // The size as recorded elsewhere, for a name read back without its file.
+  void SetWidth(Integer Value) { FWidth = Value; }
   Integer Height() const { return FHeight; }
+  void SetHeight(Integer Value) { FHeight = Value; }
 
  private:
   String FFilename;

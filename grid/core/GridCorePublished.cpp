@@ -3,6 +3,7 @@
 // leaves out.
 #include "foundation/PictureContainer.h"
 #include "grid/base/GrdDateTimePicker.h"
+#include "grid/core/GridEnumNames.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/TypInfo.h"
@@ -620,6 +621,11 @@ JORV_PUBLISH(TRezIvevirAvod, TControl) {
       .Text(L"Version", &R::Version, &R::SetVersion)
       .Boolean(L"WordWrap", &R::WordWrap, &R::SetWordWrap, true);
 }
+
+// The cell property object publishes these enumerations too.
+const TEnumInfo& CellAlignmentNames = AlignmentNames;
+const TEnumInfo& CellVAlignmentNames = VAlignmentNames;
+const TEnumInfo& CellEditorTypeNames = EditorTypeNames;
 
 }  // namespace jorv::grid
 

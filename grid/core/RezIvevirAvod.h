@@ -59,6 +59,8 @@ class TGridItem;
 class THiddenRowStore;
 class TScrollControl;
 class TExInplaceEdit;
+struct TBinStreamRecords;
+class TGridPropIO;
 class TExRichEdit;
 class TGridChangeNotifier;
 class TGrdComboBox;
@@ -2641,6 +2643,27 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void CloseCellControlEditor();
   // The control's handler while the grid holds its messages; empty otherwise.
   TWndMethod FGridControlWndProc;
+  // The binary grid stream of cells (GridBinStream*.cpp).
+ public:
+  // Rect holds the first and last column and row, inclusive.
+  void SaveRectToBinStream(const TRect& Rect, TStream* Stream);
+  void SaveToBinStream(TStream* Stream);
+  void SaveToBinFile(const String& FileName);
+  // Point: the column (X) and row (Y) the stream's first cell lands on.
+  void LoadAtPointFromBinStream(TPoint Point, TStream* Stream);
+  void LoadFromBinStream(TStream* Stream);
+  void LoadFromBinFile(const String& FileName);
+
+ private:
+  void WriteBinCell(TBinStreamRecords& Records, Integer ACol, Integer ARow, TStream* Stream);
+  void WriteBinGraphic(TBinStreamRecords& Records, TCellGraphic* Graphic, TStream* Stream);
+  void ApplyBinHeader(const TGridPropIO& Header);
+  void ReadBinCell(TBinStreamRecords& Records, TPoint Target, TStream* Stream);
+  void ReadBinGraphic(TBinStreamRecords& Records, TPoint Target, bool Valid, TStream* Stream);
+  void ReadBinOwnedObject(TBinStreamRecords& Records, TCellGraphic* Graphic, TPoint Target, TStream* Stream);
+  // The cell stream of the cells an OLE drag carries; nullptr without the
+  // private format.
+  std::unique_ptr<TMemoryStream> DraggedCellStream(const TGridRect& Dragged);
 };
 
 #undef JORV_XGRID_PLAIN

@@ -1,5 +1,7 @@
 // Published properties of the graphics objects, and colour names for every
 // colour property that component streaming writes.
+#include "platform/gfx/GraphicsPublished.h"
+
 #include "platform/gfx/Colors.h"
 #include "platform/gfx/Font.h"
 #include "platform/rtl/TypInfo.h"
@@ -52,11 +54,14 @@ bool IdentToCharset(const String& Ident, Integer& Value) {
 const TIdentMap CharsetIdents{&CharsetToIdent, &IdentToCharset};
 
 const TEnumInfo FontPitchNames{{L"fpDefault", L"fpVariable", L"fpFixed"}};
-const TEnumInfo FontStyleNames{{L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"}};
 const TEnumInfo FontQualityNames{{L"fqDefault", L"fqDraft", L"fqProof", L"fqNonAntialiased",
                                   L"fqAntialiased", L"fqClearType", L"fqClearTypeNatural"}};
 
 }  // namespace
+
+const TEnumInfo FontStyleNames{{L"fsBold", L"fsItalic", L"fsUnderline", L"fsStrikeOut"}};
+const TEnumInfo BrushStyleNames{{L"bsSolid", L"bsClear", L"bsHorizontal", L"bsVertical", L"bsFDiagonal",
+                                 L"bsBDiagonal", L"bsCross", L"bsDiagCross"}};
 
 JORV_PUBLISH(TFont, TPersistent) {
   Class.Integer(L"Charset", &TFont::Charset, &TFont::SetCharset);

@@ -1,5 +1,6 @@
 #include "platform/gfx/Picture.h"
 
+#include <algorithm>
 #include <cstring>
 #include <cwctype>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "platform/gfx/Icon.h"
 #include "platform/gfx/Metafile.h"
 #include "platform/gfx/WICImage.h"
+#include "platform/rtl/Filer.h"
 
 namespace jorv {
 
@@ -197,6 +199,42 @@ void TPicture::LoadFromStream(TStream* Stream) {
 
 void TPicture::SaveToStream(TStream* Stream) {
   if (FGraphic) FGraphic->SaveToStream(Stream);
+}
+
+
+TGraphicClass TPicture::ClassNamed(const String& Name) {
+  for (const auto& f : Formats())
+    if (f.Class()->ClassName() == Name) return f.Class;
+  return nullptr;
+}
+
+void TPicture::DefineProperties(TFiler* Filer) {
+  TPersistent::DefineProperties(Filer);
+  Filer->DefineBinaryProperty(
+      L"Data", [this](TStream* Stream) { ReadData(Stream); },
+      [this](TStream* Stream) { WriteData(Stream); }, FGraphic && !FGraphic->Empty());
+}
+
+void TPicture::WriteData(TStream* Stream) {
+  const String Name = FGraphic->ClassName();
+  const std::string Narrow(Name.begin(), Name.end());
+  const Byte Length = static_cast<Byte>(std::min<size_t>(Narrow.size(), 255));
+  Stream->WriteBuffer(&Length, 1);
+  Stream->WriteBuffer(Narrow.data(), Length);
+  FGraphic->WriteData(Stream);
+}
+
+void TPicture::ReadData(TStream* Stream) {
+  Byte Length = 0;
+  Stream->ReadBuffer(&Length, 1);
+  std::string Narrow(Length, '\0');
+  if (Length > 0) Stream->ReadBuffer(Narrow.data(), Length);
+  const String Name(Narrow.begin(), Narrow.end());
+  TGraphicClass Class = ClassNamed(Name);
+  if (!Class) throw EReadError(L"Unknown picture kind \"" + Name + L"\"");
+  std::unique_ptr<TGraphic> Graphic = Class();
+  Graphic->ReadData(Stream);
+  Take(std::move(Graphic));
 }
 
 }  // namespace jorv

@@ -40,6 +40,10 @@ class TPicture : public TPersistent {
   void LoadFromStream(TStream* Stream);
   void SaveToStream(TStream* Stream);
 
+  // Streams the graphic as the property "Data": its class name as a short
+  // string, then the graphic's own data; an empty picture writes nothing.
+  void DefineProperties(TFiler* Filer) override;
+
   TNotifyEvent OnChange;
 
   // Registers a graphic kind under a file extension (without the dot).
@@ -62,6 +66,10 @@ class TPicture : public TPersistent {
   static void RegisterFormat(const String& Extension, const String& Description,
                              TGraphicClass Class, std::type_index Type);
   static TGraphicClass ClassOf(const TGraphic* Graphic);
+  // The registered kind whose graphics are named Name, or null.
+  static TGraphicClass ClassNamed(const String& Name);
+  void ReadData(TStream* Stream);
+  void WriteData(TStream* Stream);
   void Take(std::unique_ptr<TGraphic> Graphic);
 
   std::unique_ptr<TGraphic> FGraphic;
