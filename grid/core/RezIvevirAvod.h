@@ -2577,6 +2577,17 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void CloseVisibleRichEditor();
   TExRichEdit* FRichEdit = nullptr;
   TExRichEdit* FInplaceRichEdit = nullptr;
+  // The grid drop-down as the editor of edExGridDropDown cells (GridExGridPicker.cpp).
+ public:
+  // Made on first use from the class registered as "TGridExGridDropDown";
+  // nullptr when the program links no such class, and the kind then opens nothing.
+  TExCustomDropDown* ExGridDropDown();
+
+ private:
+  void PrepareExGridPicker();
+  void SetExGridPickerValue(const String& T);
+  TExCustomDropDown* FEditExGridPicker = nullptr;
+  class TExGridPicker* FExGridPicker = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN
