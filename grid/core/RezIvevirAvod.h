@@ -2664,6 +2664,17 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // The cell stream of the cells an OLE drag carries; nullptr without the
   // private format.
   std::unique_ptr<TMemoryStream> DraggedCellStream(const TGridRect& Dragged);
+  // The grid drop-down as the editor of edExGridDropDown cells (GridExGridPicker.cpp).
+ public:
+  // Made on first use from the class registered as "TGridExGridDropDown";
+  // nullptr when the program links no such class, and the kind then opens nothing.
+  TExCustomDropDown* ExGridDropDown();
+
+ private:
+  void PrepareExGridPicker();
+  void SetExGridPickerValue(const String& T);
+  TExCustomDropDown* FEditExGridPicker = nullptr;
+  class TExGridPicker* FExGridPicker = nullptr;
 };
 
 #undef JORV_XGRID_PLAIN

@@ -198,6 +198,7 @@ TExCustomDropDown* TRezIvevirAvod::DropDownFor(TEditorType Kind) {
     case edTimePickerDropDown: return TimePickerDropDown();
     case edDetailDropDown: return DetailPickerDropDown();
     case edGridDropDown: return GridDropDown();
+    case edExGridDropDown: return ExGridDropDown();
     case edColorPickerDropDown: return ColorPickerDropDown();
     case edImagePickerDropDown: return ImagePickerDropDown();
     case edControlDropDown: return ControlDropDown();
@@ -282,7 +283,6 @@ void TRezIvevirAvod::PrepareInplaceEditor(Integer ACol, Integer ARow) {
   } else if (K == edRichEdit) {
     OpenRichEditor(C, R, W, H, SC, ARow);
   }
-  // The grid drop-down opens nothing yet.
   FStartEditChar = 0;
 }
 
@@ -492,6 +492,7 @@ void TRezIvevirAvod::OpenDropDownEditor(const String& T, TColor C, const TRect& 
   const bool Colored = FEditControl != edColorPickerDropDown && FEditControl != edImagePickerDropDown;
   if (Colored) DropDown->SetColor(C);
   if (FEditControl == edGridDropDown || FEditControl == edControlDropDown) DropDown->SetEditorEnabled(true);
+  if (FEditControl == edExGridDropDown) PrepareExGridPicker();
   DoGetEditorProp(SC, ARow, nullptr);
   DropDown->SetBounds(R.Left, R.Top, 0, 0);
   DropDown->SetEnabled(true);
@@ -529,6 +530,7 @@ void TRezIvevirAvod::SetDropDownValue(const String& T, Integer SC, Integer ARow)
       FEditGridPicker->SetItemIndex(T.empty() ? 0 : FEditGridPicker->GetItemIndex(T));
       FEditGridPicker->SetText(T);
       break;
+    case edExGridDropDown: SetExGridPickerValue(T); break;
     case edColorPickerDropDown:
       FEditColorPicker->BeginUpdate();
       FEditColorPicker->EndUpdate();
