@@ -30,6 +30,9 @@ class TBaseGrid : public TObjStringGrid {
   virtual void SetCellEx(Integer c, Integer r, const String& Value);
   // Exactly the stored text of the cell, no redirection, no hooks.
   String GetGridCell(Integer c, Integer r) const { return StoredCell(c, r); }
+  // The stored text read where it is kept, without a copy: valid until a
+  // cell is next written or the counts change.
+  const String& GridCellText(Integer c, Integer r) const { return StoredCellText(c, r); }
   void SetGridCell(Integer c, Integer r, const String& Value) { StoreCell(c, r, Value); }
   // The user's object lives in the cell's properties; the slot itself
   // holds the properties.

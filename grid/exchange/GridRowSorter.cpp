@@ -87,11 +87,14 @@ bool TGridRowSorter::DisplaysStoredTexts() const {
          !FGrid.URLShowInText();
 }
 
-String TGridRowSorter::CellText(Integer Col, Integer Row) {
+// The stored text is read where it stands; only a display text made for
+// the cell lands in Made.
+const String& TGridRowSorter::CellText(Integer Col, Integer Row, String& Made) {
   if (!FGrid.SortSettings()->SortOnVirtualCells() ||
       (FStoredShown && (FGrid.MergeCount() == 0 || !FGrid.HasCellProperties(Col, Row))))
-    return FGrid.GetGridCell(Col, Row);
-  return FGrid.GetCellEx(Col, Row);
+    return FGrid.GridCellText(Col, Row);
+  Made = FGrid.GetCellEx(Col, Row);
+  return Made;
 }
 
 TGridRowSorter::TColumnKeys& TGridRowSorter::KeysOf(Integer Col) {
@@ -117,13 +120,43 @@ void TGridRowSorter::MakeKeys(TColumnKeys& Keys) {
   // Each key is written once where it is made: a million keys are no
   // small array to clear first.
   Keys.Keys.reserve(FCount);
+  String Made;
   for (size_t i = 0; i < FCount; ++i) {
     Keys.Keys.emplace_back();
-    MakeCellKey(Keys, Integer(i), CellText(Keys.Col, RowAt(i)));
+    MakeCellKey(Keys, Integer(i), CellText(Keys.Col, RowAt(i), Made));
   }
 }
 
-void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, String Text) {
+// What the column's prefix, suffix and (for money) thousand separators
+// leave of a text, read as a number; a text that is no number counts as 0,
+// as an empty cell does. The text is copied only when something has to be
+// taken out of it.
+double TGridRowSorter::NumberKey(const TColumnKeys& Keys, const String& Text, bool Financial, bool& Blank) const {
+  const TFormatSettings& FS = FFormat;
+  const bool AsStored = Keys.Prefix.empty() && Keys.Suffix.empty() && !Financial &&
+                        (FS.DecimalSeparator == L'.' || Text.find(FS.DecimalSeparator) == String::npos);
+  String Edited;
+  if (!AsStored) {
+    Edited = Text;
+    RemoveFirst(Edited, Keys.Prefix);
+    RemoveFirst(Edited, Keys.Suffix);
+    if (Financial) Edited.erase(std::remove(Edited.begin(), Edited.end(), FS.ThousandSeparator), Edited.end());
+    if (FS.DecimalSeparator != L'.') {
+      const size_t At = Edited.find(FS.DecimalSeparator);
+      if (At != String::npos) Edited[At] = L'.';
+    }
+  }
+  const String& Number = AsStored ? Text : Edited;
+  Blank = Number.empty();
+  double Value = 0;
+  Integer Code = 0;
+  Val(Number, Value, Code);
+  return Code == 0 ? Value : 0.0;
+}
+
+// Text is read where the grid keeps it: what is kept of it is copied, and
+// nothing that may call the application comes before the last reading.
+void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, const String& Text) {
   TCellKey& Key = Keys.Keys[size_t(Position)];
   const Integer Row = RowAt(size_t(Position));
   const TFormatSettings& FS = FFormat;
@@ -133,22 +166,7 @@ void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, String Tex
     if (Keys.Texts.empty()) Keys.Texts.resize(FCount);
     Keys.Texts[size_t(Position)] = std::move(Kept);
   };
-  auto NumberOf = [&](bool Financial) {
-    String& S = Text;
-    RemoveFirst(S, Keys.Prefix);
-    RemoveFirst(S, Keys.Suffix);
-    if (Financial) S.erase(std::remove(S.begin(), S.end(), FS.ThousandSeparator), S.end());
-    if (FS.DecimalSeparator != L'.') {
-      const size_t At = S.find(FS.DecimalSeparator);
-      if (At != String::npos) S[At] = L'.';
-    }
-    Key.Blank = S.empty();
-    // A text that is no number counts as 0, as an empty cell does.
-    double Value = 0;
-    Integer Code = 0;
-    Val(S, Value, Code);
-    return Code == 0 ? Value : 0.0;
-  };
+  auto NumberOf = [&](bool Financial) { return NumberKey(Keys, Text, Financial, Key.Blank); };
   auto DateOf = [&](TDateTime (*Parse)(const String&)) {
     Key.Blank = Text.empty();
     try {
@@ -163,7 +181,7 @@ void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, String Tex
     case ssAlphabetic:
     case ssAlphaCase:
     case ssNatural:
-    case ssCustom: KeepText(std::move(Text)); break;
+    case ssCustom: KeepText(Text); break;
     case ssAlphaNoCase: KeepText(UpperAToZ(Text)); break;
     case ssHTML: KeepText(HTMLToPlainText(Text)); break;
     case ssAnsiAlphaCase:
@@ -190,9 +208,9 @@ void TGridRowSorter::MakeCellKey(TColumnKeys& Keys, Integer Position, String Tex
       Key.Value = double(FGrid.GetCellGraphicKey(Keys.Col, Row));
       break;
     case ssCheckBox: {
+      Key.Blank = Text.empty();
       bool Checked = false;
       FGrid.GetCheckBoxState(Keys.Col, Row, Checked);
-      Key.Blank = Text.empty();
       Key.Value = Checked ? 1 : 0;
       break;
     }
@@ -228,18 +246,10 @@ void TGridRowSorter::MakeAutomaticKey(TColumnKeys& Keys, TCellKey& Key, Integer 
   }
   const TFormatSettings& FS = FFormat;
   if (IsNumberText(Text)) {
-    String S = Text;
-    RemoveFirst(S, Keys.Prefix);
-    RemoveFirst(S, Keys.Suffix);
-    if (FS.DecimalSeparator != L'.') {
-      const size_t At = S.find(FS.DecimalSeparator);
-      if (At != String::npos) S[At] = L'.';
-    }
-    double Value = 0;
-    Integer Code = 0;
-    Val(S, Value, Code);
+    // The cell was judged blank or not on its own text above.
+    bool AllPrefix = false;
     Key.Rank = arNumber;
-    Key.Value = Code == 0 ? Value : 0;
+    Key.Value = NumberKey(Keys, Text, false, AllPrefix);
     return;
   }
   Integer P = 0;

@@ -51,10 +51,11 @@ class TGridRowSorter {
   struct TColumnKeys;
   TColumnKeys& KeysOf(Integer Col);
   void MakeKeys(TColumnKeys& Keys);
-  void MakeCellKey(TColumnKeys& Keys, Integer Position, String Text);
+  void MakeCellKey(TColumnKeys& Keys, Integer Position, const String& Text);
+  double NumberKey(const TColumnKeys& Keys, const String& Text, bool Financial, bool& Blank) const;
   void MakeAutomaticKey(TColumnKeys& Keys, TCellKey& Key, Integer Row, const String& Text);
   bool DisplaysStoredTexts() const;
-  String CellText(Integer Col, Integer Row);
+  const String& CellText(Integer Col, Integer Row, String& Made);
   // Without direction; Blank reports a decision by blank position, which
   // no direction reverses.
   Integer CompareKeys(TColumnKeys& Keys, Integer A, Integer B, bool& ByBlank);

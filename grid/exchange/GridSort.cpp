@@ -11,24 +11,17 @@ namespace jorv::grid {
 
 namespace {
 
-// A per-row flag list follows its rows where it reaches them.
+// A per-row flag list follows its rows where it reaches them. The entries
+// are read out first, so that the reads by the order stay within a plain
+// array.
 void PermuteRowList(TIntList* List, Integer Left, const std::vector<Integer>& Order) {
   const Integer Count = Integer(Order.size());
   if (!List || List->Count() < Left + Count) return;
-  // Along the cycles of the order, as the rows themselves move.
-  std::vector<bool> Done(Order.size());
-  for (Integer First = 0; First < Count; ++First) {
-    if (Done[size_t(First)]) continue;
-    const Integer Held = List->Items(Left + First);
-    Integer At = First;
-    for (;;) {
-      Done[size_t(At)] = true;
-      const Integer From = Order[size_t(At)];
-      if (From == First || From < 0 || From >= Count || Done[size_t(From)]) break;
-      List->SetInteger(Left + At, List->Items(Left + From));
-      At = From;
-    }
-    List->SetInteger(Left + At, Held);
+  std::vector<Integer> Held(Order.size());
+  for (Integer i = 0; i < Count; ++i) Held[size_t(i)] = List->Items(Left + i);
+  for (Integer i = 0; i < Count; ++i) {
+    const Integer From = Order[size_t(i)];
+    if (From >= 0 && From < Count) List->SetInteger(Left + i, Held[size_t(From)]);
   }
 }
 

@@ -101,6 +101,10 @@ class TStringGrid : public TDrawGrid {
   // The stored cell itself, past any redefinition of the accessors above.
   // Storing follows the rules of SetCells and repaints the cell.
   String StoredCell(Integer ACol, Integer ARow) const;
+  // The same text where it is kept, for reading many cells without copying
+  // each: valid until a cell of the grid is next written or the counts
+  // change.
+  const String& StoredCellText(Integer ACol, Integer ARow) const;
   void StoreCell(Integer ACol, Integer ARow, const String& Value);
   TObject* StoredObject(Integer ACol, Integer ARow) const;
   void StoreObject(Integer ACol, Integer ARow, TObject* Value);
@@ -124,8 +128,8 @@ class TStringGrid : public TDrawGrid {
   // moves many rows at the cost of moving each once.
   void TransferRowData(Integer From, Integer To);
   void DropRowData(Integer ARow);
-  // Row First + i takes the cells of row First + Order[i] (Order a
-  // permutation of 0 .. size - 1), each row moved once.
+  // Row First + i takes the cells of row First + Order[i], each row moved
+  // once. An Order that is no permutation of 0 .. size - 1 moves nothing.
   void PermuteRowData(Integer First, const std::vector<Integer>& Order);
   // A stored row taken out whole (the row is left empty) and put back
   // (what the row held is dropped, objects not freed).

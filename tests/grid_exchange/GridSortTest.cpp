@@ -98,6 +98,26 @@ TEST(GridSort, NumbersFollowThePrefixAndSuffixOfTheFormatEvent) {
   EXPECT_EQ(G.Column(1), (TTexts{L"$1,200", L"$5", L"$950"}));
 }
 
+// Where the decimal separator is a comma, numbers are read with it; a
+// point is a thousand separator that only the financial style removes, and
+// a text that does not read counts as 0.
+TEST(GridSort, NumbersReadTheLocaleSeparators) {
+  const TStyleCase Cases[] = {
+      {ssNumeric, {L"10,5", L"9,75", L"100", L"1.200,5"}, {L"1.200,5", L"9,75", L"10,5", L"100"}},
+      {ssFinancial, {L"10,5", L"9,75", L"100", L"1.200,5"}, {L"9,75", L"10,5", L"100", L"1.200,5"}},
+  };
+  for (const TStyleCase& Case : Cases) {
+    SCOPED_TRACE(testing::Message() << "style " << int(Case.Style));
+    TSortGrid G(Case.Texts);
+    PinnedFormatSettings German(GermanFormatSettings());
+    G.UseStyle(Case.Style);
+    G.Grid.Sort(1, sdAscending);
+    EXPECT_EQ(G.Column(1), Case.Ascending);
+    EXPECT_EQ(G.Column(2), Case.Style == ssNumeric ? (TTexts{L"r4", L"r2", L"r1", L"r3"})
+                                                   : (TTexts{L"r2", L"r1", L"r3", L"r4"}));
+  }
+}
+
 TEST(GridSort, EventAndGraphicStylesAskTheirSource) {
   TSortGrid G({L"ccc", L"a", L"bb"});
   G.UseStyle(ssCustom);

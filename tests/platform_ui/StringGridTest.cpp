@@ -30,8 +30,10 @@ class TProbeGrid : public TStringGrid {
   using TStringGrid::InsertColData;
   using TStringGrid::InsertRowData;
   using TStringGrid::MoveColumn;
+  using TStringGrid::PermuteRowData;
   using TStringGrid::PutRowData;
   using TStringGrid::SetKeepCellsBeyondCount;
+  using TStringGrid::StoredCellText;
   using TStringGrid::TakeRowData;
   using TStringGrid::MoveRow;
   Integer DrawCount = 0;
@@ -164,6 +166,30 @@ TEST(StringGrid, StoredRowsAndColumnsOpenCloseAndTravelWhole) {
   G.DeleteColData(0, 2);
   EXPECT_EQ(G.GetCells(0, 0), L"1:0");
   EXPECT_EQ(G.GetObjects(1, 1), &Marker);
+}
+
+// Rows reordered at once take their texts and objects along, a row never
+// written included; an order that is no permutation would lose rows, so it
+// moves nothing.
+TEST(StringGrid, StoredRowsTakeANewOrderWhole) {
+  TProbeGrid G(nullptr);
+  G.SetColCount(2);
+  G.SetRowCount(5);
+  TObject Marker;
+  for (Integer r = 1; r < 4; ++r) G.SetCells(0, r, L"r" + IntToStr(r));
+  G.SetObjects(1, 2, &Marker);
+  auto Column = [&G] {
+    std::vector<String> Texts;
+    for (Integer r = 0; r < 5; ++r) Texts.push_back(G.StoredCellText(0, r));
+    return Texts;
+  };
+  G.PermuteRowData(1, {3, 1, 0, 2});
+  EXPECT_EQ(Column(), (std::vector<String>{L"", L"", L"r2", L"r1", L"r3"}));
+  EXPECT_EQ(G.GetObjects(1, 2), &Marker);
+  const std::vector<Integer> NoPermutations[] = {{0, 0, 1, 2}, {0, 1, 2, 4}, {-1, 0, 1, 2}};
+  for (const auto& Order : NoPermutations) G.PermuteRowData(1, Order);
+  EXPECT_EQ(Column(), (std::vector<String>{L"", L"", L"r2", L"r1", L"r3"}));
+  EXPECT_EQ(G.StoredCellText(7, 9), L"");
 }
 
 TEST(StringGrid, KeysMoveTheCurrentCellWithinTheScrollingCells) {
