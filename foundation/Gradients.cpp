@@ -2,6 +2,7 @@
 #include <utility>
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Colors.h"
+#include "platform/gfx/DCScope.h"
 #include "platform/rtl/Math.h"
 
 namespace jorv::foundation {
@@ -13,10 +14,14 @@ Byte ClampChannel(Int64 Value) { return Byte(EnsureRange<Int64>(Value, 0, 255));
 // A pen or brush that already paints in Color keeps its colour value (a
 // system colour stays one): a changed value throws the system object away,
 // and cells fill with the same colour one after another.
-void SolidFill(TCanvas* Canvas, TColor Color, const TRect& Rect) {
+void SetSolidColors(TCanvas* Canvas, TColor Color) {
   if (ColorToRGB(Canvas->Pen()->Color()) != Color) Canvas->Pen()->SetColor(Color);
   if (ColorToRGB(Canvas->Brush()->Color()) != Color || Canvas->Brush()->Style() != bsSolid)
     Canvas->Brush()->SetColor(Color);
+}
+
+void SolidFill(TCanvas* Canvas, TColor Color, const TRect& Rect) {
+  SetSolidColors(Canvas, Color);
   Canvas->FillRect(Rect);
 }
 
@@ -38,21 +43,33 @@ void DrawGradient(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Ste
   const Integer BandLen = Integer(Trunc(StepLen + 1));
   const Integer R1 = GetRValue(From), G1 = GetGValue(From), B1 = GetBValue(From);
   const Integer R2 = GetRValue(To), G2 = GetGValue(To), B2 = GetBValue(To);
-  for (Integer i = 0; i <= Steps; ++i) {
-    const Integer Offset = Integer(Trunc(i * StepLen));
-    const TColor C = RGB(ClampChannel(Round(R1 + double(i) * (R2 - R1) / Steps)),
-                         ClampChannel(Round(G1 + double(i) * (G2 - G1) / Steps)),
-                         ClampChannel(Round(B1 + double(i) * (B2 - B1) / Steps)));
-    TRect Band = Rect;
-    if (Horizontal) {
-      Band.Left = Rect.Left + Offset;
-      Band.Right = Min(Band.Left + BandLen, Rect.Right);
-    } else {
-      Band.Top = Rect.Top + Offset;
-      Band.Bottom = Min(Band.Top + BandLen, Rect.Bottom);
+  TColor Last = From;
+  {
+    // Each band is an opaque fill in the DC's background colour: a brush
+    // made and selected per band costs far more than the fill.
+    HDC DC = Canvas->Handle();
+    TBkColor Background(DC, COLORREF(From));
+    for (Integer i = 0; i <= Steps; ++i) {
+      const Integer Offset = Integer(Trunc(i * StepLen));
+      Last = RGB(ClampChannel(Round(R1 + double(i) * (R2 - R1) / Steps)),
+                 ClampChannel(Round(G1 + double(i) * (G2 - G1) / Steps)),
+                 ClampChannel(Round(B1 + double(i) * (B2 - B1) / Steps)));
+      RECT Band{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
+      if (Horizontal) {
+        Band.left = Rect.Left + Offset;
+        Band.right = Min(Integer(Band.left) + BandLen, Rect.Right);
+      } else {
+        Band.top = Rect.Top + Offset;
+        Band.bottom = Min(Integer(Band.top) + BandLen, Rect.Bottom);
+      }
+      if (Band.left >= Band.right || Band.top >= Band.bottom) continue;
+      Background.Set(COLORREF(Last));
+      ExtTextOutW(DC, 0, 0, ETO_OPAQUE, &Band, nullptr, 0, nullptr);
     }
-    SolidFill(Canvas, C, Band);
   }
+  // The canvas ends in the last band's colours, as a band-by-band fill
+  // through its own pen and brush would leave it.
+  SetSolidColors(Canvas, Last);
 }
 
 void FillMirroredGradient(TCanvas* Canvas, TRect Rect, TColor Color, TColor ColorTo,

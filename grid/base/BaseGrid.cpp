@@ -6,7 +6,9 @@
 #include "grid/base/GridUndo.h"
 #include "grid/base/SameGdiObjects.h"
 #include "platform/gfx/Canvas.h"
+#include "platform/gfx/Font.h"
 #include "platform/gfx/Pen.h"
+#include "platform/rtl/ScopeExit.h"
 
 namespace jorv::grid {
 using namespace jorv::foundation;
@@ -634,6 +636,13 @@ void TBaseGrid::SetSelectionStyle(TGridSelectionStyle Value) {
 // ---- painting --------------------------------------------------------------------
 
 void TBaseGrid::Paint() {
+  // The cells switch the canvas font between the grid's and the fixed
+  // cells' looks many times a pass: each look's handle is made once.
+  Canvas()->Font()->SetKeepHandles(true);
+  TScopeExit Release([this] {
+    Canvas()->Refresh();  // no kept handle may stay selected when they are freed
+    Canvas()->Font()->SetKeepHandles(false);
+  });
   TObjStringGrid::Paint();
   ++FPaintID;
 }

@@ -72,8 +72,12 @@ void TCanvas::RequiredState(TCanvasStates Required) {
     if (!FHandle) throw EInvalidOperation(L"Canvas does not allow drawing");
   }
   if (need.Contains(csFontValid)) {
-    HGDIOBJ old = SelectObject(FHandle, FFont->Handle());
-    if (!FOldFont) FOldFont = old;
+    HFONT font = FFont->Handle();
+    if (font != FSelectedFont) {
+      HGDIOBJ old = SelectObject(FHandle, font);
+      if (!FOldFont) FOldFont = old;
+      FSelectedFont = font;
+    }
     SetTextColor(FHandle, COLORREF(ColorToRGB(FFont->Color())));
     FState += csFontValid;
   }
@@ -105,6 +109,7 @@ void TCanvas::RequiredState(TCanvasStates Required) {
 void TCanvas::DeselectFont() {
   if (FHandle && FOldFont) SelectObject(FHandle, FOldFont);
   FOldFont = nullptr;
+  FSelectedFont = nullptr;
   FState -= csFontValid;
 }
 
@@ -120,7 +125,15 @@ void TCanvas::DeselectBrush() {
   FState -= csBrushValid;
 }
 
-void TCanvas::FontChanged(TObject*) { DeselectFont(); }
+void TCanvas::FontChanged(TObject*) {
+  // A kept handle, or the same one after a change of colour, stays alive:
+  // selecting the DC's own font back only to select the next one costs a
+  // font realisation each time.
+  if (FFont->HandleKept() || FFont->HandleAllocated())
+    FState -= csFontValid;
+  else
+    DeselectFont();
+}
 void TCanvas::PenChanged(TObject*) { DeselectPen(); }
 void TCanvas::BrushChanged(TObject*) { DeselectBrush(); }
 

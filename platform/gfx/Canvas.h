@@ -184,6 +184,8 @@ class TCanvas : public TPersistent {
   HGDIOBJ FOldFont = nullptr;
   HGDIOBJ FOldPen = nullptr;
   HGDIOBJ FOldBrush = nullptr;
+  // Our font now selected in the DC: selecting it again is skipped.
+  HFONT FSelectedFont = nullptr;
   TCopyMode FCopyMode = cmSrcCopy;
   Integer FLockCount = 0;
   CRITICAL_SECTION FLock;

@@ -148,6 +148,24 @@ class TSavedDC {
   int FSaved = 0;
 };
 
+// Sets the background colour of DC, which opaque fills and text cells
+// paint in, and puts back the one it replaced: a canvas whose brush is
+// selected counts on the DC's background colour being its brush colour.
+class TBkColor {
+ public:
+  TBkColor(HDC DC, COLORREF Color) : FDC(DC), FOld(SetBkColor(DC, Color)) {}
+  ~TBkColor() {
+    if (FOld != CLR_INVALID) SetBkColor(FDC, FOld);
+  }
+  TBkColor(const TBkColor&) = delete;
+  TBkColor& operator=(const TBkColor&) = delete;
+  void Set(COLORREF Color) { SetBkColor(FDC, Color); }
+
+ private:
+  HDC FDC = nullptr;
+  COLORREF FOld = CLR_INVALID;
+};
+
 // Lends Canvas the device context DC for the scope and takes it back.
 class TCanvasDC {
  public:

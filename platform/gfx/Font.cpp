@@ -1,6 +1,8 @@
 #include "platform/gfx/Font.h"
 
+#include <cstring>
 #include <cwchar>
+#include <utility>
 
 namespace jorv {
 
@@ -15,6 +17,26 @@ Integer ScreenPixelsPerInch() {
 }
 
 TFont::TFont() = default;
+
+TFont::~TFont() { FreeKeptHandles(); }
+
+void TFont::SetKeepHandles(bool Value) {
+  FKeepHandles = Value;
+  if (!Value) FreeKeptHandles();
+}
+
+void TFont::FreeKeptHandles() {
+  for (const TKeptHandle& Kept : FKept) DeleteObject(Kept.Handle);
+  FKept.clear();
+}
+
+void TFont::Changed() {
+  FHandleKept = FKeepHandles && FHandle && FMadeHandle;
+  if (FHandleKept) FKept.push_back(TKeptHandle{FHandleLook, std::exchange(FHandle, nullptr)});
+  FMadeHandle = false;
+  TGraphicsObject::Changed();
+  FHandleKept = false;
+}
 
 void TFont::Assign(TPersistent* Source) {
   if (auto* f = dynamic_cast<TFont*>(Source)) {
@@ -62,7 +84,15 @@ LOGFONTW TFont::GetLogFont() const {
 HFONT TFont::Handle() {
   if (!FHandle) {
     LOGFONTW lf = GetLogFont();
-    FHandle = CreateFontIndirectW(&lf);
+    for (auto Kept = FKept.begin(); Kept != FKept.end(); ++Kept) {
+      if (std::memcmp(&Kept->Look, &lf, sizeof lf) != 0) continue;
+      FHandle = Kept->Handle;
+      FKept.erase(Kept);
+      break;
+    }
+    if (!FHandle) FHandle = CreateFontIndirectW(&lf);
+    FHandleLook = lf;
+    FMadeHandle = FHandle != nullptr;
   }
   return static_cast<HFONT>(FHandle);
 }

@@ -2,6 +2,7 @@
 // A logical font. Size (points) and Height (pixels, negative for the
 // character height without internal leading) are two views of one value,
 // converted through PixelsPerInch.
+#include <vector>
 #include "platform/gfx/GraphicsObject.h"
 #include "platform/gfx/Colors.h"
 
@@ -31,6 +32,7 @@ Integer ScreenPixelsPerInch();
 class TFont : public TGraphicsObject {
  public:
   TFont();
+  ~TFont() override;
 
   void Assign(TPersistent* Source) override;
 
@@ -64,7 +66,33 @@ class TFont : public TGraphicsObject {
   // The LOGFONT the handle is made from.
   LOGFONTW GetLogFont() const;
 
+  // While on, a change keeps the handle of the look it leaves, so that a
+  // font switched back and forth between a few looks, as a grid's canvas
+  // font is from cell to cell, makes each handle once. Turning it off frees
+  // the kept handles: no device context may still have one selected.
+  void SetKeepHandles(bool Value);
+  // The last change kept the handle it left, which a canvas may therefore
+  // leave selected until it next draws.
+  bool HandleKept() const { return FHandleKept; }
+
  private:
+  struct TKeptHandle {
+    LOGFONTW Look{};
+    HGDIOBJ Handle = nullptr;
+  };
+
+  // Drops the handle, kept for a later return to this look while
+  // FKeepHandles, and tells the listeners.
+  void Changed();
+  void FreeKeptHandles();
+
+  bool FKeepHandles = false;
+  bool FHandleKept = false;
+  // The look FHandle was made from; only handles the font made itself are
+  // kept.
+  LOGFONTW FHandleLook{};
+  bool FMadeHandle = false;
+  std::vector<TKeptHandle> FKept;
   TFontName FName = L"Tahoma";
   Integer FPixelsPerInch = ScreenPixelsPerInch();
   Integer FHeight = -::MulDiv(8, FPixelsPerInch, 72);

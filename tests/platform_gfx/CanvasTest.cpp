@@ -92,6 +92,33 @@ TEST(Canvas, LettingGoOfTheDcPutsItsObjectsBack) {
   DeleteDC(dc);
 }
 
+TEST(Canvas, FontChangesTakeEffectWhetherHandlesAreKeptOrNot) {
+  for (bool keep : {false, true}) {
+    SCOPED_TRACE(keep ? "kept" : "not kept");
+    auto b = WhiteBitmap(60, 20);
+    TCanvas* c = b->Canvas();
+    HDC dc = c->Handle();
+    HGDIOBJ font0 = GetCurrentObject(dc, OBJ_FONT);
+    c->Font()->SetKeepHandles(keep);
+    const Integer normalWidth = c->TextWidth(L"WWWW");
+    TFont bold;
+    bold.Assign(c->Font());
+    bold.SetStyle({fsBold});
+    c->Font()->Assign(&bold);
+    EXPECT_GT(c->TextWidth(L"WWWW"), normalWidth);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), c->Font()->Handle());
+    c->Font()->SetColor(clBlue);
+    c->TextOut(0, 0, L"W");
+    EXPECT_EQ(GetTextColor(dc), COLORREF(clBlue));
+    c->Font()->SetStyle({});
+    EXPECT_EQ(c->TextWidth(L"WWWW"), normalWidth);
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), c->Font()->Handle());
+    c->Refresh();
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_FONT), font0);
+    c->Font()->SetKeepHandles(false);
+  }
+}
+
 TEST(Canvas, TextMeasuresFollowTheFontAndTextRectFormats) {
   auto b = WhiteBitmap(200, 60);
   TCanvas* c = b->Canvas();

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <vector>
 #include "platform/gfx/gfx.h"
 
 using namespace jorv;
@@ -52,6 +53,41 @@ TEST(Font, HandleMadeLazilyAndRenewedByChangesButColour) {
   EXPECT_EQ(g.Color(), clRed);
   EXPECT_TRUE(g.Style() == (TFontStyles{fsBold, fsItalic}));
   EXPECT_EQ(g.Height(), f.Height());
+}
+
+TEST(Font, KeptHandlesComeBackWithTheirLookAndGoWhenKeepingStops) {
+  TFont f;
+  std::vector<bool> kept;
+  f.OnChange = [&](TObject*) { kept.push_back(f.HandleKept()); };
+  f.SetKeepHandles(true);
+  HFONT normal = f.Handle();
+  f.SetStyle({fsBold});
+  HFONT bold = f.Handle();
+  EXPECT_NE(bold, normal);
+  f.SetStyle({});
+  EXPECT_EQ(f.Handle(), normal);
+  f.SetStyle({fsBold});
+  EXPECT_EQ(f.Handle(), bold);
+  f.SetStyle({fsItalic});
+  f.SetStyle({fsBold});  // no handle was made for italic: nothing to keep
+  EXPECT_EQ(f.Handle(), bold);
+  EXPECT_EQ(kept, (std::vector<bool>{true, true, true, true, false}));
+
+  f.SetKeepHandles(false);
+  EXPECT_EQ(GetObjectType(normal), 0u);
+  EXPECT_EQ(GetObjectType(bold), DWORD(OBJ_FONT));  // the font's own handle stays
+  f.SetStyle({});
+  EXPECT_EQ(GetObjectType(bold), 0u);
+
+  // A handle the font was given is the caller's look: never kept.
+  LOGFONTW lf = f.GetLogFont();
+  lf.lfWidth = 3;
+  HFONT given = CreateFontIndirectW(&lf);
+  f.SetHandle(given);
+  f.SetKeepHandles(true);
+  f.SetStyle({fsBold});
+  EXPECT_EQ(GetObjectType(given), 0u);
+  EXPECT_FALSE(kept.back());
 }
 
 TEST(Font, AssignOfAnotherKindRaises) {
