@@ -156,7 +156,7 @@ size_t AddProgramSymbols(const std::wstring& Path, uintptr_t Base, std::vector<T
       std::string name = symbol->N.Name.Short
                              ? std::string(reinterpret_cast<const char*>(symbol->N.ShortName),
                                            strnlen(reinterpret_cast<const char*>(symbol->N.ShortName), 8))
-                             : std::string(bytes.data() + std::min(bytes.size() - 1, strings + symbol->N.Name.Long));
+                             : std::string(bytes.data() + std::min(bytes.size() - 1, strings + static_cast<size_t>(symbol->N.Name.Long)));
       Symbols.push_back({Base + sections[section - 1].VirtualAddress + symbol->Value, Demangled(name)});
     }
     i += symbol->NumberOfAuxSymbols;

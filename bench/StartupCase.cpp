@@ -14,38 +14,40 @@ struct TFound {
 
 // The process's main window: a shown top-level window of a real size (a
 // hidden or zero-sized application window does not count).
+// Enumeration callbacks are named functions: a lambda converts only to a
+// function pointer of the default calling convention, which on i686 is not
+// the one Windows calls back with.
+BOOL CALLBACK TakeMainWindow(HWND Window, LPARAM Param) {
+  auto* found = reinterpret_cast<TFound*>(Param);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(Window, &owner);
+  RECT bounds;
+  if (owner != found->Process || !IsWindowVisible(Window) || !GetWindowRect(Window, &bounds) ||
+      bounds.right - bounds.left < 200 || bounds.bottom - bounds.top < 200)
+    return TRUE;
+  found->Window = Window;
+  return FALSE;
+}
+
 HWND MainWindowOf(DWORD Process) {
   TFound found{Process};
-  EnumWindows(
-      [](HWND Window, LPARAM Param) -> BOOL {
-        auto* f = reinterpret_cast<TFound*>(Param);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(Window, &owner);
-        RECT r;
-        if (owner != f->Process || !IsWindowVisible(Window) || !GetWindowRect(Window, &r) ||
-            r.right - r.left < 200 || r.bottom - r.top < 200)
-          return TRUE;
-        f->Window = Window;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&found));
+  EnumWindows(TakeMainWindow, reinterpret_cast<LPARAM>(&found));
   return found.Window;
 }
 
 // True when neither the window nor any of its children waits for a paint.
+BOOL CALLBACK NoteChildToPaint(HWND Child, LPARAM Param) {
+  if (IsWindowVisible(Child) && GetUpdateRect(Child, nullptr, FALSE)) {
+    *reinterpret_cast<bool*>(Param) = true;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 bool NothingToPaint(HWND Window) {
   if (GetUpdateRect(Window, nullptr, FALSE)) return false;
   bool pending = false;
-  EnumChildWindows(
-      Window,
-      [](HWND Child, LPARAM Param) -> BOOL {
-        if (IsWindowVisible(Child) && GetUpdateRect(Child, nullptr, FALSE)) {
-          *reinterpret_cast<bool*>(Param) = true;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&pending));
+  EnumChildWindows(Window, NoteChildToPaint, reinterpret_cast<LPARAM>(&pending));
   return !pending;
 }
 

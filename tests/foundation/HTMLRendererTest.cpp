@@ -435,6 +435,31 @@ struct TRecordedText {
   String Text;
 };
 
+struct TRecorderState {
+  std::map<DWORD, Integer> Fonts;
+  Integer Current = 0;
+  std::vector<TRecordedText> Texts;
+};
+
+// Windows calls this back with its own calling convention, which a lambda
+// cannot take on i686.
+int CALLBACK VisitRecord(HDC, HANDLETABLE*, const ENHMETARECORD* Rec, int, LPARAM Data) {
+  auto& S = *reinterpret_cast<TRecorderState*>(Data);
+  if (Rec->iType == EMR_EXTCREATEFONTINDIRECTW) {
+    auto* F = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(Rec);
+    S.Fonts[F->ihFont] = F->elfw.elfLogFont.lfEscapement;
+  } else if (Rec->iType == EMR_SELECTOBJECT) {
+    auto* Sel = reinterpret_cast<const EMRSELECTOBJECT*>(Rec);
+    if (S.Fonts.count(Sel->ihObject)) S.Current = S.Fonts[Sel->ihObject];
+  } else if (Rec->iType == EMR_EXTTEXTOUTW) {
+    auto* T = reinterpret_cast<const EMREXTTEXTOUTW*>(Rec);
+    auto* Chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(Rec) +
+                                                   T->emrtext.offString);
+    S.Texts.push_back({S.Current, String(Chars, T->emrtext.nChars)});
+  }
+  return 1;
+}
+
 std::vector<TRecordedText> RecordTexts(const String& Markup) {
   HDC Recorder = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
   TCanvas Canvas;
@@ -445,28 +470,8 @@ std::vector<TRecordedText> RecordTexts(const String& Markup) {
   K.Run(&Canvas, Markup);
   Canvas.SetHandle(nullptr);
   HENHMETAFILE File = CloseEnhMetaFile(Recorder);
-  struct TState {
-    std::map<DWORD, Integer> Fonts;
-    Integer Current = 0;
-    std::vector<TRecordedText> Texts;
-  } State;
-  auto Visit = [](HDC, HANDLETABLE*, const ENHMETARECORD* Rec, int, LPARAM Data) -> int {
-    auto& S = *reinterpret_cast<TState*>(Data);
-    if (Rec->iType == EMR_EXTCREATEFONTINDIRECTW) {
-      auto* F = reinterpret_cast<const EMREXTCREATEFONTINDIRECTW*>(Rec);
-      S.Fonts[F->ihFont] = F->elfw.elfLogFont.lfEscapement;
-    } else if (Rec->iType == EMR_SELECTOBJECT) {
-      auto* Sel = reinterpret_cast<const EMRSELECTOBJECT*>(Rec);
-      if (S.Fonts.count(Sel->ihObject)) S.Current = S.Fonts[Sel->ihObject];
-    } else if (Rec->iType == EMR_EXTTEXTOUTW) {
-      auto* T = reinterpret_cast<const EMREXTTEXTOUTW*>(Rec);
-      auto* Chars = reinterpret_cast<const wchar_t*>(reinterpret_cast<const BYTE*>(Rec) +
-                                                     T->emrtext.offString);
-      S.Texts.push_back({S.Current, String(Chars, T->emrtext.nChars)});
-    }
-    return 1;
-  };
-  EnumEnhMetaFile(nullptr, File, Visit, &State, nullptr);
+  TRecorderState State;
+  EnumEnhMetaFile(nullptr, File, VisitRecord, &State, nullptr);
   DeleteEnhMetaFile(File);
   return State.Texts;
 }

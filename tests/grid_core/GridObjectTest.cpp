@@ -16,19 +16,21 @@ namespace {
 
 DWORD GuiObjects(DWORD Kind) { return GetGuiResources(GetCurrentProcess(), Kind); }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM Count) {
+  ++*reinterpret_cast<int*>(Count);
+  return TRUE;
+}
+
+BOOL CALLBACK CountWindowAndChildren(HWND Window, LPARAM Count) {
+  CountWindow(Window, Count);
+  EnumChildWindows(Window, CountWindow, Count);
+  return TRUE;
+}
+
 // Every window of this thread, top-level and child.
 int ThreadWindows() {
   int Count = 0;
-  EnumThreadWindows(
-      GetCurrentThreadId(),
-      [](HWND Window, LPARAM Param) -> BOOL {
-        auto* N = reinterpret_cast<int*>(Param);
-        ++*N;
-        EnumChildWindows(
-            Window, [](HWND, LPARAM P) -> BOOL { return ++*reinterpret_cast<int*>(P), TRUE; }, Param);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&Count));
+  EnumThreadWindows(GetCurrentThreadId(), CountWindowAndChildren, reinterpret_cast<LPARAM>(&Count));
   return Count;
 }
 

@@ -17,6 +17,13 @@ using namespace jorv::test;
 
 namespace {
 
+void SendButton(DWORD Flags);
+
+void CALLBACK ReleaseButtonOnce(HWND, UINT, UINT_PTR Id, DWORD) {
+  KillTimer(nullptr, Id);
+  SendButton(MOUSEEVENTF_LEFTUP);
+}
+
 void SendButton(DWORD Flags) {
   INPUT In{};
   In.type = INPUT_MOUSE;
@@ -104,10 +111,7 @@ struct TDragSourceGrid {
     // Should no target ever see the drag, this lets the button go so
     // that the test fails instead of waiting for ever.
     Grid->OnOleDragStart = [](TObject*, Integer, Integer) {
-      SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR Id, DWORD) {
-        KillTimer(nullptr, Id);
-        SendButton(MOUSEEVENTF_LEFTUP);
-      });
+      SetTimer(nullptr, 0, 3000, ReleaseButtonOnce);
     };
     TGridRect Range;
     Range.Left = 1;
