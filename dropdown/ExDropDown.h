@@ -179,6 +179,22 @@ class TExCustomDropDown : public TCustomMaskEdit, public IZVQStyle, public IZVQT
   virtual void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
                                 const TRect& Rect, TGradientDirection Direction);
 
+  // --- looks of descendants that list their items in a grid ---------------------
+  // The grid colours such a descendant keeps, which a look sets together.
+  struct TGridLookColors {
+    TColor& HeaderColor;
+    TColor& HeaderColorTo;
+    TFont& HeaderFont;
+    TColor& LineColor;
+    TColor& FixedLineColor;
+    TColor& SelectionTextColor;
+  };
+  // The grid lines a selection colour style brings; scCustom leaves them.
+  static void SetGridSelectionLines(TSelectionColorStyle Value, TColor& LineColor, TColor& FixedLineColor);
+  // Call after the base's preset. Styles without a row leave the colours
+  // alone; the Office 2010 rows only where the descendant has them.
+  void ApplyGridLook(TZVQStyle AStyle, bool WithOffice2010, const TGridLookColors& Colors);
+
   // --- protected properties -----------------------------------------------------
   TDropDownEditType EditType() const { return FEditType; }
   void SetEditType(TDropDownEditType Value);
