@@ -252,6 +252,9 @@ class TExCustomDropDown : public TCustomMaskEdit, public IZVQStyle, public IZVQT
   // --- value text and numbers -------------------------------------------------------
   // Writes the window text as it is: no prefix, suffix or formatting.
   void SetRawText(const String& S);
+  // Backspace while the user types a lookup entry: removes the selected
+  // text, or else the entry's last character; the caret goes to the end.
+  void LookupBackspace(String& Entry);
   String RawText() const { return TCustomMaskEdit::GetText(); }
   void SetModifiedState(bool Value);
   bool GetModifiedState() const { return FIsModified; }

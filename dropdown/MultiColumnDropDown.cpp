@@ -611,16 +611,7 @@ void TExMultiColumnDropDown::ShowFound(Integer Index) {
 void TExMultiColumnDropDown::SearchList(Char Key) {
   Integer Found = -1;
   if (Key == VK_BACK) {
-    if (SelLength() > 0) {
-      String S = Text();
-      S.erase(size_t(SelStart()), size_t(SelLength()));
-      SetText(S);
-    } else {
-      if (!FLookupEntry.empty()) FLookupEntry.pop_back();
-      SetText(FLookupEntry);
-    }
-    SetSelStart(static_cast<Integer>(Text().size()));
-    SetSelLength(0);
+    LookupBackspace(FLookupEntry);
   } else {
     if (Key != VK_TAB) FLookupEntry += Key;
     Found = FindPrefix(FLookupEntry);
