@@ -1,6 +1,7 @@
 // The looks of a drop-down editor: the library-wide presets and colour
-// tones, the selection colours of list-like descendants, the edit's border
-// and the focus look of an editor that takes no typing.
+// tones, the selection colours of list-like descendants, the grid colours
+// of those that list their items in a grid, the edit's border and the
+// focus look of an editor that takes no typing.
 #include "dropdown/ExDropDown.h"
 #include "dropdown/DropDownPaint.h"
 #include "foundation/Gradients.h"
