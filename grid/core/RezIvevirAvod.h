@@ -4,6 +4,7 @@
 // interaction (editing, keys, mouse, scrolling) and grid/exchange (sorting,
 // filtering, files, printing). Behind its members, each concern with state
 // or an algorithm of its own is a class in its own file.
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "grid/core/GridDataSettings.h"
 #include "grid/core/GridInteractionSettings.h"
 #include "grid/interaction/ScrollPosition.h"
+#include "platform/rtl/ScopeExit.h"
 
 struct tagNMTTDISPINFOW;
 
@@ -2088,6 +2090,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void ApplySummaryLook(Integer ARow, bool Merge);
   void BuildGroups(Integer C);
   void HideRowSet(const std::vector<Integer>& Rows, Integer Level);
+  // Holds repaints and marks the grid as grouping until the guard goes,
+  // also when a step throws.
+  [[nodiscard]] TScopeExit<std::function<void()>> BeginGrouping();
   bool FIsGrouping = false;
   Integer FGroupWidth = 0;
   String FGroupCaption;
