@@ -239,9 +239,9 @@ void TRezIvevirAvod::ReadCSVFile(TStream* Stream, bool Append, Integer MaxRows) 
     ++Target;
     if (OnFileProgress && Total >= 1) FireFileProgress(Integer(Round((i - First + 1) * 100.0 / Total)), LastProgress);
   }
-  // A visible floating footer takes a row of its own after the data, so
-  // that it never covers the last line read.
-  SetRowCount(Target + FFixedFooters + (Footer ? 1 : 0));
+  // A footer row that no fixed footer counts is one more row after the
+  // data, so that the footer never takes the place of the last line read.
+  SetRowCount(Target + FFixedFooters + (Footer && FFixedFooters == 0 ? 1 : 0));
   FMaxRowCount = RowCount();
   if (Footer) {
     EmptyRow(RowCount() - 1);
