@@ -151,6 +151,9 @@ void TRezIvevirAvod::LoadFromFile(const String& FileName) {
       if (Column >= 0 && Column < ColCount()) SetColWidths(Column, ParseGridInteger(AfterComma(Line)));
       continue;
     }
+    // A line without a comma names no cell; read as one, a blank line left
+    // at the end of an edited file would empty the first cell.
+    if (Line.find(L',') == String::npos) continue;
     const Integer Column = ParseGridInteger(TakeField(Line));
     const Integer Row = ParseGridInteger(TakeField(Line));
     // A negative coordinate is no cell of any grid.

@@ -126,15 +126,19 @@ TEST(GridNativeText, FileHeaderCountsFromTheFixedCellsNotSaved) {
 TEST(GridNativeText, FileNumbersAreLenientAndStrayCellsSkipped) {
   jorv::test::TTempDir Dir;
   WriteBytes(Dir.Path(L"odd.txt"),
-             "3x,2\r\ncw 1z,33\r\ncw 9,70\r\n2y,1q,lenient\r\n-1,0,neg\r\n0,-1,neg\r\n7,0,far\r\n0,0\r\n");
+             "3x,2\r\ncw 1z,33\r\ncw 9,70\r\n2y,1q,lenient\r\n-1,0,neg\r\n0,-1,neg\r\n7,0,far\r\n"
+             "1,0\r\n\r\nstray\r\n");
   TRezIvevirAvod Grid(nullptr);
+  Grid.SetCells(0, 0, L"0:0");
   Grid.LoadFromFile(Dir.Path(L"odd.txt"));
   EXPECT_EQ(Grid.ColCount(), 3);
   EXPECT_EQ(Grid.GetColWidths(1), 33);
   EXPECT_EQ(Grid.GetCells(2, 1), L"lenient");
   EXPECT_EQ(Grid.GetCells(2, 0), L"");
-  // Without a second comma the row counts as 0 and the line is the text.
-  EXPECT_EQ(Grid.GetCells(0, 0), L"0");
+  // Without a second comma the row counts as 0 and the rest is the text;
+  // a line without any comma names no cell.
+  EXPECT_EQ(Grid.GetCells(1, 0), L"0");
+  EXPECT_EQ(Grid.GetCells(0, 0), L"0:0");
 }
 
 TEST(GridNativeText, FileThatIsNoGridFileLeavesTheGridAlone) {
