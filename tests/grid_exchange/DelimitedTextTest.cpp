@@ -263,3 +263,19 @@ TEST(GridDelimitedText, HiddenColumnsAreLeftOutUnlessAsked) {
   Row.Grid.SaveToCSV(Dir.Path(L"h.csv"));
   EXPECT_EQ(ReadBytes(Dir.Path(L"h.csv")), "a,b,c\r\n");
 }
+
+// A footer panel that covers an extra row keeps that row after the data
+// read, so it never covers the last line of the file.
+TEST(GridDelimitedText, FooterPanelRowStaysBelowTheLinesRead) {
+  jorv::test::TTempDir Dir;
+  WriteBytes(Dir.Path(L"p.csv"), "a,1\r\nb,2\r\n");
+  TReadGrid Read;
+  Read.Grid.SetColCount(2);
+  Read.Grid.FloatingFooter()->SetFooterStyle(fsColumnPreview);
+  Read.Grid.FloatingFooter()->SetHeight(20);
+  Read.Grid.FloatingFooter()->SetVisible(true);
+  Read.Grid.LoadFromCSV(Dir.Path(L"p.csv"));
+  ASSERT_EQ(Read.Grid.RowCount(), 3);
+  EXPECT_EQ(Read.Row(1), L"b|2");
+  EXPECT_EQ(Read.Row(2), L"|");
+}
