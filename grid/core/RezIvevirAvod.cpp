@@ -12,6 +12,7 @@
 #include "platform/gfx/DCScope.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/List.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menus.h"
@@ -450,15 +451,14 @@ void TRezIvevirAvod::AssignFields(TRezIvevirAvod* Grid) {
   FMultilinecells = Grid->FMultilinecells;
 }
 
-// Cells go as the grid's native text; that format comes with the grid's
-// file exchange, and until then the texts are copied cell by cell.
+// Cells go as the grid's native text, which lands in this grid's save range.
 void TRezIvevirAvod::AssignCells(TPersistent* Source) {
   auto* Grid = dynamic_cast<TRezIvevirAvod*>(Source);
   if (!Grid) return;
-  const Integer Rows = std::min(RowCount(), Grid->RowCount());
-  const Integer Cols = std::min(AllColCount(), Grid->AllColCount());
-  for (Integer r = 0; r < Rows; ++r)
-    for (Integer c = 0; c < Cols; ++c) SetGridCell(c, r, Grid->GetGridCell(c, r));
+  TMemoryStream Stream;
+  Grid->SaveToStream(&Stream);
+  Stream.SetPosition(0);
+  LoadFromStream(&Stream);
 }
 
 // --- size, paint -----------------------------------------------------------------------

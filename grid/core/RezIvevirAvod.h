@@ -21,6 +21,7 @@
 #include "grid/core/GridInteractionSettings.h"
 #include "grid/interaction/ScrollPosition.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/rtl/Encoding.h"
 
 struct tagNMTTDISPINFOW;
 
@@ -2680,6 +2681,44 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void SetExGridPickerValue(const String& T);
   TExCustomDropDown* FEditExGridPicker = nullptr;
   class TExGridPicker* FExGridPicker = nullptr;
+  // The text files of cells: the grid's own line format, delimited, ASCII
+  // table and fixed-width text (GridNativeText.cpp, GridDelimitedText.cpp,
+  // GridFixedText.cpp).
+ public:
+  // The text a file gets for a cell (Value is written, not read).
+  virtual void SaveCell(Integer ACol, Integer ARow, String& Value);
+  void SaveToFile(const String& FileName, bool Unicode = false);
+  void LoadFromFile(const String& FileName);
+  void SaveToStream(TStream* Stream);
+  void LoadFromStream(TStream* Stream);
+  void SaveToCSV(const String& FileName, bool Unicode = false);
+  void AppendToCSV(const String& FileName, bool Unicode = false);
+  void LoadFromCSV(const String& FileName, Integer MaxRows = -1);
+  void LoadFromCSV(const String& FileName, TEncoding* AEncoding, Integer MaxRows = -1);
+  void LoadFromCSVStream(TStream* AStream, Integer MaxRows = -1);
+  void InsertFromCSV(const String& FileName, Integer MaxRows = -1);
+  void SaveToASCII(const String& FileName, bool Unicode = false);
+  void AppendToASCII(const String& FileName, bool Unicode = false);
+  // Positions: the width of each saved column; columns it lacks are added.
+  void SaveToFixed(const String& FileName, TIntList* Positions);
+  // Positions: 1-based start of each column, the last one where the last
+  // column ends; sorted in place.
+  void LoadFromFixed(const String& FileName, TIntList* Positions, bool DoTrim = true, Integer MaxRows = -1);
+  JORV_XGRID_PLAIN(Char, Delimiter, 0)
+  JORV_XGRID_PLAIN(bool, JavaCSV, false)
+  TEncoding* Encoding() const { return FEncoding; }
+  void SetEncoding(TEncoding* Value) { FEncoding = Value ? Value : TEncoding::UTF8(); }
+
+ private:
+  void WriteCSVFile(const String& FileName, bool Append, bool Unicode);
+  void OpenCSVFile(const String& FileName, bool Append, Integer MaxRows);
+  void ReadCSVFile(TStream* Stream, bool Append, Integer MaxRows);
+  void ReadCSVLine(String Line, Char Delim, Integer TargetRow);
+  void WriteASCIIFile(const String& FileName, bool Append, bool Unicode);
+  String CSVField(Integer ACol, Integer ARow, Char Delim);
+  Integer MaxColumnTextLength(Integer ACol, Integer FromRow);
+  void FireFileProgress(Integer Value, Integer& Last);
+  TEncoding* FEncoding = TEncoding::UTF8();
 };
 
 #undef JORV_XGRID_PLAIN
