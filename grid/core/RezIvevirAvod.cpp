@@ -41,6 +41,7 @@ TRezIvevirAvod::TRezIvevirAvod(TComponent* AOwner) : TBaseGrid(AOwner) {
   }
   MakeSettings();
   FSearchFooter = std::make_unique<TSearchFooter>(this, InitDesign);
+  MakeSearchPanel();
   MakeLists();
   SetRowCount(10);
   SetBounds(Left(), Top(), 400, 250);
@@ -259,6 +260,7 @@ void TRezIvevirAvod::CreateWnd() {
   if (Destroying()) return;
   TBaseGrid::CreateWnd();
   if (!Parent()) return;
+  ParentSearchPanel();
   for (TScrollBar* Bar : {FScrollBar, FAuxScrollH}) {
     if (!Bar) continue;
     Bar->SetParent(this);
@@ -306,6 +308,7 @@ void TRezIvevirAvod::Loaded() {
   if (!FIsWinXP && FControlLook->ControlStyle() == csTheme && !Designing())
     FControlLook->SetControlStyle(csClassic);
   FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  UpdateSearchFooter();
   UpdateScrollBarAlways(false);
   if (FAutoThemeAdapt && !Designing()) {
     ApplyOfficeTheme();

@@ -69,6 +69,7 @@ bool TRezIvevirAvod::KeyDownBeforeFramework(Word Key, TShiftState Shift) {
     RaiseKeyDown(Key, Shift);
     return true;
   }
+  if (Key == 'F' && Ctrl) FocusSearchFooterEdit();
   if ((Key == VK_RETURN || Key == VK_SPACE) && HasClickableGraphic(RealColIndex(Col()), Row())) ClickableCellKey(Key);
   if ((Key == VK_HOME || Key == VK_END) && HomeEndKey(Key, Shift)) {
     RaiseKeyDown(Key, Shift);
@@ -91,7 +92,7 @@ bool TRezIvevirAvod::KeyDownBeforeFramework(Word Key, TShiftState Shift) {
     Invalidate();
     FMoveSelection = Selection();
   }
-  return false;
+  return SearchFooterLastRowKey(Key);
 }
 
 // Enter and F2 on a cell that may not be edited do nothing more.
@@ -139,6 +140,8 @@ void TRezIvevirAvod::KeyDownAfterFramework(Word Key, TShiftState Shift, TGridCoo
     MoveToCellInGrid(FirstNormalCol(), NewRow);
   }
   if (Key == VK_RETURN || Key == VK_F2) RememberOldCell(Col(), Row());
+  const bool MovesDown = Key == VK_NEXT || Key == VK_END || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_DOWN;
+  if (MovesDown && Row() == RowCount() - 1) KeepCurrentCellAboveSearchFooter();
   SelectionChangeNotice();
 }
 

@@ -71,6 +71,11 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
       Message.Result = 0;
       return;
     case CM_DESIGNHITTEST: return HandleDesignHitTestMessage(Message);
+    // The search footer's accelerators; the strip's buttons are not asked
+    // again, which would run a search twice.
+    case CM_DIALOGCHAR:
+      Message.Result = SearchFooterDialogChar(static_cast<Char>(MsgAs<TWMKey>(Message).CharCode)) ? 1 : 0;
+      return;
     case WM_NOTIFY: return HandleNotifyMessage(Message);
     default: break;
   }
