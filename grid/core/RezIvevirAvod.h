@@ -1215,6 +1215,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void UpdateSearchFooter();
   // The panel's height while it takes room from the cells, else 0.
   Integer SearchPanelHeight() const;
+  // The shown strip and its controls paint anew.
+  void InvalidateSearchPanel();
   // The footer's edit text while highlighting is on, else empty: what the
   // cell painting wraps in "hi".
   String SearchHighlightText() const;

@@ -36,6 +36,11 @@ Integer TRezIvevirAvod::SearchPanelHeight() const {
   return FSearchPanel && FSearchFooter->Visible() ? FSearchPanel->Height() : 0;
 }
 
+void TRezIvevirAvod::InvalidateSearchPanel() {
+  if (SearchPanelHeight() > 0 && FSearchPanel->HandleAllocated())
+    RedrawWindow(FSearchPanel->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 bool TRezIvevirAvod::SearchMatchCaseTicked() const {
   return FSearchPanel && FSearchPanel->MatchCase()->Checked();
 }
@@ -196,7 +201,7 @@ void TRezIvevirAvod::SearchFooterFindNext() {
   if (FSearchCell.X >= 0) ScrollInView(Col(), Row(), spMiddle);
   AdjustTopRowAfterFooterFind();
   DoSearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindNext);
-  FSearchPanel->Invalidate();
+  InvalidateSearchPanel();
 }
 
 void TRezIvevirAvod::SearchFooterFindPrevious() {
@@ -210,7 +215,7 @@ void TRezIvevirAvod::SearchFooterFindPrevious() {
   AdjustTopRowAfterFooterFind();
   if (FSearchCell.X >= 0) ScrollInView(Col(), Row(), spMiddle);
   DoSearchFooterAction(Text, FSearchCell.X, FSearchCell.Y, saFindPrevious);
-  FSearchPanel->Invalidate();
+  InvalidateSearchPanel();
 }
 
 void TRezIvevirAvod::SearchFooterCloseClick() {

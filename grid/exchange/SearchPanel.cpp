@@ -37,6 +37,13 @@ void TRetEdit::KeyPress(Char& Key) {
   Key = 0;
 }
 
+void TRetEdit::SetTextValue(const String& Value) {
+  const bool Announced = !HandleAllocated();
+  const String Before = Text();
+  TCustomEdit::SetTextValue(Value);
+  if (!Announced && Text() != Before) Change();
+}
+
 // --- the strip ---------------------------------------------------------------------------
 
 namespace {

@@ -25,6 +25,8 @@ class TRetEdit : public TCustomEdit {
   void CreateParams(TCreateParams& Params) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
   void KeyPress(Char& Key) override;
+  // A multi-line window announces no change of a text set from outside.
+  void SetTextValue(const String& Value) override;
 };
 
 class TSearchPanel : public TCustomPanel {
