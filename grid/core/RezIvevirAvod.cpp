@@ -346,6 +346,7 @@ void TRezIvevirAvod::AssignSettings(TRezIvevirAvod* Grid) {
   FNavigation->Assign(Grid->FNavigation.get());
   FGrouping->Assign(Grid->FGrouping.get());
   FSearchFooter->Assign(Grid->FSearchFooter.get());
+  UpdateSearchFooter();
   FPrintSettings->Assign(Grid->FPrintSettings.get());
   FFilter->Assign(Grid->FFilter.get());
   FHTMLSettings->Assign(Grid->FHTMLSettings.get());

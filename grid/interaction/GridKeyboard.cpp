@@ -180,6 +180,12 @@ void TRezIvevirAvod::KeyUp(Word& Key, TShiftState Shift) { ProcessKeyUp(Key, Shi
 
 void TRezIvevirAvod::ProcessKeyDown(Word& Key, TShiftState Shift) {
   FLastKeyCell = TGridCoord{Col(), Row()};
+  // A modifier alone would let the base grid scroll the last row under the search footer.
+  const bool ModifierAlone = Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU;
+  if (ModifierAlone && SearchPanelHeight() > 0 && Row() == RowCount() - 1) {
+    Key = 0;
+    return;
+  }
   // Tab handed back by an editor steps as the grid's own Tab does.
   if (Key == VK_TAB && Options().Contains(goTabs) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt)) {
     AdvanceOnTab(Shift.Contains(ssShift));

@@ -84,6 +84,11 @@ TEST(GridSearchFooter, TheStripSitsAtTheBottomWithItsControlsPlaced) {
   F.Grid->BeginUpdate();
   F.Grid->EndUpdate();
   EXPECT_TRUE(GetUpdateRect(F.Edit()->Handle(), nullptr, FALSE));
+  // A resized grid keeps the strip at its bottom.
+  F.Grid->SetHeight(220);
+  Pump();
+  EXPECT_EQ(F.Panel->Top(), F.Grid->ClientHeight() - 32);
+  EXPECT_EQ(F.Panel->Height(), 32);
   F.Grid->SearchFooter()->SetShowHighLight(false);
   EXPECT_EQ(F.Panel->MatchCase()->Left(), 330);
   EXPECT_EQ(F.Panel->HiliteButton()->Height(), 0);
@@ -236,6 +241,14 @@ TEST(GridSearchFooter, TheLastRowStaysAboveTheStrip) {
   const TRect LastCell = F.Grid->CellRect(1, Last);
   EXPECT_GT(LastCell.Bottom, 0);
   EXPECT_LE(LastCell.Bottom, Line);
+  // And so does the wheel.
+  F.Grid->SetTopRow(1);
+  const TPoint Inside = F.Grid->ClientToScreen(TPoint(50, 50));
+  for (Integer i = 0; i < 40; ++i)
+    F.Grid->Perform(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), MAKELPARAM(Inside.X, Inside.Y));
+  Pump();
+  EXPECT_GT(F.Grid->CellRect(1, Last).Bottom, 0);
+  EXPECT_LE(F.Grid->CellRect(1, Last).Bottom, Line);
 }
 
 TEST(GridSearchFooter, CtrlFTakesTheFocusToTheEditAndCloseHidesTheStrip) {
