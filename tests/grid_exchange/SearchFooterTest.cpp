@@ -157,6 +157,31 @@ TEST(GridSearchFooter, AGivenColumnIsSearchedTopToBottomWhateverTheDirection) {
   ExpectAt(F.Current(), 3, 21);
   // The last row kept clear of the strip while stepping down.
   EXPECT_LE(F.Grid->CellRect(3, 21).Bottom, F.Grid->ClientHeight() - 32 + 2);
+  // With a column hidden before it, both buttons search the column where
+  // it is shown now.
+  F.Grid->HideColumn(1);
+  F.Edit()->SetText(L"c3");
+  Pump();
+  ExpectAt(F.Current(), 2, 1);
+  KeyToFocus(VK_RETURN);
+  Pump();
+  ExpectAt(F.Current(), 2, 2);
+  KeyToFocus(VK_RETURN, TShiftState{ssCtrl});
+  Pump();
+  ExpectAt(F.Current(), 2, 1);
+}
+
+TEST(GridSearchFooter, AssignedSettingsShowTheStrip) {
+  TSearchForm F;
+  TRezIvevirAvod* Other = new TRezIvevirAvod(F.Form.Get());
+  Other->SetParent(F.Form.Get());
+  Other->SetBounds(0, 0, 300, 200);
+  Pump();
+  ASSERT_EQ(Other->SearchPanel()->Height(), 0);
+  Other->Assign(F.Grid);
+  Pump();
+  EXPECT_EQ(Other->SearchPanel()->Height(), 32);
+  EXPECT_EQ(Other->SearchPanel()->ForwardButton()->Caption(), L"Find &next");
 }
 
 TEST(GridSearchFooter, AcceleratorsPressTheUsableButtonsOnlyWhileTheStripShows) {
