@@ -76,6 +76,9 @@ TEST(GridSearchFooter, TheStripSitsAtTheBottomWithItsControlsPlaced) {
   EXPECT_EQ(F.Panel->ExitButton()->BoundsRect(), TRect(5, 7, 19, 21));
   EXPECT_EQ(F.Panel->MatchCase()->Left(), 425);
   EXPECT_EQ(F.Panel->ForwardButton()->Caption(), L"Find &next");
+  for (TExGridButton* B : {F.Panel->ForwardButton(), F.Panel->BackwardButton(), F.Panel->HiliteButton()})
+    EXPECT_FALSE(B->Glyph()->Empty());
+  EXPECT_FALSE(F.Panel->ExitButton()->GlyphHot()->Empty());
   EXPECT_FALSE(F.TextButtonsEnabled());
   // A bulk update of the grid, drawn with the redraw off, leaves the strip's
   // controls to paint anew.
@@ -174,9 +177,12 @@ TEST(GridSearchFooter, AGivenColumnIsSearchedTopToBottomWhateverTheDirection) {
 TEST(GridSearchFooter, AssignedSettingsShowTheStrip) {
   TSearchForm F;
   TRezIvevirAvod* Other = new TRezIvevirAvod(F.Form.Get());
+  TObject* Created = nullptr;
+  Other->OnCreatedSearchFooter = [&](TObject* Sender) { Created = Sender; };
   Other->SetParent(F.Form.Get());
   Other->SetBounds(0, 0, 300, 200);
   Pump();
+  EXPECT_EQ(Created, Other);
   ASSERT_EQ(Other->SearchPanel()->Height(), 0);
   Other->Assign(F.Grid);
   Pump();
