@@ -61,6 +61,8 @@ void TCustomExGridDropDown::ConnectGridEvents() {
     if (OnGridEllipsClick) Blocked([&] { OnGridEllipsClick(Sender, ACol, ARow, S); });
   };
   G->SearchFooter()->Assign(FSearchFooter.get());
+  // Assigning tells no one: the hosted grid shows the strip as assigned.
+  G->UpdateSearchFooter();
   G->MouseActions()->Assign(FMouseActions.get());
   G->Navigation()->Assign(FNavigation.get());
   G->Bands()->Assign(FBands.get());

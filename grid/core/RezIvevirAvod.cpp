@@ -42,6 +42,7 @@ TRezIvevirAvod::TRezIvevirAvod(TComponent* AOwner) : TBaseGrid(AOwner) {
   }
   MakeSettings();
   FSearchFooter = std::make_unique<TSearchFooter>(this, InitDesign);
+  MakeSearchPanel();
   MakeLists();
   SetRowCount(10);
   SetBounds(Left(), Top(), 400, 250);
@@ -260,6 +261,7 @@ void TRezIvevirAvod::CreateWnd() {
   if (Destroying()) return;
   TBaseGrid::CreateWnd();
   if (!Parent()) return;
+  ParentSearchPanel();
   for (TScrollBar* Bar : {FScrollBar, FAuxScrollH}) {
     if (!Bar) continue;
     Bar->SetParent(this);
@@ -307,6 +309,7 @@ void TRezIvevirAvod::Loaded() {
   if (!FIsWinXP && FControlLook->ControlStyle() == csTheme && !Designing())
     FControlLook->SetControlStyle(csClassic);
   FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  UpdateSearchFooter();
   UpdateScrollBarAlways(false);
   if (FAutoThemeAdapt && !Designing()) {
     ApplyOfficeTheme();
@@ -344,6 +347,7 @@ void TRezIvevirAvod::AssignSettings(TRezIvevirAvod* Grid) {
   FNavigation->Assign(Grid->FNavigation.get());
   FGrouping->Assign(Grid->FGrouping.get());
   FSearchFooter->Assign(Grid->FSearchFooter.get());
+  UpdateSearchFooter();
   FPrintSettings->Assign(Grid->FPrintSettings.get());
   FFilter->Assign(Grid->FFilter.get());
   FHTMLSettings->Assign(Grid->FHTMLSettings.get());

@@ -19,6 +19,7 @@
 #include "grid/core/GridCoreTypes.h"
 #include "grid/core/GridDataSettings.h"
 #include "grid/core/GridInteractionSettings.h"
+#include "grid/exchange/FindParams.h"
 #include "grid/interaction/ScrollPosition.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Encoding.h"
@@ -79,6 +80,7 @@ struct TCellPaint;
 class TDropList;
 class TDropCheckList;
 class TFooterPanel;
+class TSearchPanel;
 class TControlEdit;
 class TControlCombo;
 
@@ -1185,6 +1187,85 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool FInFooterCalc = false;
   // The values behind the entries of FFilterList that the grid made.
   std::vector<std::unique_ptr<TObject>> FFilterListValues;
+
+  // Find and replace, and the search footer that drives them
+  // (grid/exchange: GridFind, GridSearchFooter, SearchPanel).
+ public:
+  TPoint Find(TPoint StartCell, const String& S, TFindParams FindParams);
+  TPoint FindWide(TPoint StartCell, const String& S, TFindParams FindParams);
+  TPoint FindFirst(const String& S, TFindParams FindParams);
+  TPoint FindNext();
+  // The number of cells changed.
+  Integer Replace(const String& OrigStr, const String& NewStr, TFindParams FindParams);
+  // The first normal row meeting every condition, or -1.
+  Integer FindMulti(const std::vector<String>& Conditions, const std::vector<Integer>& Columns,
+                    const std::vector<TSearchType>& SearchTypes, const std::vector<bool>& CaseSensitive,
+                    bool AutoGoto);
+  Integer FindMultiNext();
+  static String BuildSearchCondition(TSearchType SearchType, const String& Text);
+  TPoint SearchCell() const { return FSearchCell; }
+  void SetSearchCell(TPoint Value) { FSearchCell = Value; }
+  TFindParams FindParams() const { return FFindParams; }
+  const String& SearchCache() const { return FSearchCache; }
+  Integer FindCol() const { return FFindCol; }
+  void SetFindCol(Integer Value) { FFindCol = Value; }
+  Integer FindRow() const { return FFindRow; }
+  void SetFindRow(Integer Value) { FFindRow = Value; }
+  bool FindBusy() const { return FFindBusy; }
+
+  // The strip at the bottom, made with the grid and shown by SearchFooter.
+  TSearchPanel* SearchPanel() const { return FSearchPanel; }
+  void UpdateSearchFooter();
+  // The panel's height while it takes room from the cells, else 0.
+  Integer SearchPanelHeight() const;
+  // The shown strip and its controls paint anew.
+  void InvalidateSearchPanel();
+  // The footer's edit text while highlighting is on, else empty: what the
+  // cell painting wraps in "hi".
+  String SearchHighlightText() const;
+  bool SearchMatchCaseTicked() const;
+  void SearchFooterEditChange();
+  void SearchFooterFindNext();
+  void SearchFooterFindPrevious();
+  void SearchFooterCloseClick();
+  void InvalidateSearchColumn();
+  void SearchFooterHighlightSearch();
+  // An accelerator of the footer's buttons; true when one acted.
+  bool SearchFooterDialogChar(Char Ch);
+  void KeepLastRowAboveSearchFooter();
+  bool LastRowClearsSearchFooter();
+  // Ctrl+F: the footer's edit takes the focus while the footer shows.
+  void FocusSearchFooterEdit();
+  // Keys that would move the last row under the footer; true when used up.
+  bool SearchFooterLastRowKey(Word Key);
+  void KeepCurrentCellAboveSearchFooter();
+  bool KeepRowClearOfFloatingFooter(Integer ACol, Integer ARow);
+
+ private:
+  bool MatchFindCell(Integer ACol, Integer ARow, bool Wide);
+  void FindCellFrom(TPoint StartCell, const String& S, TPoint& Result, TFindParams Params, bool Wide);
+  bool WalkFindCells(TPoint StartCell, TPoint& Result, bool Wide);
+  void GotoFoundCell(TPoint Cell);
+  Integer NodeRowForOffset(Integer N);
+  bool MatchMultiRow(Integer ARow);
+  void MakeSearchPanel();
+  // The strip takes the grid as its parent when the grid's window is made.
+  void ParentSearchPanel();
+  // Wraps the footer's matches in a painted cell's text in "hi".
+  void HighlightSearchMatches(Integer RCol, Integer ARow, String& Text);
+  void SearchFooterChanged();
+  TFindParams SearchFooterParams(bool Typing);
+  void AdjustTopRowAfterFooterFind();
+  TFindParams FFindParams;
+  String FSearchCache;
+  TPoint FSearchCell{-1, -1};
+  Integer FFindCol = 0;
+  Integer FFindRow = 0;
+  bool FFindBusy = false;
+  std::vector<String> FConditions;
+  std::vector<Integer> FColumns;
+  std::vector<bool> FCase;
+  TSearchPanel* FSearchPanel = nullptr;
 
  public:
 
