@@ -125,11 +125,12 @@ void TRERorAzaz::SetFixedRows(Integer Value) {
   if (ActiveDataSet()) GridLinkActive(true);
 }
 
+// The grid lays its rows out anew for the other type. The data set is not
+// closed and opened for it: a data set kept in memory would lose its
+// records, and an edit in progress its changes.
 void TRERorAzaz::SetDataSetType(TDataSetType Value) {
   FDataSetType = Value;
-  if (!ActiveDataSet()) return;
-  LinkedDataSet()->SetActive(false);
-  LinkedDataSet()->SetActive(true);
+  if (ActiveDataSet() && FDataLink->Active()) GridLinkActive(true);
 }
 
 void TRERorAzaz::SetShowDBIndicator(bool Value) {

@@ -42,6 +42,8 @@ class TRERorAzaz : public TRezIvevirAvod {
   String ClassName() const override { return L"TRERorAzaz"; }
   Integer GetVersionNr() const override;
   void SetBounds(Integer ALeft, Integer ATop, Integer AWidth, Integer AHeight) override;
+  TCellType GetCellType(Integer ACol, Integer ARow) override;
+  TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow) override;
 
   // --- binding -------------------------------------------------------------------------------
   TDataSource* DataSource() const;
@@ -183,9 +185,6 @@ class TRERorAzaz : public TRezIvevirAvod {
   void ColumnHeadersChanged() override;
   void MouseActionsChanged() override;
 
-  // Graphics.
-  TCellType GetCellType(Integer ACol, Integer ARow) override;
-  TCellGraphic* GetCellGraphic(Integer ACol, Integer ARow) override;
 
  private:
   friend class TDBGridColumnItem;

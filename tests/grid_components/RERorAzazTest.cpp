@@ -7,8 +7,13 @@
 #include "grid/components/BlobPicture.h"
 #include "grid/components/RERorAzaz.h"
 #include "platform/data/data.h"
+#include "platform/gfx/Icon.h"
+#include "platform/gfx/Metafile.h"
 #include "platform/gfx/Picture.h"
 #include "platform/gfx/WICImage.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Streams.h"
+#include "tests/support/TempDir.h"
 #include "tests/support/ui/Gui.h"
 
 namespace jorv::grid {
@@ -217,6 +222,404 @@ TEST_F(DataGridTest, DeleteOnAGridWithoutRecordsDeletesNothingAndConsumesTheKey)
   Key(VK_DELETE);
   EXPECT_EQ(Table.RecordCount(), 0);
   EXPECT_TRUE(Seen.empty());
+}
+
+// The bounding box of the black pixels inside a cell (its edges left out).
+TRect BlackBox(TRERorAzaz* Grid, Integer ACol, Integer ARow) {
+  TRendered R(Grid);
+  const TRect Cell = Grid->CellRect(ACol, ARow);
+  TRect Box{10000, 10000, -1, -1};
+  for (Integer y = Cell.Top + 1; y < Cell.Bottom - 2; ++y)
+    for (Integer x = Cell.Left + 1; x < Cell.Right - 2; ++x)
+      if (R.Pixel(x, y) == 0) {
+        Box.Left = std::min(Box.Left, x);
+        Box.Top = std::min(Box.Top, y);
+        Box.Right = std::max(Box.Right, x + 1);
+        Box.Bottom = std::max(Box.Bottom, y + 1);
+      }
+  return Box;
+}
+
+TEST_F(DataGridTest, TheIndicatorShowsAnArrowAnIBeamOrAnAsteriskByTheDataSetState) {
+  Fill(3);
+  MakeGrid();
+  Key(VK_DOWN);
+  const TRect Arrow = BlackBox(Grid, 0, 2);
+  EXPECT_EQ(Arrow.Height(), 11);
+  EXPECT_EQ(Arrow.Width(), 6);
+  EXPECT_EQ(BlackBox(Grid, 0, 1).Right, -1) << "only the current row is marked";
+  Table.Edit();
+  Pump();
+  const TRect Beam = BlackBox(Grid, 0, 2);
+  EXPECT_EQ(Beam.Height(), 10);
+  EXPECT_EQ(Beam.Width(), 6);
+  Table.Cancel();
+  Grid->Navigation()->SetAllowInsertRow(true);
+  Key(VK_INSERT);
+  ASSERT_EQ(Table.State(), dsInsert);
+  const TRect Star = BlackBox(Grid, 0, Grid->Row());
+  EXPECT_LT(Star.Height(), 8);
+  EXPECT_GT(Star.Height(), 3);
+}
+
+TEST_F(DataGridTest, BooleanFieldsShowCheckBoxesThatToggleAndPostTheField) {
+  Fill(3);
+  MakeGrid();
+  Grid->SetShowBooleanFields(true);
+  Grid->SetOptions(Grid->Options() + goEditing);
+  EXPECT_EQ(Grid->GetCellType(3, 2), ctCheckBox);
+  EXPECT_EQ(Cell(3, 2), L"") << "a check-box cell draws no text";
+  const TRect R = Grid->CellRect(3, 2);
+  TCellGraphic* G = Grid->GetCellGraphic(3, 2);
+  ASSERT_TRUE(G);
+  EXPECT_TRUE(G->CellBoolean()) << "record 2 is even";
+  Grid->ToggleCheckBox(3, 2);
+  Pump();
+  EXPECT_EQ(Table.State(), dsBrowse);
+  EXPECT_FALSE(Table.FieldByName(L"Even")->AsBoolean());
+  EXPECT_EQ(Current(), L"Name2");
+  (void)R;
+}
+
+TEST_F(DataGridTest, AMemoShownAsItsPlaceholderKeepsItsContentWhenTheCellIsLeft) {
+  Fill(2);
+  MakeGrid();
+  Grid->SetOptions(Grid->Options() + goEditing);
+  Grid->SetCol(4);
+  Pump();
+  Key(VK_F2);
+  Key(VK_RETURN);
+  Pump();
+  EXPECT_EQ(Table.State(), dsBrowse);
+  EXPECT_EQ(Table.FieldByName(L"Notes")->AsString(), L"note 1");
+}
+
+TEST_F(DataGridTest, AUnidirectionalDataSetIsRefused) {
+  struct TForwardOnly : TMemoryDataSet {
+    bool IsUniDirectional() const override { return true; }
+  } Forward;
+  Forward.FieldDefs().Add(L"Id", ftInteger);
+  TDataSource ForwardSource;
+  ForwardSource.SetDataSet(&Forward);
+  MakeGrid();
+  Grid->SetDataSource(&ForwardSource);
+  try {
+    Forward.CreateDataSet();
+    FAIL() << "no exception";
+  } catch (const Exception& E) {
+    EXPECT_EQ(E.Message(), L"UniDirectional DataSet");
+  }
+  Grid->SetDataSource(nullptr);
+}
+
+TEST_F(DataGridTest, TakingTheDataSourceAwayLeavesOneEmptyRowAndTwoUnboundColumns) {
+  Fill(5);
+  MakeGrid();
+  Grid->SetDataSource(nullptr);
+  EXPECT_EQ(Grid->RowCount(), 2);
+  EXPECT_EQ(Grid->ColCount(), 2);
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"");
+  EXPECT_EQ(Cell(1, 1), L"");
+}
+
+TEST_F(DataGridTest, FilteringSwitchesToNonSequencedAndItsScrollBarTellsWhereTheWindowIs) {
+  Fill(60);
+  MakeGrid();
+  Table.OnFilterRecord = [](TDataSet* D, bool& Accept) { Accept = D->FieldByName(L"Even")->AsBoolean(); };
+  Table.SetFiltered(true);
+  Pump();
+  EXPECT_EQ(Grid->DataSetType(), dtNonSequenced);
+  auto Position = [&] { return GetScrollPos(Grid->Handle(), SB_VERT); };
+  Table.First();
+  Pump();
+  EXPECT_EQ(Position(), 0);
+  EXPECT_EQ(Cell(2, 1), L"Name2");
+  Table.MoveBy(12);
+  Pump();
+  EXPECT_EQ(Position(), 2);
+  EXPECT_EQ(Cell(2, Grid->Row()), Current());
+  Table.Last();
+  Pump();
+  EXPECT_EQ(Position(), 4);
+  EXPECT_EQ(Cell(2, Grid->Row()), L"Name60");
+  SendMessageW(Grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 2), 0);
+  EXPECT_EQ(Current(), L"Name60") << "the middle of the bar moves nothing";
+  SendMessageW(Grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 0), 0);
+  EXPECT_EQ(Current(), L"Name2");
+  Table.SetFiltered(false);
+  Pump();
+  EXPECT_EQ(Grid->DataSetType(), dtSequenced);
+}
+
+TEST_F(DataGridTest, TheScrollBarMovesTheDataSetInSequencedMode) {
+  Fill(100);
+  MakeGrid();
+  SendMessageW(Grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_BOTTOM, 0), 0);
+  Pump();
+  EXPECT_EQ(Current(), L"Name100");
+  SendMessageW(Grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_TOP, 0), 0);
+  Pump();
+  EXPECT_EQ(Current(), L"Name1");
+  SendMessageW(Grid->Handle(), WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+  Pump();
+  EXPECT_GE(Grid->Row(), Grid->TopRow());
+  EXPECT_LT(Grid->Row(), Grid->TopRow() + Grid->VisibleRowCount());
+  EXPECT_EQ(Cell(2, Grid->Row()), Current());
+  EXPECT_EQ(Cell(2, Grid->TopRow()), L"Name" + IntToStr(Grid->TopRow()));
+}
+
+// --- columns ---------------------------------------------------------------------------------------
+
+TEST_F(DataGridTest, ColumnsBindToFieldsByNameOrByPosition) {
+  Fill(2);
+  MakeGrid();
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Id");
+  EXPECT_EQ(Grid->GetColumnByFieldName(L"NAME"), Grid->Columns()->Items(2));
+  Grid->Columns()->Items(2)->SetName(L"Second");
+  EXPECT_EQ(Grid->GetColumnByName(L"Second"), Grid->Columns()->Items(2));
+  EXPECT_EQ(Grid->GetColumnByName(L"second"), nullptr);
+  // Unnamed columns count the visible fields from the first field column.
+  Grid->SetDataSource(nullptr);
+  Grid->SetColCount(6);
+  Grid->SetFixedCols(2);
+  Grid->SetShowDBIndicator(false);
+  Grid->SetDataSource(&Source);
+  Pump();
+  for (Integer c = 0; c < Grid->Columns()->Count(); ++c) Grid->Columns()->Items(c)->SetFieldName(L"");
+  EXPECT_EQ(Grid->GetDBFieldAtColumn(0), Table.FieldByName(L"Id"));
+  Grid->SetShowDBIndicator(true);
+  EXPECT_EQ(Grid->GetDBFieldAtColumn(0), nullptr);
+  EXPECT_EQ(Grid->GetDBFieldAtColumn(2), Table.FieldByName(L"Id"));
+}
+
+TEST_F(DataGridTest, ANamedColumnShowsItsFieldAndHeader) {
+  Fill(3);
+  Grid = new TRERorAzaz(Form.Get());
+  Grid->SetParent(Form.Get());
+  Grid->SetBounds(0, 0, 500, 200);
+  Grid->SetColCount(3);
+  Grid->Columns()->Items(1)->SetFieldName(L"Name");
+  Grid->Columns()->Items(1)->SetHeader(L"Who");
+  Grid->Columns()->Items(2)->SetFieldName(L"Id");
+  Grid->SetDataSource(&Source);
+  Pump();
+  EXPECT_EQ(Grid->ColCount(), 3) << "named columns are kept as they are";
+  EXPECT_EQ(Cell(1, 0), L"Who");
+  EXPECT_EQ(Cell(2, 0), L"Id");
+  EXPECT_EQ(Cell(1, 3), L"Name3");
+  EXPECT_EQ(Cell(2, 3), L"3");
+}
+
+TEST(DBGridColumns, ShowingAsPictureCheckBoxOrProgressExcludeEachOther) {
+  TDBGridColumnCollection Columns(nullptr);
+  TDBGridColumnItem* Item = Columns.Add();
+  Item->SetProgressField(true);
+  try {
+    Item->SetPictureField(true);
+    FAIL();
+  } catch (const Exception& E) {
+    EXPECT_EQ(E.Message(), L"Can not assign true when CheckBoxField or ProgressField is also true.");
+  }
+  EXPECT_FALSE(Item->PictureField());
+  EXPECT_TRUE(Item->ProgressField());
+  EXPECT_THROW(Item->SetCheckBoxField(true), Exception);
+  Item->SetProgressField(false);
+  Item->SetCheckBoxField(true);
+  try {
+    Item->SetProgressField(true);
+    FAIL();
+  } catch (const Exception& E) {
+    EXPECT_EQ(E.Message(), L"Can not assign true when CheckBoxField or PictureField is also true.");
+  }
+}
+
+TEST(DBGridColumns, ANewColumnTakesTheLooksOfTheOneBeforeButNotItsField) {
+  TDBGridColumnCollection Columns(nullptr);
+  TDBGridColumnItem* Third = Columns.Add();
+  Third->SetFieldName(L"Price");
+  Third->SetAlignment(taRightJustify);
+  Third->SetColor(0x00FF00);
+  Third->SetEditor(edSpinEdit);
+  Third->SetReadOnly(true);
+  TDBGridColumnItem* Fourth = Columns.Add();
+  EXPECT_EQ(Fourth->FieldName(), L"");
+  EXPECT_EQ(Fourth->Alignment(), taRightJustify);
+  EXPECT_EQ(Fourth->Editor(), edSpinEdit);
+  EXPECT_TRUE(Fourth->ReadOnly());
+  EXPECT_EQ(Fourth->DisplayName(), L"Column 1");
+  EXPECT_EQ(Third->DisplayName(), L"Price");
+}
+
+TEST_F(DataGridTest, ColumnHeadersFillTheItemsTheyReach) {
+  Fill(1);
+  MakeGrid();
+  Grid->Columns()->Items(4)->SetHeader(L"Kept");
+  Grid->ColumnHeaders()->SetText(L"A\nB\nC");
+  EXPECT_EQ(Grid->Columns()->Items(2)->Header(), L"C");
+  EXPECT_EQ(Grid->Columns()->Items(4)->Header(), L"Kept");
+}
+
+TEST_F(DataGridTest, AMovedColumnTakesItsBindingAlong) {
+  Fill(2);
+  MakeGrid();
+  Grid->MoveColumn(1, 3);
+  EXPECT_EQ(Grid->Columns()->Items(3)->FieldName(), L"Id");
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Name");
+  EXPECT_EQ(Cell(3, 2), L"2");
+  EXPECT_EQ(Cell(1, 2), L"Name2");
+}
+
+TEST_F(DataGridTest, ColumnPositionsAreSavedAndRestoredUnlessTheFileIsIncomplete) {
+  Fill(2);
+  MakeGrid();
+  Grid->Columns()->SetOrganization();
+  Grid->MoveColumn(1, 3);
+  TTempDir Dir;
+  const String File = Dir.Path(L"cols.ini");
+  Grid->SaveColumnPositions(File, L"Grid");
+  Grid->MoveColumn(3, 1);
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Id");
+  Grid->LoadColumnPositions(File, L"Grid");
+  EXPECT_EQ(Grid->Columns()->Items(3)->FieldName(), L"Id");
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Name");
+  // A place named twice, or one missing, changes nothing.
+  {
+    TIniFile Ini(File);
+    Ini.WriteInteger(L"Grid", L"CP2", 1);
+    Ini.UpdateFile();
+  }
+  Grid->MoveColumn(3, 1);
+  Grid->LoadColumnPositions(File, L"Grid");
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Id");
+  {
+    TIniFile Ini(File);
+    Ini.DeleteKey(L"Grid", L"CP2");
+    Ini.UpdateFile();
+  }
+  Grid->LoadColumnPositions(File, L"Grid");
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Id");
+}
+
+// --- whole data set --------------------------------------------------------------------------------
+
+TEST_F(DataGridTest, WholeDataSetModeCopiesTheRecordsIntoTheCells) {
+  Fill(3);
+  MakeGrid();
+  Grid->FloatingFooter()->SetVisible(true);
+  Grid->SetShowBooleanFields(true);
+  Grid->SetPageMode(false);
+  EXPECT_EQ(Grid->RowCount(), 5) << "header, three records, footer";
+  EXPECT_EQ(Grid->GetCells(2, 3), L"Name3");
+  EXPECT_EQ(Grid->GetCells(3, 2), L"Y") << "a true flag reads as the column's CheckTrue";
+  bool State = false;
+  EXPECT_TRUE(Grid->GetCheckBoxState(3, 2, State));
+  EXPECT_TRUE(State);
+  EXPECT_EQ(Grid->GetCells(4, 1), L"(MEMO)");
+  Table.Edit();
+  Table.FieldByName(L"Name")->SetAsString(L"Changed");
+  Table.Post();
+  EXPECT_EQ(Grid->GetCells(2, 1), L"Name1") << "a snapshot until reloaded";
+  Grid->Reload();
+  EXPECT_EQ(Grid->GetCells(2, 1), L"Changed");
+  Grid->SetPageMode(true);
+  EXPECT_EQ(Grid->GetCells(2, 1), L"Changed");
+}
+
+// --- blob pictures ---------------------------------------------------------------------------------
+
+TBytes Bytes(std::initializer_list<int> Start, size_t Size) {
+  TBytes B(Size, 0);
+  size_t i = 0;
+  for (int v : Start) B[i++] = Byte(v);
+  return B;
+}
+
+TEST(BlobPicture, TheFirstBytesNameTheGraphicKind) {
+  struct TCase {
+    std::initializer_list<int> Start;
+    size_t Size;
+    TGraphicClass Expected;
+  };
+  const TCase Cases[] = {
+      {{0x42, 0x4D}, 44, &NewGraphic<TBitmap>},
+      {{0x42, 0x4D}, 43, nullptr},
+      {{0x49, 0x49, 0x2A, 0x00}, 60, &NewGraphic<TWICImage>},
+      {{0x49, 0x49, 0x00, 0x01}, 60, nullptr},  // "II" without 2A 00 tries nothing further
+      {{0x4D, 0x4D, 0x00, 0x2A}, 60, &NewGraphic<TWICImage>},
+      {{0xFF, 0xD8}, 60, &NewGraphic<TJPEGImage>},
+      {{0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A}, 60, &NewGraphic<TPngImage>},
+      {{0xD7, 0xCD, 0xC6, 0x9A}, 60, &NewGraphic<TMetafile>},
+      {{0x47, 0x49, 0x46}, 60, &NewGraphic<TGIFImage>},
+      {{0x00, 0x00, 0x01, 0x00}, 60, &NewGraphic<TIcon>},
+      {{0x12, 0x34, 0x56, 0x78}, 60, nullptr},
+  };
+  for (const TCase& C : Cases) {
+    const TBytes B = Bytes(C.Start, C.Size);
+    EXPECT_EQ(GraphicClassForData(B.data(), B.size()), C.Expected) << "first byte " << int(B[0]) << ", " << C.Size;
+  }
+  TBytes Emf = Bytes({0x01, 0x00, 0x00, 0x00}, 60);
+  Emf[40] = 0x20, Emf[41] = 0x45, Emf[42] = 0x4D, Emf[43] = 0x46;
+  EXPECT_EQ(GraphicClassForData(Emf.data(), Emf.size()), &NewGraphic<TMetafile>);
+}
+
+TEST(BlobPicture, APictureInsideAnOleHeaderIsFoundWithinItsFirstBytes) {
+  for (size_t At : {300u, 600u}) {
+    TBytes B = Bytes({0x15, 0x1C}, At + 20);
+    B[2 + At] = 0xFF;
+    B[3 + At] = 0xD8;
+    size_t Offset = 0;
+    TGraphicClass Class = nullptr;
+    const bool Found = FindOlePicture(B.data(), B.size(), Offset, Class);
+    EXPECT_EQ(Found, At == 300) << At;
+    if (Found) {
+      EXPECT_EQ(Offset, 2 + At);
+      EXPECT_EQ(Class, &NewGraphic<TJPEGImage>);
+    }
+  }
+}
+
+// A red square saved as a bitmap file's bytes.
+TBytes RedBitmapBytes() {
+  TBitmap Bmp;
+  Bmp.SetPixelFormat(pf24bit);
+  Bmp.SetSize(16, 16);
+  Bmp.Canvas()->Brush()->SetColor(0x0000FF);
+  Bmp.Canvas()->FillRect(TRect(0, 0, 16, 16));
+  TMemoryStream Stream;
+  Bmp.SaveToStream(&Stream);
+  Stream.Seek(0, soBeginning);
+  return ReadStreamRest(&Stream);
+}
+
+TEST_F(DataGridTest, PictureColumnsDrawTheBlobAndFallBackToTheInvalidPicture) {
+  TMemoryDataSet Pictures;
+  Pictures.FieldDefs().Add(L"Pic", ftBlob);
+  Pictures.CreateDataSet();
+  TBytes Ole = Bytes({0x15, 0x1C, 0x30, 0x00}, 40);
+  const TBytes Red = RedBitmapBytes();
+  Ole += Red;
+  for (const TBytes& B : {Red, Ole, Bytes({0x42, 0x4D, 0x01}, 43)}) {
+    Pictures.Append();
+    static_cast<TBlobField*>(Pictures.FieldByName(L"Pic"))->SetAsBytes(B);
+    Pictures.Post();
+  }
+  Pictures.First();
+  Source.SetDataSet(&Pictures);
+  MakeGrid();
+  Grid->Columns()->Items(1)->SetPictureField(true);
+  Grid->SetDefaultRowHeight(30);
+  Pump();
+  TRendered Shot(Grid);
+  std::vector<std::pair<Integer, Integer>> Invalid;
+  Grid->OnInvalidPicture = [&](TObject*, Integer C, Integer R) { Invalid.emplace_back(C, R); };
+  for (Integer r = 1; r <= 2; ++r) {
+    const TRect R = Grid->CellRect(1, r);
+    EXPECT_EQ(Shot.Pixel((R.Left + R.Right) / 2, (R.Top + R.Bottom) / 2), 0x0000FF) << "row " << r;
+  }
+  EXPECT_EQ(Cell(1, 1), L"") << "a picture cell draws no placeholder text";
+  Grid->GetCellGraphic(1, 3);
+  EXPECT_EQ(Invalid, (std::vector<std::pair<Integer, Integer>>{{1, 3}}));
+  Source.SetDataSet(&Table);
 }
 
 }  // namespace
