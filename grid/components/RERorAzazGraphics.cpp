@@ -79,11 +79,11 @@ bool TRERorAzaz::FieldGraphic(Integer ACol, Integer ARow, TDBGridColumnItem* Ite
   if (FieldColumn && FShowBooleanFields && DataRow && !FooterRow && Field && Field->DataType() == ftBoolean) {
     bool Value = false;
     if (!ReadAtRow(ARow, [&] { Value = Field->AsBoolean(); })) return false;
-    G->SetCheckBox(Value, true, Flat, HA, VA);
+    G->SetCheckBox(Value, false, Flat, HA, VA);
     return true;
   }
   if (Item->CheckBoxField() && DataRow && !FooterRow && Item->FieldName().empty()) {
-    G->SetCheckBox(false, true, Flat, HA, VA);
+    G->SetCheckBox(false, false, Flat, HA, VA);
     return true;
   }
   if (Item->ProgressField() && DataRow && !FooterRow) {
@@ -98,7 +98,7 @@ bool TRERorAzaz::FieldGraphic(Integer ACol, Integer ARow, TDBGridColumnItem* Ite
     return true;
   }
   if (Item->CheckBoxField() && ARow == 0 && MouseActions()->CheckAllCheck()) {
-    G->SetCheckBox(false, true, Flat, CellHAlignOf(Item->HeaderAlignment()), VA);
+    G->SetCheckBox(false, false, Flat, CellHAlignOf(Item->HeaderAlignment()), VA);
     return true;
   }
   if (!FieldColumn || !DataRow || !Field) return false;
@@ -107,7 +107,7 @@ bool TRERorAzaz::FieldGraphic(Integer ACol, Integer ARow, TDBGridColumnItem* Ite
     String Text;
     if (!ReadAtRow(ARow, [&] { Text = Field->DisplayText(); })) return false;
     if (OnGetDisplText) OnGetDisplText(this, ACol, ARow, Text);
-    G->SetCheckBox(SameText(Text, Item->CheckTrue()), true, Flat, HA, VA);
+    G->SetCheckBox(SameText(Text, Item->CheckTrue()), false, Flat, HA, VA);
     return true;
   }
   const bool Picture = (FShowPictureFields && Field->DataType() == ftGraphic && !FooterRow) || Item->PictureField();

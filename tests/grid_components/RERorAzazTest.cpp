@@ -273,6 +273,16 @@ TEST_F(DataGridTest, BooleanFieldsShowCheckBoxesThatToggleAndPostTheField) {
   TCellGraphic* G = Grid->GetCellGraphic(3, 2);
   ASSERT_TRUE(G);
   EXPECT_TRUE(G->CellBoolean()) << "record 2 is even";
+  // The even record's box is drawn ticked, the odd one's empty.
+  auto DarkPixels = [&](Integer ARow) {
+    TRendered Shot(Grid);
+    const TRect Box = Grid->CellRect(3, ARow);
+    Integer Dark = 0;
+    for (Integer y = Box.Top + 2; y < Box.Bottom - 2; ++y)
+      for (Integer x = Box.Left + 2; x < Box.Right - 2; ++x) Dark += (Shot.Pixel(x, y) & 0xFFFFFF) < 0x404040;
+    return Dark;
+  };
+  EXPECT_GT(DarkPixels(2), DarkPixels(1) + 5);
   Grid->ToggleCheckBox(3, 2);
   Pump();
   EXPECT_EQ(Table.State(), dsBrowse);
