@@ -2,6 +2,8 @@
 #include "grid/components/RERorAzaz.h"
 #include "platform/data/DataSet.h"
 #include "platform/data/Field.h"
+#include "platform/gfx/ImageList.h"
+#include "platform/ui/Menus.h"
 
 namespace jorv::grid {
 
@@ -41,22 +43,29 @@ void TDBGridColumnItem::SetFieldName(const String& Value) {
   TDataSet* D = G ? G->LinkedDataSet() : nullptr;
   if (D && !Value.empty() && !G->ComponentState().Contains(csLoading)) Found = D->FindField(Value);
   FFieldName = Value;
-  if (!Value.empty()) FField = Found;
+  if (!Value.empty()) BindField(Found);
   Changed(false);
+}
+
+// The grid hears of the field's end, so that no column keeps it.
+void TDBGridColumnItem::BindField(TField* Value) {
+  if (FField && FField != Value && Grid()) FField->RemoveFreeNotification(Grid());
+  FField = Value;
+  if (Value && Grid()) Value->FreeNotification(Grid());
 }
 
 TField* TDBGridColumnItem::Field() {
   if (FField || FFieldName.empty()) return FField;
   TRERorAzaz* G = Grid();
   TDataSet* D = G ? G->LinkedDataSet() : nullptr;
-  if (D && (D->Active() || !D->DefaultFields())) FField = D->FindField(FFieldName);
+  if (D && (D->Active() || !D->DefaultFields())) BindField(D->FindField(FFieldName));
   return FField;
 }
 
 void TDBGridColumnItem::SetField(TField* Value) {
   if (FField == Value) return;
   if (Value && Value->ComponentState().Contains(csDestroying)) Value = nullptr;
-  FField = Value;
+  BindField(Value);
   if (Value) FFieldName = Value->FieldName();
   Changed(false);
 }
@@ -131,8 +140,14 @@ void TDBGridColumnItem::SetFloatFormat(const String& Value) {
   if (Grid()) Grid()->Invalidate();
 }
 
+void TDBGridColumnItem::SetColumnPopup(TPopupMenu* Value) {
+  FColumnPopup = Value;
+  if (Value && Grid()) Value->FreeNotification(Grid());
+}
+
 void TDBGridColumnItem::SetImages(TCustomImageList* Value) {
   FImages = Value;
+  if (Value && Grid()) Value->FreeNotification(Grid());
   Changed(false);
 }
 

@@ -88,7 +88,7 @@ class TDBGridColumnItem : public TCollectionItem {
   const String& FloatFormat() const { return FFloatFormat; }
   void SetFloatFormat(const String& Value);
   TPopupMenu* ColumnPopup() const { return FColumnPopup; }
-  void SetColumnPopup(TPopupMenu* Value) { FColumnPopup = Value; }
+  void SetColumnPopup(TPopupMenu* Value);
   TCustomImageList* Images() const { return FImages; }
   void SetImages(TCustomImageList* Value);
   TEditLink* EditLink() const { return FEditLink; }
@@ -146,6 +146,7 @@ class TDBGridColumnItem : public TCollectionItem {
  private:
   friend class TRERorAzaz;
   void CopySettings(TDBGridColumnItem* From, bool Visuals);
+  void BindField(TField* Value);
   void FontChanged(TObject*) { Changed(false); }
 
   String FFieldName;

@@ -7,9 +7,11 @@
 #include "platform/data/DataSource.h"
 #include "platform/data/Field.h"
 #include "platform/gfx/Icon.h"
+#include "platform/gfx/ImageList.h"
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/ScopeExit.h"
 #include "platform/ui/Dialogs.h"
+#include "platform/ui/Menus.h"
 
 namespace jorv::grid {
 
@@ -99,10 +101,19 @@ void TRERorAzaz::Notification(TComponent* AComponent, TOperation Operation) {
   TRezIvevirAvod::Notification(AComponent, Operation);
   if (Operation != opRemove || ComponentState().Contains(csDestroying) || !FDataLink) return;
   if (AComponent == DataSource()) SetDataSource(nullptr);
+  // A field that ends takes the first column bound to it along. The field
+  // is only a component by now, so its column is known by the binding.
+  Integer Bound = -1;
   for (Integer i = 0; FColumnCollection && i < FColumnCollection->Count(); ++i) {
     TDBGridColumnItem* Item = FColumnCollection->Items(i);
-    if (Item->FField == AComponent) Item->FField = nullptr;
+    if (Item->FField == AComponent) {
+      Item->FField = nullptr;
+      if (Bound < 0 && i >= FirstFieldColumn()) Bound = i;
+    }
+    if (Item->FImages && static_cast<TComponent*>(Item->FImages) == AComponent) Item->FImages = nullptr;
+    if (Item->FColumnPopup && static_cast<TComponent*>(Item->FColumnPopup) == AComponent) Item->FColumnPopup = nullptr;
   }
+  if (Bound >= 0 && FAutoRemoveColumns) RemoveColumnAt(Bound);
 }
 
 void TRERorAzaz::SetColCount(Integer Value) {
@@ -110,6 +121,14 @@ void TRERorAzaz::SetColCount(Integer Value) {
   if (!FColumnCollection) return;
   TColumnGuard Guard(FColumnCollection.get());
   SyncColumnCount();
+}
+
+// The grid column and its item go together.
+void TRERorAzaz::RemoveColumnAt(Integer ARealCol) {
+  if (AllColCount() <= 1) return;
+  TColumnGuard Guard(FColumnCollection.get());
+  if (ARealCol < FColumnCollection->Count()) delete FColumnCollection->Items(ARealCol);
+  RemoveCols(ARealCol, 1);
 }
 
 // One item per real column, hidden ones included.
@@ -144,6 +163,18 @@ void TRERorAzaz::SetShowBlankRow(bool Value) {
 }
 
 void TRERorAzaz::SetInvalidPicture(TPicture* Value) { FInvalidPicture->Assign(Value); }
+
+void TRERorAzaz::Assign(TPersistent* Source) {
+  TRezIvevirAvod::Assign(Source);
+  if (auto* From = dynamic_cast<TRERorAzaz*>(Source)) SetDataSource(From->DataSource());
+}
+
+void TRERorAzaz::Zoom(Integer Step) {
+  BeginUpdate();
+  TRezIvevirAvod::Zoom(Step);
+  if (FPageMode && RowCount() > FixedRows()) SetDefaultRowHeight(GetRowHeights(FixedRows()));
+  EndUpdate();
+}
 
 void TRERorAzaz::UpdateActive() { GridLinkActive(ActiveDataSet()); }
 
@@ -277,7 +308,7 @@ void TRERorAzaz::GridLinkActive(bool Value) {
       if (Item->FieldName().empty() || D->FindField(Item->FieldName())) continue;
       Item->SetFieldName(L"");
       Item->SetHeader(L"");
-      if (AllColCount() > FixedCols() + 1) RemoveCols(c, 1);
+      if (AllColCount() > FixedCols() + 1) RemoveColumnAt(c);
       c = -1;
     }
   }

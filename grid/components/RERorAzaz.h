@@ -98,6 +98,9 @@ class TRERorAzaz : public TRezIvevirAvod {
   // Only rows from FixedRows on; OnRowUpdate tells of a change.
   void SetRow(Integer Value) override;
 
+  void Assign(TPersistent* Source) override;
+  void AssignCells(TPersistent*) override {}
+  void Zoom(Integer Step) override;
   void UpdateActive();
   void UpdateDisplay();
   // Outside page mode: copies the records into the cells again.
@@ -182,6 +185,16 @@ class TRERorAzaz : public TRezIvevirAvod {
   void GetCellCheckFalse(Integer ACol, Integer ARow, String& Value) override;
   TCustomImageList* GetCellImageList(Integer ACol, Integer ARow) override;
   void DoUpdateColumnSize(Integer ACol, Integer& AWidth) override;
+  void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) override;
+  void GetCellPrintColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) override;
+  void GetCellPrintBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders) override;
+  String GetFormattedCell(Integer ACol, Integer ARow) override;
+  bool FilterDropDownValues(Integer ACol, bool AQuick) override;
+  void PrepareKeySelectAll(TGridRect& R) override;
+  void AdjustSelectAllRect(TGridRect& R) override;
+  void HandleF2Key() override;
+  void NavigationChanged() override;
+  void CanHandleWheel(Integer Delta, bool& Handled) override;
   void ColumnHeadersChanged() override;
   void MouseActionsChanged() override;
 
@@ -207,6 +220,7 @@ class TRERorAzaz : public TRezIvevirAvod {
   void SyncSequenced();
   void SyncNonSequenced();
   void SyncColumnCount();
+  void RemoveColumnAt(Integer ARealCol);
   // The buffer a row stands for, -1 when no record is buffered for it.
   Integer BufferForRow(Integer ARow) const;
   // Runs Read with the link on the row's record; false when the row has none.
@@ -241,6 +255,12 @@ class TRERorAzaz : public TRezIvevirAvod {
   void GridCellValidate(Integer ACol, Integer ARow, String& Value, bool& Valid);
   void WriteCellValue(TDBGridColumnItem* Item, TField* Field, String Value, bool& Valid);
   void PostFromGrid();
+  void FillLookupList(TField* LookupField, TStrings* List);
+  String LookupKeyFor(TObject* ItemObject) const;
+  // The combo editor's chosen item, -1 when none.
+  Integer ChosenComboItem() const;
+  bool WriteComboValue(TDBGridColumnItem* Item, TField* Field);
+  void WheelMoveRecord(TMessage& Message);
   void GridCanSort(Integer ACol, bool& DoSort);
 
   // Graphics (RERorAzazGraphics.cpp).

@@ -245,8 +245,10 @@ void TRERorAzaz::DoGetEditorProp(Integer ACol, Integer ARow, TEditLink* AEditLin
   const bool Text = Field->DataType() == ftString || Field->DataType() == ftWideString;
   SetMaxEditLength(Text ? Field->Size() : 0);
   if (Field->ReadOnly() || Item->ReadOnly()) return;
+  const bool Lookup = Field->Lookup() && Item->UseLookupEditor();
+  if (Lookup && Combobox()) FillLookupList(Field, Combobox()->Items());
   if (!StartRecordEdit()) return;
-  if (Combobox()) Combobox()->Items()->Assign(Item->ComboItems());
+  if (Combobox() && !Lookup) Combobox()->Items()->Assign(Item->ComboItems());
   if (TGrdSpinEdit* Spin = SpinEdit()) {
     Spin->SetMinValue(Item->SpinMin());
     Spin->SetMaxValue(Item->SpinMax());
@@ -342,6 +344,7 @@ void TRERorAzaz::WriteCellValue(TDBGridColumnItem* Item, TField* Field, String V
   // A memo or picture cell showed its placeholder, not its content: the
   // placeholder must never overwrite what the field holds.
   if (Field->IsBlob() && (!FShowMemoFields || Field->DataType() == ftGraphic || Item->PictureField())) return;
+  if (WriteComboValue(Item, Field)) return;
   if (Item->FieldName().empty()) {
     Field->SetAsString(Value);
     return;
@@ -403,6 +406,7 @@ void TRERorAzaz::GridUpdateData() {
     if (Field->DataType() != ftGraphic && FShowMemoFields) Field->SetAsString(FEditText);
     return;
   }
+  if (WriteComboValue(Item, Field)) return;
   if (Field->DataType() == ftWideString) Field->SetAsWideString(FEditWideText.empty() ? FEditText : FEditWideText);
   else Field->SetText(FEditText);
 }
@@ -435,6 +439,57 @@ bool TRERorAzaz::ToggleCheckBoxEx(Integer ACol, Integer ARow, bool User) {
 
 void TRERorAzaz::GridCanSort(Integer ACol, bool& DoSort) {
   if (FPageMode && ActiveDataSet() && ItemAt(ACol) && OnCanSort) OnCanSort(this, ACol, DoSort);
+}
+
+// --- lookups and combo choices --------------------------------------------------------------------
+
+// The lookup data set's result values with, beside them, the key values a
+// choice writes back; both carry the running number of the item.
+void TRERorAzaz::FillLookupList(TField* LookupField, TStrings* List) {
+  TDataSet* Lookup = LookupField->LookupDataSet();
+  if (!Lookup || !LinkedDataSet() || !Lookup->Active()) return;
+  Lookup->DisableControls();
+  auto Enable = ScopeExit([Lookup] { Lookup->EnableControls(); });
+  Lookup->First();
+  FLookupKeys->Clear();
+  List->Clear();
+  TField* Result = Lookup->FieldByName(LookupField->LookupResultField());
+  TField* Key = Lookup->FieldByName(LookupField->LookupKeyFields());
+  for (intptr_t Number = 1; !Lookup->Eof(); ++Number, Lookup->Next()) {
+    List->AddObject(Result->AsString(), reinterpret_cast<TObject*>(Number));
+    FLookupKeys->AddObject(Key->AsString(), reinterpret_cast<TObject*>(Number));
+  }
+}
+
+String TRERorAzaz::LookupKeyFor(TObject* ItemObject) const {
+  for (Integer i = 0; i < FLookupKeys->Count(); ++i)
+    if (FLookupKeys->Objects(i) == ItemObject) return FLookupKeys->Strings(i);
+  return String();
+}
+
+Integer TRERorAzaz::ChosenComboItem() const {
+  TGrdComboBox* Combo = Combobox();
+  if (!Combo || !Combo->HandleAllocated()) return -1;
+  const Integer Index = Combo->ItemIndex();
+  return Index >= 0 && Index < Combo->Items()->Count() ? Index : -1;
+}
+
+// A chosen lookup item writes its key into the key field; a chosen item of
+// a combo list on an integer field writes its object or its text. Answers
+// whether the choice was written.
+bool TRERorAzaz::WriteComboValue(TDBGridColumnItem* Item, TField* Field) {
+  const Integer Chosen = ChosenComboItem();
+  if (Chosen < 0) return false;
+  TObject* Object = Combobox()->Items()->Objects(Chosen);
+  if (Field->Lookup()) {
+    LinkedDataSet()->FieldByName(Field->KeyFields())->SetAsString(LookupKeyFor(Object));
+    return true;
+  }
+  const TFieldType T = Field->DataType();
+  if (Item->Editor() != edComboList || (T != ftSmallint && T != ftInteger && T != ftWord)) return false;
+  if (Item->UseComboObjectValue()) Field->SetAsInteger(static_cast<Integer>(reinterpret_cast<intptr_t>(Object)));
+  else Field->SetText(Combobox()->Items()->Strings(Chosen));
+  return true;
 }
 
 // --- exports and imports walk the data set ---------------------------------------------------------

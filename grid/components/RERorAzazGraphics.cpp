@@ -8,6 +8,8 @@
 #include "platform/gfx/Bitmap.h"
 #include "platform/gfx/Picture.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/SysUtils.h"
+#include "foundation/ValueUtils.h"
 
 namespace jorv::grid {
 
@@ -278,6 +280,65 @@ void TRERorAzaz::DoUpdateColumnSize(Integer ACol, Integer& AWidth) {
     if (Item->MaxSize() > 0) AWidth = std::min(AWidth, Item->MaxSize());
   }
   TRezIvevirAvod::DoUpdateColumnSize(ACol, AWidth);
+}
+
+void TRERorAzaz::DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth) {
+  if (TDBGridColumnItem* Item = ItemAt(ACol)) {
+    if (Item->AutoMinSize() > 0) AWidth = std::max(AWidth, Item->AutoMinSize());
+    if (Item->AutoMaxSize() > 0) AWidth = std::min(AWidth, Item->AutoMaxSize());
+  }
+  TRezIvevirAvod::DoUpdateAutoColumnSize(ACol, AWidth);
+}
+
+void TRERorAzaz::GetCellPrintColor(Integer ACol, Integer ARow, TGridDrawState AState, TBrush* ABrush, TFont* AFont) {
+  TDBGridColumnItem* Item = ItemAt(ACol);
+  if (Item && !HasCellProperties(ACol, ARow)) {
+    const bool Data = ACol >= FixedCols() && ACol < ColCount() - FixedRightCols() && ARow >= FixedRows() &&
+                      ARow < RowCount() - FixedFooters();
+    if (Data) {
+      if (Item->Fixed()) ABrush->SetColor(FixedColor());
+      else if (!(Item->ShowBands() && Bands()->Active() && Bands()->Print())) ABrush->SetColor(Item->PrintColor());
+      AFont->Assign(Item->PrintFont());
+    } else {
+      AFont->Assign(PrintSettings()->FixedFont());
+    }
+  }
+  TRezIvevirAvod::GetCellPrintColor(ACol, ARow, AState, ABrush, AFont);
+}
+
+void TRERorAzaz::GetCellPrintBorder(Integer ACol, Integer ARow, TPen* APen, TCellBorders& Borders) {
+  if (TDBGridColumnItem* Item = ItemAt(ACol); Item && ARow >= FixedRows() && ACol >= FixedCols()) {
+    Borders = Item->PrintBorders();
+    APen->Assign(Item->PrintBorderPen());
+  }
+  TRezIvevirAvod::GetCellPrintBorder(ACol, ARow, APen, Borders);
+}
+
+// A column's float format shapes the numbers it shows.
+String TRERorAzaz::GetFormattedCell(Integer ACol, Integer ARow) {
+  Integer Index = ACol;
+  if (GroupColumn() >= 0 && ACol >= GroupColumn()) ++Index;
+  TDBGridColumnItem* Item = ItemAt(Index);
+  if (!Item) return TRezIvevirAvod::GetFormattedCell(ACol, ARow);
+  const String Text = GetCells(ACol, ARow);
+  String Format = Item->FloatFormat();
+  const Integer Kind = foundation::NumberTextKind(Text);
+  bool IsFloat = Kind == 0 || Kind == 1 || Kind == 5;
+  if (OnGetFloatFormat) OnGetFloatFormat(this, ACol, ARow, IsFloat, Format);
+  if (Format.empty() || !IsFloat) return Text;
+  try {
+    return jorv::Format(Format, {StrToFloat(Text)});
+  } catch (const Exception&) {
+    return Text;
+  }
+}
+
+bool TRERorAzaz::FilterDropDownValues(Integer ACol, bool AQuick) {
+  FilterList()->Clear();
+  if (!FPageMode && FilterDropDownAuto()) TRezIvevirAvod::FilterDropDownValues(ACol, AQuick);
+  if (TDBGridColumnItem* Item = ItemAt(ACol)) FilterList()->AddStrings(Item->Filter());
+  if (OnGetColumnFilter) OnGetColumnFilter(this, ACol, FilterList());
+  return FilterList()->Count() > 0;
 }
 
 void TRERorAzaz::ColumnHeadersChanged() {

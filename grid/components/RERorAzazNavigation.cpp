@@ -52,11 +52,9 @@ void TRERorAzaz::WndProc(TMessage& Message) {
     HandlePageModeKey(Message);
     return;
   }
-  if (Message.Msg == WM_MOUSEWHEEL && FPageMode && FDataSetType == dtNonSequenced) {
-    TFlagScope Block(FBlockCallBack, true);
-    BeginUpdate();
-    auto End = ScopeExit([this] { EndUpdate(); });
-    TRezIvevirAvod::WndProc(Message);
+  if (Message.Msg == WM_MOUSEWHEEL && FPageMode && FDataSetType == dtNonSequenced && ActiveDataSet() &&
+      EnableWheel() && !(MsgAs<TWMMouseWheel>(Message).Keys & MK_CONTROL)) {
+    WheelMoveRecord(Message);
     return;
   }
   TRezIvevirAvod::WndProc(Message);
@@ -64,6 +62,53 @@ void TRERorAzaz::WndProc(TMessage& Message) {
 
 void TRERorAzaz::FireKeyDown(Word Key, TShiftState Shift) {
   if (OnKeyDown) OnKeyDown(this, Key, Shift);
+}
+
+// Without record numbers the grid cannot scroll itself: each notch moves
+// the data set by one record, the application asked first.
+void TRERorAzaz::WheelMoveRecord(TMessage& Message) {
+  const auto& Wheel = MsgAs<TWMMouseWheel>(Message);
+  Message.Result = 1;
+  const bool Down = Wheel.WheelDelta < 0;
+  const Integer Notches = std::max(1, std::abs(Wheel.WheelDelta) / WHEEL_DELTA);
+  bool Handled = false;
+  const TMouseWheelUpDownEvent& Event = Down ? OnMouseWheelDown : OnMouseWheelUp;
+  if (Event) Event(this, KeyDataToShiftState(0), TPoint(Wheel.XPos, Wheel.YPos), Handled);
+  if (Handled) return;
+  TFlagScope Block(FBlockCallBack, true);
+  BeginUpdate();
+  auto End = ScopeExit([this] { EndUpdate(); });
+  FDataLink->MoveBy(Down ? Notches : -Notches);
+}
+
+void TRERorAzaz::CanHandleWheel(Integer Delta, bool& Handled) {
+  TRezIvevirAvod::CanHandleWheel(Delta, Handled);
+  if (FPageMode && FDataSetType == dtNonSequenced) Handled = false;
+}
+
+void TRERorAzaz::PrepareKeySelectAll(TGridRect& R) {
+  TRezIvevirAvod::PrepareKeySelectAll(R);
+  if (FDataSetType == dtSequenced) {
+    TRezIvevirAvod::SetRow(R.Bottom);
+    return;
+  }
+  TRezIvevirAvod::SetRow(R.Top);
+  std::swap(R.Top, R.Bottom);
+}
+
+void TRERorAzaz::AdjustSelectAllRect(TGridRect& R) {
+  TRezIvevirAvod::AdjustSelectAllRect(R);
+  if (FDataSetType == dtSequenced && FloatingFooter()->Visible()) --R.Bottom;
+}
+
+void TRERorAzaz::HandleF2Key() {
+  TRezIvevirAvod::HandleF2Key();
+  ShowEditor();
+}
+
+void TRERorAzaz::NavigationChanged() {
+  TRezIvevirAvod::NavigationChanged();
+  if (Navigation()->AdvanceInsert()) Navigation()->SetAdvanceDirection(adLeftRight);
 }
 
 // --- keys ------------------------------------------------------------------------------------------

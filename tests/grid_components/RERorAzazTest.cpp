@@ -4,6 +4,7 @@
 // field columns and blob pictures.
 #include <gtest/gtest.h>
 
+#include "grid/base/GrdComboBox.h"
 #include "grid/components/BlobPicture.h"
 #include "grid/components/RERorAzaz.h"
 #include "platform/data/data.h"
@@ -630,6 +631,178 @@ TEST_F(DataGridTest, PictureColumnsDrawTheBlobAndFallBackToTheInvalidPicture) {
   Grid->GetCellGraphic(1, 3);
   EXPECT_EQ(Invalid, (std::vector<std::pair<Integer, Integer>>{{1, 3}}));
   Source.SetDataSet(&Table);
+}
+
+// --- editors -------------------------------------------------------------------------------------
+
+// Asks the editor a cell opens with, as the editing life cycle does.
+struct TEditorProbe : TRERorAzaz {
+  using TRERorAzaz::TRERorAzaz;
+  TEditorType EditorAt(Integer ACol, Integer ARow) {
+    TEditorType Editor = edNormal;
+    DoGetEditorType(ACol, ARow, Editor);
+    return Editor;
+  }
+};
+
+TEST(DataGridEditors, TheFieldTypeAndTheColumnChooseTheEditor) {
+  TMemoryDataSet Table;
+  Table.FieldDefs().Add(L"Key", ftAutoInc);
+  Table.FieldDefs().Add(L"Count", ftInteger);
+  Table.FieldDefs().Add(L"Price", ftFloat);
+  Table.FieldDefs().Add(L"Day", ftDate);
+  Table.FieldDefs().Add(L"Name", ftString, 10);
+  Table.CreateDataSet();
+  Table.Append();
+  Table.FieldByName(L"Count")->SetAsInteger(1);
+  Table.Post();
+  TDataSource Source;
+  Source.SetDataSet(&Table);
+  TTestForm Form(400, 200);
+  auto* Grid = new TEditorProbe(Form.Get());
+  Grid->SetParent(Form.Get());
+  Grid->SetDataSource(&Source);
+  Pump();
+  struct TCase {
+    Integer Col;
+    TEditorType ColumnEditor;
+    bool ReadOnly;
+    TEditorType Expected;
+  };
+  const TCase Cases[] = {
+      {1, edNormal, false, edNone},         // a counter is never edited
+      {2, edNormal, false, edNumeric},      // whole numbers
+      {2, edSpinEdit, false, edSpinEdit},   // the column's own choice wins
+      {3, edNormal, false, edFloat},
+      {4, edNormal, false, edDateEdit},
+      {5, edNormal, false, edNormal},
+      {5, edComboList, false, edComboList},
+      {5, edNormal, true, edNone},          // a read-only column
+  };
+  for (const TCase& C : Cases) {
+    Grid->Columns()->Items(C.Col)->SetEditor(C.ColumnEditor);
+    Grid->Columns()->Items(C.Col)->SetReadOnly(C.ReadOnly);
+    EXPECT_EQ(Grid->EditorAt(C.Col, 1), C.Expected) << "column " << C.Col << ", editor " << int(C.ColumnEditor);
+    Grid->Columns()->Items(C.Col)->SetReadOnly(false);
+  }
+  Table.SetReadOnly(true);
+  EXPECT_EQ(Grid->EditorAt(2, 1), edNone) << "a data set that cannot change opens no editor";
+}
+
+// Orders whose colour is shown through a lookup of the colour table.
+class LookupGridTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Colours.FieldDefs().Add(L"Key", ftInteger);
+    Colours.FieldDefs().Add(L"Title", ftString, 10);
+    Colours.CreateDataSet();
+    const wchar_t* Titles[] = {L"Red", L"Green", L"Blue"};
+    for (Integer i = 0; i < 3; ++i) {
+      Colours.Append();
+      Colours.FieldByName(L"Key")->SetAsInteger(10 + i);
+      Colours.FieldByName(L"Title")->SetAsString(Titles[i]);
+      Colours.Post();
+    }
+    auto* Id = new TIntegerField(&Orders);
+    Id->SetFieldName(L"ColourId");
+    Id->SetDataSet(&Orders);
+    auto* Shown = new TStringField(&Orders);
+    Shown->SetFieldName(L"Colour");
+    Shown->SetFieldKind(fkLookup);
+    Shown->SetLookupDataSet(&Colours);
+    Shown->SetKeyFields(L"ColourId");
+    Shown->SetLookupKeyFields(L"Key");
+    Shown->SetLookupResultField(L"Title");
+    Shown->SetDataSet(&Orders);
+    Orders.FieldDefs().Add(L"ColourId", ftInteger);
+    Orders.CreateDataSet();
+    Orders.Append();
+    Orders.FieldByName(L"ColourId")->SetAsInteger(10);
+    Orders.Post();
+    Source.SetDataSet(&Orders);
+    Grid = new TRERorAzaz(Form.Get());
+    Grid->SetParent(Form.Get());
+    Grid->SetBounds(0, 0, 400, 150);
+    Grid->SetOptions(Grid->Options() + goEditing);
+    Grid->SetDataSource(&Source);
+    Pump();
+    Grid->SetFocus();
+    Pump();
+  }
+  // Opens the cell's editor and picks the list item with the given index.
+  void Choose(Integer ACol, Integer Index) {
+    Grid->SetCol(ACol);
+    Pump();
+    KeyToFocus(VK_F2);
+    Pump();
+    ASSERT_TRUE(Grid->Combobox());
+    Grid->Combobox()->SetItemIndex(Index);
+    KeyToFocus(VK_RETURN);
+    Pump();
+  }
+
+  TMemoryDataSet Colours;
+  TMemoryDataSet Orders;
+  TDataSource Source;
+  TTestForm Form{420, 200};
+  TRERorAzaz* Grid = nullptr;
+};
+
+TEST_F(LookupGridTest, ChoosingALookupItemWritesItsKey) {
+  EXPECT_EQ(Grid->GetCells(2, 1), L"Red");
+  Choose(2, 2);
+  EXPECT_EQ(Orders.State(), dsBrowse);
+  EXPECT_EQ(Orders.FieldByName(L"ColourId")->AsInteger(), 12);
+  EXPECT_EQ(Grid->GetCells(2, 1), L"Blue");
+}
+
+TEST_F(LookupGridTest, AComboListOnAnIntegerFieldStoresTheItemsObjectOrItsText) {
+  TDBGridColumnItem* Column = Grid->Columns()->Items(1);
+  Column->SetEditor(edComboList);
+  Column->ComboItems()->AddObject(L"7", reinterpret_cast<TObject*>(intptr_t(70)));
+  Column->ComboItems()->AddObject(L"8", reinterpret_cast<TObject*>(intptr_t(80)));
+  Choose(1, 1);
+  EXPECT_EQ(Orders.FieldByName(L"ColourId")->AsInteger(), 8);
+  Column->SetUseComboObjectValue(true);
+  Choose(1, 0);
+  EXPECT_EQ(Orders.FieldByName(L"ColourId")->AsInteger(), 70);
+}
+
+TEST_F(DataGridTest, AWheelNotchMovesOneRecordWithoutRecordNumbers) {
+  Fill(30);
+  MakeGrid();
+  Grid->SetDataSetType(dtNonSequenced);
+  Grid->SetDatasetTypeAuto(false);
+  const TPoint Screen = Grid->ClientToScreen(TPoint(50, 50));
+  for (Integer Notch = 0; Notch < 3; ++Notch)
+    SendMessageW(Grid->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(-WHEEL_DELTA)), MAKELPARAM(Screen.X, Screen.Y));
+  Pump();
+  EXPECT_EQ(Current(), L"Name4");
+  SendMessageW(Grid->Handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WORD(WHEEL_DELTA)), MAKELPARAM(Screen.X, Screen.Y));
+  Pump();
+  EXPECT_EQ(Current(), L"Name3");
+  EXPECT_EQ(Cell(2, Grid->Row()), L"Name3");
+}
+
+TEST_F(DataGridTest, AFieldTakenFromTheDataSetTakesItsColumnAlong) {
+  Table.Close();
+  auto* Id = new TIntegerField(&Table);
+  Id->SetFieldName(L"Id");
+  Id->SetDataSet(&Table);
+  auto* Name = new TStringField(&Table);
+  Name->SetFieldName(L"Name");
+  Name->SetSize(20);
+  Name->SetDataSet(&Table);
+  Table.FieldDefs().Clear();
+  Table.FieldDefs().Add(L"Id", ftInteger);
+  Table.FieldDefs().Add(L"Name", ftString, 20);
+  Table.CreateDataSet();
+  MakeGrid();
+  ASSERT_EQ(Grid->ColCount(), 3);
+  Table.Close();
+  delete Id;
+  EXPECT_EQ(Grid->ColCount(), 2);
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Name");
 }
 
 }  // namespace
