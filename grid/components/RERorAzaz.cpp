@@ -415,13 +415,12 @@ Integer TRERorAzaz::CountDatasetRecords() {
 void TRERorAzaz::GridDataChanged() {
   if (!FPageMode || !HasDataSet() || FEditUpdating || FDoNotUpdateMe) return;
   TDataSet* D = LinkedDataSet();
+  const bool InsertEnded = FOldState == dsInsert && D->State() == dsBrowse;
+  TFlagScope Ending(FEditEnding, FEditEnding || InsertEnded);
   UpdateFieldColumns();
   UpdateRowCount();
   SyncRowsToDataset(true);
-  if (FOldState == dsInsert && D->State() == dsBrowse) {
-    TFlagScope Ending(FEditEnding, true);
-    if (EditorMode()) HideEditor();
-  }
+  if (InsertEnded && EditorMode()) HideEditor();
   FOldState = D->State();
   FNotDeletionUpdate = false;
   if (D->Filtered() == FFilteredDataSet) return;
@@ -629,7 +628,6 @@ Integer TRERorAzaz::BufferForRow(Integer ARow) const {
   TDataSet* D = LinkedDataSet();
   Integer Buffer;
   if (FDataSetType == dtNonSequenced) {
-    if (FExporting && FExportRow >= 0) return FDataLink->ActiveRecord();
     Buffer = ARow - FixedRows() - (FNewAppendRecord ? 1 : 0);
   } else {
     Buffer = FDataLink->ActiveRecord() + (ARow - Row());
@@ -640,6 +638,12 @@ Integer TRERorAzaz::BufferForRow(Integer ARow) const {
 }
 
 bool TRERorAzaz::ReadAtRow(Integer ARow, const std::function<void()>& Read) {
+  if (FExporting) {
+    // The exporter made the row's record current.
+    if (ARow != FExportRow || FExportRow < 0) return false;
+    Read();
+    return true;
+  }
   const Integer Buffer = BufferForRow(ARow);
   if (Buffer < 0) return false;
   const Integer Saved = FDataLink->ActiveRecord();

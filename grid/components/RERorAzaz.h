@@ -142,6 +142,7 @@ class TRERorAzaz : public TRezIvevirAvod {
   void Loaded() override;
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void WndProc(TMessage& Message) override;
+  void KeyDown(Word& Key, TShiftState Shift) override;
   void WMVScroll(TWMScroll& Message) override;
   void TopLeftChanged() override;
   bool SelectCell(Integer ACol, Integer ARow) override;
@@ -164,6 +165,8 @@ class TRERorAzaz : public TRezIvevirAvod {
   void CanEditCell(Integer ACol, Integer ARow, bool& CanEdit) override;
   void DoCanEditCell(Integer ACol, Integer ARow, bool& CanEdit) override;
   bool ValidateCell(const String& NewValue) override;
+  bool CanEditShow() override;
+  bool CanEditModify() override;
   String GetEditText(Integer ACol, Integer ARow) override;
   String GetEditMask(Integer ACol, Integer ARow) override;
   void DoCanAddRow(bool& CanAdd) override;
@@ -238,6 +241,7 @@ class TRERorAzaz : public TRezIvevirAvod {
   void KeyInsert(TShiftState Shift);
   bool KeyDelete(TShiftState Shift);
   void FireKeyDown(Word Key, TShiftState Shift);
+  void EditorEscape();
   void GridRowChanging(Integer OldRow, Integer NewRow, bool& Allow);
   void LeaveInsertion(bool Leaving, bool& Answer);
   void MoveDataSetToRow(Integer ARow, bool& Answer);
@@ -262,6 +266,7 @@ class TRERorAzaz : public TRezIvevirAvod {
   bool WriteComboValue(TDBGridColumnItem* Item, TField* Field);
   void WheelMoveRecord(TMessage& Message);
   void GridCanSort(Integer ACol, bool& DoSort);
+  void PositionForExport(Integer ARow);
 
   // Graphics (RERorAzazGraphics.cpp).
   bool FieldGraphic(Integer ACol, Integer ARow, TDBGridColumnItem* Item, TField* Field);
@@ -340,6 +345,9 @@ class TRERorAzaz : public TRezIvevirAvod {
   bool FTabInsertion = false;
   bool FColWith0Width = false;
   bool FWasEditing = false;
+  // A key message is being handled: KeyDown calls come from the grid's
+  // own handler, not from its editor.
+  bool FInKeyMessage = false;
   // The position an export or import saved.
   TBookmark FOldPosition;
   Integer FOldAR = -1;

@@ -247,7 +247,10 @@ void TRERorAzaz::DoGetEditorProp(Integer ACol, Integer ARow, TEditLink* AEditLin
   if (Field->ReadOnly() || Item->ReadOnly()) return;
   const bool Lookup = Field->Lookup() && Item->UseLookupEditor();
   if (Lookup && Combobox()) FillLookupList(Field, Combobox()->Items());
-  if (!StartRecordEdit()) return;
+  // The record goes into edit state when the user changes the editor's
+  // text (CanEditModify) or a changed value is written back, not when an
+  // editor is prepared: the grid prepares its editor again after a record
+  // was posted, and that must not start a new edit.
   if (Combobox() && !Lookup) Combobox()->Items()->Assign(Item->ComboItems());
   if (TGrdSpinEdit* Spin = SpinEdit()) {
     Spin->SetMinValue(Item->SpinMin());
@@ -255,6 +258,17 @@ void TRERorAzaz::DoGetEditorProp(Integer ACol, Integer ARow, TEditLink* AEditLin
     Spin->SetIncrement(Item->SpinStep());
   }
   TRezIvevirAvod::DoGetEditorProp(ACol, ARow, Item->EditLink());
+}
+
+// The user changes the editor's text: the record goes into edit state.
+bool TRERorAzaz::CanEditModify() {
+  if (!TRezIvevirAvod::CanEditModify()) return false;
+  TDBGridColumnItem* Item = ItemAt(RealColIndex(Col()));
+  if (!ActiveDataSet() || !FPageMode || !Item) return true;
+  if (Item->FieldName().empty() && FColumnCollection->HasFieldsDefined()) return true;
+  if (!StartRecordEdit()) return false;
+  FDataLink->Modified();
+  return true;
 }
 
 bool TRERorAzaz::StartRecordEdit() {
@@ -313,7 +327,13 @@ void TRERorAzaz::GridCellValidate(Integer ACol, Integer ARow, String& Value, boo
   if (OnCellValidate) OnCellValidate(this, ACol, ARow, Value, Valid);
   TDataSet* D = LinkedDataSet();
   TField* Field = FieldOfColumn(ACol);
-  if (!(DataSetEditing(D) || FEditPostMode == epRow) || ShownAsGraphic(Item, Field) || !Valid) return;
+  // Outside an edit only a changed value of the current record is written:
+  // after a cancel the row may stand for another record, which must not
+  // take the text of the one that was dropped.
+  bool Changed = false;
+  if (Field && !DataSetEditing(D) && ARow == Row() && !FUpdateCancel && !FCancelEditReturn)
+    ReadAtRow(ARow, [&] { Changed = Value != (Field->IsBlob() ? Field->AsString() : Field->Text()); });
+  if (!(DataSetEditing(D) || FEditPostMode == epRow || Changed) || ShownAsGraphic(Item, Field) || !Valid) return;
   bool Post = true;
   if (FShouldNotPostChanges) {
     FShouldNotPostChanges = false;
@@ -357,6 +377,7 @@ void TRERorAzaz::WriteCellValue(TDBGridColumnItem* Item, TField* Field, String V
 // drops the change rather than leaving the grid inside a broken edit.
 void TRERorAzaz::PostFromGrid() {
   TDataSet* D = LinkedDataSet();
+  TFlagScope Ending(FEditEnding, true);
   const bool WasEditingOption = Options().Contains(goEditing);
   {
     TFlagScope Returning(FCancelEditReturn, FCancelEditReturn || FDataSetType == dtSequenced);
@@ -379,6 +400,14 @@ void TRERorAzaz::PostFromGrid() {
     SetOptions(Options() + goEditing);
   if (!D->Filtered()) FEmptyDataSet = false;
   FKeyDownAppend = false;
+}
+
+// An editor closing over a record being posted does not open again, nor
+// does one over a data set that cannot change.
+bool TRERorAzaz::CanEditShow() {
+  if (FEditEnding) return false;
+  if (ActiveDataSet() && !LinkedDataSet()->CanModify()) return false;
+  return TRezIvevirAvod::CanEditShow();
 }
 
 bool TRERorAzaz::ValidateCell(const String& NewValue) {
@@ -518,8 +547,7 @@ void TRERorAzaz::ExportNotification(TGridExportState State, Integer ARow) {
     case esExportNewRow:
     case esExportSelRow:
       if (FDataSetType == dtSequenced) {
-        TFlagScope NoSelect(FDoNotCallSelect, true);
-        D->SetRecNo(ARow - FixedRows() + 1);
+        PositionForExport(ARow);
         break;
       }
       if (State == esExportSelRow) FSelExport = true;
@@ -534,8 +562,7 @@ void TRERorAzaz::ExportNotification(TGridExportState State, Integer ARow) {
       break;
     case esExportNextRow:
       if (FDataSetType == dtSequenced) {
-        TFlagScope NoSelect(FDoNotCallSelect, true);
-        D->SetRecNo(ARow - FixedRows() + 1);
+        PositionForExport(ARow);
         break;
       }
       FExportRow = ARow;
@@ -557,6 +584,16 @@ void TRERorAzaz::ExportNotification(TGridExportState State, Integer ARow) {
       break;
     }
   }
+}
+
+// The data set's controls are off while an export runs, so the grid's row
+// cannot follow: the record of the row is made current and read as it is.
+void TRERorAzaz::PositionForExport(Integer ARow) {
+  FExportRow = -1;
+  if (ARow < FixedRows() || ARow >= RowCount() - (FooterLastRowVisible() ? 1 : 0)) return;
+  TDataSet* D = LinkedDataSet();
+  D->SetRecNo(ARow - FixedRows() + 1);
+  if (D->RecNo() == ARow - FixedRows() + 1) FExportRow = ARow;
 }
 
 void TRERorAzaz::ImportNotification(TGridImportState State, Integer ARow) {

@@ -118,9 +118,38 @@ void TRERorAzaz::HandlePageModeKey(TMessage& Message) {
   Word Key = KeyMessage.CharCode;
   const TShiftState Shift = KeyDataToShiftState(KeyMessage.KeyData);
   FDoNotCountRow = true;
+  TFlagScope InMessage(FInKeyMessage, true);
   auto Clear = ScopeExit([this] { FDoNotCountRow = false; });
   if (PageModeKey(Key, Shift)) return;
   TRezIvevirAvod::WndProc(Message);
+}
+
+// The editor hands its paging, arrow and Escape keys to the grid directly;
+// in page mode they move or cancel the record as the grid's own keys do.
+void TRERorAzaz::KeyDown(Word& Key, TShiftState Shift) {
+  if (FInKeyMessage || !FPageMode || Designing() || !EditorMode()) {
+    TRezIvevirAvod::KeyDown(Key, Shift);
+    return;
+  }
+  TFlagScope InMessage(FInKeyMessage, true);
+  if (Key == VK_ESCAPE) {
+    EditorEscape();
+    TRezIvevirAvod::KeyDown(Key, Shift);
+    return;
+  }
+  FDoNotCountRow = true;
+  auto Clear = ScopeExit([this] { FDoNotCountRow = false; });
+  if (PageModeKey(Key, Shift)) Key = 0;
+  else TRezIvevirAvod::KeyDown(Key, Shift);
+}
+
+// Escape in the editor drops the record's changes; a record the grid
+// appended and nothing was typed into is not posted.
+void TRERorAzaz::EditorEscape() {
+  if (FEditPostMode != epCell || !ActiveDataSet()) return;
+  FShouldNotPostChanges = FNewRecord && (FKeyDownAppend || FNewAppendRecord);
+  TFlagScope Cancelling(FUpdateCancel, true);
+  LinkedDataSet()->Cancel();
 }
 
 // Answers whether the key was handled here; the grid's own handler takes

@@ -166,10 +166,10 @@ TEST_F(DataGridTest, TypingInACellWritesTheFieldAndPostsTheRecord) {
   Grid->SetCol(2);
   Pump();
   Key(VK_F2);
-  EXPECT_EQ(Table.State(), dsEdit) << "opening the editor starts the edit";
   Key('A', {ssCtrl});
   TypeToFocus(L"Renamed");
   Pump();
+  EXPECT_EQ(Table.State(), dsEdit) << "typing starts the edit";
   Key(VK_RETURN);
   EXPECT_EQ(Table.State(), dsBrowse);
   Table.First();
@@ -803,6 +803,59 @@ TEST_F(DataGridTest, AFieldTakenFromTheDataSetTakesItsColumnAlong) {
   delete Id;
   EXPECT_EQ(Grid->ColCount(), 2);
   EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Name");
+}
+
+TEST_F(DataGridTest, ACalculationOverAllRowsWalksTheDataSetAndComesBack) {
+  Fill(30);
+  MakeGrid();
+  Table.MoveBy(4);
+  Pump();
+  EXPECT_EQ(Grid->ColumnSum(1, 1, 30), 465.0) << "1 + 2 + ... + 30, most of them never shown";
+  EXPECT_EQ(Current(), L"Name5");
+  EXPECT_EQ(Grid->Row(), 5);
+  EXPECT_EQ(Cell(2, Grid->TopRow()), L"Name" + IntToStr(Grid->TopRow()));
+  Grid->SetDataSetType(dtNonSequenced);
+  Grid->SetDatasetTypeAuto(false);
+  EXPECT_EQ(Grid->ColumnSum(1, 1, 30), 465.0);
+  EXPECT_EQ(Current(), L"Name5");
+}
+
+TEST_F(DataGridTest, EnterOnAFilledInAppendedRecordPostsIt) {
+  Fill(2);
+  MakeGrid();
+  Grid->SetOptions(Grid->Options() + goEditing);
+  Grid->Navigation()->SetAppendOnArrowDown(true);
+  Grid->SetCol(2);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  ASSERT_EQ(Table.State(), dsInsert);
+  TypeToFocus(L"Third");
+  Key(VK_RETURN);
+  EXPECT_EQ(Table.State(), dsBrowse);
+  EXPECT_EQ(Table.RecordCount(), 3);
+  Table.Last();
+  EXPECT_EQ(Current(), L"Third");
+  EXPECT_EQ(Grid->RowCount(), 4);
+}
+
+TEST_F(DataGridTest, EscapeOnAnAppendedRecordLeavesNothingPosted) {
+  Fill(2);
+  MakeGrid();
+  Grid->SetOptions(Grid->Options() + goEditing);
+  Grid->Navigation()->SetAppendOnArrowDown(true);
+  Grid->SetCol(2);
+  Key(VK_DOWN);
+  Key(VK_DOWN);
+  TypeToFocus(L"x");
+  Key(VK_ESCAPE);
+  Key(VK_ESCAPE);
+  EXPECT_EQ(Table.State(), dsBrowse);
+  EXPECT_EQ(Table.RecordCount(), 2);
+  EXPECT_EQ(Grid->RowCount(), 3);
+  Table.First();
+  EXPECT_EQ(Current(), L"Name1");
+  Table.Next();
+  EXPECT_EQ(Current(), L"Name2") << "the dropped text went nowhere else";
 }
 
 }  // namespace
