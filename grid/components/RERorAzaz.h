@@ -106,6 +106,8 @@ class TRERorAzaz : public TRezIvevirAvod {
   // Outside page mode: copies the records into the cells again.
   void Reload();
   void AddAllFields();
+  // A click at design time on the quick configuration panel.
+  void DesignHelperClick(Integer X, Integer Y) override;
   void RemoveAllFields();
   void RemoveAllColumns();
   void SaveColumnPositions(const String& Key, const String& Section);
@@ -199,6 +201,7 @@ class TRERorAzaz : public TRezIvevirAvod {
   void NavigationChanged() override;
   void CanHandleWheel(Integer Delta, bool& Handled) override;
   void ColumnHeadersChanged() override;
+  void PaintDesignHelper() override;
   void MouseActionsChanged() override;
 
 
@@ -273,6 +276,11 @@ class TRERorAzaz : public TRezIvevirAvod {
   void LoadBlobGraphic(TField* Field, Integer ACol, Integer ARow);
   TPoint LoadFieldPicture(TField* Field, Integer ACol, Integer ARow);
   void DrawRecordIndicator(TCanvas* Canvas, TRect ARect);
+
+  // Quick configuration (RERorAzazDesign.cpp); 1..3 the choice under the
+  // point, 255 none.
+  Integer DesignHelperChoiceAt(Integer X, Integer Y);
+  void HandleDesignHelperHitTest(TMessage& Message);
 
   // Whole data set (RERorAzazWholeSet.cpp).
   void LoadAllRecords();

@@ -48,6 +48,10 @@ void TRERorAzaz::WndProc(TMessage& Message) {
   // While the data set's controls are disabled it moves on its own; the
   // grid must not move it meanwhile.
   if (ControlsBlockMessage(Message)) return;
+  if (Message.Msg == CM_DESIGNHITTEST) {
+    HandleDesignHelperHitTest(Message);
+    return;
+  }
   if (Message.Msg == WM_KEYDOWN && FPageMode && !Designing()) {
     HandlePageModeKey(Message);
     return;

@@ -858,5 +858,46 @@ TEST_F(DataGridTest, EscapeOnAnAppendedRecordLeavesNothingPosted) {
   EXPECT_EQ(Current(), L"Name2") << "the dropped text went nowhere else";
 }
 
+// --- design time -----------------------------------------------------------------------------------
+
+TEST_F(DataGridTest, AddingAllFieldsBindsOneColumnPerFieldAfterTheIndicator) {
+  Fill(1);
+  MakeGrid();
+  Grid->SetDataSource(nullptr);
+  Grid->SetColCount(8);
+  Grid->SetDataSource(&Source);
+  Grid->AddAllFields();
+  EXPECT_EQ(Grid->Columns()->Count(), 5);
+  EXPECT_EQ(Grid->Columns()->Items(0)->FieldName(), L"");
+  EXPECT_EQ(Grid->Columns()->Items(1)->FieldName(), L"Id");
+  EXPECT_EQ(Grid->Columns()->Items(4)->FieldName(), L"Notes");
+}
+
+TEST_F(DataGridTest, TheQuickConfigPanelTakesClicksOnItsLinesAtDesignTime) {
+  TMessageBoxRecorder Boxes;
+  Grid = new TRERorAzaz(Form.Get());
+  Grid->SetDesigning(true);
+  Grid->SetParent(Form.Get());
+  Grid->SetBounds(0, 0, 400, 200);
+  Pump();
+  // The first line sits one text line below the panel's title.
+  TBitmap Measure;
+  Measure.SetSize(1, 1);
+  Measure.Canvas()->Font()->SetName(L"Tahoma");
+  Measure.Canvas()->Font()->SetSize(8);
+  const Integer H = Measure.Canvas()->TextHeight(L"gh");
+  const TRect R = Grid->ClientRect();
+  const TPoint FirstLine(R.Right - 140, R.Bottom - 64 + H + H / 2);
+  auto HitTest = [&](TPoint P) { return Grid->Perform(CM_DESIGNHITTEST, 0, MAKELPARAM(P.X, P.Y)); };
+  EXPECT_EQ(HitTest(FirstLine), 1);
+  EXPECT_EQ(HitTest(TPoint(R.Right - 140, R.Bottom - 66)), 0) << "the title is no choice";
+  EXPECT_EQ(HitTest(TPoint(R.Right - 160, FirstLine.Y)), 0) << "left of the panel";
+  TRendered Shot(Grid);
+  EXPECT_EQ(Shot.Pixel(R.Right - 5, R.Bottom - 5), ColorToRGB(clInfoBk));
+  Grid->DesignHelperClick(FirstLine.X, FirstLine.Y);
+  ASSERT_EQ(Boxes.Boxes().size(), 1u);
+  EXPECT_EQ(Boxes.Boxes()[0].Text, L"Cannot add fields. No datasource assigned");
+}
+
 }  // namespace
 }  // namespace jorv::grid
