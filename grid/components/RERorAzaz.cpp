@@ -1,5 +1,6 @@
 // The data-aware grid's object, its reactions to the link and how rows map
 // to the records of the link's buffers.
+#include "grid/components/FlagScope.h"
 #include "grid/components/RERorAzaz.h"
 #include <algorithm>
 #include <climits>
@@ -14,23 +15,6 @@
 #include "platform/ui/Menus.h"
 
 namespace jorv::grid {
-
-namespace {
-
-// Sets a flag for a scope and puts its old value back.
-class TFlagScope {
- public:
-  TFlagScope(bool& AFlag, bool Value) : FFlag(AFlag), FOld(AFlag) { FFlag = Value; }
-  ~TFlagScope() { FFlag = FOld; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-  bool FOld;
-};
-
-}  // namespace
 
 TRERorAzaz::TRERorAzaz(TComponent* AOwner) : TRezIvevirAvod(AOwner) {
   FDataLink = std::make_unique<TExGridDataLink>(this);
@@ -270,7 +254,8 @@ void TRERorAzaz::BindColumnsToFields(bool ByFieldByName, bool AllBound) {
     if (!Named && FAutoCreateColumns) Item->SetFieldName(F->FieldName());
     Item->SetAlignment(F->Alignment());
     Item->SetEditMask(F->EditMask());
-    if (FUseDBFieldWidths && F->DisplayWidth() > 0) {
+    // Text is measured on the grid's own canvas, which needs its window.
+    if (FUseDBFieldWidths && F->DisplayWidth() > 0 && HandleAllocated()) {
       Canvas()->Font()->Assign(Item->Font());
       TEXTMETRICW Metrics{};
       GetTextMetricsW(Canvas()->Handle(), &Metrics);

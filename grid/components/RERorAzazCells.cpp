@@ -4,6 +4,7 @@
 #include "foundation/ValueUtils.h"
 #include "grid/base/GrdComboBox.h"
 #include "grid/base/GrdSpinEdit.h"
+#include "grid/components/FlagScope.h"
 #include "grid/components/RERorAzaz.h"
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
@@ -13,18 +14,6 @@
 namespace jorv::grid {
 
 namespace {
-
-class TFlagScope {
- public:
-  TFlagScope(bool& AFlag, bool Value) : FFlag(AFlag), FOld(AFlag) { FFlag = Value; }
-  ~TFlagScope() { FFlag = FOld; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-  bool FOld;
-};
 
 bool DataSetEditing(const TDataSet* D) { return D && (D->State() == dsEdit || D->State() == dsInsert); }
 

@@ -2,6 +2,7 @@
 // row into a move of the data set; the link's notices then put the grid's
 // rows where the data set is.
 #include <algorithm>
+#include "grid/components/FlagScope.h"
 #include "grid/components/RERorAzaz.h"
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
@@ -11,18 +12,6 @@
 namespace jorv::grid {
 
 namespace {
-
-class TFlagScope {
- public:
-  TFlagScope(bool& AFlag, bool Value) : FFlag(AFlag), FOld(AFlag) { FFlag = Value; }
-  ~TFlagScope() { FFlag = FOld; }
-  TFlagScope(const TFlagScope&) = delete;
-  TFlagScope& operator=(const TFlagScope&) = delete;
-
- private:
-  bool& FFlag;
-  bool FOld;
-};
 
 bool Plain(TShiftState Shift) { return !Shift.Contains(ssCtrl) && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt); }
 

@@ -899,5 +899,29 @@ TEST_F(DataGridTest, TheQuickConfigPanelTakesClicksOnItsLinesAtDesignTime) {
   EXPECT_EQ(Boxes.Boxes()[0].Text, L"Cannot add fields. No datasource assigned");
 }
 
+TEST_F(DataGridTest, TheApplicationMayGiveTheRecordCount) {
+  Fill(12);
+  Grid = new TRERorAzaz(Form.Get());
+  Grid->OnGetRecordCount = [](TObject*, Integer& Count) { Count = 7; };
+  Grid->SetParent(Form.Get());
+  Grid->SetBounds(0, 0, 500, 200);
+  Grid->SetDataSource(&Source);
+  Pump();
+  EXPECT_EQ(Grid->RowCount(), 8);
+}
+
+TEST_F(DataGridTest, AnHTMLTemplateNamesFieldsOfTheRowsRecord) {
+  Fill(3);
+  MakeGrid();
+  Grid->Columns()->Items(4)->SetHTMLTemplate(L"<b><#Name></b> #<#Id>, <#Notes>");
+  std::vector<String> Asked;
+  Grid->OnGetHTMLTemplateData = [&](TObject*, Integer, Integer, const String& Name, String& Data) {
+    Asked.push_back(Name);
+    if (Name == L"Id") Data = L"[" + Data + L"]";
+  };
+  EXPECT_EQ(Cell(4, 2), L"<b>Name2</b> #[2], (MEMO)");
+  EXPECT_EQ(Asked, (std::vector<String>{L"Name", L"Id", L"Notes"}));
+}
+
 }  // namespace
 }  // namespace jorv::grid
