@@ -32,6 +32,7 @@ using TGetHTMLTemplateEvent =
 using TGetHTMLTemplateDataEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, const String& Fieldname, String& Data)>;
 using TInvalidPictureEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow)>;
+using TColumnPopupEvent = std::function<void(TObject* Sender, Integer ACol, Integer ARow, TPopupMenu* PopupMenu)>;
 using TFieldToStreamEvent =
     std::function<void(TObject* Sender, Integer ACol, Integer ARow, TField* DBField, TMemoryStream* MS)>;
 
@@ -133,6 +134,7 @@ class TRERorAzaz : public TRezIvevirAvod {
   TGetHTMLTemplateDataEvent OnGetHTMLTemplateData;
   TInvalidPictureEvent OnInvalidPicture;
   TFieldToStreamEvent OnFieldToStream;
+  TColumnPopupEvent OnColumnPopup;
 
  protected:
   virtual bool StartRecordEdit();
@@ -145,6 +147,8 @@ class TRERorAzaz : public TRezIvevirAvod {
   void Notification(TComponent* AComponent, TOperation Operation) override;
   void WndProc(TMessage& Message) override;
   void KeyDown(Word& Key, TShiftState Shift) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
+  void MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) override;
   void WMVScroll(TWMScroll& Message) override;
   void TopLeftChanged() override;
   bool SelectCell(Integer ACol, Integer ARow) override;
@@ -245,6 +249,7 @@ class TRERorAzaz : public TRezIvevirAvod {
   bool KeyDelete(TShiftState Shift);
   void FireKeyDown(Word Key, TShiftState Shift);
   void EditorEscape();
+  void ShowColumnPopup(TMouseButton Button, Integer X, Integer Y);
   void GridRowChanging(Integer OldRow, Integer NewRow, bool& Allow);
   void LeaveInsertion(bool Leaving, bool& Answer);
   void MoveDataSetToRow(Integer ARow, bool& Answer);

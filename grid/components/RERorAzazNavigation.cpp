@@ -7,6 +7,7 @@
 #include "platform/data/DataSet.h"
 #include "platform/data/DataSource.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/ui/Menus.h"
 #include "platform/ui/Messages.h"
 
 namespace jorv::grid {
@@ -290,6 +291,50 @@ bool TRERorAzaz::KeyDelete(TShiftState) {
   D->Delete();
   if (HandleAllocated()) InvalidateRow(Row());
   return true;
+}
+
+// --- the mouse -------------------------------------------------------------------------------------
+
+void TRERorAzaz::MouseDown(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  TRezIvevirAvod::MouseDown(Button, Shift, X, Y);
+  // At design time the quick configuration takes the click on release.
+  if (!Designing()) ShowColumnPopup(Button, X, Y);
+}
+
+// A column's menu pops up below the clicked cell when its kind of click
+// (button, fixed or data cell) matches the column's.
+void TRERorAzaz::ShowColumnPopup(TMouseButton Button, Integer X, Integer Y) {
+  Integer ACol = -1, ARow = -1;
+  MouseToCell(X, Y, ACol, ARow);
+  if (ACol < 0 || ARow < 0) return;
+  const Integer RC = RealColIndex(ACol);
+  TDBGridColumnItem* Item = ItemAt(RC);
+  if (!Item || !Item->ColumnPopup()) return;
+  const TColumnPopupType T = Item->ColumnPopupType();
+  const bool Left = T == cpFixedCellsLClick || T == cpNormalCellsLClick || T == cpAllCellsLClick;
+  if ((Button == mbLeft) != Left || (Button != mbLeft && Button != mbRight)) return;
+  const bool Fixed = ARow < FixedRows();
+  const bool ForFixed = T == cpFixedCellsLClick || T == cpFixedCellsRClick || T == cpAllCellsLClick || T == cpAllCellsRClick;
+  const bool ForData = T == cpNormalCellsLClick || T == cpNormalCellsRClick || T == cpAllCellsLClick || T == cpAllCellsRClick;
+  if (OnColumnPopup) OnColumnPopup(this, RC, ARow, Item->ColumnPopup());
+  if (Fixed ? !ForFixed : !ForData) return;
+  const TRect Cell = CellRect(ACol, ARow);
+  const TPoint Screen = ClientToScreen(TPoint(Cell.Left, Cell.Bottom));
+  Item->ColumnPopup()->Popup(Screen.X, Screen.Y);
+}
+
+// A click on the record indicator moves to that row's record.
+void TRERorAzaz::MouseUp(TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+  TRezIvevirAvod::MouseUp(Button, Shift, X, Y);
+  if (!FPageMode || Designing() || !ActiveDataSet() || Button != mbLeft) return;
+  Integer ACol = -1, ARow = -1;
+  MouseToCell(X, Y, ACol, ARow);
+  if (!IsIndicatorColumn(ACol) || ARow < FixedRows() || ARow == Row() || ARow >= RowCount() - FixedFooters()) return;
+  if (OnRowChanging) {
+    SelectCell(std::max(Col(), FixedCols()), ARow);
+    return;
+  }
+  FDataLink->MoveBy(ARow - Row());
 }
 
 // --- the row changing question -------------------------------------------------------------------

@@ -923,5 +923,42 @@ TEST_F(DataGridTest, AnHTMLTemplateNamesFieldsOfTheRowsRecord) {
   EXPECT_EQ(Asked, (std::vector<String>{L"Name", L"Id", L"Notes"}));
 }
 
+TEST_F(DataGridTest, ClickingTheRecordIndicatorMovesToThatRecord) {
+  Fill(10);
+  MakeGrid();
+  const TRect R = Grid->CellRect(0, 4);
+  Click(Grid, R.Left + 5, R.Top + 5);
+  Pump();
+  EXPECT_EQ(Current(), L"Name4");
+  EXPECT_EQ(Grid->Row(), 4);
+}
+
+TEST_F(DataGridTest, AColumnsMenuPopsUpBelowTheCellItsClickKindNames) {
+  Fill(3);
+  MakeGrid();
+  auto* Menu = new TPopupMenu(Form.Get());  // without items it shows nothing and returns at once
+  std::vector<TPoint> Shown;
+  Menu->OnPopup = [&](TObject*) { Shown.push_back(Menu->PopupPoint()); };
+  std::vector<std::pair<Integer, Integer>> Asked;
+  Grid->OnColumnPopup = [&](TObject*, Integer C, Integer R, TPopupMenu*) { Asked.emplace_back(C, R); };
+  TDBGridColumnItem* Column = Grid->Columns()->Items(2);
+  Column->SetColumnPopup(Menu);
+  Column->SetColumnPopupType(cpNormalCellsRClick);
+  const TRect Header = Grid->CellRect(2, 0), Data = Grid->CellRect(2, 2);
+  MouseDown(Grid, Header.Left + 5, Header.Top + 5, mbRight);
+  MouseUp(Grid, Header.Left + 5, Header.Top + 5, mbRight);
+  Pump();
+  EXPECT_TRUE(Shown.empty()) << "a data-cell menu does not pop up on the header";
+  Click(Grid, Data.Left + 5, Data.Top + 5);
+  Pump();
+  EXPECT_TRUE(Shown.empty()) << "nor on a left click";
+  MouseDown(Grid, Data.Left + 5, Data.Top + 5, mbRight);
+  MouseUp(Grid, Data.Left + 5, Data.Top + 5, mbRight);
+  Pump();
+  ASSERT_EQ(Shown.size(), 1u);
+  EXPECT_EQ(Shown[0], Grid->ClientToScreen(TPoint(Data.Left, Data.Bottom)));
+  EXPECT_EQ(Asked, (std::vector<std::pair<Integer, Integer>>{{2, 0}, {2, 2}}));
+}
+
 }  // namespace
 }  // namespace jorv::grid
