@@ -70,6 +70,21 @@ void TDBGridColumnItem::SetField(TField* Value) {
   Changed(false);
 }
 
+void TDBGridColumnItem::SetIndex(Integer Value) {
+  const Integer Old = Index();
+  TRERorAzaz* G = Grid();
+  auto* Columns = static_cast<TDBGridColumnCollection*>(Collection());
+  // A column the user moved has its width moved by the grid already.
+  const bool Swap = G && G->ComponentState().Contains(csDesigning) && !Columns->NoRecursiveUpdate() &&
+                    Old != Value && Old >= 0 && Value >= 0 && Old < G->AllColCount() && Value < G->AllColCount();
+  if (Swap) {
+    const Integer OldWidth = G->GetAllColWidths(Old), NewWidth = G->GetAllColWidths(Value);
+    G->SetAllColWidths(Old, NewWidth);
+    G->SetAllColWidths(Value, OldWidth);
+  }
+  TCollectionItem::SetIndex(Value);
+}
+
 void TDBGridColumnItem::SetHeader(const String& Value) {
   FHeader = Value;
   TRERorAzaz* G = Grid();

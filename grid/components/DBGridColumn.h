@@ -50,6 +50,8 @@ class TDBGridColumnItem : public TCollectionItem {
   // As Assign, without the binding and the field-kind settings; colour and
   // font come from the grid.
   void AssignVisuals(TPersistent* Source);
+  // At design time the item's width moves along with it.
+  void SetIndex(Integer Value) override;
 
   const String& FieldName() const { return FFieldName; }
   void SetFieldName(const String& Value);

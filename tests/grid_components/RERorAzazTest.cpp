@@ -960,5 +960,19 @@ TEST_F(DataGridTest, AColumnsMenuPopsUpBelowTheCellItsClickKindNames) {
   EXPECT_EQ(Asked, (std::vector<std::pair<Integer, Integer>>{{2, 0}, {2, 2}}));
 }
 
+TEST_F(DataGridTest, ReorderingItemsAtDesignTimeKeepsEachWidthWithItsItem) {
+  Grid = new TRERorAzaz(Form.Get());
+  Grid->SetDesigning(true);
+  Grid->SetParent(Form.Get());
+  Grid->SetColCount(3);
+  Grid->Columns()->Items(1)->SetWidth(60);
+  Grid->Columns()->Items(2)->SetWidth(90);
+  Grid->Columns()->Items(1)->SetHeader(L"Sixty");
+  Grid->Columns()->Items(1)->SetIndex(2);
+  EXPECT_EQ(Grid->Columns()->Items(2)->Header(), L"Sixty");
+  EXPECT_EQ(Grid->Columns()->Items(2)->Width(), 60);
+  EXPECT_EQ(Grid->Columns()->Items(1)->Width(), 90);
+}
+
 }  // namespace
 }  // namespace jorv::grid
