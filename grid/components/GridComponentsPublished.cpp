@@ -2,6 +2,7 @@
 // edExGridDropDown cells from the class registry, since that editor is
 // built on the grid itself.
 #include "grid/components/GridExGridDropDown.h"
+#include "grid/components/RERorAzaz.h"
 #include "platform/rtl/ClassRegistry.h"
 #include "platform/rtl/TypInfo.h"
 
@@ -12,6 +13,7 @@ namespace {
 const bool Registered = [] {
   RegisterClass<TGridExGridDropDown>(L"TGridExGridDropDown");
   RegisterClass<TCustomExGridDropDown>(L"TCustomExGridDropDown");
+  RegisterClass<TRERorAzaz>(L"TRERorAzaz");
   return true;
 }();
 

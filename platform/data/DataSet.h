@@ -64,6 +64,8 @@ class TDataSet : public TComponent {
   virtual Integer RecNo() const;
   void SetRecNo(Integer Value);
   virtual bool IsSequenced() const { return true; }
+  // Whether the data set only reads forward (keeps no records behind it).
+  virtual bool IsUniDirectional() const { return false; }
 
   // Editing.
   void Insert();
