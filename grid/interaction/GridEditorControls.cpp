@@ -59,6 +59,8 @@ void TRezIvevirAvod::FocusFromEditor() {
 }
 
 void TRezIvevirAvod::NotifyEditorChange(Integer ACol, const String& Text, bool AskModify) {
+  // An open editor may still change its text while the grid's windows go.
+  if (Destroying()) return;
   // The answer is not used: a data-aware grid starts editing its record here.
   if (AskModify) CanEditModify();
   if (OnEditChange) OnEditChange(this, ACol, Row(), Text);
