@@ -220,12 +220,17 @@ class TCustomExGridDropDown : public TExCustomDropDown {
   virtual void DoGridColumnMove(TObject* Sender, Integer ACol, bool& Allow);
   virtual void DoGridColumnMoving(TObject* Sender, Integer ACol, bool& Allow);
   virtual void DoGridColumnMoved(TObject* Sender, Integer FromIndex, Integer ToIndex);
-  virtual void DoGridCustomCellDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow, TGridDrawState AState, TRect ARect, bool Printing);
-  virtual void DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow, TGridDrawState AState, TRect ARect, bool Printing);
-  virtual void DoGridCellBalloon(TObject* Sender, Integer ACol, Integer ARow, String& ATitle, String& AText, Integer& AIcon);
+  virtual void DoGridCustomCellDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow, TGridDrawState AState,
+                                    TRect ARect, bool Printing);
+  virtual void DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,
+                                       TGridDrawState AState, TRect ARect, bool Printing);
+  virtual void DoGridCellBalloon(TObject* Sender, Integer ACol, Integer ARow, String& ATitle, String& AText,
+                                 Integer& AIcon);
   virtual void DoGridGetAlignment(TObject* Sender, Integer ARow, Integer ACol, TAlignment& HAlign, TVAlignment& VAlign);
-  virtual void DoGridGetCellColor(TObject* Sender, Integer ARow, Integer ACol, TGridDrawState AState, TBrush* ABrush, TFont* AFont);
-  virtual void DoGridGetCellGradient(TObject* Sender, Integer ARow, Integer ACol, TColor& Color, TColor& ColorTo, TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD);
+  virtual void DoGridGetCellColor(TObject* Sender, Integer ARow, Integer ACol, TGridDrawState AState, TBrush* ABrush,
+                                  TFont* AFont);
+  virtual void DoGridGetCellGradient(TObject* Sender, Integer ARow, Integer ACol, TColor& Color, TColor& ColorTo,
+                                     TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD);
   virtual void DoGridGetFloatFormat(TObject* Sender, Integer ACol, Integer ARow, bool& IsFloat, String& FloatFormat);
   virtual void DoGridGetEditorType(TObject* Sender, Integer ACol, Integer ARow, TEditorType& AEditor);
   virtual void DoGridGetEditorProp(TObject* Sender, Integer ACol, Integer ARow, TEditLink* AEditLink);

@@ -208,19 +208,24 @@ void TCustomExGridDropDown::DoGridColumnMoved(TObject* Sender, Integer FromIndex
   if (OnGridColumnMoved) OnGridColumnMoved(Sender, FromIndex, ToIndex);
 }
 
-void TCustomExGridDropDown::DoGridCustomCellDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow, TGridDrawState AState, TRect ARect, bool Printing) {
+void TCustomExGridDropDown::DoGridCustomCellDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,
+                                                 TGridDrawState AState, TRect ARect, bool Printing) {
   if (OnGridCustomCellDraw) OnGridCustomCellDraw(Sender, Canvas, ACol, ARow, AState, ARect, Printing);
 }
 
-void TCustomExGridDropDown::DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow, TGridDrawState AState, TRect ARect, bool Printing) {
+void TCustomExGridDropDown::DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,
+                                                    TGridDrawState AState, TRect ARect, bool Printing) {
   if (OnGridCustomCellBkgDraw) OnGridCustomCellBkgDraw(Sender, Canvas, ACol, ARow, AState, ARect, Printing);
 }
 
-void TCustomExGridDropDown::DoGridCellBalloon(TObject* Sender, Integer ACol, Integer ARow, String& ATitle, String& AText, Integer& AIcon) {
+void TCustomExGridDropDown::DoGridCellBalloon(TObject* Sender, Integer ACol, Integer ARow, String& ATitle,
+                                              String& AText, Integer& AIcon) {
   if (OnGridCellBalloon) OnGridCellBalloon(Sender, ACol, ARow, ATitle, AText, AIcon);
 }
 
-void TCustomExGridDropDown::DoGridGetCellGradient(TObject* Sender, Integer ARow, Integer ACol, TColor& Color, TColor& ColorTo, TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD) {
+void TCustomExGridDropDown::DoGridGetCellGradient(TObject* Sender, Integer ARow, Integer ACol, TColor& Color,
+                                                  TColor& ColorTo, TColor& ColorMirror, TColor& ColorMirrorTo,
+                                                  TCellGradientDirection& GD) {
   if (OnGridGetCellGradient) OnGridGetCellGradient(Sender, ARow, ACol, Color, ColorTo, ColorMirror, ColorMirrorTo, GD);
 }
 
@@ -240,7 +245,8 @@ void TCustomExGridDropDown::DoGridGetDisplText(TObject* Sender, Integer ACol, In
   if (OnGridGetDiplText) OnGridGetDiplText(Sender, ACol, ARow, Value);
 }
 
-void TCustomExGridDropDown::DoGridGetFormat(TObject* Sender, Integer ACol, TSortStyle& AStyle, String& aPrefix, String& aSuffix) {
+void TCustomExGridDropDown::DoGridGetFormat(TObject* Sender, Integer ACol, TSortStyle& AStyle, String& aPrefix,
+                                            String& aSuffix) {
   if (OnGridGetFormat) OnGridGetFormat(Sender, ACol, AStyle, aPrefix, aSuffix);
 }
 
@@ -252,11 +258,13 @@ void TCustomExGridDropDown::DoGridOfficeHint(TObject* Sender, Integer ACol, Inte
   if (OnGridOfficeHint) OnGridOfficeHint(Sender, ACol, ARow, OfficeHint);
 }
 
-void TCustomExGridDropDown::DoGridMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+void TCustomExGridDropDown::DoGridMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X,
+                                            Integer Y) {
   if (OnGridMouseDown) OnGridMouseDown(Sender, Button, Shift, X, Y);
 }
 
-void TCustomExGridDropDown::DoGridMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y) {
+void TCustomExGridDropDown::DoGridMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X,
+                                          Integer Y) {
   if (OnGridMouseUp) OnGridMouseUp(Sender, Button, Shift, X, Y);
 }
 
