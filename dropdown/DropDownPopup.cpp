@@ -131,9 +131,13 @@ void TExCustomDropDown::DoShowDropDown() {
   F->SetVisible(true);
   if (FDropDownShadow && FForceShadow) {
     // The window system draws the shadow of a window it shows, not of one
-    // whose class gained the style while it was up.
+    // whose class gained the style while it was up. Hiding it for that
+    // takes its activation, which must not count as a click elsewhere
+    // that closes it.
+    F->SetBlockActivate(true);
     ShowWindow(F->Handle(), SW_HIDE);
     ShowWindow(F->Handle(), SW_SHOW);
+    F->SetBlockActivate(false);
   }
   FDroppedDown = true;
   SetWindowPos(F->Handle(), HWND_TOPMOST, P.X, P.Y, W, H, 0);

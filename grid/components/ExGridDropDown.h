@@ -132,13 +132,61 @@ class TCustomExGridDropDown : public TExCustomDropDown {
 
   // A row was chosen in the pop-up.
   TNotifyEvent OnSelect;
-  // The hosted grid's events, raised with the grid as Sender.
+  // The hosted grid's events, raised with the grid as Sender. The sort,
+  // compare and spin ones are never raised: the drop-down keeps the
+  // grid's sort events for itself and leaves the others unconnected.
+  TAnchorClickEvent OnGridAnchorClick;
+  TAnchorEvent OnGridAnchorEnter;
+  TAnchorEvent OnGridAnchorExit;
+  TAnchorHintEvent OnGridAnchorHint;
+  TButtonClickEvent OnGridButtonClick;
+  TCheckBoxClickEvent OnGridCheckBoxClick;
+  TCanSortEvent OnGridCanSort;
+  TClickSortEvent OnGridClickSort;
+  TCustomCompareEvent OnGridCustomCompare;
+  TRawCompareEvent OnGridRawCompare;
+  TColumnSizeEvent OnGridColumnSize;
+  TColumnSizingEvent OnGridColumnSizing;
+  TEndColumnSizeEvent OnGridEndColumnSize;
+  TRowSizeEvent OnGridRowSize;
+  TRowSizingEvent OnGridRowSizing;
+  TEndRowSizeEvent OnGridEndRowSize;
+  TRowSizeEvent OnGridRowMove;
+  TRowSizeEvent OnGridRowMoving;
+  TMovedEvent OnGridRowMoved;
+  TColumnSizeEvent OnGridColumnMove;
+  TColumnSizeEvent OnGridColumnMoving;
+  TMovedEvent OnGridColumnMoved;
+  TCustomCellDrawEvent OnGridCustomCellDraw;
+  TCustomCellDrawEvent OnGridCustomCellBkgDraw;
+  TGridBalloonEvent OnGridCellBalloon;
   TGridAlignEvent OnGridGetAlignment;
   TGridColorEvent OnGridGetCellColor;
-  TCheckBoxClickEvent OnGridCheckBoxClick;
-  TButtonClickEvent OnGridButtonClick;
-  TAnchorClickEvent OnGridAnchorClick;
+  TGridGradientEvent OnGridGetCellGradient;
+  TFloatFormatEvent OnGridGetFloatFormat;
+  TGetEditorTypeEvent OnGridGetEditorType;
+  TGetEditorPropEvent OnGridGetEditorProp;
+  TCanEditCellEvent OnGridCanEditCell;
   TEllipsClickEvent OnGridEllipsClick;
+  TGetDisplTextEvent OnGridGetDiplText;
+  TGridFormatEvent OnGridGetFormat;
+  TGridHintEvent OnGridHint;
+  TOfficeHintEvent OnGridOfficeHint;
+  TMouseMoveEvent OnGridMouseMove;
+  TMouseEvent OnGridMouseDown;
+  TMouseEvent OnGridMouseUp;
+  TClickCellEvent OnGridRightClickCell;
+  TScrollHintEvent OnGridScrollHint;
+  TNotifyEvent OnGridTopLeftChanged;
+  TSearchEditChangeEvent OnGridSearchEditChange;
+  TSpinClickEvent OnGridSpinClick;
+  TAutoAddRowEvent OnGridAutoAddRow;
+  TAutoInsertRowEvent OnGridInsertRow;
+  TAutoInsertColEvent OnGridInsertCol;
+  TAutoDeleteRowEvent OnGridDeleteRow;
+  TCanAddRowEvent OnGridCanAddRow;
+  TCanInsertRowEvent OnGridCanInsertRow;
+  TCanDeleteRowEvent OnGridCanDeleteRow;
   // The keys in the open pop-up, raised with the drop-down as Sender.
   TKeyEvent OnGridKeyDown;
   TKeyEvent OnGridKeyUp;
@@ -149,6 +197,67 @@ class TCustomExGridDropDown : public TExCustomDropDown {
  protected:
   friend class TExColGrid;
   virtual TDropDownItems* CreateItems(TPersistent* AOwner);
+  // One per event of the hosted grid, each raising its OnGrid event.
+  virtual void DoGridAnchorClick(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor, bool& AutoHandle);
+  virtual void DoGridAnchorEnter(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor);
+  virtual void DoGridAnchorExit(TObject* Sender, Integer ARow, Integer ACol, const String& Anchor);
+  virtual void DoGridAnchorHint(TObject* Sender, Integer ARow, Integer ACol, String& Anchor);
+  virtual void DoGridButtonClick(TObject* Sender, Integer ACol, Integer ARow);
+  virtual void DoGridCheckBoxClick(TObject* Sender, Integer ACol, Integer ARow, bool State);
+  virtual void DoGridCanSort(TObject* Sender, Integer ACol, bool& DoSort);
+  virtual void DoGridClickSort(TObject* Sender, Integer ACol);
+  virtual void DoGridCustomCompare(TObject* Sender, const String& str1, const String& str2, Integer& Res);
+  virtual void DoGridRawCompare(TObject* Sender, Integer ACol, Integer Row1, Integer Row2, Integer& Res);
+  virtual void DoGridColumnSize(TObject* Sender, Integer ACol, bool& Allow);
+  virtual void DoGridColumnSizing(TObject* Sender, Integer ACol, Integer ColumnSize);
+  virtual void DoGridEndColumnSize(TObject* Sender, Integer ACol);
+  virtual void DoGridRowSize(TObject* Sender, Integer ARow, bool& Allow);
+  virtual void DoGridRowSizing(TObject* Sender, Integer ARow, Integer RowSize);
+  virtual void DoGridEndRowSize(TObject* Sender, Integer ARow);
+  virtual void DoGridRowMove(TObject* Sender, Integer ARow, bool& Allow);
+  virtual void DoGridRowMoving(TObject* Sender, Integer ARow, bool& Allow);
+  virtual void DoGridRowMoved(TObject* Sender, Integer FromIndex, Integer ToIndex);
+  virtual void DoGridColumnMove(TObject* Sender, Integer ACol, bool& Allow);
+  virtual void DoGridColumnMoving(TObject* Sender, Integer ACol, bool& Allow);
+  virtual void DoGridColumnMoved(TObject* Sender, Integer FromIndex, Integer ToIndex);
+  virtual void DoGridCustomCellDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow, TGridDrawState AState,
+                                    TRect ARect, bool Printing);
+  virtual void DoGridCustomCellBkgDraw(TObject* Sender, TCanvas* Canvas, Integer ACol, Integer ARow,
+                                       TGridDrawState AState, TRect ARect, bool Printing);
+  virtual void DoGridCellBalloon(TObject* Sender, Integer ACol, Integer ARow, String& ATitle, String& AText,
+                                 Integer& AIcon);
+  virtual void DoGridGetAlignment(TObject* Sender, Integer ARow, Integer ACol, TAlignment& HAlign, TVAlignment& VAlign);
+  virtual void DoGridGetCellColor(TObject* Sender, Integer ARow, Integer ACol, TGridDrawState AState, TBrush* ABrush,
+                                  TFont* AFont);
+  virtual void DoGridGetCellGradient(TObject* Sender, Integer ARow, Integer ACol, TColor& Color, TColor& ColorTo,
+                                     TColor& ColorMirror, TColor& ColorMirrorTo, TCellGradientDirection& GD);
+  virtual void DoGridGetFloatFormat(TObject* Sender, Integer ACol, Integer ARow, bool& IsFloat, String& FloatFormat);
+  virtual void DoGridGetEditorType(TObject* Sender, Integer ACol, Integer ARow, TEditorType& AEditor);
+  virtual void DoGridGetEditorProp(TObject* Sender, Integer ACol, Integer ARow, TEditLink* AEditLink);
+  virtual void DoGridCanEditCell(TObject* Sender, Integer ARow, Integer ACol, bool& CanEdit);
+  virtual void DoGridEllipsClick(TObject* Sender, Integer ACol, Integer ARow, String& S);
+  virtual void DoGridGetDisplText(TObject* Sender, Integer ACol, Integer ARow, String& Value);
+  virtual void DoGridGetFormat(TObject* Sender, Integer ACol, TSortStyle& AStyle, String& aPrefix, String& aSuffix);
+  virtual void DoGridHint(TObject* Sender, Integer ARow, Integer ACol, String& hintstr);
+  virtual void DoGridOfficeHint(TObject* Sender, Integer ACol, Integer ARow, TExHintInfo* OfficeHint);
+  virtual void DoGridMouseMove(TObject* Sender, TShiftState Shift, Integer X, Integer Y);
+  virtual void DoGridMouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+  virtual void DoGridMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, Integer X, Integer Y);
+  virtual void DoGridRightClickCell(TObject* Sender, Integer ARow, Integer ACol);
+  virtual void DoGridScrollHint(TObject* Sender, Integer ARow, String& hintstr);
+  virtual void DoGridTopLeftChanged(TObject* Sender);
+  virtual void DoGridSearchEditChange(TObject* Sender, const String& Value, bool& DefaultSearch);
+  virtual void DoGridSpinClick(TObject* Sender, Integer ACol, Integer ARow, Integer AValue, bool UpDown);
+  virtual void DoGridAutoAddRow(TObject* Sender, Integer ARow);
+  virtual void DoGridInsertRow(TObject* Sender, Integer ARow);
+  virtual void DoGridInsertCol(TObject* Sender, Integer ACol);
+  virtual void DoGridDeleteRow(TObject* Sender, Integer ARow);
+  virtual void DoGridCanAddRow(TObject* Sender, bool& CanAdd);
+  virtual void DoGridCanInsertRow(TObject* Sender, Integer ARow, bool& CanInsert);
+  virtual void DoGridCanDeleteRow(TObject* Sender, Integer ARow, bool& CanDelete);
+  virtual void DoGridKeyDown(Word& Key, TShiftState Shift);
+  virtual void DoGridKeyUp(Word& Key, TShiftState Shift);
+  virtual void DoGridKeyPress(Char& Key);
   // The look-ahead of one character; the row or item it found, or -1.
   Integer LookupKey(Char Ch);
 
@@ -175,6 +284,8 @@ class TCustomExGridDropDown : public TExCustomDropDown {
   void BuildLookupItems();
   void SizeColumnsToDropDown();
   void ConnectGridEvents();
+  // The hosted grid's events to the DoGrid operations.
+  void ForwardGridEvents();
   void GridSelectCell(Integer ACol, Integer ARow);
   void GridSelect();
   // Moves ItemIndex (and the text) to Index and the grid's row to ARow.
@@ -235,6 +346,8 @@ class TCustomExGridDropDown : public TExCustomDropDown {
   Integer FItemSel = 0;
   bool FNodeCell = false;
   bool FMatchCase = false;
+  // The hosted grid's balloons were set up again in this opening.
+  bool FBalloonInit = false;
   bool FInChange = false;
 };
 

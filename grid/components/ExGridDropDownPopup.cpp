@@ -28,38 +28,7 @@ void TCustomExGridDropDown::ConnectGridEvents() {
   TExColGrid* G = FGrid;
   G->OnSelectCell = nullptr;
   G->OnSelect = [this](TObject*) { GridSelect(); };
-  G->OnCheckBoxClick = [this](TObject* Sender, Integer ACol, Integer ARow, bool State) {
-    if (OnGridCheckBoxClick) OnGridCheckBoxClick(Sender, ACol, ARow, State);
-  };
-  G->OnGetAlignment = [this](TObject* Sender, Integer ARow, Integer ACol, TAlignment& HAlign, TVAlignment& VAlign) {
-    if (ACol >= 0 && ACol < FColumns->Count()) HAlign = FColumns->Items(ACol)->Alignment();
-    if (OnGridGetAlignment) OnGridGetAlignment(Sender, ARow, ACol, HAlign, VAlign);
-  };
-  G->OnGetCellColor = [this](TObject* Sender, Integer ARow, Integer ACol, TGridDrawState AState, TBrush* ABrush,
-                             TFont* AFont) {
-    if (ACol >= 0 && ACol < FColumns->Count() && ARow >= FGrid->FixedRows()) {
-      ABrush->SetColor(FColumns->Items(ACol)->Color());
-      AFont->Assign(FColumns->Items(ACol)->Font());
-    }
-    if (OnGridGetCellColor) OnGridGetCellColor(Sender, ARow, ACol, AState, ABrush, AFont);
-  };
-  // A handler that shows a window of its own must not close the pop-up
-  // by taking its activation.
-  auto Blocked = [this](auto&& Call) {
-    FDropDownForm->SetBlockActivate(true);
-    Call();
-    FDropDownForm->SetBlockActivate(false);
-  };
-  G->OnButtonClick = [this, Blocked](TObject* Sender, Integer ACol, Integer ARow) {
-    if (OnGridButtonClick) Blocked([&] { OnGridButtonClick(Sender, ACol, ARow); });
-  };
-  G->OnAnchorClick = [this, Blocked](TObject* Sender, Integer ARow, Integer ACol, const String& Anchor,
-                                     bool& AutoHandle) {
-    if (OnGridAnchorClick) Blocked([&] { OnGridAnchorClick(Sender, ARow, ACol, Anchor, AutoHandle); });
-  };
-  G->OnEllipsClick = [this, Blocked](TObject* Sender, Integer ACol, Integer ARow, String& S) {
-    if (OnGridEllipsClick) Blocked([&] { OnGridEllipsClick(Sender, ACol, ARow, S); });
-  };
+  ForwardGridEvents();
   G->SearchFooter()->Assign(FSearchFooter.get());
   // Assigning tells no one: the hosted grid shows the strip as assigned.
   G->UpdateSearchFooter();
@@ -89,6 +58,7 @@ void TCustomExGridDropDown::DoBeforeDropDown() {
     TSortSettings* Sort = FGrid->SortSettings();
     Sort->SetShow(FSorting != gsNone);
     Sort->SetIndexShow(FSorting == gsMultiColumn);
+    FBalloonInit = false;
     ConnectGridEvents();
   }
   if (FUseItems) {
@@ -191,7 +161,7 @@ bool IsGridNavigationKey(Word Key) {
 
 void TCustomExGridDropDown::DropDownControlKeyDown(Word& Key, TShiftState Shift) {
   if (!IsGridNavigationKey(Key) || Shift.Contains(ssAlt)) TExCustomDropDown::DropDownControlKeyDown(Key, Shift);
-  if (OnGridKeyDown) OnGridKeyDown(this, Key, Shift);
+  DoGridKeyDown(Key, Shift);
 }
 
 void TCustomExGridDropDown::DropDownControlKeyUp(Word& Key, TShiftState Shift) {
@@ -199,7 +169,7 @@ void TCustomExGridDropDown::DropDownControlKeyUp(Word& Key, TShiftState Shift) {
     FLookupEntry.clear();
   else
     TExCustomDropDown::DropDownControlKeyUp(Key, Shift);
-  if (OnGridKeyUp) OnGridKeyUp(this, Key, Shift);
+  DoGridKeyUp(Key, Shift);
 }
 
 void TCustomExGridDropDown::DropDownControlKeyPress(Char& Key) {
@@ -219,7 +189,7 @@ void TCustomExGridDropDown::DropDownControlKeyPress(Char& Key) {
       FGrid->RepaintRow(ARow);
     }
   }
-  if (OnGridKeyPress) OnGridKeyPress(this, Key);
+  DoGridKeyPress(Key);
 }
 
 void TCustomExGridDropDown::GridSelectCell(Integer ACol, Integer ARow) {

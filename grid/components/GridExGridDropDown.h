@@ -21,17 +21,6 @@ class TGridExGridDropDown : public TGridDropDownEditor<TCustomExGridDropDown>, p
     BeginUpdate();
     EndUpdate();
   }
-  void DoHideDropDown(bool Cancel) override;
-
- protected:
-  void DoExit() override;
-  void Dispatch(TMessage& Message) override;
-
- private:
-  // The pop-up held the focus when it was hidden: the focus passes through
-  // the grid's form on its way back to this editor, which is no end of the
-  // edit. A message posted behind that move checks where the focus landed.
-  bool FReturningFocus = false;
 };
 
 }  // namespace jorv::grid

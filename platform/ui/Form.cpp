@@ -242,6 +242,28 @@ void TCustomForm::CMShowingChanged(TMessage&) {
   }
 }
 
+// The focus goes straight back to the active control. The system's own
+// handling would put it on the form's window first, and the control would
+// be left and entered again on the way: an editor that ends its edit when
+// it is left would end it just because a pop-up of its own closed.
+void TCustomForm::WMActivate(TWMActivate& M) {
+  const bool Now = M.Active != WA_INACTIVE;
+  const bool ToActiveControl = Now && !M.Minimized && FActiveControl && FActiveControl->HandleAllocated() &&
+                               FActiveControl->CanFocus();
+  if (ToActiveControl)
+    ::SetFocus(FActiveControl->Handle());
+  else
+    DefaultHandler(MsgBase(M));
+  if (Now == FActive) return;
+  FActive = Now;
+  if (Now) {
+    if (Screen) Screen->SetActiveForm(this);
+    Activate();
+  } else {
+    Deactivate();
+  }
+}
+
 void TCustomForm::WndProc(TMessage& M) {
   switch (M.Msg) {
     case WM_SIZE:
@@ -260,21 +282,7 @@ void TCustomForm::WndProc(TMessage& M) {
     case WM_NEXTDLGCTL:
       NextDlgCtl(MsgAs<TWMNextDlgCtl>(M));
       return;
-    case WM_ACTIVATE: {
-      DefaultHandler(M);
-      bool Now = MsgAs<TWMActivate>(M).Active != WA_INACTIVE;
-      if (Now == FActive) return;
-      FActive = Now;
-      if (Now) {
-        if (Screen) Screen->SetActiveForm(this);
-        if (FActiveControl && FActiveControl->CanFocus() && FActiveControl->HandleAllocated())
-          ::SetFocus(FActiveControl->Handle());
-        Activate();
-      } else {
-        Deactivate();
-      }
-      return;
-    }
+    case WM_ACTIVATE: WMActivate(MsgAs<TWMActivate>(M)); return;
   }
   TScrollingWinControl::WndProc(M);
 }

@@ -112,6 +112,7 @@ class TCustomForm : public TScrollingWinControl {
   void CloseModal();
   void SetWindowToMonitor();
   void NextDlgCtl(TWMNextDlgCtl& Message);
+  void WMActivate(TWMActivate& Message);
 
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};

@@ -37,6 +37,7 @@ class TTestDropDown : public dropdown::TExDropDown {
   using TExCustomDropDown::SetRawText;
   using TExCustomDropDown::SetDropDownGradient;
   using TExCustomDropDown::SetEditorEnabled;
+  using TExCustomDropDown::SetForceShadow;
 };
 
 // The US separators: "." decimal, "," thousands.

@@ -117,6 +117,21 @@ TEST_F(PopupTest, KeysOpenAndClose) {
   EXPECT_EQ(DropUps, 4) << "closing a closed pop-up does nothing";
 }
 
+// Showing the pop-up again for its shadow takes its activation for a
+// moment; that is no click elsewhere that closes it.
+TEST_F(PopupTest, APopupWithAForcedShadowStaysOpenUntilClosed) {
+  Edit->SetForceShadow(true);
+  KeyDown(VK_F4);
+  ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == Popup(); }));
+  EXPECT_TRUE(Edit->DroppedDown());
+  EXPECT_TRUE(Edit->DropDownForm()->Visible());
+  EXPECT_EQ(DropUps, 0);
+  Edit->HideDropDown(false);
+  EXPECT_FALSE(PopupShown());
+  EXPECT_FALSE(Edit->DroppedDown());
+  EXPECT_EQ(DropUps, 1);
+}
+
 TEST_F(PopupTest, KeysTypedInThePopupReachTheEditor) {
   Edit->ShowDropDown();
   ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == Popup(); }));

@@ -4,6 +4,8 @@
 // rows down while typing, and closing with and without cancelling.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "grid/components/ExGridDropDown.h"
 #include "platform/gfx/ImageList.h"
 #include "tests/support/ui/Gui.h"
@@ -408,6 +410,64 @@ TEST_F(ExGridDropDownTest, TheOffice2010StylesLeaveTheGridColoursAlone) {
   EXPECT_EQ(Box->HeaderColorTo(), TColor(0xFDF3EB));
   EXPECT_EQ(Box->LineColor(), TColor(0xFBD6B8));
   EXPECT_NE(Box->SelectionColor(), TColor(0x6CD0FF));
+}
+
+// --- the hosted grid's events --------------------------------------------------------------------
+
+TEST_F(ExGridDropDownTest, TheHostedGridsMouseAndCellEventsReachTheOnGridEvents) {
+  Fill({L"Apple", L"Banana", L"Cherry"});
+  std::vector<String> Log;
+  TObject* Senders = nullptr;
+  Box->OnGridMouseDown = [&](TObject* Sender, TMouseButton Button, TShiftState, Integer, Integer) {
+    Senders = Sender;
+    Log.push_back(Button == mbRight ? L"down right" : L"down left");
+  };
+  Box->OnGridMouseUp = [&](TObject*, TMouseButton, TShiftState, Integer, Integer) { Log.push_back(L"up"); };
+  Box->OnGridRightClickCell = [&](TObject*, Integer ARow, Integer ACol) {
+    Log.push_back(L"right click " + IntToStr(ACol) + L"," + IntToStr(ARow));
+  };
+  // The shown text of a cell, asked while the grid paints.
+  Box->OnGridGetDiplText = [&](TObject*, Integer, Integer ARow, String& Value) {
+    if (ARow == 2) Value = L"Blackberry";
+  };
+  Open();
+  TExColGrid* Grid = Box->GetGrid();
+  const TPoint P = RowCentre(3);
+  MouseDown(Grid, P.X, P.Y, mbRight);
+  MouseUp(Grid, P.X, P.Y, mbRight);
+  Pump();
+  EXPECT_EQ(Senders, Grid);
+  std::sort(Log.begin(), Log.end());
+  EXPECT_EQ(Log, (std::vector<String>{L"down right", L"right click 0,3", L"up"}));
+  EXPECT_EQ(Grid->GetCellEx(0, 2), L"Blackberry");
+  EXPECT_EQ(Grid->GetCellEx(0, 1), L"Apple");
+  Box->HideDropDown(true);
+}
+
+TEST_F(ExGridDropDownTest, ScrollingTheOpenGridByKeysRaisesOnGridTopLeftChanged) {
+  Fill({L"A1", L"A2", L"A3", L"A4", L"A5", L"A6", L"A7", L"A8", L"A9", L"B1", L"B2", L"B3", L"B4", L"B5"});
+  Integer Changes = 0;
+  TObject* Sender = nullptr;
+  Box->OnGridTopLeftChanged = [&](TObject* From) {
+    ++Changes;
+    Sender = From;
+  };
+  Integer KeyDowns = 0;
+  Box->OnGridKeyDown = [&](TObject* From, Word&, TShiftState) {
+    EXPECT_EQ(From, Box) << "the keys come with the drop-down as Sender";
+    ++KeyDowns;
+  };
+  Open();
+  TExColGrid* Grid = Box->GetGrid();
+  ASSERT_LT(Grid->VisibleRowCount() + Grid->FixedRows(), Grid->RowCount());
+  const Integer Top = Grid->TopRow();
+  Stroke(Grid->Handle(), VK_NEXT);
+  Stroke(Grid->Handle(), VK_NEXT);
+  EXPECT_GT(Grid->TopRow(), Top);
+  EXPECT_GE(Changes, 1);
+  EXPECT_EQ(Sender, Grid);
+  EXPECT_EQ(KeyDowns, 2);
+  Box->HideDropDown(true);
 }
 
 }  // namespace

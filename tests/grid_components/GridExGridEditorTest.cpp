@@ -84,8 +84,13 @@ TEST(GridExGridEditor, EnterWritesTheRowChosenInThePopupBackIntoTheCell) {
   G.Key(VK_DOWN);
   G.Key(VK_DOWN);
   G.Key(VK_RETURN);
+  // The first Enter only takes the row: the edit stays open on it.
   EXPECT_FALSE(G.Picker->DroppedDown());
-  if (G.Grid->EditMode()) G.Key(VK_RETURN);
+  EXPECT_TRUE(G.Grid->EditMode());
+  EXPECT_EQ(G.Picker->Text(), L"Cherry");
+  EXPECT_EQ(G.Grid->GetCells(1, 1), L"Apple");
+  EXPECT_EQ(GetFocus(), G.Picker->Handle());
+  G.Key(VK_RETURN);
   EXPECT_FALSE(G.Grid->EditMode());
   EXPECT_EQ(G.Grid->GetCells(1, 1), L"Cherry");
   EXPECT_FALSE(G.Picker->Visible());

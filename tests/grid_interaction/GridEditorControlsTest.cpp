@@ -330,6 +330,30 @@ TEST(GridDropDownEditors, ARefusedValueKeepsTheEditorOpenWithTheTextSelected) {
   }
 }
 
+// The pop-up holds the activation while it is open; closing it gives the
+// focus back to the editor, and that is no end of the edit.
+TEST(GridDropDownEditors, ClosingThePopupKeepsTheEditOpen) {
+  for (TEditorType Kind : {edMemoDropDown, edCalculatorDropDown, edTimePickerDropDown, edGridDropDown,
+                           edDetailDropDown, edColorPickerDropDown, edImagePickerDropDown, edTrackbarDropDown,
+                           edControlDropDown}) {
+    SCOPED_TRACE(testing::Message() << "kind " << int(Kind));
+    TControlGrid G(Kind);
+    G.Open(1, 2);
+    auto* Editor = dynamic_cast<TExCustomDropDown*>(G.Grid->EditCtrl());
+    ASSERT_NE(Editor, nullptr);
+    Editor->ShowDropDown();
+    Pump();
+    ASSERT_TRUE(Editor->DroppedDown());
+    ASSERT_NE(GetActiveWindow(), G.Form.Get()->Handle());
+    Editor->HideDropDown(false);
+    Pump();
+    EXPECT_FALSE(Editor->DroppedDown());
+    EXPECT_TRUE(G.Grid->EditMode());
+    EXPECT_EQ(GetFocus(), Editor->Handle());
+    EXPECT_EQ(G.Grid->EditCtrl(), Editor);
+  }
+}
+
 TEST(GridDropDownEditors, UpReopensTheEditorOnTheNewCellWhenAdvancingEdits) {
   TControlGrid G(edControlDropDown);
   G.Grid->Navigation()->SetAdvanceOnEnter(true);

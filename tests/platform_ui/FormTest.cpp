@@ -63,6 +63,24 @@ TEST(Focus, TabMovesThroughTabStopsInTabOrderWithEnterAndExit) {
   EXPECT_THROW(A->SetFocus(), EInvalidOperation);
 }
 
+TEST(Focus, AFormActivatedAgainGivesTheFocusBackWithoutLeavingItsControl) {
+  std::vector<String> Log;  // outlives the form, whose end still reports
+  TTestForm F;
+  TBox* A = AddBox(F.Get(), 0, L"A");
+  A->OnEnter = [&](TObject*) { Log.push_back(L"A+"); };
+  A->OnExit = [&](TObject*) { Log.push_back(L"A-"); };
+  A->SetFocus();
+  ASSERT_TRUE(PumpUntil([&] { return A->Focused(); }));
+  Log.clear();
+  // A second window takes the activation, then goes away again.
+  TTestForm Other(100, 50);
+  ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == Other->Handle(); }));
+  Other->Hide();
+  ASSERT_TRUE(PumpUntil([&] { return GetActiveWindow() == F->Handle(); }));
+  EXPECT_EQ(GetFocus(), A->Handle());
+  EXPECT_TRUE(Log.empty()) << Log.size();
+}
+
 TEST(Focus, KeyPreviewLetsTheFormSeeAndEatKeysFirst) {
   TTestForm F;
   TBox* A = AddBox(F.Get(), 0, L"A");
