@@ -27,6 +27,16 @@ void SolidFill(TCanvas* Canvas, TColor Color, const TRect& Rect) {
   Canvas->FillRect(Rect);
 }
 
+// A channel at step i of Steps from C1 to C2, halves rounded to even as
+// Round does, in whole numbers: a gradient asks for three a band, and a
+// screen of cells for thousands.
+Int64 StepChannel(Integer C1, Integer C2, Integer i, Integer Steps) {
+  const Int64 Scaled = Int64(C1) * Steps + Int64(i) * (C2 - C1);  // never negative: between C1 and C2
+  const Int64 Whole = Scaled / Steps, Twice = 2 * (Scaled % Steps);
+  if (Twice > Steps || (Twice == Steps && Whole % 2 == 1)) return Whole + 1;
+  return Whole;
+}
+
 // The bands of a gradient of Steps steps laid into Line, later bands over
 // earlier ones as fills would overlap; gives the last band's colour.
 TColor LayBands(TColor From, TColor To, Integer Steps, RGBQUAD* Line, Integer Length) {
@@ -39,9 +49,8 @@ TColor LayBands(TColor From, TColor To, Integer Steps, RGBQUAD* Line, Integer Le
   TColor Last = From;
   for (Integer i = 0; i <= Steps; ++i) {
     const Integer Offset = Integer(Trunc(i * StepLen));
-    Last = RGB(ClampChannel(Round(R1 + double(i) * (R2 - R1) / Steps)),
-               ClampChannel(Round(G1 + double(i) * (G2 - G1) / Steps)),
-               ClampChannel(Round(B1 + double(i) * (B2 - B1) / Steps)));
+    Last = RGB(ClampChannel(StepChannel(R1, R2, i, Steps)), ClampChannel(StepChannel(G1, G2, i, Steps)),
+               ClampChannel(StepChannel(B1, B2, i, Steps)));
     const RGBQUAD Pixel{GetBValue(Last), GetGValue(Last), GetRValue(Last), 0};
     for (Integer p = Max(Offset, 0); p < Min(Offset + BandLen, Length); ++p) Line[p] = Pixel;
   }
