@@ -1,8 +1,10 @@
 #include "foundation/Gradients.h"
+#include <algorithm>
 #include <utility>
+#include <vector>
 #include "platform/gfx/Canvas.h"
 #include "platform/gfx/Colors.h"
-#include "platform/gfx/DCScope.h"
+#include "platform/rtl/WinApi.h"
 #include "platform/rtl/Math.h"
 
 namespace jorv::foundation {
@@ -25,47 +27,102 @@ void SolidFill(TCanvas* Canvas, TColor Color, const TRect& Rect) {
   Canvas->FillRect(Rect);
 }
 
-}  // namespace
+// A channel at step i of Steps from C1 to C2, halves rounded to even as
+// Round does, in whole numbers: a gradient asks for three a band, and a
+// screen of cells for thousands.
+Int64 StepChannel(Integer C1, Integer C2, Integer i, Integer Steps) {
+  const Int64 Scaled = Int64(C1) * Steps + Int64(i) * (C2 - C1);  // never negative: between C1 and C2
+  const Int64 Whole = Scaled / Steps, Twice = 2 * (Scaled % Steps);
+  if (Twice > Steps || (Twice == Steps && Whole % 2 == 1)) return Whole + 1;
+  return Whole;
+}
 
-void DrawGradient(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
-                  TRect Rect, bool Horizontal) {
-  if (Rect.Top == Rect.Bottom) return;
-  if (Rect.Top > Rect.Bottom) std::swap(Rect.Top, Rect.Bottom);
-  if (FromColor == clNone && ToColor == clNone) return;
-  if (FromColor == clNone || ToColor == clNone) {
-    SolidFill(Canvas, ColorToRGB(FromColor == clNone ? ToColor : FromColor), Rect);
-    return;
-  }
-  const TColor From = ColorToRGB(FromColor), To = ColorToRGB(ToColor);
-  const Integer Extent = (Horizontal ? Rect.Width() : Rect.Height()) - 1;
+// The bands of a gradient of Steps steps laid into Line, later bands over
+// earlier ones as fills would overlap; gives the last band's colour.
+TColor LayBands(TColor From, TColor To, Integer Steps, RGBQUAD* Line, Integer Length) {
+  const Integer Extent = Length - 1;
   Steps = Max(Min(Steps, Extent), 1);
   const double StepLen = double(Extent) / Steps;
   const Integer BandLen = Integer(Trunc(StepLen + 1));
   const Integer R1 = GetRValue(From), G1 = GetGValue(From), B1 = GetBValue(From);
   const Integer R2 = GetRValue(To), G2 = GetGValue(To), B2 = GetBValue(To);
   TColor Last = From;
-  {
-    // Each band is an opaque fill in the DC's background colour: a brush
-    // made and selected per band costs far more than the fill.
-    HDC DC = Canvas->Handle();
-    TBkColor Background(DC, COLORREF(From));
-    for (Integer i = 0; i <= Steps; ++i) {
-      const Integer Offset = Integer(Trunc(i * StepLen));
-      Last = RGB(ClampChannel(Round(R1 + double(i) * (R2 - R1) / Steps)),
-                 ClampChannel(Round(G1 + double(i) * (G2 - G1) / Steps)),
-                 ClampChannel(Round(B1 + double(i) * (B2 - B1) / Steps)));
-      RECT Band{Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
-      if (Horizontal) {
-        Band.left = Rect.Left + Offset;
-        Band.right = Min(Integer(Band.left) + BandLen, Rect.Right);
-      } else {
-        Band.top = Rect.Top + Offset;
-        Band.bottom = Min(Integer(Band.top) + BandLen, Rect.Bottom);
-      }
-      if (Band.left >= Band.right || Band.top >= Band.bottom) continue;
-      Background.Set(COLORREF(Last));
-      ExtTextOutW(DC, 0, 0, ETO_OPAQUE, &Band, nullptr, 0, nullptr);
-    }
+  for (Integer i = 0; i <= Steps; ++i) {
+    const Integer Offset = Integer(Trunc(i * StepLen));
+    Last = RGB(ClampChannel(StepChannel(R1, R2, i, Steps)), ClampChannel(StepChannel(G1, G2, i, Steps)),
+               ClampChannel(StepChannel(B1, B2, i, Steps)));
+    const RGBQUAD Pixel{GetBValue(Last), GetGValue(Last), GetRValue(Last), 0};
+    for (Integer p = Max(Offset, 0); p < Min(Offset + BandLen, Length); ++p) Line[p] = Pixel;
+  }
+  return Last;
+}
+
+// One line of pixels along the gradient stretched across Rect: one call to
+// the system in place of one fill per band, which under Wine costs about as
+// much as a fill.
+void StretchLine(TCanvas* Canvas, const TRect& Rect, bool Horizontal, const std::vector<RGBQUAD>& Line) {
+  if (Line.empty() || Rect.Width() <= 0 || Rect.Height() <= 0) return;
+  BITMAPINFO Info{};
+  Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  Info.bmiHeader.biWidth = Horizontal ? Integer(Line.size()) : 1;
+  Info.bmiHeader.biHeight = -(Horizontal ? 1 : Integer(Line.size()));  // top-down
+  Info.bmiHeader.biPlanes = 1;
+  Info.bmiHeader.biBitCount = 32;
+  Info.bmiHeader.biCompression = BI_RGB;
+  StretchDIBits(Canvas->Handle(), Rect.Left, Rect.Top, Rect.Width(), Rect.Height(), 0, 0, Info.bmiHeader.biWidth,
+                -Info.bmiHeader.biHeight, Line.data(), &Info, DIB_RGB_COLORS, SRCCOPY);
+}
+
+// Both halves of a mirrored gradient in one line of pixels, one call for
+// the whole face; halves with a colour missing or an empty side are drawn
+// one by one.
+void DrawMirroredHalves(TCanvas* Canvas, const TRect& Rect, const TRect& First, const TRect& Second, TColor Color,
+                        TColor ColorTo, TColor ColorMirror, TColor ColorMirrorTo, bool Horizontal) {
+  const bool AllSet = Color != clNone && ColorTo != clNone && ColorMirror != clNone && ColorMirrorTo != clNone;
+  const Integer FirstLength = Horizontal ? First.Width() : First.Height();
+  const Integer SecondLength = Horizontal ? Second.Width() : Second.Height();
+  if (!AllSet || FirstLength <= 0 || SecondLength <= 0) {
+    DrawGradient(Canvas, Color, ColorTo, 128, First, Horizontal);
+    DrawGradient(Canvas, ColorMirror, ColorMirrorTo, 128, Second, Horizontal);
+    return;
+  }
+  std::vector<RGBQUAD> Line(size_t(FirstLength + SecondLength));
+  LayBands(ColorToRGB(Color), ColorToRGB(ColorTo), 128, Line.data(), FirstLength);
+  const TColor Last =
+      LayBands(ColorToRGB(ColorMirror), ColorToRGB(ColorMirrorTo), 128, Line.data() + FirstLength, SecondLength);
+  StretchLine(Canvas, Rect, Horizontal, Line);
+  SetSolidColors(Canvas, Last);
+}
+
+}  // namespace
+
+void DrawGradient(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
+                  TRect Rect, bool Horizontal) {
+  DrawGradientPart(Canvas, FromColor, ToColor, Steps, Rect, Horizontal, Rect);
+}
+
+void DrawGradientPart(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps, TRect Rect,
+                      bool Horizontal, TRect Part) {
+  if (Rect.Top == Rect.Bottom) return;
+  if (Rect.Top > Rect.Bottom) std::swap(Rect.Top, Rect.Bottom);
+  if (Part.Top > Part.Bottom) std::swap(Part.Top, Part.Bottom);
+  if (FromColor == clNone && ToColor == clNone) return;
+  // Cut to the gradient's own rectangle; the order of Left and Right is the
+  // rectangle's, which an inverted one keeps (it then draws nothing).
+  const TRect Shown(std::max(Rect.Left, Part.Left), std::max(Rect.Top, Part.Top), std::min(Rect.Right, Part.Right),
+                    std::min(Rect.Bottom, Part.Bottom));
+  if (FromColor == clNone || ToColor == clNone) {
+    SolidFill(Canvas, ColorToRGB(FromColor == clNone ? ToColor : FromColor), Shown);
+    return;
+  }
+  const Integer Length = Horizontal ? Rect.Width() : Rect.Height();
+  std::vector<RGBQUAD> Line(Length > 0 ? size_t(Length) : 0);
+  const TColor Last = LayBands(ColorToRGB(FromColor), ColorToRGB(ToColor), Steps, Line.data(), Length);
+  if (Shown.Width() > 0 && Shown.Height() > 0) {
+    const Integer From = Horizontal ? Shown.Left - Rect.Left : Shown.Top - Rect.Top;
+    const Integer To = Horizontal ? Shown.Right - Rect.Left : Shown.Bottom - Rect.Top;
+    if (From > 0 || To < Length) Line = std::vector<RGBQUAD>(Line.begin() + From, Line.begin() + To);
+    StretchLine(Canvas, Shown, Horizontal, Line);
   }
   // The canvas ends in the last band's colours, as a band-by-band fill
   // through its own pen and brush would leave it.
@@ -91,8 +148,7 @@ void FillMirroredGradient(TCanvas* Canvas, TRect Rect, TColor Color, TColor Colo
       } else {
         First.Right = Second.Left = Rect.Left + Rect.Width() / 2;
       }
-      DrawGradient(Canvas, Color, ColorTo, 128, First, !Vertical);
-      DrawGradient(Canvas, ColorMirror, ColorMirrorTo, 128, Second, !Vertical);
+      DrawMirroredHalves(Canvas, Rect, First, Second, Color, ColorTo, ColorMirror, ColorMirrorTo, !Vertical);
     }
   }
   if (BorderColor == clNone) return;

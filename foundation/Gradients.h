@@ -16,6 +16,10 @@ namespace jorv::foundation {
 // clNone fills Rect plainly with the other; both clNone draw nothing.
 void DrawGradient(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
                   TRect Rect, bool Horizontal);
+// The gradient DrawGradient draws over Rect, drawn only where it falls
+// inside Part: what another face will cover need not be painted first.
+void DrawGradientPart(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps, TRect Rect,
+                      bool Horizontal, TRect Part);
 // With Fill: plain Color (the fill then reaches one pixel below Rect), one
 // gradient Color to ColorTo, or, with ColorMirror set, two halves along the
 // gradient (top and bottom when Vertical). Then the frame, or the left and

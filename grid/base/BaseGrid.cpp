@@ -686,6 +686,17 @@ constexpr TSelectionFace kUnfocusedFace{0xF8F8F8, 0xE5E5E5, 0xEFEFEF, 0xD9D9D9,
 
 }  // namespace
 
+// The part of a fixed cell's face that shows once the content has painted
+// its own face over the cell less its last column and two last rows, and
+// the fixed lines have been drawn over that column and the last row: the
+// fill costs as much again as the face, for a strip one pixel high.
+TRect TBaseGrid::UncoveredFixedFace(Integer ACol, Integer ARow, const TRect& R, TColor FaceColor) {
+  const TGridOptions Opt = Options();
+  if (FaceColor == clNone || !Opt.Contains(goFixedVertLine) || !ContentCoversFixedFace(ACol, ARow)) return R;
+  const bool BottomLine = Opt.Contains(goFixedHorzLine) && !(RealColIndex(ACol) == 0 && HasNodes());
+  return TRect(R.Left, R.Bottom - 2, R.Right - 1, BottomLine ? R.Bottom - 1 : R.Bottom);
+}
+
 void TBaseGrid::DrawGridCell(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect, TGridDrawState AState,
                              bool DrawContent) {
   if (ARow == RowCount() - 1 && FHideLastRow) {
@@ -782,7 +793,8 @@ void TBaseGrid::DrawGridCell(TCanvas* Canvas, Integer ACol, Integer ARow, TRect 
                               F.Border, F.Corner, Color(), S, Pos);
   } else if (!UsesVCLStyles() || (!Fixed && !Selected)) {
     if (MirrorColorTo == clNone)
-      DrawGradient(Canvas, Canvas->Brush()->Color(), ColorTo, 64, R, GD == GradientHorizontal);
+      DrawGradientPart(Canvas, Canvas->Brush()->Color(), ColorTo, 64, R, GD == GradientHorizontal,
+                       Fixed && DrawContent ? UncoveredFixedFace(ACol, ARow, R, Canvas->Brush()->Color()) : R);
     else
       FillMirroredGradient(Canvas, R, Canvas->Brush()->Color(), ColorTo, MirrorColor, MirrorColorTo, true,
                            clNone, false, true);

@@ -115,6 +115,10 @@ class TBaseGrid : public TObjStringGrid {
   virtual bool HasNodes() { return false; }
   virtual void DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect,
                                    TGridDrawState AState);
+  // Whether DrawGridCellContent paints a face of its own over the whole of
+  // the fixed cell's content rectangle (the cell less its last column and
+  // two last rows).
+  virtual bool ContentCoversFixedFace(Integer ACol, Integer ARow) { (void)ACol; (void)ARow; return false; }
   virtual void FooterRowChanged() {}
   virtual void GetDisplText(Integer ACol, Integer ARow, String& Value);
   virtual void GetDisplWideText(Integer ACol, Integer ARow, String& Value);
@@ -189,6 +193,7 @@ class TBaseGrid : public TObjStringGrid {
     return static_cast<TCellProperties*>(StoredObject(c, r));
   }
   void CellPropsMade() { FHasCellProps = true; }
+  TRect UncoveredFixedFace(Integer ACol, Integer ARow, const TRect& R, TColor FaceColor);
 
   bool FDefaultDrawing = false;
   Integer FGridLineWidth = 1;

@@ -124,10 +124,28 @@ void TRezIvevirAvod::ZoomFont(TFont* AFont) {
   AFont->SetSize(Size == 0 ? 1 : Size);
 }
 
+bool TRezIvevirAvod::HasFixedGradientLook() const {
+  return FLook == glZVQ || FLook == glXP || FLook == glVista || FLook == glWin7 || FLook == glOffice2007;
+}
+
+// Every branch of DrawFixedCellLook but the current-cell header's fills the
+// whole rectangle it is given, unless the look is flat; a cell scroll bar
+// takes that rectangle's right part first.
+bool TRezIvevirAvod::ContentCoversFixedFace(Integer ACol, Integer ARow) {
+  if (!HasFixedGradientLook() || FFlat) return false;
+  if (!(IsFixed(ACol, ARow) || ACol < FixedCols() || ARow < FixedRows())) return false;
+  if (ARow == FHoverRowIdx && FHoverRow && FHoverRowCells.Contains(hcFixed)) return false;
+  const bool RowHeader = ARow == Row() && ACol == FixedCols() - 1 && FixedCols() > 0;
+  const bool ColHeader = ACol == Col() && ARow == FixedRows() - 1 && FixedRows() > 0;
+  if (FActiveCellShow && (RowHeader || ColHeader)) return false;
+  TCellGraphic* Graphic = GetCellGraphic(DisplToRealCol(ACol), ARow);
+  return !(Graphic && Graphic->CellType() == ctScrollbar);
+}
+
 // Hover, pressed, current-cell header and sort header looks of the fixed
 // cells of the gradient looks.
 void TRezIvevirAvod::DrawFixedCellLook(TCellPaint& P) {
-  if (FLook != glZVQ && FLook != glXP && FLook != glVista && FLook != glWin7 && FLook != glOffice2007) return;
+  if (!HasFixedGradientLook()) return;
   TCanvas* C = P.Canvas;
   const bool Moving = GridState() == gsColMoving;
   const bool Hovered = (IsHoverFixedCell(P.ACol, P.ARow) && !Moving && FHoverFixedX == P.ACol &&

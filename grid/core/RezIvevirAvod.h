@@ -1632,6 +1632,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   virtual String GetFormattedCell(Integer ACol, Integer ARow);
   void DrawGridCellContent(TCanvas* Canvas, Integer ACol, Integer ARow, TRect ARect,
                            TGridDrawState AState) override;
+  bool ContentCoversFixedFace(Integer ACol, Integer ARow) override;
   void DrawCellBorders(TCanvas* Canvas, Integer RCol, Integer ARow, TRect ARect);
   // Draws or erases (XOR) the line that follows a sized column or row.
   void DrawColSizingLine(Integer X);
@@ -1692,6 +1693,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   TColor DefaultCellBrush(Integer ACol, Integer ARow, bool Print);
   void ApplyAutoColors(Integer RCol, Integer ARow, TBrush* ABrush, TFont* AFont);
   void ZoomFont(TFont* AFont);
+  bool HasFixedGradientLook() const;
   void DrawFixedCellLook(TCellPaint& P);
   void DrawHoveredFixedCell(TCellPaint& P, bool Moving);
   Integer DrawRowIndicator(TCellPaint& P);

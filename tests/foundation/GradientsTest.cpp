@@ -2,6 +2,7 @@
 #include "PaintProbe.h"
 #include "foundation/Gradients.h"
 #include "platform/gfx/Colors.h"
+#include "platform/gfx/DCScope.h"
 
 using namespace jorv::foundation;
 
@@ -50,6 +51,24 @@ TEST(DrawGradient, VerticalRunsTopToBottomWithinTheRectangle) {
   // The last band's colour stays with the canvas.
   EXPECT_EQ(P.Canvas()->Brush()->Color(), clBlue);
   EXPECT_EQ(P.Canvas()->Pen()->Color(), clBlue);
+}
+
+// Cells of a scrolled merged area are drawn through a clip region: the
+// gradient must not reach past it.
+TEST(DrawGradient, StaysInsideTheClipRegion) {
+  TPaintProbe P(8, 8);
+  {
+    TSavedDC Saved(P.Canvas()->Handle());
+    TGdiObject<HRGN> Clip(CreateRectRgn(2, 2, 6, 6));
+    SelectClipRgn(P.Canvas()->Handle(), Clip);
+    DrawGradient(P.Canvas(), clRed, clBlue, 64, Rect(0, 0, 8, 8), false);
+  }
+  EXPECT_EQ(P.At(3, 1), clWhite);
+  EXPECT_EQ(P.At(1, 3), clWhite);
+  EXPECT_EQ(P.At(6, 5), clWhite);
+  EXPECT_EQ(P.At(3, 6), clWhite);
+  EXPECT_NE(P.At(3, 3), clWhite);
+  EXPECT_NE(P.At(5, 5), clWhite);
 }
 
 TEST(DrawGradient, OneRowEndsInTheTargetColour) {

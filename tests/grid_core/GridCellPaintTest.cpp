@@ -302,6 +302,34 @@ TEST(GridCellPaint, ModifiedMarkAndSelectedCell) {
   EXPECT_EQ(R.Pixel(Sel.Left + 10, Sel.Top + 10), 0x00FF00);
 }
 
+// A gradient look's fixed cell shows its face from the top down to the
+// bottom line; the current cell's header shows its own colour over the
+// face but for the row above that line.
+TEST(GridCellPaint, GradientLookFixedFaceReachesTheBottomLine) {
+  TPaintedGrid S;
+  S.Grid->SetLook(glXP);
+  S.Grid->SetZVQGradientFrom(0x0000FF);
+  S.Grid->SetZVQGradientTo(0x0000FF);
+  S.Grid->SetZVQGradientMirrorFrom(0xFF0000);
+  S.Grid->SetZVQGradientMirrorTo(0xFF0000);
+  S.Grid->SetActiveCellShow(true);  // the current cell's headers paint their own face
+  S.Grid->SetActiveCellColor(0x00FF00);
+  S.Grid->SetActiveCellColorTo(0x00FF00);
+  S.Grid->SetRow(2);
+  S.Grid->SetCol(2);
+  TRendered R(S.Grid);
+  const Integer Frame = (S.Grid->Height() - S.Grid->ClientHeight()) / 2;  // PaintTo draws the border too
+  struct TCase {
+    Integer Col, Row;
+    TColor Top, AboveBottomLine;
+  } Cases[] = {{0, 1, 0x0000FF, 0xFF0000}, {1, 0, 0x0000FF, 0xFF0000}, {0, 2, 0x00FF00, 0xFF0000}};
+  for (const TCase& C : Cases) {
+    const TRect Cell = S.Cell(C.Col, C.Row);
+    EXPECT_EQ(R.Pixel(Cell.Left + 10, Frame + Cell.Top + 3), C.Top) << C.Col << "," << C.Row;
+    EXPECT_EQ(R.Pixel(Cell.Left + 10, Frame + Cell.Bottom - 2), C.AboveBottomLine) << C.Col << "," << C.Row;
+  }
+}
+
 // --- the paint pass --------------------------------------------------------------------------------
 
 TEST(GridPaint, BackgroundGradientBelowTheLastRow) {
