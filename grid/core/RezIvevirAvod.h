@@ -29,6 +29,8 @@ struct tagNMTTDISPINFOW;
 namespace jorv {
 struct THintInfo;
 class TCustomForm;
+class TOleObject;
+class TOleValue;
 class THintWindow;
 class TTimer;
 class TCustomImageList;
@@ -2802,6 +2804,26 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   Integer MaxColumnTextLength(Integer ACol, Integer FromRow);
   void FireFileProgress(Integer Value, Integer& Last);
   TEncoding* FEncoding = TEncoding::UTF8();
+  // Exchange with spreadsheet, word-processor and database automation
+  // servers, driven by late binding (GridOfficeAutomation.cpp).
+ public:
+  std::unique_ptr<TStringList> GetXLSSheets(const String& FileName);
+  void LoadFromXLS(const String& Filename);
+  void LoadFromXLSSheet(const String& Filename, const String& SheetName);
+  void SaveToXLS(const String& Filename, bool CreateNewSheet = false);
+  void SaveToXLSSheet(const String& Filename, const String& SheetName);
+  void SaveToDOC(const String& Filename, bool CreateNewDocument = false);
+  void AppendToDoc(const String& Filename, const String& Bookmark);
+  void LoadFromMDBTable(const String& Filename, const String& Table);
+  void LoadFromMDBSQL(const String& Filename, const String& SQL);
+
+ private:
+  void ReadXLSSheet(const String& Filename, const String& SheetName);
+  void ReadXLSBlock(const TOleObject& Sheet, const String& Address);
+  void WriteXLSSheet(const String& Filename, const String& SheetName, bool CreateNewSheet);
+  TOleValue MakeXLSExportArray();
+  void WriteDOCTable(const String& Filename, const String& Bookmark, bool Append, bool CreateNew);
+  void FillDOCTable(const TOleObject& Table);
 };
 
 #undef JORV_XGRID_PLAIN

@@ -12,7 +12,7 @@
 #include "platform/rtl/ScopeExit.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
-#include "platform/ui/Screen.h"
+#include "platform/ui/HourGlass.h"
 
 namespace jorv::grid {
 
@@ -52,24 +52,6 @@ String FitText(const String& Text, Integer Width) {
   Flat.resize(size_t(Width), L' ');
   return Flat;
 }
-
-// The grid shows the hourglass for as long as it lives.
-class THourGlass {
- public:
-  THourGlass() {
-    if (!Screen) return;
-    FSaved = Screen->Cursor();
-    Screen->SetCursor(crHourGlass);
-  }
-  ~THourGlass() {
-    if (Screen) Screen->SetCursor(FSaved);
-  }
-  THourGlass(const THourGlass&) = delete;
-  THourGlass& operator=(const THourGlass&) = delete;
-
- private:
-  TCursor FSaved = crDefault;
-};
 
 }  // namespace
 

@@ -9,6 +9,7 @@
 #include "platform/rtl/Clock.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/Variant.h"
+#include "platform/rtl/OleAuto.h"
 #include "platform/rtl/Debug.h"
 #include "platform/rtl/Object.h"
 #include "platform/rtl/Component.h"

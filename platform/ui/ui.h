@@ -8,6 +8,7 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Screen.h"
+#include "platform/ui/HourGlass.h"
 #include "platform/ui/HintWindow.h"
 #include "platform/ui/Timer.h"
 #include "platform/ui/Dialogs.h"
