@@ -2717,6 +2717,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void ClearCutSelection(const TGridRect& S);
   void RemoveCutRows();
   Integer PasteClipboardFormats(Integer ACol, Integer ARow, Integer& Cols, Integer& Rows);
+  // Pasted or dropped cells land at Point even when they were the writer's
+  // whole grid: this grid is neither cleared nor resized by them.
+  void LoadRangeAtPoint(TPoint Point, TStream* Stream);
   bool PasteCellFormat(Integer ACol, Integer ARow, Integer& Cols, Integer& Rows, Integer& Count);
   bool PasteField(Integer ACol, Integer ARow, String Field, bool WideEvents);
   // Smart paste into a larger selection (GridSmartPaste.cpp); false when

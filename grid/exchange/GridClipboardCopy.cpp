@@ -30,20 +30,37 @@ void TRezIvevirAvod::SaveCell(Integer ACol, Integer ARow, String& Value) {
   if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
 }
 
+namespace {
+
+// One LF for each line break, whether CR LF or a lone CR.
+String LineBreaksToLF(const String& S) {
+  String Lines;
+  for (size_t i = 0; i < S.size(); ++i) {
+    if (S[i] == L'\r' && i + 1 < S.size() && S[i + 1] == L'\n') continue;
+    Lines += S[i] == L'\r' ? L'\n' : S[i];
+  }
+  return Lines;
+}
+
+}  // namespace
+
 String TRezIvevirAvod::ClipboardCellText(Integer ACol, Integer ARow) {
   const Integer RC = DisplToRealCol(ACol);
   String S;
   SaveCell(RC, ARow, S);
   if (S.rfind(L"|\\", 0) == 0) S = foundation::MarkedTextToWide(S);
-  // A quoted field keeps its line breaks inside one cell of a spreadsheet.
-  if (S.find(L'\r') != String::npos) S = L"\"" + foundation::CRToLF(S) + L"\"";
   if (!FNavigation->CopyHTMLTagsToClipboard() && S.find(L"</") != String::npos) {
     S = GetStrippedCells(RC, ARow);
   } else if (S.find(L"{\\") != String::npos) {
     TFont Unused;
     S = RichPlainText(S, &Unused);
   }
-  if (FExcelClipboardFormat && foundation::CountTextLines(S, FMultilinecells) > 1) foundation::QuoteWithVTabBreaks(S);
+  // A quoted field keeps its line breaks inside one cell of a spreadsheet:
+  // in the spreadsheet's own form (character 11) when asked for, else as LF.
+  if (FExcelClipboardFormat && foundation::CountTextLines(S, FMultilinecells) > 1)
+    foundation::QuoteWithVTabBreaks(S);
+  else if (S.find(L'\r') != String::npos)
+    S = L"\"" + LineBreaksToLF(S) + L"\"";
   return S;
 }
 

@@ -36,19 +36,31 @@ std::vector<String> PasteLines(const String& Text) {
   return Lines;
 }
 
-// A quoted field of several lines comes back without its quotes, and the
-// spreadsheet's line separator (character 11) as CR LF.
+// A quoted field of several lines (LF or the spreadsheet's character 11
+// between them) comes back without its quotes, its lines joined by CR LF.
 String UnquoteField(String F) {
-  if (F.find(L'\n') != String::npos && !F.empty() && F[0] == L'"') {
+  if (F.find_first_of(L"\n\v") != String::npos && !F.empty() && F[0] == L'"') {
     F.erase(0, 1);
     const size_t Quote = F.find(L'"');
     if (Quote != String::npos && Quote + 1 == F.size()) F.pop_back();
+    // The cell's own line breaks are CR LF: a copy sent them as LF.
+    String Lines;
+    for (size_t i = 0; i < F.size(); ++i) {
+      if (F[i] == L'\n' && (i == 0 || F[i - 1] != L'\r')) Lines += L'\r';
+      Lines += F[i];
+    }
+    F = Lines;
   }
   foundation::VTabToLineBreaks(F);
   return F;
 }
 
 bool IsMarked(const String& S) { return S.rfind(L"|\\", 0) == 0; }
+
+// Text follows line L: the empty line after a final line break is no text.
+bool TextFollows(const std::vector<String>& Lines, size_t L) {
+  return L + 2 < Lines.size() || (L + 2 == Lines.size() && !Lines.back().empty());
+}
 
 }  // namespace
 
@@ -101,7 +113,9 @@ Integer TRezIvevirAvod::PasteText(Integer ACol, Integer ARow, const String& Text
   Cols = 0;
   Rows = 0;
   if (ACol < 0 || ARow < 0) return 0;
-  if (!Options().Contains(goEditing) && !FNavigation->AllowClipboardAlways() && !FMouseActions->RangeSelectAndEdit())
+  // FEditDisable: the selection-resize fill writes into a grid not otherwise edited.
+  if (!Options().Contains(goEditing) && !FNavigation->AllowClipboardAlways() && !FMouseActions->RangeSelectAndEdit() &&
+      !FEditDisable)
     return 0;
   TExGridUndoRedo* Undo = UndoRedo();
   if (Undo) Undo->StartSequence();
@@ -141,7 +155,8 @@ Integer TRezIvevirAvod::PasteText(Integer ACol, Integer ARow, const String& Text
     if (LastLine) break;
     ++r;
     const bool FooterRow = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow;
-    if (r == (FooterRow ? RowCount() - 1 : RowCount()) && RowGrow) SetRowCount(RowCount() + 1);
+    if (r == (FooterRow ? RowCount() - 1 : RowCount()) && RowGrow && TextFollows(Lines, l))
+      SetRowCount(RowCount() + 1);
   }
   --Rows;
   if (Undo) Undo->StopSequence();
@@ -195,7 +210,7 @@ bool TRezIvevirAvod::PasteCellFormat(Integer ACol, Integer ARow, Integer& Cols, 
     SetRowCount(ARow + Header.RowCount());
   if (FNavigation->ClipboardPasteAction() == paInsert) InsertRows(ARow, Header.RowCount());
   Cells.SetPosition(0);
-  LoadAtPointFromBinStream(TPoint(ACol, ARow), &Cells);
+  LoadRangeAtPoint(TPoint(ACol, ARow), &Cells);
   const TRect R(ACol, ARow, ACol + Header.ColCount() - 1, ARow + Header.RowCount() - 1);
   const bool Here = HandleAllocated() && Header.ID() == static_cast<Integer>(reinterpret_cast<intptr_t>(Handle()));
   TPoint Origin = Here ? FClipTopLeft : TPoint(-1, -1);
@@ -204,6 +219,22 @@ bool TRezIvevirAvod::PasteCellFormat(Integer ACol, Integer ARow, Integer& Cols, 
   Rows = Header.RowCount();
   Count = static_cast<Integer>(Claimed);
   return true;
+}
+
+void TRezIvevirAvod::LoadRangeAtPoint(TPoint Point, TStream* Stream) {
+  TGridPropIO Header(nullptr);
+  Stream->ReadComponent(&Header);
+  if (!Header.FullGrid()) {
+    Stream->SetPosition(0);
+    LoadAtPointFromBinStream(Point, Stream);
+    return;
+  }
+  TMemoryStream Range;
+  Header.SetFullGrid(false);
+  Range.WriteComponent(&Header);
+  Range.CopyFrom(Stream, Stream->Size() - Stream->Position());
+  Range.SetPosition(0);
+  LoadAtPointFromBinStream(Point, &Range);
 }
 
 Integer TRezIvevirAvod::PasteClipboardFormats(Integer ACol, Integer ARow, Integer& Cols, Integer& Rows) {
@@ -268,7 +299,7 @@ void TRezIvevirAvod::SetSelectionAsText(const String& Value) {
     if (LastLine) break;
     ++r;
     const bool FooterRow = FFloatingFooter->Visible() && FFloatingFooter->FooterStyle() == fsFixedLastRow;
-    if (r >= (FooterRow ? RowCount() - 1 : RowCount())) SetRowCount(RowCount() + 1);
+    if (r >= (FooterRow ? RowCount() - 1 : RowCount()) && TextFollows(Lines, l)) SetRowCount(RowCount() + 1);
   }
   NotifyCellsChanged(TRect(DisplToRealCol(S.Left), S.Top, DisplToRealCol(Far.X), Far.Y));
 }

@@ -223,7 +223,7 @@ void TRezIvevirAvod::OleDropStream(TPoint Pt, TMemoryStream* Stream) {
   ScreenToCell(Pt, ACol, ARow);
   Stream->SetPosition(0);
   // Dropped anywhere over the grid: cells outside it are read and dropped.
-  LoadAtPointFromBinStream(TPoint(ACol, ARow), Stream);
+  LoadRangeAtPoint(TPoint(ACol, ARow), Stream);
   HideOleDropMarks(false);
   if (OnOleDropped) OnOleDropped(this, Selection());
 }
