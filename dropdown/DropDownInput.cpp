@@ -63,6 +63,19 @@ void TExCustomDropDown::SetRawText(const String& S) {
   if (FChangeCount == ChangesBefore && RawText() != Before) Change();
 }
 
+void TExCustomDropDown::LookupBackspace(String& Entry) {
+  if (SelLength() > 0) {
+    String S = Text();
+    S.erase(size_t(SelStart()), size_t(SelLength()));
+    SetText(S);
+  } else {
+    if (!Entry.empty()) Entry.pop_back();
+    SetText(Entry);
+  }
+  SetSelStart(static_cast<Integer>(Text().size()));
+  SetSelLength(0);
+}
+
 void TExCustomDropDown::SetText(const String& Value) {
   String V = Value;
   if (V.empty() && (IsNumericType(FEditType) || FEditType == etHex)) V = L"0";

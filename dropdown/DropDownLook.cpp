@@ -1,6 +1,7 @@
 // The looks of a drop-down editor: the library-wide presets and colour
-// tones, the selection colours of list-like descendants, the edit's border
-// and the focus look of an editor that takes no typing.
+// tones, the selection colours of list-like descendants, the grid colours
+// of those that list their items in a grid, the edit's border and the
+// focus look of an editor that takes no typing.
 #include "dropdown/ExDropDown.h"
 #include "dropdown/DropDownPaint.h"
 #include "foundation/Gradients.h"
@@ -183,6 +184,79 @@ void TExCustomDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
     case scWindowsVista: FSelectionColor = 0xFDF8F1; FSelectionColorTo = 0xFCEFD5; break;
     case scWindows7: FSelectionColor = 0xFCEBDC; FSelectionColorTo = 0xFCDBC1; break;
     case scCustom: break;
+  }
+}
+
+// --- looks of descendants with a grid -----------------------------------------------------------
+
+void TExCustomDropDown::SetGridSelectionLines(TSelectionColorStyle Value, TColor& LineColor, TColor& FixedLineColor) {
+  if (Value == scOffice2007) {
+    LineColor = 0xF1EDEB;
+    FixedLineColor = 0xD1BBA4;
+  } else if (Value == scWindowsVista || Value == scWindows7) {
+    LineColor = 0xECECF0;
+    FixedLineColor = 0xD4D2D1;
+  }
+}
+
+namespace {
+
+struct TGridLook {
+  TZVQStyle Style;
+  TColor From, To, HeaderText;
+  TSelectionColorStyle Selection;
+  TColor Line, FixedLine;
+};
+
+// A header text colour that leaves the header font as it is.
+constexpr TColor KeepHeaderText = clDefault;
+
+const TGridLook GridLooks[] = {
+    {tsOffice2003Blue, 0xD68759, 0x933803, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00},
+    {tsOffice2003Silver, 0xBDA4A5, 0x957475, KeepHeaderText, scOffice2007, 0x947C7C, 0x947C7C},
+    {tsOffice2003Olive, 0x82C0AF, 0x447A63, KeepHeaderText, scOffice2007, 0x588060, 0x588060},
+    {tsOffice2003Classic, 0x808080, 0x808080, KeepHeaderText, scOffice2007, 0x808080, 0x808080},
+    {tsOffice2007Luna, 0xFFEFE3, 0xFFD2AF, 0x723708, scOffice2007, 0xFFD2AF, 0xFFD2AF},
+    {tsOffice2007Obsidian, 0xF2F1F0, 0xC9C2BD, 0x433C37, scOffice2007, 0x5C534C, 0x5C534C},
+    {tsWindowsXP, clBtnFace, clBtnFace, 0, scCustom, 0xC0C0C0, 0},
+    {tsWhidbey, 0xEBEEEF, 0x7E9898, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00},
+    {tsOffice2007Silver, 0xF8F7F6, 0xE8E0DB, 0x8B4215, scOffice2007, 0x74706F, 0x74706F},
+    {tsWindowsVista, 0xFFFDF9, 0xFFFAF0, 0, scWindowsVista, 0xFCF2DA, 0xFCF2DA},
+    {tsWindows7, 0xFDFBFA, 0xFDF3EB, 0, scWindows7, 0xFBD6B8, 0xFBD6B8},
+    {tsTerminal, clBtnFace, clBtnFace, 0, scCustom, 0x808080, 0x808080},
+    {tsOffice2010Blue, 0xEDDBCD, clNone, 0x5B391E, scCustom, 0xEEDDCF, 0xEEDDCF},
+    {tsOffice2010Silver, 0xEDE9E5, clNone, 0x5B391E, scCustom, 0xEEDDCF, 0xEEDDCF},
+    {tsOffice2010Black, 0x828282, clNone, 0xD7D7D6, scCustom, 0xEEDDCF, 0xEEDDCF},
+};
+
+bool IsOffice2010(TZVQStyle AStyle) {
+  return AStyle == tsOffice2010Blue || AStyle == tsOffice2010Silver || AStyle == tsOffice2010Black;
+}
+
+}  // namespace
+
+void TExCustomDropDown::ApplyGridLook(TZVQStyle AStyle, bool WithOffice2010, const TGridLookColors& Colors) {
+  if (IsOffice2010(AStyle) && !WithOffice2010) return;
+  for (const TGridLook& L : GridLooks) {
+    if (L.Style != AStyle) continue;
+    Colors.HeaderColor = L.From;
+    Colors.HeaderColorTo = L.To;
+    if (L.HeaderText != KeepHeaderText) Colors.HeaderFont.SetColor(L.HeaderText);
+    // The descendant's own override may set line colours: the row's win.
+    SetSelectionColorStyle(L.Selection);
+    Colors.LineColor = L.Line;
+    Colors.FixedLineColor = L.FixedLine;
+    Colors.SelectionTextColor = 0;
+    if (AStyle == tsWindowsXP || AStyle == tsTerminal) {
+      SetSelectionColor(clHighlight);
+      SetSelectionColorTo(clHighlight);
+      Colors.SelectionTextColor = clHighlightText;
+    }
+    if (IsOffice2010(AStyle)) {
+      SetSelectionColor(0x6CD0FF);
+      SetSelectionColorTo(0x6CD0FF);
+    }
+    return;
   }
 }
 

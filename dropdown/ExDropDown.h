@@ -179,6 +179,22 @@ class TExCustomDropDown : public TCustomMaskEdit, public IZVQStyle, public IZVQT
   virtual void DrawGradientRect(TCanvas* Canvas, TColor FromColor, TColor ToColor, Integer Steps,
                                 const TRect& Rect, TGradientDirection Direction);
 
+  // --- looks of descendants that list their items in a grid ---------------------
+  // The grid colours such a descendant keeps, which a look sets together.
+  struct TGridLookColors {
+    TColor& HeaderColor;
+    TColor& HeaderColorTo;
+    TFont& HeaderFont;
+    TColor& LineColor;
+    TColor& FixedLineColor;
+    TColor& SelectionTextColor;
+  };
+  // The grid lines a selection colour style brings; scCustom leaves them.
+  static void SetGridSelectionLines(TSelectionColorStyle Value, TColor& LineColor, TColor& FixedLineColor);
+  // Call after the base's preset. Styles without a row leave the colours
+  // alone; the Office 2010 rows only where the descendant has them.
+  void ApplyGridLook(TZVQStyle AStyle, bool WithOffice2010, const TGridLookColors& Colors);
+
   // --- protected properties -----------------------------------------------------
   TDropDownEditType EditType() const { return FEditType; }
   void SetEditType(TDropDownEditType Value);
@@ -236,6 +252,9 @@ class TExCustomDropDown : public TCustomMaskEdit, public IZVQStyle, public IZVQT
   // --- value text and numbers -------------------------------------------------------
   // Writes the window text as it is: no prefix, suffix or formatting.
   void SetRawText(const String& S);
+  // Backspace while the user types a lookup entry: removes the selected
+  // text, or else the entry's last character; the caret goes to the end.
+  void LookupBackspace(String& Entry);
   String RawText() const { return TCustomMaskEdit::GetText(); }
   void SetModifiedState(bool Value);
   bool GetModifiedState() const { return FIsModified; }

@@ -611,16 +611,7 @@ void TExMultiColumnDropDown::ShowFound(Integer Index) {
 void TExMultiColumnDropDown::SearchList(Char Key) {
   Integer Found = -1;
   if (Key == VK_BACK) {
-    if (SelLength() > 0) {
-      String S = Text();
-      S.erase(size_t(SelStart()), size_t(SelLength()));
-      SetText(S);
-    } else {
-      if (!FLookupEntry.empty()) FLookupEntry.pop_back();
-      SetText(FLookupEntry);
-    }
-    SetSelStart(static_cast<Integer>(Text().size()));
-    SetSelLength(0);
+    LookupBackspace(FLookupEntry);
   } else {
     if (Key != VK_TAB) FLookupEntry += Key;
     Found = FindPrefix(FLookupEntry);
@@ -757,62 +748,14 @@ void TExMultiColumnDropDown::DoWheelUp() {
 }
 
 void TExMultiColumnDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-  if (Value == scOffice2007) {
-    FLineColor = 0xF1EDEB;
-    FFixedLineColor = 0xD1BBA4;
-  } else if (Value == scWindowsVista || Value == scWindows7) {
-    FLineColor = 0xECECF0;
-    FFixedLineColor = 0xD4D2D1;
-  }
+  SetGridSelectionLines(Value, FLineColor, FFixedLineColor);
   TExCustomDropDown::SetSelectionColorStyle(Value);
 }
 
 void STDMETHODCALLTYPE TExMultiColumnDropDown::SetComponentStyle(TZVQStyle AStyle) {
   TExCustomDropDown::SetComponentStyle(AStyle);
-  struct TLook {
-    TZVQStyle Style;
-    TColor From, To, HeaderText;
-    TSelectionColorStyle Selection;
-    TColor Line, FixedLine;
-  };
-  constexpr TColor Keep = clDefault;
-  static const TLook Looks[] = {
-      {tsOffice2003Blue, 0xD68759, 0x933803, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00},
-      {tsOffice2003Silver, 0xBDA4A5, 0x957475, Keep, scOffice2007, 0x947C7C, 0x947C7C},
-      {tsOffice2003Olive, 0x82C0AF, 0x447A63, Keep, scOffice2007, 0x588060, 0x588060},
-      {tsOffice2003Classic, 0x808080, 0x808080, Keep, scOffice2007, 0x808080, 0x808080},
-      {tsOffice2007Luna, 0xFFEFE3, 0xFFD2AF, 0x723708, scOffice2007, 0xFFD2AF, 0xFFD2AF},
-      {tsOffice2007Obsidian, 0xF2F1F0, 0xC9C2BD, 0x433C37, scOffice2007, 0x5C534C, 0x5C534C},
-      {tsWindowsXP, clBtnFace, clBtnFace, 0, scCustom, 0xC0C0C0, 0},
-      {tsWhidbey, 0xEBEEEF, 0x7E9898, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00},
-      {tsOffice2007Silver, 0xF8F7F6, 0xE8E0DB, 0x8B4215, scOffice2007, 0x74706F, 0x74706F},
-      {tsWindowsVista, 0xFFFDF9, 0xFFFAF0, 0, scWindowsVista, 0xFCF2DA, 0xFCF2DA},
-      {tsWindows7, 0xFDFBFA, 0xFDF3EB, 0, scWindows7, 0xFBD6B8, 0xFBD6B8},
-      {tsTerminal, clBtnFace, clBtnFace, 0, scCustom, 0x808080, 0x808080},
-      {tsOffice2010Blue, 0xEDDBCD, clNone, 0x5B391E, scCustom, 0xEEDDCF, 0xEEDDCF},
-      {tsOffice2010Silver, 0xEDE9E5, clNone, 0x5B391E, scCustom, 0xEEDDCF, 0xEEDDCF},
-      {tsOffice2010Black, 0x828282, clNone, 0xD7D7D6, scCustom, 0xEEDDCF, 0xEEDDCF},
-  };
-  for (const TLook& L : Looks) {
-    if (L.Style != AStyle) continue;
-    FHeaderColor = L.From;
-    FHeaderColorTo = L.To;
-    if (L.HeaderText != Keep) FHeaderFont->SetColor(L.HeaderText);
-    SetSelectionColorStyle(L.Selection);
-    FLineColor = L.Line;
-    FFixedLineColor = L.FixedLine;
-    FSelectionTextColor = 0;
-    if (AStyle == tsWindowsXP || AStyle == tsTerminal) {
-      SetSelectionColor(clHighlight);
-      SetSelectionColorTo(clHighlight);
-      FSelectionTextColor = clHighlightText;
-    }
-    if (AStyle == tsOffice2010Blue || AStyle == tsOffice2010Silver || AStyle == tsOffice2010Black) {
-      SetSelectionColor(0x6CD0FF);
-      SetSelectionColorTo(0x6CD0FF);
-    }
-    return;
-  }
+  ApplyGridLook(AStyle, true,
+                {FHeaderColor, FHeaderColorTo, *FHeaderFont, FLineColor, FFixedLineColor, FSelectionTextColor});
 }
 
 }  // namespace jorv::dropdown

@@ -340,12 +340,7 @@ void TExToolButton::SetDown(bool Value) {
 }
 
 void TExToolButton::UpdateExclusive() {
-  if (FGroupIndex == 0 || !FParent) return;
-  for (Integer i = 0; i < FParent->ControlCount(); ++i) {
-    TControl* C = FParent->Controls(i);
-    if (C != this)
-      C->Perform(CM_BUTTONPRESSED, WPARAM(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)));
-  }
+  if (FGroupIndex != 0) NotifyGroupPressed(this, FGroupIndex);
 }
 
 void TExToolButton::CMButtonPressed(TMessage& M) {

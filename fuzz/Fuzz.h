@@ -34,6 +34,20 @@ struct TFuzzTarget {
   bool SystemDecoders = false;
 };
 
+// The input as the content of a file of its own in the temporary folder,
+// removed afterwards, for readers that take only a file name.
+class TScratchFile {
+ public:
+  explicit TScratchFile(const TInput& Input, const wchar_t* Extension = L".ini");
+  ~TScratchFile();
+  TScratchFile(const TScratchFile&) = delete;
+  TScratchFile& operator=(const TScratchFile&) = delete;
+  const String& Path() const { return FPath; }
+
+ private:
+  String FPath;
+};
+
 // Every target, in the order the runs take them.
 const std::vector<TFuzzTarget>& Targets();
 const TFuzzTarget* FindTarget(const std::string& Name);
@@ -45,6 +59,7 @@ void AddPictureTargets(std::vector<TFuzzTarget>& List);
 void AddExchangeTargets(std::vector<TFuzzTarget>& List);
 void AddGridKeyTargets(std::vector<TFuzzTarget>& List);
 void AddGridStreamTargets(std::vector<TFuzzTarget>& List);
+void AddGridTextTargets(std::vector<TFuzzTarget>& List);
 
 // ---- Reading an input ----
 // UTF-8 where the bytes form it (surrogates included, so that lone halves

@@ -16,32 +16,6 @@ namespace jorv::fuzz {
 
 namespace {
 
-String ScratchPath(const wchar_t* Extension) {
-  wchar_t Folder[MAX_PATH];
-  GetTempPathW(MAX_PATH, Folder);
-  return String(Folder) + L"jorvfuzz-" + IntToStr(static_cast<Integer>(GetCurrentProcessId())) + Extension;
-}
-
-// The input as the content of a file of its own, removed afterwards.
-class TScratchFile {
- public:
-  explicit TScratchFile(const TInput& Input) : FPath(ScratchPath(L".ini")) {
-    HANDLE File = CreateFileW(FPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD Written = 0;
-    if (File != INVALID_HANDLE_VALUE) {
-      WriteFile(File, Input.data(), static_cast<DWORD>(Input.size()), &Written, nullptr);
-      CloseHandle(File);
-    }
-  }
-  ~TScratchFile() { DeleteFileW(FPath.c_str()); }
-  TScratchFile(const TScratchFile&) = delete;
-  TScratchFile& operator=(const TScratchFile&) = delete;
-  const String& Path() const { return FPath; }
-
- private:
-  String FPath;
-};
-
 void RunIni(const TInput& Input) {
   TScratchFile File(Input);
   TMemIniFile Ini(File.Path());

@@ -1,5 +1,6 @@
 #include "fuzz/Fuzz.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/rtl/WinApi.h"
 
 namespace jorv::fuzz {
 
@@ -13,10 +14,25 @@ const std::vector<TFuzzTarget>& Targets() {
     AddExchangeTargets(All);
     AddGridKeyTargets(All);
     AddGridStreamTargets(All);
+    AddGridTextTargets(All);
     return All;
   }();
   return List;
 }
+
+TScratchFile::TScratchFile(const TInput& Input, const wchar_t* Extension) {
+  wchar_t Folder[MAX_PATH];
+  GetTempPathW(MAX_PATH, Folder);
+  FPath = String(Folder) + L"jorvfuzz-" + IntToStr(static_cast<Integer>(GetCurrentProcessId())) + Extension;
+  HANDLE File = CreateFileW(FPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD Written = 0;
+  if (File != INVALID_HANDLE_VALUE) {
+    WriteFile(File, Input.data(), static_cast<DWORD>(Input.size()), &Written, nullptr);
+    CloseHandle(File);
+  }
+}
+
+TScratchFile::~TScratchFile() { DeleteFileW(FPath.c_str()); }
 
 const TFuzzTarget* FindTarget(const std::string& Name) {
   for (const TFuzzTarget& Target : Targets())

@@ -217,12 +217,7 @@ void TExGridButton::SetDown(bool Value) {
 }
 
 void TExGridButton::UpdateExclusive() {
-  if (!FParent) return;
-  for (Integer i = 0; i < FParent->ControlCount(); ++i) {
-    TControl* C = FParent->Controls(i);
-    if (C != this)
-      C->Perform(CM_BUTTONPRESSED, WPARAM(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)));
-  }
+  NotifyGroupPressed(this, FGroupIndex);
 }
 
 void TExGridButton::CMButtonPressed(TMessage& M) {

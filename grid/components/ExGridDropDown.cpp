@@ -154,15 +154,7 @@ Integer TCustomExGridDropDown::LookupKey(Char Ch) {
   if (FLookupMethod == lmNone) return -1;
   if (Ch != VK_BACK && Ch != VK_TAB) FLookupEntry += Ch;
   if (Ch == VK_BACK) {
-    if (SelLength() > 0) {
-      String S = Text();
-      S.erase(size_t(SelStart()), size_t(SelLength()));
-      SetText(S);
-    } else {
-      if (!FLookupEntry.empty()) FLookupEntry.pop_back();
-      SetText(FLookupEntry);
-    }
-    SelectFromEdit(static_cast<Integer>(Text().size()));
+    LookupBackspace(FLookupEntry);
     return -1;
   }
   const String Entry = TrimEntry(FLookupEntry);

@@ -61,6 +61,8 @@ void TCustomExGridDropDown::ConnectGridEvents() {
     if (OnGridEllipsClick) Blocked([&] { OnGridEllipsClick(Sender, ACol, ARow, S); });
   };
   G->SearchFooter()->Assign(FSearchFooter.get());
+  // Assigning tells no one: the hosted grid shows the strip as assigned.
+  G->UpdateSearchFooter();
   G->MouseActions()->Assign(FMouseActions.get());
   G->Navigation()->Assign(FNavigation.get());
   G->Bands()->Assign(FBands.get());
@@ -271,55 +273,16 @@ void TCustomExGridDropDown::DoHideDropDown(bool Cancel) {
 // --- looks ---------------------------------------------------------------------------------------------
 
 void TCustomExGridDropDown::SetSelectionColorStyle(TSelectionColorStyle Value) {
-  if (Value == scOffice2007) {
-    FLineColor = 0xF1EDEB;
-    FFixedLineColor = 0xD1BBA4;
-  } else if (Value == scWindowsVista || Value == scWindows7) {
-    FLineColor = 0xECECF0;
-    FFixedLineColor = 0xD4D2D1;
-  }
+  SetGridSelectionLines(Value, FLineColor, FFixedLineColor);
   TExCustomDropDown::SetSelectionColorStyle(Value);
 }
 
+// Unlike the multi-column drop-down, the Office 2010 looks leave this one's
+// grid colours as they are.
 void STDMETHODCALLTYPE TCustomExGridDropDown::SetComponentStyle(TZVQStyle AStyle) {
   TExCustomDropDown::SetComponentStyle(AStyle);
-  struct TLook {
-    TZVQStyle Style;
-    TColor From, To, HeaderText;
-    TSelectionColorStyle Selection;
-    TColor Line, FixedLine;
-  };
-  constexpr TColor Keep = clDefault;
-  static const TLook Looks[] = {
-      {tsOffice2003Blue, 0xD68759, 0x933803, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00},
-      {tsOffice2003Silver, 0xBDA4A5, 0x957475, Keep, scOffice2007, 0x947C7C, 0x947C7C},
-      {tsOffice2003Olive, 0x82C0AF, 0x447A63, Keep, scOffice2007, 0x588060, 0x588060},
-      {tsOffice2003Classic, 0x808080, 0x808080, Keep, scOffice2007, 0x808080, 0x808080},
-      {tsOffice2007Luna, 0xFFEFE3, 0xFFD2AF, 0x723708, scOffice2007, 0xFFD2AF, 0xFFD2AF},
-      {tsOffice2007Obsidian, 0xF2F1F0, 0xC9C2BD, 0x433C37, scOffice2007, 0x5C534C, 0x5C534C},
-      {tsWindowsXP, clBtnFace, clBtnFace, 0, scCustom, 0xC0C0C0, 0},
-      {tsWhidbey, 0xEBEEEF, 0x7E9898, 0xFFFFFF, scOffice2007, 0x962D00, 0x962D00},
-      {tsOffice2007Silver, 0xF8F7F6, 0xE8E0DB, 0x8B4215, scOffice2007, 0x74706F, 0x74706F},
-      {tsWindowsVista, 0xFFFDF9, 0xFFFAF0, 0, scWindowsVista, 0xFCF2DA, 0xFCF2DA},
-      {tsWindows7, 0xFDFBFA, 0xFDF3EB, 0, scWindows7, 0xFBD6B8, 0xFBD6B8},
-      {tsTerminal, clBtnFace, clBtnFace, 0, scCustom, 0x808080, 0x808080},
-  };
-  for (const TLook& L : Looks) {
-    if (L.Style != AStyle) continue;
-    FHeaderColor = L.From;
-    FHeaderColorTo = L.To;
-    if (L.HeaderText != Keep) FHeaderFont->SetColor(L.HeaderText);
-    SetSelectionColorStyle(L.Selection);
-    FLineColor = L.Line;
-    FFixedLineColor = L.FixedLine;
-    FSelectionTextColor = 0;
-    if (AStyle == tsWindowsXP || AStyle == tsTerminal) {
-      SetSelectionColor(clHighlight);
-      SetSelectionColorTo(clHighlight);
-      FSelectionTextColor = clHighlightText;
-    }
-    return;
-  }
+  ApplyGridLook(AStyle, false,
+                {FHeaderColor, FHeaderColorTo, *FHeaderFont, FLineColor, FFixedLineColor, FSelectionTextColor});
 }
 
 }  // namespace jorv::grid

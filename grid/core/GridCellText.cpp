@@ -59,6 +59,7 @@ void TRezIvevirAvod::DrawCellText(TCellPaint& P) {
     }
   }
   String Text = GetFormattedCell(P.RCol, P.ARow);
+  HighlightSearchMatches(P.RCol, P.ARow, Text);
   Integer Kind = foundation::ClassifyCellText(Text, FEnableHTML);
   if (Kind == 3) {
     Text = ReadCellText(P.RCol, P.ARow);

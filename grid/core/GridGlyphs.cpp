@@ -113,6 +113,41 @@ void DrawFlatCheck(TCanvas* C, bool On) {
 
 void DrawFlatRadio(TCanvas* C, bool On) { Ring(C, FlatFrame, 0xFFFFFF, 0xFFFFFF, On ? FlatAccent : clNone); }
 
+// The search strip's arrows in a box of 16: a shaft and a head.
+void DrawSearchArrow(TCanvas* C, bool Down, TColor Colour) {
+  C->Pen()->SetColor(Colour);
+  C->Brush()->SetColor(Colour);
+  C->FillRect(TRect(7, Down ? 3 : 7, 9, Down ? 9 : 13));
+  if (Down)
+    C->Polygon({{3, 8}, {12, 8}, {8, 12}, {7, 12}});
+  else
+    C->Polygon({{3, 7}, {12, 7}, {8, 3}, {7, 3}});
+}
+
+// The strip's close cross in a box of 14; hot and pressed looks sit on a
+// frame.
+void DrawSearchClose(TCanvas* C, TColor Frame, TColor Fill, TColor Cross) {
+  if (Frame != clNone) {
+    C->Pen()->SetColor(Frame);
+    C->Brush()->SetColor(Fill);
+    C->Rectangle(0, 0, 14, 14);
+  }
+  for (Integer d = 0; d < 2; ++d) {
+    Line(C, Cross, {{3 + d, 3}, {10 + d, 10}});
+    Line(C, Cross, {{10 + d, 3}, {3 + d, 10}});
+  }
+}
+
+// A marker pen over a yellow stroke in a box of 16.
+void DrawHighlighter(TCanvas* C, TColor Stroke, TColor Pen) {
+  C->Pen()->SetColor(Stroke);
+  C->Brush()->SetColor(Stroke);
+  C->FillRect(TRect(1, 12, 15, 15));
+  C->Pen()->SetColor(Pen);
+  C->Brush()->SetColor(Pen);
+  C->Polygon({{9, 1}, {13, 5}, {7, 11}, {3, 11}, {3, 7}});
+}
+
 struct TGlyphRecipe {
   const wchar_t* Name;
   Integer W, H;
@@ -142,6 +177,14 @@ const TGlyphRecipe Recipes[] = {
     {L"XPNODEC", 9, 9, [](TCanvas* C) { DrawNodeBox(C, false); }},
     {L"GRDFILT", 12, 12, DrawFilter},
     {L"GRDCLOSE", 11, 11, DrawClose},
+    {L"GRDARDOWN", 16, 16, [](TCanvas* C) { DrawSearchArrow(C, true, 0x404040); }},
+    {L"GRDARDOWND", 16, 16, [](TCanvas* C) { DrawSearchArrow(C, true, 0xA0A0A0); }},
+    {L"GRDARUP", 16, 16, [](TCanvas* C) { DrawSearchArrow(C, false, 0x404040); }},
+    {L"GRDARUPD", 16, 16, [](TCanvas* C) { DrawSearchArrow(C, false, 0xA0A0A0); }},
+    {L"GRDCLOSEH", 14, 14, [](TCanvas* C) { DrawSearchClose(C, 0x808080, 0xF0F0F0, 0x404040); }},
+    {L"GRDCLOSED", 14, 14, [](TCanvas* C) { DrawSearchClose(C, 0x404040, 0xC0C0C0, 0x000000); }},
+    {L"GRDHI", 16, 16, [](TCanvas* C) { DrawHighlighter(C, 0x00FFFF, 0x404040); }},
+    {L"GRDHID", 16, 16, [](TCanvas* C) { DrawHighlighter(C, 0xD0D0D0, 0xA0A0A0); }},
     {L"metrocheckon", 15, 15, [](TCanvas* C) { DrawFlatCheck(C, true); }},
     {L"metrocheckoff", 15, 15, [](TCanvas* C) { DrawFlatCheck(C, false); }},
     {L"metroradioon", 16, 16, [](TCanvas* C) { DrawFlatRadio(C, true); }},

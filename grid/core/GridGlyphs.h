@@ -2,7 +2,9 @@
 // The grid's small pictures, known by their resource names: check boxes
 // ("GRDCHK01" to "GRDCHK08"), radio buttons ("GRDRAD01" to "GRDRAD08"),
 // node glyphs ("GRDLEAFOPEN", "GRDLEAFCLOSE", "XPNODEO", "XPNODEC"), the
-// filter and close glyphs ("GRDFILT", "GRDCLOSE") and the flat look's
+// filter and close glyphs ("GRDFILT", "GRDCLOSE"), the search strip's
+// arrows, close looks and highlighter ("GRDARDOWN", "GRDARDOWND", "GRDARUP",
+// "GRDARUPD", "GRDCLOSEH", "GRDCLOSED", "GRDHI", "GRDHID") and the flat look's
 // "metrocheckon", "metrocheckoff", "metroradioon" and "metroradiooff". A
 // program that carries a bitmap resource of such a name shows its own;
 // otherwise the grid draws the picture itself. Each picture's top-left

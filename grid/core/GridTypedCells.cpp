@@ -1,11 +1,14 @@
 // Typed views over the cells' texts (integers, floats, dates, times, the
 // value of a control inside an HTML cell), the kind of a cell, and the
 // display-text hook that turns web addresses into links.
+#include <algorithm>
+
 #include "foundation/HTMLUtils.h"
 #include "foundation/TextUtils.h"
 #include "foundation/ValueUtils.h"
 #include "grid/core/GridUnit.h"
 #include "grid/core/RezIvevirAvod.h"
+#include "platform/gfx/Font.h"
 #include "platform/rtl/DateUtils.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Math.h"
@@ -160,6 +163,32 @@ void TRezIvevirAvod::LoadCell(Integer ACol, Integer ARow, const String& Value) {
   String Text = Value;
   if (OnLoadCell) OnLoadCell(this, ACol, ARow, Text);
   SetGridCell(ACol, ARow, Text);
+}
+
+// A check box that is only a graphic keeps its state outside the text, so
+// the file gets the grid's check text for it.
+void TRezIvevirAvod::SaveCell(Integer ACol, Integer ARow, String& Value) {
+  Value = FSaveVirtCells ? GetCells(ACol, ARow) : GetGridCell(ACol, ARow);
+  TCellGraphic* Graphic = GetCellGraphic(ACol, ARow);
+  if (Value.empty() && Graphic &&
+      (Graphic->CellType() == ctCheckBox || Graphic->CellType() == ctTriStateCheckBox)) {
+    TCheckBoxState State = cbUnchecked;
+    GetCheckBoxState(ACol, ARow, State);
+    if (State == cbChecked) GetCellCheckTrue(ACol, ARow, Value);
+    else GetCellCheckFalse(ACol, ARow, Value);
+  }
+  const Integer Kind = foundation::ClassifyCellText(Value, true);
+  if (Kind == 1 && !FSaveWithHTML) Value = foundation::HTMLToPlainText(Value);
+  if (Kind == 2) {
+    if (FSaveWithRTF) {
+      Value = foundation::RemoveCR(Value);
+      Value.erase(std::remove(Value.begin(), Value.end(), L'\n'), Value.end());
+    } else {
+      TFont Font;
+      Value = RichPlainText(Value, &Font);
+    }
+  }
+  if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
 }
 
 }  // namespace jorv::grid

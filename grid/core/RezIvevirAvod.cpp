@@ -12,6 +12,7 @@
 #include "platform/gfx/DCScope.h"
 #include "platform/gfx/ImageList.h"
 #include "platform/rtl/List.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Menus.h"
@@ -41,6 +42,7 @@ TRezIvevirAvod::TRezIvevirAvod(TComponent* AOwner) : TBaseGrid(AOwner) {
   }
   MakeSettings();
   FSearchFooter = std::make_unique<TSearchFooter>(this, InitDesign);
+  MakeSearchPanel();
   MakeLists();
   SetRowCount(10);
   SetBounds(Left(), Top(), 400, 250);
@@ -260,6 +262,7 @@ void TRezIvevirAvod::CreateWnd() {
   if (Destroying()) return;
   TBaseGrid::CreateWnd();
   if (!Parent()) return;
+  ParentSearchPanel();
   for (TScrollBar* Bar : {FScrollBar, FAuxScrollH}) {
     if (!Bar) continue;
     Bar->SetParent(this);
@@ -308,6 +311,7 @@ void TRezIvevirAvod::Loaded() {
   if (!FIsWinXP && FControlLook->ControlStyle() == csTheme && !Designing())
     FControlLook->SetControlStyle(csClassic);
   FSearchFooter->SetAutoThemeAdapt(FAutoThemeAdapt);
+  UpdateSearchFooter();
   UpdateScrollBarAlways(false);
   if (FAutoThemeAdapt && !Designing()) {
     ApplyOfficeTheme();
@@ -345,6 +349,7 @@ void TRezIvevirAvod::AssignSettings(TRezIvevirAvod* Grid) {
   FNavigation->Assign(Grid->FNavigation.get());
   FGrouping->Assign(Grid->FGrouping.get());
   FSearchFooter->Assign(Grid->FSearchFooter.get());
+  UpdateSearchFooter();
   FPrintSettings->Assign(Grid->FPrintSettings.get());
   FFilter->Assign(Grid->FFilter.get());
   FHTMLSettings->Assign(Grid->FHTMLSettings.get());
@@ -452,15 +457,14 @@ void TRezIvevirAvod::AssignFields(TRezIvevirAvod* Grid) {
   FMultilinecells = Grid->FMultilinecells;
 }
 
-// Cells go as the grid's native text; that format comes with the grid's
-// file exchange, and until then the texts are copied cell by cell.
+// Cells go as the grid's native text, which lands in this grid's save range.
 void TRezIvevirAvod::AssignCells(TPersistent* Source) {
   auto* Grid = dynamic_cast<TRezIvevirAvod*>(Source);
   if (!Grid) return;
-  const Integer Rows = std::min(RowCount(), Grid->RowCount());
-  const Integer Cols = std::min(AllColCount(), Grid->AllColCount());
-  for (Integer r = 0; r < Rows; ++r)
-    for (Integer c = 0; c < Cols; ++c) SetGridCell(c, r, Grid->GetGridCell(c, r));
+  TMemoryStream Stream;
+  Grid->SaveToStream(&Stream);
+  Stream.SetPosition(0);
+  LoadFromStream(&Stream);
 }
 
 // --- size, paint -----------------------------------------------------------------------

@@ -4,6 +4,7 @@
 // interaction (editing, keys, mouse, scrolling) and grid/exchange (sorting,
 // filtering, files, printing). Behind its members, each concern with state
 // or an algorithm of its own is a class in its own file.
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -18,7 +19,10 @@
 #include "grid/core/GridCoreTypes.h"
 #include "grid/core/GridDataSettings.h"
 #include "grid/core/GridInteractionSettings.h"
+#include "grid/exchange/FindParams.h"
 #include "grid/interaction/ScrollPosition.h"
+#include "platform/rtl/ScopeExit.h"
+#include "platform/rtl/Encoding.h"
 
 struct tagNMTTDISPINFOW;
 struct IDropTarget;
@@ -78,6 +82,7 @@ struct TCellPaint;
 class TDropList;
 class TDropCheckList;
 class TFooterPanel;
+class TSearchPanel;
 class TControlEdit;
 class TControlCombo;
 
@@ -1185,6 +1190,85 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   // The values behind the entries of FFilterList that the grid made.
   std::vector<std::unique_ptr<TObject>> FFilterListValues;
 
+  // Find and replace, and the search footer that drives them
+  // (grid/exchange: GridFind, GridSearchFooter, SearchPanel).
+ public:
+  TPoint Find(TPoint StartCell, const String& S, TFindParams FindParams);
+  TPoint FindWide(TPoint StartCell, const String& S, TFindParams FindParams);
+  TPoint FindFirst(const String& S, TFindParams FindParams);
+  TPoint FindNext();
+  // The number of cells changed.
+  Integer Replace(const String& OrigStr, const String& NewStr, TFindParams FindParams);
+  // The first normal row meeting every condition, or -1.
+  Integer FindMulti(const std::vector<String>& Conditions, const std::vector<Integer>& Columns,
+                    const std::vector<TSearchType>& SearchTypes, const std::vector<bool>& CaseSensitive,
+                    bool AutoGoto);
+  Integer FindMultiNext();
+  static String BuildSearchCondition(TSearchType SearchType, const String& Text);
+  TPoint SearchCell() const { return FSearchCell; }
+  void SetSearchCell(TPoint Value) { FSearchCell = Value; }
+  TFindParams FindParams() const { return FFindParams; }
+  const String& SearchCache() const { return FSearchCache; }
+  Integer FindCol() const { return FFindCol; }
+  void SetFindCol(Integer Value) { FFindCol = Value; }
+  Integer FindRow() const { return FFindRow; }
+  void SetFindRow(Integer Value) { FFindRow = Value; }
+  bool FindBusy() const { return FFindBusy; }
+
+  // The strip at the bottom, made with the grid and shown by SearchFooter.
+  TSearchPanel* SearchPanel() const { return FSearchPanel; }
+  void UpdateSearchFooter();
+  // The panel's height while it takes room from the cells, else 0.
+  Integer SearchPanelHeight() const;
+  // The shown strip and its controls paint anew.
+  void InvalidateSearchPanel();
+  // The footer's edit text while highlighting is on, else empty: what the
+  // cell painting wraps in "hi".
+  String SearchHighlightText() const;
+  bool SearchMatchCaseTicked() const;
+  void SearchFooterEditChange();
+  void SearchFooterFindNext();
+  void SearchFooterFindPrevious();
+  void SearchFooterCloseClick();
+  void InvalidateSearchColumn();
+  void SearchFooterHighlightSearch();
+  // An accelerator of the footer's buttons; true when one acted.
+  bool SearchFooterDialogChar(Char Ch);
+  void KeepLastRowAboveSearchFooter();
+  bool LastRowClearsSearchFooter();
+  // Ctrl+F: the footer's edit takes the focus while the footer shows.
+  void FocusSearchFooterEdit();
+  // Keys that would move the last row under the footer; true when used up.
+  bool SearchFooterLastRowKey(Word Key);
+  void KeepCurrentCellAboveSearchFooter();
+  bool KeepRowClearOfFloatingFooter(Integer ACol, Integer ARow);
+
+ private:
+  bool MatchFindCell(Integer ACol, Integer ARow, bool Wide);
+  void FindCellFrom(TPoint StartCell, const String& S, TPoint& Result, TFindParams Params, bool Wide);
+  bool WalkFindCells(TPoint StartCell, TPoint& Result, bool Wide);
+  void GotoFoundCell(TPoint Cell);
+  Integer NodeRowForOffset(Integer N);
+  bool MatchMultiRow(Integer ARow);
+  void MakeSearchPanel();
+  // The strip takes the grid as its parent when the grid's window is made.
+  void ParentSearchPanel();
+  // Wraps the footer's matches in a painted cell's text in "hi".
+  void HighlightSearchMatches(Integer RCol, Integer ARow, String& Text);
+  void SearchFooterChanged();
+  TFindParams SearchFooterParams(bool Typing);
+  void AdjustTopRowAfterFooterFind();
+  TFindParams FFindParams;
+  String FSearchCache;
+  TPoint FSearchCell{-1, -1};
+  Integer FFindCol = 0;
+  Integer FFindRow = 0;
+  bool FFindBusy = false;
+  std::vector<String> FConditions;
+  std::vector<Integer> FColumns;
+  std::vector<bool> FCase;
+  TSearchPanel* FSearchPanel = nullptr;
+
  public:
 
   // Published events.
@@ -2090,6 +2174,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void ApplySummaryLook(Integer ARow, bool Merge);
   void BuildGroups(Integer C);
   void HideRowSet(const std::vector<Integer>& Rows, Integer Level);
+  // Holds repaints and marks the grid as grouping until the guard goes,
+  // also when a step throws.
+  [[nodiscard]] TScopeExit<std::function<void()>> BeginGrouping();
   bool FIsGrouping = false;
   Integer FGroupWidth = 0;
   String FGroupCaption;
@@ -2687,8 +2774,6 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void PasteFromClipboard();
   String GetSelectionAsText();
   void SetSelectionAsText(const String& Value);
-  // The cell's text as files and the clipboard take it.
-  virtual void SaveCell(Integer ACol, Integer ARow, String& Value);
   // Writes pasted text from the displayed cell (ACol, ARow) on; the number
   // of fields met. Also the way dropped text comes in.
   Integer PasteText(Integer ACol, Integer ARow, const String& Text, Integer& Cols, Integer& Rows);
@@ -2765,6 +2850,44 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   bool FOleDropTargetAssigned = false;
   Integer FOleDragIndex = -1;
   TCustomListBox* FOleDragList = nullptr;
+  // The text files of cells: the grid's own line format, delimited, ASCII
+  // table and fixed-width text (GridNativeText.cpp, GridDelimitedText.cpp,
+  // GridFixedText.cpp).
+ public:
+  // The text a file gets for a cell (Value is written, not read).
+  virtual void SaveCell(Integer ACol, Integer ARow, String& Value);
+  void SaveToFile(const String& FileName, bool Unicode = false);
+  void LoadFromFile(const String& FileName);
+  void SaveToStream(TStream* Stream);
+  void LoadFromStream(TStream* Stream);
+  void SaveToCSV(const String& FileName, bool Unicode = false);
+  void AppendToCSV(const String& FileName, bool Unicode = false);
+  void LoadFromCSV(const String& FileName, Integer MaxRows = -1);
+  void LoadFromCSV(const String& FileName, TEncoding* AEncoding, Integer MaxRows = -1);
+  void LoadFromCSVStream(TStream* AStream, Integer MaxRows = -1);
+  void InsertFromCSV(const String& FileName, Integer MaxRows = -1);
+  void SaveToASCII(const String& FileName, bool Unicode = false);
+  void AppendToASCII(const String& FileName, bool Unicode = false);
+  // Positions: the width of each saved column; columns it lacks are added.
+  void SaveToFixed(const String& FileName, TIntList* Positions);
+  // Positions: 1-based start of each column, the last one where the last
+  // column ends; sorted in place.
+  void LoadFromFixed(const String& FileName, TIntList* Positions, bool DoTrim = true, Integer MaxRows = -1);
+  JORV_XGRID_PLAIN(Char, Delimiter, 0)
+  JORV_XGRID_PLAIN(bool, JavaCSV, false)
+  TEncoding* Encoding() const { return FEncoding; }
+  void SetEncoding(TEncoding* Value) { FEncoding = Value ? Value : TEncoding::UTF8(); }
+
+ private:
+  void WriteCSVFile(const String& FileName, bool Append, bool Unicode);
+  void OpenCSVFile(const String& FileName, bool Append, Integer MaxRows);
+  void ReadCSVFile(TStream* Stream, bool Append, Integer MaxRows);
+  void ReadCSVLine(String Line, Char Delim, Integer TargetRow);
+  void WriteASCIIFile(const String& FileName, bool Append, bool Unicode);
+  String CSVField(Integer ACol, Integer ARow, Char Delim);
+  Integer MaxColumnTextLength(Integer ACol, Integer FromRow);
+  void FireFileProgress(Integer Value, Integer& Last);
+  TEncoding* FEncoding = TEncoding::UTF8();
 };
 
 #undef JORV_XGRID_PLAIN

@@ -13,23 +13,6 @@
 
 namespace jorv::grid {
 
-void TRezIvevirAvod::SaveCell(Integer ACol, Integer ARow, String& Value) {
-  Value = SaveVirtCells() ? GetCellEx(ACol, ARow) : GetGridCell(ACol, ARow);
-  bool Checked = false;
-  if (Value.empty() && HasCheckBox(ACol, ARow) && GetCheckBoxState(ACol, ARow, Checked))
-    Value = Checked ? GetCheckTrueText() : GetCheckFalseText();
-  if (!SaveWithHTML() && Value.find(L"</") != String::npos) Value = GetStrippedCells(ACol, ARow);
-  if (Value.find(L"{\\") != String::npos) {
-    if (SaveWithRTF()) {
-      std::erase_if(Value, [](Char C) { return C == L'\r' || C == L'\n'; });
-    } else {
-      TFont Unused;
-      Value = RichPlainText(Value, &Unused);
-    }
-  }
-  if (OnSaveCell) OnSaveCell(this, ACol, ARow, Value);
-}
-
 namespace {
 
 // One LF for each line break, whether CR LF or a lone CR.

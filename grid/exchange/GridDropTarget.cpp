@@ -8,6 +8,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/HeaderDragButton.h"
 #include "platform/rtl/ScopeExit.h"
+#include "platform/rtl/SysUtils.h"
 #include "platform/ui/ListBox.h"
 
 namespace jorv::grid {
@@ -270,8 +271,9 @@ void TRezIvevirAvod::OleDropCol(TPoint Pt, Integer Col) {
   if (OnOleDropCol) OnOleDropCol(this, ARow, ACol, Col);
 }
 
-// Only a single file is taken: it goes to its event and, when allowed, to
-// the drop event.
+// Only a single file is taken: its event may refuse it; a delimited file
+// is then read into the grid, after the drop event agreed. Files of other
+// kinds are the application's, through the events.
 void TRezIvevirAvod::OleDropFiles(TPoint Pt, TStrings* Files) {
   if (Files->Count() == 1) {
     Integer ACol = -1, ARow = -1;
@@ -279,6 +281,12 @@ void TRezIvevirAvod::OleDropFiles(TPoint Pt, TStrings* Files) {
     const String FileName = Files->Strings(0);
     bool Allow = true;
     if (OnOleDropFile) OnOleDropFile(this, ARow, ACol, FileName, Allow);
+    const String Upper = UpperCase(FileName);
+    if (Allow && Upper.find(L".CSV") != String::npos) {
+      if (OnOleDrop) OnOleDrop(this, -1, -1, FileName, Allow);
+      if (Allow) LoadFromCSV(FileName, -1);
+    }
+    if (Allow && Upper.find(L".XLS") != String::npos && OnOleDrop) OnOleDrop(this, -1, -1, FileName, Allow);
   }
   HideOleDropMarks(false);
 }

@@ -48,6 +48,15 @@ void TRezIvevirAvod::ApplySummaryLook(Integer ARow, bool Merge) {
 
 // --- grouping ---------------------------------------------------------------------------------
 
+TScopeExit<std::function<void()>> TRezIvevirAvod::BeginGrouping() {
+  BeginUpdate();
+  FIsGrouping = true;
+  return ScopeExit(std::function<void()>([this] {
+    FIsGrouping = false;
+    EndUpdate();
+  }));
+}
+
 // Rows hidden by filters or contracted nodes would keep their places among
 // rows that the sort and the new header rows move, and come back in other
 // groups: every row is shown before the grouping is made.
@@ -58,12 +67,7 @@ void TRezIvevirAvod::Group(Integer ColIndex) {
   if (FilterLevel() > 0) RemoveAllFilters();
   if (NumHiddenRows() > 0) UnHideRowsAll();
   if (RowCount() - FixedFooters() <= FixedRows()) return;
-  BeginUpdate();
-  FIsGrouping = true;
-  auto Done = ScopeExit([this] {
-    FIsGrouping = false;
-    EndUpdate();
-  });
+  auto Done = BeginGrouping();
   FGroupColumn = ColIndex;
   FGroupWidth = GetColWidths(RealToDisplCol(ColIndex));
   FGroupCaption = FixedRows() > 0 ? GetCells(ColIndex, 0) : String();
@@ -148,12 +152,7 @@ void TRezIvevirAvod::UnGroup() {
   FCellNode->SetExpandOne(false);
   auto PutBack = ScopeExit([this, KeptExpandOne] { FCellNode->SetExpandOne(KeptExpandOne); });
   ExpandAll();
-  BeginUpdate();
-  FIsGrouping = true;
-  auto Done = ScopeExit([this] {
-    FIsGrouping = false;
-    EndUpdate();
-  });
+  auto Done = BeginGrouping();
   const Integer C = FGroupColumn;
   InsertCols(C, 1);
   SetColWidths(RealToDisplCol(C), FGroupWidth);

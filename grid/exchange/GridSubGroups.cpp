@@ -4,7 +4,6 @@
 // as they were, so undoing the outer grouping later puts its own column back.
 #include <optional>
 #include "grid/core/RezIvevirAvod.h"
-#include "platform/rtl/ScopeExit.h"
 
 namespace jorv::grid {
 
@@ -12,12 +11,7 @@ void TRezIvevirAvod::SubGroup(Integer ColIndex) {
   if (FIsGrouping || ColIndex < FixedCols() || ColIndex + 1 >= AllColCount() || FGroupColumn == -1) return;
   if (FSubGroupColumn >= 0) SubUnGroup(FSubGroupColumn);
   ExpandAll();
-  BeginUpdate();
-  FIsGrouping = true;
-  auto Done = ScopeExit([this] {
-    FIsGrouping = false;
-    EndUpdate();
-  });
+  auto Done = BeginGrouping();
   FSubGroupColumn = ColIndex;
   const bool Merge = FGrouping->MergeHeader();
   Integer Header = -1;  // the open sub-group's header row
@@ -61,12 +55,7 @@ void TRezIvevirAvod::SubGroup(Integer ColIndex) {
 void TRezIvevirAvod::SubUnGroup(Integer ColIndex) {
   if (FIsGrouping || ColIndex < 0 || ColIndex + 1 >= AllColCount()) return;
   ExpandAll();
-  BeginUpdate();
-  FIsGrouping = true;
-  auto Done = ScopeExit([this] {
-    FIsGrouping = false;
-    EndUpdate();
-  });
+  auto Done = BeginGrouping();
   String Value;
   for (Integer r = FixedRows(); r < RowCount() - FixedFooters(); ++r) {
     if (IsSummary(r)) continue;

@@ -59,6 +59,9 @@ void TRezIvevirAvod::FocusFromEditor() {
 }
 
 void TRezIvevirAvod::NotifyEditorChange(Integer ACol, const String& Text, bool AskModify) {
+  // An editor still holding the focus while the grid goes changes its text
+  // as it loses the focus, when only the grid's base classes are left.
+  if (Destroying()) return;
   // The answer is not used: a data-aware grid starts editing its record here.
   if (AskModify) CanEditModify();
   if (OnEditChange) OnEditChange(this, ACol, Row(), Text);

@@ -69,6 +69,7 @@ bool TRezIvevirAvod::KeyDownBeforeFramework(Word Key, TShiftState Shift) {
     RaiseKeyDown(Key, Shift);
     return true;
   }
+  if (Key == 'F' && Ctrl) FocusSearchFooterEdit();
   if ((Key == VK_RETURN || Key == VK_SPACE) && HasClickableGraphic(RealColIndex(Col()), Row())) ClickableCellKey(Key);
   if ((Key == VK_HOME || Key == VK_END) && HomeEndKey(Key, Shift)) {
     RaiseKeyDown(Key, Shift);
@@ -91,7 +92,7 @@ bool TRezIvevirAvod::KeyDownBeforeFramework(Word Key, TShiftState Shift) {
     Invalidate();
     FMoveSelection = Selection();
   }
-  return false;
+  return SearchFooterLastRowKey(Key);
 }
 
 // Enter and F2 on a cell that may not be edited do nothing more.
@@ -140,6 +141,8 @@ void TRezIvevirAvod::KeyDownAfterFramework(Word Key, TShiftState Shift, TGridCoo
     MoveToCellInGrid(FirstNormalCol(), NewRow);
   }
   if (Key == VK_RETURN || Key == VK_F2) RememberOldCell(Col(), Row());
+  const bool MovesDown = Key == VK_NEXT || Key == VK_END || Key == VK_LEFT || Key == VK_RIGHT || Key == VK_DOWN;
+  if (MovesDown && Row() == RowCount() - 1) KeepCurrentCellAboveSearchFooter();
   SelectionChangeNotice();
 }
 
@@ -178,6 +181,12 @@ void TRezIvevirAvod::KeyUp(Word& Key, TShiftState Shift) { ProcessKeyUp(Key, Shi
 
 void TRezIvevirAvod::ProcessKeyDown(Word& Key, TShiftState Shift) {
   FLastKeyCell = TGridCoord{Col(), Row()};
+  // A modifier alone would let the base grid scroll the last row under the search footer.
+  const bool ModifierAlone = Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU;
+  if (ModifierAlone && SearchPanelHeight() > 0 && Row() == RowCount() - 1) {
+    Key = 0;
+    return;
+  }
   // Tab handed back by an editor steps as the grid's own Tab does.
   if (Key == VK_TAB && Options().Contains(goTabs) && !Shift.Contains(ssCtrl) && !Shift.Contains(ssAlt)) {
     AdvanceOnTab(Shift.Contains(ssShift));

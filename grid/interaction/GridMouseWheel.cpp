@@ -63,6 +63,7 @@ void TRezIvevirAvod::HandleWheelMessage(TMessage& Message) {
   const TGridRect NewSelection = Selection();
   if (!(NewSelection == OldSelection))
     DoSelectionChanged(NewSelection.Left, NewSelection.Top, NewSelection.Right, NewSelection.Bottom);
+  if (TopRow() == RowCount() - VisibleRowCount()) KeepLastRowAboveSearchFooter();
 }
 
 // Rows that cannot be selected are passed over in the direction of the turn.

@@ -163,6 +163,7 @@ void TRezIvevirAvod::SetRowEx(Integer Value) {
   if (FMouseActions->DisjunctRowSelect()) SelectionToRowSelect(false);
   if (auto* Other = dynamic_cast<TRezIvevirAvod*>(FSyncGrid->Grid()); Other && FSyncGrid->SelectionRow())
     if (Other->Row() != Row() && Row() < Other->RowCount()) Other->SetRowEx(Row());
+  if (Value == RowCount() - 1) KeepLastRowAboveSearchFooter();
 }
 
 void TRezIvevirAvod::SetTopRowEx(Integer Value) {
@@ -199,6 +200,15 @@ void TRezIvevirAvod::ScrollInView(Integer ColIndex, Integer RowIndex, TScrollPos
   T = std::min(T, RowCount() - VisibleRows + 1);
   if (FixedRows() + VisibleRows >= RowCount()) return;
   SetTopRowEx(T);
+  // A row the search footer covers comes up above it.
+  if (const Integer PanelHeight = SearchPanelHeight()) {
+    const Integer Free = ClientHeight() - PanelHeight;
+    while (CellRect(0, RowIndex).Bottom > Free && TopRow() < RowCount() - FixedFooters() - 1) {
+      const Integer Before = TopRow();
+      SetTopRow(TopRow() + 1);
+      if (TopRow() == Before) break;
+    }
+  }
 }
 
 // --- hiding the selection ---------------------------------------------------------------------

@@ -276,7 +276,18 @@ void TRezIvevirAvod::WMVScroll(TWMScroll& Message) {
   }
   if (Navigation()->AlwaysEdit() && EditorMode()) HideEditor();
   if (Message.ScrollCode == SB_THUMBTRACK && FScrollSynch) SetTopRow(ThumbCell(true, Position));
+  // With the search footer shown the last row stops above it, not under it.
+  const bool Footer = SearchPanelHeight() > 0;
+  const bool Down = Message.ScrollCode == SB_ENDSCROLL || Message.ScrollCode == SB_LINEDOWN;
+  if (Footer && Down && LastRowClearsSearchFooter()) {
+    Message.Result = 1;
+    return;
+  }
   TBaseGrid::WMVScroll(Message);
+  if (Footer && TopRow() == RowCount() - VisibleRowCount()) {
+    if (Message.ScrollCode == SB_LINEUP) SetTopRow(TopRow() - 1);
+    else if (Down) KeepLastRowAboveSearchFooter();
+  }
   SyncFlatVertBar();
   SyncFlatHorzBar();
 }

@@ -71,6 +71,12 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
       Message.Result = 0;
       return;
     case CM_DESIGNHITTEST: return HandleDesignHitTestMessage(Message);
+    // The search footer's accelerators first; what they leave goes on to
+    // the grid's children, the editors among them.
+    case CM_DIALOGCHAR:
+      if (!SearchFooterDialogChar(static_cast<Char>(MsgAs<TWMKey>(Message).CharCode))) break;
+      Message.Result = 1;
+      return;
     case WM_NOTIFY: return HandleNotifyMessage(Message);
     default: break;
   }

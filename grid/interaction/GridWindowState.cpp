@@ -23,6 +23,8 @@ void TRezIvevirAvod::EndUpdate() {
   if (!HandleAllocated()) return;
   SendMessageW(Handle(), WM_SETREDRAW, TRUE, 0);
   ::InvalidateRect(Handle(), nullptr, FALSE);
+  // What the search strip's controls drew meanwhile was lost with the redraw off.
+  InvalidateSearchPanel();
   PaintColoredBorder();
 }
 

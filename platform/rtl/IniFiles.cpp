@@ -9,6 +9,17 @@
 
 namespace jorv {
 
+namespace {
+
+// What an entry's text reads as; Default for a missing or unreadable entry.
+template <class T>
+T ParsedOr(const String& Text, T Default, bool (*Parse)(const String&, T&)) {
+  T Value;
+  return !Text.empty() && Parse(Text, Value) ? Value : Default;
+}
+
+}  // namespace
+
 // ----------------------------------------------------------- TCustomIniFile
 
 Integer TCustomIniFile::ReadInteger(const String& Section, const String& Ident, Integer Default) {
@@ -30,9 +41,7 @@ void TCustomIniFile::WriteBool(const String& Section, const String& Ident, bool 
 }
 
 double TCustomIniFile::ReadFloat(const String& Section, const String& Ident, double Default) {
-  String s = ReadString(Section, Ident, String());
-  double v;
-  return !s.empty() && TryStrToFloat(s, v) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, String()), Default, TryStrToFloat);
 }
 
 void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, double Value) {
@@ -40,9 +49,7 @@ void TCustomIniFile::WriteFloat(const String& Section, const String& Ident, doub
 }
 
 TDateTime TCustomIniFile::ReadDate(const String& Section, const String& Ident, TDateTime Default) {
-  String s = ReadString(Section, Ident, String());
-  TDateTime v;
-  return !s.empty() && TryStrToDate(s, v) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, String()), Default, TryStrToDate);
 }
 
 void TCustomIniFile::WriteDate(const String& Section, const String& Ident, TDateTime Value) {
@@ -51,9 +58,7 @@ void TCustomIniFile::WriteDate(const String& Section, const String& Ident, TDate
 
 TDateTime TCustomIniFile::ReadDateTime(const String& Section, const String& Ident,
                                        TDateTime Default) {
-  String s = ReadString(Section, Ident, String());
-  TDateTime v;
-  return !s.empty() && TryStrToDateTime(s, v) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, String()), Default, TryStrToDateTime);
 }
 
 void TCustomIniFile::WriteDateTime(const String& Section, const String& Ident, TDateTime Value) {
@@ -61,9 +66,7 @@ void TCustomIniFile::WriteDateTime(const String& Section, const String& Ident, T
 }
 
 TDateTime TCustomIniFile::ReadTime(const String& Section, const String& Ident, TDateTime Default) {
-  String s = ReadString(Section, Ident, String());
-  TDateTime v;
-  return !s.empty() && TryStrToTime(s, v) ? v : Default;
+  return ParsedOr(ReadString(Section, Ident, String()), Default, TryStrToTime);
 }
 
 void TCustomIniFile::WriteTime(const String& Section, const String& Ident, TDateTime Value) {

@@ -114,13 +114,17 @@ void TSpeedButton::SetDown(bool Value) {
   if (Value) UpdateExclusive();
 }
 
-void TSpeedButton::UpdateExclusive() {
-  if (FGroupIndex == 0 || !FParent) return;
-  for (Integer i = 0; i < FParent->ControlCount(); ++i) {
-    TControl* C = FParent->Controls(i);
-    if (C != this)
-      C->Perform(CM_BUTTONPRESSED, WPARAM(FGroupIndex), reinterpret_cast<LPARAM>(static_cast<TControl*>(this)));
+void NotifyGroupPressed(TControl* Button, Integer GroupIndex) {
+  TWinControl* Parent = Button->Parent();
+  if (!Parent) return;
+  for (Integer i = 0; i < Parent->ControlCount(); ++i) {
+    TControl* C = Parent->Controls(i);
+    if (C != Button) C->Perform(CM_BUTTONPRESSED, WPARAM(GroupIndex), reinterpret_cast<LPARAM>(Button));
   }
+}
+
+void TSpeedButton::UpdateExclusive() {
+  if (FGroupIndex != 0) NotifyGroupPressed(this, FGroupIndex);
 }
 
 void TSpeedButton::CMButtonPressed(TMessage& M) {

@@ -17,6 +17,10 @@ using TNumGlyphs = Integer;
 void CalcButtonLayout(TSize Client, TSize GlyphSize, TSize TextSize, TButtonLayout Layout,
                       Integer Margin, Integer Spacing, TPoint& GlyphPos, TPoint& TextPos);
 
+// Tells the other controls on Button's parent that Button of GroupIndex
+// went down (CM_BUTTONPRESSED), so that those of its group come up.
+void NotifyGroupPressed(TControl* Button, Integer GroupIndex);
+
 class TSpeedButton : public TGraphicControl {
  public:
   explicit TSpeedButton(TComponent* AOwner);

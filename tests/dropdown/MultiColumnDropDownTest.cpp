@@ -219,6 +219,27 @@ TEST_F(MultiColumnTest, TheLookupColumnChoosesWhatTheEditShowsAndFinds) {
 
 namespace {
 
+TEST_F(MultiColumnTest, ComponentStylesSetTheGridColoursTheOffice2010OnesToo) {
+  struct TCase {
+    TZVQStyle Style;
+    TColor Header, HeaderTo, Line, Selection;
+  };
+  const TCase Cases[] = {
+      {tsOffice2003Olive, 0x82C0AF, 0x447A63, 0x588060, 0xD7FFFD},
+      {tsTerminal, clBtnFace, clBtnFace, 0x808080, clHighlight},
+      {tsOffice2010Black, 0x828282, clNone, 0xEEDDCF, 0x6CD0FF},
+  };
+  for (const TCase& C : Cases) {
+    Box->SetComponentStyle(C.Style);
+    EXPECT_EQ(Box->HeaderColor(), C.Header) << int(C.Style);
+    EXPECT_EQ(Box->HeaderColorTo(), C.HeaderTo) << int(C.Style);
+    EXPECT_EQ(Box->LineColor(), C.Line) << int(C.Style);
+    EXPECT_EQ(Box->FixedLineColor(), C.Line) << int(C.Style);
+    EXPECT_EQ(Box->SelectionColor(), C.Selection) << int(C.Style);
+  }
+  EXPECT_EQ(Box->HeaderFont()->Color(), TColor(0xD7D7D6));
+}
+
 TEST(MultiColumnStreaming, ColumnsItemsAndTheChosenItemComeBack) {
   TTestForm Form{200, 100};
   TExMultiColumnDropDown Original(nullptr);

@@ -401,5 +401,14 @@ TEST_F(ExGridDropDownTest, ComponentStylesSetTheLineAndHeaderColours) {
   EXPECT_EQ(Box->FixedLineColor(), TColor(0xD4D2D1));
 }
 
+TEST_F(ExGridDropDownTest, TheOffice2010StylesLeaveTheGridColoursAlone) {
+  Box->SetComponentStyle(tsWindows7);
+  Box->SetComponentStyle(tsOffice2010Blue);
+  EXPECT_EQ(Box->HeaderColor(), TColor(0xFDFBFA));
+  EXPECT_EQ(Box->HeaderColorTo(), TColor(0xFDF3EB));
+  EXPECT_EQ(Box->LineColor(), TColor(0xFBD6B8));
+  EXPECT_NE(Box->SelectionColor(), TColor(0x6CD0FF));
+}
+
 }  // namespace
 }  // namespace jorv::grid

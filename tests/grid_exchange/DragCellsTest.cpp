@@ -8,7 +8,7 @@
 #include "grid/base/grddd.h"
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/rtl/Streams.h"
-#include "platform/rtl/SysUtils.h"
+#include "tests/support/grid/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -83,24 +83,9 @@ class TRecordingTarget : public TInterfacedImpl<IDropTarget> {
   }
 };
 
-// Five columns of 64 pixels and five rows of 22, one fixed row and column;
-// every cell holds "column:row".
-struct TDragSourceGrid {
-  TTestForm Form{420, 260};
-  TRezIvevirAvod* Grid = new TRezIvevirAvod(Form.Get());
-  TDragSourceGrid() {
-    Grid->SetParent(Form.Get());
-    Grid->SetBounds(0, 0, 400, 240);
-    Grid->SetColCount(5);
-    Grid->SetRowCount(5);
-    Grid->SetDefaultColWidth(64);
-    Grid->SetDefaultRowHeight(22);
-    for (Integer r = 0; r < 5; ++r)
-      for (Integer c = 0; c < 5; ++c) Grid->SetCells(c, r, IntToStr(c) + L":" + IntToStr(r));
-    Grid->DragDropSettings()->SetOleDropSource(true);
-    Grid->SetFocus();
-    Pump();
-  }
+// The shown mouse grid as a drag source.
+struct TDragSourceGrid : TShownMouseGrid<> {
+  TDragSourceGrid() { Grid->DragDropSettings()->SetOleDropSource(true); }
   void PutCursor(TPoint P) {
     const TPoint S = Grid->ClientToScreen(P);
     SetCursorPos(S.X, S.Y);
@@ -119,7 +104,7 @@ struct TDragSourceGrid {
     Range.Right = 2;
     Range.Bottom = 2;
     Grid->SetSelection(Range);
-    const TPoint Inside{64 * 2 + 10, 22 * 2 + 6};
+    const TPoint Inside = At(2, 2);
     PutCursor(Inside);
     SendButton(MOUSEEVENTF_LEFTDOWN);
     Pump();

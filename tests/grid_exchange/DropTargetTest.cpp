@@ -319,3 +319,22 @@ TEST(GridDropTarget, OneDroppedFileOrALinkGoesToItsEvent) {
                                      L"dropped 1,1-1,1", L"url " + Link};
   EXPECT_EQ(F.Events, Expected);
 }
+
+TEST(GridDropTarget, ADroppedDelimitedFileIsReadUnlessItsEventRefusesIt) {
+  wchar_t Dir[MAX_PATH];
+  GetTempPathW(MAX_PATH, Dir);
+  const String Name = String(Dir) + L"jorv-drop-data.csv";
+  {
+    TFileStream File(Name, fmCreate);
+    const std::string Text = "x,y\r\nz,w\r\n";
+    File.WriteBuffer(Text.data(), static_cast<Integer>(Text.size()));
+  }
+  for (bool Refuse : {true, false}) {
+    TDropGrid F;
+    F.Grid->OnOleDropFile = [&](TObject*, Integer, Integer, const String&, bool& Allow) { Allow = !Refuse; };
+    F.Drag(new TForeignData({{CF_HDROP, FileBlock({Name})}}), F.ScreenAt(2, 2));
+    EXPECT_EQ(F.Grid->GetCells(0, 0), Refuse ? L"0:0" : L"x") << Refuse;
+    EXPECT_EQ(F.Grid->GetCells(1, 1), Refuse ? L"1:1" : L"w") << Refuse;
+  }
+  DeleteFileW(Name.c_str());
+}

@@ -7,7 +7,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/ScrollBar.h"
-#include "tests/grid_interaction/MouseGrid.h"
+#include "tests/support/grid/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;

@@ -11,7 +11,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/Panel.h"
 #include "platform/ui/Screen.h"
-#include "tests/grid_interaction/MouseGrid.h"
+#include "tests/support/grid/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;

@@ -7,7 +7,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/FixedCellEditors.h"
 #include "tests/grid_interaction/EditorGrid.h"
-#include "tests/grid_interaction/MouseGrid.h"
+#include "tests/support/grid/MouseGrid.h"
 
 using namespace jorv;
 using namespace jorv::grid;

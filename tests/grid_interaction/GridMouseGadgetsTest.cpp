@@ -9,7 +9,7 @@
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/HintWindow.h"
 #include "platform/ui/Menus.h"
-#include "tests/grid_interaction/MouseGrid.h"
+#include "tests/support/grid/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "grid/core/RezIvevirAvod.h"
-#include "tests/grid_interaction/MouseGrid.h"
+#include "tests/support/grid/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;

@@ -7,7 +7,7 @@
 #include "platform/rtl/SysUtils.h"
 #include "platform/ui/ShellOpen.h"
 #include "tests/support/FixedClock.h"
-#include "tests/grid_interaction/MouseGrid.h"
+#include "tests/support/grid/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;

@@ -11,7 +11,7 @@
 #include "grid/interaction/HeaderDragButton.h"
 #include "grid/interaction/NoActiveForm.h"
 #include "platform/ui/Image.h"
-#include "tests/grid_interaction/MouseGrid.h"
+#include "tests/support/grid/MouseGrid.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
