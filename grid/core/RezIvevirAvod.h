@@ -2834,7 +2834,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void OleDropText(TPoint Pt, const String& Text, bool ColumnDrag);
   void OleDropStream(TPoint Pt, TMemoryStream* Stream);
   void OleDropCol(TPoint Pt, Integer Col);
-  void OleDropRTF(TPoint Pt, const String& Text, bool URL);
+  // Rich text or a link (URL) stored unchanged in the cell under the point.
+  void OleDropCellText(TPoint Pt, const String& Text, bool URL);
   void OleDropFiles(TPoint Pt, TStrings* Files);
 
  private:

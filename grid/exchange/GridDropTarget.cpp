@@ -27,8 +27,8 @@ HRESULT TGridDropTarget::DragEnter(IDataObject* DataObj, DWORD KeyState, POINTL 
 void TGridDropTarget::DropText(TPoint Pt, const String& S) { FGrid->OleDropText(Pt, S, DropFormats().Contains(dfCol)); }
 void TGridDropTarget::DropStream(TPoint Pt, TMemoryStream* Stream) { FGrid->OleDropStream(Pt, Stream); }
 void TGridDropTarget::DropCol(TPoint Pt, Integer Col) { FGrid->OleDropCol(Pt, Col); }
-void TGridDropTarget::DropRTF(TPoint Pt, const String& S) { FGrid->OleDropRTF(Pt, S, false); }
-void TGridDropTarget::DropURL(TPoint Pt, const String& S) { FGrid->OleDropRTF(Pt, S, true); }
+void TGridDropTarget::DropRTF(TPoint Pt, const String& S) { FGrid->OleDropCellText(Pt, S, false); }
+void TGridDropTarget::DropURL(TPoint Pt, const String& S) { FGrid->OleDropCellText(Pt, S, true); }
 void TGridDropTarget::DropFiles(TPoint Pt, TStrings* Files) { FGrid->OleDropFiles(Pt, Files); }
 void TGridDropTarget::DragMouseLeave() { FGrid->OleDragMouseLeave(); }
 
@@ -229,7 +229,7 @@ void TRezIvevirAvod::OleDropStream(TPoint Pt, TMemoryStream* Stream) {
   if (OnOleDropped) OnOleDropped(this, Selection());
 }
 
-void TRezIvevirAvod::OleDropRTF(TPoint Pt, const String& Text, bool URL) {
+void TRezIvevirAvod::OleDropCellText(TPoint Pt, const String& Text, bool URL) {
   Integer ACol = -1, ARow = -1;
   ScreenToCell(Pt, ACol, ARow);
   bool Allow = true;

@@ -338,3 +338,14 @@ TEST(GridDropTarget, ADroppedDelimitedFileIsReadUnlessItsEventRefusesIt) {
   }
   DeleteFileW(Name.c_str());
 }
+
+TEST(GridDropTarget, RichTextIsStoredUnchangedOnlyWhileRichTextDropsAreOn) {
+  const String Rich = L"{\\rtf1 rich\\par}";
+  for (bool On : {true, false}) {
+    TDropGrid F;
+    F.Grid->DragDropSettings()->SetOleDropRTF(On);
+    F.Drag(new TSourceDataObject(L"plain", Rich, -1, nullptr), F.ScreenAt(2, 2));
+    EXPECT_EQ(F.Grid->GetCells(2, 2), On ? Rich : String(L"plain")) << On;
+  }
+  EXPECT_FALSE(RTFDragDropEnabled);
+}
