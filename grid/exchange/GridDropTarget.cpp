@@ -252,7 +252,8 @@ void TRezIvevirAvod::OleDropCol(TPoint Pt, Integer Col) {
   if (FOleDragCol != -1) {
     if (FOleDragList && FOleDragIndex >= 0 && FOleDragIndex < FOleDragList->Items()->Count())
       FOleDragList->Items()->Delete(FOleDragIndex);
-    Integer Index = 0;
+    // Without a recorded column order the reference number is the column itself.
+    Integer Index = FColumnOrder->Count() == 0 ? FOleDragCol : 0;
     for (Integer i = 0; i < FColumnOrder->Count(); ++i)
       if (FColumnOrder->Items(i) == FOleDragCol) {
         Index = i;

@@ -13,6 +13,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/ListBox.h"
 #include "tests/support/ui/Gui.h"
 
 using namespace jorv;
@@ -348,4 +349,28 @@ TEST(GridDropTarget, RichTextIsStoredUnchangedOnlyWhileRichTextDropsAreOn) {
     EXPECT_EQ(F.Grid->GetCells(2, 2), On ? Rich : String(L"plain")) << On;
   }
   EXPECT_FALSE(RTFDragDropEnabled);
+}
+
+TEST(GridDropTarget, AColumnDraggedOutOfAListIsShownWhereItIsDropped) {
+  const struct {
+    const char* Name;
+    bool RecordOrder;
+  } Cases[] = {{"by the recorded column order", true}, {"without one", false}};
+  for (const auto& C : Cases) {
+    TDropGrid F;
+    if (C.RecordOrder) F.Grid->SetColumnOrder();
+    F.Grid->HideColumn(3);
+    auto* List = new TListBox(F.Form.Get());
+    List->Items()->Add(L"three");
+    F.Grid->OleColumnDragStart(3, 0, List);
+    EXPECT_NE(F.Drag(new TSourceDataObject(L"", L"", 3, nullptr), F.ScreenAt(1, 0)), DWORD(DROPEFFECT_NONE)) << C.Name;
+    EXPECT_FALSE(F.Grid->IsHiddenColumn(3)) << C.Name;
+    EXPECT_EQ(F.Grid->GetCells(1, 0), L"3:0") << C.Name;
+    EXPECT_EQ(F.Grid->GetCells(2, 0), L"1:0") << C.Name;
+    EXPECT_EQ(List->Items()->Count(), 0) << C.Name;
+    // The list's column is placed once: a later column drop without
+    // reordering moves nothing.
+    F.Drag(new TSourceDataObject(L"", L"", 3, nullptr), F.ScreenAt(4, 0));
+    EXPECT_EQ(F.Grid->GetCells(1, 0), L"3:0") << C.Name;
+  }
 }
