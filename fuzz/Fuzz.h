@@ -60,6 +60,7 @@ void AddExchangeTargets(std::vector<TFuzzTarget>& List);
 void AddGridKeyTargets(std::vector<TFuzzTarget>& List);
 void AddGridStreamTargets(std::vector<TFuzzTarget>& List);
 void AddGridTextTargets(std::vector<TFuzzTarget>& List);
+void AddGridClipboardTargets(std::vector<TFuzzTarget>& List);
 
 // ---- Reading an input ----
 // UTF-8 where the bytes form it (surrogates included, so that lone halves

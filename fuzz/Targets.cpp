@@ -15,6 +15,7 @@ const std::vector<TFuzzTarget>& Targets() {
     AddGridKeyTargets(All);
     AddGridStreamTargets(All);
     AddGridTextTargets(All);
+    AddGridClipboardTargets(All);
     return All;
   }();
   return List;

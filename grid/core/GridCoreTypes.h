@@ -50,6 +50,7 @@ enum TGridExportState : uint8_t {
   esExportStart, esExportNewRow, esExportDone, esExportSelRow, esExportFail, esExportNextRow
 };
 enum TGridImportState : uint8_t { isImportStart, isImportNewRow, isImportDone, isImportSelRow };
+enum TClipOperation : uint8_t { coCut, coCopy };
 
 // The kinds of graphic or control a cell may hold.
 enum TCellType : uint8_t {

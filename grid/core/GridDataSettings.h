@@ -516,18 +516,28 @@ class TDragDropSettings : public TPersistent {
   JORV_XGRID_PLAIN(bool, OleColumnReorder, false)
   JORV_XGRID_PLAIN(bool, OleColumnsOnly, false)
   JORV_XGRID_PLAIN(bool, OleCopyAlways, false)
-  JORV_XGRID_PLAIN(bool, OleDropTarget, false)
+
+ public:
+  bool OleDropTarget() const { return FOleDropTarget; }
+  // Registers the grid's window as a drop target, or revokes it.
+  void SetOleDropTarget(bool Value);
   JORV_XGRID_PLAIN(bool, OleDropSource, false)
   JORV_XGRID_PLAIN(bool, OleEntireRows, false)
   JORV_XGRID_PLAIN(bool, OleInsertRows, false)
   JORV_XGRID_PLAIN(bool, OleRemoveRows, false)
-  JORV_XGRID_PLAIN(bool, OleDropRTF, false)
+
+ public:
+  bool OleDropRTF() const { return FOleDropRTF; }
+  // Rich text takes part in every grid's drag and drop from then on.
+  void SetOleDropRTF(bool Value);
 
  protected:
   TPersistent* GetOwner() const override;
 
  private:
   TRezIvevirAvod* FGrid = nullptr;
+  bool FOleDropTarget = false;
+  bool FOleDropRTF = false;
 };
 
 class TDragScrollDelays : public TPersistent {

@@ -168,6 +168,8 @@ void TRezIvevirAvod::AddToolTipTool(Integer Icon, const String& Title) {
 
 void TRezIvevirAvod::DestroyWnd() {
   if (!Designing()) BalloonDone();
+  // A new window registers again when it is made.
+  RevokeOleDropTarget();
   TBaseGrid::DestroyWnd();
 }
 

@@ -176,6 +176,7 @@ TRezIvevirAvod::~TRezIvevirAvod() {
   // focus while the windows go must not end its edit into it.
   TComponent::Destroying();
   ReleaseCustomEditorControl();
+  FreeOleDropTarget();
   BalloonDone();
   FFilter->Clear();
   FColumnSize.reset();
@@ -282,6 +283,7 @@ void TRezIvevirAvod::CreateWnd() {
   if (Designing() && !FLoaded && !Loading()) Font()->SetName(L"Tahoma");
   if (FIsWinXP && !(IsThemeActive && IsThemeActive())) FIsWinXP = false;
   SetupMouseWheel(true);
+  if (!Designing() && FDragDropSettings->OleDropTarget()) SetOleDropTargetActive(true);
 }
 
 void TRezIvevirAvod::Loaded() {

@@ -25,12 +25,14 @@
 #include "platform/rtl/Encoding.h"
 
 struct tagNMTTDISPINFOW;
+struct IDropTarget;
 
 namespace jorv {
 struct THintInfo;
 class TCustomForm;
 class TOleObject;
 class TOleValue;
+class TCustomListBox;
 class THintWindow;
 class TTimer;
 class TCustomImageList;
@@ -2766,6 +2768,93 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void SetExGridPickerValue(const String& T);
   TExCustomDropDown* FEditExGridPicker = nullptr;
   class TExGridPicker* FExGridPicker = nullptr;
+  // The clipboard: copy, cut and paste of cells, selections and disjunct
+  // selections as text, rich text and the private cell format
+  // (grid/exchange/GridClipboardCopy.cpp, GridClipboardPaste.cpp, GridSmartPaste.cpp).
+ public:
+  void CopyToClipBoard();
+  void CutToClipboard();
+  void CutSelectionToClipboard();
+  void PasteFromClipboard();
+  String GetSelectionAsText();
+  void SetSelectionAsText(const String& Value);
+  // Writes pasted text from the displayed cell (ACol, ARow) on; the number
+  // of fields met. Also the way dropped text comes in.
+  Integer PasteText(Integer ACol, Integer ARow, const String& Text, Integer& Cols, Integer& Rows);
+  // Cols: the most fields of a line; Rows: the ended lines less the empty ones.
+  static void MeasurePasteText(const String& Text, Integer& Cols, Integer& Rows);
+  TPoint ClipTopLeft() const { return FClipTopLeft; }
+  TClipOperation ClipLastOp() const { return FClipLastOp; }
+
+ protected:
+  virtual void PasteCellText(Integer ACol, Integer ARow, const String& Value);
+  virtual void BeginPasteCells() {}
+  virtual void EndPasteCells() {}
+  virtual void PasteRangeDone(TPoint& ClipTopLeft, TRect R, TClipOperation Op);
+  virtual bool AllowsFmtClipboard();
+  virtual void DoClipboardPasteDone(TGridRect R);
+
+ private:
+  String SelectionToText(const TGridRect& R, bool Disjunct);
+  String ClipboardCellText(Integer ACol, Integer ARow);
+  void CopyRectToClipboard(const TGridRect& R, bool Disjunct, bool WithCellFormat = true);
+  void CopyRTFToClipboard(Integer ACol, Integer ARow);
+  void CopyGridFormatToClipboard(const TGridRect& R);
+  void ExtendSelectionToMerged();
+  // Ctrl+C/Ins, Ctrl+X/Shift+Del, Ctrl+V/Shift+Ins (GridKeyActions.cpp).
+  void ClipboardKey(Word Key, TShiftState Shift);
+  void ClearCutSelection(const TGridRect& S);
+  void RemoveCutRows();
+  Integer PasteClipboardFormats(Integer ACol, Integer ARow, Integer& Cols, Integer& Rows);
+  // Pasted or dropped cells land at Point even when they were the writer's
+  // whole grid: this grid is neither cleared nor resized by them.
+  void LoadRangeAtPoint(TPoint Point, TStream* Stream);
+  bool PasteCellFormat(Integer ACol, Integer ARow, Integer& Cols, Integer& Rows, Integer& Count);
+  bool PasteField(Integer ACol, Integer ARow, String Field, bool WideEvents);
+  // Smart paste into a larger selection (GridSmartPaste.cpp); false when
+  // the selection was filled by the paste itself.
+  bool SmartPaste(const TGridRect& S, Integer Pasted, Integer Cols, Integer Rows);
+  void SmartFillOne(const TGridRect& S);
+  bool SmartSeries(const TGridRect& S);
+  void SmartRepeat(const TGridRect& S, Integer Pasted);
+  void SmartWrite(Integer ACol, Integer ARow, String Value, bool First, bool MarkCell = true);
+  TPoint FClipTopLeft{};
+  TClipOperation FClipLastOp = coCopy;
+  bool FPasteAll = false;
+  // The OLE drop target: what a drop does to the grid and where the arrows
+  // point while dragging over it (grid/exchange/GridDropTarget.cpp).
+ public:
+  // Registers (true) or revokes (false) the grid's window as a drop target.
+  void SetOleDropTargetActive(bool Value);
+  bool OleDropTargetAssigned() const { return FOleDropTargetAssigned; }
+  // The registered target (nullptr before the first registration).
+  IDropTarget* GridDropTarget() const;
+  void OleColumnDragStart(Integer ACol, Integer AIndex, TCustomListBox* AList);
+  // Called by the drop target.
+  // ColumnDrag: the drag carries a column; AnyWhere: it carries files or
+  // cells, which may be dropped anywhere over the grid.
+  void OleDragMouseMove(TPoint Pt, bool& Allow, bool ColumnDrag, bool AnyWhere);
+  void OleDragMouseLeave();
+  void OleDropText(TPoint Pt, const String& Text, bool ColumnDrag);
+  void OleDropStream(TPoint Pt, TMemoryStream* Stream);
+  void OleDropCol(TPoint Pt, Integer Col);
+  // Rich text or a link (URL) stored unchanged in the cell under the point.
+  void OleDropCellText(TPoint Pt, const String& Text, bool URL);
+  void OleDropFiles(TPoint Pt, TStrings* Files);
+
+ private:
+  // The append test: a drop below the last row with whole-row appending.
+  bool OleDropAppends(TPoint ClientPt, Integer& ACol, Integer& ARow, bool ColumnDrag);
+  void OleDragAutoScroll(Integer ACol, Integer ARow, TPoint ClientPt);
+  void OleDropFeedback(Integer ACol, Integer ARow, bool Allow, bool Append, bool ColumnDrag);
+  void ShowDropArrow(TArrowDirection Direction, TPoint ScreenPoint, bool Visible);
+  void HideOleDropMarks(bool Up);
+  void RevokeOleDropTarget();
+  void FreeOleDropTarget();
+  class TGridDropTarget* FGridDropTarget = nullptr;
+  bool FOleDropTargetAssigned = false;
+  Integer FOleDragIndex = -1;
+  TCustomListBox* FOleDragList = nullptr;
   // The text files of cells: the grid's own line format, delimited, ASCII
   // table and fixed-width text (GridNativeText.cpp, GridDelimitedText.cpp,
   // GridFixedText.cpp).

@@ -1,7 +1,7 @@
 // What single keys do beyond moving by one cell: Space and Enter on check
 // boxes, radios and buttons, Home and End, passing over fixed cells, rows
 // inserted and deleted by Ins and Del, select all, and the disjunct row,
-// column and cell selections made by key.
+// column and cell selections made by key, and the clipboard keys.
 #include "grid/core/RezIvevirAvod.h"
 #include "platform/rtl/ScopeExit.h"
 
@@ -288,6 +288,29 @@ void TRezIvevirAvod::DisjunctCellsByKey(Word Key, TShiftState Shift, const TGrid
         if (c != BC || r != BR) SetSelectedCells(c, r, true);
   }
   RepaintCell(Col(), Row());
+}
+
+}  // namespace jorv::grid
+
+namespace jorv::grid {
+
+void TRezIvevirAvod::ClipboardKey(Word Key, TShiftState Shift) {
+  const bool Ctrl = Shift.Contains(ssCtrl), ShiftHeld = Shift.Contains(ssShift);
+  bool Allow = true;
+  if ((Key == 'X' && Ctrl) || (Key == VK_DELETE && ShiftHeld && !Ctrl)) {
+    if (OnClipboardCut) OnClipboardCut(this, Allow);
+    if (!Allow) return;
+    CutSelectionToClipboard();
+    if (OnClipboardCutDone) OnClipboardCutDone(this, Selection());
+  } else if ((Key == 'V' && Ctrl) || (Key == VK_INSERT && ShiftHeld && !Ctrl)) {
+    if (OnClipboardPaste) OnClipboardPaste(this, Allow);
+    if (Allow) PasteSelectionFromClipboard();
+  } else if ((Key == 'C' || Key == VK_INSERT) && Ctrl && !ShiftHeld) {
+    if (OnClipboardCopy) OnClipboardCopy(this, Allow);
+    if (!Allow) return;
+    CopySelectionToClipboard();
+    if (OnClipboardCopyDone) OnClipboardCopyDone(this, Selection());
+  }
 }
 
 }  // namespace jorv::grid

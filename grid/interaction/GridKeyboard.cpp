@@ -127,6 +127,7 @@ bool TRezIvevirAvod::RowSelectScrollConsumed(Word Key, TShiftState Shift) {
 void TRezIvevirAvod::KeyDownAfterFramework(Word Key, TShiftState Shift, TGridCoord OldCell) {
   const bool Ctrl = Shift.Contains(ssCtrl);
   const bool Plain = !Ctrl && !Shift.Contains(ssShift) && !Shift.Contains(ssAlt);
+  if (Navigation()->AllowClipboardShortCuts()) ClipboardKey(Key, Shift);
   if (Key == VK_INSERT && Navigation()->AllowInsertRow() && Plain) InsertRowByKey();
   if (Key == 'A' && Ctrl && (Options().Contains(goRowSelect) || Options().Contains(goRangeSelect))) SelectAllByKey();
   DisjunctSelectionKey(Key, Shift);

@@ -48,6 +48,8 @@ bool TRezIvevirAvod::StartOleDrag(Integer C, Integer R, Integer X, Integer Y) {
     Result = StartColumnDrag(Source, RC, OkEffects, Effect);
   } else {
     const TGridRect Dragged = Selection();
+    // A drop of text above these rows in this grid moves them down here.
+    FDropSelection = Dragged;
     const std::unique_ptr<TMemoryStream> Cells = DraggedCellStream(Dragged);
     Result = StartTextDrag(Source, SelectedText(), GetCells(RC, R), Cells.get(), OkEffects, Effect);
     if (Result != DRAGDROP_S_CANCEL && Effect == DROPEFFECT_MOVE && !FDragDropSettings->OleCopyAlways())

@@ -15,7 +15,8 @@ TClipboard* Clipboard() {
   return &C;
 }
 
-UINT RegisterClipboardFormat(const String& Name) { return RegisterClipboardFormatW(Name.c_str()); }
+// The system's function by its full name: a bare call would find this one again.
+UINT RegisterClipboardFormat(const String& Name) { return ::RegisterClipboardFormatW(Name.c_str()); }
 
 TClipboard::~TClipboard() {
   if (FOpenRefCount > 0) CloseClipboard();
