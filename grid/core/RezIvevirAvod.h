@@ -917,6 +917,11 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   virtual void DoUpdateColumnSize(Integer ACol, Integer& AWidth);
   virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth);
   void SetXYOffset(TPoint Value);
+  // The colour of the arrows shown while a column or row is moved; read
+  // from the up arrow once the arrows exist.
+  TColor GetArrowColor() const;
+  TColor ArrowColor() const { return GetArrowColor(); }
+  void SetArrowColor(TColor Value);
   // Set by the mouse while and after the user sizes a column or a row.
   bool ColchgFlg = true;
   bool ColSized = false;
@@ -2597,6 +2602,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   Integer FMoveColInd = -1;
   Integer FMoveRowInd = -1;
   TWinControl* FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
+  TColor FArrowColor = TColor(0x00FF00);
   // The form controls inside HTML cells: their clicks and the edit and combo laid over them (GridHTMLControls.cpp).
  public:
   // Opens the edit (EDIT, PASSWORD, MASK) or the combo (COMBO) over R, the
