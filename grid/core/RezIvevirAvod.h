@@ -2087,6 +2087,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void HandleDestroyMessage();
   void HandleCancelMode();
   void HandleWheelMessage(TMessage& Message);
+  // The framework's dialog code, and the characters too wherever the grid
+  // itself uses them: the typed-prefix jump, or keys while editing is off.
+  void HandleDialogCodeMessage(TMessage& Message);
   void DrawIntelliPanMark();
   void InvalidateIntelliPanMark();
 

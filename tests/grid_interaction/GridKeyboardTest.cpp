@@ -10,6 +10,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/ExInplaceEdit.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/SpeedButton.h"
 #include "tests/support/PinnedFormatSettings.h"
 #include "tests/support/ui/Gui.h"
 
@@ -364,6 +365,44 @@ TEST(GridKeyboard, TypedPrefixJumpsToTheFirstMatchingRowUntilTheFourthTick) {
   K.Type(L"q");
   EXPECT_EQ(6, K.Grid->Row());
   EXPECT_EQ(L"", K.Grid->SearchInc());
+}
+
+TEST(GridKeyboard, TheGridWantsCharactersWhereItUsesThemAndLeavesTheRestToMnemonics) {
+  const struct {
+    const char* Name;
+    bool RowSelect, Editing, AutoGoto;
+    bool GridWantsChars;
+  } Cases[] = {
+      {"row select with the typed-prefix jump", true, false, true, true},
+      {"editing off", false, false, false, true},
+      {"editing on", false, true, false, true},
+      {"row select, editing on, no jump", true, true, false, false},
+  };
+  for (const auto& C : Cases) {
+    TKeyGrid K;
+    auto* Button = new TSpeedButton(K.Form.Get());
+    Button->SetParent(K.Form.Get());
+    Button->SetBounds(0, 240, 60, 20);
+    Button->SetCaption(L"&b");
+    Integer Clicks = 0;
+    Button->OnClick = [&](TObject*) { ++Clicks; };
+    for (Integer r = 1; r < 7; ++r) K.Grid->SetCells(1, r, r == 4 ? L"beta" : L"alpha");
+    TGridOptions Options = K.Grid->Options();
+    if (C.RowSelect) Options.Include(goRowSelect);
+    if (C.Editing) Options.Include(goEditing);
+    K.Grid->SetOptions(Options);
+    K.Grid->Navigation()->SetAutoGotoWhenSorted(C.AutoGoto);
+    K.GoTo(1, 1);
+    K.Type(L"b");
+    const bool Wanted = (SendMessageW(K.Grid->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) != 0;
+    EXPECT_EQ(Wanted, C.GridWantsChars) << C.Name;
+    // A character the grid does not want goes to the form's mnemonic.
+    EXPECT_EQ(Clicks, C.GridWantsChars ? 0 : 1) << C.Name;
+    if (C.AutoGoto) {
+      EXPECT_EQ(K.Grid->Row(), 4) << C.Name;
+    }
+    K.Grid->HideInplaceEdit();
+  }
 }
 
 // --- check boxes ---------------------------------------------------------------------------------
