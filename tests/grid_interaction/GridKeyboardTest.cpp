@@ -405,6 +405,30 @@ TEST(GridKeyboard, TheGridWantsCharactersWhereItUsesThemAndLeavesTheRestToMnemon
   }
 }
 
+TEST(GridKeyboard, LeftAndRightCloseAndOpenANodeRowShownAsOneMergedCell) {
+  const struct {
+    const char* Name;
+    bool Merged;
+    Integer RowsAfterLeft;
+  } Cases[] = {
+      {"merged node row", true, 5},
+      {"node row not merged", false, 7},
+  };
+  for (const auto& C : Cases) {
+    TKeyGrid K;
+    K.Grid->AddNode(2, 3);
+    if (C.Merged) K.Grid->MergeCells(1, 2, 5, 1);
+    K.GoTo(1, 2);
+    K.Press(TKey{VK_LEFT});
+    EXPECT_EQ(K.Grid->RowCount(), C.RowsAfterLeft) << C.Name;
+    EXPECT_EQ(K.Grid->GetNodeState(2), C.Merged) << C.Name;
+    K.GoTo(1, 2);
+    K.Press(TKey{VK_RIGHT});
+    EXPECT_EQ(K.Grid->RowCount(), 7) << C.Name;
+    EXPECT_FALSE(K.Grid->GetNodeState(2)) << C.Name;
+  }
+}
+
 // --- check boxes ---------------------------------------------------------------------------------
 
 TEST(GridKeyboard, SpaceTogglesACheckBoxOnlyWhereItMayBeEdited) {
