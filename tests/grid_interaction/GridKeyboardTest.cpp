@@ -542,6 +542,19 @@ TEST(GridKeyboard, CtrlASelectsEveryNormalCell) {
   EXPECT_EQ((TGridRect{1, 1, 5, 6}), S);
 }
 
+TEST(GridKeyboard, SelectAllEndsWithAClickOnItsLastCell) {
+  TKeyGrid K;
+  std::vector<TGridCoord> Clicks;
+  K.Grid->OnClickCell = [&](TObject*, Integer ARow, Integer ACol) { Clicks.push_back(TGridCoord{ACol, ARow}); };
+  K.Grid->SetOptions(K.Grid->Options() + goRangeSelect);
+  K.GoTo(2, 2);
+  K.Press(Ctrled('A'));
+  EXPECT_EQ((TGridRect{1, 1, 5, 6}), K.Grid->Selection());
+  EXPECT_EQ((TGridCoord{5, 6}), K.Current());
+  EXPECT_EQ(Clicks, (std::vector<TGridCoord>{{5, 6}}));
+  EXPECT_FALSE(K.Grid->EditMode());
+}
+
 TEST(GridKeyboard, ShiftArrowsExtendTheRangeFromTheAnchor) {
   TKeyGrid K;
   K.Grid->SetOptions(K.Grid->Options() + goRangeSelect);
