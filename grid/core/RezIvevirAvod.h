@@ -1724,6 +1724,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   static TSize RotatedExtent(TSize Size, Integer Angle);
   void LoadRichCell(const String& Text);
   String RichPlainText(const String& Text, TFont* AFont);
+  // The room the converter asks for, holding the loaded document, laid out in R.
+  TSize RichRequestedSize(const TRect& R);
   void MeasureColumnWidth(Integer ACol, bool GrowOnly);
   void MeasureRowHeight(Integer ARow, bool GrowOnly);
   // A mouse selection is under way; the fixed cell's drop-down button is
