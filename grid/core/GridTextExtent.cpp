@@ -94,6 +94,19 @@ void TRezIvevirAvod::MeasureCellText(Integer RCol, Integer DCol, TSize& Size, bo
   else
     Size = MeasureLines(C, Text, Kind);
   if (Rotated) Size = RotatedExtent(Size, Angle);
+  if (Kind == 2 && !Designing()) Size = RichRequestedSize(R);
+}
+
+// A document's room is what the converter asks for once it is laid out in
+// the measuring rectangle: every font and paragraph of it counts, not only
+// its first font. The rich edit wraps by its target device: re-creating
+// its window to switch wrapping would lose the document's formatting.
+TSize TRezIvevirAvod::RichRequestedSize(const TRect& R) {
+  TExRichEdit* Converter = RichEdit();
+  Converter->SetBounds(0, 0, R.Width(), R.Height());
+  SendMessageW(Converter->Handle(), EM_SETTARGETDEVICE, 0, WordWrap() ? 0 : 1);
+  Converter->RequestSize();
+  return TSize{Converter->ReqWidth(), Converter->ReqHeight() + 4};
 }
 
 TSize TRezIvevirAvod::MeasureWrapped(TCanvas* C, String Text, TRect R, bool Rotated, bool Unbounded, Integer DCol,

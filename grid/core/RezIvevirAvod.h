@@ -921,6 +921,11 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   virtual void DoUpdateColumnSize(Integer ACol, Integer& AWidth);
   virtual void DoUpdateAutoColumnSize(Integer ACol, Integer& AWidth);
   void SetXYOffset(TPoint Value);
+  // The colour of the arrows shown while a column or row is moved; read
+  // from the up arrow once the arrows exist.
+  TColor GetArrowColor() const;
+  TColor ArrowColor() const { return GetArrowColor(); }
+  void SetArrowColor(TColor Value);
   // Set by the mouse while and after the user sizes a column or a row.
   bool ColchgFlg = true;
   bool ColSized = false;
@@ -1725,6 +1730,8 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   static TSize RotatedExtent(TSize Size, Integer Angle);
   void LoadRichCell(const String& Text);
   String RichPlainText(const String& Text, TFont* AFont);
+  // The room the converter asks for, holding the loaded document, laid out in R.
+  TSize RichRequestedSize(const TRect& R);
   void MeasureColumnWidth(Integer ACol, bool GrowOnly);
   void MeasureRowHeight(Integer ARow, bool GrowOnly);
   // A mouse selection is under way; the fixed cell's drop-down button is
@@ -2088,6 +2095,9 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   void HandleDestroyMessage();
   void HandleCancelMode();
   void HandleWheelMessage(TMessage& Message);
+  // The framework's dialog code, and the characters too wherever the grid
+  // itself uses them: the typed-prefix jump, or keys while editing is off.
+  void HandleDialogCodeMessage(TMessage& Message);
   void DrawIntelliPanMark();
   void InvalidateIntelliPanMark();
 
@@ -2603,6 +2613,7 @@ class TRezIvevirAvod : public TBaseGrid, public IZVQStyle, public IZVQTones {
   Integer FMoveColInd = -1;
   Integer FMoveRowInd = -1;
   TWinControl* FArrows[4] = {nullptr, nullptr, nullptr, nullptr};
+  TColor FArrowColor = TColor(0x00FF00);
   // The form controls inside HTML cells: their clicks and the edit and combo laid over them (GridHTMLControls.cpp).
  public:
   // Opens the edit (EDIT, PASSWORD, MASK) or the combo (COMBO) over R, the

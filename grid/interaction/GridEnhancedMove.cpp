@@ -29,6 +29,15 @@ void PlaceArrow(TWinControl* Arrow, TPoint ScreenPoint, bool Visible) {
 
 TWinControl* TRezIvevirAvod::DropArrow(TArrowDirection Direction) const { return FArrows[Direction]; }
 
+TColor TRezIvevirAvod::GetArrowColor() const { return FArrows[arrUp] ? FArrows[arrUp]->Color() : FArrowColor; }
+
+// The arrows are made at the first move; the colour is kept for them.
+void TRezIvevirAvod::SetArrowColor(TColor Value) {
+  FArrowColor = Value;
+  for (TWinControl* Arrow : FArrows)
+    if (Arrow) Arrow->SetColor(Value);
+}
+
 // Run-time mouse movement: fixed sizing, the OLE drag start and the moves.
 void TRezIvevirAvod::FollowMouseMove(Integer C, Integer R, Integer X, Integer Y) {
   DetectFixedSizing(X, Y);
@@ -73,7 +82,10 @@ void TRezIvevirAvod::FollowEnhancedMove(Integer C, Integer R, Integer X, Integer
 // on the side the moved one would land.
 void TRezIvevirAvod::PlaceDropArrows(Integer Movecell) {
   for (Integer d = 0; d < 4; ++d)
-    if (!FArrows[d]) FArrows[d] = new TArrowWindow(this, static_cast<TArrowDirection>(d));
+    if (!FArrows[d]) {
+      FArrows[d] = new TArrowWindow(this, static_cast<TArrowDirection>(d));
+      FArrows[d]->SetColor(FArrowColor);
+    }
   if (FGridState == gsColMoving) {
     const Integer Target = FMoveColInd;
     const bool Visible = Target >= FixedCols() && Target < ColCount() - FixedRightCols() && Target >= LeftCol() &&

@@ -226,6 +226,17 @@ void TRezIvevirAvod::SelectAllByKey() {
   }
   PrepareKeySelectAll(R);
   SetSelection(R);
+  // The selection ends with a click on its last cell, as a user's would:
+  // the click handlers hear of the cell the selection now ends on.
+  MoveCurrentCell(R.Right, R.Bottom);
+  const TRect Cell = CellRect(R.Right, R.Bottom);
+  if (!Cell.IsEmpty()) {
+    const LPARAM At = MAKELPARAM(Cell.Left + 2, Cell.Top + 2);
+    Perform(WM_LBUTTONDOWN, MK_LBUTTON, At);
+    Perform(WM_LBUTTONUP, 0, At);
+  }
+  MoveCurrentCell(R.Right, R.Bottom);
+  SetSelection(R);
 }
 
 void TRezIvevirAvod::DisjunctSelectionKey(Word Key, TShiftState Shift) {

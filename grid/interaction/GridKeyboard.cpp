@@ -75,6 +75,14 @@ bool TRezIvevirAvod::KeyDownBeforeFramework(Word Key, TShiftState Shift) {
     RaiseKeyDown(Key, Shift);
     return true;
   }
+  // A node row shown as one merged cell opens and closes by the arrows; the
+  // key goes on to the base grid.
+  if ((Key == VK_LEFT || Key == VK_RIGHT) && IsNode(RealRowIndex(Row())) && IsMergedCell(Col(), Row())) {
+    if (Key == VK_RIGHT)
+      ExpandNode(RealRowIndex(Row()));
+    else
+      ContractNode(RealRowIndex(Row()));
+  }
   if ((Key == VK_LEFT || Key == VK_RIGHT) && RowSelectScrollConsumed(Key, Shift)) {
     RaiseKeyDown(Key, Shift);
     return true;

@@ -79,6 +79,7 @@ void TRezIvevirAvod::RestoreHiddenRows(std::vector<TGridItem>& Items, const std:
     }
   }
   for (const TGridItem& Item : Items) ShowRowControls(Item.Idx(), true);
+  if (FControlList->Count() > 0) CellControlsUpdate(false);
   Invalidate();
 }
 
@@ -116,6 +117,8 @@ void TRezIvevirAvod::HideRange(Integer FromRow, Integer ToRow, bool HideControls
   }
   FHiddenRows->Add(std::move(Taken));
   CloseRows(D, Shown);
+  // The controls of the rows below move up with them.
+  if (FControlList->Count() > 0) CellControlsUpdate(false);
 }
 
 void TRezIvevirAvod::HideRows(Integer FromRow, Integer ToRow) { HideRange(FromRow, ToRow, true); }
@@ -169,6 +172,7 @@ void TRezIvevirAvod::HideRowSet(const std::vector<Integer>& Rows, Integer Level)
     ++t;
   }
   SetRowCount(Count - static_cast<Integer>(Rows.size()));
+  if (FControlList->Count() > 0) CellControlsUpdate(false);
 }
 
 // --- showing ----------------------------------------------------------------------------------

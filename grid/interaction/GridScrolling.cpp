@@ -5,6 +5,7 @@
 // stepped scroll of a flick.
 #include <algorithm>
 #include <cmath>
+#include <vector>
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/ScrollControl.h"
 #include "platform/rtl/SysUtils.h"
@@ -337,21 +338,24 @@ void TRezIvevirAvod::TopLeftChanged() {
   RepaintScrollControls();
 }
 
+// The control list holds stored rows, so controls stay with their rows
+// while rows above them are hidden and shown again.
 void TRezIvevirAvod::CellControlsUpdate(bool RebuildList) {
   if (!HandleAllocated()) return;
   if (RebuildList) {
     while (FControlList->Count() > 0) FControlList->RemoveControl(0);
     for (Integer r = 0; r < RowCount(); ++r)
       for (Integer c = 0; c < AllColCount(); ++c)
-        if (TControl* Control = GetCellControls(c, r)) FControlList->AddControl(c, r, Control);
+        if (TControl* Control = GetCellControls(c, r)) FControlList->AddControl(c, DisplToRealRow(r), Control);
   }
   LayCellScrollBar();
+  std::vector<TControl*> Shown;
   for (Integer i = 0; i < FControlList->Count(); ++i) {
     TControlItem* Item = FControlList->GetControl(i);
     TControl* Control = Item->Control();
     if (!Control) continue;
-    const Integer C = RealToDisplCol(Item->X()), R = Item->Y();
-    if (IsHiddenColumn(Item->X()) || R < 0 || R >= RowCount()) {
+    const Integer C = RealToDisplCol(Item->X()), R = RealToDisplRow(Item->Y());
+    if (IsHiddenColumn(Item->X()) || IsHiddenRow(Item->Y()) || R < 0 || R >= RowCount()) {
       Control->SetVisible(false);
       continue;
     }
@@ -368,7 +372,14 @@ void TRezIvevirAvod::CellControlsUpdate(bool RebuildList) {
     else
       Control->SetBounds(Cell.Left, Cell.Top, Cell.Width(), Cell.Height());
     Control->SetVisible(true);
+    if (!Fixed) Shown.push_back(Control);
+  }
+  // A width changed and put back makes each control lay out its own
+  // children again over the cell it now covers.
+  for (TControl* Control : Shown) {
     Control->Invalidate();
+    Control->SetWidth(Control->Width() + 1);
+    Control->SetWidth(Control->Width() - 1);
   }
 }
 

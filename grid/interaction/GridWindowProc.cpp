@@ -78,6 +78,7 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
       Message.Result = 1;
       return;
     case WM_NOTIFY: return HandleNotifyMessage(Message);
+    case WM_GETDLGCODE: return HandleDialogCodeMessage(Message);
     default: break;
   }
   const Integer OldRow = Row();
@@ -85,6 +86,11 @@ void TRezIvevirAvod::WndProc(TMessage& Message) {
   // A grid that follows this one's row hears of the change.
   auto* Synced = FSyncGrid->Grid();
   if (Synced && FSyncGrid->SelectionRow() && Row() != OldRow && Synced->Row() != Row()) Synced->SetRow(Row());
+}
+
+void TRezIvevirAvod::HandleDialogCodeMessage(TMessage& Message) {
+  TBaseGrid::WndProc(Message);
+  if (Navigation()->AutoGotoWhenSorted() || !Options().Contains(goEditing)) Message.Result |= DLGC_WANTCHARS;
 }
 
 // "GridEditShow" opens the editor; "GridEditDone" tells that an edit ended.

@@ -125,6 +125,25 @@ TEST(GridEnhancedMove, ADraggedHeaderShowsArrowsAndTheDragCursorAndDropsTheColum
   EXPECT_EQ(F.Grid->GetCells(1, 2), L"2:2");
 }
 
+TEST(GridEnhancedMove, ArrowColorPaintsAllFourArrowsBeforeAndDuringAMove) {
+  TDragGrid F;
+  F.Grid->SetOptions(F.Grid->Options() + goColMoving);
+  EXPECT_EQ(F.Grid->ArrowColor(), TColor(0x00FF00));
+  // Set before the arrows exist: the arrows are made in that colour.
+  F.Grid->SetArrowColor(clRed);
+  F.Press(F.At(1, 0));
+  F.Rest(F.At(2, 0));
+  F.Rest(F.At(3, 0));
+  ASSERT_TRUE(F.ArrowShown(arrUp));
+  EXPECT_EQ(TRendered(F.Grid->DropArrow(arrUp)).Pixel(5, 6), clRed);
+  // Set while they are shown: every one of the four takes it.
+  F.Grid->SetArrowColor(clBlue);
+  for (TArrowDirection D : {arrUp, arrDown, arrLeft, arrRight}) EXPECT_EQ(F.Grid->DropArrow(D)->Color(), clBlue) << D;
+  EXPECT_EQ(TRendered(F.Grid->DropArrow(arrDown)).Pixel(5, 2), clBlue);
+  EXPECT_EQ(F.Grid->ArrowColor(), clBlue);
+  MouseUp(F.Grid, F.At(3, 0).X, F.At(3, 0).Y);
+}
+
 TEST(GridEnhancedMove, ARowDraggedByItsFixedCellMovesWithArrowsBesideTheRow) {
   TDragGrid F;
   F.Grid->SetOptions(F.Grid->Options() + goRowMoving);

@@ -365,3 +365,34 @@ TEST(GridDropDownEditors, UpReopensTheEditorOnTheNewCellWhenAdvancingEdits) {
   EXPECT_TRUE(G.Grid->EditMode());
   EXPECT_EQ(L"3", G.Grid->ControlDropDown()->Text());
 }
+
+TEST(GridInplaceEdit, PastedTextIsTakenAsTheCellsKindTakesIt) {
+  PinnedFormatSettings US(USFormatSettings());
+  const struct {
+    TEditorType Kind;
+    const wchar_t* Start;
+    const wchar_t* Clip;
+    const wchar_t* Result;
+  } Cases[] = {
+      {edNormal, L"a", L"b\r\n", L"ab"},
+      {edNumeric, L"12", L"34", L"1234"},
+      {edNumeric, L"12", L"x", L"12"},
+      {edPositiveNumeric, L"", L"-5", L""},
+      {edFloat, L"1", L".5", L"1.5"},
+      {edPositiveFloat, L"2", L"-1", L"2"},
+      {edUpperCase, L"ab", L"cd", L"ABCD"},
+      {edLowerCase, L"AB", L"CD", L"abcd"},
+  };
+  for (const auto& C : Cases) {
+    SCOPED_TRACE(UTF8Encode(String(C.Start) + L" + " + C.Clip));
+    TControlGrid G(C.Kind);
+    G.Grid->SetCells(1, 2, C.Start);
+    G.Open(1, 2);
+    HWND Edit = GetFocus();
+    SendMessageW(Edit, EM_SETSEL, 100, 100);
+    Clipboard()->SetAsText(C.Clip);
+    SendMessageW(Edit, WM_PASTE, 0, 0);
+    EXPECT_EQ(C.Result, G.Grid->InplaceEditor()->Text());
+    EXPECT_EQ(C.Result, G.Grid->GetCells(1, 2));
+  }
+}

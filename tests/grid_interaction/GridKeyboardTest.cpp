@@ -10,6 +10,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/ExInplaceEdit.h"
 #include "platform/rtl/SysUtils.h"
+#include "platform/ui/SpeedButton.h"
 #include "tests/support/PinnedFormatSettings.h"
 #include "tests/support/ui/Gui.h"
 
@@ -366,6 +367,68 @@ TEST(GridKeyboard, TypedPrefixJumpsToTheFirstMatchingRowUntilTheFourthTick) {
   EXPECT_EQ(L"", K.Grid->SearchInc());
 }
 
+TEST(GridKeyboard, TheGridWantsCharactersWhereItUsesThemAndLeavesTheRestToMnemonics) {
+  const struct {
+    const char* Name;
+    bool RowSelect, Editing, AutoGoto;
+    bool GridWantsChars;
+  } Cases[] = {
+      {"row select with the typed-prefix jump", true, false, true, true},
+      {"editing off", false, false, false, true},
+      {"editing on", false, true, false, true},
+      {"row select, editing on, no jump", true, true, false, false},
+  };
+  for (const auto& C : Cases) {
+    TKeyGrid K;
+    auto* Button = new TSpeedButton(K.Form.Get());
+    Button->SetParent(K.Form.Get());
+    Button->SetBounds(0, 240, 60, 20);
+    Button->SetCaption(L"&b");
+    Integer Clicks = 0;
+    Button->OnClick = [&](TObject*) { ++Clicks; };
+    for (Integer r = 1; r < 7; ++r) K.Grid->SetCells(1, r, r == 4 ? L"beta" : L"alpha");
+    TGridOptions Options = K.Grid->Options();
+    if (C.RowSelect) Options.Include(goRowSelect);
+    if (C.Editing) Options.Include(goEditing);
+    K.Grid->SetOptions(Options);
+    K.Grid->Navigation()->SetAutoGotoWhenSorted(C.AutoGoto);
+    K.GoTo(1, 1);
+    K.Type(L"b");
+    const bool Wanted = (SendMessageW(K.Grid->Handle(), WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS) != 0;
+    EXPECT_EQ(Wanted, C.GridWantsChars) << C.Name;
+    // A character the grid does not want goes to the form's mnemonic.
+    EXPECT_EQ(Clicks, C.GridWantsChars ? 0 : 1) << C.Name;
+    if (C.AutoGoto) {
+      EXPECT_EQ(K.Grid->Row(), 4) << C.Name;
+    }
+    K.Grid->HideInplaceEdit();
+  }
+}
+
+TEST(GridKeyboard, LeftAndRightCloseAndOpenANodeRowShownAsOneMergedCell) {
+  const struct {
+    const char* Name;
+    bool Merged;
+    Integer RowsAfterLeft;
+  } Cases[] = {
+      {"merged node row", true, 5},
+      {"node row not merged", false, 7},
+  };
+  for (const auto& C : Cases) {
+    TKeyGrid K;
+    K.Grid->AddNode(2, 3);
+    if (C.Merged) K.Grid->MergeCells(1, 2, 5, 1);
+    K.GoTo(1, 2);
+    K.Press(TKey{VK_LEFT});
+    EXPECT_EQ(K.Grid->RowCount(), C.RowsAfterLeft) << C.Name;
+    EXPECT_EQ(K.Grid->GetNodeState(2), C.Merged) << C.Name;
+    K.GoTo(1, 2);
+    K.Press(TKey{VK_RIGHT});
+    EXPECT_EQ(K.Grid->RowCount(), 7) << C.Name;
+    EXPECT_FALSE(K.Grid->GetNodeState(2)) << C.Name;
+  }
+}
+
 // --- check boxes ---------------------------------------------------------------------------------
 
 TEST(GridKeyboard, SpaceTogglesACheckBoxOnlyWhereItMayBeEdited) {
@@ -477,6 +540,19 @@ TEST(GridKeyboard, CtrlASelectsEveryNormalCell) {
   K.Press(Ctrled('A'));
   const TGridRect S = K.Grid->Selection();
   EXPECT_EQ((TGridRect{1, 1, 5, 6}), S);
+}
+
+TEST(GridKeyboard, SelectAllEndsWithAClickOnItsLastCell) {
+  TKeyGrid K;
+  std::vector<TGridCoord> Clicks;
+  K.Grid->OnClickCell = [&](TObject*, Integer ARow, Integer ACol) { Clicks.push_back(TGridCoord{ACol, ARow}); };
+  K.Grid->SetOptions(K.Grid->Options() + goRangeSelect);
+  K.GoTo(2, 2);
+  K.Press(Ctrled('A'));
+  EXPECT_EQ((TGridRect{1, 1, 5, 6}), K.Grid->Selection());
+  EXPECT_EQ((TGridCoord{5, 6}), K.Current());
+  EXPECT_EQ(Clicks, (std::vector<TGridCoord>{{5, 6}}));
+  EXPECT_FALSE(K.Grid->EditMode());
 }
 
 TEST(GridKeyboard, ShiftArrowsExtendTheRangeFromTheAnchor) {

@@ -438,3 +438,23 @@ TEST(GridRichEditor, ARefusedValueKeepsTheEditorOnItsCell) {
     EXPECT_EQ(L"badfirst", PlainOf(Editor));
   }
 }
+
+// A document is measured by the room the converter asks for: a large
+// second paragraph counts with its own font, where its plain text in the
+// first font would give two small lines.
+TEST(GridRichText, ARichCellIsMeasuredWithEveryFontOfItsDocument) {
+  TTestForm Form{400, 300};
+  auto* Grid = new TRezIvevirAvod(Form.Get());
+  Grid->SetParent(Form.Get());
+  Grid->SetBounds(0, 0, 380, 280);
+  Grid->SetColWidths(1, 200);
+  Pump();
+  Grid->SetCells(1, 1, L"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs16 small\\par\\fs72 Large\\par}");
+  Grid->SetCells(1, 2, L"{\\rtf1\\ansi{\\fonttbl{\\f0 Arial;}}\\f0\\fs16 small\\par\\fs16 small\\par}");
+  const TSize Mixed = Grid->GetCellTextSize(1, 1, true, false);
+  const TSize Plain = Grid->GetCellTextSize(1, 2, true, false);
+  // 36 points are 48 pixels at 96 dots per inch.
+  EXPECT_GE(Mixed.cy, 48 + 10);
+  EXPECT_LT(Plain.cy, 40);
+  EXPECT_GT(Mixed.cy, Plain.cy + 30);
+}

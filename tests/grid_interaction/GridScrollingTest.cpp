@@ -6,6 +6,7 @@
 #include "grid/core/RezIvevirAvod.h"
 #include "grid/interaction/ScrollControl.h"
 #include "platform/ui/HintWindow.h"
+#include "platform/ui/Panel.h"
 #include "platform/ui/Timer.h"
 #include "tests/support/ui/Gui.h"
 
@@ -221,4 +222,37 @@ TEST(GridScrolling, AFlickScrollsInTenSteps) {
   EXPECT_FALSE(Timer->Enabled());
   FireTimer(Timer);
   EXPECT_EQ(G.Grid->TopRow(), 21);
+}
+
+// A cell control stays over its own row while rows above it are hidden,
+// goes with its row when that is hidden, and leaves the view with it,
+// unless it sits in a fixed row.
+TEST(GridScrolling, CellControlsFollowTheirRowsThroughHidingAndScrolling) {
+  TScrollGrid G;
+  auto* Normal = new TPanel(G.Form.Get());
+  auto* InFixedRow = new TPanel(G.Form.Get());
+  G.Grid->SetCellControls(1, 5, Normal);
+  G.Grid->SetCellControls(2, 0, InFixedRow);
+  G.Grid->CellControlsUpdate(false);
+  auto Over = [&](TControl* Control, Integer C, Integer R) {
+    const TRect Cell = G.Grid->CellRect(C, R);
+    return Control->Visible() && Control->Left() == Cell.Left && Control->Top() == Cell.Top &&
+           Control->Height() == Cell.Height();
+  };
+  EXPECT_TRUE(Over(Normal, 1, 5));
+  G.Grid->HideRow(2);
+  Pump();
+  EXPECT_TRUE(Over(Normal, 1, 4)) << "row above hidden";
+  G.Grid->HideRow(5);
+  Pump();
+  EXPECT_FALSE(Normal->Visible()) << "its own row hidden";
+  G.Grid->UnHideRow(5);
+  G.Grid->UnHideRow(2);
+  Pump();
+  EXPECT_TRUE(Over(Normal, 1, 5)) << "rows shown again";
+  G.Scroll(WM_VSCROLL, SB_PAGEDOWN);
+  Pump();
+  EXPECT_FALSE(Normal->Visible()) << "scrolled out of view";
+  EXPECT_TRUE(InFixedRow->Visible()) << "a fixed row stays in view";
+  EXPECT_EQ(InFixedRow->Top(), G.Grid->CellRect(2, 0).Top - 1);
 }
